@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/operator_port.h"
+#include "core/view_text.h"
+
+#include <string>
+
+namespace tremaro {
+
+// The operator port of the command line: the view lives in memory, every question is
+// answered OK (running the command is the operator's confirmation) and the last message
+// is kept for the front to print where it belongs.
+class ConsolePort final : public OperatorPort {
+public:
+    PressedButton ShowMessage(const std::string& text, MessageButtons) override {
+        lastMessage_ = text;
+        return PressedButton::Ok;
+    }
+    void SetViewText(const std::u16string& text) override { view_.SetText(text); }
+    std::optional<UnsavableCharacter> FindUnsavableCharacter() override { return view_.FindUnsavableCharacter(); }
+    ViewSaveResult SaveViewText(const std::string& path, std::optional<FileMode> permissions) override {
+        return view_.SaveTo(path, permissions);
+    }
+    void SetTitle(const std::string&) override {}
+
+    const std::u16string& ViewText() const { return view_.Text(); }
+    const std::string& LastMessage() const { return lastMessage_; }
+
+private:
+    MemoryView view_;
+    std::string lastMessage_;
+};
+
+}  // namespace tremaro

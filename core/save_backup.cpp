@@ -1,0 +1,110 @@
+#include "core/save_backup.h"
+
+#include "core/view_text.h"
+
+namespace tremaro {
+namespace {
+
+std::string SavedLine(const std::string& formFileName) {
+    return "Записан е файл " + formFileName + ".\r\n";
+}
+
+std::string NotSavedLine(const std::string& formFileName) {
+    return "Файлът " + formFileName + " не е записан.\r\n";
+}
+
+std::string RenameFailedMessage(const std::string& formFileName, const std::string& backupName) {
+    return "Файлът " + formFileName + " не е записан: не може да бъде преименуван на " + backupName + ".";
+}
+
+std::string RenamedLine(const std::string& backupName) {
+    return "Оригиналният файл е преименуван на " + backupName + ".";
+}
+
+constexpr const char* kNoOriginalLine = "Няма оригинален файл за преименуване.";
+
+bool WriteView(OperatorPort& port, const std::string& path, std::optional<FileMode> permissions) {
+    return port.SaveViewText(path, permissions) == ViewSaveResult::Saved;
+}
+
+SaveOutcome Report(OperatorPort& port, SaveOutcome outcome, const std::string& message) {
+    port.ShowMessage(message, MessageButtons::Ok);
+    return outcome;
+}
+
+SaveOutcome SaveAfterRename(const std::string& formFileName, const std::string& backupName,
+                            OperatorPort& port, std::optional<FileMode> permissions) {
+    if (WriteView(port, formFileName, permissions))
+        return Report(port, SaveOutcome::RenamedAndWritten, SavedLine(formFileName) + RenamedLine(backupName));
+    const bool undone = RenameFile(backupName, formFileName) == RenameResult::Renamed;
+    return Report(port, SaveOutcome::WriteFailed,
+                  NotSavedLine(formFileName) +
+                      (undone ? std::string("Оригиналният файл е запазен непроменен.") : RenamedLine(backupName)));
+}
+
+SaveOutcome SaveOverKeptBackup(const std::string& formFileName, const std::string& backupName,
+                               OperatorPort& port, std::optional<FileMode> permissions) {
+    if (WriteView(port, formFileName, permissions))
+        return Report(port, SaveOutcome::BackupKeptAndWritten,
+                      SavedLine(formFileName) + "Резервният файл " + backupName +
+                          " вече съществува и е оставен без промяна.");
+    return Report(port, SaveOutcome::WriteFailed,
+                  NotSavedLine(formFileName) + "Оригиналният файл е запазен непроменен.");
+}
+
+SaveOutcome SaveWithoutOriginal(const std::string& formFileName, OperatorPort& port) {
+    if (WriteView(port, formFileName, std::nullopt))
+        return Report(port, SaveOutcome::NoOriginalAndWritten, SavedLine(formFileName) + kNoOriginalLine);
+    return Report(port, SaveOutcome::WriteFailed, NotSavedLine(formFileName) + kNoOriginalLine);
+}
+
+}  // namespace
+
+bool IsSaved(SaveOutcome outcome) {
+    return outcome == SaveOutcome::RenamedAndWritten || outcome == SaveOutcome::BackupKeptAndWritten ||
+           outcome == SaveOutcome::NoOriginalAndWritten;
+}
+
+std::string BackupNameFor(const std::string& formFileName) {
+#ifdef _WIN32
+    const auto nameStart = formFileName.find_last_of("/\\") + 1;
+#else
+    const auto nameStart = formFileName.rfind('/') + 1;  // npos + 1 is 0: no folder
+#endif
+    const auto dot = formFileName.rfind('.');
+    if (dot == std::string::npos || dot <= nameStart)
+        return formFileName + ".bak";
+    return formFileName.substr(0, dot + 1) + "bak";
+}
+
+SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port) {
+    if (formFileName.empty())
+        return Report(port, SaveOutcome::NothingToSave, "Няма форма за записване.");
+    if (port.ShowMessage("Записва файл: " + formFileName, MessageButtons::OkCancel) != PressedButton::Ok)
+        return SaveOutcome::Cancelled;
+    if (const auto found = port.FindUnsavableCharacter())
+        return Report(port, SaveOutcome::UnsavableCharacter, UnsavableCharacterMessage(formFileName, *found));
+
+    const std::string backupName = BackupNameFor(formFileName);
+    const auto permissions = PermissionsOf(formFileName);
+    // A form named like its own backup (form1.bak) would be written over with no backup
+    // left, and a folder under the form's name is nothing to save over.
+    if (backupName == formFileName || KindOfPath(formFileName) == PathKind::Folder)
+        return Report(port, SaveOutcome::RenameFailed, RenameFailedMessage(formFileName, backupName));
+
+    switch (RenameFile(formFileName, backupName)) {
+    case RenameResult::Renamed:
+        return SaveAfterRename(formFileName, backupName, port, permissions);
+    case RenameResult::TargetExists:
+        if (KindOfPath(backupName) == PathKind::PlainFile)
+            return SaveOverKeptBackup(formFileName, backupName, port, permissions);
+        break;
+    case RenameResult::SourceMissing:
+        return SaveWithoutOriginal(formFileName, port);
+    case RenameResult::Failed:
+        break;
+    }
+    return Report(port, SaveOutcome::RenameFailed, RenameFailedMessage(formFileName, backupName));
+}
+
+}  // namespace tremaro

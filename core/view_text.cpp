@@ -1,0 +1,55 @@
+#include "core/view_text.h"
+
+#include "platform/code_page.h"
+#include "platform/unicode.h"
+
+
+namespace tremaro {
+namespace {
+
+// Lines end at CR LF, CR or LF, as they do when a form file is read.
+int LineOfIndex(std::u16string_view text, std::size_t index) {
+    int line = 1;
+    for (std::size_t i = 0; i < index; ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n')))
+            ++line;
+    }
+    return line;
+}
+
+std::u16string CharacterAt(std::u16string_view text, std::size_t index) {
+    const bool pair = text[index] >= 0xD800 && text[index] < 0xDC00 && index + 1 < text.size() &&
+                      text[index + 1] >= 0xDC00 && text[index + 1] < 0xE000;
+    return std::u16string(text.substr(index, pair ? 2 : 1));
+}
+
+}  // namespace
+
+std::variant<std::string, UnsavableCharacter> EncodeViewText(std::u16string_view text) {
+    std::string bytes;
+    if (const auto bad = AppendEncodedCodePage(text, bytes))
+        return UnsavableCharacter{CharacterAt(text, *bad), LineOfIndex(text, *bad)};
+    return bytes;
+}
+
+std::string UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found) {
+    return "Файлът " + formFileName + " не е записан: знакът " + Utf16ToUtf8(found.character) +
+           " на ред " + std::to_string(found.line) + " не може да се запише в кодировка Windows-1251.";
+}
+
+std::optional<UnsavableCharacter> MemoryView::FindUnsavableCharacter() const {
+    auto encoded = EncodeViewText(text_);
+    if (auto* bad = std::get_if<UnsavableCharacter>(&encoded))
+        return *bad;
+    return std::nullopt;
+}
+
+ViewSaveResult MemoryView::SaveTo(const std::string& path, std::optional<FileMode> permissions) const {
+    const auto encoded = EncodeViewText(text_);
+    const auto* bytes = std::get_if<std::string>(&encoded);
+    if (!bytes)
+        return ViewSaveResult::UnsavableCharacter;
+    return WriteFileAtomically(path, *bytes, permissions) ? ViewSaveResult::Saved : ViewSaveResult::WriteFailed;
+}
+
+}  // namespace tremaro

@@ -1,0 +1,181 @@
+#include "platform/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <locale.h>
+
+namespace tremaro {
+namespace {
+
+bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+bool IsDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Digit value in the given base, or -1.
+int DigitValue(char c, int base) {
+    int digit = -1;
+    if (c >= '0' && c <= '9')
+        digit = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        digit = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        digit = c - 'A' + 10;
+    return digit < base ? digit : -1;
+}
+
+// The text without its blanks, narrowed to ASCII; any other character becomes a byte
+// that no number can contain, so it ends the number where it stands.
+std::string CompactAscii(std::u16string_view text) {
+    std::string compact;
+    compact.reserve(text.size());
+    for (const char16_t c : text) {
+        if (IsBlank(c))
+            continue;
+        compact.push_back(c < 0x80 ? static_cast<char>(c) : '\x01');
+    }
+    return compact;
+}
+
+NumberReading ReadRadixNumber(std::string_view digits, int base) {
+    NumberReading reading;
+    for (const char c : digits) {
+        const int digit = DigitValue(c, base);
+        if (digit < 0)
+            break;
+        reading.value = reading.value * base + digit;
+        reading.found = true;
+    }
+    return reading;
+}
+
+std::size_t SkipDigits(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && IsDecimalDigit(text[pos]))
+        ++pos;
+    return pos;
+}
+
+double ParseDecimal(const std::string& normalized) {
+    // The C locale keeps "." the decimal point whatever the operator's locale says.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(normalized.c_str(), nullptr, cLocale);
+}
+
+NumberReading ReadDecimalNumber(std::string_view text) {
+    std::size_t pos = 0;
+    std::string normalized;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        normalized.push_back(text[pos++]);
+
+    const std::size_t intStart = pos;
+    pos = SkipDigits(text, pos);
+    normalized.append(text.substr(intStart, pos - intStart));
+    bool found = pos > intStart;
+
+    if (pos < text.size() && text[pos] == '.') {
+        const std::size_t fracStart = pos + 1;
+        const std::size_t fracEnd = SkipDigits(text, fracStart);
+        normalized.push_back('.');
+        normalized.append(text.substr(fracStart, fracEnd - fracStart));
+        found = found || fracEnd > fracStart;
+        pos = fracEnd;
+    }
+    if (!found)
+        return {};
+
+    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e' || text[pos] == 'D' || text[pos] == 'd')) {
+        std::size_t expPos = pos + 1;
+        std::string exponent = "e";
+        if (expPos < text.size() && (text[expPos] == '+' || text[expPos] == '-'))
+            exponent.push_back(text[expPos++]);
+        const std::size_t expEnd = SkipDigits(text, expPos);
+        if (expEnd > expPos)
+            normalized += exponent.append(text.substr(expPos, expEnd - expPos));
+    }
+    return {ParseDecimal(normalized), true};
+}
+
+}  // namespace
+
+NumberReading ReadNumber(std::u16string_view text) {
+    const std::string compact = CompactAscii(text);
+    const std::string_view view = compact;
+    if (view.size() >= 2 && view[0] == '&') {
+        if (view[1] == 'H' || view[1] == 'h')
+            return ReadRadixNumber(view.substr(2), 16);
+        if (view[1] == 'O' || view[1] == 'o')
+            return ReadRadixNumber(view.substr(2), 8);
+        return {};
+    }
+    return ReadDecimalNumber(view);
+}
+
+double TextToNumber(std::u16string_view text) {
+    return ReadNumber(text).value;
+}
+
+std::optional<std::int32_t> RoundToInteger(double value) {
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const double nearest = std::nearbyint(value);  // the default rounding mode ties to even
+    if (nearest < std::numeric_limits<std::int32_t>::min() ||
+        nearest > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(nearest);
+}
+
+std::u16string IntegerToText(std::int64_t value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string NumberToText(double value) {
+    if (std::isnan(value))
+        return u"NaN";
+    if (std::isinf(value))
+        return value < 0 ? u"-Infinity" : u"Infinity";
+    if (value == 0.0)
+        return u"0";
+
+    // Scientific form with 15 significant digits: "-d.dddddddddddddde+XX".
+    char buffer[40];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::scientific, 14);
+    const std::string_view scientific(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const std::size_t ePos = scientific.find('e');
+    const bool negative = scientific.front() == '-';
+
+    std::string digits;
+    for (const char c : scientific.substr(0, ePos))
+        if (IsDecimalDigit(c))
+            digits.push_back(c);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const int exponent = std::atoi(std::string(scientific.substr(ePos + 1)).c_str());
+
+    std::string text = negative ? "-" : "";
+    if (exponent >= 15) {
+        text += digits.substr(0, 1);
+        if (digits.size() > 1)
+            text += "." + digits.substr(1);
+        const std::string exponentDigits = std::to_string(exponent);
+        text += "E+" + std::string(exponentDigits.size() < 2 ? 1 : 0, '0') + exponentDigits;
+    } else if (exponent >= 0) {
+        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= integerDigits) {
+            text += digits + std::string(integerDigits - digits.size(), '0');
+        } else {
+            text += digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
+        }
+    } else {
+        text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    return std::u16string(text.begin(), text.end());
+}
+
+}  // namespace tremaro

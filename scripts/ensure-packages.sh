@@ -1,0 +1,22 @@
+# Sourced by the project's scripts: installs the Debian packages that are missing, using
+# sudo when not root, and leaves installed ones alone.
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}
+
+# What building, testing and running the program need.
+TREMARO_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev qt6-base-dev qt6-translations-l10n
+                  fonts-liberation2 fonts-dejavu-core)

@@ -1,0 +1,107 @@
+#include "core/scale_command.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace tremaro {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+class ScaleCommandTest : public ::testing::Test {
+protected:
+    int Run(const std::vector<std::string>& arguments) {
+        out.str("");
+        err.str("");
+        return RunScaleCommand(arguments, out, err);
+    }
+
+    TempFolder folder;
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::string form = folder.Path("form1.frm");
+    static constexpr const char* kForm = "Begin VB.Form Form1\r\n   Height          =   495\r\n   Caption = \"Чете\"\n";
+};
+
+TEST_F(ScaleCommandTest, stdout_writesTheBytesASaveWouldWrite) {
+    WriteBytes(form, "Begin VB.Form Form1\r\n   Height          =   495\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\n");
+    EXPECT_EQ(Run({"--stdout", "120", form}), 0);
+    EXPECT_EQ(out.str(), "\r\nBegin VB.Form Form1\r\n   Height          =  594 \r\n   Caption = \"\xD7\xE5\xF2\xE5\"\r\n");
+    EXPECT_EQ(err.str(), "Край на корекцията.\n");
+    EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
+}
+
+TEST_F(ScaleCommandTest, stdout_refusedPercent_isCheckedBeforeTheFile) {
+    EXPECT_EQ(Run({"--stdout", "1e999", folder.Path("missing.frm")}), 2);
+    EXPECT_EQ(err.str(), "Недопустим процент на корекцията.\nДопустими стойности са от 20 до 500.\n");
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(ScaleCommandTest, stdout_unreadableFile_exitsOne) {
+    EXPECT_EQ(Run({"--stdout", "120", folder.Path("missing.frm")}), 1);
+    EXPECT_EQ(err.str(), "Файлът " + folder.Path("missing.frm") + " не може да бъде прочетен.\n");
+}
+
+TEST_F(ScaleCommandTest, stdout_valueOutOfRange_exitsTwo) {
+    WriteBytes(form, "Top  =2000000000\r\n");
+    EXPECT_EQ(Run({"--stdout", "200", form}), 2);
+    EXPECT_EQ(err.str(), "Стойността на ред 1 е извън допустимия обхват.\nФормата не е променена.\n");
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(ScaleCommandTest, wrongCommandLine_exitsTwoWithUsage) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{}, {"120"}, {"--stdout", "120"}, {"--stdout", "120", "a", "b"}}) {
+        EXPECT_EQ(Run(arguments), 2);
+        EXPECT_NE(err.str().find("Употреба:"), std::string::npos);
+    }
+    EXPECT_EQ(Run({"--help"}), 0);
+    EXPECT_NE(out.str().find("tremaro-scale --stdout"), std::string::npos);
+}
+
+TEST_F(ScaleCommandTest, batch_savesEveryFileWithItsBackup) {
+    const std::string second = folder.Path("form2.frm");
+    WriteBytes(form, kForm);
+    WriteBytes(second, kForm);
+    EXPECT_EQ(Run({"120", form, second}), 0);
+    EXPECT_EQ(out.str(), "Записан е файл " + form + ".\nОригиналният файл е преименуван на " + folder.Path("form1.bak") +
+                             ".\nЗаписан е файл " + second + ".\nОригиналният файл е преименуван на " +
+                             folder.Path("form2.bak") + ".\n");
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(ReadBytes(folder.Path("form2.bak")), kForm);
+    EXPECT_NE(ReadBytes(second).find("=  594 "), std::string::npos);
+}
+
+TEST_F(ScaleCommandTest, batch_goesOnAfterAFailureAndExitsOne) {
+    WriteBytes(form, kForm);
+    const std::string missing = folder.Path("missing.frm");
+    EXPECT_EQ(Run({"120", missing, form}), 1);
+    EXPECT_EQ(err.str(), "Файлът " + missing + " не може да бъде прочетен.\n");
+    EXPECT_NE(out.str().find("Записан е файл " + form), std::string::npos);
+}
+
+TEST_F(ScaleCommandTest, batch_refusedPercent_touchesNoFile) {
+    WriteBytes(form, kForm);
+    EXPECT_EQ(Run({"-120", form}), 2);
+    EXPECT_EQ(ReadBytes(form), kForm);
+    EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
+}
+
+TEST_F(ScaleCommandTest, batch_failedSaveReport_goesToStandardError) {
+    WriteBytes(form, kForm);
+    fs::create_directory(folder.Path("form1.bak"));
+    EXPECT_EQ(Run({"120", form}), 1);
+    EXPECT_EQ(err.str(), "Файлът " + form + " не е записан: не може да бъде преименуван на " +
+                             folder.Path("form1.bak") + ".\n");
+    EXPECT_EQ(ReadBytes(form), kForm);
+}
+
+}  // namespace
+}  // namespace tremaro

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/operator_port.h"
+#include "core/view_text.h"
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tremaro::testing {
+
+// A fresh folder for one test, removed with everything in it afterwards.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string Path(const std::string& name) const { return (root_ / name).string(); }
+    const std::filesystem::path& Root() const { return root_; }
+
+private:
+    std::filesystem::path root_;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+
+// An operator port that remembers what it was shown and answers questions from a queue
+// (OK when the queue is empty). Its view lives in memory, saved as a save would save it.
+class ScriptedPort : public OperatorPort {
+public:
+    struct Shown {
+        std::string text;
+        MessageButtons buttons;
+    };
+
+    PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
+    void SetViewText(const std::u16string& text) override { view.SetText(text); }
+    std::optional<UnsavableCharacter> FindUnsavableCharacter() override { return view.FindUnsavableCharacter(); }
+    ViewSaveResult SaveViewText(const std::string& path, std::optional<FileMode> permissions) override;
+    void SetTitle(const std::string& title) override { titles.push_back(title); }
+
+    std::deque<PressedButton> answers;
+    std::vector<Shown> shown;
+    std::vector<std::string> titles;
+    MemoryView view;
+    bool failWrites = false;
+    std::function<void(const std::string& path)> beforeWrite;  // mischief during a save
+};
+
+}  // namespace tremaro::testing
