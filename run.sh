@@ -7,4 +7,4 @@ ensure_packages "${TREMARO_PACKAGES[@]}"
 
 cmake -S . -B build -G Ninja
 cmake --build build
-exec build/cli/tremaro-scale "${@:---help}"
+exec build/app/tremaro "$@"

@@ -16,18 +16,20 @@ public:
         lastMessage_ = text;
         return PressedButton::Ok;
     }
-    void SetViewText(const std::u16string& text) override { view_.SetText(text); }
-    std::optional<UnsavableCharacter> FindUnsavableCharacter() override { return view_.FindUnsavableCharacter(); }
+    void SetViewText(const std::u16string& text) override { viewText_ = text; }
+    std::optional<UnsavableCharacter> FindUnsavableCharacter() override {
+        return tremaro::FindUnsavableCharacter(viewText_);
+    }
     ViewSaveResult SaveViewText(const std::string& path, std::optional<FileMode> permissions) override {
-        return view_.SaveTo(path, permissions);
+        return SaveTextAs(viewText_, path, permissions);
     }
     void SetTitle(const std::string&) override {}
 
-    const std::u16string& ViewText() const { return view_.Text(); }
+    const std::u16string& ViewText() const { return viewText_; }
     const std::string& LastMessage() const { return lastMessage_; }
 
 private:
-    MemoryView view_;
+    std::u16string viewText_;
     std::string lastMessage_;
 };
 

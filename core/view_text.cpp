@@ -37,15 +37,15 @@ std::string UnsavableCharacterMessage(const std::string& formFileName, const Uns
            " на ред " + std::to_string(found.line) + " не може да се запише в кодировка Windows-1251.";
 }
 
-std::optional<UnsavableCharacter> MemoryView::FindUnsavableCharacter() const {
-    auto encoded = EncodeViewText(text_);
-    if (auto* bad = std::get_if<UnsavableCharacter>(&encoded))
-        return *bad;
+std::optional<UnsavableCharacter> FindUnsavableCharacter(std::u16string_view text) {
+    auto encoded = EncodeViewText(text);
+    if (auto* found = std::get_if<UnsavableCharacter>(&encoded))
+        return *found;
     return std::nullopt;
 }
 
-ViewSaveResult MemoryView::SaveTo(const std::string& path, std::optional<FileMode> permissions) const {
-    const auto encoded = EncodeViewText(text_);
+ViewSaveResult SaveTextAs(std::u16string_view text, const std::string& path, std::optional<FileMode> permissions) {
+    const auto encoded = EncodeViewText(text);
     const auto* bytes = std::get_if<std::string>(&encoded);
     if (!bytes)
         return ViewSaveResult::UnsavableCharacter;

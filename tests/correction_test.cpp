@@ -119,7 +119,7 @@ TEST_F(RunCorrectionTest, percentOutsideTheRange_isRefused) {
         EXPECT_EQ(port.shown.back().buttons, MessageButtons::Ok);
     }
     EXPECT_EQ(lines.Line(2), u"Top  =   100");
-    EXPECT_EQ(port.view.Text(), u"");
+    EXPECT_EQ(port.viewText, u"");
 }
 
 TEST_F(RunCorrectionTest, percentAtTheEdgesOrWithASign_isAccepted) {
@@ -138,7 +138,7 @@ TEST_F(RunCorrectionTest, beforeAnyRead_saysThereIsNoForm) {
 TEST_F(RunCorrectionTest, emptyFile_endsWithOneEmptyLine) {
     Load("");
     EXPECT_EQ(Run(u"120"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(port.view.Text(), u"\r\n");
+    EXPECT_EQ(port.viewText, u"\r\n");
     EXPECT_EQ(LastMessage(), kFinished);
 }
 
@@ -146,7 +146,7 @@ TEST_F(RunCorrectionTest, form_isCorrectedAndShown) {
     Load("VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\n   LinkTopic       =   \"Form1\"\r\n"
          "   BeginProperty Font\r\n      Size            =   8.25\r\n   EndProperty\r\nEnd\r\n");
     EXPECT_EQ(Run(u"120"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(port.view.Text(),
+    EXPECT_EQ(port.viewText,
               u"\r\nVERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =  3834 \r\n   LinkTopic       =   \"Form1\"\r\n"
               u"   BeginProperty Font\r\n      Size            =  9.9  \r\n   EndProperty\r\nEnd\r\n");
     ASSERT_EQ(port.shown.size(), 1u);
@@ -165,7 +165,7 @@ TEST_F(RunCorrectionTest, valueOutOfRange_refusesTheWholeRunNamingTheFirstLine) 
     EXPECT_EQ(LastMessage(), "Стойността на ред 3 е извън допустимия обхват.\r\nФормата не е променена.");
     EXPECT_EQ(port.shown.size(), 1u);
     EXPECT_EQ(lines.Line(2), u"   Top             =   100");
-    EXPECT_EQ(port.view.Text(), u"");
+    EXPECT_EQ(port.viewText, u"");
 }
 
 TEST_F(RunCorrectionTest, outOfRangeValueThatIsNoMeasure_doesNotRefuse) {

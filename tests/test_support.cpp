@@ -46,7 +46,7 @@ ViewSaveResult ScriptedPort::SaveViewText(const std::string& path, std::optional
         beforeWrite(path);
     if (failWrites)
         return ViewSaveResult::WriteFailed;
-    return view.SaveTo(path, permissions);
+    return SaveTextAs(viewText, path, permissions);
 }
 
 }  // namespace tremaro::testing

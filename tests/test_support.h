@@ -39,15 +39,17 @@ public:
     };
 
     PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
-    void SetViewText(const std::u16string& text) override { view.SetText(text); }
-    std::optional<UnsavableCharacter> FindUnsavableCharacter() override { return view.FindUnsavableCharacter(); }
+    void SetViewText(const std::u16string& text) override { viewText = text; }
+    std::optional<UnsavableCharacter> FindUnsavableCharacter() override {
+        return tremaro::FindUnsavableCharacter(viewText);
+    }
     ViewSaveResult SaveViewText(const std::string& path, std::optional<FileMode> permissions) override;
     void SetTitle(const std::string& title) override { titles.push_back(title); }
 
     std::deque<PressedButton> answers;
     std::vector<Shown> shown;
     std::vector<std::string> titles;
-    MemoryView view;
+    std::u16string viewText;
     bool failWrites = false;
     std::function<void(const std::string& path)> beforeWrite;  // mischief during a save
 };

@@ -1,0 +1,307 @@
+#include "ui/convert_form.h"
+#include "ui/help_window.h"
+
+#include "test_support.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tremaro {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+constexpr const char* kForm = "VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\n"
+                              "   BeginProperty Font\r\n      Size            =   8.25\r\n   EndProperty\r\nEnd\r\n";
+
+// Types text the way a keyboard would, one key press a character, Cyrillic included.
+void Type(QWidget* widget, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+class ConvertFormTest : public ::testing::Test {
+protected:
+    ConvertFormTest() {
+        WriteBytes(formPath, kForm);
+        form.show();
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    template <typename Widget>
+    Widget* Find(const char* name) {
+        auto* widget = form.findChild<Widget*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+    QString ViewPlainText() { return Find<QPlainTextEdit>("Text")->toPlainText(); }
+    QString LastMessage() const {
+        const auto& shown = const_cast<ConvertForm&>(form).Messages().Shown();
+        return shown.empty() ? QString() : shown.back().text;
+    }
+    void Read(const std::string& path) {
+        form.Chooser().SetNextAnswer(QString::fromStdString(path));
+        Click("cmdRead");
+    }
+    void Correct(const QString& percent) {
+        Find<QLineEdit>("Text1")->clear();
+        QTest::keyClicks(Find<QLineEdit>("Text1"), percent);
+        form.Messages().SetNextAnswer(PressedButton::Ok);
+        Click("cmdStart");
+    }
+
+    TempFolder folder;
+    const std::string formPath = folder.Path("form1.frm");
+    FrmHelp help;
+    ConvertForm form{help};
+};
+
+TEST_F(ConvertFormTest, start_showsAnEmptyWindowWithTheFocusOnRead) {
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Tremaro"));
+    EXPECT_TRUE(Find<QLineEdit>("Text1")->text().isEmpty());
+    EXPECT_TRUE(ViewPlainText().isEmpty());
+    EXPECT_EQ(form.Lines().LineCount(), 0);
+    EXPECT_TRUE(form.FormFileName().empty());
+    EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdRead"));
+}
+
+TEST_F(ConvertFormTest, layout_followsTheDesignInPixels) {
+    EXPECT_EQ(form.size(), QSize(647, 483));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(224, 224, 224));
+    const struct {
+        const char* name;
+        QRect geometry;
+    } expected[] = {
+        {"cmdRead", {268, 5, 73, 22}},   {"cmdStart", {342, 5, 73, 22}}, {"cmdSave", {416, 5, 73, 22}},
+        {"cmdHelp", {490, 5, 73, 22}},   {"cmdExit", {564, 5, 73, 22}},  {"Label1", {11, 6, 184, 16}},
+        {"Text1", {196, 5, 47, 20}},     {"Label2", {246, 7, 13, 16}},   {"Text", {10, 30, 627, 439}},
+        {"Label3", {12, 469, 104, 13}},
+    };
+    for (const auto& control : expected)
+        EXPECT_EQ(Find<QWidget>(control.name)->geometry(), control.geometry) << control.name;
+
+    EXPECT_EQ(Find<QPushButton>("cmdRead")->text(), QStringLiteral("Чете"));
+    EXPECT_EQ(Find<QPushButton>("cmdStart")->text(), QStringLiteral("Старт"));
+    EXPECT_EQ(Find<QPushButton>("cmdSave")->text(), QStringLiteral("Запис"));
+    EXPECT_EQ(Find<QPushButton>("cmdHelp")->text(), QStringLiteral("Помощ"));
+    EXPECT_EQ(Find<QPushButton>("cmdExit")->text(), QStringLiteral("Изход"));
+    EXPECT_EQ(Find<QLabel>("Label1")->text(), QStringLiteral("Процент на корекцията: "));
+    EXPECT_EQ(Find<QLabel>("Label2")->text(), QStringLiteral("%"));
+    EXPECT_FALSE(Find<QLabel>("Label1")->autoFillBackground());
+    for (const char* button : {"cmdRead", "cmdStart", "cmdSave", "cmdHelp", "cmdExit"}) {
+        EXPECT_FALSE(Find<QPushButton>(button)->isDefault()) << button;
+        EXPECT_FALSE(Find<QPushButton>(button)->autoDefault()) << button;
+    }
+}
+
+TEST_F(ConvertFormTest, layout_fontsAndColours) {
+    const QFont windowFont = Find<QPushButton>("cmdRead")->font();
+    EXPECT_EQ(windowFont.families().value(0), QStringLiteral("Microsoft Sans Serif"));
+    EXPECT_DOUBLE_EQ(windowFont.pointSizeF(), 9.75);
+    EXPECT_TRUE(windowFont.bold());
+    EXPECT_DOUBLE_EQ(Find<QLineEdit>("Text1")->font().pointSizeF(), 9.0);
+    const QFont viewFont = Find<QPlainTextEdit>("Text")->font();
+    EXPECT_EQ(viewFont.families().value(0), QStringLiteral("Courier New"));
+    EXPECT_DOUBLE_EQ(viewFont.pointSizeF(), 9.75);
+    EXPECT_FALSE(viewFont.bold());
+    EXPECT_EQ(Find<QPlainTextEdit>("Text")->palette().color(QPalette::Base), QColor(255, 255, 192));
+    EXPECT_EQ(Find<QPlainTextEdit>("Text")->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(Find<QLabel>("Label3")->font().families().value(0), QStringLiteral("Times New Roman"));
+    EXPECT_DOUBLE_EQ(Find<QLabel>("Label3")->font().pointSizeF(), 8.25);
+    EXPECT_EQ(Find<QLabel>("Label2")->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+TEST_F(ConvertFormTest, tabOrder_visitsTheControlsAsDesigned) {
+    QWidget* widget = Find<QWidget>("cmdRead");
+    QStringList order;
+    for (int i = 0; i < 7; ++i) {
+        order << widget->objectName();
+        do
+            widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus || !widget->isVisible() || widget->parent() != &form);
+    }
+    EXPECT_EQ(order, QStringList({"cmdRead", "cmdStart", "cmdSave", "cmdExit", "Text1", "Text", "cmdHelp"}));
+}
+
+TEST_F(ConvertFormTest, read_showsTheFormAndNamesItInTheTitle) {
+    Read(formPath);
+    EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
+    EXPECT_TRUE(ViewPlainText().startsWith(QStringLiteral("\nVERSION 5.00\nBegin VB.Form Form1\n")));
+    EXPECT_EQ(form.Lines().LineCount(), 8);
+    EXPECT_EQ(form.FormFileName(), formPath);
+    EXPECT_TRUE(form.Messages().Shown().empty());
+}
+
+TEST_F(ConvertFormTest, read_cancel_changesNothingAndSaysNothing) {
+    Read(formPath);
+    form.Chooser().SetNextAnswer(std::nullopt);
+    Click("cmdRead");
+    EXPECT_EQ(form.FormFileName(), formPath);
+    EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
+    EXPECT_TRUE(form.Messages().Shown().empty());
+}
+
+TEST_F(ConvertFormTest, read_failingAfterAGoodRead_keepsTheEarlierForm) {
+    Read(formPath);
+    const QString shownBefore = ViewPlainText();
+    const std::string missing = folder.Path("missing.frm");
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    Read(missing);
+    EXPECT_EQ(LastMessage(), QString::fromStdString("Файлът " + missing + " не може да бъде прочетен."));
+    EXPECT_EQ(form.FormFileName(), formPath);
+    EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
+    EXPECT_EQ(ViewPlainText(), shownBefore);
+    EXPECT_EQ(form.Lines().LineCount(), 8);
+}
+
+TEST_F(ConvertFormTest, read_tooLongFile_saysWhyAndKeepsTheEarlierForm) {
+    Read(formPath);
+    const std::string tooLong = folder.Path("long.frm");
+    WriteBytes(tooLong, std::string(32767 * 2, '\n').substr(0, 32767 * 2));
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    Read(tooLong);
+    EXPECT_EQ(LastMessage(), QString::fromStdString("Файлът " + tooLong + " е твърде дълъг: допустими са до 32766 реда."));
+    EXPECT_EQ(form.FormFileName(), formPath);
+}
+
+TEST_F(ConvertFormTest, start_correctsWithThePercentBoxsText) {
+    Read(formPath);
+    Correct(QStringLiteral("120%"));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Край на корекцията."));
+    EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("   ClientHeight    =  3834 \n")));
+    EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("      Size            =  9.9  \n")));
+}
+
+TEST_F(ConvertFormTest, start_refusedPercentOrNoForm_saysSo) {
+    Correct(QStringLiteral("120"));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Няма форма за коригиране."));
+    Read(formPath);
+    Correct(QStringLiteral("19.99"));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500."));
+    EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("=   3195")));
+}
+
+TEST_F(ConvertFormTest, save_writesTheEditedViewAndKeepsTheBackup) {
+    Read(formPath);
+    Correct(QStringLiteral("120"));
+    auto* view = Find<QPlainTextEdit>("Text");
+    view->moveCursor(QTextCursor::End);
+    Type(view, QStringLiteral("' Коригирано"));
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    Click("cmdSave");
+
+    const auto& shown = form.Messages().Shown();
+    ASSERT_GE(shown.size(), 2u);
+    EXPECT_EQ(shown[shown.size() - 2].text, QString::fromStdString("Записва файл: " + formPath));
+    EXPECT_EQ(shown[shown.size() - 2].buttons, MessageButtons::OkCancel);
+    const std::string backup = folder.Path("form1.bak");
+    EXPECT_EQ(LastMessage(), QString::fromStdString("Записан е файл " + formPath +
+                                                    ".\r\nОригиналният файл е преименуван на " + backup + "."));
+    EXPECT_EQ(ReadBytes(backup), kForm);
+    const std::string saved = ReadBytes(formPath);
+    EXPECT_EQ(saved.substr(0, 16), "\r\nVERSION 5.00\r\n");
+    EXPECT_NE(saved.find("=  3834 \r\n"), std::string::npos);
+    EXPECT_EQ(saved.substr(saved.size() - 17), "End\r\n' \xCA\xEE\xF0\xE8\xE3\xE8\xF0\xE0\xED\xEE");
+}
+
+TEST_F(ConvertFormTest, save_cancel_touchesNothing) {
+    Read(formPath);
+    form.Messages().SetNextAnswer(PressedButton::Cancel);
+    Click("cmdSave");
+    EXPECT_EQ(ReadBytes(formPath), kForm);
+    EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
+    EXPECT_EQ(form.Messages().Shown().size(), 1u);
+}
+
+TEST_F(ConvertFormTest, save_everyByteValue_comesBackUnchanged) {
+    std::string bytes;
+    for (int byte = 0; byte < 256; ++byte)
+        if (byte != '\r' && byte != '\n')
+            bytes.push_back(static_cast<char>(byte));
+    WriteBytes(formPath, bytes);
+    Read(formPath);
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    Click("cmdSave");
+    EXPECT_EQ(ReadBytes(formPath), "\r\n" + bytes + "\r\n");
+}
+
+TEST_F(ConvertFormTest, save_typedCharacterTheCodePageCannotHold_isRefused) {
+    Read(formPath);
+    Find<QPlainTextEdit>("Text")->moveCursor(QTextCursor::Start);
+    Type(Find<QPlainTextEdit>("Text"), QStringLiteral("中"));
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    Click("cmdSave");
+    EXPECT_EQ(LastMessage(), QString::fromStdString("Файлът " + formPath +
+                                                    " не е записан: знакът 中 на ред 1 не може да се запише в "
+                                                    "кодировка Windows-1251."));
+    EXPECT_EQ(ReadBytes(formPath), kForm);
+}
+
+TEST_F(ConvertFormTest, exit_closesTheWindow) {
+    Click("cmdExit");
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(ConvertFormTest, realMessageBox_showsTheTextAndButtons) {
+    QString text, title;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        title = box->windowTitle();
+        buttons = box->standardButtons();
+        icon = box->icon();
+        box->button(QMessageBox::Cancel)->click();
+    });
+    const PressedButton pressed =
+        form.ShowMessage("Записва файл: " + formPath, MessageButtons::OkCancel);
+    EXPECT_EQ(pressed, PressedButton::Cancel);
+    EXPECT_EQ(text, QString::fromStdString("Записва файл: " + formPath));
+    EXPECT_EQ(title, QStringLiteral("Tremaro"));
+    EXPECT_EQ(buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
+}
+
+TEST_F(ConvertFormTest, realOpenDialog_offersTheThreeFileTypes) {
+    QStringList filters;
+    QStringList typed;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        typed = dialog->selectedFiles();
+        dialog->reject();
+    });
+    Click("cmdRead");
+    EXPECT_EQ(filters, QStringList({QStringLiteral("Всички файлове (*.*)"), QStringLiteral("RichText файлове (*.rtf)"),
+                                    QStringLiteral("Text файлове (*.txt)")}));
+    ASSERT_EQ(typed.size(), 1);
+    EXPECT_TRUE(typed.first().endsWith(QStringLiteral("*.frm")));
+    EXPECT_TRUE(form.Messages().Shown().empty());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Tremaro"));
+}
+
+}  // namespace
+}  // namespace tremaro

@@ -1,0 +1,75 @@
+#include "ui/file_chooser.h"
+
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QRegularExpression>
+#include <QSortFilterProxyModel>
+
+namespace tremaro {
+namespace {
+
+const QString kStartingFileName = QStringLiteral("*.frm");
+
+// The starting file name is a pattern, as in the classic open dialog: until the operator
+// picks a file type, the list shows the folders and the files that match it.
+class StartingPatternFilter final : public QSortFilterProxyModel {
+public:
+    explicit StartingPatternFilter(const QString& pattern, QObject* parent)
+        : QSortFilterProxyModel(parent),
+          pattern_(QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive)) {}
+
+    void ShowEveryType() {
+        active_ = false;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!active_ || !files)
+            return true;
+        const QModelIndex index = files->index(row, 0, parent);
+        return files->isDir(index) || pattern_.match(files->fileName(index)).hasMatch();
+    }
+
+    // Folders before files, names alphabetically whatever their case.
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!files || left.column() != 0)
+            return QSortFilterProxyModel::lessThan(left, right);
+        if (files->isDir(left) != files->isDir(right))
+            return files->isDir(left);
+        return files->fileName(left).compare(files->fileName(right), Qt::CaseInsensitive) < 0;
+    }
+
+private:
+    QRegularExpression pattern_;
+    bool active_ = true;
+};
+
+}  // namespace
+
+std::optional<QString> FileChooser::ChooseFormFile(QWidget* parent) {
+    if (!nextAnswers_.empty()) {
+        const std::optional<QString> answer = std::move(nextAnswers_.front());
+        nextAnswers_.pop_front();
+        return answer;
+    }
+    QFileDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("Всички файлове (*.*)"), QStringLiteral("RichText файлове (*.rtf)"),
+                           QStringLiteral("Text файлове (*.txt)")});
+    dialog.selectNameFilter(QStringLiteral("Всички файлове (*.*)"));
+    auto* startingPattern = new StartingPatternFilter(kStartingFileName, &dialog);
+    dialog.setProxyModel(startingPattern);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, startingPattern, &StartingPatternFilter::ShowEveryType);
+    dialog.selectFile(kStartingFileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace tremaro

@@ -1,0 +1,110 @@
+#include "ui/help_window.h"
+
+#include "ui/fonts.h"
+#include "ui/help_text.h"
+#include "ui/twips.h"
+
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+
+namespace tremaro {
+namespace {
+
+constexpr double kLoadingWidthTwips = 10500;
+constexpr double kLoadingHeightTwips = 6000;
+constexpr int kClientLeftTwips = 2385;
+constexpr int kClientTopTwips = 2055;
+constexpr double kBoxMarginAcrossTwips = 360;
+constexpr double kBoxMarginDownTwips = 610;
+
+}  // namespace
+
+QSizeF FitHelpBox(QSizeF outerTwips) {
+    return {std::max(0.0, outerTwips.width() - kBoxMarginAcrossTwips),
+            std::max(0.0, outerTwips.height() - kBoxMarginDownTwips)};
+}
+
+HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    QPalette cyan = palette();
+    cyan.setColor(QPalette::Window, QColor(0, 255, 255));
+    setPalette(cyan);
+    setAutoFillBackground(true);
+
+    txtHelp_ = new QPlainTextEdit(this);
+    txtHelp_->setObjectName(QStringLiteral("txtHelp"));
+    txtHelp_->move(TwipsToPixels(120), TwipsToPixels(100));
+    txtHelp_->setFont(CourierNewFont(11.25));
+    txtHelp_->setReadOnly(true);
+    txtHelp_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtHelp_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtHelp_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette paleYellow = txtHelp_->palette();
+    paleYellow.setColor(QPalette::Base, QColor(255, 255, 192));
+    txtHelp_->setPalette(paleYellow);
+    // The window looks at every key and click before the text box does.
+    txtHelp_->installEventFilter(this);
+    txtHelp_->viewport()->installEventFilter(this);
+    setFocusProxy(txtHelp_);
+
+    ApplyLoadingGeometry();
+}
+
+void HelpWindow::ApplyLoadingGeometry() {
+    const QSize frame = frameGeometry().size() - size();
+    const QSize outer(TwipsToPixels(kLoadingWidthTwips), TwipsToPixels(kLoadingHeightTwips));
+    setGeometry(QRect(QPoint(TwipsToPixels(kClientLeftTwips), TwipsToPixels(kClientTopTwips)), outer - frame));
+    FitTextBox();
+}
+
+void HelpWindow::SetHelpText(const QString& text) {
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    txtHelp_->setPlainText(plain);
+}
+
+void HelpWindow::FitTextBox() {
+    const QSize outer = frameGeometry().size();
+    const QSizeF box = FitHelpBox({PixelsToTwips(outer.width()), PixelsToTwips(outer.height())});
+    txtHelp_->resize(TwipsToPixels(box.width()), TwipsToPixels(box.height()));
+}
+
+void HelpWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitTextBox();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool escape = event->type() == QEvent::KeyPress &&
+                        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    const bool click = watched == txtHelp_->viewport() && event->type() == QEvent::MouseButtonRelease;
+    if (escape || click) {
+        close();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+FrmHelp::~FrmHelp() {
+    delete window_.data();
+}
+
+void FrmHelp::ShowHelp() {
+    const QString text = BuildHelpText();
+    const bool loading = !window_;
+    if (loading)
+        window_ = new HelpWindow;
+    window_->SetHelpText(text);
+    window_->setWindowTitle(QStringLiteral("Помощна информация"));
+    window_->show();
+    if (loading)
+        window_->ApplyLoadingGeometry();
+    window_->raise();
+    window_->activateWindow();
+    window_->TextBox()->setFocus();
+}
+
+}  // namespace tremaro
