@@ -32,6 +32,22 @@ SaveOutcome Report(OperatorPort& port, SaveOutcome outcome, const std::string& m
     return outcome;
 }
 
+// The backup is a second name for the form file, so the form file stays where it is until
+// the new text replaces it in one step: at no moment is it missing or half written.
+SaveOutcome SaveBesideBackup(const std::string& formFileName, const std::string& backupName,
+                             OperatorPort& port, std::optional<FileMode> permissions) {
+    if (WriteView(port, formFileName, permissions))
+        return Report(port, SaveOutcome::RenamedAndWritten, SavedLine(formFileName) + RenamedLine(backupName));
+    // The backup name goes only while the form file still is the original under its own
+    // name; otherwise the backup is where the original now lives.
+    const bool originalInPlace = IsSameFile(formFileName, backupName) && RemoveFile(backupName);
+    return Report(port, SaveOutcome::WriteFailed,
+                  NotSavedLine(formFileName) +
+                      (originalInPlace ? std::string("Оригиналният файл е запазен непроменен.") : RenamedLine(backupName)));
+}
+
+// Where the file system has no hard links the form file really moves to its backup name,
+// and a failed write moves it back.
 SaveOutcome SaveAfterRename(const std::string& formFileName, const std::string& backupName,
                             OperatorPort& port, std::optional<FileMode> permissions) {
     if (WriteView(port, formFileName, permissions))
@@ -56,6 +72,15 @@ SaveOutcome SaveWithoutOriginal(const std::string& formFileName, OperatorPort& p
     if (WriteView(port, formFileName, std::nullopt))
         return Report(port, SaveOutcome::NoOriginalAndWritten, SavedLine(formFileName) + kNoOriginalLine);
     return Report(port, SaveOutcome::WriteFailed, NotSavedLine(formFileName) + kNoOriginalLine);
+}
+
+// Something stands under the backup name already: an earlier backup is kept as it is and
+// the form file written over; anything but a plain file there stops the save.
+SaveOutcome SaveBesideExistingName(const std::string& formFileName, const std::string& backupName,
+                                   OperatorPort& port, std::optional<FileMode> permissions) {
+    if (KindOfPath(backupName) == PathKind::PlainFile)
+        return SaveOverKeptBackup(formFileName, backupName, port, permissions);
+    return Report(port, SaveOutcome::RenameFailed, RenameFailedMessage(formFileName, backupName));
 }
 
 }  // namespace
@@ -92,13 +117,24 @@ SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port) 
     if (backupName == formFileName || KindOfPath(formFileName) == PathKind::Folder)
         return Report(port, SaveOutcome::RenameFailed, RenameFailedMessage(formFileName, backupName));
 
+    switch (LinkFile(formFileName, backupName)) {
+    case LinkResult::Linked:
+        return SaveBesideBackup(formFileName, backupName, port, permissions);
+    case LinkResult::TargetExists:
+        return SaveBesideExistingName(formFileName, backupName, port, permissions);
+    case LinkResult::SourceMissing:
+        return SaveWithoutOriginal(formFileName, port);
+    case LinkResult::Unsupported:
+        break;
+    case LinkResult::Failed:
+        return Report(port, SaveOutcome::RenameFailed, RenameFailedMessage(formFileName, backupName));
+    }
+
     switch (RenameFile(formFileName, backupName)) {
     case RenameResult::Renamed:
         return SaveAfterRename(formFileName, backupName, port, permissions);
     case RenameResult::TargetExists:
-        if (KindOfPath(backupName) == PathKind::PlainFile)
-            return SaveOverKeptBackup(formFileName, backupName, port, permissions);
-        break;
+        return SaveBesideExistingName(formFileName, backupName, port, permissions);
     case RenameResult::SourceMissing:
         return SaveWithoutOriginal(formFileName, port);
     case RenameResult::Failed:

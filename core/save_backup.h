@@ -7,7 +7,8 @@
 namespace tremaro {
 
 // Saving writes the view's text over the form file after giving the file as it was its
-// backup name. The backup is never replaced, so after several saves it still holds the
+// backup name (as a second name, where the file system allows, so that the form file is
+// never missing while the new text is written). The backup is never replaced, so after several saves it still holds the
 // form from before the first one. Nothing is written unless the original is safe under
 // the backup name (or already has a backup, or is gone), and the write itself is atomic,
 // so no outcome loses the original's bytes; the report says what really happened.

@@ -77,6 +77,36 @@ RenameResult RenameFile(const std::string& oldPath, const std::string& newPath) 
     }
 }
 
+LinkResult LinkFile(const std::string& oldPath, const std::string& newPath) {
+    if (::link(oldPath.c_str(), newPath.c_str()) == 0)
+        return LinkResult::Linked;
+    switch (errno) {
+    case EEXIST:
+        return LinkResult::TargetExists;
+    case ENOENT:
+        return KindOfPath(oldPath) == PathKind::Missing ? LinkResult::SourceMissing : LinkResult::Failed;
+    case EPERM:
+    case EXDEV:
+    case EMLINK:
+    case ENOTSUP:
+    case ENOSYS:
+        return LinkResult::Unsupported;
+    default:
+        return LinkResult::Failed;
+    }
+}
+
+bool RemoveFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
+
+bool IsSameFile(const std::string& first, const std::string& second) {
+    struct stat a {};
+    struct stat b {};
+    return ::lstat(first.c_str(), &a) == 0 && ::lstat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
+}
+
 PathKind KindOfPath(const std::string& path) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0)

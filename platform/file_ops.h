@@ -17,6 +17,23 @@ enum class RenameResult {
 // something already stands under newPath.
 RenameResult RenameFile(const std::string& oldPath, const std::string& newPath);
 
+enum class LinkResult {
+    Linked,
+    SourceMissing,
+    TargetExists,
+    Unsupported,  // the file system has no hard links for this file
+    Failed,
+};
+
+// Gives the file oldPath the second name newPath; it keeps its own name too. Never
+// replaces: fails with TargetExists when something already stands under newPath.
+LinkResult LinkFile(const std::string& oldPath, const std::string& newPath);
+
+bool RemoveFile(const std::string& path);
+
+// Whether both names lead to one and the same file.
+bool IsSameFile(const std::string& first, const std::string& second);
+
 enum class PathKind {
     Missing,
     PlainFile,

@@ -141,15 +141,24 @@ TEST_F(SaveTest, save_writeFails_undoesTheRename) {
     EXPECT_FALSE(fs::exists(backup));
 }
 
-TEST_F(SaveTest, save_writeAndUndoFail_saysWhereTheOriginalIs) {
-    // A folder appearing under the form's name makes both the write and its undo fail.
-    port.beforeWrite = [](const std::string& path) { fs::create_directory(path); };
+TEST_F(SaveTest, save_formFileReplacedByAFolderWhileSaving_keepsTheBackup) {
+    port.beforeWrite = [](const std::string& path) {
+        fs::remove(path);
+        fs::create_directory(path);
+    };
     EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
     EXPECT_EQ(Report(), "Файлът " + form + " не е записан.\r\nОригиналният файл е преименуван на " + backup + ".");
     EXPECT_EQ(ReadBytes(backup), kOriginal);
-    EXPECT_TRUE(fs::is_empty(folder.Path("form1.frm")));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 2)
         << "no temporary file is left behind";
+}
+
+TEST_F(SaveTest, save_formFileStaysInPlaceWhileTheTextIsWritten) {
+    port.beforeWrite = [&](const std::string& path) {
+        EXPECT_EQ(ReadBytes(path), kOriginal);
+        EXPECT_EQ(ReadBytes(backup), kOriginal);
+    };
+    EXPECT_EQ(Save(), SaveOutcome::RenamedAndWritten);
 }
 
 TEST_F(SaveTest, save_writeFailsOverAKeptBackup_leavesTheFormAsItWas) {
@@ -193,7 +202,12 @@ TEST_F(SaveTest, save_keepsThePermissionBits) {
 TEST_F(SaveTest, failedSave_neverLosesTheOriginal) {
     const std::function<void()> failures[] = {
         [&] { port.failWrites = true; },
-        [&] { port.beforeWrite = [](const std::string& path) { fs::create_directory(path); }; },
+        [&] {
+            port.beforeWrite = [](const std::string& path) {
+                fs::remove(path);
+                fs::create_directory(path);
+            };
+        },
         [&] { fs::create_directory(backup); },
         [&] { port.SetViewText(u"\u4E2D"); },
         [&] { port.answers = {PressedButton::Cancel}; },
