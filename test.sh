@@ -12,6 +12,9 @@ options=()
 if [ "${1:-}" = "--sanitize" ]; then
     build=build-sanitize
     options=(-DTREMARO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
 
 cmake -S . -B "$build" -G Ninja "${options[@]}"
