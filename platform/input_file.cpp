@@ -2,6 +2,7 @@
 
 #include "platform/code_page.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,11 +11,18 @@
 namespace tremaro {
 namespace {
 
-constexpr std::size_t kChunkSize = 1 << 20;
+constexpr std::size_t kLargestChunk = 1 << 20;
+constexpr std::size_t kSmallestChunk = 4096;
+
+// A file read in one go where it is small enough, without a megabyte buffer for a few lines.
+std::size_t ChunkSizeFor(const struct stat& info) {
+    const auto size = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0) + 1;
+    return std::clamp(size, kSmallestChunk, kLargestChunk);
+}
 
 }  // namespace
 
-InputFile::InputFile(int descriptor) : descriptor_(descriptor) {}
+InputFile::InputFile(int descriptor, std::size_t chunkSize) : descriptor_(descriptor), chunkSize_(chunkSize) {}
 
 InputFile::~InputFile() {
     if (descriptor_ >= 0)
@@ -30,7 +38,7 @@ std::unique_ptr<InputFile> InputFile::OpenForInput(const std::string& path) {
         ::close(descriptor);
         return nullptr;
     }
-    return std::unique_ptr<InputFile>(new InputFile(descriptor));
+    return std::unique_ptr<InputFile>(new InputFile(descriptor, ChunkSizeFor(info)));
 }
 
 bool InputFile::Fill() {
@@ -39,10 +47,10 @@ bool InputFile::Fill() {
     buffer_.erase(0, position_);
     position_ = 0;
     const std::size_t kept = buffer_.size();
-    buffer_.resize(kept + kChunkSize);
+    buffer_.resize(kept + chunkSize_);
     ssize_t count;
     do {
-        count = ::read(descriptor_, buffer_.data() + kept, kChunkSize);
+        count = ::read(descriptor_, buffer_.data() + kept, chunkSize_);
     } while (count < 0 && errno == EINTR);
     buffer_.resize(kept + static_cast<std::size_t>(count > 0 ? count : 0));
     if (count < 0)

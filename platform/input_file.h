@@ -26,11 +26,12 @@ public:
     bool ReadLine(std::u16string& line);
 
 private:
-    explicit InputFile(int descriptor);
+    InputFile(int descriptor, std::size_t chunkSize);
     bool Fill();
     bool PeekByte(unsigned char& byte);
 
     int descriptor_ = -1;
+    std::size_t chunkSize_;
     std::string buffer_;
     std::size_t position_ = 0;
     bool endReached_ = false;
