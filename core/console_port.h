@@ -16,7 +16,7 @@ public:
         lastMessage_ = text;
         return PressedButton::Ok;
     }
-    void SetViewText(const std::u16string& text) override { viewText_ = text; }
+    void SetViewText(std::u16string text) override { viewText_ = std::move(text); }
     std::optional<UnsavableCharacter> FindUnsavableCharacter() override {
         return tremaro::FindUnsavableCharacter(viewText_);
     }

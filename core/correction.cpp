@@ -3,7 +3,6 @@
 #include "platform/numbers.h"
 #include "platform/text_ops.h"
 
-#include <array>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -22,35 +21,35 @@ constexpr std::size_t kWindowWidth = 10;
 
 enum class ValueClass { None, WholeNumber, TwoDecimals };
 
-struct Key {
-    std::u16string_view text;
-    ValueClass valueClass;
-};
-
-constexpr std::array<Key, 5> kKeys = {{
-    {u"Top  ", ValueClass::WholeNumber},
-    {u"Height  ", ValueClass::WholeNumber},
-    {u"Width  ", ValueClass::WholeNumber},
-    {u"Left  ", ValueClass::WholeNumber},
-    {u"Size  ", ValueClass::TwoDecimals},
-}};
+// A property name that ends in one of these words and is padded with blanks to the "="
+// column, as the designer writes them.
+constexpr std::u16string_view kWholeNumberNames[] = {u"Top", u"Height", u"Width", u"Left"};
+constexpr std::u16string_view kTwoDecimalName = u"Size";
+constexpr std::u16string_view kAutoSize = u"AutoSize";
 
 // A control on a hidden tab of a tabbed dialog is stored 75000 twips to the left of
 // where it stands; it is scaled where it stands and moved back.
 constexpr double kHiddenTabOffset = 75000;
 constexpr double kHiddenTabThreshold = -60000;
 
+// Every key is a name followed by two blanks, so one pass over the line's blank pairs
+// finds them all: a line holds the key "Top  " exactly when a run of blanks of two or
+// more starts right after "Top".
 ValueClass ClassifyLine(std::u16string_view line) {
-    if (FindText(line, u"=") == 0)
-        return ValueClass::None;
-    for (const Key& key : kKeys) {
-        if (FindText(line, key.text) == 0)
+    bool size = false;
+    for (std::size_t i = 1; i + 1 < line.size(); ++i) {
+        if (line[i] != u' ' || line[i + 1] != u' ')
             continue;
-        if (key.valueClass == ValueClass::TwoDecimals && FindText(line, u"AutoSize") != 0)
-            return ValueClass::None;
-        return key.valueClass;
+        const char16_t last = line[i - 1];  // the last letter of Top, Height, Width, Left, Size
+        if (last != u'p' && last != u't' && last != u'h' && last != u'e')
+            continue;
+        const std::u16string_view before = line.substr(0, i);
+        for (const std::u16string_view name : kWholeNumberNames)
+            if (before.ends_with(name))
+                return ValueClass::WholeNumber;
+        size = size || before.ends_with(kTwoDecimalName);
     }
-    return ValueClass::None;
+    return size && line.find(kAutoSize) == std::u16string_view::npos ? ValueClass::TwoDecimals : ValueClass::None;
 }
 
 std::u16string_view TrimBlanks(std::u16string_view text) {
@@ -86,6 +85,52 @@ std::optional<std::u16string> ScaleTwoDecimals(double value, double factor) {
     return NumberToText(std::trunc(hundredths) / 100);
 }
 
+// What the correction does to one line: the window's place and what replaces it.
+struct WindowRewrite {
+    LineCorrection::Status status = LineCorrection::Status::Unchanged;
+    std::size_t start = 0;   // 0-based index of the window's first character
+    std::size_t length = 0;  // the window's length
+    std::u16string text;     // the new window, at least as long as the old one
+};
+
+WindowRewrite PlanLine(std::u16string_view line, double correctionFactor) {
+    using Status = LineCorrection::Status;
+    const std::size_t equals = FindCharacter(line, u'=');
+    if (equals == std::u16string_view::npos || FindCharacter(line, u'\'', equals) != std::u16string_view::npos)
+        return {};
+    const ValueClass valueClass = ClassifyLine(line);
+    if (valueClass == ValueClass::None)
+        return {};
+    const std::size_t start = equals + 1;
+    const std::u16string_view window = ExtractText(line, start + 1, kWindowWidth);
+    const NumberReading reading = ReadNumber(window);
+    if (!reading.found)
+        return {};
+
+    std::optional<std::u16string> number;
+    if (valueClass == ValueClass::WholeNumber) {
+        const bool onHiddenTab =
+            TrimBlanks(line.substr(0, equals)) == u"Left" && reading.value <= kHiddenTabThreshold;
+        number = ScaleWholeNumber(reading.value, correctionFactor, onHiddenTab);
+    } else {
+        number = ScaleTwoDecimals(reading.value, correctionFactor);
+    }
+    if (!number)
+        return {Status::OutOfRange, 0, 0, {}};
+
+    std::u16string newWindow = u"  " + *number;
+    if (newWindow.size() < window.size())
+        newWindow.resize(window.size(), u' ');
+    return {Status::Rewritten, start, window.size(), std::move(newWindow)};
+}
+
+std::u16string ApplyRewrite(std::u16string_view line, const WindowRewrite& rewrite) {
+    std::u16string corrected(line.substr(0, rewrite.start));
+    corrected += rewrite.text;
+    corrected += line.substr(rewrite.start + rewrite.length);
+    return corrected;
+}
+
 }  // namespace
 
 std::optional<double> CorrectionFactorOf(std::u16string_view percentText) {
@@ -95,38 +140,11 @@ std::optional<double> CorrectionFactorOf(std::u16string_view percentText) {
     return factor;
 }
 
-LineCorrection CorrectLine(const std::u16string& line, double correctionFactor) {
-    using Status = LineCorrection::Status;
-    const ValueClass valueClass = ClassifyLine(line);
-    if (valueClass == ValueClass::None)
-        return {};
-
-    const std::size_t start = FindText(line, u"=") + 1;
-    if (line.find(u'\'', start - 1) != std::u16string::npos)
-        return {};
-    const std::u16string_view window = ExtractText(line, start, kWindowWidth);
-    const NumberReading reading = ReadNumber(window);
-    if (!reading.found)
-        return {};
-
-    std::optional<std::u16string> number;
-    if (valueClass == ValueClass::WholeNumber) {
-        const bool onHiddenTab = TrimBlanks(std::u16string_view(line).substr(0, start - 2)) == u"Left" &&
-                                 reading.value <= kHiddenTabThreshold;
-        number = ScaleWholeNumber(reading.value, correctionFactor, onHiddenTab);
-    } else {
-        number = ScaleTwoDecimals(reading.value, correctionFactor);
-    }
-    if (!number)
-        return {Status::OutOfRange, {}};
-
-    std::u16string newWindow = u"  " + *number;
-    if (newWindow.size() < window.size())
-        newWindow.resize(window.size(), u' ');
-    std::u16string corrected = line.substr(0, start - 1);
-    corrected += newWindow;
-    corrected.append(line, start - 1 + window.size());
-    return {Status::Rewritten, std::move(corrected)};
+LineCorrection CorrectLine(std::u16string_view line, double correctionFactor) {
+    const WindowRewrite rewrite = PlanLine(line, correctionFactor);
+    if (rewrite.status != LineCorrection::Status::Rewritten)
+        return {rewrite.status, {}};
+    return {LineCorrection::Status::Rewritten, ApplyRewrite(line, rewrite)};
 }
 
 CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& lines, OperatorPort& port) {
@@ -142,20 +160,25 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     }
 
     // Work everything out first, so that a refused run leaves every line as it was.
-    std::vector<std::pair<int, std::u16string>> rewrites;
+    std::vector<std::pair<int, WindowRewrite>> rewrites;
+    rewrites.reserve(static_cast<std::size_t>(lineCount));
     for (int slot = 1; slot <= lineCount; ++slot) {
-        auto corrected = CorrectLine(lines.Line(slot), *factor);
-        if (corrected.status == LineCorrection::Status::OutOfRange) {
+        WindowRewrite rewrite = PlanLine(lines.Line(slot), *factor);
+        if (rewrite.status == LineCorrection::Status::OutOfRange) {
             port.ShowMessage("Стойността на ред " + std::to_string(slot - 1) +
                                  " е извън допустимия обхват.\r\nФормата не е променена.",
                              MessageButtons::Ok);
             return CorrectionOutcome::ValueOutOfRange;
         }
-        if (corrected.status == LineCorrection::Status::Rewritten)
-            rewrites.emplace_back(slot, std::move(corrected.text));
+        if (rewrite.status == LineCorrection::Status::Rewritten)
+            rewrites.emplace_back(slot, std::move(rewrite));
     }
-    for (auto& [slot, text] : rewrites)
-        lines.ReplaceLine(slot, std::move(text));
+    for (const auto& [slot, rewrite] : rewrites) {
+        if (rewrite.text.size() == rewrite.length)
+            lines.OverwriteInLine(slot, rewrite.start, rewrite.text);
+        else
+            lines.ReplaceLine(slot, ApplyRewrite(lines.Line(slot), rewrite));
+    }
 
     port.SetViewText(lines.AssembleText());
     port.ShowMessage(kFinishedMessage, MessageButtons::Ok);

@@ -37,7 +37,7 @@ struct LineCorrection {
     std::u16string text;  // the new line, when rewritten
 };
 
-LineCorrection CorrectLine(const std::u16string& line, double correctionFactor);
+LineCorrection CorrectLine(std::u16string_view line, double correctionFactor);
 
 // The whole operation: checks the percent and the store, corrects every line, shows the
 // assembled text in the view and tells the operator how it ended.

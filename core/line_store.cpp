@@ -2,6 +2,8 @@
 
 #include "platform/input_file.h"
 
+#include <algorithm>
+
 namespace tremaro {
 namespace {
 
@@ -20,35 +22,55 @@ FormLines::LoadResult FormLines::LoadFormFile(const std::string& path) {
     if (!file)
         return {LoadStatus::CannotRead, CannotReadMessage(path)};
 
-    std::vector<std::u16string> loaded(2);
-    while (!file->AtEndOfFile()) {
-        if (loaded.size() > static_cast<std::size_t>(kMaxLineCount))
-            return {LoadStatus::TooLong, TooLongMessage(path)};
-        std::u16string line;
-        if (!file->ReadLine(line))
-            return {LoadStatus::CannotRead, CannotReadMessage(path)};
-        loaded.push_back(std::move(line));
-    }
-    // A read error also ends the file early; it must not pass for a short form.
-    if (file->HasFailed())
+    std::u16string text;
+    std::vector<Span> spans(2);  // slot 0 unused, slot 1 the empty first line
+    switch (file->ReadAllLines(text, spans, kMaxLineCount + 1)) {
+    case InputFile::BulkRead::Done:
+        break;
+    case InputFile::BulkRead::TooManyLines:
+        return {LoadStatus::TooLong, TooLongMessage(path)};
+    case InputFile::BulkRead::Failed:
         return {LoadStatus::CannotRead, CannotReadMessage(path)};
+    }
 
-    slots_ = std::move(loaded);
-    lineCount_ = static_cast<std::int16_t>(slots_.size() - 1);
+    text_ = std::move(text);
+    spans_ = std::move(spans);
+    lineCount_ = static_cast<std::int16_t>(spans_.size() - 1);
     return {};
+}
+
+void FormLines::OverwriteInLine(int slot, std::size_t offset, std::u16string_view piece) {
+    const Span& span = spans_[static_cast<std::size_t>(slot)];
+    const std::size_t count = std::min(piece.size(), span.length - std::min(offset, span.length));
+    std::copy_n(piece.begin(), count, text_.begin() + static_cast<std::ptrdiff_t>(span.start + offset));
+}
+
+void FormLines::ReplaceLine(int slot, std::u16string_view text) {
+    Span& span = spans_[static_cast<std::size_t>(slot)];
+    if (text.size() <= span.length) {
+        std::copy(text.begin(), text.end(), text_.begin() + static_cast<std::ptrdiff_t>(span.start));
+    } else {
+        // A longer line moves to the end of the buffer; its old place is not used again.
+        span.start = text_.size();
+        text_.append(text);
+    }
+    span.length = text.size();
 }
 
 std::u16string FormLines::AssembleText() const {
     std::size_t length = 0;
     for (int slot = 1; slot <= lineCount_; ++slot)
-        length += Line(slot).size() + 2;
-    std::u16string text;
-    text.reserve(length);
+        length += spans_[static_cast<std::size_t>(slot)].length + 2;
+    std::u16string assembled;
+    assembled.resize(length);
+    char16_t* to = assembled.data();
     for (int slot = 1; slot <= lineCount_; ++slot) {
-        text += Line(slot);
-        text += u"\r\n";
+        const std::u16string_view line = Line(slot);
+        to = std::copy(line.begin(), line.end(), to);
+        *to++ = u'\r';
+        *to++ = u'\n';
     }
-    return text;
+    return assembled;
 }
 
 }  // namespace tremaro

@@ -26,7 +26,7 @@ public:
     virtual ~OperatorPort() = default;
 
     virtual PressedButton ShowMessage(const std::string& text, MessageButtons buttons) = 0;
-    virtual void SetViewText(const std::u16string& text) = 0;
+    virtual void SetViewText(std::u16string text) = 0;
 
     // The first character of the view that a save could not write, if any, so that a save
     // can refuse before it touches a file.

@@ -4,9 +4,9 @@
 #include "core/correction.h"
 #include "core/line_store.h"
 #include "core/save_backup.h"
+#include "platform/code_page.h"
 #include "platform/unicode.h"
 
-#include <variant>
 
 namespace tremaro {
 
@@ -56,8 +56,16 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
     PrintMessage(err, port.LastMessage());
     if (outcome != CorrectionOutcome::Corrected)
         return kRefused;
-    const auto bytes = EncodeViewText(port.ViewText());
-    out << std::get<std::string>(bytes);  // read from the code page, so always writable
+    // Written a piece at a time: the whole form's bytes need not sit in memory at once.
+    // The text was read through the code page, so every character has its byte.
+    constexpr std::size_t kPiece = 64 * 1024;
+    const std::u16string_view text = port.ViewText();
+    std::string bytes;
+    for (std::size_t start = 0; start < text.size(); start += kPiece) {
+        bytes.clear();
+        AppendEncodedCodePage(text.substr(start, kPiece), bytes);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
     out.flush();
     return out ? kSuccess : kFileFailed;
 }

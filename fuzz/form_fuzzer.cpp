@@ -19,7 +19,7 @@ using namespace tremaro;
 class SilentPort final : public OperatorPort {
 public:
     PressedButton ShowMessage(const std::string&, MessageButtons) override { return PressedButton::Ok; }
-    void SetViewText(const std::u16string& text) override { viewText = text; }
+    void SetViewText(std::u16string text) override { viewText = std::move(text); }
     std::optional<UnsavableCharacter> FindUnsavableCharacter() override { return std::nullopt; }
     ViewSaveResult SaveViewText(const std::string&, std::optional<FileMode>) override { return ViewSaveResult::Saved; }
     void SetTitle(const std::string&) override {}
@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     std::vector<std::u16string> before;
     for (int slot = 1; slot <= lines.LineCount(); ++slot) {
-        before.push_back(lines.Line(slot));
+        before.emplace_back(lines.Line(slot));
         Check(lines.Line(slot).find_first_of(u"\r\n") == std::u16string::npos, "a loaded line holds a line break");
     }
 
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CorrectionOutcome outcome = RunCorrection(DecodeCodePage(percentBytes), lines, port);
     for (int slot = 1; slot <= lines.LineCount(); ++slot) {
         const std::u16string& was = before[static_cast<std::size_t>(slot - 1)];
-        const std::u16string& now = lines.Line(slot);
+        const std::u16string now(lines.Line(slot));
         Check(now.find_first_of(u"\r\n") == std::u16string::npos, "a corrected line holds a line break");
         if (outcome != CorrectionOutcome::Corrected || !HasKey(was)) {
             Check(now == was, "a line changed that must not");

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace tremaro {
 namespace {
@@ -42,6 +43,19 @@ constexpr std::array<std::uint8_t, kReverseLimit> BuildReverseTable() {
 
 constexpr auto kReverse = BuildReverseTable();
 
+// Whether the eight bytes, or the four characters, starting at data are all ASCII.
+bool IsAsciiBlock(const char* data) {
+    std::uint64_t block;
+    std::memcpy(&block, data, sizeof block);
+    return (block & 0x8080808080808080u) == 0;
+}
+
+bool IsAsciiBlock(const char16_t* data) {
+    std::uint64_t block;
+    std::memcpy(&block, data, sizeof block);
+    return (block & 0xFF80FF80FF80FF80u) == 0;
+}
+
 }  // namespace
 
 char16_t DecodeCodePageByte(unsigned char byte) {
@@ -57,19 +71,45 @@ std::optional<unsigned char> EncodeCodePageChar(char16_t character) {
 }
 
 std::u16string DecodeCodePage(std::string_view bytes) {
-    std::u16string text(bytes.size(), u'\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        text[i] = DecodeCodePageByte(static_cast<unsigned char>(bytes[i]));
+    std::u16string text;
+    AppendDecodedCodePage(bytes, text);
     return text;
 }
 
+void AppendDecodedCodePage(std::string_view bytes, std::u16string& out) {
+    const std::size_t start = out.size();
+    out.resize(start + bytes.size());
+    char16_t* to = out.data() + start;
+    // Form files are mostly ASCII: eight such bytes at a time need no table.
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (i + 8 <= bytes.size() && IsAsciiBlock(bytes.data() + i)) {
+            for (std::size_t k = 0; k < 8; ++k)
+                to[i + k] = static_cast<unsigned char>(bytes[i + k]);
+            i += 8;
+        } else {
+            to[i] = DecodeCodePageByte(static_cast<unsigned char>(bytes[i]));
+            ++i;
+        }
+    }
+}
+
 std::optional<std::size_t> AppendEncodedCodePage(std::u16string_view text, std::string& out) {
-    out.reserve(out.size() + text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = EncodeCodePageChar(text[i]);
-        if (!byte)
+    const std::size_t start = out.size();
+    out.resize(start + text.size());
+    char* to = out.data() + start;
+    for (std::size_t i = 0; i < text.size();) {
+        if (i + 4 <= text.size() && IsAsciiBlock(text.data() + i)) {
+            for (std::size_t k = 0; k < 4; ++k)
+                to[i + k] = static_cast<char>(text[i + k]);
+            i += 4;
+            continue;
+        }
+        const char16_t c = text[i];
+        if (c != 0 && (c >= kReverseLimit || kReverse[c] == 0)) {
+            out.resize(start + i);
             return i;
-        out.push_back(static_cast<char>(*byte));
+        }
+        to[i++] = static_cast<char>(kReverse[c]);
     }
     return std::nullopt;
 }

@@ -18,6 +18,7 @@ char16_t DecodeCodePageByte(unsigned char byte);
 std::optional<unsigned char> EncodeCodePageChar(char16_t character);
 
 std::u16string DecodeCodePage(std::string_view bytes);
+void AppendDecodedCodePage(std::string_view bytes, std::u16string& out);
 
 // Appends the bytes of text to out. Returns the index of the first character that the
 // code page cannot hold (nothing appended from there on), or nothing when all fitted.

@@ -4,27 +4,50 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace tremaro {
 namespace {
 
-constexpr std::size_t kLargestChunk = 1 << 20;
-constexpr std::size_t kSmallestChunk = 4096;
+constexpr std::size_t kChunkSize = 1 << 20;
+// Up to this size a mapped file is brought in at once rather than page by page.
+constexpr std::size_t kPopulateLimit = 64u << 20;
 
-// A file read in one go where it is small enough, without a megabyte buffer for a few lines.
-std::size_t ChunkSizeFor(const struct stat& info) {
-    const auto size = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0) + 1;
-    return std::clamp(size, kSmallestChunk, kLargestChunk);
+// Whether any of the eight bytes is a CR or an LF (the classic test for a zero byte, on
+// the bytes xor-ed with each of the two).
+bool HasLineBreak(std::uint64_t block) {
+    constexpr std::uint64_t ones = 0x0101010101010101u;
+    constexpr std::uint64_t highs = 0x8080808080808080u;
+    const std::uint64_t cr = block ^ (ones * '\r');
+    const std::uint64_t lf = block ^ (ones * '\n');
+    return (((cr - ones) & ~cr) | ((lf - ones) & ~lf)) & highs;
+}
+
+const char* FindLineEnd(const char* from, const char* end) {
+    for (; from + 8 <= end; from += 8) {
+        std::uint64_t block;
+        std::memcpy(&block, from, sizeof block);
+        if (HasLineBreak(block))
+            break;
+    }
+    for (; from < end; ++from)
+        if (*from == '\r' || *from == '\n')
+            return from;
+    return end;
 }
 
 }  // namespace
 
-InputFile::InputFile(int descriptor, std::size_t chunkSize) : descriptor_(descriptor), chunkSize_(chunkSize) {}
+InputFile::InputFile(int descriptor, std::size_t size) : descriptor_(descriptor), sizeWhenOpened_(size) {}
 
 InputFile::~InputFile() {
+    if (mapping_)
+        ::munmap(mapping_, mappingSize_);
     if (descriptor_ >= 0)
         ::close(descriptor_);
 }
@@ -38,7 +61,25 @@ std::unique_ptr<InputFile> InputFile::OpenForInput(const std::string& path) {
         ::close(descriptor);
         return nullptr;
     }
-    return std::unique_ptr<InputFile>(new InputFile(descriptor, ChunkSizeFor(info)));
+    const bool plainFile = S_ISREG(info.st_mode) && info.st_size > 0;
+    std::unique_ptr<InputFile> file(new InputFile(descriptor, plainFile ? static_cast<std::size_t>(info.st_size) : 0));
+    if (plainFile)
+        file->MapWholeFile();
+    return file;
+}
+
+bool InputFile::MapWholeFile() {
+    const int flags = MAP_PRIVATE | (sizeWhenOpened_ <= kPopulateLimit ? MAP_POPULATE : 0);
+    void* mapping = ::mmap(nullptr, sizeWhenOpened_, PROT_READ, flags, descriptor_, 0);
+    if (mapping == MAP_FAILED)
+        return false;  // read in chunks instead
+    mapping_ = mapping;
+    mappingSize_ = sizeWhenOpened_;
+    data_ = static_cast<const char*>(mapping);
+    size_ = sizeWhenOpened_;
+    // The mapping is all there is; a file that grew since is read as it was opened.
+    endReached_ = true;
+    return true;
 }
 
 bool InputFile::Fill() {
@@ -47,12 +88,14 @@ bool InputFile::Fill() {
     buffer_.erase(0, position_);
     position_ = 0;
     const std::size_t kept = buffer_.size();
-    buffer_.resize(kept + chunkSize_);
+    buffer_.resize(kept + kChunkSize);
     ssize_t count;
     do {
-        count = ::read(descriptor_, buffer_.data() + kept, chunkSize_);
+        count = ::read(descriptor_, buffer_.data() + kept, kChunkSize);
     } while (count < 0 && errno == EINTR);
     buffer_.resize(kept + static_cast<std::size_t>(count > 0 ? count : 0));
+    data_ = buffer_.data();
+    size_ = buffer_.size();
     if (count < 0)
         failed_ = true;
     else if (count == 0)
@@ -60,10 +103,44 @@ bool InputFile::Fill() {
     return count > 0;
 }
 
+bool InputFile::ReadToEnd() {
+    if (mapping_)
+        return true;
+    buffer_.erase(0, position_);
+    position_ = 0;
+    while (Fill())
+        position_ = 0;
+    return !failed_;
+}
+
+InputFile::BulkRead InputFile::ReadAllLines(std::u16string& text, std::vector<LineSpan>& lines,
+                                            std::size_t maxLines) {
+    if (!ReadToEnd())
+        return BulkRead::Failed;
+    const char* const base = data_ + position_;
+    const char* const end = data_ + size_;
+    const std::size_t first = text.size();
+    // Form lines are rarely shorter than twenty bytes; a guess saves most regrowing.
+    lines.reserve(lines.size() + std::min(maxLines, static_cast<std::size_t>(end - base) / 20 + 1));
+    for (const char* at = base; at < end;) {
+        if (lines.size() == maxLines)
+            return BulkRead::TooManyLines;
+        const char* lineEnd = FindLineEnd(at, end);
+        lines.push_back({first + static_cast<std::size_t>(at - base), static_cast<std::size_t>(lineEnd - at)});
+        at = lineEnd;
+        if (at < end && *at++ == '\r' && at < end && *at == '\n')
+            ++at;
+    }
+    // The characters keep the bytes' places, so the spans found in the bytes hold for them.
+    AppendDecodedCodePage(std::string_view(base, static_cast<std::size_t>(end - base)), text);
+    position_ = size_;
+    return BulkRead::Done;
+}
+
 bool InputFile::PeekByte(unsigned char& byte) {
-    if (position_ >= buffer_.size() && !Fill())
+    if (position_ >= size_ && !Fill())
         return false;
-    byte = static_cast<unsigned char>(buffer_[position_]);
+    byte = static_cast<unsigned char>(data_[position_]);
     return true;
 }
 
@@ -74,20 +151,21 @@ bool InputFile::AtEndOfFile() {
 
 bool InputFile::ReadLine(std::u16string& line) {
     line.clear();
+    return AppendLine(line);
+}
+
+bool InputFile::AppendLine(std::u16string& text) {
     for (;;) {
-        if (position_ >= buffer_.size() && !Fill())
+        if (position_ >= size_ && !Fill())
             return !failed_;
-        const std::size_t start = position_;
-        while (position_ < buffer_.size() && buffer_[position_] != '\r' && buffer_[position_] != '\n')
-            ++position_;
-        const std::size_t lineStart = line.size();
-        line.resize(lineStart + (position_ - start));
-        for (std::size_t i = start; i < position_; ++i)
-            line[lineStart + i - start] = DecodeCodePageByte(static_cast<unsigned char>(buffer_[i]));
-        if (position_ < buffer_.size())
+        const char* start = data_ + position_;
+        const char* end = FindLineEnd(start, data_ + size_);
+        AppendDecodedCodePage(std::string_view(start, static_cast<std::size_t>(end - start)), text);
+        position_ = static_cast<std::size_t>(end - data_);
+        if (position_ < size_)
             break;
     }
-    const char terminator = buffer_[position_++];
+    const char terminator = data_[position_++];
     unsigned char next;
     if (terminator == '\r' && PeekByte(next) && next == '\n')
         ++position_;

@@ -100,9 +100,39 @@ NumberReading ReadDecimalNumber(std::string_view text) {
     return {ParseDecimal(normalized), true};
 }
 
+// Most values in a form are plain whole numbers ("=   495"); they are read here directly.
+// Anything else (a fraction, an exponent, blanks inside, a long number) is left to the
+// full reading, which gives the same value for these.
+std::optional<NumberReading> ReadPlainInteger(std::u16string_view text) {
+    constexpr std::size_t kMostDigits = 15;  // exact in a double
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        negative = text[i++] == u'-';
+    const std::size_t digitsStart = i;
+    std::int64_t value = 0;
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9' && i - digitsStart < kMostDigits)
+        value = value * 10 + (text[i++] - u'0');
+    if (i == digitsStart)
+        return std::nullopt;
+    if (i < text.size()) {
+        const char16_t next = text[i];
+        const bool couldContinue = (next >= u'0' && next <= u'9') || next == u'.' || next == u'E' ||
+                                   next == u'e' || next == u'D' || next == u'd' || IsBlank(next);
+        if (couldContinue)
+            return std::nullopt;
+    }
+    const auto magnitude = static_cast<double>(value);
+    return NumberReading{negative ? -magnitude : magnitude, true};
+}
+
 }  // namespace
 
 NumberReading ReadNumber(std::u16string_view text) {
+    if (const auto plain = ReadPlainInteger(text))
+        return *plain;
     const std::string compact = CompactAscii(text);
     const std::string_view view = compact;
     if (view.size() >= 2 && view[0] == '&') {

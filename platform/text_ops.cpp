@@ -1,12 +1,32 @@
 #include "platform/text_ops.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace tremaro {
 
 std::size_t FindText(std::u16string_view text, std::u16string_view key) {
     const auto index = text.find(key);
     return index == std::u16string_view::npos ? 0 : index + 1;
+}
+
+std::size_t FindCharacter(std::u16string_view text, char16_t c, std::size_t from) {
+    constexpr std::uint64_t ones = 0x0001000100010001u;
+    constexpr std::uint64_t highs = 0x8000800080008000u;
+    const std::uint64_t pattern = ones * c;
+    std::size_t i = from;
+    for (; i + 4 <= text.size(); i += 4) {
+        std::uint64_t block;
+        std::memcpy(&block, text.data() + i, sizeof block);
+        const std::uint64_t x = block ^ pattern;  // a zero character where c stands
+        if (((x - ones) & ~x & highs) != 0)
+            break;
+    }
+    for (; i < text.size(); ++i)
+        if (text[i] == c)
+            return i;
+    return std::u16string_view::npos;
 }
 
 std::u16string_view ExtractText(std::u16string_view text, std::size_t start, std::size_t maximum) {

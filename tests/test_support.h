@@ -39,7 +39,7 @@ public:
     };
 
     PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
-    void SetViewText(const std::u16string& text) override { viewText = text; }
+    void SetViewText(std::u16string text) override { viewText = std::move(text); }
     std::optional<UnsavableCharacter> FindUnsavableCharacter() override {
         return tremaro::FindUnsavableCharacter(viewText);
     }

@@ -131,7 +131,7 @@ PressedButton ConvertForm::ShowMessage(const std::string& text, MessageButtons b
     return messages_.Show(this, QString::fromStdString(text), buttons);
 }
 
-void ConvertForm::SetViewText(const std::u16string& text) {
+void ConvertForm::SetViewText(std::u16string text) {
     // The view breaks lines itself; a CR would make a line break of its own.
     QString plain = ToQString(text);
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

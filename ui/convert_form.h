@@ -28,7 +28,7 @@ public:
     explicit ConvertForm(FrmHelp& help, QWidget* parent = nullptr);
 
     PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
-    void SetViewText(const std::u16string& text) override;
+    void SetViewText(std::u16string text) override;
     std::optional<UnsavableCharacter> FindUnsavableCharacter() override;
     ViewSaveResult SaveViewText(const std::string& path, std::optional<FileMode> permissions) override;
     void SetTitle(const std::string& title) override;
