@@ -3,7 +3,10 @@
 #include "platform/numbers.h"
 #include "platform/text_ops.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -59,7 +62,34 @@ std::u16string_view TrimBlanks(std::u16string_view text) {
     return text.substr(first, text.find_last_not_of(u" \t") - first + 1);
 }
 
-std::optional<std::u16string> ScaleWholeNumber(double value, double factor, bool onHiddenTab) {
+// The new window: two blanks and the number, padded with blanks to the old window's
+// width. Held in place, since the correction makes one for most lines of a form; the
+// longest number text ("-1.79769313486232E+308") still fits with room to spare.
+class NewWindow {
+public:
+    void Append(char16_t c) { characters_[size_++] = c; }
+    void Append(std::u16string_view text) {
+        for (const char16_t c : text)
+            Append(c);
+    }
+    void AppendInteger(std::int32_t value) {
+        char digits[12];
+        const auto written = std::to_chars(digits, digits + sizeof digits, value);
+        for (const char* c = digits; c < written.ptr; ++c)
+            Append(static_cast<char16_t>(*c));
+    }
+    void PadTo(std::size_t width) {
+        while (size_ < width)
+            Append(u' ');
+    }
+    std::u16string_view View() const { return {characters_.data(), size_}; }
+
+private:
+    std::array<char16_t, 32> characters_{};
+    std::size_t size_ = 0;
+};
+
+std::optional<std::int32_t> ScaleWholeNumber(double value, double factor, bool onHiddenTab) {
     if (!std::isfinite(value))
         return std::nullopt;
     double scaled = 0;
@@ -71,10 +101,7 @@ std::optional<std::u16string> ScaleWholeNumber(double value, double factor, bool
     } else {
         scaled = value * factor;
     }
-    const auto rounded = RoundToInteger(scaled);
-    if (!rounded)
-        return std::nullopt;
-    return IntegerToText(*rounded);
+    return RoundToInteger(scaled);
 }
 
 std::optional<std::u16string> ScaleTwoDecimals(double value, double factor) {
@@ -90,7 +117,7 @@ struct WindowRewrite {
     LineCorrection::Status status = LineCorrection::Status::Unchanged;
     std::size_t start = 0;   // 0-based index of the window's first character
     std::size_t length = 0;  // the window's length
-    std::u16string text;     // the new window, at least as long as the old one
+    NewWindow text;          // at least as long as the old window
 };
 
 WindowRewrite PlanLine(std::u16string_view line, double correctionFactor) {
@@ -107,26 +134,28 @@ WindowRewrite PlanLine(std::u16string_view line, double correctionFactor) {
     if (!reading.found)
         return {};
 
-    std::optional<std::u16string> number;
+    WindowRewrite rewrite{Status::Rewritten, start, window.size(), {}};
+    rewrite.text.Append(u"  ");
     if (valueClass == ValueClass::WholeNumber) {
         const bool onHiddenTab =
-            TrimBlanks(line.substr(0, equals)) == u"Left" && reading.value <= kHiddenTabThreshold;
-        number = ScaleWholeNumber(reading.value, correctionFactor, onHiddenTab);
+            reading.value <= kHiddenTabThreshold && TrimBlanks(line.substr(0, equals)) == u"Left";
+        const auto number = ScaleWholeNumber(reading.value, correctionFactor, onHiddenTab);
+        if (!number)
+            return {Status::OutOfRange, 0, 0, {}};
+        rewrite.text.AppendInteger(*number);
     } else {
-        number = ScaleTwoDecimals(reading.value, correctionFactor);
+        const auto number = ScaleTwoDecimals(reading.value, correctionFactor);
+        if (!number)
+            return {Status::OutOfRange, 0, 0, {}};
+        rewrite.text.Append(*number);
     }
-    if (!number)
-        return {Status::OutOfRange, 0, 0, {}};
-
-    std::u16string newWindow = u"  " + *number;
-    if (newWindow.size() < window.size())
-        newWindow.resize(window.size(), u' ');
-    return {Status::Rewritten, start, window.size(), std::move(newWindow)};
+    rewrite.text.PadTo(window.size());
+    return rewrite;
 }
 
 std::u16string ApplyRewrite(std::u16string_view line, const WindowRewrite& rewrite) {
     std::u16string corrected(line.substr(0, rewrite.start));
-    corrected += rewrite.text;
+    corrected += rewrite.text.View();
     corrected += line.substr(rewrite.start + rewrite.length);
     return corrected;
 }
@@ -174,8 +203,8 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
             rewrites.emplace_back(slot, std::move(rewrite));
     }
     for (const auto& [slot, rewrite] : rewrites) {
-        if (rewrite.text.size() == rewrite.length)
-            lines.OverwriteInLine(slot, rewrite.start, rewrite.text);
+        if (rewrite.text.View().size() == rewrite.length)
+            lines.OverwriteInLine(slot, rewrite.start, rewrite.text.View());
         else
             lines.ReplaceLine(slot, ApplyRewrite(lines.Line(slot), rewrite));
     }

@@ -3,6 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tremaro {
 namespace {
@@ -43,18 +46,53 @@ constexpr std::array<std::uint8_t, kReverseLimit> BuildReverseTable() {
 
 constexpr auto kReverse = BuildReverseTable();
 
-// Whether the eight bytes, or the four characters, starting at data are all ASCII.
-bool IsAsciiBlock(const char* data) {
-    std::uint64_t block;
-    std::memcpy(&block, data, sizeof block);
-    return (block & 0x8080808080808080u) == 0;
+// Form files are mostly ASCII, which needs no table: sixteen bytes or eight characters at
+// a time are converted by widening or narrowing when all of them are ASCII.
+#ifdef __SSE2__
+constexpr std::size_t kAsciiBlock = 16;
+
+bool WidenAsciiBlock(const char* from, char16_t* to) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    if (_mm_movemask_epi8(bytes) != 0)
+        return false;
+    const __m128i zero = _mm_setzero_si128();
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_unpacklo_epi8(bytes, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 8), _mm_unpackhi_epi8(bytes, zero));
+    return true;
 }
 
-bool IsAsciiBlock(const char16_t* data) {
-    std::uint64_t block;
-    std::memcpy(&block, data, sizeof block);
-    return (block & 0xFF80FF80FF80FF80u) == 0;
+bool NarrowAsciiBlock(const char16_t* from, char* to) {
+    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 8));
+    const __m128i notAscii = _mm_set1_epi16(static_cast<short>(0xFF80));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(_mm_or_si128(low, high), notAscii), _mm_setzero_si128())) !=
+        0xFFFF)
+        return false;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_packus_epi16(low, high));
+    return true;
 }
+#else
+constexpr std::size_t kAsciiBlock = 8;
+
+bool WidenAsciiBlock(const char* from, char16_t* to) {
+    std::uint64_t block;
+    std::memcpy(&block, from, sizeof block);
+    if ((block & 0x8080808080808080u) != 0)
+        return false;
+    for (std::size_t k = 0; k < kAsciiBlock; ++k)
+        to[k] = static_cast<unsigned char>(from[k]);
+    return true;
+}
+
+bool NarrowAsciiBlock(const char16_t* from, char* to) {
+    for (std::size_t k = 0; k < kAsciiBlock; ++k)
+        if (from[k] >= 0x80)
+            return false;
+    for (std::size_t k = 0; k < kAsciiBlock; ++k)
+        to[k] = static_cast<char>(from[k]);
+    return true;
+}
+#endif
 
 }  // namespace
 
@@ -80,12 +118,9 @@ void AppendDecodedCodePage(std::string_view bytes, std::u16string& out) {
     const std::size_t start = out.size();
     out.resize(start + bytes.size());
     char16_t* to = out.data() + start;
-    // Form files are mostly ASCII: eight such bytes at a time need no table.
     for (std::size_t i = 0; i < bytes.size();) {
-        if (i + 8 <= bytes.size() && IsAsciiBlock(bytes.data() + i)) {
-            for (std::size_t k = 0; k < 8; ++k)
-                to[i + k] = static_cast<unsigned char>(bytes[i + k]);
-            i += 8;
+        if (i + kAsciiBlock <= bytes.size() && WidenAsciiBlock(bytes.data() + i, to + i)) {
+            i += kAsciiBlock;
         } else {
             to[i] = DecodeCodePageByte(static_cast<unsigned char>(bytes[i]));
             ++i;
@@ -98,10 +133,8 @@ std::optional<std::size_t> AppendEncodedCodePage(std::u16string_view text, std::
     out.resize(start + text.size());
     char* to = out.data() + start;
     for (std::size_t i = 0; i < text.size();) {
-        if (i + 4 <= text.size() && IsAsciiBlock(text.data() + i)) {
-            for (std::size_t k = 0; k < 4; ++k)
-                to[i + k] = static_cast<char>(text[i + k]);
-            i += 4;
+        if (i + kAsciiBlock <= text.size() && NarrowAsciiBlock(text.data() + i, to + i)) {
+            i += kAsciiBlock;
             continue;
         }
         const char16_t c = text[i];

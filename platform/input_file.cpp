@@ -6,6 +6,9 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -29,6 +32,16 @@ bool HasLineBreak(std::uint64_t block) {
 }
 
 const char* FindLineEnd(const char* from, const char* end) {
+#ifdef __SSE2__
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; from + 16 <= end; from += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        const int breaks = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf)));
+        if (breaks != 0)
+            return from + __builtin_ctz(static_cast<unsigned>(breaks));
+    }
+#endif
     for (; from + 8 <= end; from += 8) {
         std::uint64_t block;
         std::memcpy(&block, from, sizeof block);

@@ -190,11 +190,15 @@ std::u16string NumberToText(double value) {
 
     std::string text = negative ? "-" : "";
     if (exponent >= 15) {
-        text += digits.substr(0, 1);
-        if (digits.size() > 1)
-            text += "." + digits.substr(1);
-        const std::string exponentDigits = std::to_string(exponent);
-        text += "E+" + std::string(exponentDigits.size() < 2 ? 1 : 0, '0') + exponentDigits;
+        text += digits.front();
+        if (digits.size() > 1) {
+            text += '.';
+            text.append(digits, 1);
+        }
+        text += "E+";
+        if (exponent < 10)
+            text += '0';
+        text += std::to_string(exponent);
     } else if (exponent >= 0) {
         const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
         if (digits.size() <= integerDigits) {

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tremaro {
 
@@ -16,6 +19,15 @@ std::size_t FindCharacter(std::u16string_view text, char16_t c, std::size_t from
     constexpr std::uint64_t highs = 0x8000800080008000u;
     const std::uint64_t pattern = ones * c;
     std::size_t i = from;
+#ifdef __SSE2__
+    const __m128i wanted = _mm_set1_epi16(static_cast<short>(c));
+    for (; i + 8 <= text.size(); i += 8) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const int found = _mm_movemask_epi8(_mm_cmpeq_epi16(block, wanted));
+        if (found != 0)
+            return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(found))) / 2;
+    }
+#endif
     for (; i + 4 <= text.size(); i += 4) {
         std::uint64_t block;
         std::memcpy(&block, text.data() + i, sizeof block);

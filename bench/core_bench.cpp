@@ -1,0 +1,126 @@
+// The core on the largest allowed form: load, correction, assembling, saving; and the
+// command line from end to end beside cat (the floor: reading and writing the file) and the
+// Perl script a user might write instead.
+#include "bench_support.h"
+
+#include "core/correction.h"
+#include "core/line_store.h"
+#include "core/save_backup.h"
+#include "core/view_text.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace tremaro::bench {
+namespace {
+
+class QuietPort final : public OperatorPort {
+public:
+    PressedButton ShowMessage(const std::string&, MessageButtons) override { return PressedButton::Ok; }
+    void SetViewText(std::u16string text) override { viewText = std::move(text); }
+    std::optional<UnsavableCharacter> FindUnsavableCharacter() override {
+        return tremaro::FindUnsavableCharacter(viewText);
+    }
+    ViewSaveResult SaveViewText(const std::string& path, std::optional<FileMode> permissions) override {
+        return SaveTextAs(viewText, path, permissions);
+    }
+    void SetTitle(const std::string&) override {}
+
+    std::u16string viewText;
+};
+
+FormLines LoadedLargestForm() {
+    FormLines lines;
+    lines.LoadFormFile(LargestForm());
+    return lines;
+}
+
+void BM_Load(benchmark::State& state) {
+    for (auto _ : state) {
+        FormLines lines;
+        benchmark::DoNotOptimize(lines.LoadFormFile(LargestForm()));
+    }
+}
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
+
+void BM_Correction(benchmark::State& state) {
+    const FormLines loaded = LoadedLargestForm();
+    QuietPort port;
+    for (auto _ : state) {
+        state.PauseTiming();
+        FormLines lines = loaded;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(RunCorrection(u"120", lines, port));
+    }
+}
+BENCHMARK(BM_Correction)->Unit(benchmark::kMillisecond);
+
+void BM_Assembling(benchmark::State& state) {
+    const FormLines lines = LoadedLargestForm();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lines.AssembleText());
+}
+BENCHMARK(BM_Assembling)->Unit(benchmark::kMillisecond);
+
+void BM_LoadCorrectAssemble(benchmark::State& state) {
+    QuietPort port;
+    for (auto _ : state) {
+        FormLines lines;
+        lines.LoadFormFile(LargestForm());
+        benchmark::DoNotOptimize(RunCorrection(u"120", lines, port));
+    }
+}
+BENCHMARK(BM_LoadCorrectAssemble)->Unit(benchmark::kMillisecond);
+
+void BM_SaveWithBackup(benchmark::State& state) {
+    const std::string form = BenchFolder() + "/Saved.frm";
+    const std::string backup = BenchFolder() + "/Saved.bak";
+    QuietPort port;
+    FormLines lines = LoadedLargestForm();
+    RunCorrection(u"120", lines, port);
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::filesystem::remove(backup);
+        std::filesystem::copy_file(LargestForm(), form, std::filesystem::copy_options::overwrite_existing);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(SaveWithBackup(form, port));
+    }
+}
+BENCHMARK(BM_SaveWithBackup)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_CommandLine_Stdout(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RunProgram({TREMARO_SCALE, "--stdout", "120", LargestForm()}));
+}
+BENCHMARK(BM_CommandLine_Stdout)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PerlScript_Stdout(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RunProgram({"perl", SCALE_SCRIPT, "120"}, LargestForm()));
+}
+BENCHMARK(BM_PerlScript_Stdout)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Cat(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RunProgram({"cat", LargestForm()}));
+}
+BENCHMARK(BM_Cat)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_CommandLine_Save(benchmark::State& state) {
+    const std::string form = BenchFolder() + "/Batch.frm";
+    const std::string backup = BenchFolder() + "/Batch.bak";
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::filesystem::remove(backup);
+        std::filesystem::copy_file(LargestForm(), form, std::filesystem::copy_options::overwrite_existing);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(RunProgram({TREMARO_SCALE, "120", form}));
+    }
+}
+BENCHMARK(BM_CommandLine_Save)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace tremaro::bench
+
+BENCHMARK_MAIN();

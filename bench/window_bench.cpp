@@ -1,0 +1,98 @@
+// The main window on the largest allowed form, headless: from cmdRead to the form in the
+// view, and from cmdStart to the corrected form in the view. With --memory it reports
+// instead how much the window's peak memory grows with that form over an empty window.
+#include "bench_support.h"
+
+#include "ui/convert_form.h"
+#include "ui/help_window.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace tremaro::bench {
+namespace {
+
+void Click(ConvertForm& form, const char* name) {
+    form.findChild<QPushButton*>(QLatin1String(name))->click();
+    QApplication::processEvents();  // lay out and paint what the click put in the view
+}
+
+void Read(ConvertForm& form) {
+    form.Chooser().SetNextAnswer(QString::fromStdString(LargestForm()));
+    Click(form, "cmdRead");
+}
+
+void BM_WindowReadToView(benchmark::State& state) {
+    FrmHelp help;
+    ConvertForm form(help);
+    form.show();
+    for (auto _ : state)
+        Read(form);
+}
+BENCHMARK(BM_WindowReadToView)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_WindowStartToView(benchmark::State& state) {
+    FrmHelp help;
+    ConvertForm form(help);
+    form.show();
+    form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("120"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        Read(form);
+        form.Messages().SetNextAnswer(PressedButton::Ok);
+        state.ResumeTiming();
+        Click(form, "cmdStart");
+    }
+}
+BENCHMARK(BM_WindowStartToView)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The process's peak resident memory so far, in kilobytes.
+long PeakMemoryKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+int ReportPeakMemory() {
+    FrmHelp help;
+    ConvertForm form(help);
+    form.show();
+    QApplication::processEvents();
+    LargestForm();  // made before measuring, so its making does not count
+    const long empty = PeakMemoryKb();
+    Read(form);
+    form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("120"));
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    Click(form, "cmdStart");
+    const long loaded = PeakMemoryKb();
+    std::printf("peak memory: empty window %.1f MB, after read and correction of the largest form %.1f MB, "
+                "growth %.1f MB\n",
+                empty / 1024.0, loaded / 1024.0, (loaded - empty) / 1024.0);
+    return 0;
+}
+
+}  // namespace
+}  // namespace tremaro::bench
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--memory") == 0)
+        return tremaro::bench::ReportPeakMemory();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
