@@ -3,10 +3,10 @@
 // Perl script a user might write instead.
 #include "bench_support.h"
 
+#include "core/console_port.h"
 #include "core/correction.h"
 #include "core/line_store.h"
 #include "core/save_backup.h"
-#include "core/view_text.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,21 +14,6 @@
 
 namespace tremaro::bench {
 namespace {
-
-class QuietPort final : public OperatorPort {
-public:
-    PressedButton ShowMessage(const std::string&, MessageButtons) override { return PressedButton::Ok; }
-    void SetViewText(std::u16string text) override { viewText = std::move(text); }
-    std::optional<UnsavableCharacter> FindUnsavableCharacter() override {
-        return tremaro::FindUnsavableCharacter(viewText);
-    }
-    ViewSaveResult SaveViewText(const std::string& path, std::optional<FileMode> permissions) override {
-        return SaveTextAs(viewText, path, permissions);
-    }
-    void SetTitle(const std::string&) override {}
-
-    std::u16string viewText;
-};
 
 FormLines LoadedLargestForm() {
     FormLines lines;
@@ -46,7 +31,7 @@ BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 
 void BM_Correction(benchmark::State& state) {
     const FormLines loaded = LoadedLargestForm();
-    QuietPort port;
+    ConsolePort port;
     for (auto _ : state) {
         state.PauseTiming();
         FormLines lines = loaded;
@@ -64,7 +49,7 @@ void BM_Assembling(benchmark::State& state) {
 BENCHMARK(BM_Assembling)->Unit(benchmark::kMillisecond);
 
 void BM_LoadCorrectAssemble(benchmark::State& state) {
-    QuietPort port;
+    ConsolePort port;
     for (auto _ : state) {
         FormLines lines;
         lines.LoadFormFile(LargestForm());
@@ -76,7 +61,7 @@ BENCHMARK(BM_LoadCorrectAssemble)->Unit(benchmark::kMillisecond);
 void BM_SaveWithBackup(benchmark::State& state) {
     const std::string form = BenchFolder() + "/Saved.frm";
     const std::string backup = BenchFolder() + "/Saved.bak";
-    QuietPort port;
+    ConsolePort port;
     FormLines lines = LoadedLargestForm();
     RunCorrection(u"120", lines, port);
     for (auto _ : state) {

@@ -1,6 +1,7 @@
 // libFuzzer target: arbitrary bytes as a form file and an arbitrary percent text, through
 // load, correction and assembling. The first byte gives the percent text's length (0 to
 // 11), the bytes after it the percent, and the rest is the form file.
+#include "core/console_port.h"
 #include "core/correction.h"
 #include "core/line_store.h"
 #include "platform/code_page.h"
@@ -15,17 +16,6 @@
 namespace {
 
 using namespace tremaro;
-
-class SilentPort final : public OperatorPort {
-public:
-    PressedButton ShowMessage(const std::string&, MessageButtons) override { return PressedButton::Ok; }
-    void SetViewText(std::u16string text) override { viewText = std::move(text); }
-    std::optional<UnsavableCharacter> FindUnsavableCharacter() override { return std::nullopt; }
-    ViewSaveResult SaveViewText(const std::string&, std::optional<FileMode>) override { return ViewSaveResult::Saved; }
-    void SetTitle(const std::string&) override {}
-
-    std::u16string viewText;
-};
 
 void Check(bool condition, const char* what) {
     if (!condition) {
@@ -84,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(lines.Line(slot).find_first_of(u"\r\n") == std::u16string::npos, "a loaded line holds a line break");
     }
 
-    SilentPort port;
+    ConsolePort port;
     const CorrectionOutcome outcome = RunCorrection(DecodeCodePage(percentBytes), lines, port);
     for (int slot = 1; slot <= lines.LineCount(); ++slot) {
         const std::u16string& was = before[static_cast<std::size_t>(slot - 1)];
@@ -97,8 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     if (outcome == CorrectionOutcome::Corrected)
-        Check(port.viewText == lines.AssembleText(), "the view does not show the assembled text");
+        Check(port.ViewText() == lines.AssembleText(), "the view does not show the assembled text");
     else
-        Check(port.viewText.empty(), "a refused run changed the view");
+        Check(port.ViewText().empty(), "a refused run changed the view");
     return 0;
 }

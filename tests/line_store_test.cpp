@@ -80,6 +80,13 @@ TEST_F(LineStoreTest, load_crLfAcrossTheReadBuffer_isOneBreak) {
     EXPECT_EQ(lines.Line(3), u"y");
 }
 
+TEST_F(LineStoreTest, load_fileThatCannotBeMapped_isReadInPieces) {
+    // Files under /proc tell no size and are read piece by piece instead of mapped.
+    ASSERT_EQ(lines.LoadFormFile("/proc/self/status").status, FormLines::LoadStatus::Loaded);
+    EXPECT_GT(lines.LineCount(), 5);
+    EXPECT_EQ(lines.Line(2).substr(0, 5), u"Name:");
+}
+
 TEST_F(LineStoreTest, load_largestAllowedFile_loads) {
     std::string bytes;
     for (int i = 0; i < 32766; ++i)

@@ -119,6 +119,14 @@ TEST_F(SaveTest, save_folderUnderTheBackupName_writesNothing) {
     EXPECT_EQ(ReadBytes(form), kOriginal);
 }
 
+TEST_F(SaveTest, save_backupNameOverTheLengthLimit_writesNothing) {
+    const std::string longForm = folder.Path(std::string(253, 'f'));  // ".bak" makes it 257
+    WriteBytes(longForm, kOriginal);
+    EXPECT_EQ(SaveWithBackup(longForm, port), SaveOutcome::RenameFailed);
+    EXPECT_EQ(Report(), "Файлът " + longForm + " не е записан: не може да бъде преименуван на " + longForm + ".bak.");
+    EXPECT_EQ(ReadBytes(longForm), kOriginal);
+}
+
 TEST_F(SaveTest, save_formNamedLikeItsBackup_writesNothing) {
     WriteBytes(backup, kOriginal);
     EXPECT_EQ(SaveWithBackup(backup, port), SaveOutcome::RenameFailed);
