@@ -7,7 +7,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 namespace tremaro {
@@ -153,10 +152,12 @@ WindowRewrite PlanLine(std::u16string_view line, double correctionFactor) {
     return rewrite;
 }
 
-std::u16string ApplyRewrite(std::u16string_view line, const WindowRewrite& rewrite) {
-    std::u16string corrected(line.substr(0, rewrite.start));
-    corrected += rewrite.text.View();
-    corrected += line.substr(rewrite.start + rewrite.length);
+// The line with its window, length characters from start, replaced by newWindow.
+std::u16string ReplaceWindow(std::u16string_view line, std::size_t start, std::size_t length,
+                             std::u16string_view newWindow) {
+    std::u16string corrected(line.substr(0, start));
+    corrected += newWindow;
+    corrected += line.substr(start + length);
     return corrected;
 }
 
@@ -173,7 +174,7 @@ LineCorrection CorrectLine(std::u16string_view line, double correctionFactor) {
     const WindowRewrite rewrite = PlanLine(line, correctionFactor);
     if (rewrite.status != LineCorrection::Status::Rewritten)
         return {rewrite.status, {}};
-    return {LineCorrection::Status::Rewritten, ApplyRewrite(line, rewrite)};
+    return {LineCorrection::Status::Rewritten, ReplaceWindow(line, rewrite.start, rewrite.length, rewrite.text.View())};
 }
 
 CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& lines, OperatorPort& port) {
@@ -188,25 +189,42 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
         return CorrectionOutcome::NoForm;
     }
 
-    // Work everything out first, so that a refused run leaves every line as it was.
-    std::vector<std::pair<int, WindowRewrite>> rewrites;
+    // Work everything out first, so that a refused run leaves every line as it was. The new
+    // windows wait side by side in one buffer: most lines of a form get one, and fresh
+    // memory is what a run on a large form spends most of its time on.
+    struct PlannedRewrite {
+        int slot;
+        std::uint32_t start;
+        std::uint32_t length;
+        std::uint32_t textStart;
+        std::uint32_t textLength;
+    };
+    std::vector<PlannedRewrite> rewrites;
     rewrites.reserve(static_cast<std::size_t>(lineCount));
+    std::u16string newWindows;
+    newWindows.reserve(static_cast<std::size_t>(lineCount) * kWindowWidth);
     for (int slot = 1; slot <= lineCount; ++slot) {
-        WindowRewrite rewrite = PlanLine(lines.Line(slot), *factor);
+        const WindowRewrite rewrite = PlanLine(lines.Line(slot), *factor);
         if (rewrite.status == LineCorrection::Status::OutOfRange) {
             port.ShowMessage("Стойността на ред " + std::to_string(slot - 1) +
                                  " е извън допустимия обхват.\r\nФормата не е променена.",
                              MessageButtons::Ok);
             return CorrectionOutcome::ValueOutOfRange;
         }
-        if (rewrite.status == LineCorrection::Status::Rewritten)
-            rewrites.emplace_back(slot, std::move(rewrite));
+        if (rewrite.status != LineCorrection::Status::Rewritten)
+            continue;
+        const std::u16string_view text = rewrite.text.View();
+        rewrites.push_back({slot, static_cast<std::uint32_t>(rewrite.start), static_cast<std::uint32_t>(rewrite.length),
+                            static_cast<std::uint32_t>(newWindows.size()), static_cast<std::uint32_t>(text.size())});
+        newWindows += text;
     }
-    for (const auto& [slot, rewrite] : rewrites) {
-        if (rewrite.text.View().size() == rewrite.length)
-            lines.OverwriteInLine(slot, rewrite.start, rewrite.text.View());
-        else
-            lines.ReplaceLine(slot, ApplyRewrite(lines.Line(slot), rewrite));
+    for (const PlannedRewrite& rewrite : rewrites) {
+        const std::u16string_view text = std::u16string_view(newWindows).substr(rewrite.textStart, rewrite.textLength);
+        if (text.size() == rewrite.length) {
+            lines.OverwriteInLine(rewrite.slot, rewrite.start, text);
+        } else {
+            lines.ReplaceLine(rewrite.slot, ReplaceWindow(lines.Line(rewrite.slot), rewrite.start, rewrite.length, text));
+        }
     }
 
     port.SetViewText(lines.AssembleText());

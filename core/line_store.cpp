@@ -41,7 +41,8 @@ FormLines::LoadResult FormLines::LoadFormFile(const std::string& path) {
 
 void FormLines::OverwriteInLine(int slot, std::size_t offset, std::u16string_view piece) {
     const Span& span = spans_[static_cast<std::size_t>(slot)];
-    const std::size_t count = std::min(piece.size(), span.length - std::min(offset, span.length));
+    const std::size_t length = span.length;
+    const std::size_t count = std::min(piece.size(), length - std::min(offset, length));
     std::copy_n(piece.begin(), count, text_.begin() + static_cast<std::ptrdiff_t>(span.start + offset));
 }
 
@@ -51,10 +52,10 @@ void FormLines::ReplaceLine(int slot, std::u16string_view text) {
         std::copy(text.begin(), text.end(), text_.begin() + static_cast<std::ptrdiff_t>(span.start));
     } else {
         // A longer line moves to the end of the buffer; its old place is not used again.
-        span.start = text_.size();
+        span.start = static_cast<std::uint32_t>(text_.size());
         text_.append(text);
     }
-    span.length = text.size();
+    span.length = static_cast<std::uint32_t>(text.size());
 }
 
 std::u16string FormLines::AssembleText() const {

@@ -133,13 +133,16 @@ InputFile::BulkRead InputFile::ReadAllLines(std::u16string& text, std::vector<Li
     const char* const base = data_ + position_;
     const char* const end = data_ + size_;
     const std::size_t first = text.size();
+    if (first + static_cast<std::size_t>(end - base) > UINT32_MAX)
+        return BulkRead::Failed;
     // Form lines are rarely shorter than twenty bytes; a guess saves most regrowing.
     lines.reserve(lines.size() + std::min(maxLines, static_cast<std::size_t>(end - base) / 20 + 1));
     for (const char* at = base; at < end;) {
         if (lines.size() == maxLines)
             return BulkRead::TooManyLines;
         const char* lineEnd = FindLineEnd(at, end);
-        lines.push_back({first + static_cast<std::size_t>(at - base), static_cast<std::size_t>(lineEnd - at)});
+        lines.push_back({static_cast<std::uint32_t>(first + static_cast<std::size_t>(at - base)),
+                         static_cast<std::uint32_t>(lineEnd - at)});
         at = lineEnd;
         if (at < end && *at++ == '\r' && at < end && *at == '\n')
             ++at;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,9 +31,11 @@ public:
     // whole file can be read into one buffer.
     bool AppendLine(std::u16string& text);
 
+    // Lines are counted in 32 bits to keep the index of the largest form small; a file of
+    // more than 4 GiB fails to read.
     struct LineSpan {
-        std::size_t start = 0;
-        std::size_t length = 0;
+        std::uint32_t start = 0;
+        std::uint32_t length = 0;
     };
     enum class BulkRead { Done, TooManyLines, Failed };
 
