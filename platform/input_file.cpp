@@ -31,6 +31,24 @@ bool HasLineBreak(std::uint64_t block) {
     return (((cr - ones) & ~cr) | ((lf - ones) & ~lf)) & highs;
 }
 
+// A bit for each CR or LF among the (up to) sixteen bytes from block on.
+constexpr std::size_t kBreakBlock = 16;
+
+unsigned LineBreaksIn(const char* block, const char* end) {
+#ifdef __SSE2__
+    if (block + kBreakBlock <= end) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
+        return static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')))));
+    }
+#endif
+    unsigned breaks = 0;
+    for (std::size_t i = 0; i < kBreakBlock && block + i < end; ++i)
+        if (block[i] == '\r' || block[i] == '\n')
+            breaks |= 1u << i;
+    return breaks;
+}
+
 const char* FindLineEnd(const char* from, const char* end) {
 #ifdef __SSE2__
     const __m128i cr = _mm_set1_epi8('\r');
@@ -137,15 +155,24 @@ InputFile::BulkRead InputFile::ReadAllLines(std::u16string& text, std::vector<Li
         return BulkRead::Failed;
     // Form lines are rarely shorter than twenty bytes; a guess saves most regrowing.
     lines.reserve(lines.size() + std::min(maxLines, static_cast<std::size_t>(end - base) / 20 + 1));
-    for (const char* at = base; at < end;) {
+    const char* lineStart = base;
+    for (const char* block = base; block < end; block += kBreakBlock) {
+        for (unsigned breaks = LineBreaksIn(block, end); breaks != 0; breaks &= breaks - 1) {
+            const char* at = block + __builtin_ctz(breaks);
+            if (at < lineStart)
+                continue;  // the LF of a CR LF, ended with its CR
+            if (lines.size() == maxLines)
+                return BulkRead::TooManyLines;
+            lines.push_back({static_cast<std::uint32_t>(first + static_cast<std::size_t>(lineStart - base)),
+                             static_cast<std::uint32_t>(at - lineStart)});
+            lineStart = at + (*at == '\r' && at + 1 < end && at[1] == '\n' ? 2 : 1);
+        }
+    }
+    if (lineStart < end) {
         if (lines.size() == maxLines)
             return BulkRead::TooManyLines;
-        const char* lineEnd = FindLineEnd(at, end);
-        lines.push_back({static_cast<std::uint32_t>(first + static_cast<std::size_t>(at - base)),
-                         static_cast<std::uint32_t>(lineEnd - at)});
-        at = lineEnd;
-        if (at < end && *at++ == '\r' && at < end && *at == '\n')
-            ++at;
+        lines.push_back({static_cast<std::uint32_t>(first + static_cast<std::size_t>(lineStart - base)),
+                         static_cast<std::uint32_t>(end - lineStart)});
     }
     // The characters keep the bytes' places, so the spans found in the bytes hold for them.
     AppendDecodedCodePage(std::string_view(base, static_cast<std::size_t>(end - base)), text);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 namespace tremaro {
 namespace {
@@ -78,6 +79,34 @@ TEST_F(LineStoreTest, load_crLfAcrossTheReadBuffer_isOneBreak) {
     Load(bytes);
     EXPECT_EQ(lines.LineCount(), 3);
     EXPECT_EQ(lines.Line(3), u"y");
+}
+
+// Line breaks at every offset, in every combination: the lines must be those a plain
+// reading of the rules gives (a break is CR LF, a lone CR or a lone LF).
+TEST_F(LineStoreTest, load_randomLineBreaks_splitLikeTheRules) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes;
+        const int length = static_cast<int>(random() % 80);
+        for (int i = 0; i < length; ++i)
+            bytes.push_back("\r\nab\xC0"[random() % 5]);
+        std::u16string expected = u"\r\n";
+        std::u16string line;
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\r' || bytes[i] == '\n') {
+                expected += line + u"\r\n";
+                line.clear();
+                if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                    ++i;
+            } else {
+                line.push_back(bytes[i] == 'a' ? u'a' : bytes[i] == 'b' ? u'b' : u'А');
+            }
+        }
+        if (!line.empty())
+            expected += line + u"\r\n";
+        ASSERT_EQ(Load(bytes).status, FormLines::LoadStatus::Loaded);
+        ASSERT_EQ(Assembled(), expected) << "round " << round;
+    }
 }
 
 TEST_F(LineStoreTest, load_fileThatCannotBeMapped_isReadInPieces) {
