@@ -1,4 +1,5 @@
 #include "core/correction.h"
+#include "platform/numbers.h"
 
 #include "test_support.h"
 
@@ -179,7 +180,8 @@ TEST_F(RunCorrectionTest, outOfRangeValueThatIsNoMeasure_doesNotRefuse) {
 TEST(CorrectLineProperty, randomLines_keepTheirShape) {
     const std::u16string pieces[] = {u"Top  ", u"Left  ", u"Width  ", u"Height  ", u"Size  ", u"AutoSize", u"=",
                                      u" ", u"   ", u"\t", u"-", u"+", u".", u"'", u"\"", u"E", u"D", u"&H", u"&O",
-                                     u"0", u"1", u"5", u"9", u"12", u"74880", u"9999999", u"Caption", u"Ж", u"\u0098"};
+                                     u"0", u"1", u"5", u"9", u"12", u"74880", u"9999999", u"Caption", u"Ж", u"\u0098",
+                                     u"Top", u"Left", u"Size", u"Auto", u"Heigh", u"t", u"p", u"e", u"h", u"Width"};
     std::mt19937 random(20261207);
     for (int round = 0; round < 200000; ++round) {
         std::u16string line;
@@ -195,6 +197,16 @@ TEST(CorrectLineProperty, randomLines_keepTheirShape) {
                              line.find(u"Size  ") != line.npos);
         if (!hasKey) {
             ASSERT_EQ(result.status, LineCorrection::Status::Unchanged) << round;
+        } else {
+            const std::size_t equals = line.find(u'=');
+            const bool comment = line.find(u'\'', equals) != std::u16string::npos;
+            const bool number = ReadNumber(std::u16string_view(line).substr(equals + 1, 10)).found;
+            const bool sizeOnly = line.find(u"Top  ") == line.npos && line.find(u"Left  ") == line.npos &&
+                                  line.find(u"Width  ") == line.npos && line.find(u"Height  ") == line.npos;
+            const bool autoSize = sizeOnly && line.find(u"AutoSize") != line.npos;
+            if (!comment && number && !autoSize) {
+                ASSERT_NE(result.status, LineCorrection::Status::Unchanged) << round;
+            }
         }
         if (result.status != LineCorrection::Status::Rewritten)
             continue;
