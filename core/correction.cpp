@@ -35,8 +35,8 @@ constexpr double kHiddenTabOffset = 75000;
 constexpr double kHiddenTabThreshold = -60000;
 
 // Every key is a name followed by two blanks, so one pass over the line's blank pairs
-// finds them all: a line holds the key "Top  " exactly when a run of blanks of two or
-// more starts right after "Top".
+// finds them all: a line holds the key "Top  " exactly when some pair of blanks in it
+// comes right after "Top".
 ValueClass ClassifyLine(std::u16string_view line) {
     bool size = false;
     for (std::size_t i = 1; i + 1 < line.size(); ++i) {
