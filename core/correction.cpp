@@ -66,7 +66,10 @@ std::u16string_view TrimBlanks(std::u16string_view text) {
 // longest number text ("-1.79769313486232E+308") still fits with room to spare.
 class NewWindow {
 public:
-    void Append(char16_t c) { characters_[size_++] = c; }
+    void Append(char16_t c) {
+        if (size_ < characters_.size())
+            characters_[size_++] = c;
+    }
     void Append(std::u16string_view text) {
         for (const char16_t c : text)
             Append(c);
