@@ -149,6 +149,25 @@ TEST_F(ConvertFormTest, read_showsTheFormAndNamesItInTheTitle) {
     EXPECT_TRUE(form.Messages().Shown().empty());
 }
 
+TEST_F(ConvertFormTest, read_sameFileTwice_showsTheSame) {
+    Read(formPath);
+    const QString firstView = ViewPlainText();
+    const QString firstTitle = form.windowTitle();
+    Read(formPath);
+    EXPECT_EQ(ViewPlainText(), firstView);
+    EXPECT_EQ(form.windowTitle(), firstTitle);
+}
+
+TEST_F(ConvertFormTest, buttons_keepWorkingWhileHelpIsOpen) {
+    Click("cmdHelp");
+    ASSERT_NE(help.Window(), nullptr);
+    Read(formPath);
+    Correct(QStringLiteral("150"));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Край на корекцията."));
+    EXPECT_TRUE(help.Window() && help.Window()->isVisible());
+    help.Window()->close();
+}
+
 TEST_F(ConvertFormTest, read_cancel_changesNothingAndSaysNothing) {
     Read(formPath);
     form.Chooser().SetNextAnswer(std::nullopt);
