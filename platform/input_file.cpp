@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -20,16 +19,6 @@ namespace {
 constexpr std::size_t kChunkSize = 1 << 20;
 // Up to this size a mapped file is brought in at once rather than page by page.
 constexpr std::size_t kPopulateLimit = 64u << 20;
-
-// Whether any of the eight bytes is a CR or an LF (the classic test for a zero byte, on
-// the bytes xor-ed with each of the two).
-bool HasLineBreak(std::uint64_t block) {
-    constexpr std::uint64_t ones = 0x0101010101010101u;
-    constexpr std::uint64_t highs = 0x8080808080808080u;
-    const std::uint64_t cr = block ^ (ones * '\r');
-    const std::uint64_t lf = block ^ (ones * '\n');
-    return (((cr - ones) & ~cr) | ((lf - ones) & ~lf)) & highs;
-}
 
 // A bit for each CR or LF among the (up to) sixteen bytes from block on.
 constexpr std::size_t kBreakBlock = 16;
@@ -50,25 +39,9 @@ unsigned LineBreaksIn(const char* block, const char* end) {
 }
 
 const char* FindLineEnd(const char* from, const char* end) {
-#ifdef __SSE2__
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    for (; from + 16 <= end; from += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-        const int breaks = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf)));
-        if (breaks != 0)
-            return from + __builtin_ctz(static_cast<unsigned>(breaks));
-    }
-#endif
-    for (; from + 8 <= end; from += 8) {
-        std::uint64_t block;
-        std::memcpy(&block, from, sizeof block);
-        if (HasLineBreak(block))
-            break;
-    }
-    for (; from < end; ++from)
-        if (*from == '\r' || *from == '\n')
-            return from;
+    for (; from < end; from += kBreakBlock)
+        if (const unsigned breaks = LineBreaksIn(from, end))
+            return from + __builtin_ctz(breaks);
     return end;
 }
 

@@ -1,8 +1,6 @@
 #include "platform/text_ops.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -15,9 +13,6 @@ std::size_t FindText(std::u16string_view text, std::u16string_view key) {
 }
 
 std::size_t FindCharacter(std::u16string_view text, char16_t c, std::size_t from) {
-    constexpr std::uint64_t ones = 0x0001000100010001u;
-    constexpr std::uint64_t highs = 0x8000800080008000u;
-    const std::uint64_t pattern = ones * c;
     std::size_t i = from;
 #ifdef __SSE2__
     const __m128i wanted = _mm_set1_epi16(static_cast<short>(c));
@@ -28,13 +23,6 @@ std::size_t FindCharacter(std::u16string_view text, char16_t c, std::size_t from
             return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(found))) / 2;
     }
 #endif
-    for (; i + 4 <= text.size(); i += 4) {
-        std::uint64_t block;
-        std::memcpy(&block, text.data() + i, sizeof block);
-        const std::uint64_t x = block ^ pattern;  // a zero character where c stands
-        if (((x - ones) & ~x & highs) != 0)
-            break;
-    }
     for (; i < text.size(); ++i)
         if (text[i] == c)
             return i;

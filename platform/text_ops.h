@@ -11,7 +11,7 @@ namespace tremaro {
 // Position of the first occurrence of key in text (case-sensitive), 0 when absent.
 std::size_t FindText(std::u16string_view text, std::u16string_view key);
 
-// The 0-based index of the first c at or after from, npos when there is none. Four
+// The 0-based index of the first c at or after from, npos when there is none. Eight
 // characters at a time: the correction asks this twice of every line.
 std::size_t FindCharacter(std::u16string_view text, char16_t c, std::size_t from = 0);
 

@@ -1,4 +1,5 @@
 #include "core/line_store.h"
+#include "platform/input_file.h"
 
 #include "test_support.h"
 
@@ -107,6 +108,21 @@ TEST_F(LineStoreTest, load_randomLineBreaks_splitLikeTheRules) {
         ASSERT_EQ(Load(bytes).status, FormLines::LoadStatus::Loaded);
         ASSERT_EQ(Assembled(), expected) << "round " << round;
     }
+}
+
+TEST_F(LineStoreTest, readLine_givesTheLinesOneByOne) {
+    WriteBytes(folder.Path("lines.frm"), "a\r\n\xC0" "b\rc\n\nd");
+    const auto file = InputFile::OpenForInput(folder.Path("lines.frm"));
+    ASSERT_NE(file, nullptr);
+    std::vector<std::u16string> read;
+    std::u16string line;
+    while (!file->AtEndOfFile()) {
+        ASSERT_TRUE(file->ReadLine(line));
+        read.push_back(line);
+    }
+    EXPECT_EQ(read, (std::vector<std::u16string>{u"a", u"Аb", u"c", u"", u"d"}));
+    EXPECT_FALSE(file->HasFailed());
+    EXPECT_EQ(InputFile::OpenForInput(folder.Path("missing.frm")), nullptr);
 }
 
 TEST_F(LineStoreTest, load_fileThatCannotBeMapped_isReadInPieces) {
