@@ -3,7 +3,7 @@
 // Perl script a user might write instead.
 #include "bench_support.h"
 
-#include "core/console_port.h"
+#include "cli/console_port.h"
 #include "core/correction.h"
 #include "core/line_store.h"
 #include "core/save_backup.h"

@@ -1,4 +1,4 @@
-#include "core/scale_command.h"
+#include "cli/scale_command.h"
 
 #include <iostream>
 #include <malloc.h>

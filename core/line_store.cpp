@@ -5,22 +5,11 @@
 #include <algorithm>
 
 namespace tremaro {
-namespace {
 
-std::string CannotReadMessage(const std::string& path) {
-    return "Файлът " + path + " не може да бъде прочетен.";
-}
-
-std::string TooLongMessage(const std::string& path) {
-    return "Файлът " + path + " е твърде дълъг: допустими са до 32766 реда.";
-}
-
-}  // namespace
-
-FormLines::LoadResult FormLines::LoadFormFile(const std::string& path) {
+FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path) {
     const auto file = InputFile::OpenForInput(path);
     if (!file)
-        return {LoadStatus::CannotRead, CannotReadMessage(path)};
+        return LoadStatus::CannotRead;
 
     std::u16string text;
     std::vector<Span> spans(2);  // slot 0 unused, slot 1 the empty first line
@@ -28,15 +17,15 @@ FormLines::LoadResult FormLines::LoadFormFile(const std::string& path) {
     case InputFile::BulkRead::Done:
         break;
     case InputFile::BulkRead::TooManyLines:
-        return {LoadStatus::TooLong, TooLongMessage(path)};
+        return LoadStatus::TooLong;
     case InputFile::BulkRead::Failed:
-        return {LoadStatus::CannotRead, CannotReadMessage(path)};
+        return LoadStatus::CannotRead;
     }
 
     text_ = std::move(text);
     spans_ = std::move(spans);
     lineCount_ = static_cast<std::int16_t>(spans_.size() - 1);
-    return {};
+    return LoadStatus::Loaded;
 }
 
 void FormLines::OverwriteInLine(int slot, std::size_t offset, std::u16string_view piece) {

@@ -22,12 +22,8 @@ public:
     static constexpr std::int16_t kMaxLineCount = 32767;  // so at most 32766 file lines
 
     enum class LoadStatus { Loaded, CannotRead, TooLong };
-    struct LoadResult {
-        LoadStatus status = LoadStatus::Loaded;
-        std::string message;  // what to tell the operator when the load failed
-    };
 
-    LoadResult LoadFormFile(const std::string& path);
+    LoadStatus LoadFormFile(const std::string& path);
 
     std::int16_t LineCount() const { return lineCount_; }
 

@@ -1,7 +1,7 @@
 // libFuzzer target: arbitrary bytes as a form file and an arbitrary percent text, through
 // load, correction and assembling. The first byte gives the percent text's length (0 to
 // 11), the bytes after it the percent, and the rest is the form file.
-#include "core/console_port.h"
+#include "cli/console_port.h"
 #include "core/correction.h"
 #include "core/line_store.h"
 #include "platform/code_page.h"
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fclose(file);
     }
     FormLines lines;
-    if (lines.LoadFormFile(path).status != FormLines::LoadStatus::Loaded)
+    if (lines.LoadFormFile(path) != FormLines::LoadStatus::Loaded)
         return 0;
     std::vector<std::u16string> before;
     for (int slot = 1; slot <= lines.LineCount(); ++slot) {

@@ -195,10 +195,7 @@ std::u16string NumberToText(double value) {
             text += '.';
             text.append(digits, 1);
         }
-        text += "E+";
-        if (exponent < 10)
-            text += '0';
-        text += std::to_string(exponent);
+        text += "E+" + std::to_string(exponent);
     } else if (exponent >= 0) {
         const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
         if (digits.size() <= integerDigits) {

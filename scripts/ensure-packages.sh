@@ -19,4 +19,4 @@ ensure_packages() {
 
 # What building, testing and running the program need.
 TREMARO_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev qt6-base-dev qt6-translations-l10n
-                  fonts-liberation2 fonts-dejavu-core)
+                  fonts-liberation2 fonts-dejavu-core locales)

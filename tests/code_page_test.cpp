@@ -1,5 +1,4 @@
 #include "platform/code_page.h"
-#include "platform/unicode.h"
 
 #include <gtest/gtest.h>
 
@@ -35,12 +34,21 @@ TEST(CodePage, refusesCharactersItCannotHold) {
     EXPECT_EQ(out, "ab");
 }
 
-TEST(Unicode, convertsBothWays) {
-    const std::u16string text = u"Записан е файл \U0001F600.";
-    EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(text)), text);
-    EXPECT_EQ(Utf16ToUtf8(u"Чете"), "Чете");
-    EXPECT_EQ(Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
-    EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD");
+// Plain ASCII is encoded sixteen characters at a time; a character the code page cannot hold
+// must be found in every place of such a block, also one below U+0100 (ä would otherwise come
+// out as its low byte, which is д).
+TEST(CodePage, refusesACharacterItCannotHoldInEveryPlaceOfABlock) {
+    for (const char16_t refused : {u'ä', u'\u0100', u'\u4E2D'}) {
+        for (std::size_t place = 0; place < 32; ++place) {
+            std::u16string text(32, u'x');
+            text[place] = refused;
+            std::string out;
+            EXPECT_EQ(AppendEncodedCodePage(text, out), place) << place;
+            EXPECT_EQ(out, std::string(place, 'x'));
+        }
+    }
+    std::string out;
+    EXPECT_EQ(AppendEncodedCodePage(u"0123456789abcdeä", out), 15u);
 }
 
 }  // namespace

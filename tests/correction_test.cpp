@@ -100,7 +100,7 @@ class RunCorrectionTest : public ::testing::Test {
 protected:
     void Load(const std::string& bytes) {
         testing::WriteBytes(folder.Path("form.frm"), bytes);
-        ASSERT_EQ(lines.LoadFormFile(folder.Path("form.frm")).status, FormLines::LoadStatus::Loaded);
+        ASSERT_EQ(lines.LoadFormFile(folder.Path("form.frm")), FormLines::LoadStatus::Loaded);
     }
     CorrectionOutcome Run(const std::u16string& percent) { return RunCorrection(percent, lines, port); }
     std::string LastMessage() const { return port.shown.empty() ? "" : port.shown.back().text; }

@@ -40,7 +40,7 @@ pid_t StartSave(const std::string& form) {
 std::string CorrectedBytes(const std::string& form) {
     FormLines lines;
     ScriptedPort port;
-    EXPECT_EQ(lines.LoadFormFile(form).status, FormLines::LoadStatus::Loaded);
+    EXPECT_EQ(lines.LoadFormFile(form), FormLines::LoadStatus::Loaded);
     EXPECT_EQ(RunCorrection(u"120", lines, port), CorrectionOutcome::Corrected);
     return std::get<std::string>(EncodeViewText(port.viewText));
 }

@@ -1,7 +1,5 @@
 #include "ui/convert_form.h"
 
-#include "core/correction.h"
-#include "core/save_backup.h"
 #include "core/view_text.h"
 #include "ui/fonts.h"
 #include "ui/help_window.h"
@@ -105,26 +103,17 @@ void ConvertForm::ReadFormFile() {
     const std::optional<QString> chosen = fileChooser_.ChooseFormFile(this);
     if (!chosen || chosen->isEmpty() || chosen->contains(QLatin1Char('*')))
         return;
-    const std::string path = QFile::encodeName(*chosen).toStdString();
-    // Everything the window shows changes only once the whole file is in: a failed read
-    // must not leave a new name over the old form's text, where a save would put it.
-    const FormLines::LoadResult result = formLines_.LoadFormFile(path);
-    if (result.status != FormLines::LoadStatus::Loaded) {
-        ShowMessage(result.message, MessageButtons::Ok);
-        return;
-    }
-    formFileName_ = path;
-    SetViewText(formLines_.AssembleText());
-    SetTitle("Tremaro: " + path);
+    document_.Read(QFile::encodeName(*chosen).toStdString());
 }
 
 void ConvertForm::StartCorrection() {
     const QString percent = text1_->text();
-    RunCorrection(std::u16string(percent.utf16(), percent.utf16() + percent.size()), formLines_, *this);
+    document_.Correct(std::u16string_view(reinterpret_cast<const char16_t*>(percent.utf16()),
+                                          static_cast<std::size_t>(percent.size())));
 }
 
 void ConvertForm::SaveForm() {
-    SaveWithBackup(formFileName_, *this);
+    document_.Save();
 }
 
 PressedButton ConvertForm::ShowMessage(const std::string& text, MessageButtons buttons) {

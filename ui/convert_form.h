@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/line_store.h"
+#include "core/form_document.h"
 #include "core/operator_port.h"
 #include "ui/file_chooser.h"
 #include "ui/message_presenter.h"
@@ -20,7 +20,7 @@ class FrmHelp;
 
 // The main window: one button for each operation along the top, the percent box beside
 // them and the form's text below, which the operator may edit before saving. It owns the
-// form being worked on and is the core's operator port.
+// form being worked on, hands each button to it, and is the core's operator port.
 class ConvertForm final : public QWidget, public OperatorPort {
     Q_OBJECT
 
@@ -35,8 +35,8 @@ public:
 
     FileChooser& Chooser() { return fileChooser_; }
     MessagePresenter& Messages() { return messages_; }
-    const FormLines& Lines() const { return formLines_; }
-    const std::string& FormFileName() const { return formFileName_; }
+    const FormLines& Lines() const { return document_.Lines(); }
+    const std::string& FormFileName() const { return document_.FileName(); }
 
     // The view's whole text with CR LF line breaks, as a save writes it.
     std::u16string ViewText() const;
@@ -51,8 +51,7 @@ private:
     FrmHelp& help_;
     FileChooser fileChooser_;
     MessagePresenter messages_;
-    FormLines formLines_;
-    std::string formFileName_;
+    FormDocument document_{*this};
 
     QPushButton* cmdRead_ = nullptr;
     QPushButton* cmdStart_ = nullptr;

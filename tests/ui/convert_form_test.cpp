@@ -11,11 +11,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace tremaro {
 namespace {
@@ -32,6 +34,30 @@ constexpr const char* kForm = "VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientH
 void Type(QWidget* widget, const QString& text) {
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// Answers the next modal dialog from outside its event loop: waits for it to open, lets look
+// read (and perhaps answer) it, and then closes it if it is still open, so that a check that
+// fails can never leave the test waiting on a dialog. look only records; the test checks after.
+void AnswerNextModal(std::function<void(QWidget*)> look) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, look = std::move(look)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        const QPointer<QWidget> guard(modal);
+        look(modal);
+        if (guard && guard->isVisible()) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+        }
+    });
+    poll->start();
 }
 
 class ConvertFormTest : public ::testing::Test {
@@ -285,9 +311,10 @@ TEST_F(ConvertFormTest, realMessageBox_showsTheTextAndButtons) {
     QString text, title;
     QMessageBox::StandardButtons buttons;
     QMessageBox::Icon icon = QMessageBox::Information;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+    AnswerNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box)
+            return;
         text = box->text();
         title = box->windowTitle();
         buttons = box->standardButtons();
@@ -306,12 +333,11 @@ TEST_F(ConvertFormTest, realMessageBox_showsTheTextAndButtons) {
 TEST_F(ConvertFormTest, realOpenDialog_offersTheThreeFileTypes) {
     QStringList filters;
     QStringList typed;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        filters = dialog->nameFilters();
-        typed = dialog->selectedFiles();
-        dialog->reject();
+    AnswerNextModal([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            filters = dialog->nameFilters();
+            typed = dialog->selectedFiles();
+        }
     });
     Click("cmdRead");
     EXPECT_EQ(filters, QStringList({QStringLiteral("Всички файлове (*.*)"), QStringLiteral("RichText файлове (*.rtf)"),

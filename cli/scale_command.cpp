@@ -1,0 +1,139 @@
+#include "cli/scale_command.h"
+
+#include "cli/console_port.h"
+#include "core/form_document.h"
+#include "platform/code_page.h"
+#include "platform/unicode.h"
+
+#include <span>
+
+namespace tremaro {
+
+namespace {
+
+constexpr int kSuccess = 0;
+constexpr int kFileFailed = 1;
+constexpr int kRefused = 2;
+
+constexpr const char* kUsage =
+    "Употреба:\n"
+    "  tremaro-scale [--] ПРОЦЕНТ ФАЙЛ...\n"
+    "      коригира всеки файл с процента и го записва; оригиналът остава\n"
+    "      до него с разширение .bak\n"
+    "  tremaro-scale --stdout [--] ПРОЦЕНТ ФАЙЛ\n"
+    "      извежда коригирания текст на стандартния изход, без да променя файла\n"
+    "  tremaro-scale --help\n"
+    "      показва тази помощ\n"
+    "Процентът е от 20 до 500. След -- всичко е процент и файлове, дори да започва с -.\n";
+
+// Messages break lines with CR LF as the window's message boxes do; a terminal wants LF.
+void PrintMessage(std::ostream& stream, const std::string& message) {
+    std::string text;
+    text.reserve(message.size() + 1);
+    for (std::size_t i = 0; i < message.size(); ++i) {
+        if (message[i] == '\r' && i + 1 < message.size() && message[i + 1] == '\n')
+            continue;
+        text.push_back(message[i]);
+    }
+    stream << text << '\n';
+}
+
+int WrongCommandLine(std::ostream& err) {
+    err << "Грешен команден ред.\n" << kUsage;
+    return kRefused;
+}
+
+// The operator's options, then the percent and the files. Options stand first and in this
+// order; anything else (a negative percent too) is where the operands begin.
+struct CommandLine {
+    bool toStandardOutput = false;
+    std::vector<std::string> operands;
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine commandLine;
+    auto next = arguments.begin();
+    if (next != arguments.end() && *next == "--stdout") {
+        commandLine.toStandardOutput = true;
+        ++next;
+    }
+    if (next != arguments.end() && *next == "--")
+        ++next;
+    commandLine.operands.assign(next, arguments.end());
+    return commandLine;
+}
+
+bool IsWellFormed(const CommandLine& commandLine) {
+    const std::size_t count = commandLine.operands.size();
+    return commandLine.toStandardOutput ? count == 2 : count >= 2;
+}
+
+// The text was read through the code page, so every character has its byte. Written a
+// piece at a time: the whole form's bytes need not sit in memory at once.
+bool WriteViewBytes(std::u16string_view text, std::ostream& out) {
+    constexpr std::size_t kPiece = 64 * 1024;
+    std::string bytes;
+    for (std::size_t start = 0; start < text.size(); start += kPiece) {
+        bytes.clear();
+        AppendEncodedCodePage(text.substr(start, kPiece), bytes);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+int CorrectToStandardOutput(const std::u16string& percent, const std::string& path, std::ostream& out,
+                            std::ostream& err) {
+    ConsolePort port;
+    FormDocument form(port);
+    if (form.Read(path) != FormLines::LoadStatus::Loaded) {
+        PrintMessage(err, port.LastMessage());
+        return kFileFailed;
+    }
+    const CorrectionOutcome outcome = form.Correct(percent);
+    PrintMessage(err, port.LastMessage());
+    if (outcome != CorrectionOutcome::Corrected)
+        return kRefused;
+    return WriteViewBytes(port.ViewText(), out) ? kSuccess : kFileFailed;
+}
+
+bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::ostream& out,
+                    std::ostream& err) {
+    ConsolePort port;
+    FormDocument form(port);
+    if (form.Read(path) != FormLines::LoadStatus::Loaded || form.Correct(percent) != CorrectionOutcome::Corrected) {
+        PrintMessage(err, port.LastMessage());
+        return false;
+    }
+    const bool saved = IsSaved(form.Save());
+    PrintMessage(saved ? out : err, port.LastMessage());
+    return saved;
+}
+
+}  // namespace
+
+int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
+        out << kUsage;
+        return kSuccess;
+    }
+    const CommandLine commandLine = ParseCommandLine(arguments);
+    if (!IsWellFormed(commandLine))
+        return WrongCommandLine(err);
+
+    const std::u16string percent = Utf8ToUtf16(commandLine.operands[0]);
+    if (!CorrectionFactorOf(percent)) {
+        PrintMessage(err, kPercentRefusedMessage);
+        return kRefused;
+    }
+    const auto files = std::span(commandLine.operands).subspan(1);
+    if (commandLine.toStandardOutput)
+        return CorrectToStandardOutput(percent, files[0], out, err);
+
+    bool allSaved = true;
+    for (const std::string& path : files)
+        allSaved = CorrectAndSave(percent, path, out, err) && allSaved;
+    return allSaved ? kSuccess : kFileFailed;
+}
+
+}  // namespace tremaro

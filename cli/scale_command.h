@@ -1,0 +1,17 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tremaro {
+
+// tremaro-scale, the command line front of the core:
+//   tremaro-scale [--] PERCENT FILE...        corrects and saves each file with its backup
+//   tremaro-scale --stdout [--] PERCENT FILE  writes the corrected bytes to out, touches nothing
+// "--" ends the options, so that a file named like one can follow it. Reports go to out,
+// failures to err. Exit codes: 0 success, 1 a file could not be read or saved, 2 a wrong
+// command line, a refused percent or (with --stdout) a value out of range.
+int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace tremaro

@@ -1,0 +1,66 @@
+#include "core/form_document.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace tremaro {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScriptedPort;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+class FormDocumentTest : public ::testing::Test {
+protected:
+    std::string LastMessage() const { return port.shown.empty() ? "" : port.shown.back().text; }
+
+    TempFolder folder;
+    ScriptedPort port;
+    FormDocument form{port};
+    const std::string path = folder.Path("form1.frm");
+    static constexpr const char* kForm = "Begin VB.Form Form1\r\n   Height          =   495\r\nEnd\r\n";
+};
+
+TEST_F(FormDocumentTest, readCorrectSave_tellsTheWholeStoryThroughThePort) {
+    WriteBytes(path, kForm);
+    ASSERT_EQ(form.Read(path), FormLines::LoadStatus::Loaded);
+    EXPECT_EQ(port.viewText, u"\r\nBegin VB.Form Form1\r\n   Height          =   495\r\nEnd\r\n");
+    EXPECT_EQ(port.titles, std::vector<std::string>{"Tremaro: " + path});
+    EXPECT_TRUE(port.shown.empty());
+
+    ASSERT_EQ(form.Correct(u"120"), CorrectionOutcome::Corrected);
+    EXPECT_EQ(LastMessage(), "Край на корекцията.");
+
+    port.viewText += u"' edited\r\n";  // the operator's edit is saved too
+    ASSERT_EQ(form.Save(), SaveOutcome::RenamedAndWritten);
+    EXPECT_EQ(ReadBytes(path), "\r\nBegin VB.Form Form1\r\n   Height          =  594 \r\nEnd\r\n' edited\r\n");
+    EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), kForm);
+}
+
+TEST_F(FormDocumentTest, failedRead_saysWhyAndKeepsTheEarlierForm) {
+    WriteBytes(path, "kept\r\n");
+    ASSERT_EQ(form.Read(path), FormLines::LoadStatus::Loaded);
+    std::string tooLong;
+    for (int i = 0; i < 32767; ++i)
+        tooLong += "x\n";
+    const std::string longPath = folder.Path("long.frm");
+    WriteBytes(longPath, tooLong);
+    const std::string missing = folder.Path("missing.frm");
+    const std::string aFolder = folder.Root().string();
+
+    EXPECT_EQ(form.Read(longPath), FormLines::LoadStatus::TooLong);
+    EXPECT_EQ(LastMessage(), "Файлът " + longPath + " е твърде дълъг: допустими са до 32766 реда.");
+    for (const std::string& unreadable : {missing, aFolder}) {
+        EXPECT_EQ(form.Read(unreadable), FormLines::LoadStatus::CannotRead);
+        EXPECT_EQ(LastMessage(), "Файлът " + unreadable + " не може да бъде прочетен.");
+    }
+    EXPECT_EQ(form.FileName(), path);
+    EXPECT_EQ(form.Lines().AssembleText(), u"\r\nkept\r\n");
+    EXPECT_EQ(port.titles.size(), 1u);
+    EXPECT_EQ(port.viewText, u"\r\nkept\r\n");
+}
+
+}  // namespace
+}  // namespace tremaro
