@@ -5,6 +5,6 @@ cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
 ensure_packages "${TREMARO_PACKAGES[@]}"
 
-cmake -S . -B build -G Ninja
-cmake --build build
+cmake --preset dev
+cmake --build --preset dev
 exec build/app/tremaro "$@"

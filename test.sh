@@ -2,21 +2,15 @@
 # Installs what is missing, builds, and runs every test.
 #   ./test.sh             the normal build, in build/
 #   ./test.sh --sanitize  the same tests under AddressSanitizer and UBSan, in build-sanitize/
+# Both builds treat warnings as errors (CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
 ensure_packages "${TREMARO_PACKAGES[@]}"
 
-build=build
-options=()
-if [ "${1:-}" = "--sanitize" ]; then
-    build=build-sanitize
-    options=(-DTREMARO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
-    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-    export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
-    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-fi
+preset=dev
+[ "${1:-}" = "--sanitize" ] && preset=sanitize
 
-cmake -S . -B "$build" -G Ninja "${options[@]}"
-cmake --build "$build"
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+cmake --preset "$preset"
+cmake --build --preset "$preset"
+ctest --preset "$preset" -j "$(nproc)"

@@ -6,8 +6,8 @@ cd "$(dirname "$0")/.."
 source scripts/ensure-packages.sh
 ensure_packages "${TREMARO_PACKAGES[@]}" libbenchmark-dev perl
 
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTREMARO_BUILD_BENCH=ON -DTREMARO_BUILD_TESTS=OFF
-cmake --build build-bench --target core_bench window_bench
+cmake --preset bench
+cmake --build --preset bench
 options=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_min_time=0.2)
 build-bench/bench/core_bench "${options[@]}" "$@"
 QT_QPA_PLATFORM=offscreen build-bench/bench/window_bench "${options[@]}" "$@"

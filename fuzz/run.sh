@@ -8,10 +8,8 @@ source scripts/ensure-packages.sh
 ensure_packages cmake ninja-build clang libclang-rt-14-dev
 
 seconds=${1:-60}
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREMARO_SANITIZE=ON -DTREMARO_BUILD_FUZZ=ON \
-    -DTREMARO_BUILD_UI=OFF -DTREMARO_BUILD_TESTS=OFF
-cmake --build build-fuzz --target form_fuzzer
+cmake --preset fuzz
+cmake --build --preset fuzz
 mkdir -p build-fuzz/corpus-work
 build-fuzz/fuzz/form_fuzzer -max_total_time="$seconds" -max_len=65536 -timeout=10 -print_final_stats=1 \
     build-fuzz/corpus-work fuzz/corpus

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/ensure-packages.sh
 ensure_packages "${TREMARO_PACKAGES[@]}" xvfb xauth
-cmake -S . -B build -G Ninja
+cmake --preset dev
 cmake --build build --target tremaro-screenshot
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -66,6 +66,19 @@ TEST_F(ScaleCommandTest, wrongCommandLine_exitsTwoWithUsage) {
     EXPECT_NE(out.str().find("tremaro-scale --stdout"), std::string::npos);
 }
 
+TEST_F(ScaleCommandTest, doubleDash_endsTheOptionsSoAFileMayLookLikeOne) {
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder.Root());
+    WriteBytes("--stdout", kForm);
+    WriteBytes("-x", kForm);
+    EXPECT_EQ(Run({"--stdout", "--", "120", "--stdout"}), 0);
+    EXPECT_NE(out.str().find("=  594 "), std::string::npos);
+    EXPECT_EQ(Run({"--", "120", "--stdout", "-x"}), 0);
+    EXPECT_EQ(ReadBytes("-x.bak"), kForm);
+    EXPECT_NE(ReadBytes("--stdout").find("=  594 "), std::string::npos);
+    fs::current_path(previous);
+}
+
 TEST_F(ScaleCommandTest, batch_savesEveryFileWithItsBackup) {
     const std::string second = folder.Path("form2.frm");
     WriteBytes(form, kForm);
