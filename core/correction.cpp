@@ -54,7 +54,22 @@ bool EndsInOneOf(std::u16string_view name, const std::u16string_view (&endings)[
     return false;
 }
 
+// Every name the rules speak of ends in one of these characters: Top, Size; Left, Height;
+// Width; X1, Y1; X2, Y2; _ExtentX; _ExtentY.
+bool MayBeLayoutName(std::u16string_view name) {
+    if (name.empty())
+        return false;
+    switch (name.back()) {
+    case u'p': case u'e': case u't': case u'h': case u'1': case u'2': case u'X': case u'Y':
+        return true;
+    default:
+        return false;
+    }
+}
+
 ValueClass ClassOf(std::u16string_view name, const LineContext& context) {
+    if (!MayBeLayoutName(name))
+        return ValueClass::None;
     if (EndsInOneOf(name, kLayoutEndings)) {
         if (IsOneOf(name, kImageNames))
             return ValueClass::None;

@@ -18,6 +18,15 @@ bool OpensWithWord(std::u16string_view trimmed, std::u16string_view word) {
     return trimmed.starts_with(word) && (trimmed.size() == word.size() || IsBlank(trimmed[word.size()]));
 }
 
+// Only lines whose text starts with B, E or S matter to the structure; most lines of a form
+// are told apart by their first character alone.
+bool MayMatter(std::u16string_view line) {
+    std::size_t first = 0;
+    while (first < line.size() && IsBlank(line[first]))
+        ++first;
+    return first < line.size() && (line[first] == u'B' || line[first] == u'E' || line[first] == u'S');
+}
+
 Marker MarkerOf(std::u16string_view trimmed) {
     if (trimmed.starts_with(u'B')) {
         if (OpensWithWord(trimmed, u"BeginProperty"))
@@ -48,16 +57,6 @@ bool SetsUserScale(std::u16string_view trimmed) {
 
 }  // namespace
 
-std::u16string_view TrimmedText(std::u16string_view line) {
-    std::size_t first = 0;
-    while (first < line.size() && IsBlank(line[first]))
-        ++first;
-    std::size_t last = line.size();
-    while (last > first && IsBlank(line[last - 1]))
-        --last;
-    return line.substr(first, last - first);
-}
-
 FormStructure FormStructure::Scan(const FormLines& lines) {
     FormStructure structure;
     const int lineCount = lines.LineCount();
@@ -73,8 +72,9 @@ FormStructure FormStructure::Scan(const FormLines& lines) {
     bool started = false;
     for (int line = 1; line <= lineCount; ++line) {
         const std::u16string_view text = lines.Line(line);
-        const std::u16string_view trimmed = TrimmedText(text);
-        const Marker marker = MarkerOf(trimmed);
+        const bool mayMatter = MayMatter(text);
+        const std::u16string_view trimmed = mayMatter ? TrimmedText(text) : std::u16string_view();
+        const Marker marker = mayMatter ? MarkerOf(trimmed) : Marker::None;
         if (!started && marker != Marker::Begin)
             continue;
         started = true;
@@ -116,7 +116,7 @@ FormStructure FormStructure::Scan(const FormLines& lines) {
         case Marker::None: {
             const std::int32_t group = open.back().group ? open.back().index : kNone;
             place = {LineRole::Inside, block, group};
-            if (group == kNone && SetsUserScale(trimmed))
+            if (group == kNone && mayMatter && SetsUserScale(trimmed))
                 structure.blocks_[static_cast<std::size_t>(block)].userScale = true;
             break;
         }

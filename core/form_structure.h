@@ -69,7 +69,16 @@ private:
     std::vector<Group> groups_;
 };
 
-// The line without its leading and trailing blanks and tabs.
-std::u16string_view TrimmedText(std::u16string_view line);
+// The line without its leading and trailing blanks and tabs. Inline: the correction asks
+// it of every property name.
+inline std::u16string_view TrimmedText(std::u16string_view line) {
+    std::size_t first = 0;
+    while (first < line.size() && (line[first] == u' ' || line[first] == u'\t'))
+        ++first;
+    std::size_t last = line.size();
+    while (last > first && (line[last - 1] == u' ' || line[last - 1] == u'\t'))
+        --last;
+    return line.substr(first, last - first);
+}
 
 }  // namespace tremaro
