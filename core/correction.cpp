@@ -4,6 +4,7 @@
 #include "platform/numbers.h"
 #include "platform/text_ops.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -54,17 +55,11 @@ bool EndsInOneOf(std::u16string_view name, const std::u16string_view (&endings)[
     return false;
 }
 
-// Every name the rules speak of ends in one of these characters: Top, Size; Left, Height;
-// Width; X1, Y1; X2, Y2; _ExtentX; _ExtentY.
+// The last characters of Top, Size, Left, Height, Width, X1, X2, _ExtentX and _ExtentY:
+// most names of a form are ruled out by this alone.
 bool MayBeLayoutName(std::u16string_view name) {
-    if (name.empty())
-        return false;
-    switch (name.back()) {
-    case u'p': case u'e': case u't': case u'h': case u'1': case u'2': case u'X': case u'Y':
-        return true;
-    default:
-        return false;
-    }
+    constexpr std::u16string_view kLastCharacters = u"pteh12XY";
+    return !name.empty() && kLastCharacters.find(name.back()) != std::u16string_view::npos;
 }
 
 ValueClass ClassOf(std::u16string_view name, const LineContext& context) {
