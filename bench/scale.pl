@@ -24,7 +24,11 @@ chomp @lines;
 my (@block_of, @group_of, @inside, @parent, @user_scale, @open);
 my ($started, $block) = (0, -1);
 for my $i (0 .. $#lines) {
-    (my $trimmed = $lines[$i]) =~ s/^[ \t]+|[ \t]+$//g;
+    my $trimmed = '';
+    if ($lines[$i] =~ /^[ \t]*[BES]/) {    # only these lines matter to the structure
+        ($trimmed = $lines[$i]) =~ s/^[ \t]+//;
+        $trimmed =~ s/[ \t]+$//;
+    }
     my $begin = $trimmed =~ /^Begin(?:[ \t]|$)/;
     next unless $started || $begin;
     $started = 1;
@@ -69,7 +73,8 @@ for my $i (0 .. $#lines) {
     my $line = $lines[$i];
     my $equals = index($line, '=');
     if ($inside[$i] && $equals >= 0 && index($line, "'", $equals) < 0) {
-        (my $name = substr($line, 0, $equals)) =~ s/^[ \t]+|[ \t]+$//g;
+        (my $name = substr($line, 0, $equals)) =~ s/^[ \t]+//;
+        $name =~ s/[ \t]+$//;
         my $class = value_class($name, $group_of[$i], $user_scale[$block_of[$i]]);
         my $start = $equals + 1;
         my $length = length($line) - $start < 10 ? length($line) - $start : 10;
