@@ -24,12 +24,13 @@ namespace tremaro {
 // digit or ".", so that a long number is read and replaced whole. The field is replaced
 // by two blanks and the new number, padded with blanks to the field's width; a number
 // that needs more room widens the line. A whole number of 1 or more never becomes less
-// than 1 (the designer refuses a pen or border 0 wide). Fields holding no number, and lines
-// with an apostrophe after the "=" (a Boolean or a named constant as the designer writes
-// them), stay as they are.
+// than 1 (the designer refuses a pen or border 0 wide), and a Left of -60000 or less (a
+// control on a hidden tab, stored 75000 twips to the left) is scaled where it stands.
+// Fields holding no number, and lines with an apostrophe after the "=" (a Boolean or a
+// named constant as the designer writes them), stay as they are.
 //
-// A run is all or nothing: a value that cannot be represented refuses the whole run
-// before any line changes. The store keeps the corrected lines, so a second run scales
+// A run is all or nothing: a value that cannot be represented, on a line that would be
+// rewritten, refuses the whole run before any line changes, naming the file's line number. The store keeps the corrected lines, so a second run scales
 // the scaled values again.
 
 enum class CorrectionOutcome { Corrected, PercentRefused, NoForm, ValueOutOfRange };
@@ -53,6 +54,7 @@ struct LineContext {
     bool blockInUserScale = false;  // its innermost block has ScaleMode 0
 };
 
+// One line as the run would rewrite it, standing where the context says.
 LineCorrection CorrectLine(std::u16string_view line, const LineContext& context, double correctionFactor);
 
 // The whole operation: checks the percent and the store, corrects every line, shows the
