@@ -481,7 +481,8 @@ private:
                                             "ColumnHeaderHeight", "top", "LinkTopic"};
         static const char* const values[] = {"100", "0", "1", "-74880", "6127.313", "8.25", "0  'User", "-1  'True",
                                              "\"Top  5\"", "123456.78901", "1.5", "&H10", "", "  7  ", "0.4",
-                                             "1E3", "+5", "&O17", "-.5", "1.2.3", "9 9 9", "x"};
+                                             "1E3", "+5", "&O17", "-.5", "1.2.3", "9 9 9", "x",
+                                             "5            tail", "12345678 9"};
         std::string line = names[random_() % std::size(names)];
         line.resize(line.size() + random_() % 16, ' ');
         return line + "=" + std::string(random_() % 5, ' ') + values[random_() % std::size(values)];
