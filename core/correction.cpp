@@ -1,8 +1,10 @@
 #include "core/correction.h"
 
+#include "core/form_structure.h"
 #include "platform/numbers.h"
 #include "platform/text_ops.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -19,56 +21,90 @@ namespace {
 constexpr const char* kNoFormMessage = "Няма форма за коригиране.";
 constexpr const char* kFinishedMessage = "Край на корекцията.";
 
-constexpr std::size_t kWindowWidth = 10;
+constexpr std::size_t kValueFieldWidth = 10;
 
 enum class ValueClass { None, WholeNumber, TwoDecimals };
 
-// A property name that ends in one of these words and is padded with blanks to the "="
-// column, as the designer writes them.
-constexpr std::u16string_view kWholeNumberNames[] = {u"Top", u"Height", u"Width", u"Left"};
-constexpr std::u16string_view kTwoDecimalName = u"Size";
-constexpr std::u16string_view kAutoSize = u"AutoSize";
+// Positions and sizes: every name ending in one of these words.
+constexpr std::u16string_view kLayoutEndings[] = {u"Top", u"Left", u"Width", u"Height"};
+// The ends of a Line control and the size an ActiveX control keeps of itself.
+constexpr std::u16string_view kLayoutNames[] = {u"X1", u"Y1", u"X2", u"Y2", u"_ExtentX", u"_ExtentY"};
+// The pixel size of an image list's pictures: scaled, the stored pictures no longer fit it.
+constexpr std::u16string_view kImageNames[] = {u"ImageWidth", u"ImageHeight"};
+// A container's own coordinate system: in user scale its code draws in these units.
+constexpr std::u16string_view kUserScaleNames[] = {u"ScaleTop", u"ScaleLeft", u"ScaleWidth", u"ScaleHeight"};
 
 // A control on a hidden tab of a tabbed dialog is stored 75000 twips to the left of
 // where it stands; it is scaled where it stands and moved back.
 constexpr double kHiddenTabOffset = 75000;
 constexpr double kHiddenTabThreshold = -60000;
 
-// Every key is a name followed by two blanks, so one pass over the line's blank pairs
-// finds them all: a line holds the key "Top  " exactly when some pair of blanks in it
-// comes right after "Top".
-ValueClass ClassifyLine(std::u16string_view line) {
-    bool size = false;
-    for (std::size_t i = 1; i + 1 < line.size(); ++i) {
-        if (line[i] != u' ' || line[i + 1] != u' ')
-            continue;
-        const char16_t last = line[i - 1];  // the last letter of Top, Height, Width, Left, Size
-        if (last != u'p' && last != u't' && last != u'h' && last != u'e')
-            continue;
-        const std::u16string_view before = line.substr(0, i);
-        for (const std::u16string_view name : kWholeNumberNames)
-            if (before.ends_with(name))
-                return ValueClass::WholeNumber;
-        size = size || before.ends_with(kTwoDecimalName);
+template <std::size_t N>
+bool IsOneOf(std::u16string_view name, const std::u16string_view (&names)[N]) {
+    for (const std::u16string_view candidate : names)
+        if (name == candidate)
+            return true;
+    return false;
+}
+
+template <std::size_t N>
+bool EndsInOneOf(std::u16string_view name, const std::u16string_view (&endings)[N]) {
+    for (const std::u16string_view ending : endings)
+        if (name.ends_with(ending))
+            return true;
+    return false;
+}
+
+// The last characters of Top, Size, Left, Height, Width, X1, X2, _ExtentX and _ExtentY:
+// most names of a form are ruled out by this alone.
+bool MayBeLayoutName(std::u16string_view name) {
+    constexpr std::u16string_view kLastCharacters = u"pteh12XY";
+    return !name.empty() && kLastCharacters.find(name.back()) != std::u16string_view::npos;
+}
+
+ValueClass ClassOf(std::u16string_view name, const LineContext& context) {
+    if (!MayBeLayoutName(name))
+        return ValueClass::None;
+    if (EndsInOneOf(name, kLayoutEndings)) {
+        if (IsOneOf(name, kImageNames))
+            return ValueClass::None;
+        if (!context.inGroup && context.blockInUserScale && IsOneOf(name, kUserScaleNames))
+            return ValueClass::None;
+        return ValueClass::WholeNumber;
     }
-    return size && line.find(kAutoSize) == std::u16string_view::npos ? ValueClass::TwoDecimals : ValueClass::None;
+    if (IsOneOf(name, kLayoutNames))
+        return ValueClass::WholeNumber;
+    // A Size outside a font group is something else: the byte count of an image list's
+    // pictures, a toolbar's button size.
+    if (name.ends_with(u"FontSize") || (name == u"Size" && context.inGroup && context.groupName.ends_with(u"Font")))
+        return ValueClass::TwoDecimals;
+    return ValueClass::None;
 }
 
-std::u16string_view TrimBlanks(std::u16string_view text) {
-    const auto first = text.find_first_not_of(u" \t");
-    if (first == std::u16string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(u" \t") - first + 1);
+bool IsDigitOrPoint(char16_t c) {
+    return (c >= u'0' && c <= u'9') || c == u'.';
 }
 
-// The new window: two blanks and the number, padded with blanks to the old window's
-// width. Held in place, since the correction makes one for most lines of a form; the
-// longest number text ("-1.79769313486232E+308") still fits with room to spare.
-class NewWindow {
+// The length of the value field that starts at start: ten characters, and more while a
+// number runs on past them, so that no old digits are left behind the new value.
+std::size_t ValueFieldLength(std::u16string_view line, std::size_t start) {
+    std::size_t end = start + std::min(kValueFieldWidth, line.size() - std::min(start, line.size()));
+    while (end > start && end < line.size() && IsDigitOrPoint(line[end - 1]) && IsDigitOrPoint(line[end]))
+        ++end;
+    return end - start;
+}
+
+// The new value field: two blanks and the number, then blanks to the old field's width.
+// The number is held in place, since the correction makes one for most lines of a form;
+// the longest number text ("-1.79769313486232E+308") still fits with room to spare.
+class ValueField {
 public:
+    ValueField() : ValueField(0) {}
+    explicit ValueField(std::size_t width) : width_(width) { Append(u"  "); }
+
     void Append(char16_t c) {
-        if (size_ < characters_.size())
-            characters_[size_++] = c;
+        if (size_ < number_.size())
+            number_[size_++] = c;
     }
     void Append(std::u16string_view text) {
         for (const char16_t c : text)
@@ -80,15 +116,18 @@ public:
         for (const char* c = digits; c < written.ptr; ++c)
             Append(static_cast<char16_t>(*c));
     }
-    void PadTo(std::size_t width) {
-        while (size_ < width)
-            Append(u' ');
+    // The blanks and the number, without the padding.
+    std::u16string_view Number() const { return {number_.data(), size_}; }
+    std::size_t Width() const { return std::max(size_, width_); }
+    void AppendTo(std::u16string& text) const {
+        text += Number();
+        text.append(Width() - size_, u' ');
     }
-    std::u16string_view View() const { return {characters_.data(), size_}; }
 
 private:
-    std::array<char16_t, 32> characters_{};
+    std::array<char16_t, 32> number_{};
     std::size_t size_ = 0;
+    std::size_t width_;
 };
 
 std::optional<std::int32_t> ScaleWholeNumber(double value, double factor, bool onHiddenTab) {
@@ -103,7 +142,11 @@ std::optional<std::int32_t> ScaleWholeNumber(double value, double factor, bool o
     } else {
         scaled = value * factor;
     }
-    return RoundToInteger(scaled);
+    const auto rounded = RoundToInteger(scaled);
+    // A pen or a border 0 wide is refused when the form loads; 1 twip looks the same as 0.
+    if (rounded && value >= 1 && *rounded < 1)
+        return 1;
+    return rounded;
 }
 
 std::optional<std::u16string> ScaleTwoDecimals(double value, double factor) {
@@ -114,54 +157,67 @@ std::optional<std::u16string> ScaleTwoDecimals(double value, double factor) {
     return NumberToText(std::trunc(hundredths) / 100);
 }
 
-// What the correction does to one line: the window's place and what replaces it.
-struct WindowRewrite {
+// What the correction does to one line: the value field's place and what replaces it.
+struct FieldRewrite {
     LineCorrection::Status status = LineCorrection::Status::Unchanged;
-    std::size_t start = 0;   // 0-based index of the window's first character
-    std::size_t length = 0;  // the window's length
-    NewWindow text;          // at least as long as the old window
+    std::size_t start = 0;   // 0-based index of the field's first character
+    std::size_t length = 0;  // the field's length
+    ValueField field;        // at least as long as the old field
 };
 
-WindowRewrite PlanLine(std::u16string_view line, double correctionFactor) {
+FieldRewrite PlanLine(std::u16string_view line, const LineContext& context, double correctionFactor) {
     using Status = LineCorrection::Status;
+    if (!context.inDescription)
+        return {};
     const std::size_t equals = FindCharacter(line, u'=');
     if (equals == std::u16string_view::npos || FindCharacter(line, u'\'', equals) != std::u16string_view::npos)
         return {};
-    const ValueClass valueClass = ClassifyLine(line);
+    const std::u16string_view name = TrimmedText(line.substr(0, equals));
+    const ValueClass valueClass = ClassOf(name, context);
     if (valueClass == ValueClass::None)
         return {};
     const std::size_t start = equals + 1;
-    const std::u16string_view window = ExtractText(line, start + 1, kWindowWidth);
-    const NumberReading reading = ReadNumber(window);
+    const std::size_t length = ValueFieldLength(line, start);
+    const NumberReading reading = ReadNumber(line.substr(start, length));
     if (!reading.found)
         return {};
 
-    WindowRewrite rewrite{Status::Rewritten, start, window.size(), {}};
-    rewrite.text.Append(u"  ");
+    FieldRewrite rewrite{Status::Rewritten, start, length, ValueField(length)};
     if (valueClass == ValueClass::WholeNumber) {
-        const bool onHiddenTab =
-            reading.value <= kHiddenTabThreshold && TrimBlanks(line.substr(0, equals)) == u"Left";
+        const bool onHiddenTab = reading.value <= kHiddenTabThreshold && name == u"Left";
         const auto number = ScaleWholeNumber(reading.value, correctionFactor, onHiddenTab);
         if (!number)
             return {Status::OutOfRange, 0, 0, {}};
-        rewrite.text.AppendInteger(*number);
+        rewrite.field.AppendInteger(*number);
     } else {
         const auto number = ScaleTwoDecimals(reading.value, correctionFactor);
         if (!number)
             return {Status::OutOfRange, 0, 0, {}};
-        rewrite.text.Append(*number);
+        rewrite.field.Append(*number);
     }
-    rewrite.text.PadTo(window.size());
     return rewrite;
 }
 
-// The line with its window, length characters from start, replaced by newWindow.
-std::u16string ReplaceWindow(std::u16string_view line, std::size_t start, std::size_t length,
-                             std::u16string_view newWindow) {
+// The line with its value field, length characters from start, replaced by newField.
+std::u16string ReplaceField(std::u16string_view line, std::size_t start, std::size_t length,
+                            std::u16string_view newField) {
     std::u16string corrected(line.substr(0, start));
-    corrected += newWindow;
+    corrected += newField;
     corrected += line.substr(start + length);
     return corrected;
+}
+
+LineContext ContextOf(const FormStructure& structure, const FormLines& lines, int line) {
+    const FormStructure::LinePlace& place = structure.PlaceOf(line);
+    LineContext context;
+    context.inDescription = place.role == FormStructure::LineRole::Inside;
+    if (!context.inDescription)
+        return context;
+    context.inGroup = place.group != FormStructure::kNone;
+    if (context.inGroup)
+        context.groupName = structure.GroupName(lines, place.group);
+    context.blockInUserScale = structure.BlockAt(place.block).userScale;
+    return context;
 }
 
 }  // namespace
@@ -173,11 +229,13 @@ std::optional<double> CorrectionFactorOf(std::u16string_view percentText) {
     return factor;
 }
 
-LineCorrection CorrectLine(std::u16string_view line, double correctionFactor) {
-    const WindowRewrite rewrite = PlanLine(line, correctionFactor);
+LineCorrection CorrectLine(std::u16string_view line, const LineContext& context, double correctionFactor) {
+    const FieldRewrite rewrite = PlanLine(line, context, correctionFactor);
     if (rewrite.status != LineCorrection::Status::Rewritten)
         return {rewrite.status, {}};
-    return {LineCorrection::Status::Rewritten, ReplaceWindow(line, rewrite.start, rewrite.length, rewrite.text.View())};
+    std::u16string field;
+    rewrite.field.AppendTo(field);
+    return {LineCorrection::Status::Rewritten, ReplaceField(line, rewrite.start, rewrite.length, field)};
 }
 
 CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& lines, OperatorPort& port) {
@@ -186,47 +244,49 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
         port.ShowMessage(kPercentRefusedMessage, MessageButtons::Ok);
         return CorrectionOutcome::PercentRefused;
     }
-    const int lineCount = lines.LineCount();
-    if (lineCount == 0) {
+    if (!lines.HasForm()) {
         port.ShowMessage(kNoFormMessage, MessageButtons::Ok);
         return CorrectionOutcome::NoForm;
     }
+    const int lineCount = lines.LineCount();
+    const FormStructure structure = FormStructure::Scan(lines);
 
     // Work everything out first, so that a refused run leaves every line as it was. The new
-    // windows wait side by side in one buffer: most lines of a form get one, and fresh
+    // fields wait side by side in one buffer: most lines of a form get one, and fresh
     // memory is what a run on a large form spends most of its time on.
     struct PlannedRewrite {
-        int slot;
+        int line;
         std::uint32_t start;
         std::uint32_t length;
-        std::uint32_t textStart;
-        std::uint32_t textLength;
+        std::uint32_t fieldStart;
+        std::uint32_t fieldLength;
     };
     std::vector<PlannedRewrite> rewrites;
     rewrites.reserve(static_cast<std::size_t>(lineCount));
-    std::u16string newWindows;
-    newWindows.reserve(static_cast<std::size_t>(lineCount) * kWindowWidth);
-    for (int slot = 1; slot <= lineCount; ++slot) {
-        const WindowRewrite rewrite = PlanLine(lines.Line(slot), *factor);
+    std::u16string newFields;
+    newFields.reserve(static_cast<std::size_t>(lineCount) * kValueFieldWidth);
+    for (int line = 1; line <= lineCount; ++line) {
+        const FieldRewrite rewrite = PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factor);
         if (rewrite.status == LineCorrection::Status::OutOfRange) {
-            port.ShowMessage("Стойността на ред " + std::to_string(slot - 1) +
+            port.ShowMessage("Стойността на ред " + std::to_string(line) +
                                  " е извън допустимия обхват.\r\nФормата не е променена.",
                              MessageButtons::Ok);
             return CorrectionOutcome::ValueOutOfRange;
         }
         if (rewrite.status != LineCorrection::Status::Rewritten)
             continue;
-        const std::u16string_view text = rewrite.text.View();
-        rewrites.push_back({slot, static_cast<std::uint32_t>(rewrite.start), static_cast<std::uint32_t>(rewrite.length),
-                            static_cast<std::uint32_t>(newWindows.size()), static_cast<std::uint32_t>(text.size())});
-        newWindows += text;
+        const std::size_t fieldStart = newFields.size();
+        rewrite.field.AppendTo(newFields);
+        rewrites.push_back({line, static_cast<std::uint32_t>(rewrite.start), static_cast<std::uint32_t>(rewrite.length),
+                            static_cast<std::uint32_t>(fieldStart),
+                            static_cast<std::uint32_t>(newFields.size() - fieldStart)});
     }
     for (const PlannedRewrite& rewrite : rewrites) {
-        const std::u16string_view text = std::u16string_view(newWindows).substr(rewrite.textStart, rewrite.textLength);
-        if (text.size() == rewrite.length) {
-            lines.OverwriteInLine(rewrite.slot, rewrite.start, text);
+        const std::u16string_view field = std::u16string_view(newFields).substr(rewrite.fieldStart, rewrite.fieldLength);
+        if (field.size() == rewrite.length) {
+            lines.OverwriteInLine(rewrite.line, rewrite.start, field);
         } else {
-            lines.ReplaceLine(rewrite.slot, ReplaceWindow(lines.Line(rewrite.slot), rewrite.start, rewrite.length, text));
+            lines.ReplaceLine(rewrite.line, ReplaceField(lines.Line(rewrite.line), rewrite.start, rewrite.length, field));
         }
     }
 

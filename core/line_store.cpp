@@ -12,7 +12,7 @@ FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path) {
         return LoadStatus::CannotRead;
 
     std::u16string text;
-    std::vector<Span> spans(2);  // slot 0 unused, slot 1 the empty first line
+    std::vector<Span> spans(1);  // slot 0 unused, so that slot N is the file's line N
     switch (file->ReadAllLines(text, spans, kMaxLineCount + 1)) {
     case InputFile::BulkRead::Done:
         break;
@@ -25,6 +25,7 @@ FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path) {
     text_ = std::move(text);
     spans_ = std::move(spans);
     lineCount_ = static_cast<std::int16_t>(spans_.size() - 1);
+    hasForm_ = true;
     return LoadStatus::Loaded;
 }
 

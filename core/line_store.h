@@ -9,22 +9,23 @@
 
 namespace tremaro {
 
-// The form file being worked on, one string per line. Slot 1 is always empty and the
-// file's lines fill slots 2 to LineCount, so every assembled text starts with an empty
-// line; LineCount is 0 until a file has been loaded. A load is all or nothing: the store
-// changes only when the whole file was read, so a failed or cut read can never be
-// corrected and saved over the real file.
+// The form file being worked on, one string per line: the file's line N is slot N, from 1
+// to LineCount, so the line numbers of the view and of every message are the file's own.
+// HasForm is false until a file has been loaded (an empty file is a form of no lines). A
+// load is all or nothing: the store changes only when the whole file was read, so a failed
+// or cut read can never be corrected and saved over the real file.
 //
 // The lines live one after another in a single buffer, which keeps the largest form a few
 // megabytes in one piece rather than thirty thousand small strings.
 class FormLines {
 public:
-    static constexpr std::int16_t kMaxLineCount = 32767;  // so at most 32766 file lines
+    static constexpr std::int16_t kMaxLineCount = 32766;
 
     enum class LoadStatus { Loaded, CannotRead, TooLong };
 
     LoadStatus LoadFormFile(const std::string& path);
 
+    bool HasForm() const { return hasForm_; }
     std::int16_t LineCount() const { return lineCount_; }
 
     // Valid until the store changes.
@@ -37,15 +38,16 @@ public:
     void OverwriteInLine(int slot, std::size_t offset, std::u16string_view piece);
     void ReplaceLine(int slot, std::u16string_view text);
 
-    // Slots 1 to LineCount, each followed by CR LF; empty before any load.
+    // Slots 1 to LineCount, each followed by CR LF; empty before any load and for an empty file.
     std::u16string AssembleText() const;
 
 private:
     using Span = InputFile::LineSpan;
 
     std::u16string text_;  // the lines' characters (with the file's line breaks between them)
-    std::vector<Span> spans_ = std::vector<Span>(2);
+    std::vector<Span> spans_ = std::vector<Span>(1);
     std::int16_t lineCount_ = 0;
+    bool hasForm_ = false;
 };
 
 }  // namespace tremaro

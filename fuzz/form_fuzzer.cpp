@@ -24,27 +24,73 @@ void Check(bool condition, const char* what) {
     }
 }
 
-bool HasKey(const std::u16string& line) {
-    if (line.find(u'=') == std::u16string::npos)
+std::u16string_view Trimmed(std::u16string_view text) {
+    const std::size_t first = text.find_first_not_of(u" \t");
+    if (first == std::u16string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(u" \t") - first + 1);
+}
+
+bool StartsWithWord(std::u16string_view trimmed, std::u16string_view word) {
+    return trimmed.starts_with(word) &&
+           (trimmed.size() == word.size() || trimmed[word.size()] == u' ' || trimmed[word.size()] == u'\t');
+}
+
+// Which lines may change at all, worked out by counting Begin and End lines only: from the
+// first Begin to the End that brings the count back to nothing, without the Begin, End,
+// BeginProperty and EndProperty lines themselves.
+std::vector<bool> MayChange(const std::vector<std::u16string>& lines) {
+    std::vector<bool> mayChange(lines.size(), false);
+    int depth = 0;
+    bool started = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::u16string_view trimmed = Trimmed(lines[i]);
+        const bool begin = StartsWithWord(trimmed, u"Begin");
+        const bool end = trimmed == u"End";
+        if (!started && !begin)
+            continue;
+        started = true;
+        depth += begin ? 1 : end ? -1 : 0;
+        mayChange[i] = !begin && !end && !StartsWithWord(trimmed, u"BeginProperty") && trimmed != u"EndProperty";
+        if (depth == 0)
+            break;
+    }
+    return mayChange;
+}
+
+bool HasLayoutName(const std::u16string& line) {
+    const std::size_t equals = line.find(u'=');
+    if (equals == std::u16string::npos)
         return false;
-    for (const char16_t* key : {u"Top  ", u"Height  ", u"Width  ", u"Left  ", u"Size  "})
-        if (line.find(key) != std::u16string::npos)
+    const std::u16string_view name = Trimmed(std::u16string_view(line).substr(0, equals));
+    for (const char16_t* ending : {u"Top", u"Height", u"Width", u"Left", u"FontSize"})
+        if (name.ends_with(ending))
+            return true;
+    for (const char16_t* exact : {u"X1", u"Y1", u"X2", u"Y2", u"_ExtentX", u"_ExtentY", u"Size"})
+        if (name == exact)
             return true;
     return false;
 }
 
+bool IsDigitOrPoint(char16_t c) {
+    return (c >= u'0' && c <= u'9') || c == u'.';
+}
+
 void CheckRewrittenLine(const std::u16string& before, const std::u16string& after) {
     const std::size_t start = before.find(u'=') + 1;
-    const std::size_t window = std::min<std::size_t>(10, before.size() - start);
+    std::size_t field = std::min<std::size_t>(10, before.size() - start);
+    while (field > 0 && start + field < before.size() && IsDigitOrPoint(before[start + field - 1]) &&
+           IsDigitOrPoint(before[start + field]))
+        ++field;
     Check(after.size() >= before.size(), "a line got shorter");
-    const std::size_t newWindow = window + (after.size() - before.size());
-    Check(after.compare(0, start, before, 0, start) == 0, "the text before the window changed");
-    Check(after.compare(start + newWindow, std::u16string::npos, before, start + window) == 0,
-          "the text after the window changed");
-    Check(after.compare(start, 2, u"  ") == 0, "the new window does not start with two blanks");
+    const std::size_t newField = field + (after.size() - before.size());
+    Check(after.compare(0, start, before, 0, start) == 0, "the text before the value field changed");
+    Check(after.compare(start + newField, std::u16string::npos, before, start + field) == 0,
+          "the text after the value field changed");
+    Check(after.compare(start, 2, u"  ") == 0, "the new value field does not start with two blanks");
     Check(before.find(u'\'', start) == std::u16string::npos, "a line with a comment was rewritten");
-    if (newWindow != window)
-        Check(after[start + newWindow - 1] != u' ', "a line grew more than its number needs");
+    if (newField != field)
+        Check(after[start + newField - 1] != u' ', "a line grew more than its number needs");
 }
 
 std::string FormPath() {
@@ -76,11 +122,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ConsolePort port;
     const CorrectionOutcome outcome = RunCorrection(DecodeCodePage(percentBytes), lines, port);
+    const std::vector<bool> mayChange = MayChange(before);
     for (int slot = 1; slot <= lines.LineCount(); ++slot) {
         const std::u16string& was = before[static_cast<std::size_t>(slot - 1)];
         const std::u16string now(lines.Line(slot));
         Check(now.find_first_of(u"\r\n") == std::u16string::npos, "a corrected line holds a line break");
-        if (outcome != CorrectionOutcome::Corrected || !HasKey(was)) {
+        if (!mayChange[static_cast<std::size_t>(slot - 1)]) {
+            Check(now == was, "a line outside the description or a Begin or End line changed");
+        } else if (outcome != CorrectionOutcome::Corrected || !HasLayoutName(was)) {
             Check(now == was, "a line changed that must not");
         } else if (now != was) {
             CheckRewrittenLine(was, now);

@@ -67,12 +67,12 @@ TEST_F(BadInputTest, oneLineTooMany_isRefusedAndTouchesNothing) {
     EXPECT_TRUE(NothingChanged(bytes));
 }
 
-TEST_F(BadInputTest, megabyteLine_changesOnlyItsWindow) {
+TEST_F(BadInputTest, megabyteLine_changesOnlyItsValueField) {
     const std::string tail(1 << 20, 'x');
-    WriteBytes(form, "   Top             =   100" + tail + "\r\n");
+    WriteBytes(form, "Begin VB.Form Form1\r\n   Top             =   100" + tail + "\r\nEnd\r\n");
     EXPECT_EQ(Run({"--stdout", "120", form}), 0);
-    // The four x inside the ten-character window give way to blanks; the rest stays.
-    const std::string expected = "\r\n   Top             =  120     " + tail.substr(4) + "\r\n";
+    // The four x inside the ten-character value field give way to blanks; the rest stays.
+    const std::string expected = "Begin VB.Form Form1\r\n   Top             =  120     " + tail.substr(4) + "\r\nEnd\r\n";
     EXPECT_TRUE(out.str() == expected) << "the output differs from the expected " << expected.size() << " bytes";
 }
 
@@ -92,12 +92,12 @@ TEST_F(BadInputTest, percentOutOfRange_isRefusedBeforeAnyFileIsTouched) {
 }
 
 TEST_F(BadInputTest, strangeButValidPercents_areReadLikeVal) {
-    WriteBytes(form, "   Top             =   100\r\n");
+    WriteBytes(form, "Begin VB.Form Form1\r\n   Top             =   100\r\nEnd\r\n");
     const std::pair<std::string, std::string> cases[] = {
         {"&H64", "100"}, {"  1 2 0", "120"}, {"5e2.1", "500"}, {"120%", "120"}};
     for (const auto& [percent, value] : cases) {
         EXPECT_EQ(Run({"--stdout", percent, form}), 0) << percent;
-        EXPECT_EQ(out.str(), "\r\n   Top             =  " + value + " \r\n") << percent;
+        EXPECT_EQ(out.str(), "Begin VB.Form Form1\r\n   Top             =  " + value + " \r\nEnd\r\n") << percent;
     }
 }
 

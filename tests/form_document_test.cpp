@@ -26,7 +26,7 @@ protected:
 TEST_F(FormDocumentTest, readCorrectSave_tellsTheWholeStoryThroughThePort) {
     WriteBytes(path, kForm);
     ASSERT_EQ(form.Read(path), FormLines::LoadStatus::Loaded);
-    EXPECT_EQ(port.viewText, u"\r\nBegin VB.Form Form1\r\n   Height          =   495\r\nEnd\r\n");
+    EXPECT_EQ(port.viewText, u"Begin VB.Form Form1\r\n   Height          =   495\r\nEnd\r\n");
     EXPECT_EQ(port.titles, std::vector<std::string>{"Tremaro: " + path});
     EXPECT_TRUE(port.shown.empty());
 
@@ -35,7 +35,7 @@ TEST_F(FormDocumentTest, readCorrectSave_tellsTheWholeStoryThroughThePort) {
 
     port.viewText += u"' edited\r\n";  // the operator's edit is saved too
     ASSERT_EQ(form.Save(), SaveOutcome::RenamedAndWritten);
-    EXPECT_EQ(ReadBytes(path), "\r\nBegin VB.Form Form1\r\n   Height          =  594 \r\nEnd\r\n' edited\r\n");
+    EXPECT_EQ(ReadBytes(path), "Begin VB.Form Form1\r\n   Height          =  594 \r\nEnd\r\n' edited\r\n");
     EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), kForm);
 }
 
@@ -57,9 +57,9 @@ TEST_F(FormDocumentTest, failedRead_saysWhyAndKeepsTheEarlierForm) {
         EXPECT_EQ(LastMessage(), "Файлът " + unreadable + " не може да бъде прочетен.");
     }
     EXPECT_EQ(form.FileName(), path);
-    EXPECT_EQ(form.Lines().AssembleText(), u"\r\nkept\r\n");
+    EXPECT_EQ(form.Lines().AssembleText(), u"kept\r\n");
     EXPECT_EQ(port.titles.size(), 1u);
-    EXPECT_EQ(port.viewText, u"\r\nkept\r\n");
+    EXPECT_EQ(port.viewText, u"kept\r\n");
 }
 
 }  // namespace

@@ -27,40 +27,55 @@ protected:
 };
 
 TEST_F(LineStoreTest, beforeAnyLoad_isEmpty) {
+    EXPECT_FALSE(lines.HasForm());
     EXPECT_EQ(lines.LineCount(), 0);
     EXPECT_EQ(Assembled(), u"");
 }
 
-TEST_F(LineStoreTest, load_threeLines_fillSlotsFromTwo) {
+TEST_F(LineStoreTest, load_threeLines_fillSlotsFromOne) {
     ASSERT_EQ(Load("A\r\nB\r\nC\r\n"), FormLines::LoadStatus::Loaded);
-    EXPECT_EQ(lines.LineCount(), 4);
-    EXPECT_EQ(lines.Line(1), u"");
-    EXPECT_EQ(lines.Line(2), u"A");
-    EXPECT_EQ(lines.Line(4), u"C");
-    EXPECT_EQ(Assembled(), u"\r\nA\r\nB\r\nC\r\n");
+    EXPECT_EQ(lines.LineCount(), 3);
+    EXPECT_EQ(lines.Line(1), u"A");
+    EXPECT_EQ(lines.Line(3), u"C");
+    EXPECT_EQ(Assembled(), u"A\r\nB\r\nC\r\n");
 }
 
-TEST_F(LineStoreTest, load_emptyFile_givesOneEmptyLine) {
+TEST_F(LineStoreTest, load_emptyFile_isAFormOfNoLines) {
     ASSERT_EQ(Load(""), FormLines::LoadStatus::Loaded);
-    EXPECT_EQ(lines.LineCount(), 1);
-    EXPECT_EQ(Assembled(), u"\r\n");
+    EXPECT_TRUE(lines.HasForm());
+    EXPECT_EQ(lines.LineCount(), 0);
+    EXPECT_EQ(Assembled(), u"");
+}
+
+// An empty first line is the file's own and stays line 1; reading the assembled text back
+// gives the same text, however often it is saved and read.
+TEST_F(LineStoreTest, load_fileBeginningWithAnEmptyLine_keepsItAndNoMore) {
+    ASSERT_EQ(Load("\r\nVERSION 5.00\r\n"), FormLines::LoadStatus::Loaded);
+    EXPECT_EQ(lines.LineCount(), 2);
+    EXPECT_EQ(lines.Line(1), u"");
+    EXPECT_EQ(lines.Line(2), u"VERSION 5.00");
+    EXPECT_EQ(Assembled(), u"\r\nVERSION 5.00\r\n");
+    Load("VERSION 5.00\r\n");
+    const std::u16string assembled = Assembled();
+    Load(std::string(assembled.begin(), assembled.end()));
+    EXPECT_EQ(Assembled(), u"VERSION 5.00\r\n");
 }
 
 TEST_F(LineStoreTest, load_everyKindOfLineEnd_splitsLines) {
     ASSERT_EQ(Load("a\r\nb\rc\nd\n\re"), FormLines::LoadStatus::Loaded);
-    EXPECT_EQ(Assembled(), u"\r\na\r\nb\r\nc\r\nd\r\n\r\ne\r\n");
+    EXPECT_EQ(Assembled(), u"a\r\nb\r\nc\r\nd\r\n\r\ne\r\n");
 }
 
 TEST_F(LineStoreTest, load_lastLineWithoutTerminator_isReadWhole) {
     Load("Begin\r\nEnd");
-    EXPECT_EQ(lines.LineCount(), 3);
-    EXPECT_EQ(lines.Line(3), u"End");
+    EXPECT_EQ(lines.LineCount(), 2);
+    EXPECT_EQ(lines.Line(2), u"End");
 }
 
 TEST_F(LineStoreTest, load_shortAfterLong_keepsOnlyTheShortFile) {
     Load("1\r\n2\r\n3\r\n4\r\n");
     Load("x\r\n");
-    EXPECT_EQ(Assembled(), u"\r\nx\r\n");
+    EXPECT_EQ(Assembled(), u"x\r\n");
 }
 
 TEST_F(LineStoreTest, load_everyByteValue_comesBackInTheAssembledText) {
@@ -69,17 +84,17 @@ TEST_F(LineStoreTest, load_everyByteValue_comesBackInTheAssembledText) {
         if (byte != '\r' && byte != '\n')
             bytes.push_back(static_cast<char>(byte));
     Load(bytes + "\r\n");
-    ASSERT_EQ(lines.LineCount(), 2);
-    EXPECT_EQ(lines.Line(2).size(), 254u);
-    EXPECT_EQ(lines.Line(2)[0xC0 - 2], u'А');
+    ASSERT_EQ(lines.LineCount(), 1);
+    EXPECT_EQ(lines.Line(1).size(), 254u);
+    EXPECT_EQ(lines.Line(1)[0xC0 - 2], u'А');
 }
 
 TEST_F(LineStoreTest, load_crLfAcrossTheReadBuffer_isOneBreak) {
     std::string bytes((1 << 20) - 1, 'x');
     bytes += "\r\ny";
     Load(bytes);
-    EXPECT_EQ(lines.LineCount(), 3);
-    EXPECT_EQ(lines.Line(3), u"y");
+    EXPECT_EQ(lines.LineCount(), 2);
+    EXPECT_EQ(lines.Line(2), u"y");
 }
 
 // Line breaks at every offset, in every combination: the lines must be those a plain
@@ -91,7 +106,7 @@ TEST_F(LineStoreTest, load_randomLineBreaks_splitLikeTheRules) {
         const int length = static_cast<int>(random() % 80);
         for (int i = 0; i < length; ++i)
             bytes.push_back("\r\nab\xC0"[random() % 5]);
-        std::u16string expected = u"\r\n";
+        std::u16string expected;
         std::u16string line;
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             if (bytes[i] == '\r' || bytes[i] == '\n') {
@@ -129,7 +144,7 @@ TEST_F(LineStoreTest, load_fileThatCannotBeMapped_isReadInPieces) {
     // Files under /proc tell no size and are read piece by piece instead of mapped.
     ASSERT_EQ(lines.LoadFormFile("/proc/self/status"), FormLines::LoadStatus::Loaded);
     EXPECT_GT(lines.LineCount(), 5);
-    EXPECT_EQ(lines.Line(2).substr(0, 5), u"Name:");
+    EXPECT_EQ(lines.Line(1).substr(0, 5), u"Name:");
 }
 
 TEST_F(LineStoreTest, load_largestAllowedFile_loads) {
@@ -137,7 +152,7 @@ TEST_F(LineStoreTest, load_largestAllowedFile_loads) {
     for (int i = 0; i < 32766; ++i)
         bytes += "   Top             =   1\r\n";
     EXPECT_EQ(Load(bytes), FormLines::LoadStatus::Loaded);
-    EXPECT_EQ(lines.LineCount(), 32767);
+    EXPECT_EQ(lines.LineCount(), 32766);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ protected:
 
     SaveTest() {
         WriteBytes(form, kOriginal);
-        port.SetViewText(u"\r\nVERSION 5.00\r\n   Top             =  120 \r\n");
+        port.SetViewText(u"VERSION 5.00\r\n   Top             =  120 \r\n");
     }
     SaveOutcome Save() { return SaveWithBackup(form, port); }
     std::string Report() const { return port.shown.empty() ? "" : port.shown.back().text; }
@@ -57,7 +57,7 @@ protected:
     std::string form = folder.Path("form1.frm");
     std::string backup = folder.Path("form1.bak");
     ScriptedPort port;
-    const std::string newBytes = "\r\nVERSION 5.00\r\n   Top             =  120 \r\n";
+    const std::string newBytes = "VERSION 5.00\r\n   Top             =  120 \r\n";
 };
 
 TEST_F(SaveTest, save_renamesTheOriginalAndWritesTheView) {
@@ -179,10 +179,10 @@ TEST_F(SaveTest, save_writeFailsOverAKeptBackup_leavesTheFormAsItWas) {
 }
 
 TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
-    port.SetViewText(u"\r\nVERSION 5.00\r\n   Caption = \"中\"\r\n");
+    port.SetViewText(u"VERSION 5.00\r\n   Caption = \"中\"\r\n");
     EXPECT_EQ(Save(), SaveOutcome::UnsavableCharacter);
     EXPECT_EQ(Report(), "Файлът " + form +
-                            " не е записан: знакът 中 на ред 3 не може да се запише в кодировка Windows-1251.");
+                            " не е записан: знакът 中 на ред 2 не може да се запише в кодировка Windows-1251.");
     EXPECT_EQ(ReadBytes(form), kOriginal);
     EXPECT_FALSE(fs::exists(backup));
 }

@@ -33,7 +33,7 @@ protected:
 TEST_F(ScaleCommandTest, stdout_writesTheBytesASaveWouldWrite) {
     WriteBytes(form, "Begin VB.Form Form1\r\n   Height          =   495\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\n");
     EXPECT_EQ(Run({"--stdout", "120", form}), 0);
-    EXPECT_EQ(out.str(), "\r\nBegin VB.Form Form1\r\n   Height          =  594 \r\n   Caption = \"\xD7\xE5\xF2\xE5\"\r\n");
+    EXPECT_EQ(out.str(), "Begin VB.Form Form1\r\n   Height          =  594 \r\n   Caption = \"\xD7\xE5\xF2\xE5\"\r\n");
     EXPECT_EQ(err.str(), "Край на корекцията.\n");
     EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
 }
@@ -50,9 +50,9 @@ TEST_F(ScaleCommandTest, stdout_unreadableFile_exitsOne) {
 }
 
 TEST_F(ScaleCommandTest, stdout_valueOutOfRange_exitsTwo) {
-    WriteBytes(form, "Top  =2000000000\r\n");
+    WriteBytes(form, "Begin VB.Form Form1\r\nTop  =2000000000\r\nEnd\r\n");
     EXPECT_EQ(Run({"--stdout", "200", form}), 2);
-    EXPECT_EQ(err.str(), "Стойността на ред 1 е извън допустимия обхват.\nФормата не е променена.\n");
+    EXPECT_EQ(err.str(), "Стойността на ред 2 е извън допустимия обхват.\nФормата не е променена.\n");
     EXPECT_EQ(out.str(), "");
 }
 

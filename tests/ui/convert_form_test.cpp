@@ -169,8 +169,8 @@ TEST_F(ConvertFormTest, tabOrder_visitsTheControlsAsDesigned) {
 TEST_F(ConvertFormTest, read_showsTheFormAndNamesItInTheTitle) {
     Read(formPath);
     EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
-    EXPECT_TRUE(ViewPlainText().startsWith(QStringLiteral("\nVERSION 5.00\nBegin VB.Form Form1\n")));
-    EXPECT_EQ(form.Lines().LineCount(), 8);
+    EXPECT_TRUE(ViewPlainText().startsWith(QStringLiteral("VERSION 5.00\nBegin VB.Form Form1\n")));
+    EXPECT_EQ(form.Lines().LineCount(), 7);
     EXPECT_EQ(form.FormFileName(), formPath);
     EXPECT_TRUE(form.Messages().Shown().empty());
 }
@@ -213,7 +213,7 @@ TEST_F(ConvertFormTest, read_failingAfterAGoodRead_keepsTheEarlierForm) {
     EXPECT_EQ(form.FormFileName(), formPath);
     EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
     EXPECT_EQ(ViewPlainText(), shownBefore);
-    EXPECT_EQ(form.Lines().LineCount(), 8);
+    EXPECT_EQ(form.Lines().LineCount(), 7);
 }
 
 TEST_F(ConvertFormTest, read_tooLongFile_saysWhyAndKeepsTheEarlierForm) {
@@ -262,7 +262,7 @@ TEST_F(ConvertFormTest, save_writesTheEditedViewAndKeepsTheBackup) {
                                                     ".\r\nОригиналният файл е преименуван на " + backup + "."));
     EXPECT_EQ(ReadBytes(backup), kForm);
     const std::string saved = ReadBytes(formPath);
-    EXPECT_EQ(saved.substr(0, 16), "\r\nVERSION 5.00\r\n");
+    EXPECT_EQ(saved.substr(0, 14), "VERSION 5.00\r\n");
     EXPECT_NE(saved.find("=  3834 \r\n"), std::string::npos);
     EXPECT_EQ(saved.substr(saved.size() - 17), "End\r\n' \xCA\xEE\xF0\xE8\xE3\xE8\xF0\xE0\xED\xEE");
 }
@@ -286,7 +286,7 @@ TEST_F(ConvertFormTest, save_everyByteValue_comesBackUnchanged) {
     form.Messages().SetNextAnswer(PressedButton::Ok);
     form.Messages().SetNextAnswer(PressedButton::Ok);
     Click("cmdSave");
-    EXPECT_EQ(ReadBytes(formPath), "\r\n" + bytes + "\r\n");
+    EXPECT_EQ(ReadBytes(formPath), bytes + "\r\n");
 }
 
 TEST_F(ConvertFormTest, save_typedCharacterTheCodePageCannotHold_isRefused) {

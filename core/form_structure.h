@@ -1,0 +1,84 @@
+#pragma once
+
+#include "core/line_store.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tremaro {
+
+// Where each line of a form stands in its description: the part of the file from the first
+// "Begin" line (trimmed text "Begin", or "Begin" and a blank or tab) to the "End" that
+// closes it, or to the last line when nothing closes it. Inside it, every later Begin line
+// opens a block and a line whose trimmed text is exactly "End" closes the innermost block
+// together with the property groups still open in it; a "BeginProperty" line opens a
+// group named by its first word, and an exact "EndProperty" closes the innermost group
+// when a group is the innermost thing open (otherwise it is ignored). Lines before the
+// description and after its end are Outside; only Inside lines hold the form's properties.
+//
+// A block is in user scale when one of its own property lines (in no group, not in a
+// nested block) is named ScaleMode and its text after the first "=" reads, as Val reads
+// it, as 0 with at least one digit. That can stand anywhere in the block, so the scan
+// settles it for the whole block before anyone asks about a line.
+//
+// The scan is one linear pass; the result holds line numbers and offsets, never text, so it
+// stays valid while lines are rewritten (as long as their structure lines are not).
+class FormStructure {
+public:
+    enum class LineRole : std::uint8_t {
+        Outside,     // before the description or after its closing End
+        BlockStart,  // a Begin line, the description's first one included
+        BlockEnd,    // an End line that closes a block
+        GroupStart,  // a BeginProperty line
+        GroupEnd,    // an EndProperty line inside the description, whether it closed a group or not
+        Inside,      // any other line of the description
+    };
+
+    static constexpr std::int32_t kNone = -1;
+
+    struct Block {
+        int beginLine = 0;
+        std::int32_t parent = kNone;
+        bool userScale = false;
+    };
+    struct Group {
+        int beginLine = 0;
+        std::uint32_t nameStart = 0;  // the name's place in the BeginProperty line
+        std::uint32_t nameLength = 0;
+    };
+    struct LinePlace {
+        LineRole role = LineRole::Outside;
+        std::int32_t block = kNone;  // the innermost open block (Inside lines)
+        std::int32_t group = kNone;  // the innermost group, when a group is the innermost thing open
+    };
+
+    static FormStructure Scan(const FormLines& lines);
+
+    // Lines are numbered as the store numbers them, 1 to LineCount.
+    const LinePlace& PlaceOf(int line) const { return places_[static_cast<std::size_t>(line)]; }
+    const Block& BlockAt(std::int32_t block) const { return blocks_[static_cast<std::size_t>(block)]; }
+    const Group& GroupAt(std::int32_t group) const { return groups_[static_cast<std::size_t>(group)]; }
+    std::u16string_view GroupName(const FormLines& lines, std::int32_t group) const;
+    std::size_t BlockCount() const { return blocks_.size(); }
+    std::size_t GroupCount() const { return groups_.size(); }
+
+private:
+    std::vector<LinePlace> places_;  // indexed by line number; slot 0 unused
+    std::vector<Block> blocks_;
+    std::vector<Group> groups_;
+};
+
+// The line without its leading and trailing blanks and tabs. Inline: the correction asks
+// it of every property name.
+inline std::u16string_view TrimmedText(std::u16string_view line) {
+    std::size_t first = 0;
+    while (first < line.size() && (line[first] == u' ' || line[first] == u'\t'))
+        ++first;
+    std::size_t last = line.size();
+    while (last > first && (line[last - 1] == u' ' || line[last - 1] == u'\t'))
+        --last;
+    return line.substr(first, last - first);
+}
+
+}  // namespace tremaro
