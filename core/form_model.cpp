@@ -135,6 +135,7 @@ void ReadControlProperty(FormControl& control, std::u16string_view name, std::u1
     else if (name == u"Shape") control.shape = WholeNumberIn(value, 0);
     else if (name == u"Value") control.value = WholeNumberIn(value, 0);
     else if (name == u"Style") control.style = WholeNumberIn(value, 0);
+    else if (name == u"Alignment") control.alignment = WholeNumberIn(value, 0);
     else if (name == u"ScaleMode") control.scaleMode = WholeNumberIn(value, 1);
     else if (name == u"ScaleLeft") control.scaleLeft = NumberIn(value);
     else if (name == u"ScaleTop") control.scaleTop = NumberIn(value);

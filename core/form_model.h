@@ -58,6 +58,7 @@ struct FormControl {
     int shape = 0;         // for shapes: rectangle, square, oval, circle, rounded...
     int value = 0;         // for check and option boxes: whether the mark is shown
     int style = 0;         // for combo boxes and the like
+    int alignment = 0;     // of the text: left, right, centre
 
     // How the control's own children are placed (its ScaleMode and user scale, as read).
     int scaleMode = 1;
