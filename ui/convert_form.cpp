@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/help_window.h"
 #include "ui/maker_address.h"
+#include "ui/preview_window.h"
 #include "ui/twips.h"
 #include "tremaro_icon.xpm"
 
@@ -62,6 +63,7 @@ ConvertForm::ConvertForm(FrmHelp& help, QWidget* parent) : QWidget(parent), help
     connect(cmdSave_, &QPushButton::clicked, this, &ConvertForm::SaveForm);
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { help_.ShowHelp(); });
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
+    preview_ = new FormPreview(*this, *text_, [this] { return ViewText(); });
 }
 
 void ConvertForm::BuildControls() {
@@ -116,11 +118,13 @@ void ConvertForm::ReadFormFile() {
     formFileName_ = path;
     SetViewText(formLines_.AssembleText());
     SetTitle("Tremaro: " + path);
+    preview_->FormRead(formLines_.AssembleText());
 }
 
 void ConvertForm::StartCorrection() {
     const QString percent = text1_->text();
     RunCorrection(std::u16string(percent.utf16(), percent.utf16() + percent.size()), formLines_, *this);
+    preview_->Refresh();
 }
 
 void ConvertForm::SaveForm() {

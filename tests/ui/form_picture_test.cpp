@@ -20,7 +20,7 @@ std::u16string Text(const std::string& ascii) {
 }
 
 // A pale yellow form 6000 x 4500 twips with a button at 1500, 1500 (1200 x 450), a line across at
-// 750 twips down, 3 pixels wide, a timer (which has no place on the form) and a button on a
+// 750 twips down, 3 pixels wide, a frame at 3000, 2250 with a button in it, a timer (which has no place on the form) and a button on a
 // hidden tab.
 const std::string kForm =
     "VERSION 5.00\r\n"
@@ -41,6 +41,18 @@ const std::string kForm =
     "      X2              =   4500\r\n"
     "      Y1              =   750\r\n"
     "      Y2              =   750\r\n"
+    "   End\r\n"
+    "   Begin VB.Frame Frame1\r\n"
+    "      Height          =   1500\r\n"
+    "      Left            =   3000\r\n"
+    "      Top             =   2250\r\n"
+    "      Width           =   2400\r\n"
+    "      Begin VB.CommandButton Inner\r\n"
+    "         Height          =   300\r\n"
+    "         Left            =   300\r\n"
+    "         Top             =   450\r\n"
+    "         Width           =   600\r\n"
+    "      End\r\n"
     "   End\r\n"
     "   Begin VB.Timer Timer1\r\n"
     "      Height          =   450\r\n"
@@ -84,9 +96,13 @@ TEST(FormPictureTest, controlsStandAtTheirTwipsOverFifteenTimesTheZoom) {
     EXPECT_EQ(image.pixel(250, 51), qRgb(0, 0, 0));
     EXPECT_TRUE(IsBackground(image, 250, 53));
     EXPECT_TRUE(IsBackground(image, 302, 50));
-    // The timer is not drawn: nothing is, below the button.
+    // A control in a frame stands relative to the frame.
+    EXPECT_EQ(ControlRectInPicture(model, 4, 1.0), QRect(220, 180, 40, 20));
+    EXPECT_EQ(image.pixel(220, 180), qRgb(255, 255, 255));  // its raised edge
+    EXPECT_EQ(image.pixel(259, 199), qRgb(0, 0, 0));
+    // The timer is not drawn: nothing is, below the button and left of the frame.
     for (int y = 131; y < 300; ++y)
-        for (int x = 0; x < 400; ++x)
+        for (int x = 0; x < 200; ++x)
             ASSERT_TRUE(IsBackground(image, x, y)) << x << "," << y;
 }
 
