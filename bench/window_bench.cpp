@@ -1,9 +1,14 @@
 // The main window on the largest allowed form, headless: from cmdRead to the form in the
-// view, and from cmdStart to the corrected form in the view. With --memory it reports
+// view, and from cmdStart to the corrected form in the view; and the layout picture of a
+// form of several hundred controls. With --memory it reports
 // instead how much the window's peak memory grows with that form over an empty window.
 #include "bench_support.h"
 
+#include "core/form_model.h"
+#include "core/line_store.h"
+#include "tools/sample_form.h"
 #include "ui/convert_form.h"
+#include "ui/form_picture.h"
 #include "ui/help_window.h"
 
 #include <QApplication>
@@ -53,6 +58,21 @@ void BM_WindowStartToView(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WindowStartToView)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The layout picture of a form of several hundred controls (frames of labels and text
+// boxes, some on hidden tabs), drawn at 100 % into an image.
+void BM_DrawFormPicture(benchmark::State& state) {
+    const std::string path = BenchFolder() + "/Picture.frm";
+    std::ofstream(path, std::ios::binary) << GenerateSampleForm(6000);
+    FormLines lines;
+    lines.LoadFormFile(path);
+    const FormModel model = BuildFormModel(std::u16string_view(lines.AssembleText()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderFormPicture(model, 1.0));
+    state.counters["controls"] = static_cast<double>(model.controls.size() - 1);
+    state.counters["drawn"] = static_cast<double>(model.controls.size() - 1 - model.HiddenTabCount());
+}
+BENCHMARK(BM_DrawFormPicture)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The process's peak resident memory so far, in kilobytes.
 long PeakMemoryKb() {

@@ -443,6 +443,10 @@ QString HiddenTabNote(std::size_t count) {
     return QStringLiteral("%1 контроли на скрити раздели не са показани.").arg(count);
 }
 
+QString NoProblemsNote() {
+    return QStringLiteral("Няма нови проблеми.");
+}
+
 QString PictureNote(const FormModel& model) {
     if (model.Empty())
         return QStringLiteral("Няма описание на форма.");
@@ -466,6 +470,8 @@ QImage RenderComparison(const FormModel& before, const FormModel& after, const s
     QStringList lines;
     for (const LayoutProblem& problem : problems)
         lines << ToQString(problem.text);
+    if (lines.isEmpty())
+        lines << NoProblemsNote();
     int listWidth = 0;
     for (const QString& line : lines)
         listWidth = std::max(listWidth, QFontMetrics(listFont).horizontalAdvance(line));
@@ -501,7 +507,7 @@ QImage RenderComparison(const FormModel& before, const FormModel& after, const s
     }
     int top = kMargin + 2 * headingHeight + picturesHeight + listLine + kMargin / 2;
     painter.setFont(listFont);
-    painter.setPen(kProblemRed.darker(130));
+    painter.setPen(problems.empty() ? kDarkShadow : kProblemRed.darker(130));
     for (const QString& line : lines) {
         painter.drawText(QRect(kMargin, top, width - 2 * kMargin, listLine), Qt::AlignLeft | Qt::AlignVCenter, line);
         top += listLine;

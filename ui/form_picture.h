@@ -50,6 +50,9 @@ QString HiddenTabNote(std::size_t count);
 // note.
 QString PictureNote(const FormModel& model);
 
+// What the list of problems says when there are none.
+QString NoProblemsNote();
+
 // The whole comparison on one image: "Преди" and "След" side by side, each with its form's
 // caption and hidden-tab note, and the new problems listed under them.
 QImage RenderComparison(const FormModel& before, const FormModel& after,

@@ -124,7 +124,7 @@ void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view af
     for (const LayoutProblem& problem : problems_)
         problemList_->addItem(ToQString(problem.text));
     if (problems_.empty()) {
-        auto* none = new QListWidgetItem(QStringLiteral("Няма нови проблеми."), problemList_);
+        auto* none = new QListWidgetItem(NoProblemsNote(), problemList_);
         none->setFlags(Qt::NoItemFlags);
     }
     Redraw();
