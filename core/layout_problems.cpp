@@ -31,38 +31,33 @@ bool Overlap(const TwipsBox& a, const TwipsBox& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// The earlier state, looked up once for each control of the later one.
 class Earlier {
 public:
-    explicit Earlier(const FormModel& model) : model_(model) {
-        for (std::size_t i = 1; i < model.controls.size(); ++i)
-            byName_.emplace(model.controls[i].DisplayName(), i);
+    Earlier(const FormModel& before, const FormModel& after) : model_(before), match_(after.controls.size()) {
+        std::unordered_map<std::u16string, std::size_t> byName;
+        for (std::size_t i = 1; i < before.controls.size(); ++i)
+            byName.emplace(before.controls[i].DisplayName(), i);
+        for (std::size_t i = 1; i < after.controls.size(); ++i)
+            if (const auto found = byName.find(after.controls[i].DisplayName()); found != byName.end())
+                match_[i] = found->second;
     }
 
-    std::optional<std::size_t> Find(const FormControl& control) const {
-        const auto found = byName_.find(control.DisplayName());
-        if (found == byName_.end())
-            return std::nullopt;
-        return found->second;
+    bool ReachedOut(std::size_t later) const {
+        return match_[later] && ReachesOut(model_, *match_[later]);
     }
 
-    bool ReachedOut(const FormControl& control) const {
-        const auto index = Find(control);
-        return index && ReachesOut(model_, *index);
-    }
-
-    bool Overlapped(const FormControl& a, const FormControl& b) const {
-        const auto first = Find(a);
-        const auto second = Find(b);
-        if (!first || !second)
+    bool Overlapped(std::size_t later, std::size_t otherLater) const {
+        if (!match_[later] || !match_[otherLater])
             return false;
-        const FormControl& was = model_.controls[*first];
-        const FormControl& other = model_.controls[*second];
+        const FormControl& was = model_.controls[*match_[later]];
+        const FormControl& other = model_.controls[*match_[otherLater]];
         return Looked(was) && Looked(other) && Overlap(BoxOf(was), BoxOf(other));
     }
 
 private:
     const FormModel& model_;
-    std::unordered_map<std::u16string, std::size_t> byName_;
+    std::vector<std::optional<std::size_t>> match_;  // for each later control, its earlier self
 };
 
 LayoutProblem Problem(LayoutProblem::Kind kind, const FormModel& model, std::size_t control, std::size_t other) {
@@ -90,7 +85,7 @@ void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, cons
                 continue;
             const std::size_t first = std::min(siblings[i].index, siblings[j].index);
             const std::size_t second = std::max(siblings[i].index, siblings[j].index);
-            if (!earlier.Overlapped(after.controls[first], after.controls[second]))
+            if (!earlier.Overlapped(first, second))
                 problems.push_back(Problem(LayoutProblem::Kind::Overlaps, after, first, second));
         }
     }
@@ -102,14 +97,14 @@ std::vector<LayoutProblem> FindNewLayoutProblems(const FormModel& before, const 
     std::vector<LayoutProblem> problems;
     if (after.Empty())
         return problems;
-    const Earlier earlier(before);
+    const Earlier earlier(before, after);
     std::vector<std::vector<Placed>> children(after.controls.size());
     for (std::size_t i = 1; i < after.controls.size(); ++i) {
         const FormControl& control = after.controls[i];
         if (!Looked(control))
             continue;
         children[*control.container].push_back({i, BoxOf(control)});
-        if (ReachesOut(after, i) && !earlier.ReachedOut(control))
+        if (ReachesOut(after, i) && !earlier.ReachedOut(i))
             problems.push_back(Problem(LayoutProblem::Kind::ReachesOut, after, i, *control.container));
     }
     for (std::vector<Placed>& siblings : children)

@@ -14,6 +14,10 @@ namespace tremaro {
 namespace {
 
 constexpr int kMaxSide = 16000;
+constexpr int kLargestFontPixels = 2000;
+// Real forms nest a handful of containers deep; a file nesting thousands must not exhaust the
+// stack, and nothing that deep could be seen anyway.
+constexpr int kDeepestNesting = 100;
 const QColor kFace(212, 208, 200);
 const QColor kShadow(128, 128, 128);
 const QColor kDarkShadow(64, 64, 64);
@@ -58,7 +62,7 @@ QFont FontOf(const FormFont& formFont, double zoom) {
     families.prepend(name);
     QFont font;
     font.setFamilies(families);
-    font.setPixelSize(std::max(1, qRound(formFont.size * 96.0 / 72.0 * zoom)));
+    font.setPixelSize(std::clamp(qRound(formFont.size * 96.0 / 72.0 * zoom), 1, kLargestFontPixels));
     font.setBold(formFont.bold);
     font.setItalic(formFont.italic);
     return font;
@@ -92,6 +96,8 @@ public:
 
     QRect RectOf(std::size_t index) const {
         const FormControl& control = model_.controls[index];
+        if (!control.container)
+            return QRect(QPoint(0, 0), FormPictureSize(model_, zoom_));
         const TwipsBox box = BoxOf(control);
         const QPointF& outer = origins_[*control.container];
         const int left = Pixels(outer.x() + box.left);
@@ -107,7 +113,7 @@ public:
         painter_.fillRect(client, ColorOf(model_.controls[0].backColor, kFace));
         painter_.save();
         painter_.setClipRect(client);
-        DrawChildren(0);
+        DrawChildren(0, 0);
         painter_.restore();
         for (const std::size_t index : marks.outlined)
             Outline(index, 2);
@@ -121,7 +127,7 @@ private:
     }
     int Scaled(double pixelsAtFullSize) const { return std::max(1, qRound(pixelsAtFullSize * zoom_)); }
 
-    void DrawChildren(std::size_t container) {
+    void DrawChildren(std::size_t container, int depth) {
         if (children_[container].empty())
             return;
         painter_.save();
@@ -132,7 +138,8 @@ private:
                 if (IsLightweight(model_.controls[child].Kind()) != lightweight)
                     continue;
                 DrawControl(child);
-                DrawChildren(child);
+                if (depth < kDeepestNesting)
+                    DrawChildren(child, depth + 1);
             }
         }
         painter_.restore();
