@@ -76,6 +76,8 @@ void PreviewWindow::BuildControls() {
     zoomIn_ = Named(new QPushButton(QStringLiteral("+")), "zoomIn");
     zoomFit_ = Named(new QPushButton(QStringLiteral("Побери")), "zoomFit");
     zoomShown_ = Named(new QLabel, "zoomShown");
+    zoomOut_->setShortcut(QKeySequence::ZoomOut);
+    zoomIn_->setShortcut(QKeySequence::ZoomIn);
     auto* zoomRow = new QHBoxLayout;
     for (QWidget* widget : {static_cast<QWidget*>(zoomOut_), static_cast<QWidget*>(zoomIn_),
                             static_cast<QWidget*>(zoomFit_), static_cast<QWidget*>(zoomShown_)})

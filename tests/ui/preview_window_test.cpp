@@ -78,13 +78,20 @@ protected:
     QPlainTextEdit* View() { return form.findChild<QPlainTextEdit*>(QStringLiteral("Text")); }
 
     // Opens the view's context menu as a right click would and picks the preview in it;
-    // returns the names of the menu's items.
+    // returns the names of the menu's items. Whatever happens, the menu is closed within
+    // five seconds, so a missing item fails the test instead of hanging it.
     QStringList PickPreviewFromContextMenu() {
         QStringList items;
-        QTimer::singleShot(0, [&items] {
+        QTimer picker;
+        int tries = 0;
+        QObject::connect(&picker, &QTimer::timeout, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
+            if (!menu) {
+                if (++tries > 500)
+                    picker.stop();
                 return;
+            }
+            picker.stop();
             QAction* preview = nullptr;
             for (QAction* action : menu->actions()) {
                 items << (action->isSeparator() ? QStringLiteral("-") : action->objectName() + "=" + action->text());
@@ -95,6 +102,7 @@ protected:
             if (preview)
                 preview->trigger();
         });
+        picker.start(10);
         const QPoint inside(20, 20);
         QContextMenuEvent click(QContextMenuEvent::Mouse, inside, View()->viewport()->mapToGlobal(inside));
         QApplication::sendEvent(View()->viewport(), &click);
