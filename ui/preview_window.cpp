@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <tuple>
 #include <memory>
 
 namespace tremaro {
@@ -45,9 +46,25 @@ QLabel* Heading(const QString& text, const char* objectName) {
     return label;
 }
 
-QVBoxLayout* PictureColumn(QLabel* heading, QLabel* picture, QLabel* note) {
+// The form's caption as the title bar above its picture shows it.
+QLabel* TitleBar(const char* objectName) {
+    auto* title = Named(new QLabel, objectName);
+    title->setAutoFillBackground(true);
+    QPalette colours = title->palette();
+    colours.setColor(QPalette::Window, QColor(10, 36, 106));
+    colours.setColor(QPalette::WindowText, Qt::white);
+    title->setPalette(colours);
+    title->setMargin(3);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    return title;
+}
+
+QVBoxLayout* PictureColumn(QLabel* heading, QLabel* caption, QLabel* picture, QLabel* note) {
     auto* column = new QVBoxLayout;
-    for (QLabel* label : {heading, picture, note}) {
+    column->setSpacing(0);
+    for (QLabel* label : {heading, caption, picture, note}) {
         label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         column->addWidget(label, 0, Qt::AlignLeft | Qt::AlignTop);
     }
@@ -84,6 +101,8 @@ void PreviewWindow::BuildControls() {
         zoomRow->addWidget(widget);
     zoomRow->addStretch();
 
+    beforeCaption_ = TitleBar("captionBefore");
+    afterCaption_ = TitleBar("captionAfter");
     beforePicture_ = Named(new QLabel, "pictureBefore");
     afterPicture_ = Named(new QLabel, "pictureAfter");
     beforeNote_ = Named(new QLabel, "noteBefore");
@@ -92,8 +111,8 @@ void PreviewWindow::BuildControls() {
     auto* pictureRow = new QHBoxLayout(pictures);
     pictureRow->setSpacing(kPictureGap);
     pictureRow->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    pictureRow->addLayout(PictureColumn(Heading(QStringLiteral("Преди"), "headingBefore"), beforePicture_, beforeNote_));
-    pictureRow->addLayout(PictureColumn(Heading(QStringLiteral("След"), "headingAfter"), afterPicture_, afterNote_));
+    pictureRow->addLayout(PictureColumn(Heading(QStringLiteral("Преди"), "headingBefore"), beforeCaption_, beforePicture_, beforeNote_));
+    pictureRow->addLayout(PictureColumn(Heading(QStringLiteral("След"), "headingAfter"), afterCaption_, afterPicture_, afterNote_));
     pictureRow->addStretch();
     scroll_ = Named(new QScrollArea, "pictures");
     scroll_->setWidget(pictures);
@@ -170,6 +189,12 @@ void PreviewWindow::ZoomToFit() {
 void PreviewWindow::Redraw() {
     beforePicture_->setPixmap(PictureOf(before_, zoom_));
     afterPicture_->setPixmap(PictureOf(after_, zoom_, {ControlsToOutline(problems_), highlighted_}));
+    for (auto [caption, model, picture] : {std::tuple(beforeCaption_, &before_, beforePicture_),
+                                           std::tuple(afterCaption_, &after_, afterPicture_)}) {
+        caption->setText(ToQString(model->caption));
+        caption->setFixedWidth(picture->pixmap().width());
+        caption->setVisible(!model->Empty());
+    }
     beforeNote_->setText(PictureNote(before_));
     afterNote_->setText(PictureNote(after_));
     zoomShown_->setText(QStringLiteral("%1 %").arg(qRound(zoom_ * 100)));

@@ -59,6 +59,8 @@ private:
     QPushButton* zoomFit_ = nullptr;
     QLabel* zoomShown_ = nullptr;
     QScrollArea* scroll_ = nullptr;
+    QLabel* beforeCaption_ = nullptr;
+    QLabel* afterCaption_ = nullptr;
     QLabel* beforePicture_ = nullptr;
     QLabel* afterPicture_ = nullptr;
     QLabel* beforeNote_ = nullptr;
