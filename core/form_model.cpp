@@ -191,11 +191,10 @@ private:
         FormControl control;
         control.className = NextWord(rest);
         control.name = NextWord(rest);
-        if (!open_.empty()) {
-            while (open_.back().group)
-                open_.pop_back();
-            control.container = open_.back().control;
-        }
+        // A group left open stays open around the new block: its End does not close it.
+        const auto block = std::find_if(open_.rbegin(), open_.rend(), [](const Open& open) { return !open.group; });
+        if (block != open_.rend())
+            control.container = block->control;
         model_.controls.push_back(std::move(control));
         open_.push_back({false, model_.controls.size() - 1, {}});
     }

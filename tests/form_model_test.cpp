@@ -166,6 +166,14 @@ TEST(FormModelTest, brokenStructure_readsWhatItCanAndSkipsTheRest) {
     EXPECT_EQ(Named(model, u"Label1").caption, u"after");
     EXPECT_EQ(Named(model, u"Label1").container, 0u);
 
+    // A block opened inside a group leaves the group open behind its End.
+    const FormModel grouped = BuildFormModel(Text("Begin VB.Form F\n BeginProperty Font\n"
+                                                  "  Begin VB.Label L\n   Size = 5\n  End\n  Size = 20\n"
+                                                  " EndProperty\n Size = 30\nEnd\n"));
+    ASSERT_EQ(grouped.controls.size(), 2u);
+    EXPECT_EQ(grouped.controls[0].font.size, 20);
+    EXPECT_EQ(grouped.controls[1].container, 0u);
+
     // Never closed: the description runs to the last line.
     const FormModel open = BuildFormModel(Text("Begin VB.Form F\n Begin VB.Label L\n  Left = 5\n"));
     ASSERT_EQ(open.controls.size(), 2u);
