@@ -1,6 +1,6 @@
-// The core on the largest allowed form: load, correction, assembling, the layout model, saving; and the
-// command line from end to end beside cat (the floor: reading and writing the file) and the
-// Perl script a user might write instead.
+// The core on the largest allowed form: load, correction, assembling, the layout model,
+// saving; and the command line from end to end beside cat (the floor: reading and writing the
+// file) and the Perl script a user might write instead.
 #include "bench_support.h"
 
 #include "core/console_port.h"

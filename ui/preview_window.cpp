@@ -111,8 +111,10 @@ void PreviewWindow::BuildControls() {
     auto* pictureRow = new QHBoxLayout(pictures);
     pictureRow->setSpacing(kPictureGap);
     pictureRow->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    pictureRow->addLayout(PictureColumn(Heading(QStringLiteral("Преди"), "headingBefore"), beforeCaption_, beforePicture_, beforeNote_));
-    pictureRow->addLayout(PictureColumn(Heading(QStringLiteral("След"), "headingAfter"), afterCaption_, afterPicture_, afterNote_));
+    pictureRow->addLayout(PictureColumn(Heading(QStringLiteral("Преди"), "headingBefore"), beforeCaption_,
+                                        beforePicture_, beforeNote_));
+    pictureRow->addLayout(PictureColumn(Heading(QStringLiteral("След"), "headingAfter"), afterCaption_,
+                                        afterPicture_, afterNote_));
     pictureRow->addStretch();
     scroll_ = Named(new QScrollArea, "pictures");
     scroll_->setWidget(pictures);

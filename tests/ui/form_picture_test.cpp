@@ -19,9 +19,9 @@ std::u16string Text(const std::string& ascii) {
     return std::u16string(ascii.begin(), ascii.end());
 }
 
-// A pale yellow form 6000 x 4500 twips with a button at 1500, 1500 (1200 x 450), a line across at
-// 750 twips down, 3 pixels wide, a frame at 3000, 2250 with a button in it, a timer (which has no place on the form) and a button on a
-// hidden tab.
+// A pale yellow form 6000 x 4500 twips with a button at 1500, 1500 (1200 x 450), a line across
+// at 750 twips down, 3 pixels wide, a frame at 3000, 2250 with a button in it, a timer (which
+// has no place on the form) and a button on a hidden tab.
 const std::string kForm =
     "VERSION 5.00\r\n"
     "Begin VB.Form Form1\r\n"
