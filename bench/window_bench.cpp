@@ -1,7 +1,7 @@
 // The main window on the largest allowed form, headless: from cmdRead to the form in the
-// view, and from cmdStart to the corrected form in the view; and the layout picture of a
-// form of several hundred controls. With --memory it reports
-// instead how much the window's peak memory grows with that form over an empty window.
+// view, and from cmdStart to the corrected form in the view; and the layout picture of forms
+// of several hundred controls. With --memory it reports instead how much the window's peak
+// memory grows with that form over an empty window.
 #include "bench_support.h"
 
 #include "core/form_model.h"
