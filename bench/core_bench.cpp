@@ -1,10 +1,11 @@
-// The core on the largest allowed form: load, correction, assembling, saving; and the
-// command line from end to end beside cat (the floor: reading and writing the file) and the
-// Perl script a user might write instead.
+// The core on the largest allowed form: load, correction, assembling, the layout model,
+// saving; and the command line from end to end beside cat (the floor: reading and writing the
+// file) and the Perl script a user might write instead.
 #include "bench_support.h"
 
 #include "cli/console_port.h"
 #include "core/correction.h"
+#include "core/form_model.h"
 #include "core/line_store.h"
 #include "core/save_backup.h"
 
@@ -57,6 +58,19 @@ void BM_LoadCorrectAssemble(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadCorrectAssemble)->Unit(benchmark::kMillisecond);
+
+// The layout picture's model of the largest form, from its assembled text.
+void BM_FormModel(benchmark::State& state) {
+    const std::u16string text = LoadedLargestForm().AssembleText();
+    std::size_t controls = 0;
+    for (auto _ : state) {
+        const FormModel model = BuildFormModel(std::u16string_view(text));
+        controls = model.controls.size();
+        benchmark::DoNotOptimize(controls);
+    }
+    state.counters["controls"] = static_cast<double>(controls);
+}
+BENCHMARK(BM_FormModel)->Unit(benchmark::kMillisecond);
 
 void BM_SaveWithBackup(benchmark::State& state) {
     const std::string form = BenchFolder() + "/Saved.frm";

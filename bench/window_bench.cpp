@@ -1,9 +1,14 @@
 // The main window on the largest allowed form, headless: from cmdRead to the form in the
-// view, and from cmdStart to the corrected form in the view. With --memory it reports
-// instead how much the window's peak memory grows with that form over an empty window.
+// view, and from cmdStart to the corrected form in the view; and the layout picture of forms
+// of several hundred controls. With --memory it reports instead how much the window's peak
+// memory grows with that form over an empty window.
 #include "bench_support.h"
 
+#include "core/form_model.h"
+#include "core/line_store.h"
+#include "tools/sample_form.h"
 #include "ui/convert_form.h"
+#include "ui/form_picture.h"
 #include "ui/help_window.h"
 
 #include <QApplication>
@@ -53,6 +58,45 @@ void BM_WindowStartToView(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WindowStartToView)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The layout picture of a form of several hundred controls (frames of labels and text
+// boxes, some on hidden tabs), drawn at 100 % into an image.
+void BM_DrawFormPicture(benchmark::State& state) {
+    const std::string path = BenchFolder() + "/Picture.frm";
+    std::ofstream(path, std::ios::binary) << GenerateSampleForm(6000);
+    FormLines lines;
+    lines.LoadFormFile(path);
+    const FormModel model = BuildFormModel(std::u16string_view(lines.AssembleText()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderFormPicture(model, 1.0));
+    state.counters["controls"] = static_cast<double>(model.controls.size() - 1);
+    state.counters["drawn"] = static_cast<double>(model.controls.size() - 1 - model.HiddenTabCount());
+}
+BENCHMARK(BM_DrawFormPicture)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A form of 500 controls in a grid, every one in sight: each common kind in turn, captioned.
+std::u16string GridForm() {
+    static const char* const kinds[] = {"CommandButton", "Label", "TextBox", "CheckBox", "OptionButton",
+                                        "ComboBox", "ListBox", "Frame", "PictureBox", "Shape"};
+    std::string text = "Begin VB.Form frmGrid\r\n   ClientHeight = 10000\r\n   ClientWidth = 18000\r\n";
+    for (int i = 0; i < 500; ++i) {
+        const std::string n = std::to_string(i);
+        text += "   Begin VB." + std::string(kinds[i % 10]) + " ctl" + n + "\r\n";
+        text += "      Caption = \"Field " + n + "\"\r\n      Text = \"Value " + n + "\"\r\n";
+        text += "      Left = " + std::to_string(i % 20 * 900 + 60) + "\r\n      Top = " +
+                std::to_string(i / 20 * 400 + 40) + "\r\n      Width = 840\r\n      Height = 340\r\n   End\r\n";
+    }
+    text += "End\r\n";
+    return std::u16string(text.begin(), text.end());
+}
+
+void BM_DrawFormPicture_AllInSight(benchmark::State& state) {
+    const FormModel model = BuildFormModel(std::u16string_view(GridForm()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderFormPicture(model, 1.0));
+    state.counters["controls"] = static_cast<double>(model.controls.size() - 1);
+}
+BENCHMARK(BM_DrawFormPicture_AllInSight)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The process's peak resident memory so far, in kilobytes.
 long PeakMemoryKb() {

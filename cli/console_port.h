@@ -3,6 +3,7 @@
 #include "core/operator_port.h"
 #include "core/view_text.h"
 
+#include <ostream>
 #include <string>
 
 namespace tremaro {
@@ -32,5 +33,9 @@ private:
     std::u16string viewText_;
     std::string lastMessage_;
 };
+
+// Prints a message as a terminal wants it: the message boxes' CR LF breaks become LF, and
+// the message ends with one.
+void PrintMessage(std::ostream& stream, const std::string& message);
 
 }  // namespace tremaro

@@ -26,18 +26,6 @@ constexpr const char* kUsage =
     "      показва тази помощ\n"
     "Процентът е от 20 до 500. След -- всичко е процент и файлове, дори да започва с -.\n";
 
-// Messages break lines with CR LF as the window's message boxes do; a terminal wants LF.
-void PrintMessage(std::ostream& stream, const std::string& message) {
-    std::string text;
-    text.reserve(message.size() + 1);
-    for (std::size_t i = 0; i < message.size(); ++i) {
-        if (message[i] == '\r' && i + 1 < message.size() && message[i + 1] == '\n')
-            continue;
-        text.push_back(message[i]);
-    }
-    stream << text << '\n';
-}
-
 int WrongCommandLine(std::ostream& err) {
     err << "Грешен команден ред.\n" << kUsage;
     return kRefused;

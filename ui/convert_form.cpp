@@ -4,6 +4,7 @@
 #include "ui/fonts.h"
 #include "ui/help_window.h"
 #include "ui/maker_address.h"
+#include "ui/preview_window.h"
 #include "ui/twips.h"
 #include "tremaro_icon.xpm"
 
@@ -60,6 +61,7 @@ ConvertForm::ConvertForm(FrmHelp& help, QWidget* parent) : QWidget(parent), help
     connect(cmdSave_, &QPushButton::clicked, this, &ConvertForm::SaveForm);
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { help_.ShowHelp(); });
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
+    preview_ = new FormPreview(*this, *text_, [this] { return ViewText(); });
 }
 
 void ConvertForm::BuildControls() {
@@ -103,13 +105,15 @@ void ConvertForm::ReadFormFile() {
     const std::optional<QString> chosen = fileChooser_.ChooseFormFile(this);
     if (!chosen || chosen->isEmpty() || chosen->contains(QLatin1Char('*')))
         return;
-    document_.Read(QFile::encodeName(*chosen).toStdString());
+    if (document_.Read(QFile::encodeName(*chosen).toStdString()) == FormLines::LoadStatus::Loaded)
+        preview_->FormRead(document_.Lines().AssembleText());
 }
 
 void ConvertForm::StartCorrection() {
     const QString percent = text1_->text();
     document_.Correct(std::u16string_view(reinterpret_cast<const char16_t*>(percent.utf16()),
                                           static_cast<std::size_t>(percent.size())));
+    preview_->Refresh();
 }
 
 void ConvertForm::SaveForm() {

@@ -17,6 +17,7 @@ class QPushButton;
 namespace tremaro {
 
 class FrmHelp;
+class FormPreview;
 
 // The main window: one button for each operation along the top, the percent box beside
 // them and the form's text below, which the operator may edit before saving. It owns the
@@ -63,6 +64,7 @@ private:
     QLabel* label2_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
     QLabel* label3_ = nullptr;
+    FormPreview* preview_ = nullptr;  // the picture of the layout, when the operator asks for it
 };
 
 }  // namespace tremaro

@@ -1,0 +1,16 @@
+#include "cli/console_port.h"
+
+namespace tremaro {
+
+void PrintMessage(std::ostream& stream, const std::string& message) {
+    std::string text;
+    text.reserve(message.size() + 1);
+    for (std::size_t i = 0; i < message.size(); ++i) {
+        if (message[i] == '\r' && i + 1 < message.size() && message[i + 1] == '\n')
+            continue;
+        text.push_back(message[i]);
+    }
+    stream << text << '\n';
+}
+
+}  // namespace tremaro

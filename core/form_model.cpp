@@ -1,0 +1,382 @@
+#include "core/form_model.h"
+
+#include "platform/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tremaro {
+namespace {
+
+bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
+
+std::u16string_view Trimmed(std::u16string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// "Begin" alone, or followed by a blank or tab: "BeginProperty" is not a block.
+bool StartsWithWord(std::u16string_view trimmed, std::u16string_view word) {
+    return trimmed.starts_with(word) && (trimmed.size() == word.size() || IsBlank(trimmed[word.size()]));
+}
+
+// The next blank- or tab-separated word of text, taken off its front.
+std::u16string_view NextWord(std::u16string_view& text) {
+    std::size_t start = 0;
+    while (start < text.size() && IsBlank(text[start]))
+        ++start;
+    std::size_t end = start;
+    while (end < text.size() && !IsBlank(text[end]))
+        ++end;
+    const std::u16string_view word = text.substr(start, end - start);
+    text.remove_prefix(end);
+    return word;
+}
+
+std::optional<double> NumberIn(std::u16string_view value) {
+    const NumberReading reading = ReadNumber(value);
+    if (!reading.found || !std::isfinite(reading.value))
+        return std::nullopt;
+    return reading.value;
+}
+
+int WholeNumberIn(std::u16string_view value, int otherwise) {
+    const std::optional<double> number = NumberIn(value);
+    if (!number || std::abs(*number) > 1e9)
+        return otherwise;
+    return static_cast<int>(*number);
+}
+
+std::optional<FormColor> ColorIn(std::u16string_view value) {
+    const std::optional<double> number = NumberIn(value);
+    if (!number || *number < 0 || *number > 4294967295.0)
+        return std::nullopt;
+    return static_cast<FormColor>(*number);
+}
+
+// A quoted text as the designer writes it ("" inside stands for one quote); nothing for a
+// value kept elsewhere (a caption in the .frx file is written $"Form1.frx":0000).
+std::optional<std::u16string> QuotedTextIn(std::u16string_view value) {
+    if (value.empty() || value.front() != u'"')
+        return std::nullopt;
+    std::u16string text;
+    for (std::size_t i = 1; i < value.size(); ++i) {
+        if (value[i] != u'"') {
+            text.push_back(value[i]);
+        } else if (i + 1 < value.size() && value[i + 1] == u'"') {
+            text.push_back(u'"');
+            ++i;
+        } else {
+            break;
+        }
+    }
+    return text;
+}
+
+bool IsTrue(std::u16string_view value) {
+    const std::optional<double> number = NumberIn(value);
+    return number && *number != 0;
+}
+
+constexpr double kHiddenTabLeft = -60000;
+
+void ReadFontProperty(FormControl& control, std::u16string_view name, std::u16string_view value) {
+    control.ownFont = true;
+    if (name == u"Name" || name == u"FontName") {
+        if (auto text = QuotedTextIn(value))
+            control.font.name = std::move(*text);
+    } else if (name == u"Size" || name == u"FontSize") {
+        if (auto size = NumberIn(value); size && *size > 0 && *size < 2000)
+            control.font.size = *size;
+    } else if (name == u"Weight") {
+        control.font.bold = WholeNumberIn(value, 400) >= 600;
+    } else if (name == u"FontBold") {
+        control.font.bold = IsTrue(value);
+    } else if (name == u"Italic" || name == u"FontItalic") {
+        control.font.italic = IsTrue(value);
+    }
+}
+
+void ReadControlProperty(FormControl& control, std::u16string_view name, std::u16string_view value) {
+    switch (name.size()) {
+    case 2:
+        if (name == u"X1") control.x1 = NumberIn(value);
+        else if (name == u"Y1") control.y1 = NumberIn(value);
+        else if (name == u"X2") control.x2 = NumberIn(value);
+        else if (name == u"Y2") control.y2 = NumberIn(value);
+        return;
+    case 3:
+        if (name == u"Top") control.top = NumberIn(value);
+        return;
+    case 4:
+        if (name == u"Left") control.left = NumberIn(value);
+        else if (name == u"Text") control.text = QuotedTextIn(value);
+        return;
+    default:
+        break;
+    }
+    if (name == u"Width") control.width = NumberIn(value);
+    else if (name == u"Height") control.height = NumberIn(value);
+    else if (name == u"Caption") control.caption = QuotedTextIn(value);
+    else if (name == u"Index") control.index = WholeNumberIn(value, 0);
+    else if (name == u"ForeColor") control.foreColor = ColorIn(value);
+    else if (name == u"BackColor") control.backColor = ColorIn(value);
+    else if (name == u"BorderColor") control.borderColor = ColorIn(value);
+    else if (name == u"FillColor") control.fillColor = ColorIn(value);
+    else if (name == u"Visible") control.visible = IsTrue(value);
+    else if (name == u"BorderStyle") control.borderStyle = WholeNumberIn(value, -1);
+    else if (name == u"BackStyle") control.backStyle = WholeNumberIn(value, -1);
+    else if (name == u"BorderWidth") control.borderWidth = std::clamp(WholeNumberIn(value, 1), 1, 100);
+    else if (name == u"Shape") control.shape = WholeNumberIn(value, 0);
+    else if (name == u"Value") control.value = WholeNumberIn(value, 0);
+    else if (name == u"Style") control.style = WholeNumberIn(value, 0);
+    else if (name == u"Alignment") control.alignment = WholeNumberIn(value, 0);
+    else if (name == u"ScaleMode") control.scaleMode = WholeNumberIn(value, 1);
+    else if (name == u"ScaleLeft") control.scaleLeft = NumberIn(value);
+    else if (name == u"ScaleTop") control.scaleTop = NumberIn(value);
+    else if (name == u"ScaleWidth") control.scaleWidth = NumberIn(value);
+    else if (name == u"ScaleHeight") control.scaleHeight = NumberIn(value);
+    else if (name == u"FontName" || name == u"FontSize" || name == u"FontBold" || name == u"FontItalic")
+        ReadFontProperty(control, name, value);
+}
+
+// One pass over the lines, keeping the blocks and groups open at each.
+class ModelReader {
+public:
+    void Read(std::u16string_view line) {
+        if (finished_)
+            return;
+        const std::u16string_view trimmed = Trimmed(line);
+        if (trimmed.empty())
+            return;
+        if (trimmed[0] == u'B' && StartsWithWord(trimmed, u"Begin")) {
+            OpenBlock(trimmed.substr(5));
+        } else if (open_.empty()) {
+            return;  // before the description
+        } else if (trimmed == u"End") {
+            CloseBlock();
+        } else if (trimmed[0] == u'B' && StartsWithWord(trimmed, u"BeginProperty")) {
+            std::u16string_view rest = trimmed.substr(13);
+            open_.push_back({true, 0, NextWord(rest)});
+        } else if (trimmed == u"EndProperty") {
+            if (open_.back().group)
+                open_.pop_back();
+        } else {
+            ReadProperty(trimmed);
+        }
+    }
+
+    FormModel Finish() {
+        ResolveInheritedValues();
+        if (!model_.Empty()) {
+            const FormControl& form = model_.controls[0];
+            model_.caption = form.caption.value_or(std::u16string());
+        }
+        return std::move(model_);
+    }
+
+private:
+    struct Open {
+        bool group = false;
+        std::size_t control = 0;    // for a block
+        std::u16string_view name;  // for a group
+    };
+
+    void OpenBlock(std::u16string_view rest) {
+        FormControl control;
+        control.className = NextWord(rest);
+        control.name = NextWord(rest);
+        // A group left open stays open around the new block: its End does not close it.
+        const auto block = std::find_if(open_.rbegin(), open_.rend(), [](const Open& open) { return !open.group; });
+        if (block != open_.rend())
+            control.container = block->control;
+        model_.controls.push_back(std::move(control));
+        open_.push_back({false, model_.controls.size() - 1, {}});
+    }
+
+    void CloseBlock() {
+        while (open_.back().group)
+            open_.pop_back();
+        open_.pop_back();
+        finished_ = open_.empty();
+    }
+
+    void ReadProperty(std::u16string_view trimmed) {
+        const std::size_t equals = trimmed.find(u'=');
+        if (equals == std::u16string_view::npos)
+            return;
+        const std::u16string_view name = Trimmed(trimmed.substr(0, equals));
+        const std::u16string_view value = Trimmed(trimmed.substr(equals + 1));
+        std::size_t groups = 0;
+        std::size_t at = open_.size();
+        while (at > 0 && open_[at - 1].group) {
+            ++groups;
+            --at;
+        }
+        FormControl& control = model_.controls[open_[at - 1].control];
+        if (groups == 0) {
+            ReadControlProperty(control, name, value);
+            if (name == u"Left" && control.left && *control.left <= kHiddenTabLeft)
+                control.onHiddenTab = true;
+            if (!control.container && (name == u"ClientWidth" || name == u"ClientHeight"))
+                (name == u"ClientWidth" ? model_.clientWidth : model_.clientHeight) = NumberIn(value);
+        } else if (groups == 1 && open_.back().name == u"Font") {
+            ReadFontProperty(control, name, value);
+        }
+    }
+
+    // Twips per unit of a container's scale across and down, and its origin.
+    struct Scale {
+        double across = 1, down = 1, left = 0, top = 0;
+    };
+
+    Scale ScaleOf(std::size_t container) const {
+        const FormControl& c = model_.controls[container];
+        switch (c.scaleMode) {
+        case 0: {
+            const TwipsBox inner = InnerBoxOf(model_, container);
+            Scale scale;
+            if (c.scaleWidth && *c.scaleWidth != 0)
+                scale.across = (inner.right - inner.left) / *c.scaleWidth;
+            if (c.scaleHeight && *c.scaleHeight != 0)
+                scale.down = (inner.bottom - inner.top) / *c.scaleHeight;
+            scale.left = c.scaleLeft.value_or(0);
+            scale.top = c.scaleTop.value_or(0);
+            return scale;
+        }
+        case 2: return {20, 20};
+        case 3: return {15, 15};
+        case 4: return {120, 240};
+        case 5: return {1440, 1440};
+        case 6: return {1440 / 25.4, 1440 / 25.4};
+        case 7: return {1440 / 2.54, 1440 / 2.54};
+        default: return {};
+        }
+    }
+
+    static void ToTwips(std::optional<double>& value, double perUnit, double origin) {
+        if (value)
+            *value = (*value - origin) * perUnit;
+    }
+
+    // Containers come before what they hold, so one pass in order sees each container done.
+    void ResolveInheritedValues() {
+        if (model_.Empty())
+            return;
+        FormControl& form = model_.controls[0];
+        if (!model_.clientWidth)
+            model_.clientWidth = form.scaleMode == 1 && form.scaleWidth ? form.scaleWidth : form.width;
+        if (!model_.clientHeight)
+            model_.clientHeight = form.scaleMode == 1 && form.scaleHeight ? form.scaleHeight : form.height;
+        for (std::size_t i = 1; i < model_.controls.size(); ++i) {
+            FormControl& control = model_.controls[i];
+            const FormControl& container = model_.controls[*control.container];
+            control.onHiddenTab = control.onHiddenTab || container.onHiddenTab;
+            if (!control.ownFont)
+                control.font = container.font;
+            const Scale scale = ScaleOf(*control.container);
+            if (scale.across == 1 && scale.down == 1 && scale.left == 0 && scale.top == 0)
+                continue;
+            ToTwips(control.left, scale.across, scale.left);
+            ToTwips(control.x1, scale.across, scale.left);
+            ToTwips(control.x2, scale.across, scale.left);
+            ToTwips(control.width, scale.across, 0);
+            ToTwips(control.top, scale.down, scale.top);
+            ToTwips(control.y1, scale.down, scale.top);
+            ToTwips(control.y2, scale.down, scale.top);
+            ToTwips(control.height, scale.down, 0);
+        }
+    }
+
+    FormModel model_;
+    std::vector<Open> open_;
+    bool finished_ = false;
+};
+
+}  // namespace
+
+std::u16string_view FormControl::Kind() const {
+    const std::size_t dot = className.rfind(u'.');
+    return dot == std::u16string::npos ? std::u16string_view(className)
+                                       : std::u16string_view(className).substr(dot + 1);
+}
+
+std::u16string FormControl::DisplayName() const {
+    if (!index)
+        return name;
+    std::u16string shown = name;
+    shown += u'(';
+    for (char c : std::to_string(*index))
+        shown.push_back(static_cast<char16_t>(c));
+    shown += u')';
+    return shown;
+}
+
+std::size_t FormModel::HiddenTabCount() const {
+    return static_cast<std::size_t>(std::count_if(controls.begin(), controls.end(), [](const FormControl& c) {
+        return c.onHiddenTab && TakesPlace(c);
+    }));
+}
+
+FormModel BuildFormModel(std::span<const std::u16string_view> lines) {
+    ModelReader reader;
+    for (const std::u16string_view line : lines)
+        reader.Read(line);
+    return reader.Finish();
+}
+
+std::vector<std::u16string_view> SplitIntoLines(std::u16string_view text) {
+    std::vector<std::u16string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(u'\n', start);
+        if (end == std::u16string_view::npos)
+            end = text.size();
+        std::size_t lineEnd = end;
+        if (lineEnd > start && text[lineEnd - 1] == u'\r')
+            --lineEnd;
+        lines.push_back(text.substr(start, lineEnd - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+FormModel BuildFormModel(std::u16string_view text) {
+    const std::vector<std::u16string_view> lines = SplitIntoLines(text);
+    return BuildFormModel(std::span<const std::u16string_view>(lines));
+}
+
+bool TakesPlace(const FormControl& control) {
+    if (!control.container)
+        return false;
+    const std::u16string_view kind = control.Kind();
+    if (kind == u"Menu" || kind == u"Timer" || kind == u"CommonDialog" || kind == u"ImageList" ||
+        kind == u"Winsock" || kind == u"MSComm" || kind == u"Inet")
+        return false;
+    if (kind == u"Line")
+        return control.x1 && control.y1 && control.x2 && control.y2;
+    return control.left && control.top && control.width && control.height;
+}
+
+TwipsBox BoxOf(const FormControl& control) {
+    if (control.Kind() == u"Line" && control.x1 && control.y1 && control.x2 && control.y2)
+        return {std::min(*control.x1, *control.x2), std::min(*control.y1, *control.y2),
+                std::max(*control.x1, *control.x2), std::max(*control.y1, *control.y2)};
+    const double left = control.left.value_or(0);
+    const double top = control.top.value_or(0);
+    return {left, top, left + control.width.value_or(0), top + control.height.value_or(0)};
+}
+
+TwipsBox InnerBoxOf(const FormModel& model, std::size_t container) {
+    if (container == 0)
+        return {0, 0, model.clientWidth.value_or(0), model.clientHeight.value_or(0)};
+    const FormControl& control = model.controls[container];
+    return {0, 0, control.width.value_or(0), control.height.value_or(0)};
+}
+
+}  // namespace tremaro

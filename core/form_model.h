@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tremaro {
+
+// What a form looks like, read from its lines in one pass for the layout picture. The
+// description is found as the correction finds it: it begins at the first line whose
+// trimmed text is "Begin" or starts with "Begin" and a blank or tab; each later such line
+// opens a block (a control), an exact "End" closes the innermost one, and the "End" that
+// closes the first block ends the description (a description never closed runs to the last
+// line). "BeginProperty NAME" opens a property group, "EndProperty" closes the innermost one
+// when a group is innermost, and an "End" closes the groups left open in its block.
+//
+// controls[0] is the form itself and every control follows its container. Positions are in
+// twips relative to the container's top left corner, whatever scale mode the container draws
+// in. A control without its own font takes its container's. Controls with a Left of -60000
+// or less (the form designer's way of keeping controls on a tab that is not shown), and
+// everything inside them, are marked as on a hidden tab. Lines the model does not understand
+// are skipped: any text gives a model, an empty one when there is no description at all.
+
+struct FormFont {
+    std::u16string name = u"MS Sans Serif";
+    double size = 8.25;  // points
+    bool bold = false;
+    bool italic = false;
+};
+
+// Colours as the designer writes them (&H00BBGGRR&); with the top bit set the low byte names
+// one of the system's colours instead.
+using FormColor = std::uint32_t;
+
+struct FormControl {
+    std::u16string className;  // "VB.CommandButton", "MSComctlLib.ListView"...
+    std::u16string name;
+    std::optional<int> index;             // for a member of a control array
+    std::optional<std::size_t> container;  // nothing for the form
+
+    std::optional<double> left, top, width, height;  // twips
+    std::optional<double> x1, y1, x2, y2;            // twips, for lines
+    std::optional<std::u16string> caption, text;
+
+    FormFont font;
+    bool ownFont = false;
+    std::optional<FormColor> foreColor, backColor, borderColor, fillColor;
+    bool visible = true;
+    bool onHiddenTab = false;
+
+    int borderStyle = -1;  // -1 when the form does not say
+    int backStyle = -1;
+    int borderWidth = 1;   // pixels
+    int shape = 0;         // for shapes: rectangle, square, oval, circle, rounded...
+    int value = 0;         // for check and option boxes: whether the mark is shown
+    int style = 0;         // for combo boxes and the like
+    int alignment = 0;     // of the text: left, right, centre
+
+    // How the control's own children are placed (its ScaleMode and user scale, as read).
+    int scaleMode = 1;
+    std::optional<double> scaleLeft, scaleTop, scaleWidth, scaleHeight;
+
+    // The class without its library ("CommandButton" for "VB.CommandButton").
+    std::u16string_view Kind() const;
+    // The name as the form's code writes it: "Name" or "Name(Index)".
+    std::u16string DisplayName() const;
+};
+
+struct FormModel {
+    std::vector<FormControl> controls;
+    std::optional<double> clientWidth, clientHeight;  // twips
+    std::u16string caption;
+
+    bool Empty() const { return controls.empty(); }
+    std::size_t HiddenTabCount() const;
+};
+
+// The model of a form given as its lines (without line breaks).
+FormModel BuildFormModel(std::span<const std::u16string_view> lines);
+
+// A text's lines, broken at CR LF or LF; views into text.
+std::vector<std::u16string_view> SplitIntoLines(std::u16string_view text);
+
+FormModel BuildFormModel(std::u16string_view text);
+
+// Whether a control occupies a place on the form's surface: it has a position and a size
+// (or both ends, for a line) and is not of a kind that shows nothing there (menus, timers,
+// dialogs, image lists). Controls on hidden tabs still occupy their place.
+bool TakesPlace(const FormControl& control);
+
+// The area the control covers in its container, in twips: left, top, right, bottom; for a
+// line the box around its ends. Only for controls that take a place.
+struct TwipsBox {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+TwipsBox BoxOf(const FormControl& control);
+
+// The inner size of a control as a container of others, in twips: the form's client area,
+// or a control's own size.
+TwipsBox InnerBoxOf(const FormModel& model, std::size_t container);
+
+}  // namespace tremaro

@@ -1,0 +1,118 @@
+#include "core/layout_problems.h"
+
+#include <algorithm>
+#include <optional>
+#include <unordered_map>
+
+namespace tremaro {
+namespace {
+
+bool Looked(const FormControl& control) {
+    return TakesPlace(control) && !control.onHiddenTab;
+}
+
+bool ContainerHasSize(const FormModel& model, std::size_t container) {
+    if (container == 0)
+        return model.clientWidth && model.clientHeight;
+    const FormControl& c = model.controls[container];
+    return c.width && c.height;
+}
+
+bool ReachesOut(const FormModel& model, std::size_t index) {
+    const FormControl& control = model.controls[index];
+    if (!Looked(control) || !ContainerHasSize(model, *control.container))
+        return false;
+    const TwipsBox box = BoxOf(control);
+    const TwipsBox inner = InnerBoxOf(model, *control.container);
+    return box.left < inner.left || box.top < inner.top || box.right > inner.right || box.bottom > inner.bottom;
+}
+
+bool Overlap(const TwipsBox& a, const TwipsBox& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// The earlier state, looked up once for each control of the later one.
+class Earlier {
+public:
+    Earlier(const FormModel& before, const FormModel& after) : model_(before), match_(after.controls.size()) {
+        std::unordered_map<std::u16string, std::size_t> byName;
+        for (std::size_t i = 1; i < before.controls.size(); ++i)
+            byName.emplace(before.controls[i].DisplayName(), i);
+        for (std::size_t i = 1; i < after.controls.size(); ++i)
+            if (const auto found = byName.find(after.controls[i].DisplayName()); found != byName.end())
+                match_[i] = found->second;
+    }
+
+    bool ReachedOut(std::size_t later) const {
+        return match_[later] && ReachesOut(model_, *match_[later]);
+    }
+
+    bool Overlapped(std::size_t later, std::size_t otherLater) const {
+        if (!match_[later] || !match_[otherLater])
+            return false;
+        const FormControl& was = model_.controls[*match_[later]];
+        const FormControl& other = model_.controls[*match_[otherLater]];
+        return Looked(was) && Looked(other) && Overlap(BoxOf(was), BoxOf(other));
+    }
+
+private:
+    const FormModel& model_;
+    std::vector<std::optional<std::size_t>> match_;  // for each later control, its earlier self
+};
+
+LayoutProblem Problem(LayoutProblem::Kind kind, const FormModel& model, std::size_t control, std::size_t other) {
+    const std::u16string_view joint = kind == LayoutProblem::Kind::ReachesOut ? u" излиза извън " : u" застъпва ";
+    std::u16string text = model.controls[control].DisplayName();
+    text += joint;
+    text += model.controls[other].DisplayName();
+    text += u'.';
+    return {kind, control, other, std::move(text)};
+}
+
+struct Placed {
+    std::size_t index;
+    TwipsBox box;
+};
+
+// Sorted by left edge, each control meets only those that start before it ends.
+void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, const Earlier& earlier,
+                     std::vector<LayoutProblem>& problems) {
+    std::sort(siblings.begin(), siblings.end(),
+              [](const Placed& a, const Placed& b) { return a.box.left < b.box.left; });
+    for (std::size_t i = 0; i < siblings.size(); ++i) {
+        for (std::size_t j = i + 1; j < siblings.size() && siblings[j].box.left < siblings[i].box.right; ++j) {
+            if (!Overlap(siblings[i].box, siblings[j].box))
+                continue;
+            const std::size_t first = std::min(siblings[i].index, siblings[j].index);
+            const std::size_t second = std::max(siblings[i].index, siblings[j].index);
+            if (!earlier.Overlapped(first, second))
+                problems.push_back(Problem(LayoutProblem::Kind::Overlaps, after, first, second));
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<LayoutProblem> FindNewLayoutProblems(const FormModel& before, const FormModel& after) {
+    std::vector<LayoutProblem> problems;
+    if (after.Empty())
+        return problems;
+    const Earlier earlier(before, after);
+    std::vector<std::vector<Placed>> children(after.controls.size());
+    for (std::size_t i = 1; i < after.controls.size(); ++i) {
+        const FormControl& control = after.controls[i];
+        if (!Looked(control))
+            continue;
+        children[*control.container].push_back({i, BoxOf(control)});
+        if (ReachesOut(after, i) && !earlier.ReachedOut(i))
+            problems.push_back(Problem(LayoutProblem::Kind::ReachesOut, after, i, *control.container));
+    }
+    for (std::vector<Placed>& siblings : children)
+        FindNewOverlaps(siblings, after, earlier, problems);
+    std::stable_sort(problems.begin(), problems.end(), [](const LayoutProblem& a, const LayoutProblem& b) {
+        return a.control != b.control ? a.control < b.control : a.kind < b.kind;
+    });
+    return problems;
+}
+
+}  // namespace tremaro

@@ -1,0 +1,94 @@
+#include "core/layout_problems.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tremaro {
+namespace {
+
+struct Box {
+    std::string kind, name, container;
+    int left, top, width, height;
+};
+
+// A form 3000 x 2000 twips holding a frame "Frame1" (at 100, 100, 2000 x 1500) and the given
+// controls, each placed in the form or in the frame.
+FormModel Form(const std::vector<Box>& boxes) {
+    std::string text = "Begin VB.Form Form1\n ClientWidth = 3000\n ClientHeight = 2000\n";
+    auto place = [&text](const Box& box) {
+        text += " Begin VB." + box.kind + " " + box.name + "\n  Left = " + std::to_string(box.left) +
+                "\n  Top = " + std::to_string(box.top) + "\n  Width = " + std::to_string(box.width) +
+                "\n  Height = " + std::to_string(box.height) + "\n";
+    };
+    place({"Frame", "Frame1", "", 100, 100, 2000, 1500});
+    for (const Box& box : boxes) {
+        if (box.container == "Frame1") {
+            place(box);
+            text += " End\n";
+        }
+    }
+    text += " End\n";
+    for (const Box& box : boxes) {
+        if (box.container != "Frame1") {
+            place(box);
+            text += " End\n";
+        }
+    }
+    text += "End\n";
+    return BuildFormModel(std::u16string(text.begin(), text.end()));
+}
+
+std::vector<std::u16string> Texts(const std::vector<LayoutProblem>& problems) {
+    std::vector<std::u16string> texts;
+    for (const LayoutProblem& problem : problems)
+        texts.push_back(problem.text);
+    return texts;
+}
+
+TEST(LayoutProblemsTest, reachingPastTheContainer_isReportedOnceItIsNew) {
+    const FormModel before = Form({{"CommandButton", "Command1", "Frame1", 900, 100, 1000, 300},
+                                   {"TextBox", "Text1", "", 2500, 1800, 600, 300},
+                                   {"Label", "Label1", "Frame1", 0, 0, 2000, 1500}});
+    const FormModel after = Form({{"CommandButton", "Command1", "Frame1", 900, 100, 1101, 300},
+                                  {"TextBox", "Text1", "", 2500, 1800, 700, 300},
+                                  {"Label", "Label1", "Frame1", -1, 0, 2000, 1500}});
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
+              (std::vector<std::u16string>{u"Command1 излиза извън Frame1.", u"Label1 излиза извън Frame1."}));
+    // What already reached out before is not news.
+    EXPECT_TRUE(FindNewLayoutProblems(after, after).empty());
+
+    const std::vector<LayoutProblem> problems = FindNewLayoutProblems(before, after);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[0].kind, LayoutProblem::Kind::ReachesOut);
+    EXPECT_EQ(after.controls[problems[0].control].name, u"Command1");
+    EXPECT_EQ(after.controls[problems[0].other].name, u"Frame1");
+}
+
+TEST(LayoutProblemsTest, overlaps_onlyNewOnesBetweenControlsOfOneContainer) {
+    const FormModel before = Form({{"CommandButton", "A", "", 2200, 100, 200, 200},
+                                   {"CommandButton", "B", "", 2400, 100, 200, 200},   // touches A
+                                   {"CommandButton", "C", "", 2200, 500, 400, 400},
+                                   {"CommandButton", "D", "", 2300, 600, 100, 100},   // inside C already
+                                   {"CommandButton", "E", "Frame1", 0, 0, 100, 100}});
+    const FormModel after = Form({{"CommandButton", "A", "", 2200, 100, 201, 200},
+                                  {"CommandButton", "B", "", 2400, 100, 200, 200},
+                                  {"CommandButton", "C", "", 2200, 500, 400, 400},
+                                  {"CommandButton", "D", "", 2300, 600, 120, 120},
+                                  {"CommandButton", "E", "Frame1", 0, 0, 100, 100}});  // under C, other container
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)), (std::vector<std::u16string>{u"A застъпва B."}));
+    EXPECT_TRUE(FindNewLayoutProblems(before, before).empty());
+}
+
+TEST(LayoutProblemsTest, newControlsCountAsNew_hiddenAndPlacelessOnesAreNotLookedAt) {
+    const FormModel before = Form({});
+    const FormModel after = Form({{"CommandButton", "New1", "", 2900, 0, 200, 100},
+                                  {"CommandButton", "Gone", "", -75000, 0, 5000, 100},
+                                  {"Timer", "Timer1", "", 2950, 0, 200, 100}});
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
+              (std::vector<std::u16string>{u"New1 излиза извън Form1."}));
+}
+
+}  // namespace
+}  // namespace tremaro

@@ -1,0 +1,146 @@
+#include "ui/form_picture.h"
+#include "preview/preview_command.h"
+
+#include "test_support.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace tremaro {
+namespace {
+
+using testing::TempFolder;
+using testing::WriteBytes;
+
+std::u16string Text(const std::string& ascii) {
+    return std::u16string(ascii.begin(), ascii.end());
+}
+
+// A pale yellow form 6000 x 4500 twips with a button at 1500, 1500 (1200 x 450), a line across
+// at 750 twips down, 3 pixels wide, a frame at 3000, 2250 with a button in it, a timer (which
+// has no place on the form) and a button on a hidden tab.
+const std::string kForm =
+    "VERSION 5.00\r\n"
+    "Begin VB.Form Form1\r\n"
+    "   BackColor       =   &H00C0FFFF&\r\n"
+    "   ClientHeight    =   4500\r\n"
+    "   ClientWidth     =   6000\r\n"
+    "   Begin VB.CommandButton Command1\r\n"
+    "      Caption         =   \"OK\"\r\n"
+    "      Height          =   450\r\n"
+    "      Left            =   1500\r\n"
+    "      Top             =   1500\r\n"
+    "      Width           =   1200\r\n"
+    "   End\r\n"
+    "   Begin VB.Line Line1\r\n"
+    "      BorderWidth     =   3\r\n"
+    "      X1              =   3000\r\n"
+    "      X2              =   4500\r\n"
+    "      Y1              =   750\r\n"
+    "      Y2              =   750\r\n"
+    "   End\r\n"
+    "   Begin VB.Frame Frame1\r\n"
+    "      Height          =   1500\r\n"
+    "      Left            =   3000\r\n"
+    "      Top             =   2250\r\n"
+    "      Width           =   2400\r\n"
+    "      Begin VB.CommandButton Inner\r\n"
+    "         Height          =   300\r\n"
+    "         Left            =   300\r\n"
+    "         Top             =   450\r\n"
+    "         Width           =   600\r\n"
+    "      End\r\n"
+    "   End\r\n"
+    "   Begin VB.Timer Timer1\r\n"
+    "      Height          =   450\r\n"
+    "      Left            =   1500\r\n"
+    "      Top             =   3000\r\n"
+    "      Width           =   1200\r\n"
+    "   End\r\n"
+    "   Begin VB.CommandButton Hidden\r\n"
+    "      Height          =   450\r\n"
+    "      Left            =   -73500\r\n"
+    "      Top             =   3000\r\n"
+    "      Width           =   1200\r\n"
+    "   End\r\n"
+    "End\r\n";
+
+bool IsBackground(const QImage& image, int x, int y) {
+    return image.pixel(x, y) == qRgb(255, 255, 192);
+}
+
+TEST(FormPictureTest, controlsStandAtTheirTwipsOverFifteenTimesTheZoom) {
+    const FormModel model = BuildFormModel(Text(kForm));
+    for (const double zoom : {1.0, 2.0, 0.5}) {
+        const QImage image = RenderFormPicture(model, zoom);
+        const auto at = [zoom](int pixelsAt100) { return static_cast<int>(pixelsAt100 * zoom); };
+        SCOPED_TRACE(zoom);
+        EXPECT_EQ(image.size(), QSize(at(400), at(300)));
+        // The button covers 100..179 across and 100..129 down at 100 %, nothing outside.
+        EXPECT_FALSE(IsBackground(image, at(100), at(100)));
+        EXPECT_FALSE(IsBackground(image, at(180) - 1, at(130) - 1));
+        EXPECT_FALSE(IsBackground(image, at(140), at(101)));
+        EXPECT_TRUE(IsBackground(image, at(100) - 1, at(100)));
+        EXPECT_TRUE(IsBackground(image, at(100), at(100) - 1));
+        EXPECT_TRUE(IsBackground(image, at(180), at(129)));
+        EXPECT_TRUE(IsBackground(image, at(179), at(130)));
+        EXPECT_EQ(ControlRectInPicture(model, 1, zoom), QRect(at(100), at(100), at(80), at(30)));
+    }
+    // The line runs from 200 to 300 across at 50 down, three pixels thick at 100 %.
+    const QImage image = RenderFormPicture(model, 1.0);
+    EXPECT_EQ(image.pixel(250, 50), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(250, 49), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(250, 51), qRgb(0, 0, 0));
+    EXPECT_TRUE(IsBackground(image, 250, 53));
+    EXPECT_TRUE(IsBackground(image, 302, 50));
+    // A control in a frame stands relative to the frame.
+    EXPECT_EQ(ControlRectInPicture(model, 4, 1.0), QRect(220, 180, 40, 20));
+    EXPECT_EQ(image.pixel(220, 180), qRgb(255, 255, 255));  // its raised edge
+    EXPECT_EQ(image.pixel(259, 199), qRgb(0, 0, 0));
+    // The timer is not drawn: nothing is, below the button and left of the frame.
+    for (int y = 131; y < 300; ++y)
+        for (int x = 0; x < 200; ++x)
+            ASSERT_TRUE(IsBackground(image, x, y)) << x << "," << y;
+}
+
+TEST(FormPictureTest, problemsAreOutlinedInRed_hiddenTabsAreCounted) {
+    const FormModel model = BuildFormModel(Text(kForm));
+    const QImage plain = RenderFormPicture(model, 1.0);
+    const QImage marked = RenderFormPicture(model, 1.0, {{1}, std::nullopt});
+    const QColor edge = marked.pixelColor(140, 100);
+    EXPECT_GT(edge.red(), 200);
+    EXPECT_LT(edge.green(), 50);
+    EXPECT_NE(plain.pixelColor(140, 100), edge);
+    EXPECT_EQ(marked.pixel(140, 115), plain.pixel(140, 115));  // the inside stays as it was
+
+    EXPECT_EQ(PictureNote(model), QStringLiteral("1 контрола на скрит раздел не е показана."));
+    EXPECT_EQ(HiddenTabNote(3), QStringLiteral("3 контроли на скрити раздели не са показани."));
+    EXPECT_TRUE(HiddenTabNote(0).isEmpty());
+    EXPECT_EQ(PictureNote(FormModel()), QStringLiteral("Няма описание на форма."));
+}
+
+TEST(FormPictureTest, previewCommand_writesTheComparisonOrSaysWhyNot) {
+    TempFolder folder;
+    const std::string form = folder.Path("Form1.frm");
+    const std::string picture = folder.Path("out.png");
+    WriteBytes(form, kForm);
+    std::ostringstream err;
+
+    ASSERT_EQ(RunPreviewCommand({"200", form, picture}, err), 0) << err.str();
+    QImage written(QString::fromStdString(picture));
+    // "Преди" at 400 x 300 and "След" at 800 x 600 beside it, with room around them.
+    EXPECT_GT(written.width(), 400 + 800);
+    EXPECT_GT(written.height(), 600);
+    EXPECT_EQ(testing::ReadBytes(form), kForm);
+
+    EXPECT_EQ(RunPreviewCommand({"120", folder.Path("missing.frm"), picture}, err), 1);
+    EXPECT_EQ(RunPreviewCommand({"10", form, picture}, err), 2);
+    EXPECT_EQ(RunPreviewCommand({"120", form}, err), 2);
+    EXPECT_EQ(RunPreviewCommand({"120", form, folder.Path("no/such/folder/out.png")}, err), 1);
+}
+
+}  // namespace
+}  // namespace tremaro

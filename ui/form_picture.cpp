@@ -1,0 +1,525 @@
+#include "ui/form_picture.h"
+
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tremaro {
+namespace {
+
+constexpr int kMaxSide = 16000;
+constexpr int kLargestFontPixels = 2000;
+// Real forms nest a handful of containers deep; a file nesting thousands must not exhaust the
+// stack, and nothing that deep could be seen anyway.
+constexpr int kDeepestNesting = 100;
+const QColor kFace(212, 208, 200);
+const QColor kShadow(128, 128, 128);
+const QColor kDarkShadow(64, 64, 64);
+const QColor kProblemRed(230, 0, 0);
+
+QString ToQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The classic Windows scheme the designer shows forms in.
+QColor SystemColor(unsigned index) {
+    switch (index) {
+    case 0x01: return QColor(58, 110, 165);
+    case 0x02: case 0x0D: return QColor(10, 36, 106);
+    case 0x05: case 0x0E: case 0x14: return Qt::white;
+    case 0x06: case 0x07: case 0x08: case 0x09: case 0x12: case 0x17: return Qt::black;
+    case 0x0C: case 0x10: case 0x11: return kShadow;
+    case 0x15: return kDarkShadow;
+    case 0x18: return QColor(255, 255, 225);
+    default: return kFace;
+    }
+}
+
+QColor ColorOf(std::optional<FormColor> color, const QColor& otherwise) {
+    if (!color)
+        return otherwise;
+    if (*color & 0x80000000u)
+        return SystemColor(*color & 0xFFu);
+    return QColor(static_cast<int>(*color & 0xFFu), static_cast<int>((*color >> 8) & 0xFFu),
+                  static_cast<int>((*color >> 16) & 0xFFu));
+}
+
+// The named font first, then the same stand-ins the main window uses for its kind of face.
+QFont FontOf(const FormFont& formFont, double zoom) {
+    const QString name = ToQString(formFont.name);
+    const QString lower = name.toLower();
+    const bool mono = lower.contains(QLatin1String("courier")) || lower.contains(QLatin1String("mono"));
+    const bool serif = lower.contains(QLatin1String("times")) ||
+                       (lower.contains(QLatin1String("serif")) && !lower.contains(QLatin1String("sans")));
+    const QFont standIn = mono ? CourierNewFont(8) : serif ? TimesNewRomanFont(8, false) : SansSerifFont(8, false);
+    QStringList families = standIn.families();
+    families.prepend(name);
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(std::clamp(qRound(formFont.size * 96.0 / 72.0 * zoom), 1, kLargestFontPixels));
+    font.setBold(formFont.bold);
+    font.setItalic(formFont.italic);
+    return font;
+}
+
+bool IsLightweight(std::u16string_view kind) {
+    return kind == u"Label" || kind == u"Line" || kind == u"Shape" || kind == u"Image";
+}
+
+int AlignmentOf(const FormControl& control) {
+    switch (control.alignment) {
+    case 1: return Qt::AlignRight;
+    case 2: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}
+
+class FormPainter {
+public:
+    FormPainter(QPainter& painter, const FormModel& model, double zoom)
+        : painter_(painter), model_(model), pixelsPerTwip_(zoom / kTwipsPerPixel), zoom_(zoom),
+          origins_(model.controls.size()), children_(model.controls.size()) {
+        for (std::size_t i = 1; i < model.controls.size(); ++i) {
+            const FormControl& control = model.controls[i];
+            const QPointF& outer = origins_[*control.container];
+            origins_[i] = outer + QPointF(control.left.value_or(0), control.top.value_or(0));
+            if (TakesPlace(control) && !control.onHiddenTab)
+                children_[*control.container].push_back(i);
+        }
+    }
+
+    QRect RectOf(std::size_t index) const {
+        const FormControl& control = model_.controls[index];
+        if (!control.container)
+            return QRect(QPoint(0, 0), FormPictureSize(model_, zoom_));
+        const TwipsBox box = BoxOf(control);
+        const QPointF& outer = origins_[*control.container];
+        const int left = Pixels(outer.x() + box.left);
+        const int top = Pixels(outer.y() + box.top);
+        return QRect(left, top, std::max(1, Pixels(outer.x() + box.right) - left),
+                     std::max(1, Pixels(outer.y() + box.bottom) - top));
+    }
+
+    void Draw(const PictureMarks& marks) {
+        if (model_.Empty())
+            return;
+        const QRect client(QPoint(0, 0), FormPictureSize(model_, zoom_));
+        painter_.fillRect(client, ColorOf(model_.controls[0].backColor, kFace));
+        painter_.save();
+        painter_.setClipRect(client);
+        DrawChildren(0, 0);
+        painter_.restore();
+        for (const std::size_t index : marks.outlined)
+            Outline(index, 2);
+        if (marks.highlighted)
+            Outline(*marks.highlighted, 4);
+    }
+
+private:
+    int Pixels(double twips) const {
+        return static_cast<int>(std::lround(std::clamp(twips * pixelsPerTwip_, -1e6, 1e6)));
+    }
+    int Scaled(double pixelsAtFullSize) const { return std::max(1, qRound(pixelsAtFullSize * zoom_)); }
+
+    void DrawChildren(std::size_t container, int depth) {
+        if (children_[container].empty())
+            return;
+        painter_.save();
+        if (container != 0)
+            painter_.setClipRect(RectOf(container), Qt::IntersectClip);
+        for (const bool lightweight : {true, false}) {
+            for (const std::size_t child : children_[container]) {
+                if (IsLightweight(model_.controls[child].Kind()) != lightweight)
+                    continue;
+                DrawControl(child);
+                if (depth < kDeepestNesting)
+                    DrawChildren(child, depth + 1);
+            }
+        }
+        painter_.restore();
+    }
+
+    void DrawControl(std::size_t index) {
+        const FormControl& control = model_.controls[index];
+        const QRect rect = RectOf(index);
+        painter_.setOpacity(control.visible ? 1.0 : 0.45);  // the designer shows them all the same
+        const std::u16string_view kind = control.Kind();
+        if (kind == u"CommandButton" || (kind == u"CheckBox" && control.style == 1) ||
+            (kind == u"OptionButton" && control.style == 1))
+            Button(control, rect);
+        else if (kind == u"Label")
+            Label(control, rect);
+        else if (kind == u"TextBox" || kind == u"RichTextBox" || kind == u"MaskEdBox")
+            TextBox(control, rect);
+        else if (kind == u"Frame")
+            Frame(control, rect);
+        else if (kind == u"CheckBox" || kind == u"OptionButton")
+            Mark(control, rect, kind == u"OptionButton");
+        else if (kind == u"ListBox" || kind == u"FileListBox" || kind == u"DirListBox")
+            Sunken(rect, ColorOf(control.backColor, Qt::white));
+        else if (kind == u"ComboBox" || kind == u"DriveListBox" || kind == u"ImageCombo" || kind == u"DataCombo")
+            Combo(control, rect);
+        else if (kind == u"PictureBox" || kind == u"Image")
+            Crossed(control, rect, kind == u"PictureBox");
+        else if (kind == u"Line")
+            Line(control);
+        else if (kind == u"Shape")
+            Shape(control, rect);
+        else
+            Other(control, rect);
+        painter_.setOpacity(1.0);
+    }
+
+    void Edge(const QRect& rect, int inset, const QColor& topLeft, const QColor& bottomRight) {
+        const QRect r = rect.adjusted(inset, inset, -inset, -inset);
+        if (r.width() < 1 || r.height() < 1)
+            return;
+        painter_.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeft);
+        painter_.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeft);
+        painter_.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+        painter_.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+    }
+
+    void Raised(const QRect& rect, const QColor& face) {
+        painter_.fillRect(rect, face);
+        Edge(rect, 0, Qt::white, Qt::black);
+        Edge(rect, 1, face, kShadow);
+    }
+
+    void Sunken(const QRect& rect, const QColor& base) {
+        painter_.fillRect(rect, base);
+        Edge(rect, 0, kShadow, Qt::white);
+        Edge(rect, 1, kDarkShadow, kFace);
+    }
+
+    void Text(const FormControl& control, const QRect& rect, int flags, const QString& text, const QColor& pen) {
+        if (text.isEmpty())
+            return;
+        painter_.setFont(FontOf(control.font, zoom_));
+        painter_.setPen(pen);
+        painter_.drawText(rect, flags | Qt::TextShowMnemonic, text);
+    }
+
+    static QString CaptionOf(const FormControl& control) {
+        return control.caption ? ToQString(*control.caption) : QString();
+    }
+
+    void Button(const FormControl& control, const QRect& rect) {
+        Raised(rect, ColorOf(control.backColor, kFace));
+        Text(control, rect.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, CaptionOf(control),
+             ColorOf(control.foreColor, Qt::black));
+    }
+
+    void Label(const FormControl& control, const QRect& rect) {
+        if (control.backStyle != 0)
+            painter_.fillRect(rect, ColorOf(control.backColor, kFace));
+        if (control.borderStyle == 1)
+            Edge(rect, 0, kShadow, Qt::white);
+        Text(control, rect, AlignmentOf(control) | Qt::AlignTop | Qt::TextWordWrap, CaptionOf(control),
+             ColorOf(control.foreColor, Qt::black));
+    }
+
+    void TextBox(const FormControl& control, const QRect& rect) {
+        const QColor base = ColorOf(control.backColor, Qt::white);
+        if (control.borderStyle == 0)
+            painter_.fillRect(rect, base);
+        else
+            Sunken(rect, base);
+        const QString text = control.text ? ToQString(*control.text) : CaptionOf(control);
+        painter_.setFont(FontOf(control.font, zoom_));
+        painter_.setPen(ColorOf(control.foreColor, Qt::black));
+        painter_.drawText(rect.adjusted(Scaled(3), Scaled(2), -Scaled(3), -Scaled(2)),
+                          AlignmentOf(control) | Qt::AlignTop, text);
+    }
+
+    void Frame(const FormControl& control, const QRect& rect) {
+        const QColor back = ColorOf(control.backColor, kFace);
+        painter_.fillRect(rect, back);
+        const QFont font = FontOf(control.font, zoom_);
+        const int lineY = rect.top() + QFontMetrics(font).height() / 2;
+        const QRect box(rect.left(), lineY, rect.width(), rect.bottom() - lineY + 1);
+        Edge(box, 0, kShadow, Qt::white);
+        Edge(box, 1, Qt::white, kShadow);
+        const QString caption = CaptionOf(control);
+        if (caption.isEmpty())
+            return;
+        const int width = QFontMetrics(font).horizontalAdvance(QString(caption).remove(QLatin1Char('&')));
+        const QRect captionRect(rect.left() + Scaled(8), rect.top(), width + Scaled(4), QFontMetrics(font).height());
+        painter_.fillRect(captionRect, back);
+        Text(control, captionRect, Qt::AlignCenter, caption, ColorOf(control.foreColor, Qt::black));
+    }
+
+    void Mark(const FormControl& control, const QRect& rect, bool round) {
+        if (control.backStyle != 0)
+            painter_.fillRect(rect, ColorOf(control.backColor, kFace));
+        const int side = std::min(Scaled(13), rect.height());
+        const QRect box(rect.left(), rect.top() + (rect.height() - side) / 2, side, side);
+        painter_.save();
+        if (round) {
+            painter_.setRenderHint(QPainter::Antialiasing);
+            painter_.setPen(QPen(kShadow, 1));
+            painter_.setBrush(Qt::white);
+            painter_.drawEllipse(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
+            if (control.value != 0) {
+                painter_.setBrush(Qt::black);
+                painter_.setPen(Qt::NoPen);
+                painter_.drawEllipse(QRectF(box).adjusted(side * 0.33, side * 0.33, -side * 0.33, -side * 0.33));
+            }
+        } else {
+            Sunken(box, control.value == 2 ? kFace : Qt::white);
+            if (control.value != 0) {
+                painter_.setRenderHint(QPainter::Antialiasing);
+                painter_.setPen(QPen(control.value == 2 ? kShadow : Qt::black, std::max(1.0, 2 * zoom_)));
+                const QRectF inner = QRectF(box).adjusted(side * 0.22, side * 0.25, -side * 0.22, -side * 0.25);
+                painter_.drawPolyline(QPolygonF({QPointF(inner.left(), inner.center().y()),
+                                                 QPointF(inner.left() + inner.width() * 0.38, inner.bottom()),
+                                                 QPointF(inner.right(), inner.top())}));
+            }
+        }
+        painter_.restore();
+        const int gap = side + Scaled(4);
+        Text(control, rect.adjusted(gap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+             CaptionOf(control), ColorOf(control.foreColor, Qt::black));
+    }
+
+    void Combo(const FormControl& control, const QRect& rect) {
+        Sunken(rect, ColorOf(control.backColor, Qt::white));
+        const int width = std::min(Scaled(16), rect.width() - 4);
+        if (width < 2 || rect.height() < 6)
+            return;
+        const QRect button(rect.right() - 1 - width, rect.top() + 2, width, rect.height() - 4);
+        Raised(button, kFace);
+        painter_.save();
+        painter_.setRenderHint(QPainter::Antialiasing);
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(Qt::black);
+        const QPointF centre = QRectF(button).center();
+        const double half = std::max(1.5, 3.5 * zoom_);
+        painter_.drawPolygon(QPolygonF({centre + QPointF(-half, -half / 2), centre + QPointF(half, -half / 2),
+                                        centre + QPointF(0, half / 2)}));
+        painter_.restore();
+        if (control.text)
+            Text(control, rect.adjusted(Scaled(3), 0, -width - 2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                 ToQString(*control.text), ColorOf(control.foreColor, Qt::black));
+    }
+
+    void Crossed(const FormControl& control, const QRect& rect, bool picture) {
+        if (picture) {
+            if (control.borderStyle == 0)
+                painter_.fillRect(rect, ColorOf(control.backColor, kFace));
+            else
+                Sunken(rect, ColorOf(control.backColor, kFace));
+        }
+        painter_.save();
+        painter_.setPen(QPen(kShadow, 1, picture ? Qt::SolidLine : Qt::DashLine));
+        painter_.setBrush(Qt::NoBrush);
+        const QRect inner = picture ? rect.adjusted(2, 2, -2, -2) : rect;
+        if (!picture)
+            painter_.drawRect(inner.adjusted(0, 0, -1, -1));
+        painter_.drawLine(inner.topLeft(), inner.bottomRight());
+        painter_.drawLine(inner.topRight(), inner.bottomLeft());
+        painter_.restore();
+    }
+
+    void Line(const FormControl& control) {
+        const QPointF& outer = origins_[*control.container];
+        painter_.save();
+        painter_.setPen(QPen(ColorOf(control.borderColor, Qt::black), std::max(1, qRound(control.borderWidth * zoom_)),
+                             Qt::SolidLine, Qt::FlatCap));
+        painter_.drawLine(QPoint(Pixels(outer.x() + *control.x1), Pixels(outer.y() + *control.y1)),
+                          QPoint(Pixels(outer.x() + *control.x2), Pixels(outer.y() + *control.y2)));
+        painter_.restore();
+    }
+
+    void Shape(const FormControl& control, const QRect& rect) {
+        QRect box = rect;
+        if (control.shape == 1 || control.shape == 3 || control.shape == 5) {
+            const int side = std::min(rect.width(), rect.height());
+            box = QRect(rect.left() + (rect.width() - side) / 2, rect.top() + (rect.height() - side) / 2, side, side);
+        }
+        painter_.save();
+        painter_.setRenderHint(QPainter::Antialiasing, control.shape >= 2);
+        const int pen = std::max(1, qRound(control.borderWidth * zoom_));
+        painter_.setPen(control.borderStyle == 0 ? QPen(Qt::NoPen)
+                                                 : QPen(ColorOf(control.borderColor, Qt::black), pen));
+        painter_.setBrush(control.backStyle == 1 ? QBrush(ColorOf(control.backColor, Qt::white)) : QBrush());
+        const QRectF inside = QRectF(box).adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0);
+        if (control.shape == 2 || control.shape == 3)
+            painter_.drawEllipse(inside);
+        else if (control.shape == 4 || control.shape == 5)
+            painter_.drawRoundedRect(inside, inside.width() / 8, inside.height() / 8);
+        else
+            painter_.drawRect(inside);
+        painter_.restore();
+    }
+
+    void Other(const FormControl& control, const QRect& rect) {
+        painter_.save();
+        painter_.setPen(QPen(kShadow, 1, Qt::DashLine));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(rect.adjusted(0, 0, -1, -1));
+        QFont font = SansSerifFont(8, false);
+        font.setPixelSize(std::max(1, qRound(11 * zoom_)));
+        painter_.setFont(font);
+        painter_.setPen(kDarkShadow);
+        painter_.drawText(rect.adjusted(Scaled(3), Scaled(2), -Scaled(2), -Scaled(2)), Qt::AlignLeft | Qt::AlignTop,
+                          ToQString(control.className));
+        painter_.restore();
+    }
+
+    void Outline(std::size_t index, int width) {
+        if (index == 0 || index >= model_.controls.size() || !TakesPlace(model_.controls[index]))
+            return;
+        painter_.save();
+        painter_.setPen(QPen(kProblemRed, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(RectOf(index).adjusted(0, 0, -1, -1));
+        painter_.restore();
+    }
+
+    QPainter& painter_;
+    const FormModel& model_;
+    double pixelsPerTwip_;
+    double zoom_;
+    std::vector<QPointF> origins_;  // of each control in the client area, in twips
+    std::vector<std::vector<std::size_t>> children_;  // those drawn, in the form's order
+};
+
+QFont HeadingFont() {
+    QFont font = SansSerifFont(8, true);
+    font.setPixelSize(16);
+    return font;
+}
+
+QFont ListFont() {
+    QFont font = SansSerifFont(8, false);
+    font.setPixelSize(13);
+    return font;
+}
+
+}  // namespace
+
+QSize FormPictureSize(const FormModel& model, double zoom) {
+    auto side = [zoom](std::optional<double> twips) {
+        return std::clamp(static_cast<int>(std::lround(std::clamp(twips.value_or(0) * zoom / kTwipsPerPixel, 0.0,
+                                                                  double(kMaxSide)))),
+                          1, kMaxSide);
+    };
+    return {side(model.clientWidth), side(model.clientHeight)};
+}
+
+QRect ControlRectInPicture(const FormModel& model, std::size_t control, double zoom) {
+    QImage unused(1, 1, QImage::Format_RGB32);
+    QPainter painter(&unused);
+    return FormPainter(painter, model, zoom).RectOf(control);
+}
+
+void DrawFormPicture(QPainter& painter, const FormModel& model, double zoom, const PictureMarks& marks) {
+    FormPainter(painter, model, zoom).Draw(marks);
+}
+
+QImage RenderFormPicture(const FormModel& model, double zoom, const PictureMarks& marks) {
+    QImage image(FormPictureSize(model, zoom), QImage::Format_RGB32);
+    image.fill(kFace);
+    QPainter painter(&image);
+    DrawFormPicture(painter, model, zoom, marks);
+    return image;
+}
+
+std::vector<std::size_t> ControlsToOutline(const std::vector<LayoutProblem>& problems) {
+    std::vector<std::size_t> controls;
+    for (const LayoutProblem& problem : problems) {
+        controls.push_back(problem.control);
+        if (problem.kind == LayoutProblem::Kind::Overlaps)
+            controls.push_back(problem.other);
+    }
+    return controls;
+}
+
+QString HiddenTabNote(std::size_t count) {
+    if (count == 0)
+        return {};
+    if (count == 1)
+        return QStringLiteral("1 контрола на скрит раздел не е показана.");
+    return QStringLiteral("%1 контроли на скрити раздели не са показани.").arg(count);
+}
+
+QString NoProblemsNote() {
+    return QStringLiteral("Няма нови проблеми.");
+}
+
+QString PictureNote(const FormModel& model) {
+    if (model.Empty())
+        return QStringLiteral("Няма описание на форма.");
+    return HiddenTabNote(model.HiddenTabCount());
+}
+
+QImage RenderComparison(const FormModel& before, const FormModel& after, const std::vector<LayoutProblem>& problems,
+                        double zoom) {
+    constexpr int kMargin = 12;
+    constexpr int kGap = 24;
+    const QFont heading = HeadingFont();
+    const QFont listFont = ListFont();
+    const int headingHeight = QFontMetrics(heading).height() + 6;
+    const int listLine = QFontMetrics(listFont).height() + 2;
+
+    const QImage pictures[] = {RenderFormPicture(before, zoom),
+                               RenderFormPicture(after, zoom, {ControlsToOutline(problems), std::nullopt})};
+    const FormModel* models[] = {&before, &after};
+    const QString headings[] = {QStringLiteral("Преди"), QStringLiteral("След")};
+
+    QStringList lines;
+    for (const LayoutProblem& problem : problems)
+        lines << ToQString(problem.text);
+    if (lines.isEmpty())
+        lines << NoProblemsNote();
+    int listWidth = 0;
+    for (const QString& line : lines)
+        listWidth = std::max(listWidth, QFontMetrics(listFont).horizontalAdvance(line));
+
+    const int picturesHeight = std::max(pictures[0].height(), pictures[1].height());
+    const int width = std::max(2 * kMargin + pictures[0].width() + kGap + pictures[1].width(), 2 * kMargin + listWidth);
+    const int height = kMargin + 2 * headingHeight + picturesHeight + listLine + kMargin / 2 +
+                       static_cast<int>(lines.size()) * listLine + kMargin;
+
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(245, 245, 245));
+    QPainter painter(&image);
+    int left = kMargin;
+    for (int side = 0; side < 2; ++side) {
+        int top = kMargin;
+        painter.setFont(heading);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(left, top, pictures[side].width(), headingHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         headings[side]);
+        top += headingHeight;
+        const QRect titleBar(left, top, pictures[side].width(), headingHeight);
+        painter.fillRect(titleBar, SystemColor(0x02));
+        painter.setPen(Qt::white);
+        painter.drawText(titleBar.adjusted(4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         ToQString(models[side]->caption));
+        top += headingHeight;
+        painter.drawImage(left, top, pictures[side]);
+        painter.setFont(listFont);
+        painter.setPen(kDarkShadow);
+        painter.drawText(QRect(left, top + picturesHeight, std::max(pictures[side].width(), 400), listLine),
+                         Qt::AlignLeft | Qt::AlignVCenter, PictureNote(*models[side]));
+        left += pictures[side].width() + kGap;
+    }
+    int top = kMargin + 2 * headingHeight + picturesHeight + listLine + kMargin / 2;
+    painter.setFont(listFont);
+    painter.setPen(problems.empty() ? kDarkShadow : kProblemRed.darker(130));
+    for (const QString& line : lines) {
+        painter.drawText(QRect(kMargin, top, width - 2 * kMargin, listLine), Qt::AlignLeft | Qt::AlignVCenter, line);
+        top += listLine;
+    }
+    return image;
+}
+
+}  // namespace tremaro

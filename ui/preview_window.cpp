@@ -1,0 +1,270 @@
+#include "ui/preview_window.h"
+
+#include "ui/form_picture.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <tuple>
+#include <memory>
+
+namespace tremaro {
+namespace {
+
+constexpr double kZoomStep = 1.25;
+constexpr double kSmallestZoom = 0.05;
+constexpr double kLargestZoom = 8.0;
+constexpr int kPictureGap = 24;
+
+QString ToQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* objectName) {
+    widget->setObjectName(QLatin1String(objectName));
+    return widget;
+}
+
+QLabel* Heading(const QString& text, const char* objectName) {
+    auto* label = Named(new QLabel(text), objectName);
+    QFont bold = label->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    label->setFont(bold);
+    return label;
+}
+
+// The form's caption as the title bar above its picture shows it.
+QLabel* TitleBar(const char* objectName) {
+    auto* title = Named(new QLabel, objectName);
+    title->setAutoFillBackground(true);
+    QPalette colours = title->palette();
+    colours.setColor(QPalette::Window, QColor(10, 36, 106));
+    colours.setColor(QPalette::WindowText, Qt::white);
+    title->setPalette(colours);
+    title->setMargin(3);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    return title;
+}
+
+QVBoxLayout* PictureColumn(QLabel* heading, QLabel* caption, QLabel* picture, QLabel* note) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    for (QLabel* label : {heading, caption, picture, note}) {
+        label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        column->addWidget(label, 0, Qt::AlignLeft | Qt::AlignTop);
+    }
+    column->addStretch();
+    return column;
+}
+
+QPixmap PictureOf(const FormModel& model, double zoom, const PictureMarks& marks = {}) {
+    if (model.Empty())
+        return {};
+    return QPixmap::fromImage(RenderFormPicture(model, zoom, marks));
+}
+
+}  // namespace
+
+PreviewWindow::PreviewWindow() : QWidget(nullptr, Qt::Window) {
+    setObjectName(QStringLiteral("frmPreview"));
+    setWindowTitle(QStringLiteral("Преглед на формата"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    BuildControls();
+    resize(1100, 760);
+}
+
+void PreviewWindow::BuildControls() {
+    zoomOut_ = Named(new QPushButton(QStringLiteral("−")), "zoomOut");
+    zoomIn_ = Named(new QPushButton(QStringLiteral("+")), "zoomIn");
+    zoomFit_ = Named(new QPushButton(QStringLiteral("Побери")), "zoomFit");
+    zoomShown_ = Named(new QLabel, "zoomShown");
+    zoomOut_->setShortcut(QKeySequence::ZoomOut);
+    zoomIn_->setShortcut(QKeySequence::ZoomIn);
+    auto* zoomRow = new QHBoxLayout;
+    for (QWidget* widget : {static_cast<QWidget*>(zoomOut_), static_cast<QWidget*>(zoomIn_),
+                            static_cast<QWidget*>(zoomFit_), static_cast<QWidget*>(zoomShown_)})
+        zoomRow->addWidget(widget);
+    zoomRow->addStretch();
+
+    beforeCaption_ = TitleBar("captionBefore");
+    afterCaption_ = TitleBar("captionAfter");
+    beforePicture_ = Named(new QLabel, "pictureBefore");
+    afterPicture_ = Named(new QLabel, "pictureAfter");
+    beforeNote_ = Named(new QLabel, "noteBefore");
+    afterNote_ = Named(new QLabel, "noteAfter");
+    auto* pictures = new QWidget;
+    auto* pictureRow = new QHBoxLayout(pictures);
+    pictureRow->setSpacing(kPictureGap);
+    pictureRow->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pictureRow->addLayout(PictureColumn(Heading(QStringLiteral("Преди"), "headingBefore"), beforeCaption_,
+                                        beforePicture_, beforeNote_));
+    pictureRow->addLayout(PictureColumn(Heading(QStringLiteral("След"), "headingAfter"), afterCaption_,
+                                        afterPicture_, afterNote_));
+    pictureRow->addStretch();
+    scroll_ = Named(new QScrollArea, "pictures");
+    scroll_->setWidget(pictures);
+    scroll_->setWidgetResizable(true);
+
+    problemList_ = Named(new QListWidget, "problems");
+    problemList_->setMaximumHeight(110);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(zoomRow);
+    layout->addWidget(scroll_, 1);
+    layout->addWidget(problemList_);
+
+    connect(zoomOut_, &QPushButton::clicked, this, [this] { SetZoom(zoom_ / kZoomStep); });
+    connect(zoomIn_, &QPushButton::clicked, this, [this] { SetZoom(zoom_ * kZoomStep); });
+    connect(zoomFit_, &QPushButton::clicked, this, &PreviewWindow::ZoomToFit);
+    connect(problemList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { ShowProblem(problemList_->row(item)); });
+    connect(problemList_, &QListWidget::currentRowChanged, this, &PreviewWindow::ShowProblem);
+}
+
+void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view after) {
+    before_ = BuildFormModel(before);
+    after_ = BuildFormModel(after);
+    problems_ = FindNewLayoutProblems(before_, after_);
+    highlighted_.reset();
+
+    const QSignalBlocker quiet(problemList_);
+    problemList_->clear();
+    for (const LayoutProblem& problem : problems_)
+        problemList_->addItem(ToQString(problem.text));
+    if (problems_.empty()) {
+        auto* none = new QListWidgetItem(NoProblemsNote(), problemList_);
+        none->setFlags(Qt::NoItemFlags);
+    }
+    Redraw();
+    if (!zoomChosen_ && !after_.Empty()) {
+        // Once the new window has its size: a form larger than the view is fitted, a
+        // smaller one stays at 100 %.
+        QTimer::singleShot(0, this, [this] {
+            if (zoomChosen_)
+                return;
+            ZoomToFit();
+            if (zoom_ > 1.0)
+                SetZoom(1.0);
+        });
+    }
+}
+
+void PreviewWindow::SetZoom(double zoom) {
+    zoom_ = std::clamp(zoom, kSmallestZoom, kLargestZoom);
+    zoomChosen_ = true;
+    Redraw();
+}
+
+void PreviewWindow::ZoomToFit() {
+    // Whatever the pictures leave of the view (headings, notes, margins) stays as it is.
+    Redraw();
+    layout()->activate();
+    scroll_->widget()->layout()->activate();
+    const QSize whole = scroll_->widget()->sizeHint();
+    const QSize shownBefore = beforePicture_->pixmap().size();
+    const QSize shownAfter = afterPicture_->pixmap().size();
+    const QSize around(whole.width() - shownBefore.width() - shownAfter.width(),
+                       whole.height() - std::max(shownBefore.height(), shownAfter.height()));
+    const QSize room = scroll_->viewport()->size() - around;
+    const QSize before = FormPictureSize(before_, 1.0);
+    const QSize after = FormPictureSize(after_, 1.0);
+    const double across = room.width() / double(before.width() + after.width());
+    const double down = room.height() / double(std::max(before.height(), after.height()));
+    SetZoom(std::min(across, down));
+}
+
+void PreviewWindow::Redraw() {
+    beforePicture_->setPixmap(PictureOf(before_, zoom_));
+    afterPicture_->setPixmap(PictureOf(after_, zoom_, {ControlsToOutline(problems_), highlighted_}));
+    for (auto [caption, model, picture] : {std::tuple(beforeCaption_, &before_, beforePicture_),
+                                           std::tuple(afterCaption_, &after_, afterPicture_)}) {
+        caption->setText(ToQString(model->caption));
+        caption->setFixedWidth(picture->pixmap().width());
+        caption->setVisible(!model->Empty());
+    }
+    beforeNote_->setText(PictureNote(before_));
+    afterNote_->setText(PictureNote(after_));
+    zoomShown_->setText(QStringLiteral("%1 %").arg(qRound(zoom_ * 100)));
+}
+
+void PreviewWindow::ShowProblem(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= problems_.size())
+        return;
+    highlighted_ = problems_[static_cast<std::size_t>(row)].control;
+    Redraw();
+    const QRect place = ControlRectInPicture(after_, *highlighted_, zoom_);
+    const QPoint centre = afterPicture_->mapTo(scroll_->widget(), place.center());
+    scroll_->ensureVisible(centre.x(), centre.y(), place.width() / 2 + 40, place.height() / 2 + 40);
+}
+
+FormPreview::FormPreview(QWidget& mainWindow, QPlainTextEdit& view, std::function<std::u16string()> viewText)
+    : QObject(&mainWindow), view_(view), viewText_(std::move(viewText)) {
+    view_.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&view_, &QWidget::customContextMenuRequested, this, &FormPreview::ShowContextMenu);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F5), &mainWindow);
+    connect(shortcut, &QShortcut::activated, this, &FormPreview::Open);
+    typingPause_.setSingleShot(true);
+    typingPause_.setInterval(kTypingPauseMs);
+    connect(&view_, &QPlainTextEdit::textChanged, &typingPause_, qOverload<>(&QTimer::start));
+    connect(&typingPause_, &QTimer::timeout, this, &FormPreview::Refresh);
+}
+
+FormPreview::~FormPreview() {
+    delete window_.data();
+}
+
+void FormPreview::FormRead(std::u16string textAsRead) {
+    textAsRead_ = std::move(textAsRead);
+    Refresh();
+}
+
+void FormPreview::Open() {
+    if (!window_) {
+        window_ = new PreviewWindow;
+        window_->show();
+    }
+    Refresh();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void FormPreview::Refresh() {
+    typingPause_.stop();
+    if (window_)
+        window_->ShowForms(textAsRead_, viewText_());
+}
+
+void FormPreview::ShowContextMenu(const QPoint& position) {
+    const std::unique_ptr<QMenu> menu(view_.createStandardContextMenu(position));
+    menu->setObjectName(QStringLiteral("viewContextMenu"));
+    auto* preview = new QAction(QStringLiteral("Преглед на формата"), menu.get());
+    preview->setObjectName(QStringLiteral("previewForm"));
+    connect(preview, &QAction::triggered, this, &FormPreview::Open);
+    // Right after Paste, so it stands with the two things the help text tells of.
+    const QList<QAction*> actions = menu->actions();
+    const auto paste = std::find_if(actions.begin(), actions.end(),
+                                    [](const QAction* a) { return a->objectName() == QLatin1String("edit-paste"); });
+    if (paste != actions.end() && paste + 1 != actions.end())
+        menu->insertAction(*(paste + 1), preview);
+    else
+        menu->addAction(preview);
+    menu->exec(view_.viewport()->mapToGlobal(position));
+}
+
+}  // namespace tremaro

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "core/form_model.h"
+#include "core/layout_problems.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+
+namespace tremaro {
+
+// "Преглед на формата": the form as it was read ("Преди") and as the view's text stands now
+// ("След"), side by side at one zoom, with the places where "След" has a problem that "Преди"
+// did not listed under them and outlined in red; picking one in the list shows it. A window
+// of its own with no owner; it only reads texts and never changes the form.
+class PreviewWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    PreviewWindow();
+
+    // Draws both texts afresh, keeping the zoom.
+    void ShowForms(std::u16string_view before, std::u16string_view after);
+
+    double Zoom() const { return zoom_; }
+    void SetZoom(double zoom);
+    void ZoomToFit();
+
+    const FormModel& After() const { return after_; }
+    const std::vector<LayoutProblem>& Problems() const { return problems_; }
+    std::optional<std::size_t> Highlighted() const { return highlighted_; }
+
+private:
+    void BuildControls();
+    void Redraw();
+    void ShowProblem(int row);
+
+    FormModel before_;
+    FormModel after_;
+    std::vector<LayoutProblem> problems_;
+    std::optional<std::size_t> highlighted_;
+    double zoom_ = 1.0;
+    bool zoomChosen_ = false;  // until the operator or a first fit chooses, a new form is fitted
+
+    QPushButton* zoomOut_ = nullptr;
+    QPushButton* zoomIn_ = nullptr;
+    QPushButton* zoomFit_ = nullptr;
+    QLabel* zoomShown_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QLabel* beforeCaption_ = nullptr;
+    QLabel* afterCaption_ = nullptr;
+    QLabel* beforePicture_ = nullptr;
+    QLabel* afterPicture_ = nullptr;
+    QLabel* beforeNote_ = nullptr;
+    QLabel* afterNote_ = nullptr;
+    QListWidget* problemList_ = nullptr;
+};
+
+// The main window's link to its preview: it keeps the text as it was read, opens the window
+// from the view's context menu ("Преглед на формата" beside Copy and Paste) and from F5, and
+// redraws an open window after a read, after a correction and shortly after typing stops.
+class FormPreview final : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kTypingPauseMs = 500;
+
+    FormPreview(QWidget& mainWindow, QPlainTextEdit& view, std::function<std::u16string()> viewText);
+    ~FormPreview() override;
+
+    void FormRead(std::u16string textAsRead);
+    void Open();
+    void Refresh();  // an open window only
+
+    PreviewWindow* Window() const { return window_; }
+
+private:
+    void ShowContextMenu(const QPoint& position);
+
+    QPlainTextEdit& view_;
+    std::function<std::u16string()> viewText_;
+    std::u16string textAsRead_;
+    QPointer<PreviewWindow> window_;
+    QTimer typingPause_;
+};
+
+}  // namespace tremaro
