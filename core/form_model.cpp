@@ -1,5 +1,6 @@
 #include "core/form_model.h"
 
+#include "core/form_structure.h"
 #include "platform/numbers.h"
 
 #include <algorithm>
@@ -10,19 +11,6 @@ namespace {
 
 bool IsBlank(char16_t c) {
     return c == u' ' || c == u'\t';
-}
-
-std::u16string_view Trimmed(std::u16string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-// "Begin" alone, or followed by a blank or tab: "BeginProperty" is not a block.
-bool StartsWithWord(std::u16string_view trimmed, std::u16string_view word) {
-    return trimmed.starts_with(word) && (trimmed.size() == word.size() || IsBlank(trimmed[word.size()]));
 }
 
 // The next blank- or tab-separated word of text, taken off its front.
@@ -145,30 +133,20 @@ void ReadControlProperty(FormControl& control, std::u16string_view name, std::u1
         ReadFontProperty(control, name, value);
 }
 
-// One pass over the lines, keeping the blocks and groups open at each.
+// One pass over the lines, with the description's blocks and groups as the correction finds
+// them: each block is a control, in the order of their Begin lines.
 class ModelReader {
 public:
-    void Read(std::u16string_view line) {
-        if (finished_)
-            return;
-        const std::u16string_view trimmed = Trimmed(line);
-        if (trimmed.empty())
-            return;
-        if (trimmed[0] == u'B' && StartsWithWord(trimmed, u"Begin")) {
-            OpenBlock(trimmed.substr(5));
-        } else if (open_.empty()) {
-            return;  // before the description
-        } else if (trimmed == u"End") {
-            CloseBlock();
-        } else if (trimmed[0] == u'B' && StartsWithWord(trimmed, u"BeginProperty")) {
-            std::u16string_view rest = trimmed.substr(13);
-            open_.push_back({true, 0, NextWord(rest)});
-        } else if (trimmed == u"EndProperty") {
-            if (open_.back().group)
-                open_.pop_back();
-        } else {
-            ReadProperty(trimmed);
-        }
+    explicit ModelReader(std::span<const std::u16string_view> lines)
+        : lines_(lines), structure_(FormStructure::Scan(lines)) {}
+
+    void Read(int line) {
+        const FormStructure::LinePlace& place = structure_.PlaceOf(line);
+        const std::u16string_view trimmed = TrimmedText(lines_[static_cast<std::size_t>(line - 1)]);
+        if (place.role == FormStructure::LineRole::BlockStart)
+            OpenBlock(trimmed.substr(5), structure_.BlockAt(place.block).parent);
+        else if (place.role == FormStructure::LineRole::Inside)
+            ReadProperty(trimmed, place);
     }
 
     FormModel Finish() {
@@ -181,51 +159,29 @@ public:
     }
 
 private:
-    struct Open {
-        bool group = false;
-        std::size_t control = 0;    // for a block
-        std::u16string_view name;  // for a group
-    };
-
-    void OpenBlock(std::u16string_view rest) {
+    void OpenBlock(std::u16string_view rest, std::int32_t parent) {
         FormControl control;
         control.className = NextWord(rest);
         control.name = NextWord(rest);
-        // A group left open stays open around the new block: its End does not close it.
-        const auto block = std::find_if(open_.rbegin(), open_.rend(), [](const Open& open) { return !open.group; });
-        if (block != open_.rend())
-            control.container = block->control;
+        if (parent != FormStructure::kNone)
+            control.container = static_cast<std::size_t>(parent);
         model_.controls.push_back(std::move(control));
-        open_.push_back({false, model_.controls.size() - 1, {}});
     }
 
-    void CloseBlock() {
-        while (open_.back().group)
-            open_.pop_back();
-        open_.pop_back();
-        finished_ = open_.empty();
-    }
-
-    void ReadProperty(std::u16string_view trimmed) {
+    void ReadProperty(std::u16string_view trimmed, const FormStructure::LinePlace& place) {
         const std::size_t equals = trimmed.find(u'=');
         if (equals == std::u16string_view::npos)
             return;
-        const std::u16string_view name = Trimmed(trimmed.substr(0, equals));
-        const std::u16string_view value = Trimmed(trimmed.substr(equals + 1));
-        std::size_t groups = 0;
-        std::size_t at = open_.size();
-        while (at > 0 && open_[at - 1].group) {
-            ++groups;
-            --at;
-        }
-        FormControl& control = model_.controls[open_[at - 1].control];
-        if (groups == 0) {
+        const std::u16string_view name = TrimmedText(trimmed.substr(0, equals));
+        const std::u16string_view value = TrimmedText(trimmed.substr(equals + 1));
+        FormControl& control = model_.controls[static_cast<std::size_t>(place.block)];
+        if (place.group == FormStructure::kNone) {
             ReadControlProperty(control, name, value);
             if (name == u"Left" && control.left && *control.left <= kHiddenTabLeft)
                 control.onHiddenTab = true;
             if (!control.container && (name == u"ClientWidth" || name == u"ClientHeight"))
                 (name == u"ClientWidth" ? model_.clientWidth : model_.clientHeight) = NumberIn(value);
-        } else if (groups == 1 && open_.back().name == u"Font") {
+        } else if (structure_.GroupName(lines_, place.group) == u"Font") {
             ReadFontProperty(control, name, value);
         }
     }
@@ -293,9 +249,9 @@ private:
         }
     }
 
+    std::span<const std::u16string_view> lines_;
+    FormStructure structure_;
     FormModel model_;
-    std::vector<Open> open_;
-    bool finished_ = false;
 };
 
 }  // namespace
@@ -324,8 +280,8 @@ std::size_t FormModel::HiddenTabCount() const {
 }
 
 FormModel BuildFormModel(std::span<const std::u16string_view> lines) {
-    ModelReader reader;
-    for (const std::u16string_view line : lines)
+    ModelReader reader(lines);
+    for (int line = 1; line <= static_cast<int>(lines.size()); ++line)
         reader.Read(line);
     return reader.Finish();
 }

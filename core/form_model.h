@@ -11,12 +11,8 @@
 namespace tremaro {
 
 // What a form looks like, read from its lines in one pass for the layout picture. The
-// description is found as the correction finds it: it begins at the first line whose
-// trimmed text is "Begin" or starts with "Begin" and a blank or tab; each later such line
-// opens a block (a control), an exact "End" closes the innermost one, and the "End" that
-// closes the first block ends the description (a description never closed runs to the last
-// line). "BeginProperty NAME" opens a property group, "EndProperty" closes the innermost one
-// when a group is innermost, and an "End" closes the groups left open in its block.
+// description, its blocks (the form and its controls) and its property groups are those the
+// correction finds (FormStructure), so the picture shows what the correction scales.
 //
 // controls[0] is the form itself and every control follows its container. Positions are in
 // twips relative to the container's top left corner, whatever scale mode the container draws

@@ -57,9 +57,9 @@ bool SetsUserScale(std::u16string_view trimmed) {
 
 }  // namespace
 
-FormStructure FormStructure::Scan(const FormLines& lines) {
+template <typename LineAt>
+FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
     FormStructure structure;
-    const int lineCount = lines.LineCount();
     structure.places_.resize(static_cast<std::size_t>(lineCount) + 1);
 
     // What is open, innermost last: a block or a group, by its index.
@@ -71,7 +71,7 @@ FormStructure FormStructure::Scan(const FormLines& lines) {
     std::int32_t block = kNone;
     bool started = false;
     for (int line = 1; line <= lineCount; ++line) {
-        const std::u16string_view text = lines.Line(line);
+        const std::u16string_view text = lineAt(line);
         const bool mayMatter = MayMatter(text);
         const std::u16string_view trimmed = mayMatter ? TrimmedText(text) : std::u16string_view();
         const Marker marker = mayMatter ? MarkerOf(trimmed) : Marker::None;
@@ -127,9 +127,23 @@ FormStructure FormStructure::Scan(const FormLines& lines) {
     return structure;
 }
 
+FormStructure FormStructure::Scan(const FormLines& lines) {
+    return ScanLines(lines.LineCount(), [&lines](int line) { return lines.Line(line); });
+}
+
+FormStructure FormStructure::Scan(std::span<const std::u16string_view> lines) {
+    return ScanLines(static_cast<int>(lines.size()),
+                     [lines](int line) { return lines[static_cast<std::size_t>(line - 1)]; });
+}
+
 std::u16string_view FormStructure::GroupName(const FormLines& lines, std::int32_t group) const {
     const Group& found = GroupAt(group);
     return lines.Line(found.beginLine).substr(found.nameStart, found.nameLength);
+}
+
+std::u16string_view FormStructure::GroupName(std::span<const std::u16string_view> lines, std::int32_t group) const {
+    const Group& found = GroupAt(group);
+    return lines[static_cast<std::size_t>(found.beginLine - 1)].substr(found.nameStart, found.nameLength);
 }
 
 }  // namespace tremaro

@@ -3,6 +3,7 @@
 #include "core/line_store.h"
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -53,17 +54,23 @@ public:
         std::int32_t group = kNone;  // the innermost group, when a group is the innermost thing open
     };
 
+    // Of the store's lines, or of lines given one by one (line N is lines[N - 1]).
     static FormStructure Scan(const FormLines& lines);
+    static FormStructure Scan(std::span<const std::u16string_view> lines);
 
     // Lines are numbered as the store numbers them, 1 to LineCount.
     const LinePlace& PlaceOf(int line) const { return places_[static_cast<std::size_t>(line)]; }
     const Block& BlockAt(std::int32_t block) const { return blocks_[static_cast<std::size_t>(block)]; }
     const Group& GroupAt(std::int32_t group) const { return groups_[static_cast<std::size_t>(group)]; }
     std::u16string_view GroupName(const FormLines& lines, std::int32_t group) const;
+    std::u16string_view GroupName(std::span<const std::u16string_view> lines, std::int32_t group) const;
     std::size_t BlockCount() const { return blocks_.size(); }
     std::size_t GroupCount() const { return groups_.size(); }
 
 private:
+    template <typename LineAt>
+    static FormStructure ScanLines(int lineCount, LineAt lineAt);
+
     std::vector<LinePlace> places_;  // indexed by line number; slot 0 unused
     std::vector<Block> blocks_;
     std::vector<Group> groups_;
