@@ -9,6 +9,7 @@
 
 #include <string>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -40,6 +41,9 @@ public:
 
     // The view's whole text with CR LF line breaks, as a save writes it.
     std::u16string ViewText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildControls();
