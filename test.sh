@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test; then runs the window tests a second
+# time on an X server of their own with a window manager (Xvfb and openbox), where the frame,
+# the focus and the keyboard come from outside the program.
 #   ./test.sh             the normal build, in build/
 #   ./test.sh --sanitize  the same tests under AddressSanitizer and UBSan, in build-sanitize/
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
-ensure_packages "${TREMARO_PACKAGES[@]}"
+ensure_packages "${TREMARO_PACKAGES[@]}" "${TREMARO_X_PACKAGES[@]}"
 
 build=build
 options=()
@@ -20,3 +22,6 @@ fi
 cmake -S . -B "$build" -G Ninja "${options[@]}"
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+
+echo "Window tests on an X server with a window manager (Xvfb, openbox):"
+scripts/with-x-server.sh timeout 600 env QT_QPA_PLATFORM=xcb "$build/tests/ui_tests"
