@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
-ensure_packages "${TREMARO_PACKAGES[@]}" "${TREMARO_X_PACKAGES[@]}"
+ensure_packages "${TREMARO_PACKAGES[@]}" "${TREMARO_X_PACKAGES[@]}" "${TREMARO_PACKAGING_PACKAGES[@]}"
 
 build=build
 options=()
