@@ -42,17 +42,46 @@ server_alive() { kill -0 "$server_pid" 2>/dev/null; }
 manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # -displayfd lets the server take the first free display number and say which one once it
-# accepts connections, so several runs at once never clash.
-: >"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-server_pid=$!
-wait_for display_number_written || fail "Xvfb did not start"
-server_alive || fail "Xvfb stopped at once"
-export DISPLAY=":$(cat "$work/display")"
+# accepts connections, so several runs at once never clash. -noreset keeps it as it is
+# between clients.
+start_server() {
+    : >"$work/display"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp -noreset \
+        3>"$work/display" 2>"$work/xvfb.log" &
+    server_pid=$!
+    wait_for display_number_written && server_alive
+}
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-manager_pid=$!
-wait_for manager_running || fail "openbox did not take over the display $DISPLAY"
+start_manager() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    manager_pid=$!
+    wait_for manager_running && server_alive
+}
+
+stop_server_and_manager() {
+    for pid in $manager_pid $server_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    manager_pid=
+    server_pid=
+}
+
+# On this shared machine a server has been seen to vanish while starting, before any test
+# ran; starting again is then the whole remedy.
+started=false
+for attempt in 1 2 3; do
+    if start_server; then
+        export DISPLAY=":$(cat "$work/display")"
+        if start_manager; then
+            started=true
+            break
+        fi
+    fi
+    echo "with-x-server: attempt $attempt to start Xvfb and openbox failed" >&2
+    stop_server_and_manager
+done
+$started || fail "Xvfb with openbox did not start"
 
 # In the background, so that a signal to this script stops everything at once instead of
 # waiting for the command to end.
