@@ -89,8 +89,10 @@ void ConvertForm::BuildControls() {
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Tab leaves the view for the next control, as it leaves every text box of the window;
-    // a TAB typed by mistake would otherwise end up in the saved form.
+    // a TAB typed by mistake would otherwise end up in the saved form. The view still takes
+    // Ctrl+Tab and the like as a character, which the window's filter keeps from it.
     text_->setTabChangesFocus(true);
+    text_->installEventFilter(this);
     QPalette paleYellow = text_->palette();
     paleYellow.setColor(QPalette::Base, QColor(255, 255, 192));
     text_->setPalette(paleYellow);
@@ -116,6 +118,18 @@ void ConvertForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool ConvertForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+            focusNextPrevChild(forward);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ConvertForm::ReadFormFile() {

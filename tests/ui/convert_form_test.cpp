@@ -152,6 +152,11 @@ TEST_F(ConvertFormTest, keyboard_tabLeavesTheViewBothWaysAndTypesNothing) {
     EXPECT_EQ(QApplication::focusWidget(), view);
     QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>("Text1"));
+    for (const Qt::KeyboardModifier held : {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier}) {
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Tab, held);
+        EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdHelp")) << held;
+    }
     EXPECT_EQ(view->toPlainText(), before);
 }
 
