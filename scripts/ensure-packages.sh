@@ -20,3 +20,10 @@ ensure_packages() {
 # What building, testing and running the program need.
 TREMARO_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev qt6-base-dev qt6-translations-l10n
                   fonts-liberation2 fonts-dejavu-core locales)
+
+# What the window tests need for their second run, on a real X server with a window manager
+# (scripts/with-x-server.sh).
+TREMARO_X_PACKAGES=(xvfb openbox x11-utils)
+
+# What making and checking the Debian package needs (cpack -G DEB, tests/package_test.sh).
+TREMARO_PACKAGING_PACKAGES=(dpkg-dev file lintian appstream)

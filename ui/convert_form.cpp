@@ -9,6 +9,7 @@
 #include "tremaro_icon.xpm"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -87,6 +88,11 @@ void ConvertForm::BuildControls() {
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Tab leaves the view for the next control, as it leaves every text box of the window;
+    // a TAB typed by mistake would otherwise end up in the saved form. The view still takes
+    // Ctrl+Tab and the like as a character, which the window's filter keeps from it.
+    text_->setTabChangesFocus(true);
+    text_->installEventFilter(this);
     QPalette paleYellow = text_->palette();
     paleYellow.setColor(QPalette::Base, QColor(255, 255, 192));
     text_->setPalette(paleYellow);
@@ -99,6 +105,31 @@ void ConvertForm::SetTabOrder() {
     const QWidget* order[] = {cmdRead_, cmdStart_, cmdSave_, cmdExit_, text1_, text_, cmdHelp_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+}
+
+void ConvertForm::keyPressEvent(QKeyEvent* event) {
+    // A button without the default role lets Enter through to its window; here Enter
+    // presses the button that has the focus, and nothing when no button has it.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* focusedButton = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && focusedButton && focusedButton->parentWidget() == this) {
+        if (!event->isAutoRepeat())
+            focusedButton->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool ConvertForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+            focusNextPrevChild(forward);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ConvertForm::ReadFormFile() {

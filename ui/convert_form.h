@@ -9,6 +9,7 @@
 
 #include <string>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -41,6 +42,10 @@ public:
 
     // The view's whole text with CR LF line breaks, as a save writes it.
     std::u16string ViewText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();

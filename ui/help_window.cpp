@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -55,6 +56,8 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
 
 void HelpWindow::ApplyLoadingGeometry() {
     const QSize frame = frameGeometry().size() - size();
+    loadingFrame_ = frame;
+    awaitingFrame_ = frame.isNull();
     const QSize outer(TwipsToPixels(kLoadingWidthTwips), TwipsToPixels(kLoadingHeightTwips));
     setGeometry(QRect(QPoint(TwipsToPixels(kClientLeftTwips), TwipsToPixels(kClientTopTwips)), outer - frame));
     FitTextBox();
@@ -72,12 +75,42 @@ void HelpWindow::FitTextBox() {
     txtHelp_->resize(TwipsToPixels(box.width()), TwipsToPixels(box.height()));
 }
 
+void HelpWindow::FollowLateFrame() {
+    // Only the first frame is followed: one that changes later (a maximised window losing
+    // its borders) is the window manager's business, not a reason to move the window back.
+    if (awaitingFrame_ && frameGeometry().size() - size() != loadingFrame_)
+        ApplyLoadingGeometry();
+}
+
+bool HelpWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+        // The native window exists from now on. A reparenting window manager frames it
+        // before it is exposed, and a frame need not come with a move or a resize.
+        windowHandle()->installEventFilter(this);
+        [[fallthrough]];
+    case QEvent::Move:
+    case QEvent::Resize:
+        FollowLateFrame();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
 void HelpWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FitTextBox();
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle()) {
+        if (event->type() == QEvent::Expose)
+            FollowLateFrame();
+        return false;
+    }
     const bool escape = event->type() == QEvent::KeyPress &&
                         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
     const bool click = watched == txtHelp_->viewport() && event->type() == QEvent::MouseButtonRelease;

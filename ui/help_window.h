@@ -24,18 +24,24 @@ public:
     void SetHelpText(const QString& text);
 
     // Outer size 10500 x 6000 twips with the client area's corner at 2385, 2055. The
-    // frame is known only once the window is shown, so this runs again then.
+    // frame is known only once the window is shown, and a window manager may add it later
+    // still: until a frame has been counted in, the window applies this again whenever
+    // its frame turns out different from the one it was worked out with.
     void ApplyLoadingGeometry();
     QPlainTextEdit* TextBox() const { return txtHelp_; }
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FitTextBox();
+    void FollowLateFrame();
 
     QPlainTextEdit* txtHelp_ = nullptr;
+    QSize loadingFrame_;
+    bool awaitingFrame_ = true;
 };
 
 // The one help window of the run. It lives as long as the program; its window comes and

@@ -166,6 +166,81 @@ TEST_F(ConvertFormTest, tabOrder_visitsTheControlsAsDesigned) {
     EXPECT_EQ(order, QStringList({"cmdRead", "cmdStart", "cmdSave", "cmdExit", "Text1", "Text", "cmdHelp"}));
 }
 
+TEST_F(ConvertFormTest, keyboard_tabLeavesTheViewBothWaysAndTypesNothing) {
+    Read(formPath);
+    auto* view = Find<QPlainTextEdit>("Text");
+    const QString before = view->toPlainText();
+    view->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == view; }));
+    QTest::keyClick(view, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdHelp"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), view);
+    QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>("Text1"));
+    for (const Qt::KeyboardModifier held : {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier}) {
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Tab, held);
+        EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdHelp")) << held;
+    }
+    EXPECT_EQ(view->toPlainText(), before);
+}
+
+TEST_F(ConvertFormTest, keyboard_enterInThePercentBox_pressesNoButton) {
+    // Answers for whatever a default button would bring up on each of the two presses, so
+    // that a fault fails the test instead of leaving a dialog open.
+    for (int i = 0; i < 2; ++i) {
+        form.Chooser().SetNextAnswer(std::nullopt);
+        form.Messages().SetNextAnswer(PressedButton::Cancel);
+    }
+    auto* percent = Find<QLineEdit>("Text1");
+    percent->setFocus();
+    QTest::keyClicks(percent, QStringLiteral("120"));
+    QTest::keyClick(percent, Qt::Key_Return);
+    QTest::keyClick(percent, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(form.Messages().Shown().empty());
+    EXPECT_EQ(help.Window(), nullptr);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(percent->text(), QStringLiteral("120"));
+}
+
+TEST_F(ConvertFormTest, keyboard_enterOnEachButton_doesWhatAClickDoes) {
+    const auto press = [this](const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        auto* button = Find<QPushButton>(name);
+        button->setFocus();
+        QTest::keyClick(button, key, modifiers);
+    };
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::string path;
+    } enterKeys[] = {{Qt::Key_Return, Qt::NoModifier, formPath},
+                     {Qt::Key_Enter, Qt::KeypadModifier, folder.Path("form2.frm")}};
+    for (const auto& [key, modifiers, path] : enterKeys) {
+        SCOPED_TRACE(key);
+        WriteBytes(path, kForm);
+        form.show();
+        form.Chooser().SetNextAnswer(QString::fromStdString(path));
+        press("cmdRead", key, modifiers);
+        EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + path));
+        Find<QLineEdit>("Text1")->setText(QStringLiteral("120"));
+        form.Messages().SetNextAnswer(PressedButton::Ok);
+        press("cmdStart", key, modifiers);
+        EXPECT_EQ(LastMessage(), QStringLiteral("Край на корекцията."));
+        EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("=  3834 ")));
+        form.Messages().SetNextAnswer(PressedButton::Cancel);
+        press("cmdSave", key, modifiers);
+        EXPECT_EQ(LastMessage(), QString::fromStdString("Записва файл: " + path));
+        press("cmdHelp", key, modifiers);
+        ASSERT_NE(help.Window(), nullptr);
+        EXPECT_TRUE(help.Window()->isVisible());
+        help.Window()->close();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return help.Window() == nullptr; }));
+        press("cmdExit", key, modifiers);
+        EXPECT_FALSE(form.isVisible());
+    }
+}
+
 TEST_F(ConvertFormTest, read_showsTheFormAndNamesItInTheTitle) {
     Read(formPath);
     EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
