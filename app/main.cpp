@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     QTranslator translator;
     LoadBulgarianQtTexts(app, translator);
 
-    tremaro::FrmHelp help;
+    tremaro::HelpLauncher help;
     tremaro::ConvertForm form(help);
     form.show();
     return app.exec();

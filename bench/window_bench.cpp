@@ -36,7 +36,7 @@ void Read(ConvertForm& form) {
 }
 
 void BM_WindowReadToView(benchmark::State& state) {
-    FrmHelp help;
+    HelpLauncher help;
     ConvertForm form(help);
     form.show();
     for (auto _ : state)
@@ -45,7 +45,7 @@ void BM_WindowReadToView(benchmark::State& state) {
 BENCHMARK(BM_WindowReadToView)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_WindowStartToView(benchmark::State& state) {
-    FrmHelp help;
+    HelpLauncher help;
     ConvertForm form(help);
     form.show();
     form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("120"));
@@ -109,7 +109,7 @@ long PeakMemoryKb() {
 }
 
 int ReportPeakMemory() {
-    FrmHelp help;
+    HelpLauncher help;
     ConvertForm form(help);
     form.show();
     QApplication::processEvents();

@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     if (translator.load(QStringLiteral("qtbase_bg"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&translator);
 
-    tremaro::FrmHelp help;
+    tremaro::HelpLauncher help;
     tremaro::ConvertForm form(help);
     form.show();
     form.Chooser().SetNextAnswer(QString::fromLocal8Bit(argv[1]));

@@ -42,7 +42,7 @@ QString ToQString(const std::u16string& text) {
 
 }  // namespace
 
-ConvertForm::ConvertForm(FrmHelp& help, QWidget* parent) : QWidget(parent), help_(help) {
+ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent), help_(help) {
     setObjectName(QStringLiteral("ConvertForm"));
     setWindowTitle(QStringLiteral("Tremaro"));
     setWindowIcon(QIcon(QPixmap(tremaro_icon_xpm)));
@@ -62,7 +62,7 @@ ConvertForm::ConvertForm(FrmHelp& help, QWidget* parent) : QWidget(parent), help
     connect(cmdSave_, &QPushButton::clicked, this, &ConvertForm::SaveForm);
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { help_.ShowHelp(); });
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
-    preview_ = new FormPreview(*this, *text_, [this] { return ViewText(); });
+    preview_ = new FormPreview(*this, *formView_, [this] { return ViewText(); });
 }
 
 void ConvertForm::BuildControls() {
@@ -72,37 +72,37 @@ void ConvertForm::BuildControls() {
     cmdHelp_ = MakeButton(this, "cmdHelp", QStringLiteral("Помощ"), 7350);
     cmdExit_ = MakeButton(this, "cmdExit", QStringLiteral("Изход"), 8460);
 
-    label1_ = Place(new QLabel(QStringLiteral("Процент на корекцията: "), this), "Label1",
+    percentLabel_ = Place(new QLabel(QStringLiteral("Процент на корекцията: "), this), "Label1",
                     TwipsRect(165, 90, 2760, 240));
 
-    text1_ = Place(new QLineEdit(this), "Text1", TwipsRect(2940, 70, 700, 300));
-    text1_->setFont(SansSerifFont(9, true));
+    percentBox_ = Place(new QLineEdit(this), "Text1", TwipsRect(2940, 70, 700, 300));
+    percentBox_->setFont(SansSerifFont(9, true));
 
-    label2_ = Place(new QLabel(QStringLiteral("%"), this), "Label2", TwipsRect(3690, 100, 195, 240));
-    QPalette black = label2_->palette();
+    percentSign_ = Place(new QLabel(QStringLiteral("%"), this), "Label2", TwipsRect(3690, 100, 195, 240));
+    QPalette black = percentSign_->palette();
     black.setColor(QPalette::WindowText, Qt::black);
-    label2_->setPalette(black);
+    percentSign_->setPalette(black);
 
-    text_ = Place(new QPlainTextEdit(this), "Text", TwipsRect(150, 450, 9400, 6585));
-    text_->setFont(CourierNewFont(9.75));
-    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    formView_ = Place(new QPlainTextEdit(this), "Text", TwipsRect(150, 450, 9400, 6585));
+    formView_->setFont(CourierNewFont(9.75));
+    formView_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    formView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    formView_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Tab leaves the view for the next control, as it leaves every text box of the window;
     // a TAB typed by mistake would otherwise end up in the saved form. The view still takes
     // Ctrl+Tab and the like as a character, which the window's filter keeps from it.
-    text_->setTabChangesFocus(true);
-    text_->installEventFilter(this);
-    QPalette paleYellow = text_->palette();
+    formView_->setTabChangesFocus(true);
+    formView_->installEventFilter(this);
+    QPalette paleYellow = formView_->palette();
     paleYellow.setColor(QPalette::Base, QColor(255, 255, 192));
-    text_->setPalette(paleYellow);
+    formView_->setPalette(paleYellow);
 
-    label3_ = Place(new QLabel(QString::fromLatin1(kMakerAddress), this), "Label3", TwipsRect(180, 7030, 1560, 195));
-    label3_->setFont(TimesNewRomanFont(8.25, true));
+    addressLabel_ = Place(new QLabel(QString::fromLatin1(kMakerAddress), this), "Label3", TwipsRect(180, 7030, 1560, 195));
+    addressLabel_->setFont(TimesNewRomanFont(8.25, true));
 }
 
 void ConvertForm::SetTabOrder() {
-    const QWidget* order[] = {cmdRead_, cmdStart_, cmdSave_, cmdExit_, text1_, text_, cmdHelp_};
+    const QWidget* order[] = {cmdRead_, cmdStart_, cmdSave_, cmdExit_, percentBox_, formView_, cmdHelp_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
 }
@@ -121,7 +121,7 @@ void ConvertForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool ConvertForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text_ && event->type() == QEvent::KeyPress) {
+    if (watched == formView_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
             const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
@@ -141,7 +141,7 @@ void ConvertForm::ReadFormFile() {
 }
 
 void ConvertForm::StartCorrection() {
-    const QString percent = text1_->text();
+    const QString percent = percentBox_->text();
     document_.Correct(std::u16string_view(reinterpret_cast<const char16_t*>(percent.utf16()),
                                           static_cast<std::size_t>(percent.size())));
     preview_->Refresh();
@@ -159,15 +159,15 @@ void ConvertForm::SetViewText(std::u16string text) {
     // The view breaks lines itself; a CR would make a line break of its own.
     QString plain = ToQString(text);
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text_->setPlainText(plain);
+    formView_->setPlainText(plain);
 }
 
 std::u16string ConvertForm::ViewText() const {
     // The raw text keeps every character as typed (the plain text would turn a
     // no-break space into a blank); paragraph separators are the view's line breaks.
-    const QString raw = text_->document()->toRawText();
+    const QString raw = formView_->document()->toRawText();
     std::u16string text;
-    text.reserve(static_cast<std::size_t>(raw.size()) + static_cast<std::size_t>(text_->blockCount()));
+    text.reserve(static_cast<std::size_t>(raw.size()) + static_cast<std::size_t>(formView_->blockCount()));
     for (const QChar c : raw) {
         if (c == QChar::ParagraphSeparator)
             text += u"\r\n";

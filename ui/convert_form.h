@@ -17,7 +17,7 @@ class QPushButton;
 
 namespace tremaro {
 
-class FrmHelp;
+class HelpLauncher;
 class FormPreview;
 
 // The main window: one button for each operation along the top, the percent box beside
@@ -27,7 +27,7 @@ class ConvertForm final : public QWidget, public OperatorPort {
     Q_OBJECT
 
 public:
-    explicit ConvertForm(FrmHelp& help, QWidget* parent = nullptr);
+    explicit ConvertForm(HelpLauncher& help, QWidget* parent = nullptr);
 
     PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
     void SetViewText(std::u16string text) override;
@@ -54,7 +54,7 @@ private:
     void StartCorrection();
     void SaveForm();
 
-    FrmHelp& help_;
+    HelpLauncher& help_;
     FileChooser fileChooser_;
     MessagePresenter messages_;
     FormDocument document_{*this};
@@ -64,11 +64,11 @@ private:
     QPushButton* cmdSave_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QPlainTextEdit* text_ = nullptr;
-    QLabel* label3_ = nullptr;
+    QLabel* percentLabel_ = nullptr;
+    QLineEdit* percentBox_ = nullptr;
+    QLabel* percentSign_ = nullptr;
+    QPlainTextEdit* formView_ = nullptr;
+    QLabel* addressLabel_ = nullptr;
     FormPreview* preview_ = nullptr;  // the picture of the layout, when the operator asks for it
 };
 

@@ -121,11 +121,11 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-FrmHelp::~FrmHelp() {
+HelpLauncher::~HelpLauncher() {
     delete window_.data();
 }
 
-void FrmHelp::ShowHelp() {
+void HelpLauncher::ShowHelp() {
     const QString text = BuildHelpText();
     const bool loading = !window_;
     if (loading)

@@ -46,12 +46,12 @@ private:
 
 // The one help window of the run. It lives as long as the program; its window comes and
 // goes: each ShowHelp loads it again at its loading size and place unless it is open.
-class FrmHelp {
+class HelpLauncher {
 public:
-    FrmHelp() = default;
-    ~FrmHelp();
-    FrmHelp(const FrmHelp&) = delete;
-    FrmHelp& operator=(const FrmHelp&) = delete;
+    HelpLauncher() = default;
+    ~HelpLauncher();
+    HelpLauncher(const HelpLauncher&) = delete;
+    HelpLauncher& operator=(const HelpLauncher&) = delete;
 
     void ShowHelp();
 

@@ -94,7 +94,7 @@ protected:
 
     TempFolder folder;
     const std::string formPath = folder.Path("form1.frm");
-    FrmHelp help;
+    HelpLauncher help;
     ConvertForm form{help};
 };
 

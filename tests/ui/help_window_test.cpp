@@ -92,7 +92,7 @@ TEST(HelpText, keepsEveryQuoteAndDoubleBlank) {
 }
 
 TEST(HelpText, addressMatchesTheMainWindowsLabel) {
-    FrmHelp help;
+    HelpLauncher help;
     ConvertForm form(help);
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("Label3"))->text(), kAddress);
 }
@@ -138,7 +138,7 @@ protected:
         return count;
     }
 
-    FrmHelp help;
+    HelpLauncher help;
 };
 
 TEST_F(HelpWindowTest, show_loadsAtItsSizeAndPlaceWithTheText) {

@@ -117,7 +117,7 @@ protected:
 
     TempFolder folder;
     const std::string formPath = folder.Path("Form1.frm");
-    FrmHelp help;
+    HelpLauncher help;
     ConvertForm form{help};
 };
 
