@@ -1,6 +1,10 @@
 #include "core/save_backup.h"
 
 #include "core/view_text.h"
+#include "platform/file_ops.h"
+
+#include <optional>
+#include <variant>
 
 namespace tremaro {
 namespace {
@@ -23,8 +27,8 @@ std::string RenamedLine(const std::string& backupName) {
 
 constexpr const char* kNoOriginalLine = "Няма оригинален файл за преименуване.";
 
-bool WriteView(OperatorPort& port, const std::string& path, std::optional<FileMode> permissions) {
-    return port.SaveViewText(path, permissions) == ViewSaveResult::Saved;
+bool WriteView(const std::string& bytes, const std::string& path, std::optional<FileMode> permissions) {
+    return WriteFileAtomically(path, bytes, permissions);
 }
 
 SaveOutcome Report(OperatorPort& port, SaveOutcome outcome, const std::string& message) {
@@ -34,9 +38,9 @@ SaveOutcome Report(OperatorPort& port, SaveOutcome outcome, const std::string& m
 
 // The backup is a second name for the form file, so the form file stays where it is until
 // the new text replaces it in one step: at no moment is it missing or half written.
-SaveOutcome SaveBesideBackup(const std::string& formFileName, const std::string& backupName,
+SaveOutcome SaveBesideBackup(const std::string& bytes, const std::string& formFileName, const std::string& backupName,
                              OperatorPort& port, std::optional<FileMode> permissions) {
-    if (WriteView(port, formFileName, permissions))
+    if (WriteView(bytes, formFileName, permissions))
         return Report(port, SaveOutcome::RenamedAndWritten, SavedLine(formFileName) + RenamedLine(backupName));
     // The backup name goes only while the form file still is the original under its own
     // name; otherwise the backup is where the original now lives.
@@ -48,9 +52,9 @@ SaveOutcome SaveBesideBackup(const std::string& formFileName, const std::string&
 
 // Where the file system has no hard links the form file really moves to its backup name,
 // and a failed write moves it back.
-SaveOutcome SaveAfterRename(const std::string& formFileName, const std::string& backupName,
+SaveOutcome SaveAfterRename(const std::string& bytes, const std::string& formFileName, const std::string& backupName,
                             OperatorPort& port, std::optional<FileMode> permissions) {
-    if (WriteView(port, formFileName, permissions))
+    if (WriteView(bytes, formFileName, permissions))
         return Report(port, SaveOutcome::RenamedAndWritten, SavedLine(formFileName) + RenamedLine(backupName));
     const bool undone = RenameFile(backupName, formFileName) == RenameResult::Renamed;
     return Report(port, SaveOutcome::WriteFailed,
@@ -58,9 +62,9 @@ SaveOutcome SaveAfterRename(const std::string& formFileName, const std::string& 
                       (undone ? std::string("Оригиналният файл е запазен непроменен.") : RenamedLine(backupName)));
 }
 
-SaveOutcome SaveOverKeptBackup(const std::string& formFileName, const std::string& backupName,
+SaveOutcome SaveOverKeptBackup(const std::string& bytes, const std::string& formFileName, const std::string& backupName,
                                OperatorPort& port, std::optional<FileMode> permissions) {
-    if (WriteView(port, formFileName, permissions))
+    if (WriteView(bytes, formFileName, permissions))
         return Report(port, SaveOutcome::BackupKeptAndWritten,
                       SavedLine(formFileName) + "Резервният файл " + backupName +
                           " вече съществува и е оставен без промяна.");
@@ -68,18 +72,18 @@ SaveOutcome SaveOverKeptBackup(const std::string& formFileName, const std::strin
                   NotSavedLine(formFileName) + "Оригиналният файл е запазен непроменен.");
 }
 
-SaveOutcome SaveWithoutOriginal(const std::string& formFileName, OperatorPort& port) {
-    if (WriteView(port, formFileName, std::nullopt))
+SaveOutcome SaveWithoutOriginal(const std::string& bytes, const std::string& formFileName, OperatorPort& port) {
+    if (WriteView(bytes, formFileName, std::nullopt))
         return Report(port, SaveOutcome::NoOriginalAndWritten, SavedLine(formFileName) + kNoOriginalLine);
     return Report(port, SaveOutcome::WriteFailed, NotSavedLine(formFileName) + kNoOriginalLine);
 }
 
 // Something stands under the backup name already: an earlier backup is kept as it is and
 // the form file written over; anything but a plain file there stops the save.
-SaveOutcome SaveBesideExistingName(const std::string& formFileName, const std::string& backupName,
+SaveOutcome SaveBesideExistingName(const std::string& bytes, const std::string& formFileName, const std::string& backupName,
                                    OperatorPort& port, std::optional<FileMode> permissions) {
     if (KindOfPath(backupName) == PathKind::PlainFile)
-        return SaveOverKeptBackup(formFileName, backupName, port, permissions);
+        return SaveOverKeptBackup(bytes, formFileName, backupName, port, permissions);
     return Report(port, SaveOutcome::RenameFailed, RenameFailedMessage(formFileName, backupName));
 }
 
@@ -107,8 +111,10 @@ SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port) 
         return Report(port, SaveOutcome::NothingToSave, "Няма форма за записване.");
     if (port.ShowMessage("Записва файл: " + formFileName, MessageButtons::OkCancel) != PressedButton::Ok)
         return SaveOutcome::Cancelled;
-    if (const auto found = port.FindUnsavableCharacter())
+    const auto encoded = EncodeViewText(port.ViewTextToSave());
+    if (const auto* found = std::get_if<UnsavableCharacter>(&encoded))
         return Report(port, SaveOutcome::UnsavableCharacter, UnsavableCharacterMessage(formFileName, *found));
+    const std::string& bytes = std::get<std::string>(encoded);
 
     const std::string backupName = BackupNameFor(formFileName);
     const auto permissions = PermissionsOf(formFileName);
@@ -119,11 +125,11 @@ SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port) 
 
     switch (LinkFile(formFileName, backupName)) {
     case LinkResult::Linked:
-        return SaveBesideBackup(formFileName, backupName, port, permissions);
+        return SaveBesideBackup(bytes, formFileName, backupName, port, permissions);
     case LinkResult::TargetExists:
-        return SaveBesideExistingName(formFileName, backupName, port, permissions);
+        return SaveBesideExistingName(bytes, formFileName, backupName, port, permissions);
     case LinkResult::SourceMissing:
-        return SaveWithoutOriginal(formFileName, port);
+        return SaveWithoutOriginal(bytes, formFileName, port);
     case LinkResult::Unsupported:
         break;
     case LinkResult::Failed:
@@ -132,11 +138,11 @@ SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port) 
 
     switch (RenameFile(formFileName, backupName)) {
     case RenameResult::Renamed:
-        return SaveAfterRename(formFileName, backupName, port, permissions);
+        return SaveAfterRename(bytes, formFileName, backupName, port, permissions);
     case RenameResult::TargetExists:
-        return SaveBesideExistingName(formFileName, backupName, port, permissions);
+        return SaveBesideExistingName(bytes, formFileName, backupName, port, permissions);
     case RenameResult::SourceMissing:
-        return SaveWithoutOriginal(formFileName, port);
+        return SaveWithoutOriginal(bytes, formFileName, port);
     case RenameResult::Failed:
         break;
     }

@@ -141,43 +141,6 @@ TEST_F(SaveTest, save_formFolderRemovedAfterReading_reportsTheFailure) {
     EXPECT_EQ(Report(), "Файлът " + lost + " не е записан.\r\nНяма оригинален файл за преименуване.");
 }
 
-TEST_F(SaveTest, save_writeFails_undoesTheRename) {
-    port.failWrites = true;
-    EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), "Файлът " + form + " не е записан.\r\nОригиналният файл е запазен непроменен.");
-    EXPECT_EQ(ReadBytes(form), kOriginal);
-    EXPECT_FALSE(fs::exists(backup));
-}
-
-TEST_F(SaveTest, save_formFileReplacedByAFolderWhileSaving_keepsTheBackup) {
-    port.beforeWrite = [](const std::string& path) {
-        fs::remove(path);
-        fs::create_directory(path);
-    };
-    EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), "Файлът " + form + " не е записан.\r\nОригиналният файл е преименуван на " + backup + ".");
-    EXPECT_EQ(ReadBytes(backup), kOriginal);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 2)
-        << "no temporary file is left behind";
-}
-
-TEST_F(SaveTest, save_formFileStaysInPlaceWhileTheTextIsWritten) {
-    port.beforeWrite = [&](const std::string& path) {
-        EXPECT_EQ(ReadBytes(path), kOriginal);
-        EXPECT_EQ(ReadBytes(backup), kOriginal);
-    };
-    EXPECT_EQ(Save(), SaveOutcome::RenamedAndWritten);
-}
-
-TEST_F(SaveTest, save_writeFailsOverAKeptBackup_leavesTheFormAsItWas) {
-    WriteBytes(backup, "older backup");
-    port.failWrites = true;
-    EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), "Файлът " + form + " не е записан.\r\nОригиналният файл е запазен непроменен.");
-    EXPECT_EQ(ReadBytes(form), kOriginal);
-    EXPECT_EQ(ReadBytes(backup), "older backup");
-}
-
 TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
     port.SetViewText(u"\r\nVERSION 5.00\r\n   Caption = \"中\"\r\n");
     EXPECT_EQ(Save(), SaveOutcome::UnsavableCharacter);
@@ -209,13 +172,6 @@ TEST_F(SaveTest, save_keepsThePermissionBits) {
 
 TEST_F(SaveTest, failedSave_neverLosesTheOriginal) {
     const std::function<void()> failures[] = {
-        [&] { port.failWrites = true; },
-        [&] {
-            port.beforeWrite = [](const std::string& path) {
-                fs::remove(path);
-                fs::create_directory(path);
-            };
-        },
         [&] { fs::create_directory(backup); },
         [&] { port.SetViewText(u"\u4E2D"); },
         [&] { port.answers = {PressedButton::Cancel}; },

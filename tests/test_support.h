@@ -1,11 +1,9 @@
 #pragma once
 
 #include "core/operator_port.h"
-#include "core/view_text.h"
 
 #include <deque>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,7 +28,7 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 
 // An operator port that remembers what it was shown and answers questions from a queue
-// (OK when the queue is empty). Its view lives in memory, saved as a save would save it.
+// (OK when the queue is empty). Its view lives in memory.
 class ScriptedPort : public OperatorPort {
 public:
     struct Shown {
@@ -40,18 +38,13 @@ public:
 
     PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
     void SetViewText(std::u16string text) override { viewText = std::move(text); }
-    std::optional<UnsavableCharacter> FindUnsavableCharacter() override {
-        return tremaro::FindUnsavableCharacter(viewText);
-    }
-    ViewSaveResult SaveViewText(const std::string& path, std::optional<FileMode> permissions) override;
+    std::u16string ViewTextToSave() override { return viewText; }
     void SetTitle(const std::string& title) override { titles.push_back(title); }
 
     std::deque<PressedButton> answers;
     std::vector<Shown> shown;
     std::vector<std::string> titles;
     std::u16string viewText;
-    bool failWrites = false;
-    std::function<void(const std::string& path)> beforeWrite;  // mischief during a save
 };
 
 }  // namespace tremaro::testing
