@@ -11,6 +11,10 @@ std::string CannotReadMessage(const std::string& path) {
     return "Файлът " + path + " не може да бъде прочетен.";
 }
 
+std::string TooLargeMessage(const std::string& path) {
+    return "Файлът " + path + " е твърде голям: допустими са до 64 MB.";
+}
+
 std::string TooLongMessage(const std::string& path) {
     return "Файлът " + path + " е твърде дълъг: допустими са до 32766 реда.";
 }
@@ -27,6 +31,8 @@ FormLines::LoadResult FormLines::LoadFormFile(const std::string& path) {
     switch (file->ReadAllLines(text, spans, kMaxLineCount + 1)) {
     case InputFile::BulkRead::Done:
         break;
+    case InputFile::BulkRead::TooLarge:
+        return {LoadStatus::TooLarge, TooLargeMessage(path)};
     case InputFile::BulkRead::TooManyLines:
         return {LoadStatus::TooLong, TooLongMessage(path)};
     case InputFile::BulkRead::Failed:

@@ -21,7 +21,7 @@ class FormLines {
 public:
     static constexpr std::int16_t kMaxLineCount = 32767;  // so at most 32766 file lines
 
-    enum class LoadStatus { Loaded, CannotRead, TooLong };
+    enum class LoadStatus { Loaded, CannotRead, TooLarge, TooLong };
     struct LoadResult {
         LoadStatus status = LoadStatus::Loaded;
         std::string message;  // what to tell the operator when the load failed

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/operator_port.h"
+#include "platform/system_calls.h"
 
 #include <deque>
 #include <filesystem>
@@ -26,6 +27,18 @@ private:
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
+
+// Switches the file system seam for as long as it lives, and back to the bare system
+// calls afterwards.
+class SwitchedFileSystem {
+public:
+    explicit SwitchedFileSystem(system::FileSystemSwitches switches) {
+        system::SetFileSystemSwitches(std::move(switches));
+    }
+    ~SwitchedFileSystem() { system::SetFileSystemSwitches({}); }
+    SwitchedFileSystem(const SwitchedFileSystem&) = delete;
+    SwitchedFileSystem& operator=(const SwitchedFileSystem&) = delete;
+};
 
 // An operator port that remembers what it was shown and answers questions from a queue
 // (OK when the queue is empty). Its view lives in memory.
