@@ -16,7 +16,7 @@ namespace {
 struct Seam {
     FileSystemSwitches switches;
     std::array<int, 8> calls{};
-    bool failingCallReached = false;
+    std::vector<bool> failingCallReached;
 };
 
 Seam& TheSeam() {
@@ -30,21 +30,27 @@ bool Fails(FileCall call) {
     if (seam.switches.beforeCall)
         seam.switches.beforeCall(call);
     const int count = ++seam.calls[static_cast<std::size_t>(call)];
-    if (seam.switches.failingCall != call || count != seam.switches.failingOccurrence)
-        return false;
-    seam.failingCallReached = true;
-    errno = EIO;
-    return true;
+    for (std::size_t i = 0; i < seam.switches.failing.size(); ++i) {
+        const FailingCall& failing = seam.switches.failing[i];
+        if (failing.call == call && (failing.occurrence == 0 || failing.occurrence == count)) {
+            seam.failingCallReached[i] = true;
+            errno = EIO;
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
 
 void SetFileSystemSwitches(FileSystemSwitches switches) {
-    TheSeam() = Seam{std::move(switches), {}, false};
+    const std::size_t failing = switches.failing.size();
+    TheSeam() = Seam{std::move(switches), {}, std::vector<bool>(failing)};
 }
 
-bool FailingCallReached() {
-    return TheSeam().failingCallReached;
+bool FailingCallReached(std::size_t index) {
+    const Seam& seam = TheSeam();
+    return index < seam.failingCallReached.size() && seam.failingCallReached[index];
 }
 
 int Open(const char* path, int flags, mode_t mode) {
@@ -66,7 +72,9 @@ ssize_t Write(int descriptor, const void* bytes, size_t size) {
 }
 
 int Flush(int descriptor) {
-    return Fails(FileCall::Flush) ? -1 : ::fsync(descriptor);
+    if (Fails(FileCall::Flush))
+        return -1;
+    return TheSeam().switches.flushesDoNothing ? 0 : ::fsync(descriptor);
 }
 
 int ChangeOwner(int descriptor, uid_t owner, gid_t group) {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
-#include <optional>
+#include <vector>
 #include <sys/types.h>
 
 // Every system call with which a form is read and saved goes through these functions, so
@@ -26,20 +27,25 @@ enum class FileCall {
     Unlink,
 };
 
+struct FailingCall {
+    FileCall call;
+    int occurrence = 0;  // the n-th call of that kind fails, or (with 0) every one
+};
+
 struct FileSystemSwitches {
     bool noHardLinks = false;         // link and linkat fail with EPERM, as on FAT or under protected_hardlinks
     bool noRenameNoReplace = false;   // renameat2 with RENAME_NOREPLACE fails with EINVAL
     bool noUnnamedTemporary = false;  // open with O_TMPFILE fails with EOPNOTSUPP
-    std::optional<FileCall> failingCall;
-    int failingOccurrence = 1;                 // the n-th call of that kind fails, with EIO
+    bool flushesDoNothing = false;    // for tests that save a thousand times and check nothing a power loss would show
+    std::vector<FailingCall> failing;          // these fail with EIO
     std::function<void(FileCall)> beforeCall;  // mischief by someone else between two calls
 };
 
 // Takes effect at once; calls are counted anew from here.
 void SetFileSystemSwitches(FileSystemSwitches switches);
 
-// Whether the failing call set by the switches has happened since they were set.
-bool FailingCallReached();
+// Whether the call switches.failing[index] has failed since the switches were set.
+bool FailingCallReached(std::size_t index = 0);
 
 int Open(const char* path, int flags, mode_t mode = 0);
 ssize_t Read(int descriptor, void* buffer, size_t size);

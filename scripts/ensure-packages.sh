@@ -17,6 +17,7 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
-# What building, testing and running the program need.
+# What building, testing and running the program need (acl: setfacl and getfacl, with which
+# the save's tests check that a form keeps its ACL).
 TREMARO_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev qt6-base-dev qt6-translations-l10n
-                  fonts-liberation2 fonts-dejavu-core)
+                  fonts-liberation2 fonts-dejavu-core acl)
