@@ -34,7 +34,7 @@ using testing::WriteBytes;
 
 // Each way of saving is killed for this long at most, and passes once this many kills
 // have landed while a save was running.
-constexpr auto kTimePerPath = std::chrono::seconds(35);
+constexpr auto kTimePerPath = std::chrono::seconds(40);
 constexpr int kLandedKillsWanted = 240;
 constexpr int kLandedKillsNeeded = 200;
 constexpr int kRoundsBetweenMeasurements = 20;
@@ -101,9 +101,11 @@ public:
         while (Clock::now() - started < kTimePerPath && landed_ < kLandedKillsWanted) {
             if (rounds_ % kRoundsBetweenMeasurements == kRoundsBetweenMeasurements - 1)
                 Measure();
-            const Micros from = Median(readingTimes_) * 9 / 10;
-            const Micros to = std::max(Median(wholeTimes_) * 21 / 20, from + Micros(1000));
-            KillOnce(Micros(std::uniform_int_distribution<long>(from.count(), to.count())(random)));
+            const Micros from = Median(readingTimes_) * 9 / 10 + laterStart_;
+            const Micros to = std::max(Median(wholeTimes_) * 21 / 20 - earlierEnd_, from + Micros(1000));
+            const Landing landing =
+                KillOnce(Micros(std::uniform_int_distribution<long>(from.count(), to.count())(random)));
+            LearnFrom(landing, to - from);
             if (::testing::Test::HasFatalFailure())
                 return;
         }
@@ -115,6 +117,22 @@ public:
     }
 
 private:
+    enum class Landing { BeforeTheSave, InTheSave, AfterTheEnd };
+
+    // Under load a run's pace wanders between measurements: kills that come too early move
+    // the start of the moments later, kills after the end move their end earlier, and kills
+    // in the save let both drift back to what was measured.
+    void LearnFrom(Landing landing, Micros width) {
+        if (landing == Landing::BeforeTheSave) {
+            laterStart_ += width / 20;
+        } else if (landing == Landing::AfterTheEnd) {
+            earlierEnd_ += width / 20;
+        } else {
+            laterStart_ = laterStart_ * 9 / 10;
+            earlierEnd_ = earlierEnd_ * 9 / 10;
+        }
+    }
+
     void Reset() {
         for (const auto& entry : fs::directory_iterator(folder_.Root()))
             fs::remove_all(entry.path());
@@ -156,7 +174,7 @@ private:
         return opens;
     }
 
-    void KillOnce(Micros moment) {
+    Landing KillOnce(Micros moment) {
         Reset();
         OpensOfTheForm();  // the test's own
         const auto started = Clock::now();
@@ -166,12 +184,15 @@ private:
         int status = 0;
         ::waitpid(pid, &status, 0);
         ++rounds_;
-        const bool landed = WIFSIGNALED(status) && OpensOfTheForm() >= 2;
+        const Landing landing = !WIFSIGNALED(status)      ? Landing::AfterTheEnd
+                                : OpensOfTheForm() >= 2 ? Landing::InTheSave
+                                                        : Landing::BeforeTheSave;
         CheckWhatTheKillLeft();
-        if (landed) {
+        if (landing == Landing::InTheSave) {
             ++landed_;
             keptOld_ += ReadBytes(form_) == original_ ? 1 : 0;
         }
+        return landing;
     }
 
     // A file under the form's name holding the old or the whole new form; the backup, if
@@ -213,6 +234,8 @@ private:
     int opens_ = -1;
     std::deque<Micros> readingTimes_;
     std::deque<Micros> wholeTimes_;
+    Micros laterStart_{0};
+    Micros earlierEnd_{0};
     int rounds_ = 0;
     int landed_ = 0;
     int keptOld_ = 0;
