@@ -174,19 +174,30 @@ bool CopyExtendedAttributes(const std::string& source, int target) {
     return true;
 }
 
-// Owner and group first, since changing them clears the set-user and set-group bits.
+// Owners, modes and times that a file system cannot hold (FAT has no owners and few
+// modes; some FUSE file systems have no chown at all) are refused with one of these; its
+// files then have what it was mounted with, whatever a save asks for.
+bool CannotHold(int error) {
+    return error == EPERM || error == EINVAL || error == ENOSYS || error == ENOTSUP || error == EOPNOTSUPP;
+}
+
+bool GiveMode(int target, mode_t mode) {
+    return system::ChangeMode(target, mode) == 0 || CannotHold(errno);
+}
+
+// Owner and group first, since changing them clears the set-user and set-group bits. Where
+// the owner may not be given (an ordinary user saving another's form), the group may.
 bool GiveAttributesOf(int target, const std::string& source, const struct stat& info, bool withTimes) {
     if (system::ChangeOwner(target, info.st_uid, info.st_gid) != 0) {
-        if (errno != EPERM && errno != EINVAL)
+        if (!CannotHold(errno))
             return false;
-        if (system::ChangeOwner(target, static_cast<uid_t>(-1), info.st_gid) != 0 && errno != EPERM &&
-            errno != EINVAL)
+        if (system::ChangeOwner(target, static_cast<uid_t>(-1), info.st_gid) != 0 && !CannotHold(errno))
             return false;
     }
-    if (system::ChangeMode(target, info.st_mode & 07777) != 0 || !CopyExtendedAttributes(source, target))
+    if (!GiveMode(target, info.st_mode & 07777) || !CopyExtendedAttributes(source, target))
         return false;
     const struct timespec times[2] = {info.st_atim, info.st_mtim};
-    return !withTimes || system::SetTimes(target, times) == 0;
+    return !withTimes || system::SetTimes(target, times) == 0 || CannotHold(errno);
 }
 
 struct Original {
@@ -205,7 +216,7 @@ std::optional<Temporary> WriteTemporary(const std::string& folder, std::string_v
     const int descriptor = temporary->descriptor->get();
     const bool complete = WriteAll(descriptor, bytes) &&
                           (original ? GiveAttributesOf(descriptor, original->path, original->info, original->withTimes)
-                                    : system::ChangeMode(descriptor, PermissionsForNewFile()) == 0) &&
+                                    : GiveMode(descriptor, PermissionsForNewFile())) &&
                           system::Flush(descriptor) == 0;
     if (!complete) {
         Discard(*temporary);
