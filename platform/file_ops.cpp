@@ -154,7 +154,7 @@ void Discard(const Temporary& temporary) {
 bool CopyExtendedAttributes(const std::string& source, int target) {
     const ssize_t listSize = ::listxattr(source.c_str(), nullptr, 0);
     if (listSize <= 0)
-        return listSize == 0 || errno == ENOTSUP;
+        return listSize == 0 || errno == ENOTSUP || errno == ENOSYS;
     std::vector<char> names(static_cast<std::size_t>(listSize));
     const ssize_t listed = ::listxattr(source.c_str(), names.data(), names.size());
     if (listed < 0)
