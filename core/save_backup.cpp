@@ -53,11 +53,12 @@ struct SavePaths {
 
 // A failed write leaves the form file as it was, so the copy just made is not needed; it
 // goes, unless the form file itself has gone or been replaced meanwhile, in which case the
-// copy is where the original now lives.
+// copy is where the original now lives. What another program put under the backup name
+// meanwhile is not this save's copy and is left alone.
 std::string AfterFailedWrite(const SavePaths& paths, const std::optional<FileIdentity>& madeBackup) {
     if (!paths.original || IdentityOf(paths.target) != paths.original)
         return RenamedLine(paths.backupName);
-    if (IdentityOf(paths.backupName) == madeBackup && RemoveFile(paths.backupName))
+    if (!madeBackup || IdentityOf(paths.backupName) != madeBackup || RemoveFile(paths.backupName))
         return kUnchangedLine;
     return CopyLeftLine(paths.backupName);
 }
