@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/operator_port.h"
-#include "core/view_text.h"
 
 #include <ostream>
 #include <string>
@@ -18,12 +17,7 @@ public:
         return PressedButton::Ok;
     }
     void SetViewText(std::u16string text) override { viewText_ = std::move(text); }
-    std::optional<UnsavableCharacter> FindUnsavableCharacter() override {
-        return tremaro::FindUnsavableCharacter(viewText_);
-    }
-    ViewSaveResult SaveViewText(const std::string& path, std::optional<FileMode> permissions) override {
-        return SaveTextAs(viewText_, path, permissions);
-    }
+    std::u16string ViewTextToSave() override { return viewText_; }
     void SetTitle(const std::string&) override {}
 
     const std::u16string& ViewText() const { return viewText_; }

@@ -4,9 +4,14 @@ namespace tremaro {
 namespace {
 
 std::string ReadFailureMessage(FormLines::LoadStatus status, const std::string& path) {
-    if (status == FormLines::LoadStatus::TooLong)
+    switch (status) {
+    case FormLines::LoadStatus::TooLarge:
+        return "Файлът " + path + " е твърде голям: допустими са до 64 MB.";
+    case FormLines::LoadStatus::TooLong:
         return "Файлът " + path + " е твърде дълъг: допустими са до 32766 реда.";
-    return "Файлът " + path + " не може да бъде прочетен.";
+    default:
+        return "Файлът " + path + " не може да бъде прочетен.";
+    }
 }
 
 }  // namespace

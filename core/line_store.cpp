@@ -16,6 +16,8 @@ FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path) {
     switch (file->ReadAllLines(text, spans, kMaxLineCount + 1)) {
     case InputFile::BulkRead::Done:
         break;
+    case InputFile::BulkRead::TooLarge:
+        return LoadStatus::TooLarge;
     case InputFile::BulkRead::TooManyLines:
         return LoadStatus::TooLong;
     case InputFile::BulkRead::Failed:

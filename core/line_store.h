@@ -21,7 +21,7 @@ class FormLines {
 public:
     static constexpr std::int16_t kMaxLineCount = 32766;
 
-    enum class LoadStatus { Loaded, CannotRead, TooLong };
+    enum class LoadStatus { Loaded, CannotRead, TooLarge, TooLong };
 
     LoadStatus LoadFormFile(const std::string& path);
 

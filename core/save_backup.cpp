@@ -1,6 +1,10 @@
 #include "core/save_backup.h"
 
 #include "core/view_text.h"
+#include "platform/file_ops.h"
+
+#include <optional>
+#include <variant>
 
 namespace tremaro {
 namespace {
@@ -22,9 +26,14 @@ std::string RenamedLine(const std::string& backupName) {
 }
 
 constexpr const char* kNoOriginalLine = "Няма оригинален файл за преименуване.";
+constexpr const char* kUnchangedLine = "Оригиналният файл е запазен непроменен.";
 
-bool WriteView(OperatorPort& port, const std::string& path, std::optional<FileMode> permissions) {
-    return port.SaveViewText(path, permissions) == ViewSaveResult::Saved;
+std::string CopyLeftLine(const std::string& backupName) {
+    return "Оригиналният файл е запазен непроменен, а копие от него остана като " + backupName + ".";
+}
+
+std::string ReadOnlyMessage(const std::string& formFileName) {
+    return "Файлът " + formFileName + " е само за четене и не е записан.";
 }
 
 SaveOutcome Report(OperatorPort& port, SaveOutcome outcome, const std::string& message) {
@@ -32,55 +41,87 @@ SaveOutcome Report(OperatorPort& port, SaveOutcome outcome, const std::string& m
     return outcome;
 }
 
-// The backup is a second name for the form file, so the form file stays where it is until
-// the new text replaces it in one step: at no moment is it missing or half written.
-SaveOutcome SaveBesideBackup(const std::string& formFileName, const std::string& backupName,
-                             OperatorPort& port, std::optional<FileMode> permissions) {
-    if (WriteView(port, formFileName, permissions))
-        return Report(port, SaveOutcome::RenamedAndWritten, SavedLine(formFileName) + RenamedLine(backupName));
-    // The backup name goes only while the form file still is the original under its own
-    // name; otherwise the backup is where the original now lives.
-    const bool originalInPlace = IsSameFile(formFileName, backupName) && RemoveFile(backupName);
-    return Report(port, SaveOutcome::WriteFailed,
-                  NotSavedLine(formFileName) +
-                      (originalInPlace ? std::string("Оригиналният файл е запазен непроменен.") : RenamedLine(backupName)));
+// Where the form file and its backup are: the name the operator gave (the backup is made
+// from it), the file a symbolic link there leads to (which gets the new text), and that
+// file as it was before the save.
+struct SavePaths {
+    std::string formFileName;
+    std::string target;
+    std::string backupName;
+    std::optional<FileIdentity> original;
+};
+
+// A failed write leaves the form file as it was, so the copy just made is not needed; it
+// goes, unless the form file itself has gone or been replaced meanwhile, in which case the
+// copy is where the original now lives. What another program put under the backup name
+// meanwhile is not this save's copy and is left alone.
+std::string AfterFailedWrite(const SavePaths& paths, const std::optional<FileIdentity>& madeBackup) {
+    if (!paths.original || IdentityOf(paths.target) != paths.original)
+        return RenamedLine(paths.backupName);
+    if (!madeBackup || IdentityOf(paths.backupName) != madeBackup || RemoveFile(paths.backupName))
+        return kUnchangedLine;
+    return CopyLeftLine(paths.backupName);
 }
 
-// Where the file system has no hard links the form file really moves to its backup name,
-// and a failed write moves it back.
-SaveOutcome SaveAfterRename(const std::string& formFileName, const std::string& backupName,
-                            OperatorPort& port, std::optional<FileMode> permissions) {
-    if (WriteView(port, formFileName, permissions))
-        return Report(port, SaveOutcome::RenamedAndWritten, SavedLine(formFileName) + RenamedLine(backupName));
-    const bool undone = RenameFile(backupName, formFileName) == RenameResult::Renamed;
+SaveOutcome SaveBesideNewBackup(const std::string& bytes, const SavePaths& paths, OperatorPort& port) {
+    const auto madeBackup = IdentityOf(paths.backupName);
+    if (ReplaceFile(paths.target, bytes))
+        return Report(port, SaveOutcome::RenamedAndWritten,
+                      SavedLine(paths.formFileName) + RenamedLine(paths.backupName));
     return Report(port, SaveOutcome::WriteFailed,
-                  NotSavedLine(formFileName) +
-                      (undone ? std::string("Оригиналният файл е запазен непроменен.") : RenamedLine(backupName)));
+                  NotSavedLine(paths.formFileName) + AfterFailedWrite(paths, madeBackup));
 }
 
-SaveOutcome SaveOverKeptBackup(const std::string& formFileName, const std::string& backupName,
-                               OperatorPort& port, std::optional<FileMode> permissions) {
-    if (WriteView(port, formFileName, permissions))
+SaveOutcome SaveOverKeptBackup(const std::string& bytes, const SavePaths& paths, OperatorPort& port) {
+    if (ReplaceFile(paths.target, bytes))
         return Report(port, SaveOutcome::BackupKeptAndWritten,
-                      SavedLine(formFileName) + "Резервният файл " + backupName +
+                      SavedLine(paths.formFileName) + "Резервният файл " + paths.backupName +
                           " вече съществува и е оставен без промяна.");
-    return Report(port, SaveOutcome::WriteFailed,
-                  NotSavedLine(formFileName) + "Оригиналният файл е запазен непроменен.");
+    return Report(port, SaveOutcome::WriteFailed, NotSavedLine(paths.formFileName) + kUnchangedLine);
 }
 
-SaveOutcome SaveWithoutOriginal(const std::string& formFileName, OperatorPort& port) {
-    if (WriteView(port, formFileName, std::nullopt))
-        return Report(port, SaveOutcome::NoOriginalAndWritten, SavedLine(formFileName) + kNoOriginalLine);
-    return Report(port, SaveOutcome::WriteFailed, NotSavedLine(formFileName) + kNoOriginalLine);
+SaveOutcome SaveWithoutOriginal(const std::string& bytes, const SavePaths& paths, OperatorPort& port) {
+    if (ReplaceFile(paths.target, bytes))
+        return Report(port, SaveOutcome::NoOriginalAndWritten, SavedLine(paths.formFileName) + kNoOriginalLine);
+    return Report(port, SaveOutcome::WriteFailed, NotSavedLine(paths.formFileName) + kNoOriginalLine);
+}
+
+SaveOutcome BackupRefused(const SavePaths& paths, OperatorPort& port) {
+    return Report(port, SaveOutcome::RenameFailed, RenameFailedMessage(paths.formFileName, paths.backupName));
 }
 
 // Something stands under the backup name already: an earlier backup is kept as it is and
 // the form file written over; anything but a plain file there stops the save.
-SaveOutcome SaveBesideExistingName(const std::string& formFileName, const std::string& backupName,
-                                   OperatorPort& port, std::optional<FileMode> permissions) {
-    if (KindOfPath(backupName) == PathKind::PlainFile)
-        return SaveOverKeptBackup(formFileName, backupName, port, permissions);
-    return Report(port, SaveOutcome::RenameFailed, RenameFailedMessage(formFileName, backupName));
+SaveOutcome SaveBesideExistingName(const std::string& bytes, const SavePaths& paths, OperatorPort& port) {
+    if (KindOfPath(paths.backupName) == PathKind::PlainFile)
+        return SaveOverKeptBackup(bytes, paths, port);
+    return BackupRefused(paths, port);
+}
+
+// A form named like its own backup (form1.bak), or leading there through a link, would be
+// written over with no backup left, and a folder under the form's name is nothing to save
+// over.
+bool HasNoBackupName(const SavePaths& paths) {
+    return paths.backupName == paths.formFileName || KindOfPath(paths.target) == PathKind::Folder ||
+           (paths.original && IdentityOf(paths.backupName) == paths.original);
+}
+
+SaveOutcome SaveBytes(const std::string& bytes, const SavePaths& paths, OperatorPort& port) {
+    if (HasNoBackupName(paths))
+        return BackupRefused(paths, port);
+    if (KindOfPath(paths.target) == PathKind::PlainFile && !IsWritable(paths.target))
+        return Report(port, SaveOutcome::ReadOnly, ReadOnlyMessage(paths.formFileName));
+    switch (CopyToNewName(paths.formFileName, paths.backupName)) {
+    case CopyResult::Copied:
+        return SaveBesideNewBackup(bytes, paths, port);
+    case CopyResult::TargetExists:
+        return SaveBesideExistingName(bytes, paths, port);
+    case CopyResult::SourceMissing:
+        return SaveWithoutOriginal(bytes, paths, port);
+    case CopyResult::Failed:
+        break;
+    }
+    return BackupRefused(paths, port);
 }
 
 }  // namespace
@@ -107,40 +148,13 @@ SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port) 
         return Report(port, SaveOutcome::NothingToSave, "Няма форма за записване.");
     if (port.ShowMessage("Записва файл: " + formFileName, MessageButtons::OkCancel) != PressedButton::Ok)
         return SaveOutcome::Cancelled;
-    if (const auto found = port.FindUnsavableCharacter())
+    const auto encoded = EncodeViewText(port.ViewTextToSave());
+    if (const auto* found = std::get_if<UnsavableCharacter>(&encoded))
         return Report(port, SaveOutcome::UnsavableCharacter, UnsavableCharacterMessage(formFileName, *found));
 
-    const std::string backupName = BackupNameFor(formFileName);
-    const auto permissions = PermissionsOf(formFileName);
-    // A form named like its own backup (form1.bak) would be written over with no backup
-    // left, and a folder under the form's name is nothing to save over.
-    if (backupName == formFileName || KindOfPath(formFileName) == PathKind::Folder)
-        return Report(port, SaveOutcome::RenameFailed, RenameFailedMessage(formFileName, backupName));
-
-    switch (LinkFile(formFileName, backupName)) {
-    case LinkResult::Linked:
-        return SaveBesideBackup(formFileName, backupName, port, permissions);
-    case LinkResult::TargetExists:
-        return SaveBesideExistingName(formFileName, backupName, port, permissions);
-    case LinkResult::SourceMissing:
-        return SaveWithoutOriginal(formFileName, port);
-    case LinkResult::Unsupported:
-        break;
-    case LinkResult::Failed:
-        return Report(port, SaveOutcome::RenameFailed, RenameFailedMessage(formFileName, backupName));
-    }
-
-    switch (RenameFile(formFileName, backupName)) {
-    case RenameResult::Renamed:
-        return SaveAfterRename(formFileName, backupName, port, permissions);
-    case RenameResult::TargetExists:
-        return SaveBesideExistingName(formFileName, backupName, port, permissions);
-    case RenameResult::SourceMissing:
-        return SaveWithoutOriginal(formFileName, port);
-    case RenameResult::Failed:
-        break;
-    }
-    return Report(port, SaveOutcome::RenameFailed, RenameFailedMessage(formFileName, backupName));
+    const std::string target = FinalTarget(formFileName);
+    return SaveBytes(std::get<std::string>(encoded), {formFileName, target, BackupNameFor(formFileName), IdentityOf(target)},
+                     port);
 }
 
 }  // namespace tremaro

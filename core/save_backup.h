@@ -6,21 +6,25 @@
 
 namespace tremaro {
 
-// Saving writes the view's text over the form file after giving the file as it was its
-// backup name (as a second name, where the file system allows, so that the form file is
-// never missing while the new text is written). The backup is never replaced, so after several saves it still holds the
-// form from before the first one. Nothing is written unless the original is safe under
-// the backup name (or already has a backup, or is gone), and the write itself is atomic,
-// so no outcome loses the original's bytes; the report says what really happened.
+// Saving writes the view's text over the form file after keeping a copy of the file as it
+// was under its backup name. The form file stays under its name at every moment: the
+// backup is a copy, put in place without ever replacing anything, and the new text
+// replaces the form file in one rename once it is whole on the disk; a form file that is
+// a symbolic link stays one, and the file it leads to gets the new text. The backup is
+// never replaced, so after several saves it still holds the form from before the first
+// one. A form file its owner may not write is not saved. When anything fails before the
+// form file is replaced, the form file is untouched and a backup this save made is
+// removed again; the report says what really happened, also when that removal fails.
 
 enum class SaveOutcome {
     NothingToSave,       // no form has been read
     Cancelled,           // the operator answered the question with Cancel
     UnsavableCharacter,  // the view holds a character the code page cannot hold
-    RenamedAndWritten,
+    ReadOnly,            // the form file may not be written
+    RenamedAndWritten,   // the original is kept under the backup name
     BackupKeptAndWritten,  // a backup existed already and stays as it was
     NoOriginalAndWritten,  // the form file had gone since it was read
-    RenameFailed,
+    RenameFailed,          // no backup could be made; nothing was written
     WriteFailed,
 };
 

@@ -3,7 +3,6 @@
 #include "platform/code_page.h"
 #include "platform/unicode.h"
 
-
 namespace tremaro {
 namespace {
 
@@ -35,21 +34,6 @@ std::variant<std::string, UnsavableCharacter> EncodeViewText(std::u16string_view
 std::string UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found) {
     return "Файлът " + formFileName + " не е записан: знакът " + Utf16ToUtf8(found.character) +
            " на ред " + std::to_string(found.line) + " не може да се запише в кодировка Windows-1251.";
-}
-
-std::optional<UnsavableCharacter> FindUnsavableCharacter(std::u16string_view text) {
-    auto encoded = EncodeViewText(text);
-    if (auto* found = std::get_if<UnsavableCharacter>(&encoded))
-        return *found;
-    return std::nullopt;
-}
-
-ViewSaveResult SaveTextAs(std::u16string_view text, const std::string& path, std::optional<FileMode> permissions) {
-    const auto encoded = EncodeViewText(text);
-    const auto* bytes = std::get_if<std::string>(&encoded);
-    if (!bytes)
-        return ViewSaveResult::UnsavableCharacter;
-    return WriteFileAtomically(path, *bytes, permissions) ? ViewSaveResult::Saved : ViewSaveResult::WriteFailed;
 }
 
 }  // namespace tremaro

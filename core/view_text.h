@@ -12,11 +12,6 @@ namespace tremaro {
 // form file's code page, or the first character that the code page cannot hold.
 std::variant<std::string, UnsavableCharacter> EncodeViewText(std::u16string_view text);
 
-std::optional<UnsavableCharacter> FindUnsavableCharacter(std::u16string_view text);
-
-// Encodes the text and writes it to path in one atomic step.
-ViewSaveResult SaveTextAs(std::u16string_view text, const std::string& path, std::optional<FileMode> permissions);
-
 std::string UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found);
 
 }  // namespace tremaro

@@ -1,26 +1,23 @@
 #include "platform/file_ops.h"
 
+#include "platform/system_calls.h"
+
 #include <cerrno>
-#include <cstdio>
+#include <climits>
+#include <cstring>
 #include <fcntl.h>
+#include <memory>
+#include <optional>
+#include <random>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tremaro {
 namespace {
 
-RenameResult RenameByLink(const std::string& oldPath, const std::string& newPath) {
-    if (::link(oldPath.c_str(), newPath.c_str()) != 0) {
-        if (errno == EEXIST)
-            return RenameResult::TargetExists;
-        return errno == ENOENT ? RenameResult::SourceMissing : RenameResult::Failed;
-    }
-    if (::unlink(oldPath.c_str()) != 0) {
-        ::unlink(newPath.c_str());
-        return RenameResult::Failed;
-    }
-    return RenameResult::Renamed;
-}
+constexpr int kMaxLinksFollowed = 40;  // as the kernel's own limit
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('/');
@@ -29,9 +26,25 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    ~Descriptor() {
+        if (descriptor_ >= 0)
+            ::close(descriptor_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return descriptor_; }
+    bool valid() const { return descriptor_ >= 0; }
+
+private:
+    int descriptor_;
+};
+
 bool WriteAll(int descriptor, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t count = ::write(descriptor, bytes.data(), bytes.size());
+        const ssize_t count = system::Write(descriptor, bytes.data(), bytes.size());
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
@@ -41,71 +54,234 @@ bool WriteAll(int descriptor, std::string_view bytes) {
     return true;
 }
 
-FileMode PermissionsForNewFile() {
+bool ReadAll(int descriptor, std::string& bytes) {
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t count = system::Read(descriptor, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return false;
+        if (count == 0)
+            return true;
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
+mode_t PermissionsForNewFile() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
 
-// Makes the rename itself survive a power loss; a folder that refuses it loses nothing.
+std::string RandomTemporaryName(const std::string& folder) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    std::string name = folder + "/.tremaro-";
+    for (int i = 0; i < 6; ++i)
+        name.push_back(kLetters[random() % (sizeof kLetters - 1)]);
+    return name;
+}
+
+// Errors with which a file system says it has no such thing, rather than that it failed.
+bool IsUnsupported(int error) {
+    return error == EOPNOTSUPP || error == ENOTSUP || error == ENOSYS || error == EINVAL || error == EPERM ||
+           error == EXDEV || error == EMLINK || error == EISDIR;
+}
+
+// Makes a rename or link itself survive a power loss; a folder that refuses it loses nothing.
 void SyncFolder(const std::string& folder) {
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        ::fsync(descriptor);
-        ::close(descriptor);
+    const Descriptor descriptor(system::Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (descriptor.valid())
+        system::Flush(descriptor.get());
+}
+
+// A file being made beside its final name: unnamed until it is complete, where it can be.
+struct Temporary {
+    std::unique_ptr<Descriptor> descriptor;
+    std::string name;  // empty while unnamed
+};
+
+std::optional<Temporary> OpenNamedTemporary(const std::string& folder) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = RandomTemporaryName(folder);
+        const int descriptor = system::Open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (descriptor >= 0)
+            return Temporary{std::make_unique<Descriptor>(descriptor), std::move(name)};
+        if (errno != EEXIST)
+            return std::nullopt;
     }
+    return std::nullopt;
+}
+
+std::optional<Temporary> OpenTemporary(const std::string& folder, bool unnamed) {
+    if (unnamed) {
+        const int descriptor = system::Open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (descriptor >= 0)
+            return Temporary{std::make_unique<Descriptor>(descriptor), ""};
+        if (!IsUnsupported(errno))
+            return std::nullopt;
+    }
+    return OpenNamedTemporary(folder);
+}
+
+std::string DescriptorPath(const Temporary& temporary) {
+    return "/proc/self/fd/" + std::to_string(temporary.descriptor->get());
+}
+
+// Gives an unnamed temporary file a name of its own. False with errno set when it cannot.
+bool NameTemporary(Temporary& temporary, const std::string& folder) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = RandomTemporaryName(folder);
+        if (system::Link(DescriptorPath(temporary).c_str(), name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            temporary.name = std::move(name);
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+void Discard(const Temporary& temporary) {
+    if (!temporary.name.empty())
+        system::Unlink(temporary.name.c_str());
+}
+
+// An ACL entry lost would give the group the rights of the ACL's mask; other attributes
+// that this process may not set (those of the security and trusted name spaces) are
+// left out rather than failing the save.
+bool CopyExtendedAttributes(const std::string& source, int target) {
+    const ssize_t listSize = ::listxattr(source.c_str(), nullptr, 0);
+    if (listSize <= 0)
+        return listSize == 0 || errno == ENOTSUP || errno == ENOSYS;
+    std::vector<char> names(static_cast<std::size_t>(listSize));
+    const ssize_t listed = ::listxattr(source.c_str(), names.data(), names.size());
+    if (listed < 0)
+        return false;
+    for (const char* name = names.data(); name < names.data() + listed; name += std::strlen(name) + 1) {
+        const ssize_t size = ::getxattr(source.c_str(), name, nullptr, 0);
+        std::vector<char> value(static_cast<std::size_t>(size > 0 ? size : 0));
+        if (size < 0 || ::getxattr(source.c_str(), name, value.data(), value.size()) != size)
+            return false;
+        if (system::SetAttribute(target, name, value.data(), value.size()) != 0) {
+            const bool mayBeLeftOut = std::strncmp(name, "system.posix_acl", 16) != 0 &&
+                                      (errno == EPERM || errno == EACCES || errno == ENOTSUP);
+            if (!mayBeLeftOut)
+                return false;
+        }
+    }
+    return true;
+}
+
+// Owners, modes and times that a file system cannot hold (FAT has no owners and few
+// modes; some FUSE file systems have no chown at all) are refused with one of these; its
+// files then have what it was mounted with, whatever a save asks for.
+bool CannotHold(int error) {
+    return error == EPERM || error == EINVAL || error == ENOSYS || error == ENOTSUP || error == EOPNOTSUPP;
+}
+
+bool GiveMode(int target, mode_t mode) {
+    return system::ChangeMode(target, mode) == 0 || CannotHold(errno);
+}
+
+// Owner and group first, since changing them clears the set-user and set-group bits. Where
+// the owner may not be given (an ordinary user saving another's form), the group may.
+bool GiveAttributesOf(int target, const std::string& source, const struct stat& info, bool withTimes) {
+    if (system::ChangeOwner(target, info.st_uid, info.st_gid) != 0) {
+        if (!CannotHold(errno))
+            return false;
+        if (system::ChangeOwner(target, static_cast<uid_t>(-1), info.st_gid) != 0 && !CannotHold(errno))
+            return false;
+    }
+    if (!GiveMode(target, info.st_mode & 07777) || !CopyExtendedAttributes(source, target))
+        return false;
+    const struct timespec times[2] = {info.st_atim, info.st_mtim};
+    return !withTimes || system::SetTimes(target, times) == 0 || CannotHold(errno);
+}
+
+struct Original {
+    std::string path;
+    struct stat info {};
+    bool withTimes = false;
+};
+
+// The temporary file holding bytes, flushed to the disk, with the original's attributes
+// or (with no original) those of a new file.
+std::optional<Temporary> WriteTemporary(const std::string& folder, std::string_view bytes,
+                                        const Original* original, bool unnamed) {
+    auto temporary = OpenTemporary(folder, unnamed);
+    if (!temporary)
+        return std::nullopt;
+    const int descriptor = temporary->descriptor->get();
+    const bool complete = WriteAll(descriptor, bytes) &&
+                          (original ? GiveAttributesOf(descriptor, original->path, original->info, original->withTimes)
+                                    : GiveMode(descriptor, PermissionsForNewFile())) &&
+                          system::Flush(descriptor) == 0;
+    if (!complete) {
+        Discard(*temporary);
+        return std::nullopt;
+    }
+    return temporary;
+}
+
+// Written and named, or nothing: an unnamed file that cannot get a name (no hard links
+// here) is written again as a named one.
+std::optional<Temporary> WriteNamedTemporary(const std::string& folder, std::string_view bytes,
+                                             const Original* original) {
+    auto temporary = WriteTemporary(folder, bytes, original, true);
+    if (!temporary || !temporary->name.empty() || NameTemporary(*temporary, folder))
+        return temporary;
+    if (!IsUnsupported(errno) && errno != ENOENT)  // ENOENT: no /proc to name it through
+        return std::nullopt;
+    return WriteTemporary(folder, bytes, original, false);
+}
+
+CopyResult PutInPlaceByCheckedRename(const Temporary& temporary, const std::string& target) {
+    if (KindOfPath(target) != PathKind::Missing)
+        return CopyResult::TargetExists;
+    return system::Rename(temporary.name.c_str(), target.c_str()) == 0 ? CopyResult::Copied : CopyResult::Failed;
+}
+
+CopyResult PutInPlaceByLink(const Temporary& temporary, const std::string& target) {
+    if (system::Link(temporary.name.c_str(), target.c_str()) == 0) {
+        system::Unlink(temporary.name.c_str());  // left behind at worst, the copy stands
+        return CopyResult::Copied;
+    }
+    if (errno == EEXIST)
+        return CopyResult::TargetExists;
+    return IsUnsupported(errno) ? PutInPlaceByCheckedRename(temporary, target) : CopyResult::Failed;
+}
+
+CopyResult PutNamedInPlace(const Temporary& temporary, const std::string& target) {
+    CopyResult result = CopyResult::Copied;
+    if (system::RenameNoReplace(temporary.name.c_str(), target.c_str()) != 0) {
+        if (errno == EEXIST)
+            result = CopyResult::TargetExists;
+        else
+            result = IsUnsupported(errno) ? PutInPlaceByLink(temporary, target) : CopyResult::Failed;
+    }
+    if (result != CopyResult::Copied)
+        Discard(temporary);
+    return result;
+}
+
+// An unnamed file is linked straight to its final name, which never replaces.
+CopyResult PutInPlace(Temporary& temporary, const std::string& target, const std::string& folder,
+                      std::string_view bytes, const Original& original) {
+    if (!temporary.name.empty())
+        return PutNamedInPlace(temporary, target);
+    if (system::Link(DescriptorPath(temporary).c_str(), target.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        return CopyResult::Copied;
+    if (errno == EEXIST)
+        return CopyResult::TargetExists;
+    if (!IsUnsupported(errno) && errno != ENOENT)
+        return CopyResult::Failed;
+    auto named = WriteTemporary(folder, bytes, &original, false);
+    return named ? PutNamedInPlace(*named, target) : CopyResult::Failed;
 }
 
 }  // namespace
-
-RenameResult RenameFile(const std::string& oldPath, const std::string& newPath) {
-    if (::renameat2(AT_FDCWD, oldPath.c_str(), AT_FDCWD, newPath.c_str(), RENAME_NOREPLACE) == 0)
-        return RenameResult::Renamed;
-    switch (errno) {
-    case EEXIST:
-        return RenameResult::TargetExists;
-    case ENOENT:
-        return KindOfPath(oldPath) == PathKind::Missing ? RenameResult::SourceMissing
-                                                         : RenameResult::Failed;
-    case EINVAL:
-    case ENOSYS:
-    case ENOTSUP:
-        // The file system cannot rename without replacing; a hard link can.
-        return RenameByLink(oldPath, newPath);
-    default:
-        return RenameResult::Failed;
-    }
-}
-
-LinkResult LinkFile(const std::string& oldPath, const std::string& newPath) {
-    if (::link(oldPath.c_str(), newPath.c_str()) == 0)
-        return LinkResult::Linked;
-    switch (errno) {
-    case EEXIST:
-        return LinkResult::TargetExists;
-    case ENOENT:
-        return KindOfPath(oldPath) == PathKind::Missing ? LinkResult::SourceMissing : LinkResult::Failed;
-    case EPERM:
-    case EXDEV:
-    case EMLINK:
-    case ENOTSUP:
-    case ENOSYS:
-        return LinkResult::Unsupported;
-    default:
-        return LinkResult::Failed;
-    }
-}
-
-bool RemoveFile(const std::string& path) {
-    return ::unlink(path.c_str()) == 0;
-}
-
-bool IsSameFile(const std::string& first, const std::string& second) {
-    struct stat a {};
-    struct stat b {};
-    return ::lstat(first.c_str(), &a) == 0 && ::lstat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
-           a.st_ino == b.st_ino;
-}
 
 PathKind KindOfPath(const std::string& path) {
     struct stat info {};
@@ -116,30 +292,72 @@ PathKind KindOfPath(const std::string& path) {
     return S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::Other;
 }
 
-std::optional<FileMode> PermissionsOf(const std::string& path) {
+std::string FinalTarget(const std::string& path) {
+    std::string current = path;
+    for (int step = 0; step < kMaxLinksFollowed; ++step) {
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(current.c_str(), target, sizeof target);
+        if (length < 0 || static_cast<std::size_t>(length) == sizeof target)
+            return current;
+        const std::string next(target, static_cast<std::size_t>(length));
+        current = next.front() == '/' || current.find('/') == std::string::npos ? next : FolderOf(current) + "/" + next;
+    }
+    return current;
+}
+
+bool IsWritable(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) != 0 &&
+           ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return std::nullopt;
-    return info.st_mode & 07777;
+    return FileIdentity{info.st_dev, info.st_ino, info.st_mode, info.st_ctim.tv_sec, info.st_ctim.tv_nsec};
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes,
-                         std::optional<FileMode> permissions) {
+CopyResult CopyToNewName(const std::string& source, const std::string& target) {
+    Original original{source, {}, true};
+    std::string bytes;
+    {
+        const Descriptor input(system::Open(source.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (!input.valid())
+            return errno == ENOENT ? CopyResult::SourceMissing : CopyResult::Failed;
+        if (::fstat(input.get(), &original.info) != 0 || !S_ISREG(original.info.st_mode) ||
+            !ReadAll(input.get(), bytes))
+            return CopyResult::Failed;
+    }
+    if (KindOfPath(target) != PathKind::Missing)
+        return CopyResult::TargetExists;  // spares the copy; the steps below check again
+    const std::string folder = FolderOf(target);
+    auto temporary = WriteTemporary(folder, bytes, &original, true);
+    if (!temporary)
+        return CopyResult::Failed;
+    const CopyResult result = PutInPlace(*temporary, target, folder, bytes, original);
+    if (result == CopyResult::Copied)
+        SyncFolder(folder);
+    return result;
+}
+
+bool ReplaceFile(const std::string& path, std::string_view bytes) {
+    Original original{path, {}, false};
+    const bool hadOriginal = ::stat(path.c_str(), &original.info) == 0 && S_ISREG(original.info.st_mode);
     const std::string folder = FolderOf(path);
-    std::string temporary = folder + "/.tremaro-XXXXXX";
-    const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (descriptor < 0)
+    const auto temporary = WriteNamedTemporary(folder, bytes, hadOriginal ? &original : nullptr);
+    if (!temporary)
         return false;
-    const bool written = WriteAll(descriptor, bytes) &&
-                         ::fchmod(descriptor, permissions.value_or(PermissionsForNewFile())) == 0 &&
-                         ::fsync(descriptor) == 0;
-    const bool closed = ::close(descriptor) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    if (system::Rename(temporary->name.c_str(), path.c_str()) != 0) {
+        Discard(*temporary);
         return false;
     }
     SyncFolder(folder);
     return true;
+}
+
+bool RemoveFile(const std::string& path) {
+    return system::Unlink(path.c_str()) == 0;
 }
 
 }  // namespace tremaro

@@ -1,6 +1,7 @@
 #include "platform/input_file.h"
 
 #include "platform/code_page.h"
+#include "platform/system_calls.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,16 +10,14 @@
 #include <emmintrin.h>
 #endif
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace tremaro {
 namespace {
 
-constexpr std::size_t kChunkSize = 1 << 20;
-// Up to this size a mapped file is brought in at once rather than page by page.
-constexpr std::size_t kPopulateLimit = 64u << 20;
+// Files that tell no size (those under /proc) are read in steps of this much.
+constexpr std::size_t kReadStep = 64 * 1024;
 
 // A bit for each CR or LF among the (up to) sixteen bytes from block on.
 constexpr std::size_t kBreakBlock = 16;
@@ -38,93 +37,67 @@ unsigned LineBreaksIn(const char* block, const char* end) {
     return breaks;
 }
 
-const char* FindLineEnd(const char* from, const char* end) {
-    for (; from < end; from += kBreakBlock)
-        if (const unsigned breaks = LineBreaksIn(from, end))
-            return from + __builtin_ctz(breaks);
-    return end;
-}
-
 }  // namespace
 
 InputFile::InputFile(int descriptor, std::size_t size) : descriptor_(descriptor), sizeWhenOpened_(size) {}
 
 InputFile::~InputFile() {
-    if (mapping_)
-        ::munmap(mapping_, mappingSize_);
     if (descriptor_ >= 0)
         ::close(descriptor_);
 }
 
 std::unique_ptr<InputFile> InputFile::OpenForInput(const std::string& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Looked at before it is opened, since opening a device can itself do something; and
+    // again after, in case the name was given to something else in between. Opening
+    // without waiting keeps a pipe with no writer from holding the program.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return nullptr;
+    const int descriptor = system::Open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
         return nullptr;
-    struct stat info {};
-    if (::fstat(descriptor, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(descriptor);
         return nullptr;
     }
-    const bool plainFile = S_ISREG(info.st_mode) && info.st_size > 0;
-    std::unique_ptr<InputFile> file(new InputFile(descriptor, plainFile ? static_cast<std::size_t>(info.st_size) : 0));
-    if (plainFile)
-        file->MapWholeFile();
-    return file;
+    return std::unique_ptr<InputFile>(new InputFile(descriptor, static_cast<std::size_t>(info.st_size)));
 }
 
-bool InputFile::MapWholeFile() {
-    const int flags = MAP_PRIVATE | (sizeWhenOpened_ <= kPopulateLimit ? MAP_POPULATE : 0);
-    void* mapping = ::mmap(nullptr, sizeWhenOpened_, PROT_READ, flags, descriptor_, 0);
-    if (mapping == MAP_FAILED)
-        return false;  // read in chunks instead
-    mapping_ = mapping;
-    mappingSize_ = sizeWhenOpened_;
-    data_ = static_cast<const char*>(mapping);
-    size_ = sizeWhenOpened_;
-    // The mapping is all there is; a file that grew since is read as it was opened.
-    endReached_ = true;
-    return true;
-}
-
-bool InputFile::Fill() {
-    if (endReached_ || failed_)
-        return false;
-    buffer_.erase(0, position_);
-    position_ = 0;
-    const std::size_t kept = buffer_.size();
-    buffer_.resize(kept + kChunkSize);
-    ssize_t count;
-    do {
-        count = ::read(descriptor_, buffer_.data() + kept, kChunkSize);
-    } while (count < 0 && errno == EINTR);
-    buffer_.resize(kept + static_cast<std::size_t>(count > 0 ? count : 0));
-    data_ = buffer_.data();
-    size_ = buffer_.size();
-    if (count < 0)
-        failed_ = true;
-    else if (count == 0)
-        endReached_ = true;
-    return count > 0;
-}
-
-bool InputFile::ReadToEnd() {
-    if (mapping_)
-        return true;
-    buffer_.erase(0, position_);
-    position_ = 0;
-    while (Fill())
-        position_ = 0;
-    return !failed_;
+InputFile::BulkRead InputFile::ReadAllBytes() {
+    if (sizeWhenOpened_ > kMaxFileSize)
+        return BulkRead::TooLarge;
+    // One read more than the size told is needed to see the end; a file that grows while
+    // it is read is read on, up to the limit.
+    std::size_t filled = 0;
+    bytes_.resize(sizeWhenOpened_ + 1);
+    for (;;) {
+        if (filled == bytes_.size()) {
+            if (filled > kMaxFileSize)
+                return BulkRead::TooLarge;
+            bytes_.resize(std::min(filled + kReadStep, kMaxFileSize + 1));
+        }
+        const ssize_t count = system::Read(descriptor_, bytes_.data() + filled, bytes_.size() - filled);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return BulkRead::Failed;
+        if (count == 0)
+            break;
+        filled += static_cast<std::size_t>(count);
+    }
+    bytes_.resize(filled);
+    // Fewer bytes than the file had when it was opened: it was cut short while being read.
+    return filled < sizeWhenOpened_ ? BulkRead::Failed : BulkRead::Done;
 }
 
 InputFile::BulkRead InputFile::ReadAllLines(std::u16string& text, std::vector<LineSpan>& lines,
                                             std::size_t maxLines) {
-    if (!ReadToEnd())
-        return BulkRead::Failed;
-    const char* const base = data_ + position_;
-    const char* const end = data_ + size_;
+    if (const BulkRead read = ReadAllBytes(); read != BulkRead::Done)
+        return read;
+    const char* const base = bytes_.data();
+    const char* const end = base + bytes_.size();
     const std::size_t first = text.size();
-    if (first + static_cast<std::size_t>(end - base) > UINT32_MAX)
+    if (first + bytes_.size() > UINT32_MAX)
         return BulkRead::Failed;
     // Form lines are rarely shorter than twenty bytes; a guess saves most regrowing.
     lines.reserve(lines.size() + std::min(maxLines, static_cast<std::size_t>(end - base) / 20 + 1));
@@ -149,43 +122,9 @@ InputFile::BulkRead InputFile::ReadAllLines(std::u16string& text, std::vector<Li
     }
     // The characters keep the bytes' places, so the spans found in the bytes hold for them.
     AppendDecodedCodePage(std::string_view(base, static_cast<std::size_t>(end - base)), text);
-    position_ = size_;
+    bytes_.clear();
+    bytes_.shrink_to_fit();
     return BulkRead::Done;
-}
-
-bool InputFile::PeekByte(unsigned char& byte) {
-    if (position_ >= size_ && !Fill())
-        return false;
-    byte = static_cast<unsigned char>(data_[position_]);
-    return true;
-}
-
-bool InputFile::AtEndOfFile() {
-    unsigned char byte;
-    return !PeekByte(byte);
-}
-
-bool InputFile::ReadLine(std::u16string& line) {
-    line.clear();
-    return AppendLine(line);
-}
-
-bool InputFile::AppendLine(std::u16string& text) {
-    for (;;) {
-        if (position_ >= size_ && !Fill())
-            return !failed_;
-        const char* start = data_ + position_;
-        const char* end = FindLineEnd(start, data_ + size_);
-        AppendDecodedCodePage(std::string_view(start, static_cast<std::size_t>(end - start)), text);
-        position_ = static_cast<std::size_t>(end - data_);
-        if (position_ < size_)
-            break;
-    }
-    const char terminator = data_[position_++];
-    unsigned char next;
-    if (terminator == '\r' && PeekByte(next) && next == '\n')
-        ++position_;
-    return !failed_;
 }
 
 }  // namespace tremaro

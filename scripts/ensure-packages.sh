@@ -17,9 +17,10 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
-# What building, testing and running the program need.
+# What building, testing and running the program need (acl: setfacl and getfacl, with which
+# the save's tests check that a form keeps its ACL).
 TREMARO_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev qt6-base-dev qt6-translations-l10n
-                  fonts-liberation2 fonts-dejavu-core locales)
+                  fonts-liberation2 fonts-dejavu-core locales acl)
 
 # What the window tests need for their second run, on a real X server with a window manager
 # (scripts/with-x-server.sh).

@@ -5,14 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tremaro {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::ReadBytes;
+using testing::SwitchedFileSystem;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -79,6 +85,59 @@ TEST_F(BadInputTest, megabyteLine_changesOnlyItsValueField) {
 TEST_F(BadInputTest, folderChosenAsTheFile_cannotBeRead) {
     EXPECT_EQ(Run({"120", folder.Root().string()}), 1);
     EXPECT_EQ(err.str(), "Файлът " + folder.Root().string() + " не може да бъде прочетен.\n");
+}
+
+// Runs the command in a child, so that a read that blocks cannot hold the test: true
+// when it refused the path with the read failure message within a second.
+bool RefusedAtOnce(const std::string& path) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::ostringstream out;
+        std::ostringstream err;
+        const bool refused = RunScaleCommand({"120", path}, out, err) == 1 &&
+                             err.str() == "Файлът " + path + " не може да бъде прочетен.\n";
+        ::_exit(refused ? 0 : 1);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    int status = 0;
+    while (::waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            ADD_FAILURE() << path << " held the read for more than a second";
+            return false;
+        }
+        ::usleep(1000);
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(BadInputTest, pipeOrDevice_isRefusedWithoutWaiting) {
+    const std::string pipe = folder.Path("pipe.frm");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    EXPECT_TRUE(RefusedAtOnce(pipe)) << "a pipe with no writer";
+    EXPECT_TRUE(RefusedAtOnce("/dev/zero")) << "a device with no end";
+}
+
+TEST_F(BadInputTest, fileOverTheSizeLimit_isRefusedBeforeItIsRead) {
+    WriteBytes(form, "");
+    ASSERT_EQ(::truncate(form.c_str(), (64 << 20) + 1), 0);  // sparse: no disk taken
+    EXPECT_EQ(Run({"120", form}), 1);
+    EXPECT_EQ(err.str(), "Файлът " + form + " е твърде голям: допустими са до 64 MB.\n");
+    EXPECT_FALSE(fs::exists(folder.Path("form.bak")));
+}
+
+TEST_F(BadInputTest, fileCutShortWhileRead_cannotBeRead) {
+    WriteBytes(form, GenerateSampleForm(1000));
+    system::FileSystemSwitches cutAtFirstRead;
+    cutAtFirstRead.beforeCall = [&](system::FileCall call) {
+        if (call == system::FileCall::Read)
+            fs::resize_file(form, 100);
+    };
+    SwitchedFileSystem switched(cutAtFirstRead);
+    EXPECT_EQ(Run({"120", form}), 1);
+    EXPECT_EQ(err.str(), "Файлът " + form + " не може да бъде прочетен.\n");
+    EXPECT_FALSE(fs::exists(folder.Path("form.bak")));
 }
 
 TEST_F(BadInputTest, percentOutOfRange_isRefusedBeforeAnyFileIsTouched) {

@@ -1,5 +1,4 @@
 #include "core/line_store.h"
-#include "platform/input_file.h"
 
 #include "test_support.h"
 
@@ -125,23 +124,8 @@ TEST_F(LineStoreTest, load_randomLineBreaks_splitLikeTheRules) {
     }
 }
 
-TEST_F(LineStoreTest, readLine_givesTheLinesOneByOne) {
-    WriteBytes(folder.Path("lines.frm"), "a\r\n\xC0" "b\rc\n\nd");
-    const auto file = InputFile::OpenForInput(folder.Path("lines.frm"));
-    ASSERT_NE(file, nullptr);
-    std::vector<std::u16string> read;
-    std::u16string line;
-    while (!file->AtEndOfFile()) {
-        ASSERT_TRUE(file->ReadLine(line));
-        read.push_back(line);
-    }
-    EXPECT_EQ(read, (std::vector<std::u16string>{u"a", u"Аb", u"c", u"", u"d"}));
-    EXPECT_FALSE(file->HasFailed());
-    EXPECT_EQ(InputFile::OpenForInput(folder.Path("missing.frm")), nullptr);
-}
-
-TEST_F(LineStoreTest, load_fileThatCannotBeMapped_isReadInPieces) {
-    // Files under /proc tell no size and are read piece by piece instead of mapped.
+TEST_F(LineStoreTest, load_fileThatTellsNoSize_isReadToItsEnd) {
+    // Files under /proc say they are empty and still have lines.
     ASSERT_EQ(lines.LoadFormFile("/proc/self/status"), FormLines::LoadStatus::Loaded);
     EXPECT_GT(lines.LineCount(), 5);
     EXPECT_EQ(lines.Line(1).substr(0, 5), u"Name:");

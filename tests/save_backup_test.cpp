@@ -5,8 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
+#include <iostream>
+#include <set>
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
+#include <unistd.h>
 
 namespace tremaro {
 namespace {
@@ -14,8 +22,20 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::ScriptedPort;
+using testing::SwitchedFileSystem;
 using testing::TempFolder;
 using testing::WriteBytes;
+
+std::string AclOf(const std::string& path) {
+    std::string acl;
+    if (FILE* listing = ::popen(("getfacl -cn " + path + " 2>/dev/null").c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, listing))
+            acl += buffer;
+        ::pclose(listing);
+    }
+    return acl;
+}
 
 TEST(BackupName, replacesTheExtensionOfTheFilesOwnName) {
     EXPECT_EQ(BackupNameFor("/work/form1.frm"), "/work/form1.bak");
@@ -141,43 +161,6 @@ TEST_F(SaveTest, save_formFolderRemovedAfterReading_reportsTheFailure) {
     EXPECT_EQ(Report(), "Файлът " + lost + " не е записан.\r\nНяма оригинален файл за преименуване.");
 }
 
-TEST_F(SaveTest, save_writeFails_undoesTheRename) {
-    port.failWrites = true;
-    EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), "Файлът " + form + " не е записан.\r\nОригиналният файл е запазен непроменен.");
-    EXPECT_EQ(ReadBytes(form), kOriginal);
-    EXPECT_FALSE(fs::exists(backup));
-}
-
-TEST_F(SaveTest, save_formFileReplacedByAFolderWhileSaving_keepsTheBackup) {
-    port.beforeWrite = [](const std::string& path) {
-        fs::remove(path);
-        fs::create_directory(path);
-    };
-    EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), "Файлът " + form + " не е записан.\r\nОригиналният файл е преименуван на " + backup + ".");
-    EXPECT_EQ(ReadBytes(backup), kOriginal);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 2)
-        << "no temporary file is left behind";
-}
-
-TEST_F(SaveTest, save_formFileStaysInPlaceWhileTheTextIsWritten) {
-    port.beforeWrite = [&](const std::string& path) {
-        EXPECT_EQ(ReadBytes(path), kOriginal);
-        EXPECT_EQ(ReadBytes(backup), kOriginal);
-    };
-    EXPECT_EQ(Save(), SaveOutcome::RenamedAndWritten);
-}
-
-TEST_F(SaveTest, save_writeFailsOverAKeptBackup_leavesTheFormAsItWas) {
-    WriteBytes(backup, "older backup");
-    port.failWrites = true;
-    EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), "Файлът " + form + " не е записан.\r\nОригиналният файл е запазен непроменен.");
-    EXPECT_EQ(ReadBytes(form), kOriginal);
-    EXPECT_EQ(ReadBytes(backup), "older backup");
-}
-
 TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
     port.SetViewText(u"VERSION 5.00\r\n   Caption = \"中\"\r\n");
     EXPECT_EQ(Save(), SaveOutcome::UnsavableCharacter);
@@ -196,40 +179,285 @@ TEST_F(SaveTest, save_everyByteValue_survives) {
     EXPECT_EQ(ReadBytes(form), bytes);
 }
 
-TEST_F(SaveTest, save_keepsThePermissionBits) {
-    fs::permissions(form, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    Save();
-    struct stat info {};
-    ASSERT_EQ(::stat(form.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
-    Save();
-    ASSERT_EQ(::stat(form.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
+TEST_F(SaveTest, save_readOnlyForm_isRefusedAndTouchesNothing) {
+    fs::permissions(form, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(Save(), SaveOutcome::ReadOnly);
+    EXPECT_EQ(Report(), "Файлът " + form + " е само за четене и не е записан.");
+    EXPECT_EQ(ReadBytes(form), kOriginal);
+    EXPECT_FALSE(fs::exists(backup));
 }
 
-TEST_F(SaveTest, failedSave_neverLosesTheOriginal) {
-    const std::function<void()> failures[] = {
-        [&] { port.failWrites = true; },
-        [&] {
-            port.beforeWrite = [](const std::string& path) {
-                fs::remove(path);
-                fs::create_directory(path);
-            };
-        },
-        [&] { fs::create_directory(backup); },
-        [&] { port.SetViewText(u"\u4E2D"); },
-        [&] { port.answers = {PressedButton::Cancel}; },
-    };
-    for (const auto& makeItFail : failures) {
-        fs::remove_all(form);
-        fs::remove_all(backup);
-        WriteBytes(form, kOriginal);
-        port = ScriptedPort();
-        port.SetViewText(u"new");
-        makeItFail();
-        EXPECT_FALSE(IsSaved(Save()));
-        ExpectOriginalKept();
+TEST_F(SaveTest, save_anotherUsersForm_isReadOnlyForThisUser) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root, to save as another user";
+    fs::permissions(folder.Root(), fs::perms::all);  // the folder is the saving user's to write
+    fs::permissions(form, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                              fs::perms::others_read);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ScriptedPort asNobody;
+        asNobody.SetViewText(u"new");
+        const bool refused = ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+                             SaveWithBackup(form, asNobody) == SaveOutcome::ReadOnly;
+        ::_exit(refused ? 0 : 1);
     }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadBytes(form), kOriginal);
+    EXPECT_FALSE(fs::exists(backup));
+}
+
+TEST_F(SaveTest, save_throughASymbolicLink_keepsTheLinkAndWritesWhereItLeads) {
+    fs::create_directory(folder.Path("shared"));
+    const std::string target = folder.Path("shared/form1.frm");
+    fs::rename(form, target);
+    fs::create_symlink("shared/form1.frm", form);
+    EXPECT_EQ(Save(), SaveOutcome::RenamedAndWritten);
+    EXPECT_TRUE(fs::is_symlink(form));
+    EXPECT_EQ(ReadBytes(target), newBytes);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(backup))) << "the backup is a plain copy";
+    EXPECT_EQ(ReadBytes(backup), kOriginal);
+    EXPECT_FALSE(fs::exists(folder.Path("shared/form1.bak")));
+    port.SetViewText(u"second");
+    EXPECT_EQ(Save(), SaveOutcome::BackupKeptAndWritten) << "the next save is not refused";
+    EXPECT_EQ(ReadBytes(target), "second");
+}
+
+TEST_F(SaveTest, save_formFileReplacedByAFolderWhileSaving_keepsTheBackup) {
+    system::FileSystemSwitches switches;
+    switches.beforeCall = [&](system::FileCall call) {
+        if (call == system::FileCall::Rename && fs::is_regular_file(form)) {
+            fs::remove(form);
+            fs::create_directory(form);
+        }
+    };
+    SwitchedFileSystem switched(switches);
+    EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
+    EXPECT_EQ(Report(), "Файлът " + form + " не е записан.\r\nОригиналният файл е преименуван на " + backup + ".");
+    EXPECT_EQ(ReadBytes(backup), kOriginal);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 2)
+        << "no temporary file is left behind";
+}
+
+TEST_F(SaveTest, save_backupThatCannotBeRemovedAfterAFailedWrite_isReported) {
+    system::FileSystemSwitches switches;
+    switches.failing = {{system::FileCall::Rename, 0}, {system::FileCall::Unlink, 0}};
+    SwitchedFileSystem switched(switches);
+    EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
+    EXPECT_EQ(Report(), "Файлът " + form + " не е записан.\r\nОригиналният файл е запазен непроменен, а копие от него остана като " +
+                            backup + ".");
+    EXPECT_EQ(ReadBytes(form), kOriginal);
+    EXPECT_EQ(ReadBytes(backup), kOriginal);
+}
+
+TEST_F(SaveTest, save_asRoot_keepsOwnerGroupAclAndAttributes) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root, to give the form another owner";
+    if (std::system("command -v setfacl >/dev/null") != 0)
+        GTEST_SKIP() << "needs setfacl (Debian package acl)";
+    ASSERT_EQ(::chown(form.c_str(), 1234, 5678), 0);
+    ASSERT_EQ(::chmod(form.c_str(), 0640), 0);
+    ASSERT_EQ(std::system(("setfacl -m u:65534:rw " + form).c_str()), 0);
+    if (::setxattr(form.c_str(), "user.tremaro", "kept", 4, 0) != 0)
+        GTEST_SKIP() << "the temporary folder has no extended attributes";
+    const std::string aclBefore = AclOf(form);
+    ASSERT_NE(aclBefore.find("user:65534:rw-"), std::string::npos);
+
+    EXPECT_EQ(Save(), SaveOutcome::RenamedAndWritten);
+    for (const std::string& path : {form, backup}) {
+        struct stat info {};
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, 1234u) << path;
+        EXPECT_EQ(info.st_gid, 5678u) << path;
+        EXPECT_EQ(AclOf(path), aclBefore) << path;
+        char value[8] = {};
+        EXPECT_EQ(::getxattr(path.c_str(), "user.tremaro", value, sizeof value), 4) << path;
+        EXPECT_STREQ(value, "kept") << path;
+    }
+    EXPECT_EQ(ReadBytes(form), newBytes);
+}
+
+// The save's failure table: every path the file system can make the save take, from
+// every state a form can be in, with each of its system calls failing in turn (and once
+// more with every removal failing too). In every row the form file stays under its name,
+// whole, at every moment; and afterwards the files are as the report says.
+struct FileSystemPath {
+    const char* name;
+    bool noHardLinks;
+    bool noRenameNoReplace;
+    bool noUnnamedTemporary;
+};
+constexpr FileSystemPath kFileSystemPaths[] = {
+    {"every feature", false, false, false},
+    {"no hard links", true, false, false},
+    {"no rename without replacing", false, true, false},
+    {"no unnamed temporary files", false, false, true},
+    {"no hard links, no rename without replacing", true, true, false},
+    {"no hard links, no unnamed temporary files", true, false, true},
+    {"only hard links", false, true, true},
+    {"none of the three, as on FAT", true, true, true},
+};
+
+enum class Start { Plain, OlderBackup, BackupAppearsMeanwhile, ThroughLink, FormGone };
+constexpr Start kStarts[] = {Start::Plain, Start::OlderBackup, Start::BackupAppearsMeanwhile, Start::ThroughLink,
+                             Start::FormGone};
+constexpr const char* kStartNames[] = {"a form", "a form with an older backup",
+                                       "a form whose backup another program makes while it is saved",
+                                       "a form through a link", "a form gone since it was read"};
+
+constexpr system::FileCall kCalls[] = {system::FileCall::Open,  system::FileCall::Read,   system::FileCall::Write,
+                                       system::FileCall::Flush, system::FileCall::Chown,  system::FileCall::Rename,
+                                       system::FileCall::Link,  system::FileCall::Unlink};
+constexpr const char* kCallNames[] = {"open", "read", "write", "flush", "chown", "rename", "link", "unlink"};
+
+class SaveTableTest : public SaveTest {
+protected:
+    static constexpr const char* kOlderBackup = "older backup\r\n";
+    static constexpr std::time_t kOriginalTime = 1000000000;
+
+    void Prepare(Start start) {
+        fs::remove_all(folder.Root());
+        fs::create_directories(folder.Root() / "shared");
+        target = start == Start::ThroughLink ? folder.Path("shared/form1.frm") : form;
+        if (start != Start::FormGone) {
+            WriteBytes(target, kOriginal);
+            ::chmod(target.c_str(), 0640);
+            const struct timeval times[2] = {{kOriginalTime, 0}, {kOriginalTime, 0}};
+            ::utimes(target.c_str(), times);
+        }
+        if (start == Start::ThroughLink)
+            fs::create_symlink("shared/form1.frm", form);
+        if (start == Start::OlderBackup)
+            WriteBytes(backup, kOlderBackup);
+        port = ScriptedPort();
+        port.SetViewText(u"VERSION 5.00\r\n   Top             =  120 \r\n");
+    }
+
+    // At every system call of the save: the form file under its name, old or whole new.
+    void WatchTheForm(system::FileSystemSwitches& switches, Start start) {
+        switches.beforeCall = [this, start](system::FileCall call) {
+            if (start == Start::BackupAppearsMeanwhile && call == system::FileCall::Write && !fs::exists(backup))
+                WriteBytes(backup, kOlderBackup);
+            if (start == Start::FormGone && !fs::exists(target))
+                return;
+            const bool whole = fs::is_regular_file(target) &&
+                               (ReadBytes(target) == kOriginal || ReadBytes(target) == newBytes);
+            if (!whole)
+                ++momentsWithoutTheForm;
+        };
+    }
+
+    // A temporary file that cannot be removed stays; nothing else may.
+    void CheckRow(Start start, bool aRemovalFails, const std::string& row) {
+        SCOPED_TRACE(row);
+        const std::string report = Report();
+        EXPECT_EQ(momentsWithoutTheForm, 0);
+        if (start == Start::ThroughLink) {
+            EXPECT_TRUE(fs::is_symlink(form));
+        }
+        const std::string saved = "Записан е файл " + form + ".\r\n";
+        const std::string notSaved = "Файлът " + form + " не е записан.\r\n";
+        const std::string renamed = "Оригиналният файл е преименуван на " + backup + ".";
+        const std::string copyLeft = "Оригиналният файл е запазен непроменен, а копие от него остана като " + backup + ".";
+        const std::string kept = "Резервният файл " + backup + " вече съществува и е оставен без промяна.";
+        const std::string unchanged = "Оригиналният файл е запазен непроменен.";
+        const std::string noOriginal = "Няма оригинален файл за преименуване.";
+        const std::string refused = "Файлът " + form + " не е записан: не може да бъде преименуван на " + backup + ".";
+        const std::set<std::string> possible = start == Start::FormGone
+            ? std::set<std::string>{saved + noOriginal, notSaved + noOriginal, refused}
+            : start == Start::OlderBackup || start == Start::BackupAppearsMeanwhile
+            ? std::set<std::string>{saved + kept, notSaved + unchanged, refused}
+                                          : std::set<std::string>{saved + renamed, notSaved + unchanged,
+                                                                  notSaved + copyLeft, refused};
+        ASSERT_TRUE(possible.count(report)) << "an unexpected report: " << report;
+
+        const bool saidSaved = report.starts_with(saved);
+        if (saidSaved) {
+            EXPECT_EQ(ReadBytes(target), newBytes);
+        } else if (start == Start::FormGone) {
+            EXPECT_FALSE(fs::exists(target));
+        } else {
+            EXPECT_EQ(ReadBytes(target), kOriginal);
+        }
+
+        if (report.ends_with(renamed) || report.ends_with(copyLeft)) {
+            EXPECT_EQ(ReadBytes(backup), kOriginal);
+            ExpectAttributesKept(backup, true);
+        } else if (start == Start::OlderBackup || (start == Start::BackupAppearsMeanwhile && fs::exists(backup))) {
+            EXPECT_EQ(ReadBytes(backup), kOlderBackup);
+        } else {
+            EXPECT_FALSE(fs::exists(backup));
+        }
+        if (saidSaved && start != Start::FormGone)
+            ExpectAttributesKept(target, false);
+        if (!aRemovalFails) {
+            EXPECT_EQ(TemporaryFiles(), 0) << "temporary files left behind";
+        }
+    }
+
+    void ExpectAttributesKept(const std::string& path, bool withTime) const {
+        struct stat info {};
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0640u) << path;
+        if (withTime) {
+            EXPECT_EQ(info.st_mtime, kOriginalTime) << path;
+        }
+    }
+
+    int TemporaryFiles() const {
+        int count = 0;
+        for (const auto& entry : fs::recursive_directory_iterator(folder.Root()))
+            count += entry.path().filename().string().starts_with(".tremaro-") ? 1 : 0;
+        return count;
+    }
+
+    std::string target;
+    int momentsWithoutTheForm = 0;
+};
+
+TEST_F(SaveTableTest, everyFailureOnEveryPath_keepsTheFormWholeAndTheReportTrue) {
+    int rows = 0;
+    for (const FileSystemPath& path : kFileSystemPaths) {
+        for (const Start start : kStarts) {
+            for (const bool removalsFail : {false, true}) {
+                // Row 0 of each call has nothing failing but (maybe) the removals.
+                for (std::size_t call = 0; call < std::size(kCalls); ++call) {
+                    for (int occurrence = call == 0 ? 0 : 1;; ++occurrence) {
+                        Prepare(start);
+                        momentsWithoutTheForm = 0;
+                        system::FileSystemSwitches switches{path.noHardLinks, path.noRenameNoReplace,
+                                                            path.noUnnamedTemporary, true, {}, {}};
+                        if (occurrence > 0)
+                            switches.failing.push_back({kCalls[call], occurrence});
+                        if (removalsFail)
+                            switches.failing.push_back({system::FileCall::Unlink, 0});
+                        WatchTheForm(switches, start);
+                        bool reached = false;
+                        {
+                            SwitchedFileSystem switched(switches);
+                            Save();
+                            reached = occurrence > 0 && system::FailingCallReached();
+                        }
+                        ++rows;
+                        const bool aRemovalFails =
+                            removalsFail || (occurrence > 0 && kCalls[call] == system::FileCall::Unlink);
+                        CheckRow(start, aRemovalFails,
+                                 std::string(path.name) + ", " + kStartNames[static_cast<int>(start)] +
+                                     (occurrence > 0 ? ", " + std::string(kCallNames[call]) + " number " +
+                                                           std::to_string(occurrence) + " fails"
+                                                     : "") +
+                                     (removalsFail ? ", every removal fails" : ""));
+                        if (HasFailure())
+                            return;
+                        if (occurrence > 0 && !reached)
+                            break;
+                    }
+                }
+            }
+        }
+    }
+    std::cout << rows << " rows\n";
 }
 
 }  // namespace

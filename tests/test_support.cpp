@@ -41,12 +41,4 @@ PressedButton ScriptedPort::ShowMessage(const std::string& text, MessageButtons 
     return answer;
 }
 
-ViewSaveResult ScriptedPort::SaveViewText(const std::string& path, std::optional<FileMode> permissions) {
-    if (beforeWrite)
-        beforeWrite(path);
-    if (failWrites)
-        return ViewSaveResult::WriteFailed;
-    return SaveTextAs(viewText, path, permissions);
-}
-
 }  // namespace tremaro::testing

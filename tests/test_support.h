@@ -1,11 +1,10 @@
 #pragma once
 
 #include "core/operator_port.h"
-#include "core/view_text.h"
+#include "platform/system_calls.h"
 
 #include <deque>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,8 +28,20 @@ private:
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 
+// Switches the file system seam for as long as it lives, and back to the bare system
+// calls afterwards.
+class SwitchedFileSystem {
+public:
+    explicit SwitchedFileSystem(system::FileSystemSwitches switches) {
+        system::SetFileSystemSwitches(std::move(switches));
+    }
+    ~SwitchedFileSystem() { system::SetFileSystemSwitches({}); }
+    SwitchedFileSystem(const SwitchedFileSystem&) = delete;
+    SwitchedFileSystem& operator=(const SwitchedFileSystem&) = delete;
+};
+
 // An operator port that remembers what it was shown and answers questions from a queue
-// (OK when the queue is empty). Its view lives in memory, saved as a save would save it.
+// (OK when the queue is empty). Its view lives in memory.
 class ScriptedPort : public OperatorPort {
 public:
     struct Shown {
@@ -40,18 +51,13 @@ public:
 
     PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
     void SetViewText(std::u16string text) override { viewText = std::move(text); }
-    std::optional<UnsavableCharacter> FindUnsavableCharacter() override {
-        return tremaro::FindUnsavableCharacter(viewText);
-    }
-    ViewSaveResult SaveViewText(const std::string& path, std::optional<FileMode> permissions) override;
+    std::u16string ViewTextToSave() override { return viewText; }
     void SetTitle(const std::string& title) override { titles.push_back(title); }
 
     std::deque<PressedButton> answers;
     std::vector<Shown> shown;
     std::vector<std::string> titles;
     std::u16string viewText;
-    bool failWrites = false;
-    std::function<void(const std::string& path)> beforeWrite;  // mischief during a save
 };
 
 }  // namespace tremaro::testing

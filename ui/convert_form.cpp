@@ -177,14 +177,6 @@ std::u16string ConvertForm::ViewText() const {
     return text;
 }
 
-std::optional<UnsavableCharacter> ConvertForm::FindUnsavableCharacter() {
-    return tremaro::FindUnsavableCharacter(ViewText());
-}
-
-ViewSaveResult ConvertForm::SaveViewText(const std::string& path, std::optional<FileMode> permissions) {
-    return SaveTextAs(ViewText(), path, permissions);
-}
-
 void ConvertForm::SetTitle(const std::string& title) {
     setWindowTitle(QString::fromStdString(title));
 }

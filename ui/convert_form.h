@@ -31,8 +31,7 @@ public:
 
     PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
     void SetViewText(std::u16string text) override;
-    std::optional<UnsavableCharacter> FindUnsavableCharacter() override;
-    ViewSaveResult SaveViewText(const std::string& path, std::optional<FileMode> permissions) override;
+    std::u16string ViewTextToSave() override { return ViewText(); }
     void SetTitle(const std::string& title) override;
 
     FileChooser& Chooser() { return fileChooser_; }

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+#include <sys/types.h>
+
+// Every system call with which a form is read and saved goes through these functions, so
+// that a test can take a feature away from the file system (hard links, rename without
+// replacing, unnamed temporary files) or make any one call fail, and so run the read and
+// the save on every path the code can take, not only the one this machine happens to
+// take. The program itself never sets the switches; only tests do, in their own process
+// or, for the command line, through the test build's twin of tremaro-scale (see
+// tests/file_system_switches_from_environment.cpp).
+//
+// The functions behave as the system calls of the same name: -1 with errno set on failure.
+namespace tremaro::system {
+
+enum class FileCall {
+    Open,
+    Read,
+    Write,
+    Flush,
+    Chown,  // also every other call that gives a file its mode, ACL, attributes or times
+    Rename,
+    Link,
+    Unlink,
+};
+
+struct FailingCall {
+    FileCall call;
+    int occurrence = 0;  // the n-th call of that kind fails, or (with 0) every one
+};
+
+struct FileSystemSwitches {
+    bool noHardLinks = false;         // link and linkat fail with EPERM, as on FAT or under protected_hardlinks
+    bool noRenameNoReplace = false;   // renameat2 with RENAME_NOREPLACE fails with EINVAL
+    bool noUnnamedTemporary = false;  // open with O_TMPFILE fails with EOPNOTSUPP
+    bool flushesDoNothing = false;    // for tests that save a thousand times and check nothing a power loss would show
+    std::vector<FailingCall> failing;          // these fail with EIO
+    std::function<void(FileCall)> beforeCall;  // mischief by someone else between two calls
+};
+
+// Takes effect at once; calls are counted anew from here.
+void SetFileSystemSwitches(FileSystemSwitches switches);
+
+// Whether the call switches.failing[index] has failed since the switches were set.
+bool FailingCallReached(std::size_t index = 0);
+
+int Open(const char* path, int flags, mode_t mode = 0);
+ssize_t Read(int descriptor, void* buffer, size_t size);
+ssize_t Write(int descriptor, const void* bytes, size_t size);
+int Flush(int descriptor);
+int ChangeOwner(int descriptor, uid_t owner, gid_t group);
+int ChangeMode(int descriptor, mode_t mode);
+int SetAttribute(int descriptor, const char* name, const void* value, size_t size);
+int SetTimes(int descriptor, const struct timespec times[2]);
+int RenameNoReplace(const char* from, const char* to);
+int Rename(const char* from, const char* to);
+int Link(const char* from, const char* to, int flags = 0);
+int Unlink(const char* path);
+
+}  // namespace tremaro::system
