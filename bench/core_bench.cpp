@@ -6,7 +6,7 @@
 #include "cli/console_port.h"
 #include "core/correction.h"
 #include "core/form_model.h"
-#include "core/line_store.h"
+#include "core/form_lines.h"
 #include "core/save_backup.h"
 
 #include <benchmark/benchmark.h>

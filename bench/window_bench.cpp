@@ -5,7 +5,7 @@
 #include "bench_support.h"
 
 #include "core/form_model.h"
-#include "core/line_store.h"
+#include "core/form_lines.h"
 #include "tools/sample_form.h"
 #include "ui/convert_form.h"
 #include "ui/form_picture.h"

@@ -2,6 +2,15 @@
 
 namespace tremaro {
 
+PressedButton ConsolePort::ShowMessage(const std::string& text, MessageButtons buttons) {
+    messages_.push_back({text, buttons});
+    if (answers_.empty())
+        return PressedButton::Ok;
+    const PressedButton answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
 void PrintMessage(std::ostream& stream, const std::string& message) {
     std::string text;
     text.reserve(message.size() + 1);

@@ -2,30 +2,41 @@
 
 #include "core/operator_port.h"
 
+#include <deque>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace tremaro {
 
-// The operator port of the command line: the view lives in memory, every question is
-// answered OK (running the command is the operator's confirmation) and the last message
-// is kept for the front to print where it belongs.
+// The operator port where nobody sits at a window: the command line's, and the tests'. The
+// view lives in memory, every message is kept in order for the front to print where it
+// belongs, and a question is answered from a queue of answers, OK when the queue is empty
+// (running the command is the operator's confirmation).
 class ConsolePort final : public OperatorPort {
 public:
-    PressedButton ShowMessage(const std::string& text, MessageButtons) override {
-        lastMessage_ = text;
-        return PressedButton::Ok;
-    }
+    struct Message {
+        std::string text;
+        MessageButtons buttons;
+    };
+
+    PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
     void SetViewText(std::u16string text) override { viewText_ = std::move(text); }
     std::u16string ViewTextToSave() override { return viewText_; }
-    void SetTitle(const std::string&) override {}
+    void SetTitle(const std::string& title) override { titles_.push_back(title); }
+
+    void AnswerNextQuestion(PressedButton answer) { answers_.push_back(answer); }
 
     const std::u16string& ViewText() const { return viewText_; }
-    const std::string& LastMessage() const { return lastMessage_; }
+    const std::vector<Message>& Messages() const { return messages_; }
+    std::string LastMessage() const { return messages_.empty() ? std::string() : messages_.back().text; }
+    const std::vector<std::string>& Titles() const { return titles_; }
 
 private:
     std::u16string viewText_;
-    std::string lastMessage_;
+    std::vector<Message> messages_;
+    std::vector<std::string> titles_;
+    std::deque<PressedButton> answers_;
 };
 
 // Prints a message as a terminal wants it: the message boxes' CR LF breaks become LF, and

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/line_store.h"
+#include "core/form_lines.h"
 #include "core/operator_port.h"
 
 #include <optional>

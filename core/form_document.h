@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/correction.h"
-#include "core/line_store.h"
+#include "core/form_lines.h"
 #include "core/operator_port.h"
 #include "core/save_backup.h"
 

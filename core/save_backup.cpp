@@ -66,7 +66,7 @@ std::string AfterFailedWrite(const SavePaths& paths, const std::optional<FileIde
 SaveOutcome SaveBesideNewBackup(const std::string& bytes, const SavePaths& paths, OperatorPort& port) {
     const auto madeBackup = IdentityOf(paths.backupName);
     if (ReplaceFile(paths.target, bytes))
-        return Report(port, SaveOutcome::RenamedAndWritten,
+        return Report(port, SaveOutcome::BackedUpAndWritten,
                       SavedLine(paths.formFileName) + RenamedLine(paths.backupName));
     return Report(port, SaveOutcome::WriteFailed,
                   NotSavedLine(paths.formFileName) + AfterFailedWrite(paths, madeBackup));
@@ -87,7 +87,7 @@ SaveOutcome SaveWithoutOriginal(const std::string& bytes, const SavePaths& paths
 }
 
 SaveOutcome BackupRefused(const SavePaths& paths, OperatorPort& port) {
-    return Report(port, SaveOutcome::RenameFailed, RenameFailedMessage(paths.formFileName, paths.backupName));
+    return Report(port, SaveOutcome::BackupFailed, RenameFailedMessage(paths.formFileName, paths.backupName));
 }
 
 // Something stands under the backup name already: an earlier backup is kept as it is and
@@ -127,7 +127,7 @@ SaveOutcome SaveBytes(const std::string& bytes, const SavePaths& paths, Operator
 }  // namespace
 
 bool IsSaved(SaveOutcome outcome) {
-    return outcome == SaveOutcome::RenamedAndWritten || outcome == SaveOutcome::BackupKeptAndWritten ||
+    return outcome == SaveOutcome::BackedUpAndWritten || outcome == SaveOutcome::BackupKeptAndWritten ||
            outcome == SaveOutcome::NoOriginalAndWritten;
 }
 

@@ -21,10 +21,10 @@ enum class SaveOutcome {
     Cancelled,           // the operator answered the question with Cancel
     UnsavableCharacter,  // the view holds a character the code page cannot hold
     ReadOnly,            // the form file may not be written
-    RenamedAndWritten,   // the original is kept under the backup name
+    BackedUpAndWritten,    // a copy of the original is kept under the backup name
     BackupKeptAndWritten,  // a backup existed already and stays as it was
     NoOriginalAndWritten,  // the form file had gone since it was read
-    RenameFailed,          // no backup could be made; nothing was written
+    BackupFailed,          // no backup could be made; nothing was written
     WriteFailed,
 };
 

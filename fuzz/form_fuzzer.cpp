@@ -3,7 +3,7 @@
 // 11), the bytes after it the percent, and the rest is the form file.
 #include "cli/console_port.h"
 #include "core/correction.h"
-#include "core/line_store.h"
+#include "core/form_lines.h"
 #include "platform/code_page.h"
 
 #include <cstdint>

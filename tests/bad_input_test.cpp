@@ -44,8 +44,7 @@ protected:
 TEST_F(BadInputTest, binaryFile_keepsEveryByteButTheLineBreaks) {
     std::string bytes;
     for (int round = 0; round < 4; ++round)
-        for (int byte = 0; byte < 256; ++byte)
-            bytes.push_back(static_cast<char>(byte));
+        bytes += testing::EveryByteValue();
     WriteBytes(form, bytes);
     EXPECT_EQ(Run({"--stdout", "120", form}), 0);
     std::string withoutBreaks;

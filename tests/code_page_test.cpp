@@ -1,14 +1,14 @@
 #include "platform/code_page.h"
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace tremaro {
 namespace {
 
 TEST(CodePage, everyByteSurvivesARoundTrip) {
-    std::string bytes;
-    for (int byte = 0; byte < 256; ++byte)
-        bytes.push_back(static_cast<char>(byte));
+    const std::string bytes = testing::EveryByteValue();
     const std::u16string text = DecodeCodePage(bytes);
     std::string again;
     EXPECT_FALSE(AppendEncodedCodePage(text, again));

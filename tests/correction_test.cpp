@@ -1,6 +1,7 @@
 #include "core/correction.h"
 #include "platform/numbers.h"
 
+#include "cli/console_port.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@
 namespace tremaro {
 namespace {
 
-using testing::ScriptedPort;
 using testing::TempFolder;
 using Lines = std::vector<std::string>;
 
@@ -39,7 +39,7 @@ protected:
         ASSERT_EQ(lines.LoadFormFile(folder.Path("form.frm")), FormLines::LoadStatus::Loaded);
     }
     CorrectionOutcome Run(const std::u16string& percent) { return RunCorrection(percent, lines, port); }
-    std::string LastMessage() const { return port.shown.empty() ? "" : port.shown.back().text; }
+    std::string LastMessage() const { return port.Messages().empty() ? "" : port.Messages().back().text; }
 
     // The file's lines as a correction at percent leaves them.
     Lines CorrectedForm(const Lines& form, int percent) {
@@ -64,7 +64,7 @@ protected:
 
     TempFolder folder;
     FormLines lines;
-    ScriptedPort port;
+    ConsolePort port;
 };
 
 // --- The percent and the run ------------------------------------------------------------
@@ -72,14 +72,14 @@ protected:
 TEST_F(RunCorrectionTest, percentOutsideTheRange_isRefused) {
     Load("Begin VB.Form Form1\r\nTop  =   100\r\nEnd\r\n");
     for (const std::u16string percent : {u"19.99", u"500.01", u"abc", u"", u"-120", u"1e999", u"0"}) {
-        port.shown.clear();
+        const std::size_t shownBefore = port.Messages().size();
         EXPECT_EQ(Run(percent), CorrectionOutcome::PercentRefused);
-        ASSERT_EQ(port.shown.size(), 1u);
+        ASSERT_EQ(port.Messages().size(), shownBefore + 1);
         EXPECT_EQ(LastMessage(), kRefused);
-        EXPECT_EQ(port.shown.back().buttons, MessageButtons::Ok);
+        EXPECT_EQ(port.Messages().back().buttons, MessageButtons::Ok);
     }
     EXPECT_EQ(lines.Line(2), u"Top  =   100");
-    EXPECT_EQ(port.viewText, u"");
+    EXPECT_EQ(port.ViewText(), u"");
 }
 
 TEST_F(RunCorrectionTest, percentAtTheEdgesOrWithASign_isAccepted) {
@@ -99,10 +99,10 @@ TEST_F(RunCorrectionTest, form_isCorrectedAndShownWithoutALeadingEmptyLine) {
     Load("VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\n   LinkTopic       =   \"Form1\"\r\n"
          "   BeginProperty Font\r\n      Size            =   8.25\r\n   EndProperty\r\nEnd\r\n");
     EXPECT_EQ(Run(u"120"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(port.viewText,
+    EXPECT_EQ(port.ViewText(),
               u"VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =  3834 \r\n   LinkTopic       =   \"Form1\"\r\n"
               u"   BeginProperty Font\r\n      Size            =  9.9  \r\n   EndProperty\r\nEnd\r\n");
-    ASSERT_EQ(port.shown.size(), 1u);
+    ASSERT_EQ(port.Messages().size(), 1u);
 }
 
 TEST_F(RunCorrectionTest, secondRun_scalesTheScaledValuesAgain) {
@@ -181,7 +181,7 @@ TEST_F(RunCorrectionTest, structure_fileWithoutBegin_changesNothingAndStillFinis
     const Lines form = {"VERSION 5.00", "   Top             =   100", "   BeginProperty Font", "      Size = 8"};
     EXPECT_EQ(CorrectedForm(form, 120), form);
     EXPECT_EQ(LastMessage(), kFinished);
-    EXPECT_EQ(port.viewText, u"VERSION 5.00\r\n   Top             =   100\r\n   BeginProperty Font\r\n      Size = 8\r\n");
+    EXPECT_EQ(port.ViewText(), u"VERSION 5.00\r\n   Top             =   100\r\n   BeginProperty Font\r\n      Size = 8\r\n");
 }
 
 TEST_F(RunCorrectionTest, structure_endClosesTheGroupsOfItsBlock_endPropertyClosesOnlyAGroup) {
@@ -394,9 +394,9 @@ TEST_F(RunCorrectionTest, valueOutOfRange_refusesTheWholeRunNamingTheFilesLine) 
          "   Left  =3000000000\r\nEnd\r\n");
     EXPECT_EQ(Run(u"200"), CorrectionOutcome::ValueOutOfRange);
     EXPECT_EQ(LastMessage(), "Стойността на ред 4 е извън допустимия обхват.\r\nФормата не е променена.");
-    EXPECT_EQ(port.shown.size(), 1u);
+    EXPECT_EQ(port.Messages().size(), 1u);
     EXPECT_EQ(lines.Line(3), u"   Top             =   100");
-    EXPECT_EQ(port.viewText, u"");
+    EXPECT_EQ(port.ViewText(), u"");
 }
 
 TEST_F(RunCorrectionTest, outOfRangeValueOnALineThatStays_doesNotRefuse) {
@@ -434,7 +434,7 @@ TEST(CorrectLine, wholeNumberOfOneOrMore_neverBecomesLessThanOne) {
 TEST_F(RunCorrectionTest, emptyFile_endsWithAnEmptyText) {
     Load("");
     EXPECT_EQ(Run(u"120"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(port.viewText, u"");
+    EXPECT_EQ(port.ViewText(), u"");
     EXPECT_EQ(LastMessage(), kFinished);
 }
 

@@ -1,8 +1,9 @@
 #include "core/correction.h"
-#include "core/line_store.h"
+#include "core/form_lines.h"
 #include "core/view_text.h"
 #include "tools/sample_form.h"
 
+#include "cli/console_port.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,6 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 using Micros = std::chrono::microseconds;
 using testing::ReadBytes;
-using testing::ScriptedPort;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -46,10 +46,10 @@ struct Program {
 
 std::string CorrectedBytes(const std::string& form) {
     FormLines lines;
-    ScriptedPort port;
+    ConsolePort port;
     EXPECT_EQ(lines.LoadFormFile(form), FormLines::LoadStatus::Loaded);
     EXPECT_EQ(RunCorrection(u"120", lines, port), CorrectionOutcome::Corrected);
-    return std::get<std::string>(EncodeViewText(port.viewText));
+    return std::get<std::string>(EncodeViewText(port.ViewText()));
 }
 
 pid_t Start(const Program& program, const std::vector<std::string>& arguments) {

@@ -1,5 +1,6 @@
 #include "core/form_document.h"
 
+#include "cli/console_port.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -8,16 +9,15 @@ namespace tremaro {
 namespace {
 
 using testing::ReadBytes;
-using testing::ScriptedPort;
 using testing::TempFolder;
 using testing::WriteBytes;
 
 class FormDocumentTest : public ::testing::Test {
 protected:
-    std::string LastMessage() const { return port.shown.empty() ? "" : port.shown.back().text; }
+    std::string LastMessage() const { return port.Messages().empty() ? "" : port.Messages().back().text; }
 
     TempFolder folder;
-    ScriptedPort port;
+    ConsolePort port;
     FormDocument form{port};
     const std::string path = folder.Path("form1.frm");
     static constexpr const char* kForm = "Begin VB.Form Form1\r\n   Height          =   495\r\nEnd\r\n";
@@ -26,15 +26,15 @@ protected:
 TEST_F(FormDocumentTest, readCorrectSave_tellsTheWholeStoryThroughThePort) {
     WriteBytes(path, kForm);
     ASSERT_EQ(form.Read(path), FormLines::LoadStatus::Loaded);
-    EXPECT_EQ(port.viewText, u"Begin VB.Form Form1\r\n   Height          =   495\r\nEnd\r\n");
-    EXPECT_EQ(port.titles, std::vector<std::string>{"Tremaro: " + path});
-    EXPECT_TRUE(port.shown.empty());
+    EXPECT_EQ(port.ViewText(), u"Begin VB.Form Form1\r\n   Height          =   495\r\nEnd\r\n");
+    EXPECT_EQ(port.Titles(), std::vector<std::string>{"Tremaro: " + path});
+    EXPECT_TRUE(port.Messages().empty());
 
     ASSERT_EQ(form.Correct(u"120"), CorrectionOutcome::Corrected);
     EXPECT_EQ(LastMessage(), "Край на корекцията.");
 
-    port.viewText += u"' edited\r\n";  // the operator's edit is saved too
-    ASSERT_EQ(form.Save(), SaveOutcome::RenamedAndWritten);
+    port.SetViewText(port.ViewText() + u"' edited\r\n");  // the operator's edit is saved too
+    ASSERT_EQ(form.Save(), SaveOutcome::BackedUpAndWritten);
     EXPECT_EQ(ReadBytes(path), "Begin VB.Form Form1\r\n   Height          =  594 \r\nEnd\r\n' edited\r\n");
     EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), kForm);
 }
@@ -58,8 +58,8 @@ TEST_F(FormDocumentTest, failedRead_saysWhyAndKeepsTheEarlierForm) {
     }
     EXPECT_EQ(form.FileName(), path);
     EXPECT_EQ(form.Lines().AssembleText(), u"kept\r\n");
-    EXPECT_EQ(port.titles.size(), 1u);
-    EXPECT_EQ(port.viewText, u"kept\r\n");
+    EXPECT_EQ(port.Titles().size(), 1u);
+    EXPECT_EQ(port.ViewText(), u"kept\r\n");
 }
 
 }  // namespace

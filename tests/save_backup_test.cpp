@@ -1,6 +1,7 @@
 #include "core/save_backup.h"
 
 #include "platform/code_page.h"
+#include "cli/console_port.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ReadBytes;
-using testing::ScriptedPort;
 using testing::SwitchedFileSystem;
 using testing::TempFolder;
 using testing::WriteBytes;
@@ -64,7 +64,7 @@ protected:
         port.SetViewText(u"VERSION 5.00\r\n   Top             =  120 \r\n");
     }
     SaveOutcome Save() { return SaveWithBackup(form, port); }
-    std::string Report() const { return port.shown.empty() ? "" : port.shown.back().text; }
+    std::string Report() const { return port.Messages().empty() ? "" : port.Messages().back().text; }
 
     // Whatever happened, the form as it was must still be on the disk somewhere.
     void ExpectOriginalKept() const {
@@ -76,32 +76,32 @@ protected:
     TempFolder folder;
     std::string form = folder.Path("form1.frm");
     std::string backup = folder.Path("form1.bak");
-    ScriptedPort port;
+    ConsolePort port;
     const std::string newBytes = "VERSION 5.00\r\n   Top             =  120 \r\n";
 };
 
 TEST_F(SaveTest, save_renamesTheOriginalAndWritesTheView) {
-    EXPECT_EQ(Save(), SaveOutcome::RenamedAndWritten);
-    ASSERT_EQ(port.shown.size(), 2u);
-    EXPECT_EQ(port.shown[0].text, "Записва файл: " + form);
-    EXPECT_EQ(port.shown[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
+    ASSERT_EQ(port.Messages().size(), 2u);
+    EXPECT_EQ(port.Messages()[0].text, "Записва файл: " + form);
+    EXPECT_EQ(port.Messages()[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(Report(), "Записан е файл " + form + ".\r\nОригиналният файл е преименуван на " + backup + ".");
-    EXPECT_EQ(port.shown[1].buttons, MessageButtons::Ok);
+    EXPECT_EQ(port.Messages()[1].buttons, MessageButtons::Ok);
     EXPECT_EQ(ReadBytes(backup), kOriginal);
     EXPECT_EQ(ReadBytes(form), newBytes);
 }
 
 TEST_F(SaveTest, save_cancel_changesNothing) {
-    port.answers = {PressedButton::Cancel};
+    port.AnswerNextQuestion(PressedButton::Cancel);
     EXPECT_EQ(Save(), SaveOutcome::Cancelled);
-    EXPECT_EQ(port.shown.size(), 1u);
+    EXPECT_EQ(port.Messages().size(), 1u);
     EXPECT_EQ(ReadBytes(form), kOriginal);
     EXPECT_FALSE(fs::exists(backup));
 }
 
 TEST_F(SaveTest, save_noFormRead_saysSoWithoutAsking) {
     EXPECT_EQ(SaveWithBackup("", port), SaveOutcome::NothingToSave);
-    ASSERT_EQ(port.shown.size(), 1u);
+    ASSERT_EQ(port.Messages().size(), 1u);
     EXPECT_EQ(Report(), "Няма форма за записване.");
 }
 
@@ -119,7 +119,7 @@ TEST_F(SaveTest, save_inADottedFolder_staysInTheFolder) {
     fs::create_directory(folder.Path("release.2"));
     const std::string dotted = folder.Path("release.2/form1.frm");
     WriteBytes(dotted, kOriginal);
-    EXPECT_EQ(SaveWithBackup(dotted, port), SaveOutcome::RenamedAndWritten);
+    EXPECT_EQ(SaveWithBackup(dotted, port), SaveOutcome::BackedUpAndWritten);
     EXPECT_EQ(ReadBytes(folder.Path("release.2/form1.bak")), kOriginal);
     EXPECT_FALSE(fs::exists(folder.Path("release.bak")));
 }
@@ -134,7 +134,7 @@ TEST_F(SaveTest, save_formFileGone_writesAndSaysThereWasNoOriginal) {
 
 TEST_F(SaveTest, save_folderUnderTheBackupName_writesNothing) {
     fs::create_directory(backup);
-    EXPECT_EQ(Save(), SaveOutcome::RenameFailed);
+    EXPECT_EQ(Save(), SaveOutcome::BackupFailed);
     EXPECT_EQ(Report(), "Файлът " + form + " не е записан: не може да бъде преименуван на " + backup + ".");
     EXPECT_EQ(ReadBytes(form), kOriginal);
 }
@@ -142,14 +142,14 @@ TEST_F(SaveTest, save_folderUnderTheBackupName_writesNothing) {
 TEST_F(SaveTest, save_backupNameOverTheLengthLimit_writesNothing) {
     const std::string longForm = folder.Path(std::string(253, 'f'));  // ".bak" makes it 257
     WriteBytes(longForm, kOriginal);
-    EXPECT_EQ(SaveWithBackup(longForm, port), SaveOutcome::RenameFailed);
+    EXPECT_EQ(SaveWithBackup(longForm, port), SaveOutcome::BackupFailed);
     EXPECT_EQ(Report(), "Файлът " + longForm + " не е записан: не може да бъде преименуван на " + longForm + ".bak.");
     EXPECT_EQ(ReadBytes(longForm), kOriginal);
 }
 
 TEST_F(SaveTest, save_formNamedLikeItsBackup_writesNothing) {
     WriteBytes(backup, kOriginal);
-    EXPECT_EQ(SaveWithBackup(backup, port), SaveOutcome::RenameFailed);
+    EXPECT_EQ(SaveWithBackup(backup, port), SaveOutcome::BackupFailed);
     EXPECT_EQ(ReadBytes(backup), kOriginal);
 }
 
@@ -171,11 +171,9 @@ TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
 }
 
 TEST_F(SaveTest, save_everyByteValue_survives) {
-    std::string bytes;
-    for (int byte = 0; byte < 256; ++byte)
-        bytes.push_back(static_cast<char>(byte));
+    const std::string bytes = testing::EveryByteValue();
     port.SetViewText(DecodeCodePage(bytes));
-    EXPECT_EQ(Save(), SaveOutcome::RenamedAndWritten);
+    EXPECT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
     EXPECT_EQ(ReadBytes(form), bytes);
 }
 
@@ -195,7 +193,7 @@ TEST_F(SaveTest, save_anotherUsersForm_isReadOnlyForThisUser) {
                               fs::perms::others_read);
     const pid_t child = ::fork();
     if (child == 0) {
-        ScriptedPort asNobody;
+        ConsolePort asNobody;
         asNobody.SetViewText(u"new");
         const bool refused = ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
                              SaveWithBackup(form, asNobody) == SaveOutcome::ReadOnly;
@@ -213,7 +211,7 @@ TEST_F(SaveTest, save_throughASymbolicLink_keepsTheLinkAndWritesWhereItLeads) {
     const std::string target = folder.Path("shared/form1.frm");
     fs::rename(form, target);
     fs::create_symlink("shared/form1.frm", form);
-    EXPECT_EQ(Save(), SaveOutcome::RenamedAndWritten);
+    EXPECT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
     EXPECT_TRUE(fs::is_symlink(form));
     EXPECT_EQ(ReadBytes(target), newBytes);
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(backup))) << "the backup is a plain copy";
@@ -264,7 +262,7 @@ TEST_F(SaveTest, save_asRoot_keepsOwnerGroupAclAndAttributes) {
     const std::string aclBefore = AclOf(form);
     ASSERT_NE(aclBefore.find("user:65534:rw-"), std::string::npos);
 
-    EXPECT_EQ(Save(), SaveOutcome::RenamedAndWritten);
+    EXPECT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
     for (const std::string& path : {form, backup}) {
         struct stat info {};
         ASSERT_EQ(::stat(path.c_str(), &info), 0);
@@ -330,7 +328,7 @@ protected:
             fs::create_symlink("shared/form1.frm", form);
         if (start == Start::OlderBackup)
             WriteBytes(backup, kOlderBackup);
-        port = ScriptedPort();
+        port = ConsolePort();
         port.SetViewText(u"VERSION 5.00\r\n   Top             =  120 \r\n");
     }
 

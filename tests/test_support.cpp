@@ -32,13 +32,17 @@ std::string ReadBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-PressedButton ScriptedPort::ShowMessage(const std::string& text, MessageButtons buttons) {
-    shown.push_back({text, buttons});
-    if (answers.empty())
-        return PressedButton::Ok;
-    const PressedButton answer = answers.front();
-    answers.pop_front();
-    return answer;
+std::string EveryByteValue() {
+    std::string bytes;
+    for (int byte = 0; byte < 256; ++byte)
+        bytes.push_back(static_cast<char>(byte));
+    return bytes;
+}
+
+std::string EveryByteValueButLineBreaks() {
+    std::string bytes = EveryByteValue();
+    std::erase_if(bytes, [](char c) { return c == '\r' || c == '\n'; });
+    return bytes;
 }
 
 }  // namespace tremaro::testing

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "core/operator_port.h"
 #include "platform/system_calls.h"
 
-#include <deque>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace tremaro::testing {
 
@@ -26,6 +23,10 @@ private:
 };
 
 void WriteBytes(const std::string& path, const std::string& bytes);
+
+// The 256 byte values in order, and the same without CR and LF (254 bytes, one line).
+std::string EveryByteValue();
+std::string EveryByteValueButLineBreaks();
 std::string ReadBytes(const std::string& path);
 
 // Switches the file system seam for as long as it lives, and back to the bare system
@@ -38,26 +39,6 @@ public:
     ~SwitchedFileSystem() { system::SetFileSystemSwitches({}); }
     SwitchedFileSystem(const SwitchedFileSystem&) = delete;
     SwitchedFileSystem& operator=(const SwitchedFileSystem&) = delete;
-};
-
-// An operator port that remembers what it was shown and answers questions from a queue
-// (OK when the queue is empty). Its view lives in memory.
-class ScriptedPort : public OperatorPort {
-public:
-    struct Shown {
-        std::string text;
-        MessageButtons buttons;
-    };
-
-    PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
-    void SetViewText(std::u16string text) override { viewText = std::move(text); }
-    std::u16string ViewTextToSave() override { return viewText; }
-    void SetTitle(const std::string& title) override { titles.push_back(title); }
-
-    std::deque<PressedButton> answers;
-    std::vector<Shown> shown;
-    std::vector<std::string> titles;
-    std::u16string viewText;
 };
 
 }  // namespace tremaro::testing

@@ -352,10 +352,7 @@ TEST_F(ConvertFormTest, save_cancel_touchesNothing) {
 }
 
 TEST_F(ConvertFormTest, save_everyByteValue_comesBackUnchanged) {
-    std::string bytes;
-    for (int byte = 0; byte < 256; ++byte)
-        if (byte != '\r' && byte != '\n')
-            bytes.push_back(static_cast<char>(byte));
+    const std::string bytes = testing::EveryByteValueButLineBreaks();
     WriteBytes(formPath, bytes);
     Read(formPath);
     form.Messages().SetNextAnswer(PressedButton::Ok);

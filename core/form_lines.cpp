@@ -1,4 +1,4 @@
-#include "core/line_store.h"
+#include "core/form_lines.h"
 
 #include "platform/input_file.h"
 

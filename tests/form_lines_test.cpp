@@ -1,4 +1,4 @@
-#include "core/line_store.h"
+#include "core/form_lines.h"
 
 #include "test_support.h"
 
@@ -13,7 +13,7 @@ namespace {
 using testing::TempFolder;
 using testing::WriteBytes;
 
-class LineStoreTest : public ::testing::Test {
+class FormLinesTest : public ::testing::Test {
 protected:
     FormLines::LoadStatus Load(const std::string& bytes) {
         WriteBytes(folder.Path("form.frm"), bytes);
@@ -25,13 +25,13 @@ protected:
     FormLines lines;
 };
 
-TEST_F(LineStoreTest, beforeAnyLoad_isEmpty) {
+TEST_F(FormLinesTest, beforeAnyLoad_isEmpty) {
     EXPECT_FALSE(lines.HasForm());
     EXPECT_EQ(lines.LineCount(), 0);
     EXPECT_EQ(Assembled(), u"");
 }
 
-TEST_F(LineStoreTest, load_threeLines_fillSlotsFromOne) {
+TEST_F(FormLinesTest, load_threeLines_fillSlotsFromOne) {
     ASSERT_EQ(Load("A\r\nB\r\nC\r\n"), FormLines::LoadStatus::Loaded);
     EXPECT_EQ(lines.LineCount(), 3);
     EXPECT_EQ(lines.Line(1), u"A");
@@ -39,7 +39,7 @@ TEST_F(LineStoreTest, load_threeLines_fillSlotsFromOne) {
     EXPECT_EQ(Assembled(), u"A\r\nB\r\nC\r\n");
 }
 
-TEST_F(LineStoreTest, load_emptyFile_isAFormOfNoLines) {
+TEST_F(FormLinesTest, load_emptyFile_isAFormOfNoLines) {
     ASSERT_EQ(Load(""), FormLines::LoadStatus::Loaded);
     EXPECT_TRUE(lines.HasForm());
     EXPECT_EQ(lines.LineCount(), 0);
@@ -48,7 +48,7 @@ TEST_F(LineStoreTest, load_emptyFile_isAFormOfNoLines) {
 
 // An empty first line is the file's own and stays line 1; reading the assembled text back
 // gives the same text, however often it is saved and read.
-TEST_F(LineStoreTest, load_fileBeginningWithAnEmptyLine_keepsItAndNoMore) {
+TEST_F(FormLinesTest, load_fileBeginningWithAnEmptyLine_keepsItAndNoMore) {
     ASSERT_EQ(Load("\r\nVERSION 5.00\r\n"), FormLines::LoadStatus::Loaded);
     EXPECT_EQ(lines.LineCount(), 2);
     EXPECT_EQ(lines.Line(1), u"");
@@ -60,45 +60,34 @@ TEST_F(LineStoreTest, load_fileBeginningWithAnEmptyLine_keepsItAndNoMore) {
     EXPECT_EQ(Assembled(), u"VERSION 5.00\r\n");
 }
 
-TEST_F(LineStoreTest, load_everyKindOfLineEnd_splitsLines) {
+TEST_F(FormLinesTest, load_everyKindOfLineEnd_splitsLines) {
     ASSERT_EQ(Load("a\r\nb\rc\nd\n\re"), FormLines::LoadStatus::Loaded);
     EXPECT_EQ(Assembled(), u"a\r\nb\r\nc\r\nd\r\n\r\ne\r\n");
 }
 
-TEST_F(LineStoreTest, load_lastLineWithoutTerminator_isReadWhole) {
+TEST_F(FormLinesTest, load_lastLineWithoutTerminator_isReadWhole) {
     Load("Begin\r\nEnd");
     EXPECT_EQ(lines.LineCount(), 2);
     EXPECT_EQ(lines.Line(2), u"End");
 }
 
-TEST_F(LineStoreTest, load_shortAfterLong_keepsOnlyTheShortFile) {
+TEST_F(FormLinesTest, load_shortAfterLong_keepsOnlyTheShortFile) {
     Load("1\r\n2\r\n3\r\n4\r\n");
     Load("x\r\n");
     EXPECT_EQ(Assembled(), u"x\r\n");
 }
 
-TEST_F(LineStoreTest, load_everyByteValue_comesBackInTheAssembledText) {
-    std::string bytes;
-    for (int byte = 0; byte < 256; ++byte)
-        if (byte != '\r' && byte != '\n')
-            bytes.push_back(static_cast<char>(byte));
+TEST_F(FormLinesTest, load_everyByteValue_comesBackInTheAssembledText) {
+    const std::string bytes = testing::EveryByteValueButLineBreaks();
     Load(bytes + "\r\n");
     ASSERT_EQ(lines.LineCount(), 1);
     EXPECT_EQ(lines.Line(1).size(), 254u);
     EXPECT_EQ(lines.Line(1)[0xC0 - 2], u'А');
 }
 
-TEST_F(LineStoreTest, load_crLfAcrossTheReadBuffer_isOneBreak) {
-    std::string bytes((1 << 20) - 1, 'x');
-    bytes += "\r\ny";
-    Load(bytes);
-    EXPECT_EQ(lines.LineCount(), 2);
-    EXPECT_EQ(lines.Line(2), u"y");
-}
-
 // Line breaks at every offset, in every combination: the lines must be those a plain
 // reading of the rules gives (a break is CR LF, a lone CR or a lone LF).
-TEST_F(LineStoreTest, load_randomLineBreaks_splitLikeTheRules) {
+TEST_F(FormLinesTest, load_randomLineBreaks_splitLikeTheRules) {
     std::mt19937 random(7);
     for (int round = 0; round < 300; ++round) {
         std::string bytes;
@@ -124,14 +113,14 @@ TEST_F(LineStoreTest, load_randomLineBreaks_splitLikeTheRules) {
     }
 }
 
-TEST_F(LineStoreTest, load_fileThatTellsNoSize_isReadToItsEnd) {
+TEST_F(FormLinesTest, load_fileThatTellsNoSize_isReadToItsEnd) {
     // Files under /proc say they are empty and still have lines.
     ASSERT_EQ(lines.LoadFormFile("/proc/self/status"), FormLines::LoadStatus::Loaded);
     EXPECT_GT(lines.LineCount(), 5);
     EXPECT_EQ(lines.Line(1).substr(0, 5), u"Name:");
 }
 
-TEST_F(LineStoreTest, load_largestAllowedFile_loads) {
+TEST_F(FormLinesTest, load_largestAllowedFile_loads) {
     std::string bytes;
     for (int i = 0; i < 32766; ++i)
         bytes += "   Top             =   1\r\n";
