@@ -76,15 +76,16 @@ BENCHMARK(BM_DrawFormPicture)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A form of 500 controls in a grid, every one in sight: each common kind in turn, captioned.
 std::u16string GridForm() {
-    static const char* const kinds[] = {"CommandButton", "Label", "TextBox", "CheckBox", "OptionButton",
-                                        "ComboBox", "ListBox", "Frame", "PictureBox", "Shape"};
+    static const char* const kinds[] = {"CommandButton", "Label",   "TextBox", "CheckBox",   "OptionButton",
+                                        "ComboBox",      "ListBox", "Frame",   "PictureBox", "Shape"};
     std::string text = "Begin VB.Form frmGrid\r\n   ClientHeight = 10000\r\n   ClientWidth = 18000\r\n";
     for (int i = 0; i < 500; ++i) {
         const std::string n = std::to_string(i);
         text += "   Begin VB." + std::string(kinds[i % 10]) + " ctl" + n + "\r\n";
         text += "      Caption = \"Field " + n + "\"\r\n      Text = \"Value " + n + "\"\r\n";
-        text += "      Left = " + std::to_string(i % 20 * 900 + 60) + "\r\n      Top = " +
-                std::to_string(i / 20 * 400 + 40) + "\r\n      Width = 840\r\n      Height = 340\r\n   End\r\n";
+        text += "      Left = " + std::to_string(i % 20 * 900 + 60) +
+                "\r\n      Top = " + std::to_string(i / 20 * 400 + 40) +
+                "\r\n      Width = 840\r\n      Height = 340\r\n   End\r\n";
     }
     text += "End\r\n";
     return std::u16string(text.begin(), text.end());
@@ -120,9 +121,10 @@ int ReportPeakMemory() {
     form.Messages().SetNextAnswer(PressedButton::Ok);
     Click(form, "cmdStart");
     const long loaded = PeakMemoryKb();
-    std::printf("peak memory: empty window %.1f MB, after read and correction of the largest form %.1f MB, "
-                "growth %.1f MB\n",
-                empty / 1024.0, loaded / 1024.0, (loaded - empty) / 1024.0);
+    std::printf(
+        "peak memory: empty window %.1f MB, after read and correction of the largest form %.1f MB, "
+        "growth %.1f MB\n",
+        empty / 1024.0, loaded / 1024.0, (loaded - empty) / 1024.0);
     return 0;
 }
 

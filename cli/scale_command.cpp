@@ -85,8 +85,7 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
     return WriteViewBytes(port.ViewText(), out) ? kSuccess : kFileFailed;
 }
 
-bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::ostream& out,
-                    std::ostream& err) {
+bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::ostream& out, std::ostream& err) {
     ConsolePort port;
     FormDocument form(port);
     if (form.Read(path) != FormLines::LoadStatus::Loaded || form.Correct(percent) != CorrectionOutcome::Corrected) {

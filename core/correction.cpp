@@ -13,8 +13,7 @@
 
 namespace tremaro {
 
-const char* const kPercentRefusedMessage =
-    "Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500.";
+const char* const kPercentRefusedMessage = "Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500.";
 
 namespace {
 
@@ -268,9 +267,9 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     for (int line = 1; line <= lineCount; ++line) {
         const FieldRewrite rewrite = PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factor);
         if (rewrite.status == LineCorrection::Status::OutOfRange) {
-            port.ShowMessage("Стойността на ред " + std::to_string(line) +
-                                 " е извън допустимия обхват.\r\nФормата не е променена.",
-                             MessageButtons::Ok);
+            port.ShowMessage(
+                "Стойността на ред " + std::to_string(line) + " е извън допустимия обхват.\r\nФормата не е променена.",
+                MessageButtons::Ok);
             return CorrectionOutcome::ValueOutOfRange;
         }
         if (rewrite.status != LineCorrection::Status::Rewritten)
@@ -282,11 +281,13 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
                             static_cast<std::uint32_t>(newFields.size() - fieldStart)});
     }
     for (const PlannedRewrite& rewrite : rewrites) {
-        const std::u16string_view field = std::u16string_view(newFields).substr(rewrite.fieldStart, rewrite.fieldLength);
+        const std::u16string_view field =
+            std::u16string_view(newFields).substr(rewrite.fieldStart, rewrite.fieldLength);
         if (field.size() == rewrite.length) {
             lines.OverwriteInLine(rewrite.line, rewrite.start, field);
         } else {
-            lines.ReplaceLine(rewrite.line, ReplaceField(lines.Line(rewrite.line), rewrite.start, rewrite.length, field));
+            lines.ReplaceLine(rewrite.line,
+                              ReplaceField(lines.Line(rewrite.line), rewrite.start, rewrite.length, field));
         }
     }
 

@@ -30,8 +30,8 @@ namespace tremaro {
 // named constant as the designer writes them), stay as they are.
 //
 // A run is all or nothing: a value that cannot be represented, on a line that would be
-// rewritten, refuses the whole run before any line changes, naming the file's line number. The store keeps the corrected lines, so a second run scales
-// the scaled values again.
+// rewritten, refuses the whole run before any line changes, naming the file's line number. The store keeps the
+// corrected lines, so a second run scales the scaled values again.
 
 enum class CorrectionOutcome { Corrected, PercentRefused, NoForm, ValueOutOfRange };
 
@@ -48,8 +48,8 @@ struct LineCorrection {
 
 // What a line's rewriting depends on besides its text: where it stands in the form.
 struct LineContext {
-    bool inDescription = true;  // an ordinary line inside the description (not Begin, End...)
-    bool inGroup = false;       // a property group is the innermost thing open at it
+    bool inDescription = true;      // an ordinary line inside the description (not Begin, End...)
+    bool inGroup = false;           // a property group is the innermost thing open at it
     std::u16string_view groupName;  // that group's name
     bool blockInUserScale = false;  // its innermost block has ScaleMode 0
 };

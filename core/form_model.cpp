@@ -93,42 +93,70 @@ void ReadFontProperty(FormControl& control, std::u16string_view name, std::u16st
 void ReadControlProperty(FormControl& control, std::u16string_view name, std::u16string_view value) {
     switch (name.size()) {
     case 2:
-        if (name == u"X1") control.x1 = NumberIn(value);
-        else if (name == u"Y1") control.y1 = NumberIn(value);
-        else if (name == u"X2") control.x2 = NumberIn(value);
-        else if (name == u"Y2") control.y2 = NumberIn(value);
+        if (name == u"X1")
+            control.x1 = NumberIn(value);
+        else if (name == u"Y1")
+            control.y1 = NumberIn(value);
+        else if (name == u"X2")
+            control.x2 = NumberIn(value);
+        else if (name == u"Y2")
+            control.y2 = NumberIn(value);
         return;
     case 3:
-        if (name == u"Top") control.top = NumberIn(value);
+        if (name == u"Top")
+            control.top = NumberIn(value);
         return;
     case 4:
-        if (name == u"Left") control.left = NumberIn(value);
-        else if (name == u"Text") control.text = QuotedTextIn(value);
+        if (name == u"Left")
+            control.left = NumberIn(value);
+        else if (name == u"Text")
+            control.text = QuotedTextIn(value);
         return;
     default:
         break;
     }
-    if (name == u"Width") control.width = NumberIn(value);
-    else if (name == u"Height") control.height = NumberIn(value);
-    else if (name == u"Caption") control.caption = QuotedTextIn(value);
-    else if (name == u"Index") control.index = WholeNumberIn(value, 0);
-    else if (name == u"ForeColor") control.foreColor = ColorIn(value);
-    else if (name == u"BackColor") control.backColor = ColorIn(value);
-    else if (name == u"BorderColor") control.borderColor = ColorIn(value);
-    else if (name == u"FillColor") control.fillColor = ColorIn(value);
-    else if (name == u"Visible") control.visible = IsTrue(value);
-    else if (name == u"BorderStyle") control.borderStyle = WholeNumberIn(value, -1);
-    else if (name == u"BackStyle") control.backStyle = WholeNumberIn(value, -1);
-    else if (name == u"BorderWidth") control.borderWidth = std::clamp(WholeNumberIn(value, 1), 1, 100);
-    else if (name == u"Shape") control.shape = WholeNumberIn(value, 0);
-    else if (name == u"Value") control.value = WholeNumberIn(value, 0);
-    else if (name == u"Style") control.style = WholeNumberIn(value, 0);
-    else if (name == u"Alignment") control.alignment = WholeNumberIn(value, 0);
-    else if (name == u"ScaleMode") control.scaleMode = WholeNumberIn(value, 1);
-    else if (name == u"ScaleLeft") control.scaleLeft = NumberIn(value);
-    else if (name == u"ScaleTop") control.scaleTop = NumberIn(value);
-    else if (name == u"ScaleWidth") control.scaleWidth = NumberIn(value);
-    else if (name == u"ScaleHeight") control.scaleHeight = NumberIn(value);
+    if (name == u"Width")
+        control.width = NumberIn(value);
+    else if (name == u"Height")
+        control.height = NumberIn(value);
+    else if (name == u"Caption")
+        control.caption = QuotedTextIn(value);
+    else if (name == u"Index")
+        control.index = WholeNumberIn(value, 0);
+    else if (name == u"ForeColor")
+        control.foreColor = ColorIn(value);
+    else if (name == u"BackColor")
+        control.backColor = ColorIn(value);
+    else if (name == u"BorderColor")
+        control.borderColor = ColorIn(value);
+    else if (name == u"FillColor")
+        control.fillColor = ColorIn(value);
+    else if (name == u"Visible")
+        control.visible = IsTrue(value);
+    else if (name == u"BorderStyle")
+        control.borderStyle = WholeNumberIn(value, -1);
+    else if (name == u"BackStyle")
+        control.backStyle = WholeNumberIn(value, -1);
+    else if (name == u"BorderWidth")
+        control.borderWidth = std::clamp(WholeNumberIn(value, 1), 1, 100);
+    else if (name == u"Shape")
+        control.shape = WholeNumberIn(value, 0);
+    else if (name == u"Value")
+        control.value = WholeNumberIn(value, 0);
+    else if (name == u"Style")
+        control.style = WholeNumberIn(value, 0);
+    else if (name == u"Alignment")
+        control.alignment = WholeNumberIn(value, 0);
+    else if (name == u"ScaleMode")
+        control.scaleMode = WholeNumberIn(value, 1);
+    else if (name == u"ScaleLeft")
+        control.scaleLeft = NumberIn(value);
+    else if (name == u"ScaleTop")
+        control.scaleTop = NumberIn(value);
+    else if (name == u"ScaleWidth")
+        control.scaleWidth = NumberIn(value);
+    else if (name == u"ScaleHeight")
+        control.scaleHeight = NumberIn(value);
     else if (name == u"FontName" || name == u"FontSize" || name == u"FontBold" || name == u"FontItalic")
         ReadFontProperty(control, name, value);
 }
@@ -205,13 +233,20 @@ private:
             scale.top = c.scaleTop.value_or(0);
             return scale;
         }
-        case 2: return {20, 20};
-        case 3: return {15, 15};
-        case 4: return {120, 240};
-        case 5: return {1440, 1440};
-        case 6: return {1440 / 25.4, 1440 / 25.4};
-        case 7: return {1440 / 2.54, 1440 / 2.54};
-        default: return {};
+        case 2:
+            return {20, 20};
+        case 3:
+            return {15, 15};
+        case 4:
+            return {120, 240};
+        case 5:
+            return {1440, 1440};
+        case 6:
+            return {1440 / 25.4, 1440 / 25.4};
+        case 7:
+            return {1440 / 2.54, 1440 / 2.54};
+        default:
+            return {};
         }
     }
 
@@ -274,9 +309,8 @@ std::u16string FormControl::DisplayName() const {
 }
 
 std::size_t FormModel::HiddenTabCount() const {
-    return static_cast<std::size_t>(std::count_if(controls.begin(), controls.end(), [](const FormControl& c) {
-        return c.onHiddenTab && TakesPlace(c);
-    }));
+    return static_cast<std::size_t>(std::count_if(controls.begin(), controls.end(),
+                                                  [](const FormControl& c) { return c.onHiddenTab && TakesPlace(c); }));
 }
 
 FormModel BuildFormModel(std::span<const std::u16string_view> lines) {
@@ -311,8 +345,8 @@ bool TakesPlace(const FormControl& control) {
     if (!control.container)
         return false;
     const std::u16string_view kind = control.Kind();
-    if (kind == u"Menu" || kind == u"Timer" || kind == u"CommonDialog" || kind == u"ImageList" ||
-        kind == u"Winsock" || kind == u"MSComm" || kind == u"Inet")
+    if (kind == u"Menu" || kind == u"Timer" || kind == u"CommonDialog" || kind == u"ImageList" || kind == u"Winsock" ||
+        kind == u"MSComm" || kind == u"Inet")
         return false;
     if (kind == u"Line")
         return control.x1 && control.y1 && control.x2 && control.y2;

@@ -35,7 +35,7 @@ using FormColor = std::uint32_t;
 struct FormControl {
     std::u16string className;  // "VB.CommandButton", "MSComctlLib.ListView"...
     std::u16string name;
-    std::optional<int> index;             // for a member of a control array
+    std::optional<int> index;              // for a member of a control array
     std::optional<std::size_t> container;  // nothing for the form
 
     std::optional<double> left, top, width, height;  // twips
@@ -50,11 +50,11 @@ struct FormControl {
 
     int borderStyle = -1;  // -1 when the form does not say
     int backStyle = -1;
-    int borderWidth = 1;   // pixels
-    int shape = 0;         // for shapes: rectangle, square, oval, circle, rounded...
-    int value = 0;         // for check and option boxes: whether the mark is shown
-    int style = 0;         // for combo boxes and the like
-    int alignment = 0;     // of the text: left, right, centre
+    int borderWidth = 1;  // pixels
+    int shape = 0;        // for shapes: rectangle, square, oval, circle, rounded...
+    int value = 0;        // for check and option boxes: whether the mark is shown
+    int style = 0;        // for combo boxes and the like
+    int alignment = 0;    // of the text: left, right, centre
 
     // How the control's own children are placed (its ScaleMode and user scale, as read).
     int scaleMode = 1;

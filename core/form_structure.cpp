@@ -102,8 +102,8 @@ FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
             std::size_t nameLength = 0;
             while (nameLength < name.size() && !IsBlank(name[nameLength]))
                 ++nameLength;
-            structure.groups_.push_back({line, static_cast<std::uint32_t>(name.data() - text.data()),
-                                         static_cast<std::uint32_t>(nameLength)});
+            structure.groups_.push_back(
+                {line, static_cast<std::uint32_t>(name.data() - text.data()), static_cast<std::uint32_t>(nameLength)});
             open.push_back({true, index});
             place = {LineRole::GroupStart, block, index};
             break;

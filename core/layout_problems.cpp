@@ -43,9 +43,7 @@ public:
                 match_[i] = found->second;
     }
 
-    bool ReachedOut(std::size_t later) const {
-        return match_[later] && ReachesOut(model_, *match_[later]);
-    }
+    bool ReachedOut(std::size_t later) const { return match_[later] && ReachesOut(model_, *match_[later]); }
 
     bool Overlapped(std::size_t later, std::size_t otherLater) const {
         if (!match_[later] || !match_[otherLater])

@@ -153,8 +153,8 @@ SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port) 
         return Report(port, SaveOutcome::UnsavableCharacter, UnsavableCharacterMessage(formFileName, *found));
 
     const std::string target = FinalTarget(formFileName);
-    return SaveBytes(std::get<std::string>(encoded), {formFileName, target, BackupNameFor(formFileName), IdentityOf(target)},
-                     port);
+    return SaveBytes(std::get<std::string>(encoded),
+                     {formFileName, target, BackupNameFor(formFileName), IdentityOf(target)}, port);
 }
 
 }  // namespace tremaro

@@ -17,10 +17,10 @@ namespace tremaro {
 // removed again; the report says what really happened, also when that removal fails.
 
 enum class SaveOutcome {
-    NothingToSave,       // no form has been read
-    Cancelled,           // the operator answered the question with Cancel
-    UnsavableCharacter,  // the view holds a character the code page cannot hold
-    ReadOnly,            // the form file may not be written
+    NothingToSave,         // no form has been read
+    Cancelled,             // the operator answered the question with Cancel
+    UnsavableCharacter,    // the view holds a character the code page cannot hold
+    ReadOnly,              // the form file may not be written
     BackedUpAndWritten,    // a copy of the original is kept under the backup name
     BackupKeptAndWritten,  // a backup existed already and stays as it was
     NoOriginalAndWritten,  // the form file had gone since it was read

@@ -32,8 +32,8 @@ std::variant<std::string, UnsavableCharacter> EncodeViewText(std::u16string_view
 }
 
 std::string UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found) {
-    return "Файлът " + formFileName + " не е записан: знакът " + Utf16ToUtf8(found.character) +
-           " на ред " + std::to_string(found.line) + " не може да се запише в кодировка Windows-1251.";
+    return "Файлът " + formFileName + " не е записан: знакът " + Utf16ToUtf8(found.character) + " на ред " +
+           std::to_string(found.line) + " не може да се запише в кодировка Windows-1251.";
 }
 
 }  // namespace tremaro

@@ -10,7 +10,8 @@
 namespace tremaro {
 namespace {
 
-// Bytes 0x00 to 0x7F are ASCII; this is the upper half, bytes 0x80 to 0xFF.
+// Bytes 0x00 to 0x7F are ASCII; this is the upper half, bytes 0x80 to 0xFF, eight a row.
+// clang-format off
 constexpr std::array<char16_t, 128> kUpperHalf = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
@@ -29,6 +30,7 @@ constexpr std::array<char16_t, 128> kUpperHalf = {
     0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
+// clang-format on
 
 // The reverse direction, worked out from the same table at compile time. Every
 // character of the code page lies below U+2200; 0 marks "not in the code page" (byte 0

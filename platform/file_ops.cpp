@@ -208,8 +208,8 @@ struct Original {
 
 // The temporary file holding bytes, flushed to the disk, with the original's attributes
 // or (with no original) those of a new file.
-std::optional<Temporary> WriteTemporary(const std::string& folder, std::string_view bytes,
-                                        const Original* original, bool unnamed) {
+std::optional<Temporary> WriteTemporary(const std::string& folder, std::string_view bytes, const Original* original,
+                                        bool unnamed) {
     auto temporary = OpenTemporary(folder, unnamed);
     if (!temporary)
         return std::nullopt;

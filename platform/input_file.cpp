@@ -90,8 +90,7 @@ InputFile::BulkRead InputFile::ReadAllBytes() {
     return filled < sizeWhenOpened_ ? BulkRead::Failed : BulkRead::Done;
 }
 
-InputFile::BulkRead InputFile::ReadAllLines(std::u16string& text, std::vector<LineSpan>& lines,
-                                            std::size_t maxLines) {
+InputFile::BulkRead InputFile::ReadAllLines(std::u16string& text, std::vector<LineSpan>& lines, std::size_t maxLines) {
     if (const BulkRead read = ReadAllBytes(); read != BulkRead::Done)
         return read;
     const char* const base = bytes_.data();

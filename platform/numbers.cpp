@@ -119,8 +119,8 @@ std::optional<NumberReading> ReadPlainInteger(std::u16string_view text) {
         return std::nullopt;
     if (i < text.size()) {
         const char16_t next = text[i];
-        const bool couldContinue = (next >= u'0' && next <= u'9') || next == u'.' || next == u'E' ||
-                                   next == u'e' || next == u'D' || next == u'd' || IsBlank(next);
+        const bool couldContinue = (next >= u'0' && next <= u'9') || next == u'.' || next == u'E' || next == u'e' ||
+                                   next == u'D' || next == u'd' || IsBlank(next);
         if (couldContinue)
             return std::nullopt;
     }
@@ -153,8 +153,7 @@ std::optional<std::int32_t> RoundToInteger(double value) {
     if (!std::isfinite(value))
         return std::nullopt;
     const double nearest = std::nearbyint(value);  // the default rounding mode ties to even
-    if (nearest < std::numeric_limits<std::int32_t>::min() ||
-        nearest > std::numeric_limits<std::int32_t>::max())
+    if (nearest < std::numeric_limits<std::int32_t>::min() || nearest > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
     return static_cast<std::int32_t>(nearest);
 }
@@ -174,8 +173,7 @@ std::u16string NumberToText(double value) {
 
     // Scientific form with 15 significant digits: "-d.dddddddddddddde+XX".
     char buffer[40];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::scientific, 14);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     const std::string_view scientific(buffer, static_cast<std::size_t>(written.ptr - buffer));
     const std::size_t ePos = scientific.find('e');
     const bool negative = scientific.front() == '-';

@@ -33,11 +33,11 @@ struct FailingCall {
 };
 
 struct FileSystemSwitches {
-    bool noHardLinks = false;         // link and linkat fail with EPERM, as on FAT or under protected_hardlinks
-    bool noRenameNoReplace = false;   // renameat2 with RENAME_NOREPLACE fails with EINVAL
-    bool noUnnamedTemporary = false;  // open with O_TMPFILE fails with EOPNOTSUPP
-    bool flushesDoNothing = false;    // for tests that save a thousand times and check nothing a power loss would show
-    std::vector<FailingCall> failing;          // these fail with EIO
+    bool noHardLinks = false;          // link and linkat fail with EPERM, as on FAT or under protected_hardlinks
+    bool noRenameNoReplace = false;    // renameat2 with RENAME_NOREPLACE fails with EINVAL
+    bool noUnnamedTemporary = false;   // open with O_TMPFILE fails with EOPNOTSUPP
+    bool flushesDoNothing = false;     // for tests that save a thousand times and check nothing a power loss would show
+    std::vector<FailingCall> failing;  // these fail with EIO
     std::function<void(FileCall)> beforeCall;  // mischief by someone else between two calls
 };
 

@@ -77,7 +77,8 @@ TEST_F(BadInputTest, megabyteLine_changesOnlyItsValueField) {
     WriteBytes(form, "Begin VB.Form Form1\r\n   Top             =   100" + tail + "\r\nEnd\r\n");
     EXPECT_EQ(Run({"--stdout", "120", form}), 0);
     // The four x inside the ten-character value field give way to blanks; the rest stays.
-    const std::string expected = "Begin VB.Form Form1\r\n   Top             =  120     " + tail.substr(4) + "\r\nEnd\r\n";
+    const std::string expected =
+        "Begin VB.Form Form1\r\n   Top             =  120     " + tail.substr(4) + "\r\nEnd\r\n";
     EXPECT_TRUE(out.str() == expected) << "the output differs from the expected " << expected.size() << " bytes";
 }
 

@@ -96,12 +96,14 @@ TEST_F(RunCorrectionTest, beforeAnyRead_saysThereIsNoForm) {
 }
 
 TEST_F(RunCorrectionTest, form_isCorrectedAndShownWithoutALeadingEmptyLine) {
-    Load("VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\n   LinkTopic       =   \"Form1\"\r\n"
-         "   BeginProperty Font\r\n      Size            =   8.25\r\n   EndProperty\r\nEnd\r\n");
+    Load(
+        "VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\n   LinkTopic       =   \"Form1\"\r\n"
+        "   BeginProperty Font\r\n      Size            =   8.25\r\n   EndProperty\r\nEnd\r\n");
     EXPECT_EQ(Run(u"120"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(port.ViewText(),
-              u"VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =  3834 \r\n   LinkTopic       =   \"Form1\"\r\n"
-              u"   BeginProperty Font\r\n      Size            =  9.9  \r\n   EndProperty\r\nEnd\r\n");
+    EXPECT_EQ(
+        port.ViewText(),
+        u"VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =  3834 \r\n   LinkTopic       =   \"Form1\"\r\n"
+        u"   BeginProperty Font\r\n      Size            =  9.9  \r\n   EndProperty\r\nEnd\r\n");
     ASSERT_EQ(port.Messages().size(), 1u);
 }
 
@@ -159,13 +161,7 @@ TEST_F(RunCorrectionTest, structure_beginEndAndGroupLines_neverChange) {
 
 TEST_F(RunCorrectionTest, structure_onlyExactEndLinesCloseABlock) {
     const Lines form = {
-        "Begin VB.Form Form1",
-        "End Sub",
-        "EndX",
-        "end",
-        "Top = 100",
-        "End",
-        "Top = 100",
+        "Begin VB.Form Form1", "End Sub", "EndX", "end", "Top = 100", "End", "Top = 100",
     };
     Lines expected = form;
     expected[4] = "Top =  120";
@@ -181,7 +177,8 @@ TEST_F(RunCorrectionTest, structure_fileWithoutBegin_changesNothingAndStillFinis
     const Lines form = {"VERSION 5.00", "   Top             =   100", "   BeginProperty Font", "      Size = 8"};
     EXPECT_EQ(CorrectedForm(form, 120), form);
     EXPECT_EQ(LastMessage(), kFinished);
-    EXPECT_EQ(port.ViewText(), u"VERSION 5.00\r\n   Top             =   100\r\n   BeginProperty Font\r\n      Size = 8\r\n");
+    EXPECT_EQ(port.ViewText(),
+              u"VERSION 5.00\r\n   Top             =   100\r\n   BeginProperty Font\r\n      Size = 8\r\n");
 }
 
 TEST_F(RunCorrectionTest, structure_endClosesTheGroupsOfItsBlock_endPropertyClosesOnlyAGroup) {
@@ -216,21 +213,22 @@ TEST_F(RunCorrectionTest, wholeNumbers_namesEndingInTopLeftWidthHeight) {
                                "   ColumnHeaderHeight=   285", "\tTop\t=\t100"},
                               150),
               (Lines{"   Left            =  150 ", "   ClientWidth     =  150 ", "   ScaleHeight     =  150 ",
-                     "   Object.Width           =  150 ", "   BorderWidth     =  150 ",
-                     "   ColumnHeaderHeight=  428 ", "\tTop\t=  150"}));
+                     "   Object.Width           =  150 ", "   BorderWidth     =  150 ", "   ColumnHeaderHeight=  428 ",
+                     "\tTop\t=  150"}));
 }
 
 TEST_F(RunCorrectionTest, wholeNumbers_lineEndsAndExtents) {
-    EXPECT_EQ(CorrectedInForm({"X1 = 100", "Y1 = 100", "X2 = 100", "Y2 = 100", "_ExtentX = 100", "_ExtentY = 100"}, 150),
-              (Lines{"X1 =  150", "Y1 =  150", "X2 =  150", "Y2 =  150", "_ExtentX =  150", "_ExtentY =  150"}));
+    EXPECT_EQ(
+        CorrectedInForm({"X1 = 100", "Y1 = 100", "X2 = 100", "Y2 = 100", "_ExtentX = 100", "_ExtentY = 100"}, 150),
+        (Lines{"X1 =  150", "Y1 =  150", "X2 =  150", "Y2 =  150", "_ExtentX =  150", "_ExtentY =  150"}));
 }
 
 TEST_F(RunCorrectionTest, wholeNumbers_otherNamesAndImageSizes_stay) {
     const Lines properties = {
-        "   ImageWidth      =   16",   "   ImageHeight     =   16",  "   LinkTopic       =   100",
-        "   Caption = \"Top  5\"",     "   Caption         =   5 Top  ", "   top             =   100",
-        "   WIDTH           =   100", "   x1              =   100", "   X3              =   100",
-        "   Object._ExtentX =   100", "   X1Y             =   100", "   TopMargin       =   100",
+        "   ImageWidth      =   16",  "   ImageHeight     =   16",      "   LinkTopic       =   100",
+        "   Caption = \"Top  5\"",    "   Caption         =   5 Top  ", "   top             =   100",
+        "   WIDTH           =   100", "   x1              =   100",     "   X3              =   100",
+        "   Object._ExtentX =   100", "   X1Y             =   100",     "   TopMargin       =   100",
     };
     EXPECT_EQ(CorrectedInForm(properties, 150), properties);
 }
@@ -262,7 +260,7 @@ TEST_F(RunCorrectionTest, userScale_keepsTheBlocksOwnScaleProperties) {
     Lines expected = form;
     for (const int scaled : {1, 6, 8, 11, 19})
         expected[static_cast<std::size_t>(scaled)].replace(expected[static_cast<std::size_t>(scaled)].find("=   100"),
-                                                            7, "=  150 ");
+                                                           7, "=  150 ");
     EXPECT_EQ(CorrectedForm(form, 150), expected);
 }
 
@@ -273,7 +271,8 @@ TEST_F(RunCorrectionTest, userScale_isScaleModeThatValReadsAsZero) {
         EXPECT_EQ(CorrectedInForm({"ScaleTop = 100", scaleMode}, 150)[0], user ? "ScaleTop = 100" : "ScaleTop =  150")
             << mode;
     }
-    for (const char* notUser : {"ScaleMode = 'User", "ScaleMode = 3", "ScaleModeX = 0", "scalemode = 0", "Scale Mode = 0"})
+    for (const char* notUser :
+         {"ScaleMode = 'User", "ScaleMode = 3", "ScaleModeX = 0", "scalemode = 0", "Scale Mode = 0"})
         EXPECT_EQ(CorrectedInForm({"ScaleTop = 100", notUser}, 150)[0], "ScaleTop =  150") << notUser;
     EXPECT_EQ(CorrectedInForm({"ScaleTop = 100", "  ScaleMode\t=0"}, 150)[0], "ScaleTop = 100");
 }
@@ -328,8 +327,9 @@ TEST(CorrectLine, fontSize_isCutToTwoDecimals) {
 // --- Rule 5: no other line ---------------------------------------------------------------
 
 TEST_F(RunCorrectionTest, otherNames_stay) {
-    const Lines properties = {"   AutoSize        =   -1", "   CacheSize       =   50", "   ButtonSize      =   9",
-                              "   Size            =   5318", "   Font.Size       =   8", "   TabIndex        =   3",
+    const Lines properties = {"   AutoSize        =   -1",         "   CacheSize       =   50",
+                              "   ButtonSize      =   9",          "   Size            =   5318",
+                              "   Font.Size       =   8",          "   TabIndex        =   3",
                               "   Size            =   \"5318;67\""};
     EXPECT_EQ(CorrectedInForm(properties, 120), properties);
 }
@@ -390,8 +390,9 @@ TEST(CorrectLine, unrepresentableValue_isOutOfRange) {
 }
 
 TEST_F(RunCorrectionTest, valueOutOfRange_refusesTheWholeRunNamingTheFilesLine) {
-    Load("VERSION 5.00\r\nBegin VB.Form Form1\r\n   Top             =   100\r\n   Width           =2000000000\r\n"
-         "   Left  =3000000000\r\nEnd\r\n");
+    Load(
+        "VERSION 5.00\r\nBegin VB.Form Form1\r\n   Top             =   100\r\n   Width           =2000000000\r\n"
+        "   Left  =3000000000\r\nEnd\r\n");
     EXPECT_EQ(Run(u"200"), CorrectionOutcome::ValueOutOfRange);
     EXPECT_EQ(LastMessage(), "Стойността на ред 4 е извън допустимия обхват.\r\nФормата не е променена.");
     EXPECT_EQ(port.Messages().size(), 1u);
@@ -400,9 +401,10 @@ TEST_F(RunCorrectionTest, valueOutOfRange_refusesTheWholeRunNamingTheFilesLine) 
 }
 
 TEST_F(RunCorrectionTest, outOfRangeValueOnALineThatStays_doesNotRefuse) {
-    Load("Top = 9999999999\r\nBegin VB.Form Form1\r\n   Top             =   9999999999 'x\r\n"
-         "   Width           =   \"9E999\"\r\n   ImageWidth      =   9999999999\r\n   CacheSize = 9E999\r\n"
-         "   ScaleTop = 9999999999\r\n   ScaleMode = 0\r\nEnd\r\nTop = 9999999999\r\n");
+    Load(
+        "Top = 9999999999\r\nBegin VB.Form Form1\r\n   Top             =   9999999999 'x\r\n"
+        "   Width           =   \"9E999\"\r\n   ImageWidth      =   9999999999\r\n   CacheSize = 9E999\r\n"
+        "   ScaleTop = 9999999999\r\n   ScaleMode = 0\r\nEnd\r\nTop = 9999999999\r\n");
     EXPECT_EQ(Run(u"500"), CorrectionOutcome::Corrected);
 }
 
@@ -475,14 +477,35 @@ private:
     }
     std::string Indent(int depth) { return std::string(static_cast<std::size_t>(depth) * 3, Chance(8) ? '\t' : ' '); }
     std::string Property() {
-        static const char* const names[] = {"Top", "Left", "Width", "Height", "ClientWidth", "ScaleHeight", "ScaleTop",
-                                            "ScaleMode", "ImageWidth", "ImageHeight", "X1", "Y2", "_ExtentX", "Size",
-                                            "FontSize", "AutoSize", "CacheSize", "ButtonSize", "Caption", "BorderWidth",
-                                            "ColumnHeaderHeight", "top", "LinkTopic"};
-        static const char* const values[] = {"100", "0", "1", "-74880", "6127.313", "8.25", "0  'User", "-1  'True",
-                                             "\"Top  5\"", "123456.78901", "1.5", "&H10", "", "  7  ", "0.4",
-                                             "1E3", "+5", "&O17", "-.5", "1.2.3", "9 9 9", "x",
-                                             "5            tail", "12345678 9"};
+        static const char* const names[] = {
+            "Top",       "Left",       "Width",       "Height",     "ClientWidth", "ScaleHeight", "ScaleTop",
+            "ScaleMode", "ImageWidth", "ImageHeight", "X1",         "Y2",          "_ExtentX",    "Size",
+            "FontSize",  "AutoSize",   "CacheSize",   "ButtonSize", "Caption",     "BorderWidth", "ColumnHeaderHeight",
+            "top",       "LinkTopic"};
+        static const char* const values[] = {"100",
+                                             "0",
+                                             "1",
+                                             "-74880",
+                                             "6127.313",
+                                             "8.25",
+                                             "0  'User",
+                                             "-1  'True",
+                                             "\"Top  5\"",
+                                             "123456.78901",
+                                             "1.5",
+                                             "&H10",
+                                             "",
+                                             "  7  ",
+                                             "0.4",
+                                             "1E3",
+                                             "+5",
+                                             "&O17",
+                                             "-.5",
+                                             "1.2.3",
+                                             "9 9 9",
+                                             "x",
+                                             "5            tail",
+                                             "12345678 9"};
         std::string line = names[random_() % std::size(names)];
         line.resize(line.size() + random_() % 16, ' ');
         return line + "=" + std::string(random_() % 5, ' ') + values[random_() % std::size(values)];

@@ -109,10 +109,10 @@ public:
             if (::testing::Test::HasFatalFailure())
                 return;
         }
-        std::cout << program_.path << (program_.fileSystem ? std::string(" with ") + program_.fileSystem : "")
-                  << ": " << landed_ << " of " << rounds_ << " kills landed in a save; the old form stayed after "
-                  << keptOld_ << ", the new one after " << landed_ - keptOld_
-                  << "; a named temporary file was left by " << temporaryFilesLeft_ << "\n";
+        std::cout << program_.path << (program_.fileSystem ? std::string(" with ") + program_.fileSystem : "") << ": "
+                  << landed_ << " of " << rounds_ << " kills landed in a save; the old form stayed after " << keptOld_
+                  << ", the new one after " << landed_ - keptOld_ << "; a named temporary file was left by "
+                  << temporaryFilesLeft_ << "\n";
         EXPECT_GE(landed_, kLandedKillsNeeded);
     }
 
@@ -184,7 +184,7 @@ private:
         int status = 0;
         ::waitpid(pid, &status, 0);
         ++rounds_;
-        const Landing landing = !WIFSIGNALED(status)      ? Landing::AfterTheEnd
+        const Landing landing = !WIFSIGNALED(status)    ? Landing::AfterTheEnd
                                 : OpensOfTheForm() >= 2 ? Landing::InTheSave
                                                         : Landing::BeforeTheSave;
         CheckWhatTheKillLeft();
@@ -246,7 +246,8 @@ private:
 // hundred kills in a save in the time given; what the kills check does not depend on them,
 // and the save's code runs under them in the save's own tests.
 #ifdef TREMARO_SANITIZED_PROGRAMS
-#define SKIP_UNDER_SANITIZERS() GTEST_SKIP() << "the programs are built with the sanitizers, too slow to kill often enough"
+#define SKIP_UNDER_SANITIZERS() \
+    GTEST_SKIP() << "the programs are built with the sanitizers, too slow to kill often enough"
 #else
 #define SKIP_UNDER_SANITIZERS() static_cast<void>(0)
 #endif

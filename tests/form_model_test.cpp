@@ -94,27 +94,27 @@ TEST(FormModelTest, nestedControls_knowTheirContainerGeometryAndInheritedFont) {
 }
 
 TEST(FormModelTest, hiddenTabs_linesAndPlacelessControls) {
-    const FormModel model = BuildFormModel(Text(
-        "Begin VB.Form Form1\n"
-        "   ScaleMode       =   3  'Pixel\n"
-        "   Begin TabDlg.SSTab Tab1\n"
-        "      Height = 200\n      Left = 0\n      Top = 0\n      Width = 300\n"
-        "      Begin VB.Frame Hidden\n"
-        "         Height = 1000\n         Left = -74880\n         Top = 360\n         Width = 1000\n"
-        "         Begin VB.CheckBox Inside\n"
-        "            Height = 300\n            Left = 120\n            Top = 120\n            Width = 600\n"
-        "         End\n"
-        "      End\n"
-        "      Begin VB.Frame Shown\n"
-        "         Height = 1000\n         Left = -59999\n         Top = 360\n         Width = 1000\n"
-        "      End\n"
-        "   End\n"
-        "   Begin VB.Line Line1\n"
-        "      BorderWidth = 3\n      X1 = 10\n      X2 = 110\n      Y1 = 50\n      Y2 = 20\n"
-        "   End\n"
-        "   Begin VB.Timer Timer1\n      Left = 0\n      Top = 0\n      Width = 10\n      Height = 10\n   End\n"
-        "   Begin VB.Menu mnuFile\n      Caption = \"&File\"\n   End\n"
-        "End\n"));
+    const FormModel model = BuildFormModel(
+        Text("Begin VB.Form Form1\n"
+             "   ScaleMode       =   3  'Pixel\n"
+             "   Begin TabDlg.SSTab Tab1\n"
+             "      Height = 200\n      Left = 0\n      Top = 0\n      Width = 300\n"
+             "      Begin VB.Frame Hidden\n"
+             "         Height = 1000\n         Left = -74880\n         Top = 360\n         Width = 1000\n"
+             "         Begin VB.CheckBox Inside\n"
+             "            Height = 300\n            Left = 120\n            Top = 120\n            Width = 600\n"
+             "         End\n"
+             "      End\n"
+             "      Begin VB.Frame Shown\n"
+             "         Height = 1000\n         Left = -59999\n         Top = 360\n         Width = 1000\n"
+             "      End\n"
+             "   End\n"
+             "   Begin VB.Line Line1\n"
+             "      BorderWidth = 3\n      X1 = 10\n      X2 = 110\n      Y1 = 50\n      Y2 = 20\n"
+             "   End\n"
+             "   Begin VB.Timer Timer1\n      Left = 0\n      Top = 0\n      Width = 10\n      Height = 10\n   End\n"
+             "   Begin VB.Menu mnuFile\n      Caption = \"&File\"\n   End\n"
+             "End\n"));
 
     ASSERT_EQ(model.controls.size(), 8u);
     EXPECT_TRUE(Named(model, u"Hidden").onHiddenTab);
@@ -140,24 +140,24 @@ TEST(FormModelTest, hiddenTabs_linesAndPlacelessControls) {
 }
 
 TEST(FormModelTest, brokenStructure_readsWhatItCanAndSkipsTheRest) {
-    const FormModel model = BuildFormModel(Text(
-        "Left = 999\n"                         // before the description
-        "Begin VB.Form Form1\n"
-        "   EndProperty\n"                     // no group open: ignored
-        "   this line means nothing\n"
-        "   Begin VB.CommandButton Command1\n"
-        "      BeginProperty Font\n"
-        "         Size = 14\n"
-        "      Caption = \"Top  5\"\n"          // inside the group: not a caption
-        "   End\n"                              // closes the group and the button
-        "   Left = abc\n"                       // no number: no position
-        "   Begin VB.Label Label1\n"
-        "      Caption = \"after\"\n"
-        "      Left = 7\n"
-        "   End\n"
-        "End\n"
-        "Begin VB.Label AfterTheDescription\n"
-        "End\n"));
+    const FormModel model =
+        BuildFormModel(Text("Left = 999\n"  // before the description
+                            "Begin VB.Form Form1\n"
+                            "   EndProperty\n"  // no group open: ignored
+                            "   this line means nothing\n"
+                            "   Begin VB.CommandButton Command1\n"
+                            "      BeginProperty Font\n"
+                            "         Size = 14\n"
+                            "      Caption = \"Top  5\"\n"  // inside the group: not a caption
+                            "   End\n"                      // closes the group and the button
+                            "   Left = abc\n"               // no number: no position
+                            "   Begin VB.Label Label1\n"
+                            "      Caption = \"after\"\n"
+                            "      Left = 7\n"
+                            "   End\n"
+                            "End\n"
+                            "Begin VB.Label AfterTheDescription\n"
+                            "End\n"));
     ASSERT_EQ(model.controls.size(), 3u);
     const FormControl& button = Named(model, u"Command1");
     EXPECT_EQ(button.font.size, 14);
@@ -167,9 +167,10 @@ TEST(FormModelTest, brokenStructure_readsWhatItCanAndSkipsTheRest) {
     EXPECT_EQ(Named(model, u"Label1").container, 0u);
 
     // A block opened inside a group leaves the group open behind its End.
-    const FormModel grouped = BuildFormModel(Text("Begin VB.Form F\n BeginProperty Font\n"
-                                                  "  Begin VB.Label L\n   Size = 5\n  End\n  Size = 20\n"
-                                                  " EndProperty\n Size = 30\nEnd\n"));
+    const FormModel grouped =
+        BuildFormModel(Text("Begin VB.Form F\n BeginProperty Font\n"
+                            "  Begin VB.Label L\n   Size = 5\n  End\n  Size = 20\n"
+                            " EndProperty\n Size = 30\nEnd\n"));
     ASSERT_EQ(grouped.controls.size(), 2u);
     EXPECT_EQ(grouped.controls[0].font.size, 20);
     EXPECT_EQ(grouped.controls[1].container, 0u);

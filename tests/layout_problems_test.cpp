@@ -68,9 +68,9 @@ TEST(LayoutProblemsTest, reachingPastTheContainer_isReportedOnceItIsNew) {
 
 TEST(LayoutProblemsTest, overlaps_onlyNewOnesBetweenControlsOfOneContainer) {
     const FormModel before = Form({{"CommandButton", "A", "", 2200, 100, 200, 200},
-                                   {"CommandButton", "B", "", 2400, 100, 200, 200},   // touches A
+                                   {"CommandButton", "B", "", 2400, 100, 200, 200},  // touches A
                                    {"CommandButton", "C", "", 2200, 500, 400, 400},
-                                   {"CommandButton", "D", "", 2300, 600, 100, 100},   // inside C already
+                                   {"CommandButton", "D", "", 2300, 600, 100, 100},  // inside C already
                                    {"CommandButton", "E", "Frame1", 0, 0, 100, 100}});
     const FormModel after = Form({{"CommandButton", "A", "", 2200, 100, 201, 200},
                                   {"CommandButton", "B", "", 2400, 100, 200, 200},
@@ -86,8 +86,7 @@ TEST(LayoutProblemsTest, newControlsCountAsNew_hiddenAndPlacelessOnesAreNotLooke
     const FormModel after = Form({{"CommandButton", "New1", "", 2900, 0, 200, 100},
                                   {"CommandButton", "Gone", "", -75000, 0, 5000, 100},
                                   {"Timer", "Timer1", "", 2950, 0, 200, 100}});
-    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
-              (std::vector<std::u16string>{u"New1 излиза извън Form1."}));
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)), (std::vector<std::u16string>{u"New1 излиза извън Form1."}));
 }
 
 }  // namespace

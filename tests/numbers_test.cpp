@@ -49,8 +49,8 @@ TEST(TextToNumber, readsHexadecimalAndOctalAsUnsigned) {
 }
 
 TEST(TextToNumber, givesZeroWithoutANumber) {
-    for (const std::u16string_view text : {u"", u"   ", u"abc", u"-", u"+.", u".", u"E5", u"-&H10", u"&H", u"&X1",
-                                           u"\"5318;67\"", u"\uFF15"}) {
+    for (const std::u16string_view text :
+         {u"", u"   ", u"abc", u"-", u"+.", u".", u"E5", u"-&H10", u"&H", u"&X1", u"\"5318;67\"", u"\uFF15"}) {
         const NumberReading reading = ReadNumber(text);
         EXPECT_FALSE(reading.found) << std::string(text.begin(), text.end());
         EXPECT_EQ(reading.value, 0);

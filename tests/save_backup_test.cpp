@@ -164,8 +164,8 @@ TEST_F(SaveTest, save_formFolderRemovedAfterReading_reportsTheFailure) {
 TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
     port.SetViewText(u"VERSION 5.00\r\n   Caption = \"中\"\r\n");
     EXPECT_EQ(Save(), SaveOutcome::UnsavableCharacter);
-    EXPECT_EQ(Report(), "Файлът " + form +
-                            " не е записан: знакът 中 на ред 2 не може да се запише в кодировка Windows-1251.");
+    EXPECT_EQ(Report(),
+              "Файлът " + form + " не е записан: знакът 中 на ред 2 не може да се запише в кодировка Windows-1251.");
     EXPECT_EQ(ReadBytes(form), kOriginal);
     EXPECT_FALSE(fs::exists(backup));
 }
@@ -189,14 +189,14 @@ TEST_F(SaveTest, save_anotherUsersForm_isReadOnlyForThisUser) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root, to save as another user";
     fs::permissions(folder.Root(), fs::perms::all);  // the folder is the saving user's to write
-    fs::permissions(form, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                              fs::perms::others_read);
+    fs::permissions(form,
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
     const pid_t child = ::fork();
     if (child == 0) {
         ConsolePort asNobody;
         asNobody.SetViewText(u"new");
-        const bool refused = ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
-                             SaveWithBackup(form, asNobody) == SaveOutcome::ReadOnly;
+        const bool refused =
+            ::setgid(65534) == 0 && ::setuid(65534) == 0 && SaveWithBackup(form, asNobody) == SaveOutcome::ReadOnly;
         ::_exit(refused ? 0 : 1);
     }
     int status = 0;
@@ -243,7 +243,8 @@ TEST_F(SaveTest, save_backupThatCannotBeRemovedAfterAFailedWrite_isReported) {
     switches.failing = {{system::FileCall::Rename, 0}, {system::FileCall::Unlink, 0}};
     SwitchedFileSystem switched(switches);
     EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), "Файлът " + form + " не е записан.\r\nОригиналният файл е запазен непроменен, а копие от него остана като " +
+    EXPECT_EQ(Report(), "Файлът " + form +
+                            " не е записан.\r\nОригиналният файл е запазен непроменен, а копие от него остана като " +
                             backup + ".");
     EXPECT_EQ(ReadBytes(form), kOriginal);
     EXPECT_EQ(ReadBytes(backup), kOriginal);
@@ -304,8 +305,8 @@ constexpr const char* kStartNames[] = {"a form", "a form with an older backup",
                                        "a form whose backup another program makes while it is saved",
                                        "a form through a link", "a form gone since it was read"};
 
-constexpr system::FileCall kCalls[] = {system::FileCall::Open,  system::FileCall::Read,   system::FileCall::Write,
-                                       system::FileCall::Flush, system::FileCall::Chown,  system::FileCall::Rename,
+constexpr system::FileCall kCalls[] = {system::FileCall::Open,  system::FileCall::Read,  system::FileCall::Write,
+                                       system::FileCall::Flush, system::FileCall::Chown, system::FileCall::Rename,
                                        system::FileCall::Link,  system::FileCall::Unlink};
 constexpr const char* kCallNames[] = {"open", "read", "write", "flush", "chown", "rename", "link", "unlink"};
 
@@ -339,8 +340,8 @@ protected:
                 WriteBytes(backup, kOlderBackup);
             if (start == Start::FormGone && !fs::exists(target))
                 return;
-            const bool whole = fs::is_regular_file(target) &&
-                               (ReadBytes(target) == kOriginal || ReadBytes(target) == newBytes);
+            const bool whole =
+                fs::is_regular_file(target) && (ReadBytes(target) == kOriginal || ReadBytes(target) == newBytes);
             if (!whole)
                 ++momentsWithoutTheForm;
         };
@@ -357,17 +358,17 @@ protected:
         const std::string saved = "Записан е файл " + form + ".\r\n";
         const std::string notSaved = "Файлът " + form + " не е записан.\r\n";
         const std::string renamed = "Оригиналният файл е преименуван на " + backup + ".";
-        const std::string copyLeft = "Оригиналният файл е запазен непроменен, а копие от него остана като " + backup + ".";
+        const std::string copyLeft =
+            "Оригиналният файл е запазен непроменен, а копие от него остана като " + backup + ".";
         const std::string kept = "Резервният файл " + backup + " вече съществува и е оставен без промяна.";
         const std::string unchanged = "Оригиналният файл е запазен непроменен.";
         const std::string noOriginal = "Няма оригинален файл за преименуване.";
         const std::string refused = "Файлът " + form + " не е записан: не може да бъде преименуван на " + backup + ".";
-        const std::set<std::string> possible = start == Start::FormGone
-            ? std::set<std::string>{saved + noOriginal, notSaved + noOriginal, refused}
+        const std::set<std::string> possible =
+            start == Start::FormGone ? std::set<std::string>{saved + noOriginal, notSaved + noOriginal, refused}
             : start == Start::OlderBackup || start == Start::BackupAppearsMeanwhile
-            ? std::set<std::string>{saved + kept, notSaved + unchanged, refused}
-                                          : std::set<std::string>{saved + renamed, notSaved + unchanged,
-                                                                  notSaved + copyLeft, refused};
+                ? std::set<std::string>{saved + kept, notSaved + unchanged, refused}
+                : std::set<std::string>{saved + renamed, notSaved + unchanged, notSaved + copyLeft, refused};
         ASSERT_TRUE(possible.count(report)) << "an unexpected report: " << report;
 
         const bool saidSaved = report.starts_with(saved);
@@ -424,8 +425,8 @@ TEST_F(SaveTableTest, everyFailureOnEveryPath_keepsTheFormWholeAndTheReportTrue)
                     for (int occurrence = call == 0 ? 0 : 1;; ++occurrence) {
                         Prepare(start);
                         momentsWithoutTheForm = 0;
-                        system::FileSystemSwitches switches{path.noHardLinks, path.noRenameNoReplace,
-                                                            path.noUnnamedTemporary, true, {}, {}};
+                        system::FileSystemSwitches switches{
+                            path.noHardLinks, path.noRenameNoReplace, path.noUnnamedTemporary, true, {}, {}};
                         if (occurrence > 0)
                             switches.failing.push_back({kCalls[call], occurrence});
                         if (removalsFail)

@@ -84,9 +84,9 @@ TEST_F(ScaleCommandTest, batch_savesEveryFileWithItsBackup) {
     WriteBytes(form, kForm);
     WriteBytes(second, kForm);
     EXPECT_EQ(Run({"120", form, second}), 0);
-    EXPECT_EQ(out.str(), "Записан е файл " + form + ".\nОригиналният файл е преименуван на " + folder.Path("form1.bak") +
-                             ".\nЗаписан е файл " + second + ".\nОригиналният файл е преименуван на " +
-                             folder.Path("form2.bak") + ".\n");
+    EXPECT_EQ(out.str(), "Записан е файл " + form + ".\nОригиналният файл е преименуван на " +
+                             folder.Path("form1.bak") + ".\nЗаписан е файл " + second +
+                             ".\nОригиналният файл е преименуван на " + folder.Path("form2.bak") + ".\n");
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(ReadBytes(folder.Path("form2.bak")), kForm);
     EXPECT_NE(ReadBytes(second).find("=  594 "), std::string::npos);
@@ -111,8 +111,8 @@ TEST_F(ScaleCommandTest, batch_failedSaveReport_goesToStandardError) {
     WriteBytes(form, kForm);
     fs::create_directory(folder.Path("form1.bak"));
     EXPECT_EQ(Run({"120", form}), 1);
-    EXPECT_EQ(err.str(), "Файлът " + form + " не е записан: не може да бъде преименуван на " +
-                             folder.Path("form1.bak") + ".\n");
+    EXPECT_EQ(err.str(),
+              "Файлът " + form + " не е записан: не може да бъде преименуван на " + folder.Path("form1.bak") + ".\n");
     EXPECT_EQ(ReadBytes(form), kForm);
 }
 

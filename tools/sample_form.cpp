@@ -86,7 +86,8 @@ private:
     }
 
     void Label(int depth, int index, bool hiddenTab) {
-        Line(std::string(static_cast<std::size_t>(3 * depth), ' ') + "Begin VB.Label lblField" + std::to_string(index) + " ");
+        Line(std::string(static_cast<std::size_t>(3 * depth), ' ') + "Begin VB.Label lblField" + std::to_string(index) +
+             " ");
         Property(depth + 1, "AutoSize", "-1  'True");
         Property(depth + 1, "BackStyle", "0  'Transparent");
         Property(depth + 1, "Caption", "\"\xC8\xEC\xE5, \xF4\xE0\xEC\xE8\xEB\xE8\xFF:\"");
@@ -97,7 +98,8 @@ private:
     }
 
     void TextBox(int depth, int index, bool hiddenTab) {
-        Line(std::string(static_cast<std::size_t>(3 * depth), ' ') + "Begin VB.TextBox txtField" + std::to_string(index) + " ");
+        Line(std::string(static_cast<std::size_t>(3 * depth), ' ') + "Begin VB.TextBox txtField" +
+             std::to_string(index) + " ");
         Property(depth + 1, "Appearance", "0  'Flat");
         Measures(depth + 1, hiddenTab);
         Property(depth + 1, "Text", "\"\"");

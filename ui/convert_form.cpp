@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QTextDocument>
 
-
 namespace tremaro {
 namespace {
 
@@ -72,8 +71,8 @@ void ConvertForm::BuildControls() {
     cmdHelp_ = MakeButton(this, "cmdHelp", QStringLiteral("Помощ"), 7350);
     cmdExit_ = MakeButton(this, "cmdExit", QStringLiteral("Изход"), 8460);
 
-    percentLabel_ = Place(new QLabel(QStringLiteral("Процент на корекцията: "), this), "Label1",
-                    TwipsRect(165, 90, 2760, 240));
+    percentLabel_ =
+        Place(new QLabel(QStringLiteral("Процент на корекцията: "), this), "Label1", TwipsRect(165, 90, 2760, 240));
 
     percentBox_ = Place(new QLineEdit(this), "Text1", TwipsRect(2940, 70, 700, 300));
     percentBox_->setFont(SansSerifFont(9, true));
@@ -97,7 +96,8 @@ void ConvertForm::BuildControls() {
     paleYellow.setColor(QPalette::Base, QColor(255, 255, 192));
     formView_->setPalette(paleYellow);
 
-    addressLabel_ = Place(new QLabel(QString::fromLatin1(kMakerAddress), this), "Label3", TwipsRect(180, 7030, 1560, 195));
+    addressLabel_ =
+        Place(new QLabel(QString::fromLatin1(kMakerAddress), this), "Label3", TwipsRect(180, 7030, 1560, 195));
     addressLabel_->setFont(TimesNewRomanFont(8.25, true));
 }
 

@@ -15,8 +15,7 @@ const QString kStartingFileName = QStringLiteral("*.frm");
 class StartingPatternFilter final : public QSortFilterProxyModel {
 public:
     explicit StartingPatternFilter(const QString& pattern, QObject* parent)
-        : QSortFilterProxyModel(parent),
-          pattern_(QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive)) {}
+        : QSortFilterProxyModel(parent), pattern_(QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive)) {}
 
     void ShowEveryType() {
         active_ = false;

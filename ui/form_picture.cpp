@@ -30,14 +30,32 @@ QString ToQString(std::u16string_view text) {
 // The classic Windows scheme the designer shows forms in.
 QColor SystemColor(unsigned index) {
     switch (index) {
-    case 0x01: return QColor(58, 110, 165);
-    case 0x02: case 0x0D: return QColor(10, 36, 106);
-    case 0x05: case 0x0E: case 0x14: return Qt::white;
-    case 0x06: case 0x07: case 0x08: case 0x09: case 0x12: case 0x17: return Qt::black;
-    case 0x0C: case 0x10: case 0x11: return kShadow;
-    case 0x15: return kDarkShadow;
-    case 0x18: return QColor(255, 255, 225);
-    default: return kFace;
+    case 0x01:
+        return QColor(58, 110, 165);
+    case 0x02:
+    case 0x0D:
+        return QColor(10, 36, 106);
+    case 0x05:
+    case 0x0E:
+    case 0x14:
+        return Qt::white;
+    case 0x06:
+    case 0x07:
+    case 0x08:
+    case 0x09:
+    case 0x12:
+    case 0x17:
+        return Qt::black;
+    case 0x0C:
+    case 0x10:
+    case 0x11:
+        return kShadow;
+    case 0x15:
+        return kDarkShadow;
+    case 0x18:
+        return QColor(255, 255, 225);
+    default:
+        return kFace;
     }
 }
 
@@ -74,9 +92,12 @@ bool IsLightweight(std::u16string_view kind) {
 
 int AlignmentOf(const FormControl& control) {
     switch (control.alignment) {
-    case 1: return Qt::AlignRight;
-    case 2: return Qt::AlignHCenter;
-    default: return Qt::AlignLeft;
+    case 1:
+        return Qt::AlignRight;
+    case 2:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
     }
 }
 
@@ -301,8 +322,8 @@ private:
         painter_.setBrush(Qt::black);
         const QPointF centre = QRectF(button).center();
         const double half = std::max(1.5, 3.5 * zoom_);
-        painter_.drawPolygon(QPolygonF({centre + QPointF(-half, -half / 2), centre + QPointF(half, -half / 2),
-                                        centre + QPointF(0, half / 2)}));
+        painter_.drawPolygon(QPolygonF(
+            {centre + QPointF(-half, -half / 2), centre + QPointF(half, -half / 2), centre + QPointF(0, half / 2)}));
         painter_.restore();
         if (control.text)
             Text(control, rect.adjusted(Scaled(3), 0, -width - 2, 0), Qt::AlignLeft | Qt::AlignVCenter,
@@ -387,7 +408,7 @@ private:
     const FormModel& model_;
     double pixelsPerTwip_;
     double zoom_;
-    std::vector<QPointF> origins_;  // of each control in the client area, in twips
+    std::vector<QPointF> origins_;                    // of each control in the client area, in twips
     std::vector<std::vector<std::size_t>> children_;  // those drawn, in the form's order
 };
 
@@ -407,9 +428,9 @@ QFont ListFont() {
 
 QSize FormPictureSize(const FormModel& model, double zoom) {
     auto side = [zoom](std::optional<double> twips) {
-        return std::clamp(static_cast<int>(std::lround(std::clamp(twips.value_or(0) * zoom / kTwipsPerPixel, 0.0,
-                                                                  double(kMaxSide)))),
-                          1, kMaxSide);
+        return std::clamp(
+            static_cast<int>(std::lround(std::clamp(twips.value_or(0) * zoom / kTwipsPerPixel, 0.0, double(kMaxSide)))),
+            1, kMaxSide);
     };
     return {side(model.clientWidth), side(model.clientHeight)};
 }

@@ -24,8 +24,8 @@ namespace tremaro {
 // needs no display.
 
 struct PictureMarks {
-    std::vector<std::size_t> outlined;         // controls to outline in red
-    std::optional<std::size_t> highlighted;    // the one the operator picked, outlined more
+    std::vector<std::size_t> outlined;       // controls to outline in red
+    std::optional<std::size_t> highlighted;  // the one the operator picked, outlined more
 };
 
 // The picture's size in pixels (the client area); at least 1 x 1 and at most 16000 across
@@ -55,7 +55,7 @@ QString NoProblemsNote();
 
 // The whole comparison on one image: "Преди" and "След" side by side, each with its form's
 // caption and hidden-tab note, and the new problems listed under them.
-QImage RenderComparison(const FormModel& before, const FormModel& after,
-                        const std::vector<LayoutProblem>& problems, double zoom);
+QImage RenderComparison(const FormModel& before, const FormModel& after, const std::vector<LayoutProblem>& problems,
+                        double zoom);
 
 }  // namespace tremaro

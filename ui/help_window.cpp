@@ -111,8 +111,7 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
             FollowLateFrame();
         return false;
     }
-    const bool escape = event->type() == QEvent::KeyPress &&
-                        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    const bool escape = event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
     const bool click = watched == txtHelp_->viewport() && event->type() == QEvent::MouseButtonRelease;
     if (escape || click) {
         close();

@@ -12,8 +12,7 @@ PressedButton MessagePresenter::Show(QWidget* parent, const QString& text, Messa
         return answer;
     }
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tremaro"), text,
-                    buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel,
-                    parent);
+                    buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setWindowModality(Qt::WindowModal);
     return box.exec() == QMessageBox::Ok ? PressedButton::Ok : PressedButton::Cancel;

@@ -111,10 +111,10 @@ void PreviewWindow::BuildControls() {
     auto* pictureRow = new QHBoxLayout(pictures);
     pictureRow->setSpacing(kPictureGap);
     pictureRow->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    pictureRow->addLayout(PictureColumn(Heading(QStringLiteral("Преди"), "headingBefore"), beforeCaption_,
-                                        beforePicture_, beforeNote_));
-    pictureRow->addLayout(PictureColumn(Heading(QStringLiteral("След"), "headingAfter"), afterCaption_,
-                                        afterPicture_, afterNote_));
+    pictureRow->addLayout(
+        PictureColumn(Heading(QStringLiteral("Преди"), "headingBefore"), beforeCaption_, beforePicture_, beforeNote_));
+    pictureRow->addLayout(
+        PictureColumn(Heading(QStringLiteral("След"), "headingAfter"), afterCaption_, afterPicture_, afterNote_));
     pictureRow->addStretch();
     scroll_ = Named(new QScrollArea, "pictures");
     scroll_->setWidget(pictures);
@@ -191,8 +191,8 @@ void PreviewWindow::ZoomToFit() {
 void PreviewWindow::Redraw() {
     beforePicture_->setPixmap(PictureOf(before_, zoom_));
     afterPicture_->setPixmap(PictureOf(after_, zoom_, {ControlsToOutline(problems_), highlighted_}));
-    for (auto [caption, model, picture] : {std::tuple(beforeCaption_, &before_, beforePicture_),
-                                           std::tuple(afterCaption_, &after_, afterPicture_)}) {
+    for (auto [caption, model, picture] :
+         {std::tuple(beforeCaption_, &before_, beforePicture_), std::tuple(afterCaption_, &after_, afterPicture_)}) {
         caption->setText(ToQString(model->caption));
         caption->setFixedWidth(picture->pixmap().width());
         caption->setVisible(!model->Empty());

@@ -27,8 +27,9 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-constexpr const char* kForm = "VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\n"
-                              "   BeginProperty Font\r\n      Size            =   8.25\r\n   EndProperty\r\nEnd\r\n";
+constexpr const char* kForm =
+    "VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\n"
+    "   BeginProperty Font\r\n      Size            =   8.25\r\n   EndProperty\r\nEnd\r\n";
 
 // Types text the way a keyboard would, one key press a character, Cyrillic included.
 void Type(QWidget* widget, const QString& text) {
@@ -115,9 +116,9 @@ TEST_F(ConvertFormTest, layout_followsTheDesignInPixels) {
         const char* name;
         QRect geometry;
     } expected[] = {
-        {"cmdRead", {268, 5, 73, 22}},   {"cmdStart", {342, 5, 73, 22}}, {"cmdSave", {416, 5, 73, 22}},
-        {"cmdHelp", {490, 5, 73, 22}},   {"cmdExit", {564, 5, 73, 22}},  {"Label1", {11, 6, 184, 16}},
-        {"Text1", {196, 5, 47, 20}},     {"Label2", {246, 7, 13, 16}},   {"Text", {10, 30, 627, 439}},
+        {"cmdRead", {268, 5, 73, 22}},  {"cmdStart", {342, 5, 73, 22}}, {"cmdSave", {416, 5, 73, 22}},
+        {"cmdHelp", {490, 5, 73, 22}},  {"cmdExit", {564, 5, 73, 22}},  {"Label1", {11, 6, 184, 16}},
+        {"Text1", {196, 5, 47, 20}},    {"Label2", {246, 7, 13, 16}},   {"Text", {10, 30, 627, 439}},
         {"Label3", {12, 469, 104, 13}},
     };
     for (const auto& control : expected)
@@ -297,7 +298,8 @@ TEST_F(ConvertFormTest, read_tooLongFile_saysWhyAndKeepsTheEarlierForm) {
     WriteBytes(tooLong, std::string(32767 * 2, '\n').substr(0, 32767 * 2));
     form.Messages().SetNextAnswer(PressedButton::Ok);
     Read(tooLong);
-    EXPECT_EQ(LastMessage(), QString::fromStdString("Файлът " + tooLong + " е твърде дълъг: допустими са до 32766 реда."));
+    EXPECT_EQ(LastMessage(),
+              QString::fromStdString("Файлът " + tooLong + " е твърде дълъг: допустими са до 32766 реда."));
     EXPECT_EQ(form.FormFileName(), formPath);
 }
 
@@ -314,7 +316,8 @@ TEST_F(ConvertFormTest, start_refusedPercentOrNoForm_saysSo) {
     EXPECT_EQ(LastMessage(), QStringLiteral("Няма форма за коригиране."));
     Read(formPath);
     Correct(QStringLiteral("19.99"));
-    EXPECT_EQ(LastMessage(), QStringLiteral("Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500."));
+    EXPECT_EQ(LastMessage(),
+              QStringLiteral("Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500."));
     EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("=   3195")));
 }
 
@@ -393,8 +396,7 @@ TEST_F(ConvertFormTest, realMessageBox_showsTheTextAndButtons) {
         icon = box->icon();
         box->button(QMessageBox::Cancel)->click();
     });
-    const PressedButton pressed =
-        form.ShowMessage("Записва файл: " + formPath, MessageButtons::OkCancel);
+    const PressedButton pressed = form.ShowMessage("Записва файл: " + formPath, MessageButtons::OkCancel);
     EXPECT_EQ(pressed, PressedButton::Cancel);
     EXPECT_EQ(text, QString::fromStdString("Записва файл: " + formPath));
     EXPECT_EQ(title, QStringLiteral("Tremaro"));

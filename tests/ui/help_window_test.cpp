@@ -21,30 +21,33 @@ const QString kAddress = QStringLiteral("tremaro.example");
 // Lines 1 to 5, piece by piece, as the help text is made of them.
 std::vector<std::vector<QString>> HelpParagraphPieces() {
     return {
-        {QStringLiteral("    Тази програма е предназначена да преоразмерява форми на Visual Basic 6.0. Формата се зарежда"),
+        {QStringLiteral(
+             "    Тази програма е предназначена да преоразмерява форми на Visual Basic 6.0. Формата се зарежда"),
          QStringLiteral(" в текстов вид с помощта на бутона [Чете]. Записва се процентът на корекцията."),
          QStringLiteral(" 80 ще намали размерите на формата на 80% от оригиналния размер, а 120 ще я увеличи"),
          QStringLiteral(" на 120%. Допустими са стойности от 20 до 500, защото ако се посочи 1% няма да се получи"),
-         QStringLiteral(" добър резултат. Променят се размерите на всички параметри на компонентите: етикети, текстови"),
-         QStringLiteral(" полета, фреймове, картинки, включително и размера на шрифтовете, като всички размери се закръгляват до"),
+         QStringLiteral(
+             " добър резултат. Променят се размерите на всички параметри на компонентите: етикети, текстови"),
+         QStringLiteral(
+             " полета, фреймове, картинки, включително и размера на шрифтовете, като всички размери се закръгляват до"),
          QStringLiteral(" цели стойности.")},
-        {QStringLiteral("    Всичко това облекчава изготвянето на бланки и формуляри. Например бланката се изготвя като форма"),
-         QStringLiteral(" без заглавие и без контур. Добре е цветът на фона да е бял, защото някои по стари принтери печатат"),
-         QStringLiteral(" сивото като черно и после нищо не се вижда. Нанасят се етикетите с указателни надписи и етикетите с"),
-         QStringLiteral(" контур или без контур, които трябва да се попълват от съответната програма. Навсякъде фонът трябва да е бял."),
-         QStringLiteral(" Така бланката се изготвя много бързо, вместо де се чертае на принтера. С командата Object.PrintForm"),
-         QStringLiteral(" тя се отпечатва. При настройването на бланката, тази програма оказва съществена помощ, защото значително"),
-         QStringLiteral(" ускорява процесите. С нейна помощ е направена бланката "),
-         kQuote,
-         QStringLiteral("Заповед за командировка"),
-         kQuote,
-         QStringLiteral(", намалена на 60%"),
-         QStringLiteral(" в програмата "),
-         kQuote,
-         QStringLiteral("Лендаро"),
-         kQuote,
-         QStringLiteral(" (Lendaro).")},
-        {QStringLiteral("    След преоразмеряването може да се наложи ръчно да се донаместят някои компоненти на таблици,"),
+        {QStringLiteral(
+             "    Всичко това облекчава изготвянето на бланки и формуляри. Например бланката се изготвя като форма"),
+         QStringLiteral(
+             " без заглавие и без контур. Добре е цветът на фона да е бял, защото някои по стари принтери печатат"),
+         QStringLiteral(
+             " сивото като черно и после нищо не се вижда. Нанасят се етикетите с указателни надписи и етикетите с"),
+         QStringLiteral(" контур или без контур, които трябва да се попълват от съответната програма. Навсякъде фонът "
+                        "трябва да е бял."),
+         QStringLiteral(
+             " Така бланката се изготвя много бързо, вместо де се чертае на принтера. С командата Object.PrintForm"),
+         QStringLiteral(" тя се отпечатва. При настройването на бланката, тази програма оказва съществена помощ, "
+                        "защото значително"),
+         QStringLiteral(" ускорява процесите. С нейна помощ е направена бланката "), kQuote,
+         QStringLiteral("Заповед за командировка"), kQuote, QStringLiteral(", намалена на 60%"),
+         QStringLiteral(" в програмата "), kQuote, QStringLiteral("Лендаро"), kQuote, QStringLiteral(" (Lendaro).")},
+        {QStringLiteral(
+             "    След преоразмеряването може да се наложи ръчно да се донаместят някои компоненти на таблици,"),
          QStringLiteral(" което се дължи на закръгленията при изчисляването на размерите. Това е сравнително по-лесна"),
          QStringLiteral(" и бърза процедура, вместо всичко да се чертае отново.")},
         {QStringLiteral("    В текстовото поле, което е достъпно за оператора, се виждат параметрите на формата и"),
@@ -127,8 +130,9 @@ protected:
     // to settle at its loading size with that frame counted in.
     static void ExpectAtLoadingGeometry(HelpWindow* window) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return window->frameGeometry().size() == QSize(700, 400); }))
-            << "outer size " << window->frameGeometry().width() << " x " << window->frameGeometry().height();  // 10500 x 6000 twips
-        EXPECT_EQ(window->geometry().topLeft(), QPoint(159, 137));   // 2385, 2055 twips
+            << "outer size " << window->frameGeometry().width() << " x "
+            << window->frameGeometry().height();                          // 10500 x 6000 twips
+        EXPECT_EQ(window->geometry().topLeft(), QPoint(159, 137));        // 2385, 2055 twips
         EXPECT_EQ(window->TextBox()->geometry(), QRect(8, 7, 676, 359));  // 10140 x 5390 twips at 120, 100
     }
     static int OpenHelpWindows() {
@@ -166,9 +170,9 @@ TEST_F(HelpWindowTest, resize_fitsTheBox) {
 }
 
 TEST_F(HelpWindowTest, escape_closesItWhateverModifiersAreHeld) {
-    for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::NoModifier),
-                                                  Qt::KeyboardModifiers(Qt::ShiftModifier),
-                                                  Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier)}) {
+    for (const Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
+          Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier)}) {
         HelpWindow* window = Open();
         QTest::keyClick(window->TextBox(), Qt::Key_Escape, modifiers);
         EXPECT_TRUE(ClosedAndUnloaded());

@@ -156,9 +156,12 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
     text.replace(QRegularExpression(QStringLiteral("Left *= *3000")), QStringLiteral("Left = 11000"));
     View()->setPlainText(text);
     EXPECT_EQ(ListedProblems(window), QStringList{QStringLiteral("Няма нови проблеми.")});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ListedProblems(window).size() == 1 &&
-                                             ListedProblems(window)[0] != QStringLiteral("Няма нови проблеми."); },
-                                5000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return ListedProblems(window).size() == 1 &&
+                   ListedProblems(window)[0] != QStringLiteral("Няма нови проблеми.");
+        },
+        5000));
     EXPECT_EQ(ListedProblems(window), QStringList{QStringLiteral("Command1 излиза извън Form1.")});
 
     auto* list = window->findChild<QListWidget*>(QStringLiteral("problems"));
