@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -85,7 +86,9 @@ PreviewWindow::PreviewWindow() : QWidget(nullptr, Qt::Window) {
     setWindowTitle(QStringLiteral("Преглед на формата"));
     setAttribute(Qt::WA_DeleteOnClose);
     BuildControls();
-    resize(1100, 760);
+    // Room for two pictures side by side, but never more than the screen has, frame included.
+    const QSize wanted(1100, 760);
+    resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size() * 9 / 10) : wanted);
 }
 
 void PreviewWindow::BuildControls() {
