@@ -9,7 +9,8 @@
 namespace tremaro {
 namespace {
 
-bool IsBlank(char16_t c) {
+// Val drops line feeds inside a number as it drops blanks and tabs.
+bool IsDroppedByVal(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
@@ -35,7 +36,7 @@ std::string CompactAscii(std::u16string_view text) {
     std::string compact;
     compact.reserve(text.size());
     for (const char16_t c : text) {
-        if (IsBlank(c))
+        if (IsDroppedByVal(c))
             continue;
         compact.push_back(c < 0x80 ? static_cast<char>(c) : '\x01');
     }
@@ -106,7 +107,7 @@ NumberReading ReadDecimalNumber(std::string_view text) {
 std::optional<NumberReading> ReadPlainInteger(std::u16string_view text) {
     constexpr std::size_t kMostDigits = 15;  // exact in a double
     std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
+    while (i < text.size() && IsDroppedByVal(text[i]))
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
@@ -120,7 +121,7 @@ std::optional<NumberReading> ReadPlainInteger(std::u16string_view text) {
     if (i < text.size()) {
         const char16_t next = text[i];
         const bool couldContinue = (next >= u'0' && next <= u'9') || next == u'.' || next == u'E' || next == u'e' ||
-                                   next == u'D' || next == u'd' || IsBlank(next);
+                                   next == u'D' || next == u'd' || IsDroppedByVal(next);
         if (couldContinue)
             return std::nullopt;
     }
