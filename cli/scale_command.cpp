@@ -5,6 +5,7 @@
 #include "platform/code_page.h"
 #include "platform/unicode.h"
 
+#include <algorithm>
 #include <span>
 
 namespace tremaro {
@@ -31,8 +32,8 @@ int WrongCommandLine(std::ostream& err) {
     return kRefused;
 }
 
-// The operator's options, then the percent and the files. Options stand first and in this
-// order; anything else (a negative percent too) is where the operands begin.
+// The operator's options, then the percent and the files. The one option stands first;
+// anything else (a negative percent too) is where the operands begin.
 struct CommandLine {
     bool toStandardOutput = false;
     std::vector<std::string> operands;
@@ -45,9 +46,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         commandLine.toStandardOutput = true;
         ++next;
     }
-    if (next != arguments.end() && *next == "--")
-        ++next;
     commandLine.operands.assign(next, arguments.end());
+    // The first "--" ends the options wherever it stands, before the percent or after it, as
+    // it does for most commands; a second one is a file's name.
+    const auto delimiter = std::find(commandLine.operands.begin(), commandLine.operands.end(), "--");
+    if (delimiter != commandLine.operands.end())
+        commandLine.operands.erase(delimiter);
     return commandLine;
 }
 

@@ -73,7 +73,7 @@ TEST_F(ScaleCommandTest, doubleDash_endsTheOptionsSoAFileMayLookLikeOne) {
     WriteBytes("-x", kForm);
     EXPECT_EQ(Run({"--stdout", "--", "120", "--stdout"}), 0);
     EXPECT_NE(out.str().find("=  594 "), std::string::npos);
-    EXPECT_EQ(Run({"--", "120", "--stdout", "-x"}), 0);
+    EXPECT_EQ(Run({"120", "--", "--stdout", "-x"}), 0);
     EXPECT_EQ(ReadBytes("-x.bak"), kForm);
     EXPECT_NE(ReadBytes("--stdout").find("=  594 "), std::string::npos);
     fs::current_path(previous);
