@@ -5,6 +5,7 @@
 #include "ui/help_window.h"
 #include "ui/maker_address.h"
 #include "ui/preview_window.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 #include "tremaro_icon.xpm"
 
@@ -33,10 +34,6 @@ QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& 
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
-}
-
-QString ToQString(const std::u16string& text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/preview_window.h"
 
 #include "ui/form_picture.h"
+#include "ui/qt_text.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -27,10 +28,6 @@ constexpr double kZoomStep = 1.25;
 constexpr double kSmallestZoom = 0.05;
 constexpr double kLargestZoom = 8.0;
 constexpr int kPictureGap = 24;
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* objectName) {
@@ -142,14 +139,19 @@ void PreviewWindow::BuildControls() {
 void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view after) {
     before_ = BuildFormModel(before);
     after_ = BuildFormModel(after);
+    zoom_ = std::min({zoom_, PictureZoom(before_, zoom_), PictureZoom(after_, zoom_)});
     problems_ = FindNewLayoutProblems(before_, after_);
     highlighted_.reset();
 
     const QSignalBlocker quiet(problemList_);
     problemList_->clear();
-    for (const LayoutProblem& problem : problems_)
+    for (const LayoutProblem& problem : problems_.listed)
         problemList_->addItem(ToQString(problem.text));
-    if (problems_.empty()) {
+    if (const std::u16string more = UnlistedProblemsNote(problems_); !more.empty()) {
+        auto* rest = new QListWidgetItem(ToQString(more), problemList_);
+        rest->setFlags(Qt::NoItemFlags);
+    }
+    if (problems_.Empty()) {
         auto* none = new QListWidgetItem(NoProblemsNote(), problemList_);
         none->setFlags(Qt::NoItemFlags);
     }
@@ -168,32 +170,59 @@ void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view af
 }
 
 void PreviewWindow::SetZoom(double zoom) {
-    zoom_ = std::clamp(zoom, kSmallestZoom, kLargestZoom);
+    // The larger form decides how far the zoom can go, so both stay at one zoom and the
+    // zoom shown is the one drawn.
+    zoom = std::clamp(zoom, kSmallestZoom, kLargestZoom);
+    zoom_ = std::min({zoom, PictureZoom(before_, zoom), PictureZoom(after_, zoom)});
     zoomChosen_ = true;
     Redraw();
 }
 
 void PreviewWindow::ZoomToFit() {
-    // Whatever the pictures leave of the view (headings, notes, margins) stays as it is.
+    // Around the pictures the view holds what does not scale (headings, notes, margins), and a
+    // note wider than its picture widens the picture's column; the zoom that fits is found on
+    // the column widths as they would be, measured from the pictures as they are now.
     Redraw();
     layout()->activate();
     scroll_->widget()->layout()->activate();
+    struct Column {
+        double pictureAtFull;  // width in pixels at 100 %
+        int fixed;             // the widest label of the column that does not scale
+    };
+    const Column columns[] = {{beforePicture_->pixmap().width() / zoom_,
+                               std::max(beforeNote_->sizeHint().width(), ColumnHeadingWidth("headingBefore"))},
+                              {afterPicture_->pixmap().width() / zoom_,
+                               std::max(afterNote_->sizeHint().width(), ColumnHeadingWidth("headingAfter"))}};
+    auto columnsWidth = [&columns](double zoom) {
+        double width = 0;
+        for (const Column& column : columns)
+            width += std::max(column.pictureAtFull * zoom, double(column.fixed));
+        return width;
+    };
     const QSize whole = scroll_->widget()->sizeHint();
-    const QSize shownBefore = beforePicture_->pixmap().size();
-    const QSize shownAfter = afterPicture_->pixmap().size();
-    const QSize around(whole.width() - shownBefore.width() - shownAfter.width(),
-                       whole.height() - std::max(shownBefore.height(), shownAfter.height()));
-    const QSize room = scroll_->viewport()->size() - around;
-    const QSize before = FormPictureSize(before_, 1.0);
-    const QSize after = FormPictureSize(after_, 1.0);
-    const double across = room.width() / double(before.width() + after.width());
-    const double down = room.height() / double(std::max(before.height(), after.height()));
-    SetZoom(std::min(across, down));
+    const int shownHeight = std::max(beforePicture_->pixmap().height(), afterPicture_->pixmap().height());
+    const double aroundWidth = whole.width() - columnsWidth(zoom_);
+    const QSize room = scroll_->viewport()->size();
+    // The widths grow with the zoom, so the largest zoom that fits is found by halving.
+    double fits = 0;
+    double tooLarge = kLargestZoom * 2;
+    for (int step = 0; step < 40; ++step) {
+        const double middle = (fits + tooLarge) / 2;
+        (aroundWidth + columnsWidth(middle) <= room.width() ? fits : tooLarge) = middle;
+    }
+    const double heightAtFull = shownHeight / zoom_;
+    const double down = heightAtFull > 0 ? (room.height() - (whole.height() - shownHeight)) / heightAtFull : fits;
+    SetZoom(std::min(fits, down));
+}
+
+int PreviewWindow::ColumnHeadingWidth(const char* objectName) const {
+    const auto* heading = findChild<QLabel*>(QLatin1String(objectName));
+    return heading ? heading->sizeHint().width() : 0;
 }
 
 void PreviewWindow::Redraw() {
     beforePicture_->setPixmap(PictureOf(before_, zoom_));
-    afterPicture_->setPixmap(PictureOf(after_, zoom_, {ControlsToOutline(problems_), highlighted_}));
+    afterPicture_->setPixmap(PictureOf(after_, zoom_, {ControlsToOutline(problems_.listed), highlighted_}));
     for (auto [caption, model, picture] :
          {std::tuple(beforeCaption_, &before_, beforePicture_), std::tuple(afterCaption_, &after_, afterPicture_)}) {
         caption->setText(ToQString(model->caption));
@@ -206,9 +235,9 @@ void PreviewWindow::Redraw() {
 }
 
 void PreviewWindow::ShowProblem(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= problems_.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= problems_.listed.size())
         return;
-    highlighted_ = problems_[static_cast<std::size_t>(row)].control;
+    highlighted_ = problems_.listed[static_cast<std::size_t>(row)].control;
     Redraw();
     const QRect place = ControlRectInPicture(after_, *highlighted_, zoom_);
     const QPoint centre = afterPicture_->mapTo(scroll_->widget(), place.center());

@@ -39,17 +39,18 @@ public:
     void ZoomToFit();
 
     const FormModel& After() const { return after_; }
-    const std::vector<LayoutProblem>& Problems() const { return problems_; }
+    const LayoutProblems& Problems() const { return problems_; }
     std::optional<std::size_t> Highlighted() const { return highlighted_; }
 
 private:
     void BuildControls();
     void Redraw();
     void ShowProblem(int row);
+    int ColumnHeadingWidth(const char* objectName) const;
 
     FormModel before_;
     FormModel after_;
-    std::vector<LayoutProblem> problems_;
+    LayoutProblems problems_;
     std::optional<std::size_t> highlighted_;
     double zoom_ = 1.0;
     bool zoomChosen_ = false;  // until the operator or a first fit chooses, a new form is fitted
