@@ -22,7 +22,9 @@ namespace tremaro {
 namespace {
 
 constexpr double kZoomStep = 1.25;
-constexpr double kSmallestZoom = 0.05;
+// Low enough for Побери to fit even a form of 300,000 twips a side (20,000 pixels at 100 %)
+// into a window, which takes about 2 %.
+constexpr double kSmallestZoom = 0.01;
 constexpr double kLargestZoom = 8.0;
 constexpr int kPictureGap = 24;
 
