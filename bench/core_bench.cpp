@@ -6,6 +6,7 @@
 #include "cli/console_port.h"
 #include "core/correction.h"
 #include "core/form_model.h"
+#include "core/layout_problems.h"
 #include "core/form_lines.h"
 #include "core/save_backup.h"
 
@@ -71,6 +72,27 @@ void BM_FormModel(benchmark::State& state) {
     state.counters["controls"] = static_cast<double>(controls);
 }
 BENCHMARK(BM_FormModel)->Unit(benchmark::kMillisecond);
+
+// The new problems when 1500 buttons of a hidden tab all land on one spot: over a million
+// overlapping pairs, of which 200 are listed and the rest counted within a budget. Goal: a
+// few milliseconds, so the preview never stalls on such a form.
+void BM_LayoutProblems_HiddenTabPile(benchmark::State& state) {
+    auto pile = [](int left) {
+        std::u16string text = u"Begin VB.Form F\n ClientWidth = 9000\n ClientHeight = 6000\n";
+        for (int i = 0; i < 1500; ++i) {
+            const std::string control = " Begin VB.CommandButton C" + std::to_string(i) +
+                                        "\n  Left = " + std::to_string(left) +
+                                        "\n  Top = 0\n  Width = 100\n  Height = 100\n End\n";
+            text.append(control.begin(), control.end());
+        }
+        return BuildFormModel(std::u16string_view(text + u"End\n"));
+    };
+    const FormModel before = pile(-60000);
+    const FormModel after = pile(0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindNewLayoutProblems(before, after));
+}
+BENCHMARK(BM_LayoutProblems_HiddenTabPile)->Unit(benchmark::kMillisecond);
 
 void BM_SaveWithBackup(benchmark::State& state) {
     const std::string form = BenchFolder() + "/Saved.frm";

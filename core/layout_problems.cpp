@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <unordered_map>
 
 namespace tremaro {
@@ -72,29 +73,63 @@ struct Placed {
     TwipsBox box;
 };
 
+// Lists problems up to the limit and counts the rest, within the counting budget.
+class ProblemCollector {
+public:
+    bool Full() const { return problems_.listed.size() >= LayoutProblems::kMostListedProblems; }
+    bool CountingStopped() const { return problems_.unlistedAtLeast; }
+
+    template <typename MakeProblem>
+    void Found(MakeProblem make) {
+        if (Full())
+            ++problems_.unlisted;
+        else
+            problems_.listed.push_back(make());
+    }
+
+    // One more pair looked at; false once the count of the unlisted ones has used its budget.
+    bool LookAtPair() {
+        if (!Full())
+            return true;
+        if (++pairsAfterFull_ > LayoutProblems::kMostUncountedPairs)
+            problems_.unlistedAtLeast = true;
+        return !problems_.unlistedAtLeast;
+    }
+
+    LayoutProblems Take() { return std::move(problems_); }
+
+private:
+    LayoutProblems problems_;
+    std::size_t pairsAfterFull_ = 0;
+};
+
 // Sorted by left edge, each control meets only those that start before it ends.
 void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, const Earlier& earlier,
-                     std::vector<LayoutProblem>& problems) {
-    std::sort(siblings.begin(), siblings.end(),
-              [](const Placed& a, const Placed& b) { return a.box.left < b.box.left; });
+                     ProblemCollector& found) {
+    std::sort(siblings.begin(), siblings.end(), [](const Placed& a, const Placed& b) {
+        // By position in the file among equals, so the same form always lists the same problems.
+        return a.box.left != b.box.left ? a.box.left < b.box.left : a.index < b.index;
+    });
     for (std::size_t i = 0; i < siblings.size(); ++i) {
         for (std::size_t j = i + 1; j < siblings.size() && siblings[j].box.left < siblings[i].box.right; ++j) {
+            if (!found.LookAtPair())
+                return;
             if (!Overlap(siblings[i].box, siblings[j].box))
                 continue;
             const std::size_t first = std::min(siblings[i].index, siblings[j].index);
             const std::size_t second = std::max(siblings[i].index, siblings[j].index);
             if (!earlier.Overlapped(first, second))
-                problems.push_back(Problem(LayoutProblem::Kind::Overlaps, after, first, second));
+                found.Found([&] { return Problem(LayoutProblem::Kind::Overlaps, after, first, second); });
         }
     }
 }
 
 }  // namespace
 
-std::vector<LayoutProblem> FindNewLayoutProblems(const FormModel& before, const FormModel& after) {
-    std::vector<LayoutProblem> problems;
+LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after) {
     if (after.Empty())
-        return problems;
+        return {};
+    ProblemCollector found;
     const Earlier earlier(before, after);
     std::vector<std::vector<Placed>> children(after.controls.size());
     for (std::size_t i = 1; i < after.controls.size(); ++i) {
@@ -103,14 +138,29 @@ std::vector<LayoutProblem> FindNewLayoutProblems(const FormModel& before, const 
             continue;
         children[*control.container].push_back({i, BoxOf(control)});
         if (ReachesOut(after, i) && !earlier.ReachedOut(i))
-            problems.push_back(Problem(LayoutProblem::Kind::ReachesOut, after, i, *control.container));
+            found.Found([&] { return Problem(LayoutProblem::Kind::ReachesOut, after, i, *control.container); });
     }
-    for (std::vector<Placed>& siblings : children)
-        FindNewOverlaps(siblings, after, earlier, problems);
-    std::stable_sort(problems.begin(), problems.end(), [](const LayoutProblem& a, const LayoutProblem& b) {
-        return a.control != b.control ? a.control < b.control : a.kind < b.kind;
-    });
+    for (std::vector<Placed>& siblings : children) {
+        if (found.CountingStopped())
+            break;
+        FindNewOverlaps(siblings, after, earlier, found);
+    }
+    LayoutProblems problems = found.Take();
+    std::stable_sort(problems.listed.begin(), problems.listed.end(),
+                     [](const LayoutProblem& a, const LayoutProblem& b) {
+                         return a.control != b.control ? a.control < b.control : a.kind < b.kind;
+                     });
     return problems;
+}
+
+std::u16string UnlistedProblemsNote(const LayoutProblems& problems) {
+    if (problems.unlisted == 0 && !problems.unlistedAtLeast)
+        return {};
+    const std::string count = std::to_string(problems.unlisted);
+    std::u16string note = problems.unlistedAtLeast ? u"… и още поне " : u"… и още ";
+    note.append(count.begin(), count.end());
+    note += problems.unlisted == 1 && !problems.unlistedAtLeast ? u" проблем." : u" проблема.";
+    return note;
 }
 
 }  // namespace tremaro

@@ -15,6 +15,13 @@ namespace tremaro {
 // between the two states by name and index; one that did not exist before is new in every
 // respect. Controls that take no place on the form, or lie on a hidden tab, are not looked
 // at. Touching edges are not an overlap.
+//
+// A pile of controls that all overlap one another (a hidden tab's controls brought back to
+// the form by a correction) has pairs in the square of its size, more than anyone can read or
+// a picture can hold. So at most kMostListedProblems are listed and the rest only counted; the
+// counting stops after kMostUncountedPairs further pairs have been looked at, and the count
+// then says "at least". Only a pile that overlapped already before is gone through pair by
+// pair to its end, without building anything.
 
 struct LayoutProblem {
     enum class Kind { ReachesOut, Overlaps };
@@ -24,6 +31,20 @@ struct LayoutProblem {
     std::u16string text;      // "Name излиза извън Container." / "Name застъпва Other."
 };
 
-std::vector<LayoutProblem> FindNewLayoutProblems(const FormModel& before, const FormModel& after);
+struct LayoutProblems {
+    static constexpr std::size_t kMostListedProblems = 200;
+    static constexpr std::size_t kMostUncountedPairs = 100000;
+
+    std::vector<LayoutProblem> listed;  // in the order of the controls they are about
+    std::size_t unlisted = 0;           // found beyond the listed ones
+    bool unlistedAtLeast = false;       // the counting stopped early: there are more still
+
+    bool Empty() const { return listed.empty(); }
+};
+
+LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after);
+
+// The line that closes a list cut short ("… и още N проблема."); empty when nothing was left out.
+std::u16string UnlistedProblemsNote(const LayoutProblems& problems);
 
 }  // namespace tremaro

@@ -50,6 +50,10 @@ int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& e
     const FormModel before = BuildFormModel(std::u16string_view(beforeText));
     const FormModel after = BuildFormModel(std::u16string_view(port.ViewText()));
     const QImage picture = RenderComparison(before, after, FindNewLayoutProblems(before, after), 1.0);
+    if (picture.isNull()) {
+        err << "Картината не може да бъде нарисувана: няма достатъчно памет.\n";
+        return kFileFailed;
+    }
     if (!picture.save(QString::fromLocal8Bit(arguments[2].c_str()), "PNG")) {
         err << "Картината не може да бъде записана: " << arguments[2] << '\n';
         return kFileFailed;

@@ -40,9 +40,9 @@ FormModel Form(const std::vector<Box>& boxes) {
     return BuildFormModel(std::u16string(text.begin(), text.end()));
 }
 
-std::vector<std::u16string> Texts(const std::vector<LayoutProblem>& problems) {
+std::vector<std::u16string> Texts(const LayoutProblems& problems) {
     std::vector<std::u16string> texts;
-    for (const LayoutProblem& problem : problems)
+    for (const LayoutProblem& problem : problems.listed)
         texts.push_back(problem.text);
     return texts;
 }
@@ -57,9 +57,9 @@ TEST(LayoutProblemsTest, reachingPastTheContainer_isReportedOnceItIsNew) {
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
               (std::vector<std::u16string>{u"Command1 излиза извън Frame1.", u"Label1 излиза извън Frame1."}));
     // What already reached out before is not news.
-    EXPECT_TRUE(FindNewLayoutProblems(after, after).empty());
+    EXPECT_TRUE(FindNewLayoutProblems(after, after).Empty());
 
-    const std::vector<LayoutProblem> problems = FindNewLayoutProblems(before, after);
+    const std::vector<LayoutProblem> problems = FindNewLayoutProblems(before, after).listed;
     ASSERT_EQ(problems.size(), 2u);
     EXPECT_EQ(problems[0].kind, LayoutProblem::Kind::ReachesOut);
     EXPECT_EQ(after.controls[problems[0].control].name, u"Command1");
@@ -78,7 +78,7 @@ TEST(LayoutProblemsTest, overlaps_onlyNewOnesBetweenControlsOfOneContainer) {
                                   {"CommandButton", "D", "", 2300, 600, 120, 120},
                                   {"CommandButton", "E", "Frame1", 0, 0, 100, 100}});  // under C, other container
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)), (std::vector<std::u16string>{u"A застъпва B."}));
-    EXPECT_TRUE(FindNewLayoutProblems(before, before).empty());
+    EXPECT_TRUE(FindNewLayoutProblems(before, before).Empty());
 }
 
 TEST(LayoutProblemsTest, newControlsCountAsNew_hiddenAndPlacelessOnesAreNotLookedAt) {
@@ -87,6 +87,33 @@ TEST(LayoutProblemsTest, newControlsCountAsNew_hiddenAndPlacelessOnesAreNotLooke
                                   {"CommandButton", "Gone", "", -75000, 0, 5000, 100},
                                   {"Timer", "Timer1", "", 2950, 0, 200, 100}});
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)), (std::vector<std::u16string>{u"New1 излиза извън Form1."}));
+}
+
+// The controls of a hidden tab that a correction brings back onto the form all overlap: the
+// list stops at its limit and says how many more there are, and a pile of any size is cheap.
+TEST(LayoutProblemsTest, aPileBroughtBackFromAHiddenTab_isListedUpToTheLimitAndTheRestCounted) {
+    auto pile = [](int count, int left) {
+        std::vector<Box> boxes;
+        for (int i = 0; i < count; ++i)
+            boxes.push_back({"CommandButton", "C" + std::to_string(i), "", left, 0, 100, 100});
+        return Form(boxes);
+    };
+    // 30 controls make 435 pairs: 200 listed, 235 counted.
+    const LayoutProblems some = FindNewLayoutProblems(pile(30, -60000), pile(30, 0));
+    EXPECT_EQ(some.listed.size(), 200u);
+    EXPECT_EQ(some.unlisted, 235u);
+    EXPECT_EQ(UnlistedProblemsNote(some), u"… и още 235 проблема.");
+    EXPECT_EQ(Texts(some)[0], u"C0 застъпва C1.");
+
+    // 1500 make 1,124,250 pairs: the counting stops on its budget and says so.
+    const LayoutProblems many = FindNewLayoutProblems(pile(1500, -60000), pile(1500, 0));
+    EXPECT_EQ(many.listed.size(), 200u);
+    EXPECT_TRUE(many.unlistedAtLeast);
+    EXPECT_GE(many.unlisted, 1000u);
+    EXPECT_LT(many.unlisted, 1124250u - 200u);
+    EXPECT_EQ(UnlistedProblemsNote(many).substr(0, 13), u"… и още поне ");
+
+    EXPECT_EQ(UnlistedProblemsNote(FindNewLayoutProblems(pile(3, -60000), pile(3, 0))), u"");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "ui/convert_form.h"
 
 #include "core/view_text.h"
+#include "ui/enter_presses_button.h"
 #include "ui/fonts.h"
 #include "ui/help_window.h"
 #include "ui/maker_address.h"
-#include "ui/preview_window.h"
+#include "ui/form_preview.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 #include "tremaro_icon.xpm"
 
@@ -33,10 +35,6 @@ QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& 
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
-}
-
-QString ToQString(const std::u16string& text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -108,16 +106,8 @@ void ConvertForm::SetTabOrder() {
 }
 
 void ConvertForm::keyPressEvent(QKeyEvent* event) {
-    // A button without the default role lets Enter through to its window; here Enter
-    // presses the button that has the focus, and nothing when no button has it.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    auto* focusedButton = qobject_cast<QPushButton*>(focusWidget());
-    if (enter && focusedButton && focusedButton->parentWidget() == this) {
-        if (!event->isAutoRepeat())
-            focusedButton->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!PressFocusedButtonOnEnter(*this, *event))
+        QWidget::keyPressEvent(event);
 }
 
 bool ConvertForm::eventFilter(QObject* watched, QEvent* event) {

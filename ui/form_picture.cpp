@@ -1,6 +1,7 @@
 #include "ui/form_picture.h"
 
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 
 #include <QFontMetrics>
@@ -13,7 +14,13 @@
 namespace tremaro {
 namespace {
 
-constexpr int kMaxSide = 16000;
+// A picture of 4096 x 4096 pixels takes 64 MB; the window holds a few of them at once (image,
+// pixmap, before and after), which an office machine can spare. A form of a screen or two is
+// drawn at the zoom asked for even at 400 %; only a larger one is drawn smaller, but whole.
+constexpr double kMostPixels = 4096.0 * 4096.0;
+// Widgets and PNG writers cope with any side up to 32,767; a form a few pixels high and very
+// wide must stay well inside that.
+constexpr double kMaxSide = 16000;
 constexpr int kLargestFontPixels = 2000;
 // Real forms nest a handful of containers deep; a file nesting thousands must not exhaust the
 // stack, and nothing that deep could be seen anyway.
@@ -22,10 +29,6 @@ const QColor kFace(212, 208, 200);
 const QColor kShadow(128, 128, 128);
 const QColor kDarkShadow(64, 64, 64);
 const QColor kProblemRed(230, 0, 0);
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The classic Windows scheme the designer shows forms in.
 QColor SystemColor(unsigned index) {
@@ -104,7 +107,7 @@ int AlignmentOf(const FormControl& control) {
 class FormPainter {
 public:
     FormPainter(QPainter& painter, const FormModel& model, double zoom)
-        : painter_(painter), model_(model), pixelsPerTwip_(zoom / kTwipsPerPixel), zoom_(zoom),
+        : painter_(painter), model_(model), zoom_(PictureZoom(model, zoom)), pixelsPerTwip_(zoom_ / kTwipsPerPixel),
           origins_(model.controls.size()), children_(model.controls.size()) {
         for (std::size_t i = 1; i < model.controls.size(); ++i) {
             const FormControl& control = model.controls[i];
@@ -406,8 +409,8 @@ private:
 
     QPainter& painter_;
     const FormModel& model_;
-    double pixelsPerTwip_;
     double zoom_;
+    double pixelsPerTwip_;
     std::vector<QPointF> origins_;                    // of each control in the client area, in twips
     std::vector<std::vector<std::size_t>> children_;  // those drawn, in the form's order
 };
@@ -426,11 +429,23 @@ QFont ListFont() {
 
 }  // namespace
 
+double PictureZoom(const FormModel& model, double zoom) {
+    // The client area in pixels at 100 %; a negative or missing size draws as nothing.
+    const double width = std::max(model.clientWidth.value_or(0), 0.0) / kTwipsPerPixel;
+    const double height = std::max(model.clientHeight.value_or(0), 0.0) / kTwipsPerPixel;
+    const double longest = std::max(width, height);
+    if (longest * zoom > kMaxSide)
+        zoom = kMaxSide / longest;
+    if (width * height * zoom * zoom > kMostPixels)
+        zoom = std::sqrt(kMostPixels / (width * height));
+    return zoom;
+}
+
 QSize FormPictureSize(const FormModel& model, double zoom) {
+    zoom = PictureZoom(model, zoom);
     auto side = [zoom](std::optional<double> twips) {
-        return std::clamp(
-            static_cast<int>(std::lround(std::clamp(twips.value_or(0) * zoom / kTwipsPerPixel, 0.0, double(kMaxSide)))),
-            1, kMaxSide);
+        const double pixels = std::clamp(twips.value_or(0) * zoom / kTwipsPerPixel, 0.0, kMaxSide);
+        return std::max(1, static_cast<int>(std::lround(pixels)));
     };
     return {side(model.clientWidth), side(model.clientHeight)};
 }
@@ -481,8 +496,8 @@ QString PictureNote(const FormModel& model) {
     return HiddenTabNote(model.HiddenTabCount());
 }
 
-QImage RenderComparison(const FormModel& before, const FormModel& after, const std::vector<LayoutProblem>& problems,
-                        double zoom) {
+QImage RenderComparison(const FormModel& before, const FormModel& after, const LayoutProblems& problems, double zoom) {
+    zoom = std::min(PictureZoom(before, zoom), PictureZoom(after, zoom));
     constexpr int kMargin = 12;
     constexpr int kGap = 24;
     const QFont heading = HeadingFont();
@@ -491,13 +506,15 @@ QImage RenderComparison(const FormModel& before, const FormModel& after, const s
     const int listLine = QFontMetrics(listFont).height() + 2;
 
     const QImage pictures[] = {RenderFormPicture(before, zoom),
-                               RenderFormPicture(after, zoom, {ControlsToOutline(problems), std::nullopt})};
+                               RenderFormPicture(after, zoom, {ControlsToOutline(problems.listed), std::nullopt})};
     const FormModel* models[] = {&before, &after};
     const QString headings[] = {QStringLiteral("Преди"), QStringLiteral("След")};
 
     QStringList lines;
-    for (const LayoutProblem& problem : problems)
+    for (const LayoutProblem& problem : problems.listed)
         lines << ToQString(problem.text);
+    if (const std::u16string more = UnlistedProblemsNote(problems); !more.empty())
+        lines << ToQString(more);
     if (lines.isEmpty())
         lines << NoProblemsNote();
     int listWidth = 0;
@@ -535,7 +552,7 @@ QImage RenderComparison(const FormModel& before, const FormModel& after, const s
     }
     int top = kMargin + 2 * headingHeight + picturesHeight + listLine + kMargin / 2;
     painter.setFont(listFont);
-    painter.setPen(problems.empty() ? kDarkShadow : kProblemRed.darker(130));
+    painter.setPen(problems.Empty() ? kDarkShadow : kProblemRed.darker(130));
     for (const QString& line : lines) {
         painter.drawText(QRect(kMargin, top, width - 2 * kMargin, listLine), Qt::AlignLeft | Qt::AlignVCenter, line);
         top += listLine;

@@ -28,8 +28,13 @@ struct PictureMarks {
     std::optional<std::size_t> highlighted;  // the one the operator picked, outlined more
 };
 
-// The picture's size in pixels (the client area); at least 1 x 1 and at most 16000 across
-// and down, so an absurd form cannot ask for gigabytes.
+// The zoom a form's picture is really drawn at: the one asked for, or less when the picture
+// would be larger than about 4096 x 4096 pixels (or longer than 16000 on a side), so that an
+// absurd form cannot ask for gigabytes and is still shown whole. Every function below that
+// takes a zoom draws and measures at this one.
+double PictureZoom(const FormModel& model, double zoom);
+
+// The picture's size in pixels (the client area); at least 1 x 1.
 QSize FormPictureSize(const FormModel& model, double zoom);
 
 // Where a control lies in the picture, in pixels.
@@ -55,7 +60,8 @@ QString NoProblemsNote();
 
 // The whole comparison on one image: "Преди" and "След" side by side, each with its form's
 // caption and hidden-tab note, and the new problems listed under them.
-QImage RenderComparison(const FormModel& before, const FormModel& after, const std::vector<LayoutProblem>& problems,
-                        double zoom);
+// Both are drawn at one zoom, lowered for the larger form as PictureZoom says. The list holds
+// what the finder listed and its closing line, so its height is bounded too.
+QImage RenderComparison(const FormModel& before, const FormModel& after, const LayoutProblems& problems, double zoom);
 
 }  // namespace tremaro

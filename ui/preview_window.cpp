@@ -1,36 +1,32 @@
 #include "ui/preview_window.h"
 
+#include "ui/enter_presses_button.h"
 #include "ui/form_picture.h"
+#include "ui/qt_text.h"
 
-#include <QAction>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <tuple>
-#include <memory>
 
 namespace tremaro {
 namespace {
 
 constexpr double kZoomStep = 1.25;
-constexpr double kSmallestZoom = 0.05;
+// Low enough for Побери to fit even a form of 300,000 twips a side (20,000 pixels at 100 %)
+// into a window, which takes about 2 %.
+constexpr double kSmallestZoom = 0.01;
 constexpr double kLargestZoom = 8.0;
 constexpr int kPictureGap = 24;
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* objectName) {
@@ -139,17 +135,27 @@ void PreviewWindow::BuildControls() {
     connect(problemList_, &QListWidget::currentRowChanged, this, &PreviewWindow::ShowProblem);
 }
 
+void PreviewWindow::keyPressEvent(QKeyEvent* event) {
+    if (!PressFocusedButtonOnEnter(*this, *event))
+        QWidget::keyPressEvent(event);
+}
+
 void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view after) {
     before_ = BuildFormModel(before);
     after_ = BuildFormModel(after);
+    zoom_ = std::min({zoom_, PictureZoom(before_, zoom_), PictureZoom(after_, zoom_)});
     problems_ = FindNewLayoutProblems(before_, after_);
     highlighted_.reset();
 
     const QSignalBlocker quiet(problemList_);
     problemList_->clear();
-    for (const LayoutProblem& problem : problems_)
+    for (const LayoutProblem& problem : problems_.listed)
         problemList_->addItem(ToQString(problem.text));
-    if (problems_.empty()) {
+    if (const std::u16string more = UnlistedProblemsNote(problems_); !more.empty()) {
+        auto* rest = new QListWidgetItem(ToQString(more), problemList_);
+        rest->setFlags(Qt::NoItemFlags);
+    }
+    if (problems_.Empty()) {
         auto* none = new QListWidgetItem(NoProblemsNote(), problemList_);
         none->setFlags(Qt::NoItemFlags);
     }
@@ -168,32 +174,59 @@ void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view af
 }
 
 void PreviewWindow::SetZoom(double zoom) {
-    zoom_ = std::clamp(zoom, kSmallestZoom, kLargestZoom);
+    // The larger form decides how far the zoom can go, so both stay at one zoom and the
+    // zoom shown is the one drawn.
+    zoom = std::clamp(zoom, kSmallestZoom, kLargestZoom);
+    zoom_ = std::min({zoom, PictureZoom(before_, zoom), PictureZoom(after_, zoom)});
     zoomChosen_ = true;
     Redraw();
 }
 
 void PreviewWindow::ZoomToFit() {
-    // Whatever the pictures leave of the view (headings, notes, margins) stays as it is.
+    // Around the pictures the view holds what does not scale (headings, notes, margins), and a
+    // note wider than its picture widens the picture's column; the zoom that fits is found on
+    // the column widths as they would be, measured from the pictures as they are now.
     Redraw();
     layout()->activate();
     scroll_->widget()->layout()->activate();
+    struct Column {
+        double pictureAtFull;  // width in pixels at 100 %
+        int fixed;             // the widest label of the column that does not scale
+    };
+    const Column columns[] = {{beforePicture_->pixmap().width() / zoom_,
+                               std::max(beforeNote_->sizeHint().width(), ColumnHeadingWidth("headingBefore"))},
+                              {afterPicture_->pixmap().width() / zoom_,
+                               std::max(afterNote_->sizeHint().width(), ColumnHeadingWidth("headingAfter"))}};
+    auto columnsWidth = [&columns](double zoom) {
+        double width = 0;
+        for (const Column& column : columns)
+            width += std::max(column.pictureAtFull * zoom, double(column.fixed));
+        return width;
+    };
     const QSize whole = scroll_->widget()->sizeHint();
-    const QSize shownBefore = beforePicture_->pixmap().size();
-    const QSize shownAfter = afterPicture_->pixmap().size();
-    const QSize around(whole.width() - shownBefore.width() - shownAfter.width(),
-                       whole.height() - std::max(shownBefore.height(), shownAfter.height()));
-    const QSize room = scroll_->viewport()->size() - around;
-    const QSize before = FormPictureSize(before_, 1.0);
-    const QSize after = FormPictureSize(after_, 1.0);
-    const double across = room.width() / double(before.width() + after.width());
-    const double down = room.height() / double(std::max(before.height(), after.height()));
-    SetZoom(std::min(across, down));
+    const int shownHeight = std::max(beforePicture_->pixmap().height(), afterPicture_->pixmap().height());
+    const double aroundWidth = whole.width() - columnsWidth(zoom_);
+    const QSize room = scroll_->viewport()->size();
+    // The widths grow with the zoom, so the largest zoom that fits is found by halving.
+    double fits = 0;
+    double tooLarge = kLargestZoom * 2;
+    for (int step = 0; step < 40; ++step) {
+        const double middle = (fits + tooLarge) / 2;
+        (aroundWidth + columnsWidth(middle) <= room.width() ? fits : tooLarge) = middle;
+    }
+    const double heightAtFull = shownHeight / zoom_;
+    const double down = heightAtFull > 0 ? (room.height() - (whole.height() - shownHeight)) / heightAtFull : fits;
+    SetZoom(std::min(fits, down));
+}
+
+int PreviewWindow::ColumnHeadingWidth(const char* objectName) const {
+    const auto* heading = findChild<QLabel*>(QLatin1String(objectName));
+    return heading ? heading->sizeHint().width() : 0;
 }
 
 void PreviewWindow::Redraw() {
     beforePicture_->setPixmap(PictureOf(before_, zoom_));
-    afterPicture_->setPixmap(PictureOf(after_, zoom_, {ControlsToOutline(problems_), highlighted_}));
+    afterPicture_->setPixmap(PictureOf(after_, zoom_, {ControlsToOutline(problems_.listed), highlighted_}));
     for (auto [caption, model, picture] :
          {std::tuple(beforeCaption_, &before_, beforePicture_), std::tuple(afterCaption_, &after_, afterPicture_)}) {
         caption->setText(ToQString(model->caption));
@@ -206,68 +239,13 @@ void PreviewWindow::Redraw() {
 }
 
 void PreviewWindow::ShowProblem(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= problems_.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= problems_.listed.size())
         return;
-    highlighted_ = problems_[static_cast<std::size_t>(row)].control;
+    highlighted_ = problems_.listed[static_cast<std::size_t>(row)].control;
     Redraw();
     const QRect place = ControlRectInPicture(after_, *highlighted_, zoom_);
     const QPoint centre = afterPicture_->mapTo(scroll_->widget(), place.center());
     scroll_->ensureVisible(centre.x(), centre.y(), place.width() / 2 + 40, place.height() / 2 + 40);
-}
-
-FormPreview::FormPreview(QWidget& mainWindow, QPlainTextEdit& view, std::function<std::u16string()> viewText)
-    : QObject(&mainWindow), view_(view), viewText_(std::move(viewText)) {
-    view_.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&view_, &QWidget::customContextMenuRequested, this, &FormPreview::ShowContextMenu);
-    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F5), &mainWindow);
-    connect(shortcut, &QShortcut::activated, this, &FormPreview::Open);
-    typingPause_.setSingleShot(true);
-    typingPause_.setInterval(kTypingPauseMs);
-    connect(&view_, &QPlainTextEdit::textChanged, &typingPause_, qOverload<>(&QTimer::start));
-    connect(&typingPause_, &QTimer::timeout, this, &FormPreview::Refresh);
-}
-
-FormPreview::~FormPreview() {
-    delete window_.data();
-}
-
-void FormPreview::FormRead(std::u16string textAsRead) {
-    textAsRead_ = std::move(textAsRead);
-    Refresh();
-}
-
-void FormPreview::Open() {
-    if (!window_) {
-        window_ = new PreviewWindow;
-        window_->show();
-    }
-    Refresh();
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
-}
-
-void FormPreview::Refresh() {
-    typingPause_.stop();
-    if (window_)
-        window_->ShowForms(textAsRead_, viewText_());
-}
-
-void FormPreview::ShowContextMenu(const QPoint& position) {
-    const std::unique_ptr<QMenu> menu(view_.createStandardContextMenu(position));
-    menu->setObjectName(QStringLiteral("viewContextMenu"));
-    auto* preview = new QAction(QStringLiteral("Преглед на формата"), menu.get());
-    preview->setObjectName(QStringLiteral("previewForm"));
-    connect(preview, &QAction::triggered, this, &FormPreview::Open);
-    // Right after Paste, so it stands with the two things the help text tells of.
-    const QList<QAction*> actions = menu->actions();
-    const auto paste = std::find_if(actions.begin(), actions.end(),
-                                    [](const QAction* a) { return a->objectName() == QLatin1String("edit-paste"); });
-    if (paste != actions.end() && paste + 1 != actions.end())
-        menu->insertAction(*(paste + 1), preview);
-    else
-        menu->addAction(preview);
-    menu->exec(view_.viewport()->mapToGlobal(position));
 }
 
 }  // namespace tremaro

@@ -3,19 +3,15 @@
 #include "core/form_model.h"
 #include "core/layout_problems.h"
 
-#include <QObject>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+class QKeyEvent;
 class QLabel;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 
@@ -39,17 +35,21 @@ public:
     void ZoomToFit();
 
     const FormModel& After() const { return after_; }
-    const std::vector<LayoutProblem>& Problems() const { return problems_; }
+    const LayoutProblems& Problems() const { return problems_; }
     std::optional<std::size_t> Highlighted() const { return highlighted_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildControls();
     void Redraw();
     void ShowProblem(int row);
+    int ColumnHeadingWidth(const char* objectName) const;
 
     FormModel before_;
     FormModel after_;
-    std::vector<LayoutProblem> problems_;
+    LayoutProblems problems_;
     std::optional<std::size_t> highlighted_;
     double zoom_ = 1.0;
     bool zoomChosen_ = false;  // until the operator or a first fit chooses, a new form is fitted
@@ -66,34 +66,6 @@ private:
     QLabel* beforeNote_ = nullptr;
     QLabel* afterNote_ = nullptr;
     QListWidget* problemList_ = nullptr;
-};
-
-// The main window's link to its preview: it keeps the text as it was read, opens the window
-// from the view's context menu ("Преглед на формата" beside Copy and Paste) and from F5, and
-// redraws an open window after a read, after a correction and shortly after typing stops.
-class FormPreview final : public QObject {
-    Q_OBJECT
-
-public:
-    static constexpr int kTypingPauseMs = 500;
-
-    FormPreview(QWidget& mainWindow, QPlainTextEdit& view, std::function<std::u16string()> viewText);
-    ~FormPreview() override;
-
-    void FormRead(std::u16string textAsRead);
-    void Open();
-    void Refresh();  // an open window only
-
-    PreviewWindow* Window() const { return window_; }
-
-private:
-    void ShowContextMenu(const QPoint& position);
-
-    QPlainTextEdit& view_;
-    std::function<std::u16string()> viewText_;
-    std::u16string textAsRead_;
-    QPointer<PreviewWindow> window_;
-    QTimer typingPause_;
 };
 
 }  // namespace tremaro

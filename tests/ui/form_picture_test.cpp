@@ -142,5 +142,44 @@ TEST(FormPictureTest, previewCommand_writesTheComparisonOrSaysWhyNot) {
     EXPECT_EQ(RunPreviewCommand({"120", form, folder.Path("no/such/folder/out.png")}, err), 1);
 }
 
+// 300,000 twips square would be 20,000 pixels a side at 100 %, 1.6 GB for one picture.
+TEST(FormPictureTest, aHugeForm_isDrawnSmallerButWhole) {
+    const FormModel model = BuildFormModel(std::u16string_view(
+        u"Begin VB.Form Form1\n ClientWidth = 300000\n ClientHeight = 300000\n"
+        u" Begin VB.CommandButton Corner\n  Left = 290000\n  Top = 290000\n  Width = 10000\n  Height = 10000\n End\n"
+        u"End\n"));
+    const QSize size = FormPictureSize(model, 1.0);
+    EXPECT_LE(qint64(size.width()) * size.height(), qint64(4100) * 4100);
+    EXPECT_GE(size.width(), 4000);
+    EXPECT_EQ(size.width(), size.height());
+    // The button in the far corner ends where the picture does.
+    const QRect corner = ControlRectInPicture(model, 1, 1.0);
+    EXPECT_NEAR(corner.right(), size.width() - 1, 1);
+    EXPECT_NEAR(corner.bottom(), size.height() - 1, 1);
+    EXPECT_EQ(RenderFormPicture(model, 1.0).size(), size);
+    // A small form keeps the zoom asked for.
+    EXPECT_EQ(FormPictureSize(BuildFormModel(Text(kForm)), 4.0), FormPictureSize(BuildFormModel(Text(kForm)), 1.0) * 4);
+}
+
+// 1500 buttons on a hidden tab, brought onto the form by 500 %: over a million overlapping
+// pairs, of which the picture lists 200 and counts the rest.
+TEST(FormPictureTest, previewCommand_aPileOfNewOverlaps_isDrawnWithABoundedList) {
+    TempFolder folder;
+    std::string text = "VERSION 5.00\r\nBegin VB.Form F\r\n   ClientWidth = 9000\r\n   ClientHeight = 6000\r\n";
+    for (int i = 0; i < 1500; ++i)
+        text += "   Begin VB.CommandButton C" + std::to_string(i) +
+                "\r\n      Left = -60000\r\n      Top = 0\r\n      Width = 100\r\n      Height = 100\r\n   End\r\n";
+    text += "End\r\n";
+    const std::string form = folder.Path("hid.frm");
+    const std::string picture = folder.Path("hid.png");
+    WriteBytes(form, text);
+    std::ostringstream err;
+    ASSERT_EQ(RunPreviewCommand({"500", form, picture}, err), 0) << err.str();
+    const QImage written(QString::fromStdString(picture));
+    // "След" is 3000 pixels high; 201 lines of 13-pixel text fit in fewer than 4000 more.
+    EXPECT_GT(written.height(), 3000);
+    EXPECT_LT(written.height(), 7000);
+}
+
 }  // namespace
 }  // namespace tremaro

@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -172,6 +174,57 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
     // A second F5 brings the same window forward rather than another one.
     QTest::keyClick(&form, Qt::Key_F5);
     EXPECT_EQ(OpenPreview(), window);
+}
+
+TEST_F(PreviewWindowTest, enterOnAFocusedButton_pressesIt) {
+    QTest::keyClick(View(), Qt::Key_F5);
+    PreviewWindow* window = OpenPreview();
+    ASSERT_NE(window, nullptr);
+    window->SetZoom(1.0);
+    auto* zoomIn = window->findChild<QPushButton*>(QStringLiteral("zoomIn"));
+    zoomIn->setFocus();
+    QTest::keyClick(zoomIn, Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(window->Zoom(), 1.25);
+    QTest::keyClick(zoomIn, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_DOUBLE_EQ(window->Zoom(), 1.25 * 1.25);
+}
+
+// 300,000 twips square: 20,000 pixels a side at 100 %. The window lowers its zoom to what is
+// drawn, a picture of about 4096 x 4096, and says so.
+TEST_F(PreviewWindowTest, aHugeForm_lowersTheZoomToWhatIsDrawn) {
+    QTest::keyClick(View(), Qt::Key_F5);
+    PreviewWindow* window = OpenPreview();
+    ASSERT_NE(window, nullptr);
+    const std::u16string_view huge = u"Begin VB.Form Form1\n ClientWidth = 300000\n ClientHeight = 300000\nEnd\n";
+    window->ShowForms(huge, huge);
+    window->SetZoom(1.0);
+    EXPECT_NEAR(window->Zoom(), 4096.0 / 20000, 0.001);
+    const QSize shown = PictureSize(window, "pictureAfter");
+    EXPECT_LE(qint64(shown.width()) * shown.height(), qint64(4100) * 4100);
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("zoomShown"))->text(), QStringLiteral("20 %"));
+}
+
+// "Преди" is narrow and carries a hidden-tab note wider than its fitted picture; "След" is five
+// times as wide. Fitting on the pictures alone left the note sticking out of the view.
+TEST_F(PreviewWindowTest, fit_makesRoomForANoteWiderThanItsPicture) {
+    QTest::keyClick(View(), Qt::Key_F5);
+    PreviewWindow* window = OpenPreview();
+    ASSERT_NE(window, nullptr);
+    window->ShowForms(
+        u"Begin VB.Form Form1\n ClientWidth = 6000\n ClientHeight = 300\n"
+        u" Begin VB.CommandButton Hidden\n  Left = -60000\n  Top = 0\n  Width = 100\n  Height = 100\n End\n"
+        u"End\n",
+        u"Begin VB.Form Form1\n ClientWidth = 30000\n ClientHeight = 300\n End\n");
+    window->findChild<QPushButton*>(QStringLiteral("zoomFit"))->click();
+    auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("pictures"));
+    auto* note = window->findChild<QLabel*>(QStringLiteral("noteBefore"));
+    ASSERT_FALSE(note->text().isEmpty());
+    ASSERT_GT(note->sizeHint().width(), PictureSize(window, "pictureBefore").width());
+    QApplication::processEvents();  // the layout settles on the new pictures
+    EXPECT_LE(scroll->widget()->minimumSizeHint().width(), scroll->viewport()->width());
+    EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+    // and it still fills the view rather than leaving half of it empty.
+    EXPECT_GT(PictureSize(window, "pictureAfter").width(), scroll->viewport()->width() / 2);
 }
 
 }  // namespace

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ui/preview_window.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+
+class QPlainTextEdit;
+class QPoint;
+class QWidget;
+
+namespace tremaro {
+
+// The main window's link to its preview: it keeps the text as it was read, opens the window
+// from the view's context menu ("Преглед на формата" beside Copy and Paste) and from F5, and
+// redraws an open window after a read, after a correction and shortly after typing stops.
+class FormPreview final : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kTypingPauseMs = 500;
+
+    FormPreview(QWidget& mainWindow, QPlainTextEdit& view, std::function<std::u16string()> viewText);
+    ~FormPreview() override;
+
+    void FormRead(std::u16string textAsRead);
+    void Open();
+    void Refresh();  // an open window only
+
+    PreviewWindow* Window() const { return window_; }
+
+private:
+    void ShowContextMenu(const QPoint& position);
+
+    QPlainTextEdit& view_;
+    std::function<std::u16string()> viewText_;
+    std::u16string textAsRead_;
+    QPointer<PreviewWindow> window_;
+    QTimer typingPause_;
+};
+
+}  // namespace tremaro
