@@ -3,7 +3,10 @@
 #include "core/view_text.h"
 #include "platform/file_ops.h"
 
+#include <algorithm>
+#include <cctype>
 #include <optional>
+#include <string_view>
 #include <variant>
 
 namespace tremaro {
@@ -98,11 +101,19 @@ SaveOutcome SaveBesideExistingName(const std::string& bytes, const SavePaths& pa
     return BackupRefused(paths, port);
 }
 
+bool EqualIgnoringLetterCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
 // A form named like its own backup (form1.bak), or leading there through a link, would be
 // written over with no backup left, and a folder under the form's name is nothing to save
-// over.
+// over. The names are compared without regard to letter case: on FAT and exFAT Form1.BAK and
+// Form1.bak are one file, though each name can show an inode number of its own.
 bool HasNoBackupName(const SavePaths& paths) {
-    return paths.backupName == paths.formFileName || KindOfPath(paths.target) == PathKind::Folder ||
+    return EqualIgnoringLetterCase(paths.backupName, paths.formFileName) ||
+           KindOfPath(paths.target) == PathKind::Folder ||
            (paths.original && IdentityOf(paths.backupName) == paths.original);
 }
 

@@ -147,10 +147,15 @@ TEST_F(SaveTest, save_backupNameOverTheLengthLimit_writesNothing) {
     EXPECT_EQ(ReadBytes(longForm), kOriginal);
 }
 
-TEST_F(SaveTest, save_formNamedLikeItsBackup_writesNothing) {
-    WriteBytes(backup, kOriginal);
-    EXPECT_EQ(SaveWithBackup(backup, port), SaveOutcome::BackupFailed);
-    EXPECT_EQ(ReadBytes(backup), kOriginal);
+// On FAT and exFAT, which ignore letter case, Main.BAK and its backup name Main.bak are one
+// file: saving it would write over the only copy while reporting a kept backup.
+TEST_F(SaveTest, save_formNamedLikeItsBackup_inAnyCase_writesNothing) {
+    for (const std::string& name : {backup, folder.Path("Main.BAK"), folder.Path("Main.Bak")}) {
+        WriteBytes(name, kOriginal);
+        EXPECT_EQ(SaveWithBackup(name, port), SaveOutcome::BackupFailed) << name;
+        EXPECT_EQ(ReadBytes(name), kOriginal);
+    }
+    EXPECT_FALSE(fs::exists(folder.Path("Main.bak")));
 }
 
 TEST_F(SaveTest, save_formFolderRemovedAfterReading_reportsTheFailure) {
