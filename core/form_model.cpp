@@ -9,10 +9,6 @@
 namespace tremaro {
 namespace {
 
-bool IsBlank(char16_t c) {
-    return c == u' ' || c == u'\t';
-}
-
 // The next blank- or tab-separated word of text, taken off its front.
 std::u16string_view NextWord(std::u16string_view& text) {
     std::size_t start = 0;

@@ -8,10 +8,6 @@ namespace {
 
 enum class Marker { None, Begin, End, BeginProperty, EndProperty };
 
-bool IsBlank(char16_t c) {
-    return c == u' ' || c == u'\t';
-}
-
 // "Begin" must stand alone or be followed by a blank or a tab: "BeginProperty" and
 // "Beginning" are not Begin lines.
 bool OpensWithWord(std::u16string_view trimmed, std::u16string_view word) {

@@ -76,14 +76,19 @@ private:
     std::vector<Group> groups_;
 };
 
+// What separates words in a form's lines: a blank or a tab.
+inline bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
+
 // The line without its leading and trailing blanks and tabs. Inline: the correction asks
 // it of every property name.
 inline std::u16string_view TrimmedText(std::u16string_view line) {
     std::size_t first = 0;
-    while (first < line.size() && (line[first] == u' ' || line[first] == u'\t'))
+    while (first < line.size() && IsBlank(line[first]))
         ++first;
     std::size_t last = line.size();
-    while (last > first && (line[last - 1] == u' ' || line[last - 1] == u'\t'))
+    while (last > first && IsBlank(line[last - 1]))
         --last;
     return line.substr(first, last - first);
 }
