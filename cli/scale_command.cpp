@@ -2,6 +2,7 @@
 
 #include "cli/console_port.h"
 #include "core/form_document.h"
+#include "core/messages.h"
 #include "platform/code_page.h"
 #include "platform/unicode.h"
 
@@ -114,7 +115,7 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
 
     const std::u16string percent = Utf8ToUtf16(commandLine.operands[0]);
     if (!CorrectionFactorOf(percent)) {
-        PrintMessage(err, kPercentRefusedMessage);
+        PrintMessage(err, messages::kPercentRefused);
         return kRefused;
     }
     const auto files = std::span(commandLine.operands).subspan(1);

@@ -1,6 +1,7 @@
 #include "core/correction.h"
 
 #include "core/form_structure.h"
+#include "core/messages.h"
 #include "platform/numbers.h"
 #include "platform/text_ops.h"
 
@@ -13,12 +14,7 @@
 
 namespace tremaro {
 
-const char* const kPercentRefusedMessage = "Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500.";
-
 namespace {
-
-constexpr const char* kNoFormMessage = "Няма форма за коригиране.";
-constexpr const char* kFinishedMessage = "Край на корекцията.";
 
 constexpr std::size_t kValueFieldWidth = 10;
 
@@ -240,11 +236,11 @@ LineCorrection CorrectLine(std::u16string_view line, const LineContext& context,
 CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& lines, OperatorPort& port) {
     const auto factor = CorrectionFactorOf(percentText);
     if (!factor) {
-        port.ShowMessage(kPercentRefusedMessage, MessageButtons::Ok);
+        port.ShowMessage(messages::kPercentRefused, MessageButtons::Ok);
         return CorrectionOutcome::PercentRefused;
     }
     if (!lines.HasForm()) {
-        port.ShowMessage(kNoFormMessage, MessageButtons::Ok);
+        port.ShowMessage(messages::kNoForm, MessageButtons::Ok);
         return CorrectionOutcome::NoForm;
     }
     const int lineCount = lines.LineCount();
@@ -267,9 +263,7 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     for (int line = 1; line <= lineCount; ++line) {
         const FieldRewrite rewrite = PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factor);
         if (rewrite.status == LineCorrection::Status::OutOfRange) {
-            port.ShowMessage(
-                "Стойността на ред " + std::to_string(line) + " е извън допустимия обхват.\r\nФормата не е променена.",
-                MessageButtons::Ok);
+            port.ShowMessage(messages::ValueOutOfRange(line), MessageButtons::Ok);
             return CorrectionOutcome::ValueOutOfRange;
         }
         if (rewrite.status != LineCorrection::Status::Rewritten)
@@ -292,7 +286,7 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     }
 
     port.SetViewText(lines.AssembleText());
-    port.ShowMessage(kFinishedMessage, MessageButtons::Ok);
+    port.ShowMessage(messages::kCorrectionFinished, MessageButtons::Ok);
     return CorrectionOutcome::Corrected;
 }
 

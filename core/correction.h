@@ -38,8 +38,6 @@ enum class CorrectionOutcome { Corrected, PercentRefused, NoForm, ValueOutOfRang
 // The percent text's value / 100 when it lies from 0.2 to 5.0, nothing otherwise.
 std::optional<double> CorrectionFactorOf(std::u16string_view percentText);
 
-extern const char* const kPercentRefusedMessage;
-
 struct LineCorrection {
     enum class Status { Unchanged, Rewritten, OutOfRange };
     Status status = Status::Unchanged;

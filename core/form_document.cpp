@@ -1,16 +1,18 @@
 #include "core/form_document.h"
 
+#include "core/messages.h"
+
 namespace tremaro {
 namespace {
 
 std::string ReadFailureMessage(FormLines::LoadStatus status, const std::string& path) {
     switch (status) {
     case FormLines::LoadStatus::TooLarge:
-        return "Файлът " + path + " е твърде голям: допустими са до 64 MB.";
+        return messages::TooLarge(path);
     case FormLines::LoadStatus::TooLong:
-        return "Файлът " + path + " е твърде дълъг: допустими са до 32766 реда.";
+        return messages::TooLong(path);
     default:
-        return "Файлът " + path + " не може да бъде прочетен.";
+        return messages::CannotRead(path);
     }
 }
 

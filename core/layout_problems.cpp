@@ -1,5 +1,7 @@
 #include "core/layout_problems.h"
 
+#include "core/messages.h"
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -60,12 +62,11 @@ private:
 };
 
 LayoutProblem Problem(LayoutProblem::Kind kind, const FormModel& model, std::size_t control, std::size_t other) {
-    const std::u16string_view joint = kind == LayoutProblem::Kind::ReachesOut ? u" излиза извън " : u" застъпва ";
-    std::u16string text = model.controls[control].DisplayName();
-    text += joint;
-    text += model.controls[other].DisplayName();
-    text += u'.';
-    return {kind, control, other, std::move(text)};
+    const std::u16string name = model.controls[control].DisplayName();
+    const std::u16string otherName = model.controls[other].DisplayName();
+    return {kind, control, other,
+            kind == LayoutProblem::Kind::ReachesOut ? messages::ReachesOut(name, otherName)
+                                                    : messages::Overlaps(name, otherName)};
 }
 
 struct Placed {
@@ -156,11 +157,7 @@ LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& a
 std::u16string UnlistedProblemsNote(const LayoutProblems& problems) {
     if (problems.unlisted == 0 && !problems.unlistedAtLeast)
         return {};
-    const std::string count = std::to_string(problems.unlisted);
-    std::u16string note = problems.unlistedAtLeast ? u"… и още поне " : u"… и още ";
-    note.append(count.begin(), count.end());
-    note += problems.unlisted == 1 && !problems.unlistedAtLeast ? u" проблем." : u" проблема.";
-    return note;
+    return messages::UnlistedProblems(problems.unlisted, problems.unlistedAtLeast);
 }
 
 }  // namespace tremaro

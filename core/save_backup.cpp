@@ -1,5 +1,6 @@
 #include "core/save_backup.h"
 
+#include "core/messages.h"
 #include "core/view_text.h"
 #include "platform/file_ops.h"
 
@@ -11,33 +12,6 @@
 
 namespace tremaro {
 namespace {
-
-std::string SavedLine(const std::string& formFileName) {
-    return "Записан е файл " + formFileName + ".\r\n";
-}
-
-std::string NotSavedLine(const std::string& formFileName) {
-    return "Файлът " + formFileName + " не е записан.\r\n";
-}
-
-std::string RenameFailedMessage(const std::string& formFileName, const std::string& backupName) {
-    return "Файлът " + formFileName + " не е записан: не може да бъде преименуван на " + backupName + ".";
-}
-
-std::string RenamedLine(const std::string& backupName) {
-    return "Оригиналният файл е преименуван на " + backupName + ".";
-}
-
-constexpr const char* kNoOriginalLine = "Няма оригинален файл за преименуване.";
-constexpr const char* kUnchangedLine = "Оригиналният файл е запазен непроменен.";
-
-std::string CopyLeftLine(const std::string& backupName) {
-    return "Оригиналният файл е запазен непроменен, а копие от него остана като " + backupName + ".";
-}
-
-std::string ReadOnlyMessage(const std::string& formFileName) {
-    return "Файлът " + formFileName + " е само за четене и не е записан.";
-}
 
 SaveOutcome Report(OperatorPort& port, SaveOutcome outcome, const std::string& message) {
     port.ShowMessage(message, MessageButtons::Ok);
@@ -60,37 +34,38 @@ struct SavePaths {
 // meanwhile is not this save's copy and is left alone.
 std::string AfterFailedWrite(const SavePaths& paths, const std::optional<FileIdentity>& madeBackup) {
     if (!paths.original || IdentityOf(paths.target) != paths.original)
-        return RenamedLine(paths.backupName);
+        return messages::OriginalKeptAs(paths.backupName);
     if (!madeBackup || IdentityOf(paths.backupName) != madeBackup || RemoveFile(paths.backupName))
-        return kUnchangedLine;
-    return CopyLeftLine(paths.backupName);
+        return messages::kOriginalUnchanged;
+    return messages::CopyLeftBeside(paths.backupName);
 }
 
 SaveOutcome SaveBesideNewBackup(const std::string& bytes, const SavePaths& paths, OperatorPort& port) {
     const auto madeBackup = IdentityOf(paths.backupName);
     if (ReplaceFile(paths.target, bytes))
         return Report(port, SaveOutcome::BackedUpAndWritten,
-                      SavedLine(paths.formFileName) + RenamedLine(paths.backupName));
+                      messages::Saved(paths.formFileName) + messages::OriginalKeptAs(paths.backupName));
     return Report(port, SaveOutcome::WriteFailed,
-                  NotSavedLine(paths.formFileName) + AfterFailedWrite(paths, madeBackup));
+                  messages::NotSaved(paths.formFileName) + AfterFailedWrite(paths, madeBackup));
 }
 
 SaveOutcome SaveOverKeptBackup(const std::string& bytes, const SavePaths& paths, OperatorPort& port) {
     if (ReplaceFile(paths.target, bytes))
         return Report(port, SaveOutcome::BackupKeptAndWritten,
-                      SavedLine(paths.formFileName) + "Резервният файл " + paths.backupName +
-                          " вече съществува и е оставен без промяна.");
-    return Report(port, SaveOutcome::WriteFailed, NotSavedLine(paths.formFileName) + kUnchangedLine);
+                      messages::Saved(paths.formFileName) + messages::OlderBackupKept(paths.backupName));
+    return Report(port, SaveOutcome::WriteFailed,
+                  messages::NotSaved(paths.formFileName) + messages::kOriginalUnchanged);
 }
 
 SaveOutcome SaveWithoutOriginal(const std::string& bytes, const SavePaths& paths, OperatorPort& port) {
     if (ReplaceFile(paths.target, bytes))
-        return Report(port, SaveOutcome::NoOriginalAndWritten, SavedLine(paths.formFileName) + kNoOriginalLine);
-    return Report(port, SaveOutcome::WriteFailed, NotSavedLine(paths.formFileName) + kNoOriginalLine);
+        return Report(port, SaveOutcome::NoOriginalAndWritten,
+                      messages::Saved(paths.formFileName) + messages::kNoOriginal);
+    return Report(port, SaveOutcome::WriteFailed, messages::NotSaved(paths.formFileName) + messages::kNoOriginal);
 }
 
 SaveOutcome BackupRefused(const SavePaths& paths, OperatorPort& port) {
-    return Report(port, SaveOutcome::BackupFailed, RenameFailedMessage(paths.formFileName, paths.backupName));
+    return Report(port, SaveOutcome::BackupFailed, messages::BackupRefused(paths.formFileName, paths.backupName));
 }
 
 // Something stands under the backup name already: an earlier backup is kept as it is and
@@ -121,7 +96,7 @@ SaveOutcome SaveBytes(const std::string& bytes, const SavePaths& paths, Operator
     if (HasNoBackupName(paths))
         return BackupRefused(paths, port);
     if (KindOfPath(paths.target) == PathKind::PlainFile && !IsWritable(paths.target))
-        return Report(port, SaveOutcome::ReadOnly, ReadOnlyMessage(paths.formFileName));
+        return Report(port, SaveOutcome::ReadOnly, messages::ReadOnly(paths.formFileName));
     switch (CopyToNewName(paths.formFileName, paths.backupName)) {
     case CopyResult::Copied:
         return SaveBesideNewBackup(bytes, paths, port);
@@ -156,8 +131,8 @@ std::string BackupNameFor(const std::string& formFileName) {
 
 SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port) {
     if (formFileName.empty())
-        return Report(port, SaveOutcome::NothingToSave, "Няма форма за записване.");
-    if (port.ShowMessage("Записва файл: " + formFileName, MessageButtons::OkCancel) != PressedButton::Ok)
+        return Report(port, SaveOutcome::NothingToSave, messages::kNothingToSave);
+    if (port.ShowMessage(messages::ConfirmSave(formFileName), MessageButtons::OkCancel) != PressedButton::Ok)
         return SaveOutcome::Cancelled;
     const auto encoded = EncodeViewText(port.ViewTextToSave());
     if (const auto* found = std::get_if<UnsavableCharacter>(&encoded))

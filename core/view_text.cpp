@@ -1,5 +1,6 @@
 #include "core/view_text.h"
 
+#include "core/messages.h"
 #include "platform/code_page.h"
 #include "platform/unicode.h"
 
@@ -32,8 +33,7 @@ std::variant<std::string, UnsavableCharacter> EncodeViewText(std::u16string_view
 }
 
 std::string UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found) {
-    return "Файлът " + formFileName + " не е записан: знакът " + Utf16ToUtf8(found.character) + " на ред " +
-           std::to_string(found.line) + " не може да се запише в кодировка Windows-1251.";
+    return messages::UnsavableCharacter(formFileName, Utf16ToUtf8(found.character), found.line);
 }
 
 }  // namespace tremaro

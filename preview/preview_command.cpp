@@ -2,6 +2,7 @@
 
 #include "cli/console_port.h"
 #include "core/form_document.h"
+#include "core/messages.h"
 #include "core/form_model.h"
 #include "core/layout_problems.h"
 #include "platform/unicode.h"
@@ -33,7 +34,7 @@ int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& e
     }
     const std::u16string percent = Utf8ToUtf16(arguments[0]);
     if (!CorrectionFactorOf(percent)) {
-        PrintMessage(err, kPercentRefusedMessage);
+        PrintMessage(err, messages::kPercentRefused);
         return kRefused;
     }
     ConsolePort port;

@@ -1,4 +1,5 @@
 #include "cli/scale_command.h"
+#include "core/messages.h"
 #include "tools/sample_form.h"
 
 #include "test_support.h"
@@ -17,6 +18,7 @@ namespace tremaro {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Printed;
 using testing::ReadBytes;
 using testing::SwitchedFileSystem;
 using testing::TempFolder;
@@ -68,7 +70,7 @@ TEST_F(BadInputTest, oneLineTooMany_isRefusedAndTouchesNothing) {
     const std::string bytes = GenerateSampleForm(32767);
     WriteBytes(form, bytes);
     EXPECT_EQ(Run({"120", form}), 1);
-    EXPECT_EQ(err.str(), "Файлът " + form + " е твърде дълъг: допустими са до 32766 реда.\n");
+    EXPECT_EQ(err.str(), messages::TooLong(form) + "\n");
     EXPECT_TRUE(NothingChanged(bytes));
 }
 
@@ -84,7 +86,7 @@ TEST_F(BadInputTest, megabyteLine_changesOnlyItsValueField) {
 
 TEST_F(BadInputTest, folderChosenAsTheFile_cannotBeRead) {
     EXPECT_EQ(Run({"120", folder.Root().string()}), 1);
-    EXPECT_EQ(err.str(), "Файлът " + folder.Root().string() + " не може да бъде прочетен.\n");
+    EXPECT_EQ(err.str(), messages::CannotRead(folder.Root().string()) + "\n");
 }
 
 // Runs the command in a child, so that a read that blocks cannot hold the test: true
@@ -94,8 +96,8 @@ bool RefusedAtOnce(const std::string& path) {
     if (child == 0) {
         std::ostringstream out;
         std::ostringstream err;
-        const bool refused = RunScaleCommand({"120", path}, out, err) == 1 &&
-                             err.str() == "Файлът " + path + " не може да бъде прочетен.\n";
+        const bool refused =
+            RunScaleCommand({"120", path}, out, err) == 1 && err.str() == messages::CannotRead(path) + "\n";
         ::_exit(refused ? 0 : 1);
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
@@ -123,7 +125,7 @@ TEST_F(BadInputTest, fileOverTheSizeLimit_isRefusedBeforeItIsRead) {
     WriteBytes(form, "");
     ASSERT_EQ(::truncate(form.c_str(), (64 << 20) + 1), 0);  // sparse: no disk taken
     EXPECT_EQ(Run({"120", form}), 1);
-    EXPECT_EQ(err.str(), "Файлът " + form + " е твърде голям: допустими са до 64 MB.\n");
+    EXPECT_EQ(err.str(), messages::TooLarge(form) + "\n");
     EXPECT_FALSE(fs::exists(folder.Path("form.bak")));
 }
 
@@ -136,7 +138,7 @@ TEST_F(BadInputTest, fileCutShortWhileRead_cannotBeRead) {
     };
     SwitchedFileSystem switched(cutAtFirstRead);
     EXPECT_EQ(Run({"120", form}), 1);
-    EXPECT_EQ(err.str(), "Файлът " + form + " не може да бъде прочетен.\n");
+    EXPECT_EQ(err.str(), messages::CannotRead(form) + "\n");
     EXPECT_FALSE(fs::exists(folder.Path("form.bak")));
 }
 
@@ -145,7 +147,7 @@ TEST_F(BadInputTest, percentOutOfRange_isRefusedBeforeAnyFileIsTouched) {
     WriteBytes(form, bytes);
     for (const std::string percent : {"1e999", "-120", "0", "", "abc", "19.99", "500.01"}) {
         EXPECT_EQ(Run({percent, form}), 2) << percent;
-        EXPECT_EQ(err.str(), "Недопустим процент на корекцията.\nДопустими стойности са от 20 до 500.\n");
+        EXPECT_EQ(err.str(), Printed(messages::kPercentRefused));
         EXPECT_TRUE(NothingChanged(bytes)) << percent;
     }
 }

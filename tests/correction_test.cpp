@@ -1,4 +1,5 @@
 #include "core/correction.h"
+#include "core/messages.h"
 #include "platform/numbers.h"
 
 #include "cli/console_port.h"
@@ -14,8 +15,8 @@ namespace {
 using testing::TempFolder;
 using Lines = std::vector<std::string>;
 
-constexpr const char* kRefused = "Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500.";
-constexpr const char* kFinished = "Край на корекцията.";
+const char* const kRefused = messages::kPercentRefused;
+const char* const kFinished = messages::kCorrectionFinished;
 
 std::u16string Wide(const std::string& ascii) {
     return std::u16string(ascii.begin(), ascii.end());
@@ -92,7 +93,7 @@ TEST_F(RunCorrectionTest, percentAtTheEdgesOrWithASign_isAccepted) {
 
 TEST_F(RunCorrectionTest, beforeAnyRead_saysThereIsNoForm) {
     EXPECT_EQ(Run(u"120"), CorrectionOutcome::NoForm);
-    EXPECT_EQ(LastMessage(), "Няма форма за коригиране.");
+    EXPECT_EQ(LastMessage(), messages::kNoForm);
 }
 
 TEST_F(RunCorrectionTest, form_isCorrectedAndShownWithoutALeadingEmptyLine) {
@@ -394,7 +395,7 @@ TEST_F(RunCorrectionTest, valueOutOfRange_refusesTheWholeRunNamingTheFilesLine) 
         "VERSION 5.00\r\nBegin VB.Form Form1\r\n   Top             =   100\r\n   Width           =2000000000\r\n"
         "   Left  =3000000000\r\nEnd\r\n");
     EXPECT_EQ(Run(u"200"), CorrectionOutcome::ValueOutOfRange);
-    EXPECT_EQ(LastMessage(), "Стойността на ред 4 е извън допустимия обхват.\r\nФормата не е променена.");
+    EXPECT_EQ(LastMessage(), messages::ValueOutOfRange(4));
     EXPECT_EQ(port.Messages().size(), 1u);
     EXPECT_EQ(lines.Line(3), u"   Top             =   100");
     EXPECT_EQ(port.ViewText(), u"");

@@ -1,4 +1,5 @@
 #include "core/form_document.h"
+#include "core/messages.h"
 
 #include "cli/console_port.h"
 #include "test_support.h"
@@ -31,7 +32,7 @@ TEST_F(FormDocumentTest, readCorrectSave_tellsTheWholeStoryThroughThePort) {
     EXPECT_TRUE(port.Messages().empty());
 
     ASSERT_EQ(form.Correct(u"120"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(LastMessage(), "Край на корекцията.");
+    EXPECT_EQ(LastMessage(), messages::kCorrectionFinished);
 
     port.SetViewText(port.ViewText() + u"' edited\r\n");  // the operator's edit is saved too
     ASSERT_EQ(form.Save(), SaveOutcome::BackedUpAndWritten);
@@ -51,10 +52,10 @@ TEST_F(FormDocumentTest, failedRead_saysWhyAndKeepsTheEarlierForm) {
     const std::string aFolder = folder.Root().string();
 
     EXPECT_EQ(form.Read(longPath), FormLines::LoadStatus::TooLong);
-    EXPECT_EQ(LastMessage(), "Файлът " + longPath + " е твърде дълъг: допустими са до 32766 реда.");
+    EXPECT_EQ(LastMessage(), messages::TooLong(longPath));
     for (const std::string& unreadable : {missing, aFolder}) {
         EXPECT_EQ(form.Read(unreadable), FormLines::LoadStatus::CannotRead);
-        EXPECT_EQ(LastMessage(), "Файлът " + unreadable + " не може да бъде прочетен.");
+        EXPECT_EQ(LastMessage(), messages::CannotRead(unreadable));
     }
     EXPECT_EQ(form.FileName(), path);
     EXPECT_EQ(form.Lines().AssembleText(), u"kept\r\n");

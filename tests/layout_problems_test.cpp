@@ -1,4 +1,5 @@
 #include "core/layout_problems.h"
+#include "core/messages.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,8 @@ TEST(LayoutProblemsTest, reachingPastTheContainer_isReportedOnceItIsNew) {
                                   {"TextBox", "Text1", "", 2500, 1800, 700, 300},
                                   {"Label", "Label1", "Frame1", -1, 0, 2000, 1500}});
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
-              (std::vector<std::u16string>{u"Command1 излиза извън Frame1.", u"Label1 излиза извън Frame1."}));
+              (std::vector<std::u16string>{messages::ReachesOut(u"Command1", u"Frame1"),
+                                           messages::ReachesOut(u"Label1", u"Frame1")}));
     // What already reached out before is not news.
     EXPECT_TRUE(FindNewLayoutProblems(after, after).Empty());
 
@@ -77,7 +79,8 @@ TEST(LayoutProblemsTest, overlaps_onlyNewOnesBetweenControlsOfOneContainer) {
                                   {"CommandButton", "C", "", 2200, 500, 400, 400},
                                   {"CommandButton", "D", "", 2300, 600, 120, 120},
                                   {"CommandButton", "E", "Frame1", 0, 0, 100, 100}});  // under C, other container
-    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)), (std::vector<std::u16string>{u"A застъпва B."}));
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
+              (std::vector<std::u16string>{messages::Overlaps(u"A", u"B")}));
     EXPECT_TRUE(FindNewLayoutProblems(before, before).Empty());
 }
 
@@ -86,7 +89,8 @@ TEST(LayoutProblemsTest, newControlsCountAsNew_hiddenAndPlacelessOnesAreNotLooke
     const FormModel after = Form({{"CommandButton", "New1", "", 2900, 0, 200, 100},
                                   {"CommandButton", "Gone", "", -75000, 0, 5000, 100},
                                   {"Timer", "Timer1", "", 2950, 0, 200, 100}});
-    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)), (std::vector<std::u16string>{u"New1 излиза извън Form1."}));
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
+              (std::vector<std::u16string>{messages::ReachesOut(u"New1", u"Form1")}));
 }
 
 // The controls of a hidden tab that a correction brings back onto the form all overlap: the
@@ -102,8 +106,8 @@ TEST(LayoutProblemsTest, aPileBroughtBackFromAHiddenTab_isListedUpToTheLimitAndT
     const LayoutProblems some = FindNewLayoutProblems(pile(30, -60000), pile(30, 0));
     EXPECT_EQ(some.listed.size(), 200u);
     EXPECT_EQ(some.unlisted, 235u);
-    EXPECT_EQ(UnlistedProblemsNote(some), u"… и още 235 проблема.");
-    EXPECT_EQ(Texts(some)[0], u"C0 застъпва C1.");
+    EXPECT_EQ(UnlistedProblemsNote(some), messages::UnlistedProblems(235, false));
+    EXPECT_EQ(Texts(some)[0], messages::Overlaps(u"C0", u"C1"));
 
     // 1500 make 1,124,250 pairs: the counting stops on its budget and says so.
     const LayoutProblems many = FindNewLayoutProblems(pile(1500, -60000), pile(1500, 0));
@@ -111,7 +115,7 @@ TEST(LayoutProblemsTest, aPileBroughtBackFromAHiddenTab_isListedUpToTheLimitAndT
     EXPECT_TRUE(many.unlistedAtLeast);
     EXPECT_GE(many.unlisted, 1000u);
     EXPECT_LT(many.unlisted, 1124250u - 200u);
-    EXPECT_EQ(UnlistedProblemsNote(many).substr(0, 13), u"… и още поне ");
+    EXPECT_EQ(UnlistedProblemsNote(many), messages::UnlistedProblems(many.unlisted, true));
 
     EXPECT_EQ(UnlistedProblemsNote(FindNewLayoutProblems(pile(3, -60000), pile(3, 0))), u"");
 }

@@ -1,4 +1,5 @@
 #include "core/save_backup.h"
+#include "core/messages.h"
 
 #include "platform/code_page.h"
 #include "cli/console_port.h"
@@ -83,9 +84,9 @@ protected:
 TEST_F(SaveTest, save_renamesTheOriginalAndWritesTheView) {
     EXPECT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
     ASSERT_EQ(port.Messages().size(), 2u);
-    EXPECT_EQ(port.Messages()[0].text, "Записва файл: " + form);
+    EXPECT_EQ(port.Messages()[0].text, messages::ConfirmSave(form));
     EXPECT_EQ(port.Messages()[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(Report(), "Записан е файл " + form + ".\r\nОригиналният файл е преименуван на " + backup + ".");
+    EXPECT_EQ(Report(), messages::Saved(form) + messages::OriginalKeptAs(backup));
     EXPECT_EQ(port.Messages()[1].buttons, MessageButtons::Ok);
     EXPECT_EQ(ReadBytes(backup), kOriginal);
     EXPECT_EQ(ReadBytes(form), newBytes);
@@ -102,15 +103,14 @@ TEST_F(SaveTest, save_cancel_changesNothing) {
 TEST_F(SaveTest, save_noFormRead_saysSoWithoutAsking) {
     EXPECT_EQ(SaveWithBackup("", port), SaveOutcome::NothingToSave);
     ASSERT_EQ(port.Messages().size(), 1u);
-    EXPECT_EQ(Report(), "Няма форма за записване.");
+    EXPECT_EQ(Report(), messages::kNothingToSave);
 }
 
 TEST_F(SaveTest, save_twice_keepsTheFirstBackup) {
     Save();
     port.SetViewText(u"second");
     EXPECT_EQ(Save(), SaveOutcome::BackupKeptAndWritten);
-    EXPECT_EQ(Report(), "Записан е файл " + form + ".\r\nРезервният файл " + backup +
-                            " вече съществува и е оставен без промяна.");
+    EXPECT_EQ(Report(), messages::Saved(form) + messages::OlderBackupKept(backup));
     EXPECT_EQ(ReadBytes(backup), kOriginal);
     EXPECT_EQ(ReadBytes(form), "second");
 }
@@ -127,7 +127,7 @@ TEST_F(SaveTest, save_inADottedFolder_staysInTheFolder) {
 TEST_F(SaveTest, save_formFileGone_writesAndSaysThereWasNoOriginal) {
     fs::remove(form);
     EXPECT_EQ(Save(), SaveOutcome::NoOriginalAndWritten);
-    EXPECT_EQ(Report(), "Записан е файл " + form + ".\r\nНяма оригинален файл за преименуване.");
+    EXPECT_EQ(Report(), messages::Saved(form) + messages::kNoOriginal);
     EXPECT_EQ(ReadBytes(form), newBytes);
     EXPECT_FALSE(fs::exists(backup));
 }
@@ -135,7 +135,7 @@ TEST_F(SaveTest, save_formFileGone_writesAndSaysThereWasNoOriginal) {
 TEST_F(SaveTest, save_folderUnderTheBackupName_writesNothing) {
     fs::create_directory(backup);
     EXPECT_EQ(Save(), SaveOutcome::BackupFailed);
-    EXPECT_EQ(Report(), "Файлът " + form + " не е записан: не може да бъде преименуван на " + backup + ".");
+    EXPECT_EQ(Report(), messages::BackupRefused(form, backup));
     EXPECT_EQ(ReadBytes(form), kOriginal);
 }
 
@@ -143,7 +143,7 @@ TEST_F(SaveTest, save_backupNameOverTheLengthLimit_writesNothing) {
     const std::string longForm = folder.Path(std::string(253, 'f'));  // ".bak" makes it 257
     WriteBytes(longForm, kOriginal);
     EXPECT_EQ(SaveWithBackup(longForm, port), SaveOutcome::BackupFailed);
-    EXPECT_EQ(Report(), "Файлът " + longForm + " не е записан: не може да бъде преименуван на " + longForm + ".bak.");
+    EXPECT_EQ(Report(), messages::BackupRefused(longForm, longForm + ".bak"));
     EXPECT_EQ(ReadBytes(longForm), kOriginal);
 }
 
@@ -163,14 +163,13 @@ TEST_F(SaveTest, save_formFolderRemovedAfterReading_reportsTheFailure) {
     const std::string lost = folder.Path("gone/form1.frm");
     fs::remove(folder.Path("gone"));
     EXPECT_EQ(SaveWithBackup(lost, port), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), "Файлът " + lost + " не е записан.\r\nНяма оригинален файл за преименуване.");
+    EXPECT_EQ(Report(), messages::NotSaved(lost) + messages::kNoOriginal);
 }
 
 TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
     port.SetViewText(u"VERSION 5.00\r\n   Caption = \"中\"\r\n");
     EXPECT_EQ(Save(), SaveOutcome::UnsavableCharacter);
-    EXPECT_EQ(Report(),
-              "Файлът " + form + " не е записан: знакът 中 на ред 2 не може да се запише в кодировка Windows-1251.");
+    EXPECT_EQ(Report(), messages::UnsavableCharacter(form, "中", 2));
     EXPECT_EQ(ReadBytes(form), kOriginal);
     EXPECT_FALSE(fs::exists(backup));
 }
@@ -185,7 +184,7 @@ TEST_F(SaveTest, save_everyByteValue_survives) {
 TEST_F(SaveTest, save_readOnlyForm_isRefusedAndTouchesNothing) {
     fs::permissions(form, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(Save(), SaveOutcome::ReadOnly);
-    EXPECT_EQ(Report(), "Файлът " + form + " е само за четене и не е записан.");
+    EXPECT_EQ(Report(), messages::ReadOnly(form));
     EXPECT_EQ(ReadBytes(form), kOriginal);
     EXPECT_FALSE(fs::exists(backup));
 }
@@ -237,7 +236,7 @@ TEST_F(SaveTest, save_formFileReplacedByAFolderWhileSaving_keepsTheBackup) {
     };
     SwitchedFileSystem switched(switches);
     EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), "Файлът " + form + " не е записан.\r\nОригиналният файл е преименуван на " + backup + ".");
+    EXPECT_EQ(Report(), messages::NotSaved(form) + messages::OriginalKeptAs(backup));
     EXPECT_EQ(ReadBytes(backup), kOriginal);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 2)
         << "no temporary file is left behind";
@@ -248,9 +247,7 @@ TEST_F(SaveTest, save_backupThatCannotBeRemovedAfterAFailedWrite_isReported) {
     switches.failing = {{system::FileCall::Rename, 0}, {system::FileCall::Unlink, 0}};
     SwitchedFileSystem switched(switches);
     EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), "Файлът " + form +
-                            " не е записан.\r\nОригиналният файл е запазен непроменен, а копие от него остана като " +
-                            backup + ".");
+    EXPECT_EQ(Report(), messages::NotSaved(form) + messages::CopyLeftBeside(backup));
     EXPECT_EQ(ReadBytes(form), kOriginal);
     EXPECT_EQ(ReadBytes(backup), kOriginal);
 }
@@ -360,15 +357,14 @@ protected:
         if (start == Start::ThroughLink) {
             EXPECT_TRUE(fs::is_symlink(form));
         }
-        const std::string saved = "Записан е файл " + form + ".\r\n";
-        const std::string notSaved = "Файлът " + form + " не е записан.\r\n";
-        const std::string renamed = "Оригиналният файл е преименуван на " + backup + ".";
-        const std::string copyLeft =
-            "Оригиналният файл е запазен непроменен, а копие от него остана като " + backup + ".";
-        const std::string kept = "Резервният файл " + backup + " вече съществува и е оставен без промяна.";
-        const std::string unchanged = "Оригиналният файл е запазен непроменен.";
-        const std::string noOriginal = "Няма оригинален файл за преименуване.";
-        const std::string refused = "Файлът " + form + " не е записан: не може да бъде преименуван на " + backup + ".";
+        const std::string saved = messages::Saved(form);
+        const std::string notSaved = messages::NotSaved(form);
+        const std::string renamed = messages::OriginalKeptAs(backup);
+        const std::string copyLeft = messages::CopyLeftBeside(backup);
+        const std::string kept = messages::OlderBackupKept(backup);
+        const std::string unchanged = messages::kOriginalUnchanged;
+        const std::string noOriginal = messages::kNoOriginal;
+        const std::string refused = messages::BackupRefused(form, backup);
         const std::set<std::string> possible =
             start == Start::FormGone ? std::set<std::string>{saved + noOriginal, notSaved + noOriginal, refused}
             : start == Start::OlderBackup || start == Start::BackupAppearsMeanwhile

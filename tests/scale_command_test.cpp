@@ -1,4 +1,5 @@
 #include "cli/scale_command.h"
+#include "core/messages.h"
 
 #include "test_support.h"
 
@@ -11,6 +12,7 @@ namespace tremaro {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Printed;
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
@@ -34,25 +36,25 @@ TEST_F(ScaleCommandTest, stdout_writesTheBytesASaveWouldWrite) {
     WriteBytes(form, "Begin VB.Form Form1\r\n   Height          =   495\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\n");
     EXPECT_EQ(Run({"--stdout", "120", form}), 0);
     EXPECT_EQ(out.str(), "Begin VB.Form Form1\r\n   Height          =  594 \r\n   Caption = \"\xD7\xE5\xF2\xE5\"\r\n");
-    EXPECT_EQ(err.str(), "Край на корекцията.\n");
+    EXPECT_EQ(err.str(), Printed(messages::kCorrectionFinished));
     EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
 }
 
 TEST_F(ScaleCommandTest, stdout_refusedPercent_isCheckedBeforeTheFile) {
     EXPECT_EQ(Run({"--stdout", "1e999", folder.Path("missing.frm")}), 2);
-    EXPECT_EQ(err.str(), "Недопустим процент на корекцията.\nДопустими стойности са от 20 до 500.\n");
+    EXPECT_EQ(err.str(), Printed(messages::kPercentRefused));
     EXPECT_EQ(out.str(), "");
 }
 
 TEST_F(ScaleCommandTest, stdout_unreadableFile_exitsOne) {
     EXPECT_EQ(Run({"--stdout", "120", folder.Path("missing.frm")}), 1);
-    EXPECT_EQ(err.str(), "Файлът " + folder.Path("missing.frm") + " не може да бъде прочетен.\n");
+    EXPECT_EQ(err.str(), Printed(messages::CannotRead(folder.Path("missing.frm"))));
 }
 
 TEST_F(ScaleCommandTest, stdout_valueOutOfRange_exitsTwo) {
     WriteBytes(form, "Begin VB.Form Form1\r\nTop  =2000000000\r\nEnd\r\n");
     EXPECT_EQ(Run({"--stdout", "200", form}), 2);
-    EXPECT_EQ(err.str(), "Стойността на ред 2 е извън допустимия обхват.\nФормата не е променена.\n");
+    EXPECT_EQ(err.str(), Printed(messages::ValueOutOfRange(2)));
     EXPECT_EQ(out.str(), "");
 }
 
@@ -84,9 +86,8 @@ TEST_F(ScaleCommandTest, batch_savesEveryFileWithItsBackup) {
     WriteBytes(form, kForm);
     WriteBytes(second, kForm);
     EXPECT_EQ(Run({"120", form, second}), 0);
-    EXPECT_EQ(out.str(), "Записан е файл " + form + ".\nОригиналният файл е преименуван на " +
-                             folder.Path("form1.bak") + ".\nЗаписан е файл " + second +
-                             ".\nОригиналният файл е преименуван на " + folder.Path("form2.bak") + ".\n");
+    EXPECT_EQ(out.str(), Printed(messages::Saved(form) + messages::OriginalKeptAs(folder.Path("form1.bak"))) +
+                             Printed(messages::Saved(second) + messages::OriginalKeptAs(folder.Path("form2.bak"))));
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(ReadBytes(folder.Path("form2.bak")), kForm);
     EXPECT_NE(ReadBytes(second).find("=  594 "), std::string::npos);
@@ -96,8 +97,8 @@ TEST_F(ScaleCommandTest, batch_goesOnAfterAFailureAndExitsOne) {
     WriteBytes(form, kForm);
     const std::string missing = folder.Path("missing.frm");
     EXPECT_EQ(Run({"120", missing, form}), 1);
-    EXPECT_EQ(err.str(), "Файлът " + missing + " не може да бъде прочетен.\n");
-    EXPECT_NE(out.str().find("Записан е файл " + form), std::string::npos);
+    EXPECT_EQ(err.str(), Printed(messages::CannotRead(missing)));
+    EXPECT_EQ(out.str(), Printed(messages::Saved(form) + messages::OriginalKeptAs(folder.Path("form1.bak"))));
 }
 
 TEST_F(ScaleCommandTest, batch_refusedPercent_touchesNoFile) {
@@ -111,8 +112,7 @@ TEST_F(ScaleCommandTest, batch_failedSaveReport_goesToStandardError) {
     WriteBytes(form, kForm);
     fs::create_directory(folder.Path("form1.bak"));
     EXPECT_EQ(Run({"120", form}), 1);
-    EXPECT_EQ(err.str(),
-              "Файлът " + form + " не е записан: не може да бъде преименуван на " + folder.Path("form1.bak") + ".\n");
+    EXPECT_EQ(err.str(), Printed(messages::BackupRefused(form, folder.Path("form1.bak"))));
     EXPECT_EQ(ReadBytes(form), kForm);
 }
 

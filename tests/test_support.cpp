@@ -1,7 +1,10 @@
 #include "test_support.h"
 
+#include "cli/console_port.h"
+
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <stdexcept>
 
 namespace tremaro::testing {
@@ -30,6 +33,12 @@ std::string ReadBytes(const std::string& path) {
     if (!file)
         throw std::runtime_error("cannot read " + path);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string Printed(const std::string& message) {
+    std::ostringstream printed;
+    PrintMessage(printed, message);
+    return printed.str();
 }
 
 std::string EveryByteValue() {

@@ -29,6 +29,9 @@ std::string EveryByteValue();
 std::string EveryByteValueButLineBreaks();
 std::string ReadBytes(const std::string& path);
 
+// A message as the command line prints it: its CR LF breaks as LF, and an LF after it.
+std::string Printed(const std::string& message);
+
 // Switches the file system seam for as long as it lives, and back to the bare system
 // calls afterwards.
 class SwitchedFileSystem {

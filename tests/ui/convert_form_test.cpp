@@ -1,4 +1,5 @@
 #include "ui/convert_form.h"
+#include "core/messages.h"
 #include "ui/help_window.h"
 
 #include "test_support.h"
@@ -227,11 +228,11 @@ TEST_F(ConvertFormTest, keyboard_enterOnEachButton_doesWhatAClickDoes) {
         Find<QLineEdit>("Text1")->setText(QStringLiteral("120"));
         form.Messages().SetNextAnswer(PressedButton::Ok);
         press("cmdStart", key, modifiers);
-        EXPECT_EQ(LastMessage(), QStringLiteral("Край на корекцията."));
+        EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kCorrectionFinished));
         EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("=  3834 ")));
         form.Messages().SetNextAnswer(PressedButton::Cancel);
         press("cmdSave", key, modifiers);
-        EXPECT_EQ(LastMessage(), QString::fromStdString("Записва файл: " + path));
+        EXPECT_EQ(LastMessage(), QString::fromStdString(messages::ConfirmSave(path)));
         press("cmdHelp", key, modifiers);
         ASSERT_NE(help.Window(), nullptr);
         EXPECT_TRUE(help.Window()->isVisible());
@@ -265,7 +266,7 @@ TEST_F(ConvertFormTest, buttons_keepWorkingWhileHelpIsOpen) {
     ASSERT_NE(help.Window(), nullptr);
     Read(formPath);
     Correct(QStringLiteral("150"));
-    EXPECT_EQ(LastMessage(), QStringLiteral("Край на корекцията."));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kCorrectionFinished));
     EXPECT_TRUE(help.Window() && help.Window()->isVisible());
     help.Window()->close();
 }
@@ -285,7 +286,7 @@ TEST_F(ConvertFormTest, read_failingAfterAGoodRead_keepsTheEarlierForm) {
     const std::string missing = folder.Path("missing.frm");
     form.Messages().SetNextAnswer(PressedButton::Ok);
     Read(missing);
-    EXPECT_EQ(LastMessage(), QString::fromStdString("Файлът " + missing + " не може да бъде прочетен."));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::CannotRead(missing)));
     EXPECT_EQ(form.FormFileName(), formPath);
     EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
     EXPECT_EQ(ViewPlainText(), shownBefore);
@@ -298,26 +299,24 @@ TEST_F(ConvertFormTest, read_tooLongFile_saysWhyAndKeepsTheEarlierForm) {
     WriteBytes(tooLong, std::string(32767 * 2, '\n').substr(0, 32767 * 2));
     form.Messages().SetNextAnswer(PressedButton::Ok);
     Read(tooLong);
-    EXPECT_EQ(LastMessage(),
-              QString::fromStdString("Файлът " + tooLong + " е твърде дълъг: допустими са до 32766 реда."));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::TooLong(tooLong)));
     EXPECT_EQ(form.FormFileName(), formPath);
 }
 
 TEST_F(ConvertFormTest, start_correctsWithThePercentBoxsText) {
     Read(formPath);
     Correct(QStringLiteral("120%"));
-    EXPECT_EQ(LastMessage(), QStringLiteral("Край на корекцията."));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kCorrectionFinished));
     EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("   ClientHeight    =  3834 \n")));
     EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("      Size            =  9.9  \n")));
 }
 
 TEST_F(ConvertFormTest, start_refusedPercentOrNoForm_saysSo) {
     Correct(QStringLiteral("120"));
-    EXPECT_EQ(LastMessage(), QStringLiteral("Няма форма за коригиране."));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kNoForm));
     Read(formPath);
     Correct(QStringLiteral("19.99"));
-    EXPECT_EQ(LastMessage(),
-              QStringLiteral("Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500."));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kPercentRefused));
     EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("=   3195")));
 }
 
@@ -333,11 +332,10 @@ TEST_F(ConvertFormTest, save_writesTheEditedViewAndKeepsTheBackup) {
 
     const auto& shown = form.Messages().Shown();
     ASSERT_GE(shown.size(), 2u);
-    EXPECT_EQ(shown[shown.size() - 2].text, QString::fromStdString("Записва файл: " + formPath));
+    EXPECT_EQ(shown[shown.size() - 2].text, QString::fromStdString(messages::ConfirmSave(formPath)));
     EXPECT_EQ(shown[shown.size() - 2].buttons, MessageButtons::OkCancel);
     const std::string backup = folder.Path("form1.bak");
-    EXPECT_EQ(LastMessage(), QString::fromStdString("Записан е файл " + formPath +
-                                                    ".\r\nОригиналният файл е преименуван на " + backup + "."));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::Saved(formPath) + messages::OriginalKeptAs(backup)));
     EXPECT_EQ(ReadBytes(backup), kForm);
     const std::string saved = ReadBytes(formPath);
     EXPECT_EQ(saved.substr(0, 14), "VERSION 5.00\r\n");
@@ -371,9 +369,7 @@ TEST_F(ConvertFormTest, save_typedCharacterTheCodePageCannotHold_isRefused) {
     form.Messages().SetNextAnswer(PressedButton::Ok);
     form.Messages().SetNextAnswer(PressedButton::Ok);
     Click("cmdSave");
-    EXPECT_EQ(LastMessage(), QString::fromStdString("Файлът " + formPath +
-                                                    " не е записан: знакът 中 на ред 1 не може да се запише в "
-                                                    "кодировка Windows-1251."));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::UnsavableCharacter(formPath, "中", 1)));
     EXPECT_EQ(ReadBytes(formPath), kForm);
 }
 
@@ -396,9 +392,9 @@ TEST_F(ConvertFormTest, realMessageBox_showsTheTextAndButtons) {
         icon = box->icon();
         box->button(QMessageBox::Cancel)->click();
     });
-    const PressedButton pressed = form.ShowMessage("Записва файл: " + formPath, MessageButtons::OkCancel);
+    const PressedButton pressed = form.ShowMessage(messages::ConfirmSave(formPath), MessageButtons::OkCancel);
     EXPECT_EQ(pressed, PressedButton::Cancel);
-    EXPECT_EQ(text, QString::fromStdString("Записва файл: " + formPath));
+    EXPECT_EQ(text, QString::fromStdString(messages::ConfirmSave(formPath)));
     EXPECT_EQ(title, QStringLiteral("Tremaro"));
     EXPECT_EQ(buttons, QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(icon, QMessageBox::NoIcon);

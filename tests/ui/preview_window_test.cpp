@@ -1,6 +1,8 @@
 #include "ui/convert_form.h"
+#include "core/messages.h"
 #include "ui/help_window.h"
 #include "ui/preview_window.h"
+#include "ui/qt_text.h"
 
 #include "test_support.h"
 
@@ -164,7 +166,7 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
                    ListedProblems(window)[0] != QStringLiteral("Няма нови проблеми.");
         },
         5000));
-    EXPECT_EQ(ListedProblems(window), QStringList{QStringLiteral("Command1 излиза извън Form1.")});
+    EXPECT_EQ(ListedProblems(window), QStringList{ToQString(messages::ReachesOut(u"Command1", u"Form1"))});
 
     auto* list = window->findChild<QListWidget*>(QStringLiteral("problems"));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());

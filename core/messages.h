@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tremaro::messages {
+
+// Every text the core shows the operator, in one place: the window, the command line and
+// the tests name them here instead of writing them again. Messages are UTF-8 with CR LF
+// between their lines, as a message box shows them; the layout problems are UTF-16, like
+// the form's text they are shown beside.
+
+// Reading a form file.
+std::string CannotRead(const std::string& path);
+std::string TooLarge(const std::string& path);
+std::string TooLong(const std::string& path);
+
+// Correcting it.
+extern const char* const kPercentRefused;
+extern const char* const kNoForm;
+extern const char* const kCorrectionFinished;
+std::string ValueOutOfRange(int line);
+
+// Saving it: the question, then a report of one or two lines.
+extern const char* const kNothingToSave;
+std::string ConfirmSave(const std::string& path);
+std::string Saved(const std::string& path);     // the report's first line, CR LF included
+std::string NotSaved(const std::string& path);  // likewise
+std::string OriginalKeptAs(const std::string& backupName);
+std::string OlderBackupKept(const std::string& backupName);
+std::string CopyLeftBeside(const std::string& backupName);
+extern const char* const kNoOriginal;
+extern const char* const kOriginalUnchanged;
+std::string BackupRefused(const std::string& path, const std::string& backupName);
+std::string ReadOnly(const std::string& path);
+std::string UnsavableCharacter(const std::string& path, const std::string& character, int line);
+
+// Problems of a form's layout that a correction brought about.
+std::u16string ReachesOut(std::u16string_view control, std::u16string_view container);
+std::u16string Overlaps(std::u16string_view control, std::u16string_view other);
+std::u16string UnlistedProblems(std::size_t count, bool atLeast);
+
+}  // namespace tremaro::messages
