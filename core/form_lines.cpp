@@ -1,5 +1,6 @@
 #include "core/form_lines.h"
 
+#include "platform/code_page.h"
 #include "platform/input_file.h"
 
 #include <algorithm>
@@ -7,22 +8,20 @@
 namespace tremaro {
 
 FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path) {
-    const auto file = InputFile::OpenForInput(path);
-    if (!file)
-        return LoadStatus::CannotRead;
-
-    std::u16string text;
-    std::vector<Span> spans(1);  // slot 0 unused, so that slot N is the file's line N
-    switch (file->ReadAllLines(text, spans, kMaxLineCount + 1)) {
-    case InputFile::BulkRead::Done:
+    std::string bytes;
+    switch (ReadWholeFile(path, bytes)) {
+    case ReadStatus::Read:
         break;
-    case InputFile::BulkRead::TooLarge:
+    case ReadStatus::TooLarge:
         return LoadStatus::TooLarge;
-    case InputFile::BulkRead::TooManyLines:
-        return LoadStatus::TooLong;
-    case InputFile::BulkRead::Failed:
+    case ReadStatus::CannotRead:
         return LoadStatus::CannotRead;
     }
+    std::u16string text;
+    AppendDecodedCodePage(bytes, text);
+    std::vector<Span> spans(1);  // slot 0 unused, so that slot N is the file's line N
+    if (!AppendLineSpans(text, spans, kMaxLineCount))
+        return LoadStatus::TooLong;
 
     text_ = std::move(text);
     spans_ = std::move(spans);

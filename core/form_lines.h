@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/input_file.h"
+#include "platform/text_lines.h"
 
 #include <cstdint>
 #include <string>
@@ -42,7 +42,7 @@ public:
     std::u16string AssembleText() const;
 
 private:
-    using Span = InputFile::LineSpan;
+    using Span = LineSpan;
 
     std::u16string text_;  // the lines' characters (with the file's line breaks between them)
     std::vector<Span> spans_ = std::vector<Span>(1);

@@ -2,6 +2,7 @@
 
 #include "core/form_structure.h"
 #include "platform/numbers.h"
+#include "platform/text_lines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -314,22 +315,6 @@ FormModel BuildFormModel(std::span<const std::u16string_view> lines) {
     for (int line = 1; line <= static_cast<int>(lines.size()); ++line)
         reader.Read(line);
     return reader.Finish();
-}
-
-std::vector<std::u16string_view> SplitIntoLines(std::u16string_view text) {
-    std::vector<std::u16string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(u'\n', start);
-        if (end == std::u16string_view::npos)
-            end = text.size();
-        std::size_t lineEnd = end;
-        if (lineEnd > start && text[lineEnd - 1] == u'\r')
-            --lineEnd;
-        lines.push_back(text.substr(start, lineEnd - start));
-        start = end + 1;
-    }
-    return lines;
 }
 
 FormModel BuildFormModel(std::u16string_view text) {

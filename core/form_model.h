@@ -78,9 +78,6 @@ struct FormModel {
 // The model of a form given as its lines (without line breaks).
 FormModel BuildFormModel(std::span<const std::u16string_view> lines);
 
-// A text's lines, broken at CR LF or LF; views into text.
-std::vector<std::u16string_view> SplitIntoLines(std::u16string_view text);
-
 FormModel BuildFormModel(std::u16string_view text);
 
 // Whether a control occupies a place on the form's surface: it has a position and a size

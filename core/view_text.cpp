@@ -2,20 +2,11 @@
 
 #include "core/messages.h"
 #include "platform/code_page.h"
+#include "platform/text_lines.h"
 #include "platform/unicode.h"
 
 namespace tremaro {
 namespace {
-
-// Lines end at CR LF, CR or LF, as they do when a form file is read.
-int LineOfIndex(std::u16string_view text, std::size_t index) {
-    int line = 1;
-    for (std::size_t i = 0; i < index; ++i) {
-        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n')))
-            ++line;
-    }
-    return line;
-}
 
 std::u16string CharacterAt(std::u16string_view text, std::size_t index) {
     const bool pair = text[index] >= 0xD800 && text[index] < 0xDC00 && index + 1 < text.size() &&
@@ -28,7 +19,7 @@ std::u16string CharacterAt(std::u16string_view text, std::size_t index) {
 std::variant<std::string, UnsavableCharacter> EncodeViewText(std::u16string_view text) {
     std::string bytes;
     if (const auto bad = AppendEncodedCodePage(text, bytes))
-        return UnsavableCharacter{CharacterAt(text, *bad), LineOfIndex(text, *bad)};
+        return UnsavableCharacter{CharacterAt(text, *bad), static_cast<int>(LineNumberAt(text, *bad))};
     return bytes;
 }
 

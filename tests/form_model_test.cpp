@@ -184,16 +184,5 @@ TEST(FormModelTest, brokenStructure_readsWhatItCanAndSkipsTheRest) {
     EXPECT_TRUE(BuildFormModel(std::u16string()).Empty());
 }
 
-TEST(FormModelTest, splitIntoLines_breaksAtCrLfAndLf) {
-    const std::u16string text = u"a\r\nb\nc\r\n\r\nd";
-    const std::vector<std::u16string_view> lines = SplitIntoLines(text);
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], u"a");
-    EXPECT_EQ(lines[1], u"b");
-    EXPECT_EQ(lines[2], u"c");
-    EXPECT_EQ(lines[3], u"");
-    EXPECT_EQ(lines[4], u"d");
-}
-
 }  // namespace
 }  // namespace tremaro
