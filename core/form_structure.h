@@ -64,8 +64,6 @@ public:
     const Group& GroupAt(std::int32_t group) const { return groups_[static_cast<std::size_t>(group)]; }
     std::u16string_view GroupName(const FormLines& lines, std::int32_t group) const;
     std::u16string_view GroupName(std::span<const std::u16string_view> lines, std::int32_t group) const;
-    std::size_t BlockCount() const { return blocks_.size(); }
-    std::size_t GroupCount() const { return groups_.size(); }
 
 private:
     template <typename LineAt>

@@ -96,25 +96,11 @@ bool NarrowAsciiBlock(const char16_t* from, char* to) {
 }
 #endif
 
-}  // namespace
-
-char16_t DecodeCodePageByte(unsigned char byte) {
+char16_t DecodeByte(unsigned char byte) {
     return byte < 0x80 ? char16_t(byte) : kUpperHalf[byte - 0x80];
 }
 
-std::optional<unsigned char> EncodeCodePageChar(char16_t character) {
-    if (character == 0)
-        return 0;
-    if (character >= kReverseLimit || kReverse[character] == 0)
-        return std::nullopt;
-    return kReverse[character];
-}
-
-std::u16string DecodeCodePage(std::string_view bytes) {
-    std::u16string text;
-    AppendDecodedCodePage(bytes, text);
-    return text;
-}
+}  // namespace
 
 void AppendDecodedCodePage(std::string_view bytes, std::u16string& out) {
     const std::size_t start = out.size();
@@ -124,7 +110,7 @@ void AppendDecodedCodePage(std::string_view bytes, std::u16string& out) {
         if (i + kAsciiBlock <= bytes.size() && WidenAsciiBlock(bytes.data() + i, to + i)) {
             i += kAsciiBlock;
         } else {
-            to[i] = DecodeCodePageByte(static_cast<unsigned char>(bytes[i]));
+            to[i] = DecodeByte(static_cast<unsigned char>(bytes[i]));
             ++i;
         }
     }

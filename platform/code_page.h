@@ -12,12 +12,6 @@ namespace tremaro {
 // one unassigned byte, 0x98, becomes U+0098), so decoding and encoding again gives back
 // the same bytes: a form file's bytes survive a round trip whatever they hold.
 
-char16_t DecodeCodePageByte(unsigned char byte);
-
-// The byte for the character, or nothing when the code page cannot hold it.
-std::optional<unsigned char> EncodeCodePageChar(char16_t character);
-
-std::u16string DecodeCodePage(std::string_view bytes);
 void AppendDecodedCodePage(std::string_view bytes, std::u16string& out);
 
 // Appends the bytes of text to out. Returns the index of the first character that the

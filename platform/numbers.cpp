@@ -159,11 +159,6 @@ std::optional<std::int32_t> RoundToInteger(double value) {
     return static_cast<std::int32_t>(nearest);
 }
 
-std::u16string IntegerToText(std::int64_t value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 std::u16string NumberToText(double value) {
     if (std::isnan(value))
         return u"NaN";

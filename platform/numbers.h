@@ -28,8 +28,6 @@ double TextToNumber(std::u16string_view text);
 // finite or its nearest integer lies outside the 32-bit range.
 std::optional<std::int32_t> RoundToInteger(double value);
 
-std::u16string IntegerToText(std::int64_t value);
-
 // At most 15 significant digits (rounded to 15 first), no trailing zeros, no trailing
 // point, "." as the decimal separator whatever the locale, "0" for zero and negative
 // zero, and the exponent form ("1E+15", "4.5E+100") from a magnitude of 1E+15 up.

@@ -24,10 +24,4 @@ std::size_t FindCharacter(std::u16string_view text, char16_t c, std::size_t from
     return std::u16string_view::npos;
 }
 
-std::u16string_view ExtractText(std::u16string_view text, std::size_t start, std::size_t maximum) {
-    if (start == 0 || start > text.size())
-        return {};
-    return text.substr(start - 1, maximum);
-}
-
 }  // namespace tremaro

@@ -123,11 +123,5 @@ TEST(NumberToText, usesTheExponentFormFromOneE15) {
     EXPECT_EQ(NumberToText(999999999999999.0), u"999999999999999");
 }
 
-TEST(IntegerToText, writesDigitsWithAMinus) {
-    EXPECT_EQ(IntegerToText(594), u"594");
-    EXPECT_EQ(IntegerToText(-74856), u"-74856");
-    EXPECT_EQ(IntegerToText(0), u"0");
-}
-
 }  // namespace
 }  // namespace tremaro

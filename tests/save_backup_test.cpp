@@ -176,7 +176,9 @@ TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
 
 TEST_F(SaveTest, save_everyByteValue_survives) {
     const std::string bytes = testing::EveryByteValue();
-    port.SetViewText(DecodeCodePage(bytes));
+    std::u16string text;
+    AppendDecodedCodePage(bytes, text);
+    port.SetViewText(text);
     EXPECT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
     EXPECT_EQ(ReadBytes(form), bytes);
 }

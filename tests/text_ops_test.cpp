@@ -7,13 +7,6 @@
 namespace tremaro {
 namespace {
 
-TEST(ExtractText, countsPositionsFromOne) {
-    EXPECT_EQ(ExtractText(u"abcdef", 2, 3), u"bcd");
-    EXPECT_EQ(ExtractText(u"abc", 3, 10), u"c");
-    EXPECT_EQ(ExtractText(u"abc", 4, 10), u"");
-    EXPECT_EQ(ExtractText(u"abc", 0, 10), u"");
-}
-
 // The search looks at eight characters at a time; a hit in any place of a block, in the
 // tail after the last whole block, or before the starting point must all come out right.
 TEST(FindCharacter, findsTheFirstAtOrAfterTheStartInBlocksAndTail) {
