@@ -1,6 +1,7 @@
 #include "core/correction.h"
 
 #include "core/form_structure.h"
+#include "core/layout_names.h"
 #include "core/messages.h"
 #include "platform/numbers.h"
 #include "platform/text_ops.h"
@@ -18,63 +19,16 @@ namespace {
 
 constexpr std::size_t kValueFieldWidth = 10;
 
-enum class ValueClass { None, WholeNumber, TwoDecimals };
-
-// Positions and sizes: every name ending in one of these words.
-constexpr std::u16string_view kLayoutEndings[] = {u"Top", u"Left", u"Width", u"Height"};
-// The ends of a Line control and the size an ActiveX control keeps of itself.
-constexpr std::u16string_view kLayoutNames[] = {u"X1", u"Y1", u"X2", u"Y2", u"_ExtentX", u"_ExtentY"};
-// The pixel size of an image list's pictures: scaled, the stored pictures no longer fit it.
-constexpr std::u16string_view kImageNames[] = {u"ImageWidth", u"ImageHeight"};
-// A container's own coordinate system: in user scale its code draws in these units.
-constexpr std::u16string_view kUserScaleNames[] = {u"ScaleTop", u"ScaleLeft", u"ScaleWidth", u"ScaleHeight"};
-
 // A control on a hidden tab of a tabbed dialog is stored 75000 twips to the left of
 // where it stands; it is scaled where it stands and moved back.
 constexpr double kHiddenTabOffset = 75000;
 constexpr double kHiddenTabThreshold = -60000;
 
-template <std::size_t N>
-bool IsOneOf(std::u16string_view name, const std::u16string_view (&names)[N]) {
-    for (const std::u16string_view candidate : names)
-        if (name == candidate)
-            return true;
-    return false;
-}
-
-template <std::size_t N>
-bool EndsInOneOf(std::u16string_view name, const std::u16string_view (&endings)[N]) {
-    for (const std::u16string_view ending : endings)
-        if (name.ends_with(ending))
-            return true;
-    return false;
-}
-
-// The last characters of Top, Size, Left, Height, Width, X1, X2, _ExtentX and _ExtentY:
-// most names of a form are ruled out by this alone.
-bool MayBeLayoutName(std::u16string_view name) {
-    constexpr std::u16string_view kLastCharacters = u"pteh12XY";
-    return !name.empty() && kLastCharacters.find(name.back()) != std::u16string_view::npos;
-}
-
-ValueClass ClassOf(std::u16string_view name, const LineContext& context) {
-    if (!MayBeLayoutName(name))
-        return ValueClass::None;
-    if (EndsInOneOf(name, kLayoutEndings)) {
-        if (IsOneOf(name, kImageNames))
-            return ValueClass::None;
-        if (!context.inGroup && context.blockInUserScale && IsOneOf(name, kUserScaleNames))
-            return ValueClass::None;
-        return ValueClass::WholeNumber;
-    }
-    if (IsOneOf(name, kLayoutNames))
-        return ValueClass::WholeNumber;
-    // A Size outside a font group is something else: the byte count of an image list's
-    // pictures, a toolbar's button size.
-    if (name.ends_with(u"FontSize") || (name == u"Size" && context.inGroup && context.groupName.ends_with(u"Font")))
-        return ValueClass::TwoDecimals;
-    return ValueClass::None;
-}
+// What a line's rewriting depends on besides its text: where it stands in the form.
+struct LineContext {
+    bool inDescription = false;  // an ordinary line inside the description (not Begin, End...)
+    NamePlace place;
+};
 
 bool IsDigitOrPoint(char16_t c) {
     return (c >= u'0' && c <= u'9') || c == u'.';
@@ -153,23 +107,25 @@ std::optional<std::u16string> ScaleTwoDecimals(double value, double factor) {
 }
 
 // What the correction does to one line: the value field's place and what replaces it.
+enum class RewriteStatus { Unchanged, Rewritten, OutOfRange };
+
 struct FieldRewrite {
-    LineCorrection::Status status = LineCorrection::Status::Unchanged;
+    RewriteStatus status = RewriteStatus::Unchanged;
     std::size_t start = 0;   // 0-based index of the field's first character
     std::size_t length = 0;  // the field's length
     ValueField field;        // at least as long as the old field
 };
 
 FieldRewrite PlanLine(std::u16string_view line, const LineContext& context, double correctionFactor) {
-    using Status = LineCorrection::Status;
+    using Status = RewriteStatus;
     if (!context.inDescription)
         return {};
     const std::size_t equals = FindCharacter(line, u'=');
     if (equals == std::u16string_view::npos || FindCharacter(line, u'\'', equals) != std::u16string_view::npos)
         return {};
     const std::u16string_view name = TrimmedText(line.substr(0, equals));
-    const ValueClass valueClass = ClassOf(name, context);
-    if (valueClass == ValueClass::None)
+    const ValueKind kind = KindOfValue(name, context.place);
+    if (kind == ValueKind::Kept)
         return {};
     const std::size_t start = equals + 1;
     const std::size_t length = ValueFieldLength(line, start);
@@ -178,7 +134,7 @@ FieldRewrite PlanLine(std::u16string_view line, const LineContext& context, doub
         return {};
 
     FieldRewrite rewrite{Status::Rewritten, start, length, ValueField(length)};
-    if (valueClass == ValueClass::WholeNumber) {
+    if (kind == ValueKind::WholeNumber) {
         const bool onHiddenTab = reading.value <= kHiddenTabThreshold && name == u"Left";
         const auto number = ScaleWholeNumber(reading.value, correctionFactor, onHiddenTab);
         if (!number)
@@ -208,10 +164,10 @@ LineContext ContextOf(const FormStructure& structure, const FormLines& lines, in
     context.inDescription = place.role == FormStructure::LineRole::Inside;
     if (!context.inDescription)
         return context;
-    context.inGroup = place.group != FormStructure::kNone;
-    if (context.inGroup)
-        context.groupName = structure.GroupName(lines, place.group);
-    context.blockInUserScale = structure.BlockAt(place.block).userScale;
+    context.place.inGroup = place.group != FormStructure::kNone;
+    if (context.place.inGroup)
+        context.place.groupName = structure.GroupName(lines, place.group);
+    context.place.blockInUserScale = structure.BlockAt(place.block).userScale;
     return context;
 }
 
@@ -222,15 +178,6 @@ std::optional<double> CorrectionFactorOf(std::u16string_view percentText) {
     if (factor > 5.0 || factor < 0.2)
         return std::nullopt;
     return factor;
-}
-
-LineCorrection CorrectLine(std::u16string_view line, const LineContext& context, double correctionFactor) {
-    const FieldRewrite rewrite = PlanLine(line, context, correctionFactor);
-    if (rewrite.status != LineCorrection::Status::Rewritten)
-        return {rewrite.status, {}};
-    std::u16string field;
-    rewrite.field.AppendTo(field);
-    return {LineCorrection::Status::Rewritten, ReplaceField(line, rewrite.start, rewrite.length, field)};
 }
 
 CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& lines, OperatorPort& port) {
@@ -262,11 +209,11 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     newFields.reserve(static_cast<std::size_t>(lineCount) * kValueFieldWidth);
     for (int line = 1; line <= lineCount; ++line) {
         const FieldRewrite rewrite = PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factor);
-        if (rewrite.status == LineCorrection::Status::OutOfRange) {
+        if (rewrite.status == RewriteStatus::OutOfRange) {
             port.ShowMessage(messages::ValueOutOfRange(line), MessageButtons::Ok);
             return CorrectionOutcome::ValueOutOfRange;
         }
-        if (rewrite.status != LineCorrection::Status::Rewritten)
+        if (rewrite.status != RewriteStatus::Rewritten)
             continue;
         const std::size_t fieldStart = newFields.size();
         rewrite.field.AppendTo(newFields);

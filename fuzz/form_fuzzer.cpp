@@ -4,6 +4,7 @@
 #include "cli/console_port.h"
 #include "core/correction.h"
 #include "core/form_lines.h"
+#include "core/layout_names.h"
 #include "platform/code_page.h"
 
 #include <cstdint>
@@ -58,18 +59,14 @@ std::vector<bool> MayChange(const std::vector<std::u16string>& lines) {
     return mayChange;
 }
 
+// Whether the table of layout names scales a property of this line's name anywhere: in a
+// block's own lines or in a font group.
 bool HasLayoutName(const std::u16string& line) {
     const std::size_t equals = line.find(u'=');
     if (equals == std::u16string::npos)
         return false;
     const std::u16string_view name = Trimmed(std::u16string_view(line).substr(0, equals));
-    for (const char16_t* ending : {u"Top", u"Height", u"Width", u"Left", u"FontSize"})
-        if (name.ends_with(ending))
-            return true;
-    for (const char16_t* exact : {u"X1", u"Y1", u"X2", u"Y2", u"_ExtentX", u"_ExtentY", u"Size"})
-        if (name == exact)
-            return true;
-    return false;
+    return KindOfValue(name, {}) != ValueKind::Kept || KindOfValue(name, {true, u"Font", false}) != ValueKind::Kept;
 }
 
 bool IsDigitOrPoint(char16_t c) {
@@ -121,7 +118,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     ConsolePort port;
-    const CorrectionOutcome outcome = RunCorrection(DecodeCodePage(percentBytes), lines, port);
+    std::u16string percent;
+    AppendDecodedCodePage(percentBytes, percent);
+    const CorrectionOutcome outcome = RunCorrection(percent, lines, port);
     const std::vector<bool> mayChange = MayChange(before);
     for (int slot = 1; slot <= lines.LineCount(); ++slot) {
         const std::u16string& was = before[static_cast<std::size_t>(slot - 1)];

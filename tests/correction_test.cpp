@@ -1,4 +1,5 @@
 #include "core/correction.h"
+#include "core/layout_names.h"
 #include "core/messages.h"
 #include "platform/numbers.h"
 
@@ -26,11 +27,35 @@ std::string Narrow(std::u16string_view ascii) {
     return std::string(ascii.begin(), ascii.end());
 }
 
-// A property line of the form's own block: the place of most lines the value rules are about.
-std::u16string Corrected(const std::u16string& line, double percent) {
-    const LineCorrection result = CorrectLine(line, LineContext{}, percent / 100);
-    EXPECT_NE(result.status, LineCorrection::Status::OutOfRange);
-    return result.status == LineCorrection::Status::Rewritten ? result.text : line;
+// One line corrected as the line of a form's own block or, with a group, as a line in that
+// property group of it: the place of most lines the value rules are about.
+struct OneLine {
+    CorrectionOutcome outcome;
+    std::u16string line;
+};
+
+OneLine CorrectedLine(const std::u16string& line, int percent, const std::string& group = "") {
+    TempFolder folder;
+    std::string bytes = "Begin VB.Form Form1\r\n";
+    if (!group.empty())
+        bytes += "BeginProperty " + group + "\r\n";
+    bytes += Narrow(line) + "\r\nEnd\r\n";
+    testing::WriteBytes(folder.Path("form.frm"), bytes);
+    FormLines lines;
+    ConsolePort port;
+    EXPECT_EQ(lines.LoadFormFile(folder.Path("form.frm")), FormLines::LoadStatus::Loaded);
+    const CorrectionOutcome outcome = RunCorrection(Wide(std::to_string(percent)), lines, port);
+    return {outcome, std::u16string(lines.Line(group.empty() ? 2 : 3))};
+}
+
+std::u16string Corrected(const std::u16string& line, int percent) {
+    const OneLine corrected = CorrectedLine(line, percent);
+    EXPECT_EQ(corrected.outcome, CorrectionOutcome::Corrected) << Narrow(line);
+    return corrected.line;
+}
+
+CorrectionOutcome OutcomeOf(const std::u16string& line, int percent, const std::string& group = "") {
+    return CorrectedLine(line, percent, group).outcome;
 }
 
 class RunCorrectionTest : public ::testing::Test {
@@ -380,14 +405,14 @@ TEST(CorrectLine, hiddenTabControl_isScaledWhereItStands) {
 }
 
 TEST(CorrectLine, unrepresentableValue_isOutOfRange) {
-    const LineContext fontGroup{true, true, u"Font", false};
-    EXPECT_EQ(CorrectLine(u"Top  =2000000000", {}, 2.0).status, LineCorrection::Status::OutOfRange);
-    EXPECT_EQ(CorrectLine(u"Top  =-999999999", {}, 5.0).status, LineCorrection::Status::OutOfRange);
-    EXPECT_EQ(CorrectLine(u"Size  =   9E999", fontGroup, 1.0).status, LineCorrection::Status::OutOfRange);
-    EXPECT_EQ(CorrectLine(u"Size  =   1.7E308", fontGroup, 5.0).status, LineCorrection::Status::OutOfRange);
-    EXPECT_EQ(CorrectLine(u"Size  =   1E307", fontGroup, 5.0).status, LineCorrection::Status::OutOfRange);
-    EXPECT_EQ(CorrectLine(u"Size  =   1E300", fontGroup, 5.0).status, LineCorrection::Status::Rewritten);
-    EXPECT_EQ(CorrectLine(u"Top  =2147483647", {}, 1.0).status, LineCorrection::Status::Rewritten);
+    using Outcome = CorrectionOutcome;
+    EXPECT_EQ(OutcomeOf(u"Top  =2000000000", 200), Outcome::ValueOutOfRange);
+    EXPECT_EQ(OutcomeOf(u"Top  =-999999999", 500), Outcome::ValueOutOfRange);
+    EXPECT_EQ(OutcomeOf(u"Size  =   9E999", 100, "Font"), Outcome::ValueOutOfRange);
+    EXPECT_EQ(OutcomeOf(u"Size  =   1.7E308", 500, "Font"), Outcome::ValueOutOfRange);
+    EXPECT_EQ(OutcomeOf(u"Size  =   1E307", 500, "Font"), Outcome::ValueOutOfRange);
+    EXPECT_EQ(OutcomeOf(u"Size  =   1E300", 500, "Font"), Outcome::Corrected);
+    EXPECT_EQ(OutcomeOf(u"Top  =2147483647", 100), Outcome::Corrected);
 }
 
 TEST_F(RunCorrectionTest, valueOutOfRange_refusesTheWholeRunNamingTheFilesLine) {
@@ -417,7 +442,7 @@ TEST(CorrectLine, numberRunningPastTheField_isReadAndReplacedWhole) {
     EXPECT_EQ(Corrected(u"Left  =   12345678XY", 20), u"Left  =  2469136  XY");
     EXPECT_EQ(Corrected(u"Top  =   1234567 89", 200), u"Top  =  2469134  89");
     EXPECT_EQ(Corrected(u"Top  =   123456.7.8.9", 100), u"Top  =  123457       ");
-    EXPECT_EQ(CorrectLine(u"Top  =   12345678901234", {}, 1.0).status, LineCorrection::Status::OutOfRange);
+    EXPECT_EQ(OutcomeOf(u"Top  =   12345678901234", 100), CorrectionOutcome::ValueOutOfRange);
 }
 
 // --- Rule 7: a whole number of 1 or more stays at least 1 --------------------------------
@@ -541,18 +566,14 @@ private:
     std::vector<bool> description_;
 };
 
+// Whether the table of layout names scales a property of this line's name anywhere: in a
+// block's own lines or in a font group.
 bool HasLayoutName(const std::string& line) {
-    const std::size_t equals = line.find('=');
-    std::string name = line.substr(0, equals);
+    std::string name = line.substr(0, line.find('='));
     name.erase(0, name.find_first_not_of(" \t"));
     name.erase(name.find_last_not_of(" \t") + 1);
-    for (const char* ending : {"Top", "Left", "Width", "Height", "FontSize"})
-        if (name.ends_with(ending))
-            return true;
-    for (const char* exact : {"X1", "Y1", "X2", "Y2", "_ExtentX", "_ExtentY", "Size"})
-        if (name == exact)
-            return true;
-    return false;
+    const std::u16string wide = Wide(name);
+    return KindOfValue(wide, {}) != ValueKind::Kept || KindOfValue(wide, {true, u"Font", false}) != ValueKind::Kept;
 }
 
 TEST_F(RunCorrectionTest, randomForms_changeOnlyLayoutValuesInsideTheDescription) {

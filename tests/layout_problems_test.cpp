@@ -99,7 +99,7 @@ TEST(LayoutProblemsTest, aPileBroughtBackFromAHiddenTab_isListedUpToTheLimitAndT
     auto pile = [](int count, int left) {
         std::vector<Box> boxes;
         for (int i = 0; i < count; ++i)
-            boxes.push_back({"CommandButton", "C" + std::to_string(i), "", left, 0, 100, 100});
+            boxes.push_back({"CommandButton", std::string("C").append(std::to_string(i)), "", left, 0, 100, 100});
         return Form(boxes);
     };
     // 30 controls make 435 pairs: 200 listed, 235 counted.

@@ -14,10 +14,12 @@ TEST(Messages, reading) {
 }
 
 TEST(Messages, correcting) {
-    EXPECT_STREQ(messages::kPercentRefused, "Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500.");
+    EXPECT_STREQ(messages::kPercentRefused,
+                 "Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500.");
     EXPECT_STREQ(messages::kNoForm, "Няма форма за коригиране.");
     EXPECT_STREQ(messages::kCorrectionFinished, "Край на корекцията.");
-    EXPECT_EQ(messages::ValueOutOfRange(12), "Стойността на ред 12 е извън допустимия обхват.\r\nФормата не е променена.");
+    EXPECT_EQ(messages::ValueOutOfRange(12),
+              "Стойността на ред 12 е извън допустимия обхват.\r\nФормата не е променена.");
 }
 
 TEST(Messages, saving) {
@@ -26,7 +28,8 @@ TEST(Messages, saving) {
     EXPECT_EQ(messages::Saved("/f/a.frm"), "Записан е файл /f/a.frm.\r\n");
     EXPECT_EQ(messages::NotSaved("/f/a.frm"), "Файлът /f/a.frm не е записан.\r\n");
     EXPECT_EQ(messages::OriginalKeptAs("/f/a.bak"), "Оригиналният файл е преименуван на /f/a.bak.");
-    EXPECT_EQ(messages::OlderBackupKept("/f/a.bak"), "Резервният файл /f/a.bak вече съществува и е оставен без промяна.");
+    EXPECT_EQ(messages::OlderBackupKept("/f/a.bak"),
+              "Резервният файл /f/a.bak вече съществува и е оставен без промяна.");
     EXPECT_EQ(messages::CopyLeftBeside("/f/a.bak"),
               "Оригиналният файл е запазен непроменен, а копие от него остана като /f/a.bak.");
     EXPECT_STREQ(messages::kNoOriginal, "Няма оригинален файл за преименуване.");
