@@ -19,23 +19,32 @@ namespace {
 
 constexpr std::size_t kValueFieldWidth = 10;
 
-// A control on a hidden tab of a tabbed dialog is stored 75000 twips to the left of
-// where it stands; it is scaled where it stands and moved back.
+// A control on a hidden tab of a tabbed dialog is stored 75000 twips to the left of where
+// it stands; it is scaled where it stands and moved back.
 constexpr double kHiddenTabOffset = 75000;
-constexpr double kHiddenTabThreshold = -60000;
+
+// A font size is cut to two decimals on its decimal value: 12.37 is 1236.9999... hundredths
+// in binary, and must stay 12.37 at 100 %.
+constexpr double kSameHundredth = 1e-9;
 
 // What a line's rewriting depends on besides its text: where it stands in the form.
 struct LineContext {
     bool inDescription = false;  // an ordinary line inside the description (not Begin, End...)
     NamePlace place;
+    FormStructure::TabPlacement tab = FormStructure::TabPlacement::NotListed;
+    bool isLineControl = false;
 };
 
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
 bool IsDigitOrPoint(char16_t c) {
-    return (c >= u'0' && c <= u'9') || c == u'.';
+    return IsDigit(c) || c == u'.';
 }
 
 // The length of the value field that starts at start: ten characters, and more while a
-// number runs on past them, so that no old digits are left behind the new value.
+// number runs on past them, so that a long number is read whole.
 std::size_t ValueFieldLength(std::u16string_view line, std::size_t start) {
     std::size_t end = start + std::min(kValueFieldWidth, line.size() - std::min(start, line.size()));
     while (end > start && end < line.size() && IsDigitOrPoint(line[end - 1]) && IsDigitOrPoint(line[end]))
@@ -43,17 +52,13 @@ std::size_t ValueFieldLength(std::u16string_view line, std::size_t start) {
     return end - start;
 }
 
-// The new value field: two blanks and the number, then blanks to the old field's width.
-// The number is held in place, since the correction makes one for most lines of a form;
-// the longest number text ("-1.79769313486232E+308") still fits with room to spare.
-class ValueField {
+// A new number's text, held in place: the correction makes one for most lines of a form,
+// and the longest ("-1.79769313486232E+308") still fits with room to spare.
+class NumberText {
 public:
-    ValueField() : ValueField(0) {}
-    explicit ValueField(std::size_t width) : width_(width) { Append(u"  "); }
-
     void Append(char16_t c) {
-        if (size_ < number_.size())
-            number_[size_++] = c;
+        if (size_ < characters_.size())
+            characters_[size_++] = c;
     }
     void Append(std::u16string_view text) {
         for (const char16_t c : text)
@@ -65,59 +70,159 @@ public:
         for (const char* c = digits; c < written.ptr; ++c)
             Append(static_cast<char16_t>(*c));
     }
-    // The blanks and the number, without the padding.
-    std::u16string_view Number() const { return {number_.data(), size_}; }
-    std::size_t Width() const { return std::max(size_, width_); }
-    void AppendTo(std::u16string& text) const {
-        text += Number();
-        text.append(Width() - size_, u' ');
-    }
+    std::u16string_view View() const { return {characters_.data(), size_}; }
 
 private:
-    std::array<char16_t, 32> number_{};
+    std::array<char16_t, 32> characters_{};
     std::size_t size_ = 0;
-    std::size_t width_;
 };
 
-std::optional<std::int32_t> ScaleWholeNumber(double value, double factor, bool onHiddenTab) {
+// The characters [first, end) of a line give way to a new number.
+struct Replacement {
+    std::size_t first = 0;
+    std::size_t end = 0;
+    NumberText number;
+};
+
+enum class RewriteStatus { Unchanged, Rewritten, OutOfRange };
+
+// What the correction does to one line: at most two numbers (a Forms 2.0 size) replaced.
+struct LinePlan {
+    RewriteStatus status = RewriteStatus::Unchanged;
+    std::size_t count = 0;
+    std::array<Replacement, 2> replacements;
+
+    static LinePlan OutOfRange() { return {RewriteStatus::OutOfRange, 0, {}}; }
+    void Add(Replacement replacement) {
+        status = RewriteStatus::Rewritten;
+        replacements[count++] = replacement;
+    }
+};
+
+std::optional<std::int32_t> ScaleWholeNumber(double value, double factor, bool shiftedByTab) {
     if (!std::isfinite(value))
         return std::nullopt;
-    double scaled = 0;
-    if (onHiddenTab) {
+    if (shiftedByTab) {
         const double shifted = (value + kHiddenTabOffset) * factor;
         if (!std::isfinite(shifted))
             return std::nullopt;
-        scaled = std::nearbyint(shifted) - kHiddenTabOffset;
-    } else {
-        scaled = value * factor;
+        return RoundToInteger(std::nearbyint(shifted) - kHiddenTabOffset);
     }
-    const auto rounded = RoundToInteger(scaled);
+    const auto rounded = RoundToInteger(value * factor);
     // A pen or a border 0 wide is refused when the form loads; 1 twip looks the same as 0.
     if (rounded && value >= 1 && *rounded < 1)
         return 1;
     return rounded;
 }
 
-std::optional<std::u16string> ScaleTwoDecimals(double value, double factor) {
+std::optional<double> ScaleFontSize(double value, double factor) {
     const double scaled = value * factor;
     const double hundredths = scaled * 100;
     if (!std::isfinite(value) || !std::isfinite(scaled) || !std::isfinite(hundredths))
         return std::nullopt;
-    return NumberToText(std::trunc(hundredths) / 100);
+    const double nearest = std::nearbyint(hundredths);
+    if (std::abs(scaled - nearest / 100) <= kSameHundredth)
+        return nearest / 100;
+    return std::trunc(hundredths) / 100;
 }
 
-// What the correction does to one line: the value field's place and what replaces it.
-enum class RewriteStatus { Unchanged, Rewritten, OutOfRange };
+// Whether the line's value is scaled where its control stands on a hidden tab: the Left of
+// such a control, and the ends across of a Line on one.
+bool ShiftedByTab(std::u16string_view name, double value, const LineContext& context) {
+    using Placement = FormStructure::TabPlacement;
+    if (EqualIgnoringAsciiCase(name, u"Left")) {
+        if (context.tab == Placement::OnHiddenTab)
+            return !context.place.inGroup;
+        return StandsOnHiddenTab(context.tab, value);
+    }
+    return context.isLineControl && context.tab == Placement::OnHiddenTab && !context.place.inGroup &&
+           (EqualIgnoringAsciiCase(name, u"X1") || EqualIgnoringAsciiCase(name, u"X2"));
+}
 
-struct FieldRewrite {
-    RewriteStatus status = RewriteStatus::Unchanged;
-    std::size_t start = 0;   // 0-based index of the field's first character
-    std::size_t length = 0;  // the field's length
-    ValueField field;        // at least as long as the old field
+// A number as Val reads it from the value field, and where it stands in the line.
+struct FieldNumber {
+    double value = 0;
+    std::size_t first = 0;
+    std::size_t end = 0;
+    bool decimalComma = false;
 };
 
-FieldRewrite PlanLine(std::u16string_view line, const LineContext& context, double correctionFactor) {
-    using Status = RewriteStatus;
+std::optional<FieldNumber> NumberInField(std::u16string_view line, std::size_t start, std::size_t length) {
+    const NumberReading reading = ReadNumber(line.substr(start, length));
+    if (!reading.found)
+        return std::nullopt;
+    return FieldNumber{reading.value, start + reading.first, start + reading.end, false};
+}
+
+// A font size written with a decimal comma, as some locales' designers write it: the field
+// holds nothing but digits, one comma and digits.
+std::optional<FieldNumber> CommaNumberInField(std::u16string_view line, std::size_t start, std::size_t length) {
+    const std::u16string_view field = TrimmedText(line.substr(start, length));
+    const std::size_t comma = field.find(u',');
+    if (comma == std::u16string_view::npos || comma == 0 || comma + 1 == field.size())
+        return std::nullopt;
+    if (!std::all_of(field.begin(), field.begin() + static_cast<std::ptrdiff_t>(comma), IsDigit) ||
+        !std::all_of(field.begin() + static_cast<std::ptrdiff_t>(comma) + 1, field.end(), IsDigit))
+        return std::nullopt;
+    std::u16string pointed(field);
+    pointed[comma] = u'.';
+    const std::size_t first = static_cast<std::size_t>(field.data() - line.data());
+    return FieldNumber{ReadNumber(pointed).value, first, first + field.size(), true};
+}
+
+void PlanWholeNumber(const FieldNumber& number, bool shiftedByTab, double factor, LinePlan& plan) {
+    const auto scaled = ScaleWholeNumber(number.value, factor, shiftedByTab);
+    if (!scaled) {
+        plan = LinePlan::OutOfRange();
+        return;
+    }
+    if (*scaled == number.value)
+        return;
+    Replacement replacement{number.first, number.end, {}};
+    replacement.number.AppendInteger(*scaled);
+    plan.Add(replacement);
+}
+
+void PlanFontSize(const FieldNumber& number, double factor, LinePlan& plan) {
+    const auto scaled = ScaleFontSize(number.value, factor);
+    if (!scaled) {
+        plan = LinePlan::OutOfRange();
+        return;
+    }
+    if (*scaled == number.value)
+        return;
+    Replacement replacement{number.first, number.end, {}};
+    for (char16_t c : NumberToText(*scaled))
+        replacement.number.Append(number.decimalComma && c == u'.' ? u',' : c);
+    plan.Add(replacement);
+}
+
+// A Forms 2.0 control's size, `"W;H"`: the quote stands in the value field after its blanks,
+// and the pair may run on past the field to its closing quote.
+void PlanSizePair(std::u16string_view line, std::size_t start, std::size_t length, double factor, LinePlan& plan) {
+    std::size_t at = start;
+    while (at < start + length && IsBlank(line[at]))
+        ++at;
+    if (at == start + length || line[at] != u'"')
+        return;
+    FieldNumber numbers[2];
+    for (int i = 0; i < 2; ++i) {
+        const std::size_t first = ++at;
+        while (at < line.size() && IsDigit(line[at]))
+            ++at;
+        const char16_t closing = i == 0 ? u';' : u'"';
+        if (at == first || at == line.size() || line[at] != closing)
+            return;
+        numbers[i] = {ReadNumber(line.substr(first, at - first)).value, first, at, false};
+    }
+    for (const FieldNumber& number : numbers) {
+        PlanWholeNumber(number, false, factor, plan);
+        if (plan.status == RewriteStatus::OutOfRange)
+            return;
+    }
+}
+
+LinePlan PlanLine(std::u16string_view line, const LineContext& context, double factor) {
     if (!context.inDescription)
         return {};
     const std::size_t equals = FindCharacter(line, u'=');
@@ -129,33 +234,22 @@ FieldRewrite PlanLine(std::u16string_view line, const LineContext& context, doub
         return {};
     const std::size_t start = equals + 1;
     const std::size_t length = ValueFieldLength(line, start);
-    const NumberReading reading = ReadNumber(line.substr(start, length));
-    if (!reading.found)
-        return {};
 
-    FieldRewrite rewrite{Status::Rewritten, start, length, ValueField(length)};
-    if (kind == ValueKind::WholeNumber) {
-        const bool onHiddenTab = reading.value <= kHiddenTabThreshold && name == u"Left";
-        const auto number = ScaleWholeNumber(reading.value, correctionFactor, onHiddenTab);
-        if (!number)
-            return {Status::OutOfRange, 0, 0, {}};
-        rewrite.field.AppendInteger(*number);
-    } else {
-        const auto number = ScaleTwoDecimals(reading.value, correctionFactor);
-        if (!number)
-            return {Status::OutOfRange, 0, 0, {}};
-        rewrite.field.Append(*number);
+    LinePlan plan;
+    if (kind == ValueKind::SizePair) {
+        PlanSizePair(line, start, length, factor, plan);
+        return plan;
     }
-    return rewrite;
-}
-
-// The line with its value field, length characters from start, replaced by newField.
-std::u16string ReplaceField(std::u16string_view line, std::size_t start, std::size_t length,
-                            std::u16string_view newField) {
-    std::u16string corrected(line.substr(0, start));
-    corrected += newField;
-    corrected += line.substr(start + length);
-    return corrected;
+    auto number = kind == ValueKind::FontSize ? CommaNumberInField(line, start, length) : std::nullopt;
+    if (!number)
+        number = NumberInField(line, start, length);
+    if (!number)
+        return {};
+    if (kind == ValueKind::WholeNumber)
+        PlanWholeNumber(*number, ShiftedByTab(name, number->value, context), factor, plan);
+    else
+        PlanFontSize(*number, factor, plan);
+    return plan;
 }
 
 LineContext ContextOf(const FormStructure& structure, const FormLines& lines, int line) {
@@ -167,7 +261,11 @@ LineContext ContextOf(const FormStructure& structure, const FormLines& lines, in
     context.place.inGroup = place.group != FormStructure::kNone;
     if (context.place.inGroup)
         context.place.groupName = structure.GroupName(lines, place.group);
-    context.place.blockInUserScale = structure.BlockAt(place.block).userScale;
+    const FormStructure::Block& block = structure.BlockAt(place.block);
+    context.place.blockInUserScale = block.userScale;
+    context.place.containerInUserScale = structure.ContainerInUserScale(place.block);
+    context.tab = block.tab;
+    context.isLineControl = block.isLineControl;
     return context;
 }
 
@@ -194,42 +292,61 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     const FormStructure structure = FormStructure::Scan(lines);
 
     // Work everything out first, so that a refused run leaves every line as it was. The new
-    // fields wait side by side in one buffer: most lines of a form get one, and fresh
+    // numbers wait side by side in one buffer: most lines of a form get one, and fresh
     // memory is what a run on a large form spends most of its time on.
-    struct PlannedRewrite {
-        int line;
-        std::uint32_t start;
-        std::uint32_t length;
-        std::uint32_t fieldStart;
-        std::uint32_t fieldLength;
+    struct PlannedReplacement {
+        std::uint32_t first;
+        std::uint32_t end;
+        std::uint32_t numberStart;  // in numbers
+        std::uint32_t numberLength;
     };
-    std::vector<PlannedRewrite> rewrites;
-    rewrites.reserve(static_cast<std::size_t>(lineCount));
-    std::u16string newFields;
-    newFields.reserve(static_cast<std::size_t>(lineCount) * kValueFieldWidth);
+    struct PlannedLine {
+        int line;
+        std::uint32_t count;
+        PlannedReplacement replacements[2];
+    };
+    std::vector<PlannedLine> planned;
+    planned.reserve(static_cast<std::size_t>(lineCount));
+    std::u16string numbers;
+    numbers.reserve(static_cast<std::size_t>(lineCount) * 6);
     for (int line = 1; line <= lineCount; ++line) {
-        const FieldRewrite rewrite = PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factor);
-        if (rewrite.status == RewriteStatus::OutOfRange) {
+        const LinePlan plan = PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factor);
+        if (plan.status == RewriteStatus::OutOfRange) {
             port.ShowMessage(messages::ValueOutOfRange(line), MessageButtons::Ok);
             return CorrectionOutcome::ValueOutOfRange;
         }
-        if (rewrite.status != RewriteStatus::Rewritten)
+        if (plan.status != RewriteStatus::Rewritten)
             continue;
-        const std::size_t fieldStart = newFields.size();
-        rewrite.field.AppendTo(newFields);
-        rewrites.push_back({line, static_cast<std::uint32_t>(rewrite.start), static_cast<std::uint32_t>(rewrite.length),
-                            static_cast<std::uint32_t>(fieldStart),
-                            static_cast<std::uint32_t>(newFields.size() - fieldStart)});
-    }
-    for (const PlannedRewrite& rewrite : rewrites) {
-        const std::u16string_view field =
-            std::u16string_view(newFields).substr(rewrite.fieldStart, rewrite.fieldLength);
-        if (field.size() == rewrite.length) {
-            lines.OverwriteInLine(rewrite.line, rewrite.start, field);
-        } else {
-            lines.ReplaceLine(rewrite.line,
-                              ReplaceField(lines.Line(rewrite.line), rewrite.start, rewrite.length, field));
+        PlannedLine& entry = planned.emplace_back(PlannedLine{line, static_cast<std::uint32_t>(plan.count), {}});
+        for (std::size_t i = 0; i < plan.count; ++i) {
+            const Replacement& replacement = plan.replacements[i];
+            entry.replacements[i] = {static_cast<std::uint32_t>(replacement.first),
+                                     static_cast<std::uint32_t>(replacement.end),
+                                     static_cast<std::uint32_t>(numbers.size()),
+                                     static_cast<std::uint32_t>(replacement.number.View().size())};
+            numbers += replacement.number.View();
         }
+    }
+    for (const PlannedLine& rewrite : planned) {
+        auto numberOf = [&numbers](const PlannedReplacement& replacement) {
+            return std::u16string_view(numbers).substr(replacement.numberStart, replacement.numberLength);
+        };
+        const PlannedReplacement& only = rewrite.replacements[0];
+        if (rewrite.count == 1 && only.numberLength == only.end - only.first) {
+            lines.OverwriteInLine(rewrite.line, only.first, numberOf(only));
+            continue;
+        }
+        const std::u16string_view line = lines.Line(rewrite.line);
+        std::u16string rewritten;
+        rewritten.reserve(line.size() + 16);
+        std::size_t taken = 0;
+        for (std::uint32_t i = 0; i < rewrite.count; ++i) {
+            rewritten += line.substr(taken, rewrite.replacements[i].first - taken);
+            rewritten += numberOf(rewrite.replacements[i]);
+            taken = rewrite.replacements[i].end;
+        }
+        rewritten += line.substr(taken);
+        lines.ReplaceLine(rewrite.line, rewritten);
     }
 
     port.SetViewText(lines.AssembleText());

@@ -68,8 +68,6 @@ bool IsTrue(std::u16string_view value) {
     return number && *number != 0;
 }
 
-constexpr double kHiddenTabLeft = -60000;
-
 void ReadFontProperty(FormControl& control, std::u16string_view name, std::u16string_view value) {
     control.ownFont = true;
     if (name == u"Name" || name == u"FontName") {
@@ -202,8 +200,6 @@ private:
         FormControl& control = model_.controls[static_cast<std::size_t>(place.block)];
         if (place.group == FormStructure::kNone) {
             ReadControlProperty(control, name, value);
-            if (name == u"Left" && control.left && *control.left <= kHiddenTabLeft)
-                control.onHiddenTab = true;
             if (!control.container && (name == u"ClientWidth" || name == u"ClientHeight"))
                 (name == u"ClientWidth" ? model_.clientWidth : model_.clientHeight) = NumberIn(value);
         } else if (structure_.GroupName(lines_, place.group) == u"Font") {
@@ -264,7 +260,11 @@ private:
         for (std::size_t i = 1; i < model_.controls.size(); ++i) {
             FormControl& control = model_.controls[i];
             const FormControl& container = model_.controls[*control.container];
-            control.onHiddenTab = control.onHiddenTab || container.onHiddenTab;
+            // Asked before the position is turned into twips: a tab keeps its controls 75000
+            // twips to the left in the units they are stored in.
+            control.onHiddenTab =
+                container.onHiddenTab ||
+                StandsOnHiddenTab(structure_.BlockAt(static_cast<std::int32_t>(i)).tab, control.left.value_or(0));
             if (!control.ownFont)
                 control.font = container.font;
             const Scale scale = ScaleOf(*control.container);

@@ -3,24 +3,20 @@
 #include "platform/numbers.h"
 #include "platform/text_ops.h"
 
+#include <cmath>
+#include <optional>
+
 namespace tremaro {
 namespace {
 
 enum class Marker { None, Begin, End, BeginProperty, EndProperty };
 
+constexpr double kHiddenTabThreshold = -60000;
+
 // "Begin" must stand alone or be followed by a blank or a tab: "BeginProperty" and
 // "Beginning" are not Begin lines.
 bool OpensWithWord(std::u16string_view trimmed, std::u16string_view word) {
     return trimmed.starts_with(word) && (trimmed.size() == word.size() || IsBlank(trimmed[word.size()]));
-}
-
-// Only lines whose text starts with B, E or S matter to the structure; most lines of a form
-// are told apart by their first character alone.
-bool MayMatter(std::u16string_view line) {
-    std::size_t first = 0;
-    while (first < line.size() && IsBlank(line[first]))
-        ++first;
-    return first < line.size() && (line[first] == u'B' || line[first] == u'E' || line[first] == u'S');
 }
 
 Marker MarkerOf(std::u16string_view trimmed) {
@@ -38,17 +34,126 @@ Marker MarkerOf(std::u16string_view trimmed) {
     return Marker::None;
 }
 
+// The next blank- or tab-separated word of text, taken off its front.
+std::u16string_view NextWord(std::u16string_view& text) {
+    std::size_t start = 0;
+    while (start < text.size() && IsBlank(text[start]))
+        ++start;
+    std::size_t end = start;
+    while (end < text.size() && !IsBlank(text[end]))
+        ++end;
+    const std::u16string_view word = text.substr(start, end - start);
+    text.remove_prefix(end);
+    return word;
+}
+
+// A property line taken apart: its name and the text after its first "=".
+struct Property {
+    std::u16string_view name;
+    std::u16string_view value;
+};
+
+std::optional<Property> PropertyOf(std::u16string_view trimmed) {
+    const std::size_t equals = FindCharacter(trimmed, u'=');
+    if (equals == std::u16string_view::npos)
+        return std::nullopt;
+    return Property{TrimmedText(trimmed.substr(0, equals)), trimmed.substr(equals + 1)};
+}
+
+// A whole number as Val reads it, or nothing.
+std::optional<long> WholeNumberIn(std::u16string_view value) {
+    const NumberReading reading = ReadNumber(value);
+    if (!reading.found || !std::isfinite(reading.value) || std::abs(reading.value) > 1e9)
+        return std::nullopt;
+    return static_cast<long>(reading.value);
+}
+
 // The designer writes `ScaleMode = 0 'User`; any text that Val reads as a zero with a
 // digit means user scale, the comment included or not.
-bool SetsUserScale(std::u16string_view trimmed) {
-    constexpr std::u16string_view kScaleMode = u"ScaleMode";
-    if (!trimmed.starts_with(kScaleMode))
+bool SetsUserScale(const Property& property) {
+    if (!EqualIgnoringAsciiCase(property.name, u"ScaleMode"))
         return false;
-    const std::size_t equals = FindCharacter(trimmed, u'=');
-    if (equals == std::u16string_view::npos || TrimmedText(trimmed.substr(0, equals)) != kScaleMode)
-        return false;
-    const NumberReading reading = ReadNumber(trimmed.substr(equals + 1));
+    const NumberReading reading = ReadNumber(property.value);
     return reading.found && reading.value == 0;
+}
+
+// Digits from pos on, moved past; nothing when there are none.
+std::optional<long> DigitsAt(std::u16string_view text, std::size_t& pos) {
+    const std::size_t start = pos;
+    long number = 0;
+    while (pos < text.size() && text[pos] >= u'0' && text[pos] <= u'9' && pos - start < 9)
+        number = number * 10 + (text[pos++] - u'0');
+    if (pos == start)
+        return std::nullopt;
+    return number;
+}
+
+bool TakeWord(std::u16string_view text, std::size_t& pos, std::u16string_view word) {
+    if (!EqualIgnoringAsciiCase(text.substr(pos, word.size()), word))
+        return false;
+    pos += word.size();
+    return true;
+}
+
+// A control as a tabbed dialog's list names it: "Name", or "Name(i)" for a member of a
+// control array.
+struct ListedControl {
+    long tab = 0;
+    std::u16string_view name;
+    std::optional<long> index;
+};
+
+// `Tab(n).Control(m) = "Name"`; nothing for any other line.
+std::optional<ListedControl> ListedControlOf(const Property& property) {
+    const std::u16string_view name = property.name;
+    std::size_t pos = 0;
+    if (!TakeWord(name, pos, u"Tab("))
+        return std::nullopt;
+    const auto tab = DigitsAt(name, pos);
+    if (!tab || !TakeWord(name, pos, u").Control(") || !DigitsAt(name, pos) || !TakeWord(name, pos, u")") ||
+        pos != name.size())
+        return std::nullopt;
+    const std::u16string_view value = TrimmedText(property.value);
+    if (value.size() < 2 || value.front() != u'"')
+        return std::nullopt;
+    const std::size_t closing = value.find(u'"', 1);
+    if (closing == std::u16string_view::npos)
+        return std::nullopt;
+    ListedControl listed{*tab, value.substr(1, closing - 1), std::nullopt};
+    const std::size_t open = listed.name.find(u'(');
+    if (open != std::u16string_view::npos && listed.name.ends_with(u')')) {
+        std::size_t digits = open + 1;
+        if (const auto index = DigitsAt(listed.name, digits); index && digits == listed.name.size() - 1) {
+            listed.index = index;
+            listed.name = listed.name.substr(0, open);
+        }
+    }
+    return listed;
+}
+
+// What the scan keeps of each block while it reads, to settle its tab at the end.
+struct BlockWords {
+    std::u16string_view name;
+    std::optional<long> index;
+    bool isTabbedDialog = false;
+    long shownTab = 0;
+    std::vector<ListedControl> listed;  // of a tabbed dialog
+};
+
+bool ListedAs(const ListedControl& listed, const BlockWords& block) {
+    return EqualIgnoringAsciiCase(listed.name, block.name) && (!listed.index || listed.index == block.index);
+}
+
+FormStructure::TabPlacement PlacementIn(const BlockWords& dialog, const BlockWords& block) {
+    bool onShownTab = false;
+    for (const ListedControl& listed : dialog.listed) {
+        if (!ListedAs(listed, block))
+            continue;
+        if (listed.tab != dialog.shownTab)
+            return FormStructure::TabPlacement::OnHiddenTab;
+        onShownTab = true;
+    }
+    return onShownTab ? FormStructure::TabPlacement::OnShownTab : FormStructure::TabPlacement::NotListed;
 }
 
 }  // namespace
@@ -57,6 +162,7 @@ template <typename LineAt>
 FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
     FormStructure structure;
     structure.places_.resize(static_cast<std::size_t>(lineCount) + 1);
+    std::vector<BlockWords> words;
 
     // What is open, innermost last: a block or a group, by its index.
     struct Open {
@@ -68,9 +174,9 @@ FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
     bool started = false;
     for (int line = 1; line <= lineCount; ++line) {
         const std::u16string_view text = lineAt(line);
-        const bool mayMatter = MayMatter(text);
-        const std::u16string_view trimmed = mayMatter ? TrimmedText(text) : std::u16string_view();
-        const Marker marker = mayMatter ? MarkerOf(trimmed) : Marker::None;
+        const std::u16string_view trimmed = TrimmedText(text);
+        const char16_t first = trimmed.empty() ? u'\0' : trimmed.front();
+        const Marker marker = first == u'B' || first == u'E' ? MarkerOf(trimmed) : Marker::None;
         if (!started && marker != Marker::Begin)
             continue;
         started = true;
@@ -78,7 +184,10 @@ FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
         switch (marker) {
         case Marker::Begin: {
             const auto index = static_cast<std::int32_t>(structure.blocks_.size());
-            structure.blocks_.push_back({line, block, false});
+            std::u16string_view rest = trimmed.substr(5);
+            const std::u16string_view className = NextWord(rest);
+            structure.blocks_.push_back({line, block, false, className == u"VB.Line", TabPlacement::NotListed});
+            words.push_back({NextWord(rest), std::nullopt, className == u"TabDlg.SSTab", 0, {}});
             open.push_back({false, index});
             block = index;
             place = {LineRole::BlockStart, index, kNone};
@@ -112,13 +221,40 @@ FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
         case Marker::None: {
             const std::int32_t group = open.back().group ? open.back().index : kNone;
             place = {LineRole::Inside, block, group};
-            if (group == kNone && mayMatter && SetsUserScale(trimmed))
-                structure.blocks_[static_cast<std::size_t>(block)].userScale = true;
+            // Only a block's own lines (in no group) say anything of the block, and only
+            // lines of these first letters say what the scan needs to know.
+            if (group != kNone)
+                break;
+            BlockWords& own = words[static_cast<std::size_t>(block)];
+            const char16_t folded = FoldAsciiCase(first);
+            if (folded != u's' && folded != u'i' && !(folded == u't' && own.isTabbedDialog))
+                break;
+            const auto property = PropertyOf(trimmed);
+            if (!property)
+                break;
+            if (folded == u's') {
+                if (SetsUserScale(*property))
+                    structure.blocks_[static_cast<std::size_t>(block)].userScale = true;
+            } else if (folded == u'i') {
+                if (EqualIgnoringAsciiCase(property->name, u"Index"))
+                    own.index = WholeNumberIn(property->value);
+            } else {
+                if (EqualIgnoringAsciiCase(property->name, u"Tab"))
+                    own.shownTab = WholeNumberIn(property->value).value_or(0);
+                else if (auto listed = ListedControlOf(*property))
+                    own.listed.push_back(*listed);
+            }
             break;
         }
         }
         if (open.empty())
             break;  // the first block is closed: the rest of the file is code
+    }
+
+    for (std::size_t index = 0; index < structure.blocks_.size(); ++index) {
+        Block& found = structure.blocks_[index];
+        if (found.parent != kNone && words[static_cast<std::size_t>(found.parent)].isTabbedDialog)
+            found.tab = PlacementIn(words[static_cast<std::size_t>(found.parent)], words[index]);
     }
     return structure;
 }
@@ -140,6 +276,23 @@ std::u16string_view FormStructure::GroupName(const FormLines& lines, std::int32_
 std::u16string_view FormStructure::GroupName(std::span<const std::u16string_view> lines, std::int32_t group) const {
     const Group& found = GroupAt(group);
     return lines[static_cast<std::size_t>(found.beginLine - 1)].substr(found.nameStart, found.nameLength);
+}
+
+bool FormStructure::ContainerInUserScale(std::int32_t block) const {
+    const std::int32_t parent = BlockAt(block).parent;
+    return parent != kNone && BlockAt(parent).userScale;
+}
+
+bool StandsOnHiddenTab(FormStructure::TabPlacement placement, double left) {
+    switch (placement) {
+    case FormStructure::TabPlacement::OnHiddenTab:
+        return true;
+    case FormStructure::TabPlacement::OnShownTab:
+        return false;
+    case FormStructure::TabPlacement::NotListed:
+        break;
+    }
+    return left <= kHiddenTabThreshold;
 }
 
 }  // namespace tremaro

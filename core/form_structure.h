@@ -18,10 +18,18 @@ namespace tremaro {
 // when a group is the innermost thing open (otherwise it is ignored). Lines before the
 // description and after its end are Outside; only Inside lines hold the form's properties.
 //
-// A block is in user scale when one of its own property lines (in no group, not in a
-// nested block) is named ScaleMode and its text after the first "=" reads, as Val reads
-// it, as 0 with at least one digit. That can stand anywhere in the block, so the scan
-// settles it for the whole block before anyone asks about a line.
+// Property names are read as Visual Basic reads them, without regard to the case of the
+// letters A to Z. What the scan settles for a whole block can stand anywhere in it, so it
+// is settled before anyone asks about a line:
+// - A block is in user scale when one of its own property lines (in no group, not in a
+//   nested block) is named ScaleMode and its text after the first "=" reads, as Val reads
+//   it, as 0 with at least one digit.
+// - A tabbed dialog (a block of the class TabDlg.SSTab) lists the controls on each of its
+//   tabs in its own lines `Tab(n).Control(m) = "Name"` (or "Name(i)" for a member of a
+//   control array) and names the tab it shows in `Tab = n` (0 without one). A block directly
+//   inside it stands on a hidden tab when it is listed, by its name and (where the list
+//   gives one) its Index, under a tab other than the shown one; on the shown tab when it is
+//   listed only there.
 //
 // The scan is one linear pass; the result holds line numbers and offsets, never text, so it
 // stays valid while lines are rewritten (as long as their structure lines are not).
@@ -36,12 +44,21 @@ public:
         Inside,      // any other line of the description
     };
 
+    // What the tabbed dialog around a block says of it.
+    enum class TabPlacement : std::uint8_t {
+        NotListed,  // no tabbed dialog lists it (most blocks: not directly inside one)
+        OnShownTab,
+        OnHiddenTab,
+    };
+
     static constexpr std::int32_t kNone = -1;
 
     struct Block {
         int beginLine = 0;
         std::int32_t parent = kNone;
         bool userScale = false;
+        bool isLineControl = false;  // of the class VB.Line
+        TabPlacement tab = TabPlacement::NotListed;
     };
     struct Group {
         int beginLine = 0;
@@ -65,6 +82,9 @@ public:
     std::u16string_view GroupName(const FormLines& lines, std::int32_t group) const;
     std::u16string_view GroupName(std::span<const std::u16string_view> lines, std::int32_t group) const;
 
+    // Whether the block's container (the block directly around it) is in user scale.
+    bool ContainerInUserScale(std::int32_t block) const;
+
 private:
     template <typename LineAt>
     static FormStructure ScanLines(int lineCount, LineAt lineAt);
@@ -73,6 +93,11 @@ private:
     std::vector<Block> blocks_;
     std::vector<Group> groups_;
 };
+
+// A control on a tab that is not shown, which the designer stores 75000 twips to the left of
+// where it stands: one its tabbed dialog lists under a hidden tab, or, where no tabbed dialog
+// lists it, one whose Left is -60000 or less. The correction and the picture both ask this.
+bool StandsOnHiddenTab(FormStructure::TabPlacement placement, double left);
 
 // What separates words in a form's lines: a blank or a tab.
 inline bool IsBlank(char16_t c) {

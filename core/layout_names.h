@@ -7,29 +7,37 @@ namespace tremaro {
 
 // Which property lines of a form hold a layout value, and of which kind: one table, read by
 // the correction and by whoever checks it. A property's name is its trimmed text before the
-// first "="; it is compared exactly, case included. The rows are tried in order and the
-// first that matches decides, so the rows that keep a value come before the endings that
-// would scale it.
+// first "="; it is compared as Visual Basic reads names, without regard to the case of the
+// letters A to Z. The rows are tried in order and the first that matches decides, so the
+// rows that keep a value come before the ones that would scale it.
 
 enum class ValueKind : std::uint8_t {
     Kept,         // not a layout value
     WholeNumber,  // a position or size in twips, rounded
     FontSize,     // points, cut to two decimals
+    SizePair,     // a Forms 2.0 control's size, "W;H" in a quoted text: both whole numbers
 };
 
 // Where a property line stands, as far as the names' rules ask.
 struct NamePlace {
-    bool inGroup = false;           // a property group is the innermost thing open at it
-    std::u16string_view groupName;  // that group's name
-    bool blockInUserScale = false;  // its innermost block has ScaleMode 0
+    bool inGroup = false;               // a property group is the innermost thing open at it
+    std::u16string_view groupName;      // that group's name
+    bool blockInUserScale = false;      // its innermost block has ScaleMode 0
+    bool containerInUserScale = false;  // so has the block around that one
 };
 
 struct NameRule {
-    enum class Match : std::uint8_t { Exact, Ending };
+    enum class Match : std::uint8_t {
+        Exact,
+        Ending,
+        EndingThenDigits,  // the ending followed by one or more digits: Width1, MinHeight2
+    };
     enum class Where : std::uint8_t {
         Anywhere,
-        InFontGroup,          // in a group whose name ends in Font
-        OwnLineOfUserScale,   // in no group, in a block in user scale
+        InFontGroup,           // in a group whose name ends in Font
+        NotInFontGroup,        // anywhere else
+        OwnLineOfUserScale,    // in no group, in a block in user scale
+        ContainerInUserScale,  // in a block whose container is in user scale
     };
     std::u16string_view name;
     Match match;
@@ -37,33 +45,65 @@ struct NameRule {
     ValueKind kind;
 };
 
-inline constexpr NameRule kNameRules[] = {
+namespace name_rules {
+using M = NameRule::Match;
+using W = NameRule::Where;
+using K = ValueKind;
+
+inline constexpr NameRule kTable[] = {
     // The pixel size of an image list's pictures: scaled, the stored pictures no longer fit it.
-    {u"ImageWidth", NameRule::Match::Exact, NameRule::Where::Anywhere, ValueKind::Kept},
-    {u"ImageHeight", NameRule::Match::Exact, NameRule::Where::Anywhere, ValueKind::Kept},
+    {u"ImageWidth", M::Exact, W::Anywhere, K::Kept},
+    {u"ImageHeight", M::Exact, W::Anywhere, K::Kept},
     // A container's own coordinate system: in user scale its code draws in these units.
-    {u"ScaleTop", NameRule::Match::Exact, NameRule::Where::OwnLineOfUserScale, ValueKind::Kept},
-    {u"ScaleLeft", NameRule::Match::Exact, NameRule::Where::OwnLineOfUserScale, ValueKind::Kept},
-    {u"ScaleWidth", NameRule::Match::Exact, NameRule::Where::OwnLineOfUserScale, ValueKind::Kept},
-    {u"ScaleHeight", NameRule::Match::Exact, NameRule::Where::OwnLineOfUserScale, ValueKind::Kept},
-    // Positions and sizes: every name ending in one of these words.
-    {u"Top", NameRule::Match::Ending, NameRule::Where::Anywhere, ValueKind::WholeNumber},
-    {u"Left", NameRule::Match::Ending, NameRule::Where::Anywhere, ValueKind::WholeNumber},
-    {u"Width", NameRule::Match::Ending, NameRule::Where::Anywhere, ValueKind::WholeNumber},
-    {u"Height", NameRule::Match::Ending, NameRule::Where::Anywhere, ValueKind::WholeNumber},
+    {u"ScaleTop", M::Exact, W::OwnLineOfUserScale, K::Kept},
+    {u"ScaleLeft", M::Exact, W::OwnLineOfUserScale, K::Kept},
+    {u"ScaleWidth", M::Exact, W::OwnLineOfUserScale, K::Kept},
+    {u"ScaleHeight", M::Exact, W::OwnLineOfUserScale, K::Kept},
+    // The ends of a line are stored in its container's units, and a container in user scale
+    // keeps its units (its Scale values stay), so they already move with it.
+    {u"X1", M::Exact, W::ContainerInUserScale, K::Kept},
+    {u"Y1", M::Exact, W::ContainerInUserScale, K::Kept},
+    {u"X2", M::Exact, W::ContainerInUserScale, K::Kept},
+    {u"Y2", M::Exact, W::ContainerInUserScale, K::Kept},
+    // Positions and sizes: every name ending in one of these words, also with a number after
+    // it (a CoolBar's bands: Width1, MinHeight1).
+    {u"Top", M::Ending, W::Anywhere, K::WholeNumber},
+    {u"Left", M::Ending, W::Anywhere, K::WholeNumber},
+    {u"Width", M::Ending, W::Anywhere, K::WholeNumber},
+    {u"Height", M::Ending, W::Anywhere, K::WholeNumber},
+    {u"Top", M::EndingThenDigits, W::Anywhere, K::WholeNumber},
+    {u"Left", M::EndingThenDigits, W::Anywhere, K::WholeNumber},
+    {u"Width", M::EndingThenDigits, W::Anywhere, K::WholeNumber},
+    {u"Height", M::EndingThenDigits, W::Anywhere, K::WholeNumber},
     // The ends of a Line control move with everything around them.
-    {u"X1", NameRule::Match::Exact, NameRule::Where::Anywhere, ValueKind::WholeNumber},
-    {u"Y1", NameRule::Match::Exact, NameRule::Where::Anywhere, ValueKind::WholeNumber},
-    {u"X2", NameRule::Match::Exact, NameRule::Where::Anywhere, ValueKind::WholeNumber},
-    {u"Y2", NameRule::Match::Exact, NameRule::Where::Anywhere, ValueKind::WholeNumber},
-    // The size an ActiveX control stores of itself must keep agreeing with its Width and Height.
-    {u"_ExtentX", NameRule::Match::Exact, NameRule::Where::Anywhere, ValueKind::WholeNumber},
-    {u"_ExtentY", NameRule::Match::Exact, NameRule::Where::Anywhere, ValueKind::WholeNumber},
+    {u"X1", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"Y1", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"X2", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"Y2", M::Exact, W::Anywhere, K::WholeNumber},
+    // The size an ActiveX control stores of itself must keep agreeing with its Width and
+    // Height: _ExtentX, a web browser's ExtentX, a report viewer's _cx.
+    {u"ExtentX", M::Ending, W::Anywhere, K::WholeNumber},
+    {u"ExtentY", M::Ending, W::Anywhere, K::WholeNumber},
+    {u"_cx", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"_cy", M::Exact, W::Anywhere, K::WholeNumber},
+    // Further lengths in twips: a TreeView's indent, the margins that do not end in Left or
+    // Top, a grid's limits on its columns and rows.
+    {u"Indentation", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"MarginRight", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"MarginBottom", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"ColWidthMin", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"ColWidthMax", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"RowHeightMin", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"RowHeightMax", M::Exact, W::Anywhere, K::WholeNumber},
     // Font sizes. A Size outside a font group is something else: the byte count of an image
-    // list's pictures, a toolbar's button size.
-    {u"FontSize", NameRule::Match::Ending, NameRule::Where::Anywhere, ValueKind::FontSize},
-    {u"Size", NameRule::Match::Exact, NameRule::Where::InFontGroup, ValueKind::FontSize},
+    // list's pictures (a plain number, which stays), or a Forms 2.0 control's "W;H".
+    {u"FontSize", M::Ending, W::Anywhere, K::FontSize},
+    {u"Size", M::Exact, W::InFontGroup, K::FontSize},
+    {u"Size", M::Exact, W::NotInFontGroup, K::SizePair},
 };
+}  // namespace name_rules
+
+inline constexpr auto& kNameRules = name_rules::kTable;
 
 // What the table says of a property named name standing at place.
 ValueKind KindOfValue(std::u16string_view name, const NamePlace& place);

@@ -69,25 +69,25 @@ bool HasLayoutName(const std::u16string& line) {
     return KindOfValue(name, {}) != ValueKind::Kept || KindOfValue(name, {true, u"Font", false}) != ValueKind::Kept;
 }
 
-bool IsDigitOrPoint(char16_t c) {
-    return (c >= u'0' && c <= u'9') || c == u'.';
-}
-
+// A changed line differs from the old one only where a number stood after its first "=":
+// the characters a number can be written with gave way to those a new number is written with
+// (one or, for a Forms 2.0 size, two numbers: the semicolon between them stays).
 void CheckRewrittenLine(const std::u16string& before, const std::u16string& after) {
-    const std::size_t start = before.find(u'=') + 1;
-    std::size_t field = std::min<std::size_t>(10, before.size() - start);
-    while (field > 0 && start + field < before.size() && IsDigitOrPoint(before[start + field - 1]) &&
-           IsDigitOrPoint(before[start + field]))
-        ++field;
-    Check(after.size() >= before.size(), "a line got shorter");
-    const std::size_t newField = field + (after.size() - before.size());
-    Check(after.compare(0, start, before, 0, start) == 0, "the text before the value field changed");
-    Check(after.compare(start + newField, std::u16string::npos, before, start + field) == 0,
-          "the text after the value field changed");
-    Check(after.compare(start, 2, u"  ") == 0, "the new value field does not start with two blanks");
-    Check(before.find(u'\'', start) == std::u16string::npos, "a line with a comment was rewritten");
-    if (newField != field)
-        Check(after[start + newField - 1] != u' ', "a line grew more than its number needs");
+    std::size_t prefix = 0;
+    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
+        ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    Check(prefix > before.find(u'='), "the text before the number changed");
+    const std::u16string_view removed = std::u16string_view(before).substr(prefix, before.size() - prefix - suffix);
+    const std::u16string_view added = std::u16string_view(after).substr(prefix, after.size() - prefix - suffix);
+    Check(removed.find_first_not_of(u"0123456789.,;+-&HhOoabcdefABCDEF \t") == std::u16string_view::npos,
+          "something that was no number was replaced");
+    Check(added.find_first_not_of(u"0123456789.,;-E+") == std::u16string_view::npos,
+          "what replaced the number is no number");
+    Check(before.find(u'\'', before.find(u'=')) == std::u16string::npos, "a line with a comment was rewritten");
 }
 
 std::string FormPath() {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
+#include <vector>
 
 namespace tremaro {
 namespace {
@@ -31,26 +32,40 @@ int DigitValue(char c, int base) {
 }
 
 // The text without its blanks, narrowed to ASCII; any other character becomes a byte
-// that no number can contain, so it ends the number where it stands.
-std::string CompactAscii(std::u16string_view text) {
-    std::string compact;
-    compact.reserve(text.size());
-    for (const char16_t c : text) {
-        if (IsDroppedByVal(c))
+// that no number can contain, so it ends the number where it stands. Each character kept
+// remembers where it stood, so that a number found in it can be found again in the text.
+struct CompactText {
+    std::string characters;
+    std::vector<std::size_t> places;
+};
+
+CompactText CompactAscii(std::u16string_view text) {
+    CompactText compact;
+    compact.characters.reserve(text.size());
+    compact.places.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsDroppedByVal(text[i]))
             continue;
-        compact.push_back(c < 0x80 ? static_cast<char>(c) : '\x01');
+        compact.characters.push_back(text[i] < 0x80 ? static_cast<char>(text[i]) : '\x01');
+        compact.places.push_back(i);
     }
     return compact;
 }
 
-NumberReading ReadRadixNumber(std::string_view digits, int base) {
-    NumberReading reading;
+// A reading of the compact text: its value and how many of its characters it took.
+struct CompactReading {
+    double value = 0.0;
+    std::size_t taken = 0;  // 0 when no number was found
+};
+
+CompactReading ReadRadixNumber(std::string_view digits, int base) {
+    CompactReading reading;
     for (const char c : digits) {
         const int digit = DigitValue(c, base);
         if (digit < 0)
             break;
         reading.value = reading.value * base + digit;
-        reading.found = true;
+        ++reading.taken;
     }
     return reading;
 }
@@ -67,7 +82,7 @@ double ParseDecimal(const std::string& normalized) {
     return strtod_l(normalized.c_str(), nullptr, cLocale);
 }
 
-NumberReading ReadDecimalNumber(std::string_view text) {
+CompactReading ReadDecimalNumber(std::string_view text) {
     std::size_t pos = 0;
     std::string normalized;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
@@ -95,10 +110,25 @@ NumberReading ReadDecimalNumber(std::string_view text) {
         if (expPos < text.size() && (text[expPos] == '+' || text[expPos] == '-'))
             exponent.push_back(text[expPos++]);
         const std::size_t expEnd = SkipDigits(text, expPos);
-        if (expEnd > expPos)
+        if (expEnd > expPos) {
             normalized += exponent.append(text.substr(expPos, expEnd - expPos));
+            pos = expEnd;
+        }
     }
-    return {ParseDecimal(normalized), true};
+    return {ParseDecimal(normalized), pos};
+}
+
+CompactReading ReadCompactNumber(std::string_view text) {
+    if (text.size() >= 2 && text[0] == '&') {
+        const int base = text[1] == 'H' || text[1] == 'h' ? 16 : text[1] == 'O' || text[1] == 'o' ? 8 : 0;
+        if (base == 0)
+            return {};
+        CompactReading reading = ReadRadixNumber(text.substr(2), base);
+        if (reading.taken > 0)
+            reading.taken += 2;
+        return reading;
+    }
+    return ReadDecimalNumber(text);
 }
 
 // Most values in a form are plain whole numbers ("=   495"); they are read here directly.
@@ -109,6 +139,7 @@ std::optional<NumberReading> ReadPlainInteger(std::u16string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsDroppedByVal(text[i]))
         ++i;
+    const std::size_t first = i;
     bool negative = false;
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
         negative = text[i++] == u'-';
@@ -126,7 +157,7 @@ std::optional<NumberReading> ReadPlainInteger(std::u16string_view text) {
             return std::nullopt;
     }
     const auto magnitude = static_cast<double>(value);
-    return NumberReading{negative ? -magnitude : magnitude, true};
+    return NumberReading{negative ? -magnitude : magnitude, true, first, i};
 }
 
 }  // namespace
@@ -134,16 +165,11 @@ std::optional<NumberReading> ReadPlainInteger(std::u16string_view text) {
 NumberReading ReadNumber(std::u16string_view text) {
     if (const auto plain = ReadPlainInteger(text))
         return *plain;
-    const std::string compact = CompactAscii(text);
-    const std::string_view view = compact;
-    if (view.size() >= 2 && view[0] == '&') {
-        if (view[1] == 'H' || view[1] == 'h')
-            return ReadRadixNumber(view.substr(2), 16);
-        if (view[1] == 'O' || view[1] == 'o')
-            return ReadRadixNumber(view.substr(2), 8);
+    const CompactText compact = CompactAscii(text);
+    const CompactReading reading = ReadCompactNumber(compact.characters);
+    if (reading.taken == 0)
         return {};
-    }
-    return ReadDecimalNumber(view);
+    return {reading.value, true, compact.places.front(), compact.places[reading.taken - 1] + 1};
 }
 
 double TextToNumber(std::u16string_view text) {

@@ -17,6 +17,11 @@ namespace tremaro {
 struct NumberReading {
     double value = 0.0;
     bool found = false;  // whether any digit was read; without one the value is 0
+    // Where the number stands in the text read: from its first character (a sign or "&"
+    // included) to just after the last one Val took in, blanks inside it included. Both 0
+    // when nothing was found.
+    std::size_t first = 0;
+    std::size_t end = 0;
 };
 
 NumberReading ReadNumber(std::u16string_view text);

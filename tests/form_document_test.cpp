@@ -36,7 +36,7 @@ TEST_F(FormDocumentTest, readCorrectSave_tellsTheWholeStoryThroughThePort) {
 
     port.SetViewText(port.ViewText() + u"' edited\r\n");  // the operator's edit is saved too
     ASSERT_EQ(form.Save(), SaveOutcome::BackedUpAndWritten);
-    EXPECT_EQ(ReadBytes(path), "Begin VB.Form Form1\r\n   Height          =  594 \r\nEnd\r\n' edited\r\n");
+    EXPECT_EQ(ReadBytes(path), "Begin VB.Form Form1\r\n   Height          =   594\r\nEnd\r\n' edited\r\n");
     EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), kForm);
 }
 

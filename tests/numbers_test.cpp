@@ -48,6 +48,29 @@ TEST(TextToNumber, readsHexadecimalAndOctalAsUnsigned) {
     EXPECT_DOUBLE_EQ(TextToNumber(u"&H80000000&"), 2147483648.0);
 }
 
+// Where the number stands, as Val took it in: the correction replaces exactly these characters.
+TEST(ReadNumber, tellsWhereTheNumberStands) {
+    auto place = [](std::u16string_view text) {
+        const NumberReading reading = ReadNumber(text);
+        return std::u16string(text.substr(reading.first, reading.end - reading.first));
+    };
+    EXPECT_EQ(place(u"   495 "), u"495");
+    EXPECT_EQ(place(u"  -74880'x"), u"-74880");
+    EXPECT_EQ(place(u" 1 2 0 x"), u"1 2 0");
+    EXPECT_EQ(place(u"\t& H10&"), u"& H10");
+    EXPECT_EQ(place(u"&O17 "), u"&O17");
+    EXPECT_EQ(place(u"1.2.3"), u"1.2");
+    EXPECT_EQ(place(u" 5.  "), u"5.");
+    EXPECT_EQ(place(u"1E3x"), u"1E3");
+    EXPECT_EQ(place(u"1E+x"), u"1");
+    EXPECT_EQ(place(u"-.5E-1 9"), u"-.5E-1 9");
+    EXPECT_EQ(place(u"  +8.25     "), u"+8.25");
+    EXPECT_EQ(place(u"12345678901234567890 "), u"12345678901234567890");
+    const NumberReading none = ReadNumber(u"  abc");
+    EXPECT_FALSE(none.found);
+    EXPECT_EQ(none.end, 0u);
+}
+
 TEST(TextToNumber, givesZeroWithoutANumber) {
     for (const std::u16string_view text :
          {u"", u"   ", u"abc", u"-", u"+.", u".", u"E5", u"-&H10", u"&H", u"&X1", u"\"5318;67\"", u"\uFF15"}) {

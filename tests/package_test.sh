@@ -38,7 +38,7 @@ usage=$("$root/usr/bin/tremaro-scale" --help) || fail "tremaro-scale --help exit
 [[ $usage == "Употреба:"* ]] || fail "tremaro-scale --help printed: $usage"
 printf 'VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\nEnd\r\n' >"$scratch/Form1.frm"
 scaled=$("$root/usr/bin/tremaro-scale" --stdout 120 "$scratch/Form1.frm") || fail "tremaro-scale --stdout exits with $?"
-grep -q "ClientHeight    =  3834 " <<<"$scaled" || fail "the unpacked tremaro-scale did not scale: $scaled"
+grep -q "ClientHeight    =   3834" <<<"$scaled" || fail "the unpacked tremaro-scale did not scale: $scaled"
 
 appstreamcli validate --no-net "$root/usr/share/metainfo/example.tremaro.Tremaro.metainfo.xml" ||
     fail "appstreamcli validate"

@@ -62,7 +62,7 @@ protected:
 
     SaveTest() {
         WriteBytes(form, kOriginal);
-        port.SetViewText(u"VERSION 5.00\r\n   Top             =  120 \r\n");
+        port.SetViewText(u"VERSION 5.00\r\n   Top             =   120\r\n");
     }
     SaveOutcome Save() { return SaveWithBackup(form, port); }
     std::string Report() const { return port.Messages().empty() ? "" : port.Messages().back().text; }
@@ -78,7 +78,7 @@ protected:
     std::string form = folder.Path("form1.frm");
     std::string backup = folder.Path("form1.bak");
     ConsolePort port;
-    const std::string newBytes = "VERSION 5.00\r\n   Top             =  120 \r\n";
+    const std::string newBytes = "VERSION 5.00\r\n   Top             =   120\r\n";
 };
 
 TEST_F(SaveTest, save_renamesTheOriginalAndWritesTheView) {
@@ -334,7 +334,7 @@ protected:
         if (start == Start::OlderBackup)
             WriteBytes(backup, kOlderBackup);
         port = ConsolePort();
-        port.SetViewText(u"VERSION 5.00\r\n   Top             =  120 \r\n");
+        port.SetViewText(u"VERSION 5.00\r\n   Top             =   120\r\n");
     }
 
     // At every system call of the save: the form file under its name, old or whole new.

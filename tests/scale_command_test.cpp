@@ -35,7 +35,7 @@ protected:
 TEST_F(ScaleCommandTest, stdout_writesTheBytesASaveWouldWrite) {
     WriteBytes(form, "Begin VB.Form Form1\r\n   Height          =   495\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\n");
     EXPECT_EQ(Run({"--stdout", "120", form}), 0);
-    EXPECT_EQ(out.str(), "Begin VB.Form Form1\r\n   Height          =  594 \r\n   Caption = \"\xD7\xE5\xF2\xE5\"\r\n");
+    EXPECT_EQ(out.str(), "Begin VB.Form Form1\r\n   Height          =   594\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\r\n");
     EXPECT_EQ(err.str(), Printed(messages::kCorrectionFinished));
     EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
 }
@@ -74,10 +74,10 @@ TEST_F(ScaleCommandTest, doubleDash_endsTheOptionsSoAFileMayLookLikeOne) {
     WriteBytes("--stdout", kForm);
     WriteBytes("-x", kForm);
     EXPECT_EQ(Run({"--stdout", "--", "120", "--stdout"}), 0);
-    EXPECT_NE(out.str().find("=  594 "), std::string::npos);
+    EXPECT_NE(out.str().find("=   594\r\n"), std::string::npos);
     EXPECT_EQ(Run({"120", "--", "--stdout", "-x"}), 0);
     EXPECT_EQ(ReadBytes("-x.bak"), kForm);
-    EXPECT_NE(ReadBytes("--stdout").find("=  594 "), std::string::npos);
+    EXPECT_NE(ReadBytes("--stdout").find("=   594\r\n"), std::string::npos);
     fs::current_path(previous);
 }
 
@@ -90,7 +90,7 @@ TEST_F(ScaleCommandTest, batch_savesEveryFileWithItsBackup) {
                              Printed(messages::Saved(second) + messages::OriginalKeptAs(folder.Path("form2.bak"))));
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(ReadBytes(folder.Path("form2.bak")), kForm);
-    EXPECT_NE(ReadBytes(second).find("=  594 "), std::string::npos);
+    EXPECT_NE(ReadBytes(second).find("=   594\r\n"), std::string::npos);
 }
 
 TEST_F(ScaleCommandTest, batch_goesOnAfterAFailureAndExitsOne) {

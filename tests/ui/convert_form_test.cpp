@@ -229,7 +229,7 @@ TEST_F(ConvertFormTest, keyboard_enterOnEachButton_doesWhatAClickDoes) {
         form.Messages().SetNextAnswer(PressedButton::Ok);
         press("cmdStart", key, modifiers);
         EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kCorrectionFinished));
-        EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("=  3834 ")));
+        EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("=   3834\n")));
         form.Messages().SetNextAnswer(PressedButton::Cancel);
         press("cmdSave", key, modifiers);
         EXPECT_EQ(LastMessage(), QString::fromStdString(messages::ConfirmSave(path)));
@@ -307,8 +307,8 @@ TEST_F(ConvertFormTest, start_correctsWithThePercentBoxsText) {
     Read(formPath);
     Correct(QStringLiteral("120%"));
     EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kCorrectionFinished));
-    EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("   ClientHeight    =  3834 \n")));
-    EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("      Size            =  9.9  \n")));
+    EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("   ClientHeight    =   3834\n")));
+    EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("      Size            =   9.9\n")));
 }
 
 TEST_F(ConvertFormTest, start_refusedPercentOrNoForm_saysSo) {
@@ -339,7 +339,7 @@ TEST_F(ConvertFormTest, save_writesTheEditedViewAndKeepsTheBackup) {
     EXPECT_EQ(ReadBytes(backup), kForm);
     const std::string saved = ReadBytes(formPath);
     EXPECT_EQ(saved.substr(0, 14), "VERSION 5.00\r\n");
-    EXPECT_NE(saved.find("=  3834 \r\n"), std::string::npos);
+    EXPECT_NE(saved.find("=   3834\r\n"), std::string::npos);
     EXPECT_EQ(saved.substr(saved.size() - 17), "End\r\n' \xCA\xEE\xF0\xE8\xE3\xE8\xF0\xE0\xED\xEE");
 }
 
