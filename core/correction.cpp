@@ -56,6 +56,9 @@ std::size_t ValueFieldLength(std::u16string_view line, std::size_t start) {
 // and the longest ("-1.79769313486232E+308") still fits with room to spare.
 class NumberText {
 public:
+    // Left unfilled: a plan is made for every line, and most of them stay empty.
+    NumberText() {}
+
     void Append(char16_t c) {
         if (size_ < characters_.size())
             characters_[size_++] = c;
@@ -73,7 +76,7 @@ public:
     std::u16string_view View() const { return {characters_.data(), size_}; }
 
 private:
-    std::array<char16_t, 32> characters_{};
+    std::array<char16_t, 32> characters_;
     std::size_t size_ = 0;
 };
 

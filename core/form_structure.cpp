@@ -174,9 +174,13 @@ FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
     bool started = false;
     for (int line = 1; line <= lineCount; ++line) {
         const std::u16string_view text = lineAt(line);
-        const std::u16string_view trimmed = TrimmedText(text);
-        const char16_t first = trimmed.empty() ? u'\0' : trimmed.front();
-        const Marker marker = first == u'B' || first == u'E' ? MarkerOf(trimmed) : Marker::None;
+        // Most lines are told apart by their first character alone, and only the few that
+        // may matter are trimmed.
+        std::size_t firstAt = 0;
+        while (firstAt < text.size() && IsBlank(text[firstAt]))
+            ++firstAt;
+        const char16_t first = firstAt < text.size() ? text[firstAt] : u'\0';
+        const Marker marker = first == u'B' || first == u'E' ? MarkerOf(TrimmedText(text)) : Marker::None;
         if (!started && marker != Marker::Begin)
             continue;
         started = true;
@@ -184,7 +188,7 @@ FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
         switch (marker) {
         case Marker::Begin: {
             const auto index = static_cast<std::int32_t>(structure.blocks_.size());
-            std::u16string_view rest = trimmed.substr(5);
+            std::u16string_view rest = TrimmedText(text).substr(5);
             const std::u16string_view className = NextWord(rest);
             structure.blocks_.push_back({line, block, false, className == u"VB.Line", TabPlacement::NotListed});
             words.push_back({NextWord(rest), std::nullopt, className == u"TabDlg.SSTab", 0, {}});
@@ -203,7 +207,8 @@ FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
         }
         case Marker::BeginProperty: {
             const auto index = static_cast<std::int32_t>(structure.groups_.size());
-            std::u16string_view name = TrimmedText(trimmed.substr(std::u16string_view(u"BeginProperty").size()));
+            std::u16string_view name =
+                TrimmedText(TrimmedText(text).substr(std::u16string_view(u"BeginProperty").size()));
             std::size_t nameLength = 0;
             while (nameLength < name.size() && !IsBlank(name[nameLength]))
                 ++nameLength;
@@ -229,7 +234,7 @@ FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
             const char16_t folded = FoldAsciiCase(first);
             if (folded != u's' && folded != u'i' && !(folded == u't' && own.isTabbedDialog))
                 break;
-            const auto property = PropertyOf(trimmed);
+            const auto property = PropertyOf(TrimmedText(text));
             if (!property)
                 break;
             if (folded == u's') {

@@ -11,29 +11,35 @@ bool IsDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
-// Most names of a form are ruled out by their last character alone; the set is worked out
-// from the table itself, so that no row can be passed over.
-constexpr std::array<bool, 128> LastCharactersOfTheTable() {
-    std::array<bool, 128> last{};
-    for (const NameRule& rule : kNameRules) {
+// Most names of a form are ruled out by their last character alone, and the others need
+// only the rows whose names end in it: the rows are grouped by that character once, from the
+// table itself, so that no row can be passed over. Rows that end in digits are looked at for
+// a name that ends in a digit.
+constexpr std::size_t kRowCount = std::size(kNameRules);
+
+struct RowsByLastCharacter {
+    std::array<std::array<std::uint8_t, kRowCount>, 128> rows{};
+    std::array<std::uint8_t, 128> count{};
+};
+
+constexpr RowsByLastCharacter GroupRows() {
+    RowsByLastCharacter grouped;
+    for (std::size_t row = 0; row < kRowCount; ++row) {
+        const NameRule& rule = kNameRules[row];
+        auto add = [&grouped, row](char16_t last) {
+            grouped.rows[last][grouped.count[last]++] = static_cast<std::uint8_t>(row);
+        };
         if (rule.match == NameRule::Match::EndingThenDigits) {
             for (char16_t digit = u'0'; digit <= u'9'; ++digit)
-                last[digit] = true;
+                add(digit);
         } else {
-            last[FoldAsciiCase(rule.name.back())] = true;
+            add(FoldAsciiCase(rule.name.back()));
         }
     }
-    return last;
+    return grouped;
 }
 
-constexpr auto kLastCharacters = LastCharactersOfTheTable();
-
-bool MayBeInTheTable(std::u16string_view name) {
-    if (name.empty())
-        return false;
-    const char16_t last = FoldAsciiCase(name.back());
-    return last < kLastCharacters.size() && kLastCharacters[last];
-}
+constexpr RowsByLastCharacter kRowsByLastCharacter = GroupRows();
 
 bool NameMatches(std::u16string_view name, const NameRule& rule) {
     switch (rule.match) {
@@ -74,11 +80,17 @@ bool PlaceMatches(const NamePlace& place, NameRule::Where where) {
 }  // namespace
 
 ValueKind KindOfValue(std::u16string_view name, const NamePlace& place) {
-    if (!MayBeInTheTable(name))
+    if (name.empty())
         return ValueKind::Kept;
-    for (const NameRule& rule : kNameRules)
+    const char16_t last = FoldAsciiCase(name.back());
+    if (last >= kRowsByLastCharacter.count.size())
+        return ValueKind::Kept;
+    // In the table's order: the rows of one character keep the order they have in it.
+    for (std::size_t i = 0; i < kRowsByLastCharacter.count[last]; ++i) {
+        const NameRule& rule = kNameRules[kRowsByLastCharacter.rows[last][i]];
         if (NameMatches(name, rule) && PlaceMatches(place, rule.where))
             return rule.kind;
+    }
     return ValueKind::Kept;
 }
 
