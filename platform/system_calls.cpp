@@ -15,7 +15,7 @@ namespace {
 // defaults, every function below is the bare system call.
 struct Seam {
     FileSystemSwitches switches;
-    std::array<int, 8> calls{};
+    std::array<int, kFileCallKinds> calls{};
     std::vector<bool> failingCallReached;
 };
 
@@ -78,19 +78,19 @@ int Flush(int descriptor) {
 }
 
 int ChangeOwner(int descriptor, uid_t owner, gid_t group) {
-    return Fails(FileCall::Chown) ? -1 : ::fchown(descriptor, owner, group);
+    return Fails(FileCall::ChangeOwner) ? -1 : ::fchown(descriptor, owner, group);
 }
 
 int ChangeMode(int descriptor, mode_t mode) {
-    return Fails(FileCall::Chown) ? -1 : ::fchmod(descriptor, mode);
+    return Fails(FileCall::ChangeMode) ? -1 : ::fchmod(descriptor, mode);
 }
 
 int SetAttribute(int descriptor, const char* name, const void* value, size_t size) {
-    return Fails(FileCall::Chown) ? -1 : ::fsetxattr(descriptor, name, value, size, 0);
+    return Fails(FileCall::SetAttribute) ? -1 : ::fsetxattr(descriptor, name, value, size, 0);
 }
 
 int SetTimes(int descriptor, const struct timespec times[2]) {
-    return Fails(FileCall::Chown) ? -1 : ::futimens(descriptor, times);
+    return Fails(FileCall::SetTimes) ? -1 : ::futimens(descriptor, times);
 }
 
 int RenameNoReplace(const char* from, const char* to) {

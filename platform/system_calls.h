@@ -21,11 +21,15 @@ enum class FileCall {
     Read,
     Write,
     Flush,
-    Chown,  // also every other call that gives a file its mode, ACL, attributes or times
+    ChangeOwner,
+    ChangeMode,
+    SetAttribute,  // an extended attribute, the ACL among them
+    SetTimes,
     Rename,
     Link,
     Unlink,
 };
+constexpr std::size_t kFileCallKinds = static_cast<std::size_t>(FileCall::Unlink) + 1;
 
 struct FailingCall {
     FileCall call;
