@@ -158,6 +158,24 @@ TEST_F(SaveTest, save_formNamedLikeItsBackup_inAnyCase_writesNothing) {
     EXPECT_FALSE(fs::exists(folder.Path("Main.bak")));
 }
 
+// Saved through the link, the new text would go into the backup, and the old form would be
+// left nowhere.
+TEST_F(SaveTest, save_formLinkedToItsOwnBackupName_isRefusedAndTheBackupKept) {
+    fs::rename(form, backup);
+    for (const std::string& leadsTo : {std::string("form1.bak"), backup}) {
+        SCOPED_TRACE("form1.frm -> " + leadsTo);
+        fs::remove(form);
+        fs::create_symlink(leadsTo, form);
+        port = ConsolePort();
+        port.SetViewText(u"new text");
+        EXPECT_EQ(Save(), SaveOutcome::BackupFailed);
+        EXPECT_EQ(Report(), messages::BackupRefused(form, backup));
+        EXPECT_EQ(ReadBytes(backup), kOriginal);
+        EXPECT_TRUE(fs::is_symlink(form));
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 2);
+    }
+}
+
 TEST_F(SaveTest, save_formFolderRemovedAfterReading_reportsTheFailure) {
     fs::create_directory(folder.Path("gone"));
     const std::string lost = folder.Path("gone/form1.frm");
