@@ -494,5 +494,117 @@ TEST_F(SaveTableTest, everyFailureOnEveryPath_keepsTheFormWholeAndTheReportTrue)
     std::cout << rows << " rows\n";
 }
 
+// How a file came to stand under its name in a save, read from the calls the save made:
+// where in the record its bytes were last written, flushed, given the name, and the folder
+// then flushed (npos for a step not found), and how many bytes were written into it.
+struct Arrival {
+    static constexpr std::size_t kNone = std::string::npos;
+    std::size_t lastWrite = kNone;
+    std::size_t flush = kNone;
+    std::size_t putInPlace = kNone;
+    std::size_t folderFlush = kNone;
+    std::size_t bytesWritten = 0;
+};
+
+using Calls = std::vector<system::RecordedCall>;
+
+// The descriptor that the latest successful open before position returned.
+std::size_t OpenOf(const Calls& calls, int descriptor, std::size_t position) {
+    for (std::size_t i = position; i-- > 0;)
+        if (calls[i].call == system::FileCall::Open && calls[i].succeeded && calls[i].descriptor == descriptor)
+            return i;
+    return Arrival::kNone;
+}
+
+// The descriptor whose file a name stands for at position: an unnamed file given a name
+// through /proc/self/fd, a file opened under the name, or one linked or renamed to it.
+int DescriptorBehind(const Calls& calls, std::string name, std::size_t position) {
+    constexpr std::string_view kByDescriptor = "/proc/self/fd/";
+    while (!name.starts_with(kByDescriptor)) {
+        std::size_t i = position;
+        while (i-- > 0) {
+            const auto& call = calls[i];
+            const bool names = call.call == system::FileCall::Link || call.call == system::FileCall::Rename;
+            if (call.succeeded &&
+                ((names && call.newPath == name) || (call.call == system::FileCall::Open && call.path == name)))
+                break;
+        }
+        if (i == std::size_t(-1))
+            return -1;
+        if (calls[i].call == system::FileCall::Open)
+            return calls[i].descriptor;
+        name = calls[i].path;
+        position = i;
+    }
+    return std::stoi(name.substr(kByDescriptor.size()));
+}
+
+Arrival ArrivalOf(const Calls& calls, const std::string& name) {
+    Arrival arrival;
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        const auto& call = calls[i];
+        if (call.succeeded && call.newPath == name)
+            arrival.putInPlace = i;
+    }
+    if (arrival.putInPlace == Arrival::kNone)
+        return arrival;
+    const int descriptor = DescriptorBehind(calls, calls[arrival.putInPlace].path, arrival.putInPlace);
+    const std::size_t opened = OpenOf(calls, descriptor, arrival.putInPlace);
+    if (opened == Arrival::kNone)
+        return arrival;
+    for (std::size_t i = opened + 1; i < arrival.putInPlace; ++i) {
+        const auto& call = calls[i];
+        if (call.descriptor != descriptor || !call.succeeded)
+            continue;
+        if (call.call == system::FileCall::Write) {
+            arrival.lastWrite = i;
+            arrival.bytesWritten += call.size;
+            arrival.flush = Arrival::kNone;
+        } else if (call.call == system::FileCall::Flush && arrival.flush == Arrival::kNone) {
+            arrival.flush = i;
+        }
+    }
+    const std::string folder = fs::path(name).parent_path().string();
+    for (std::size_t i = arrival.putInPlace + 1; i < calls.size() && arrival.folderFlush == Arrival::kNone; ++i) {
+        const auto& call = calls[i];
+        if (call.call == system::FileCall::Flush && call.succeeded && call.onFolder &&
+            calls[OpenOf(calls, call.descriptor, i)].path == folder)
+            arrival.folderFlush = i;
+    }
+    return arrival;
+}
+
+// A power loss at any moment of a save finds the form old or new, and the backup, once the
+// form is new, whole: each file's bytes reach the disk before its name does, and its name
+// before the next step.
+TEST_F(SaveTest, save_onEveryPath_flushesEachFileBeforeItsNameAndTheFolderAfter) {
+    for (const FileSystemPath& path : kFileSystemPaths) {
+        SCOPED_TRACE(path.name);
+        fs::remove(backup);
+        WriteBytes(form, kOriginal);
+        system::FileSystemSwitches switches;
+        switches.noHardLinks = path.noHardLinks;
+        switches.noRenameNoReplace = path.noRenameNoReplace;
+        switches.noUnnamedTemporary = path.noUnnamedTemporary;
+        switches.recordCalls = true;
+        SwitchedFileSystem switched(switches);
+        ASSERT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
+        ASSERT_EQ(ReadBytes(form), newBytes);
+
+        const Calls& calls = system::RecordedCalls();
+        for (const auto& [name, bytes] : {std::pair{backup, std::string(kOriginal)}, std::pair{form, newBytes}}) {
+            SCOPED_TRACE(name);
+            const Arrival arrival = ArrivalOf(calls, name);
+            ASSERT_NE(arrival.putInPlace, Arrival::kNone) << "nothing was renamed or linked to it";
+            EXPECT_EQ(arrival.bytesWritten, bytes.size());
+            ASSERT_NE(arrival.lastWrite, Arrival::kNone) << "its bytes were not written";
+            EXPECT_NE(arrival.flush, Arrival::kNone) << "it was not flushed after its last write, before it was named";
+            EXPECT_NE(arrival.folderFlush, Arrival::kNone) << "its folder was not flushed after it was named";
+        }
+        EXPECT_LT(ArrivalOf(calls, backup).folderFlush, ArrivalOf(calls, form).putInPlace)
+            << "the form was replaced before its backup's name was on the disk";
+    }
+}
+
 }  // namespace
 }  // namespace tremaro
