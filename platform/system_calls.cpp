@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,6 +17,7 @@ namespace {
 struct Seam {
     FileSystemSwitches switches;
     std::array<int, kFileCallKinds> calls{};
+    int allCalls = 0;
     std::vector<bool> failingCallReached;
     std::vector<RecordedCall> recorded;
 };
@@ -26,8 +28,11 @@ Seam& TheSeam() {
 }
 
 // Counts the call and tells whether it is the one to fail; lets the test's mischief run first.
+// A process that is to die at this call dies here, before the call has done anything.
 bool Fails(FileCall call) {
     Seam& seam = TheSeam();
+    if (++seam.allCalls == seam.switches.killedBeforeCall)
+        ::kill(::getpid(), SIGKILL);
     if (seam.switches.beforeCall)
         seam.switches.beforeCall(call);
     const int count = ++seam.calls[static_cast<std::size_t>(call)];
@@ -79,7 +84,7 @@ int RecordedOnNames(FileCall call, const char* path, const char* newPath, int re
 
 void SetFileSystemSwitches(FileSystemSwitches switches) {
     const std::size_t failing = switches.failing.size();
-    TheSeam() = Seam{std::move(switches), {}, std::vector<bool>(failing), {}};
+    TheSeam() = Seam{std::move(switches), {}, 0, std::vector<bool>(failing), {}};
 }
 
 bool FailingCallReached(std::size_t index) {

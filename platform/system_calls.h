@@ -11,7 +11,8 @@
 // replacing, unnamed temporary files) or make any one call fail, and so run the read and
 // the save on every path the code can take, not only the one this machine happens to
 // take. A test can also have the calls recorded, to check the order in which a save makes
-// its files last. The program itself never sets the switches; only tests
+// its files last, or have the process kill itself just before its n-th call, to see what a
+// crash at that moment leaves. The program itself never sets the switches; only tests
 // do, in their own process or, for the command line, through the test build's twin of
 // tremaro-scale (see tests/file_system_switches_from_environment.cpp).
 //
@@ -46,6 +47,7 @@ struct FileSystemSwitches {
     std::vector<FailingCall> failing;  // these fail with EIO
     std::function<void(FileCall)> beforeCall;  // mischief by someone else between two calls
     bool recordCalls = false;                  // see RecordedCalls
+    int killedBeforeCall = 0;  // the process kills itself with SIGKILL just before its n-th call of any kind
 };
 
 // Takes effect at once; calls are counted (and recorded) anew from here.
