@@ -21,6 +21,7 @@ const char* const kPreviewUsage =
     "Процентът е от 20 до 500.\n";
 
 const char* const kWrongCommandLine = "Грешен команден ред.";
+const char* const kOutputNotWritten = "Резултатът не може да бъде изведен.";
 const char* const kPictureNotDrawn = "Картината не може да бъде нарисувана: няма достатъчно памет.";
 
 std::string PictureNotWritten(const std::string& path) {

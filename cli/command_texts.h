@@ -12,6 +12,7 @@ namespace tremaro::command_texts {
 extern const char* const kScaleUsage;
 extern const char* const kPreviewUsage;
 extern const char* const kWrongCommandLine;  // printed before the usage
+extern const char* const kOutputNotWritten;  // tremaro-scale --stdout: the corrected bytes could not be written
 extern const char* const kPictureNotDrawn;
 std::string PictureNotWritten(const std::string& path);
 

@@ -78,7 +78,11 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
     PrintMessage(err, port.LastMessage());
     if (outcome != CorrectionOutcome::Corrected)
         return kRefused;
-    return WriteViewBytes(port.ViewText(), out) ? kSuccess : kFileFailed;
+    if (!WriteViewBytes(port.ViewText(), out)) {
+        PrintMessage(err, command_texts::kOutputNotWritten);
+        return kFileFailed;
+    }
+    return kSuccess;
 }
 
 bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::ostream& out, std::ostream& err) {

@@ -20,6 +20,7 @@ TEST(CommandTexts, scaleProgram) {
                  "      показва тази помощ\n"
                  "Процентът е от 20 до 500. След -- всичко е процент и файлове, дори да започва с -.\n");
     EXPECT_STREQ(command_texts::kWrongCommandLine, "Грешен команден ред.");
+    EXPECT_STREQ(command_texts::kOutputNotWritten, "Резултатът не може да бъде изведен.");
 }
 
 TEST(CommandTexts, previewProgram) {

@@ -71,6 +71,23 @@ TEST_F(ScaleCommandTest, wrongCommandLine_exitsTwoWithUsage) {
     EXPECT_EQ(err.str(), "");
 }
 
+// A stream that takes every byte into its buffer and fails when it is flushed, as standard
+// output does on a full disk or into a closed pipe.
+class RefusingBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+    int sync() override { return -1; }
+};
+
+TEST_F(ScaleCommandTest, stdout_outputThatCannotBeWritten_isReportedAndExitsOne) {
+    WriteBytes(form, kForm);
+    RefusingBuffer refusing;
+    std::ostream full(&refusing);
+    EXPECT_EQ(RunScaleCommand({"--stdout", "120", form}, full, err), 1);
+    EXPECT_EQ(err.str(), Printed(messages::kCorrectionFinished) + Printed(command_texts::kOutputNotWritten));
+    EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
+}
+
 TEST_F(ScaleCommandTest, doubleDash_endsTheOptionsSoAFileMayLookLikeOne) {
     const fs::path previous = fs::current_path();
     fs::current_path(folder.Root());
