@@ -86,18 +86,18 @@ bool EqualIgnoringLetterCase(std::string_view a, std::string_view b) {
 // written over with no backup left. The names are compared without regard to letter case: on
 // FAT and exFAT Form1.BAK and Form1.bak are one file, though each name can show an inode
 // number of its own.
-bool IsItsOwnBackup(const SavePaths& paths) {
+bool FormIsItsOwnBackup(const SavePaths& paths) {
     return EqualIgnoringLetterCase(paths.backupName, paths.formFileName) ||
            (paths.original && IdentityOf(paths.backupName) == paths.original);
 }
 
 // A folder under the form's name is nothing to save over, and nothing to copy to a backup.
-bool IsAFolder(const SavePaths& paths) {
+bool FormIsAFolder(const SavePaths& paths) {
     return KindOfPath(paths.target) == PathKind::Folder;
 }
 
 SaveOutcome SaveBytes(const std::string& bytes, const SavePaths& paths, OperatorPort& port) {
-    if (IsItsOwnBackup(paths) || IsAFolder(paths))
+    if (FormIsItsOwnBackup(paths) || FormIsAFolder(paths))
         return BackupRefused(paths, port);
     if (KindOfPath(paths.target) == PathKind::PlainFile && !IsWritable(paths.target))
         return Report(port, SaveOutcome::ReadOnly, messages::ReadOnly(paths.formFileName));
