@@ -1,3 +1,5 @@
+#include "cli/command_texts.h"
+#include "cli/console_port.h"
 #include "cli/scale_command.h"
 
 #include <iostream>
@@ -5,6 +7,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 
@@ -28,10 +31,26 @@ void PrepareTheHeap() {
     std::free(reserve);  // back to the heap's top, where the next blocks come from
 }
 
+// A full disk refuses the bytes when they leave the buffer; a network file system may do so
+// only when the file is closed.
+bool StandardOutputClosed() {
+    std::cout.flush();
+    return std::cout && ::close(STDOUT_FILENO) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     PrepareTheHeap();
     std::ios::sync_with_stdio(false);
-    return tremaro::RunScaleCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    // A reader that has gone (a closed pipe) is reported as output that cannot be written,
+    // not by dying of SIGPIPE in the middle of a run.
+    std::signal(SIGPIPE, SIG_IGN);
+    const int status = tremaro::RunScaleCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    // A run that failed has said why already; one that did not must not end as a success.
+    if (!StandardOutputClosed() && status == 0) {
+        tremaro::PrintMessage(std::cerr, tremaro::command_texts::kOutputNotWritten);
+        return 1;
+    }
+    return status;
 }

@@ -1,5 +1,6 @@
 #include "cli/scale_command.h"
 
+#include "cli/command_texts.h"
 #include "cli/console_port.h"
 #include "core/form_document.h"
 #include "core/messages.h"
@@ -17,19 +18,9 @@ constexpr int kSuccess = 0;
 constexpr int kFileFailed = 1;
 constexpr int kRefused = 2;
 
-constexpr const char* kUsage =
-    "Употреба:\n"
-    "  tremaro-scale [--] ПРОЦЕНТ ФАЙЛ...\n"
-    "      коригира всеки файл с процента и го записва; оригиналът остава\n"
-    "      до него с разширение .bak\n"
-    "  tremaro-scale --stdout [--] ПРОЦЕНТ ФАЙЛ\n"
-    "      извежда коригирания текст на стандартния изход, без да променя файла\n"
-    "  tremaro-scale --help\n"
-    "      показва тази помощ\n"
-    "Процентът е от 20 до 500. След -- всичко е процент и файлове, дори да започва с -.\n";
-
 int WrongCommandLine(std::ostream& err) {
-    err << "Грешен команден ред.\n" << kUsage;
+    PrintMessage(err, command_texts::kWrongCommandLine);
+    err << command_texts::kScaleUsage;
     return kRefused;
 }
 
@@ -87,7 +78,11 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
     PrintMessage(err, port.LastMessage());
     if (outcome != CorrectionOutcome::Corrected)
         return kRefused;
-    return WriteViewBytes(port.ViewText(), out) ? kSuccess : kFileFailed;
+    if (!WriteViewBytes(port.ViewText(), out)) {
+        PrintMessage(err, command_texts::kOutputNotWritten);
+        return kFileFailed;
+    }
+    return kSuccess;
 }
 
 bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::ostream& out, std::ostream& err) {
@@ -106,7 +101,7 @@ bool CorrectAndSave(const std::u16string& percent, const std::string& path, std:
 
 int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        out << kUsage;
+        out << command_texts::kScaleUsage;
         return kSuccess;
     }
     const CommandLine commandLine = ParseCommandLine(arguments);

@@ -83,17 +83,21 @@ bool EqualIgnoringLetterCase(std::string_view a, std::string_view b) {
 }
 
 // A form named like its own backup (form1.bak), or leading there through a link, would be
-// written over with no backup left, and a folder under the form's name is nothing to save
-// over. The names are compared without regard to letter case: on FAT and exFAT Form1.BAK and
-// Form1.bak are one file, though each name can show an inode number of its own.
-bool HasNoBackupName(const SavePaths& paths) {
+// written over with no backup left. The names are compared without regard to letter case: on
+// FAT and exFAT Form1.BAK and Form1.bak are one file, though each name can show an inode
+// number of its own.
+bool FormIsItsOwnBackup(const SavePaths& paths) {
     return EqualIgnoringLetterCase(paths.backupName, paths.formFileName) ||
-           KindOfPath(paths.target) == PathKind::Folder ||
            (paths.original && IdentityOf(paths.backupName) == paths.original);
 }
 
+// A folder under the form's name is nothing to save over, and nothing to copy to a backup.
+bool FormIsAFolder(const SavePaths& paths) {
+    return KindOfPath(paths.target) == PathKind::Folder;
+}
+
 SaveOutcome SaveBytes(const std::string& bytes, const SavePaths& paths, OperatorPort& port) {
-    if (HasNoBackupName(paths))
+    if (FormIsItsOwnBackup(paths) || FormIsAFolder(paths))
         return BackupRefused(paths, port);
     if (KindOfPath(paths.target) == PathKind::PlainFile && !IsWritable(paths.target))
         return Report(port, SaveOutcome::ReadOnly, messages::ReadOnly(paths.formFileName));
@@ -118,11 +122,7 @@ bool IsSaved(SaveOutcome outcome) {
 }
 
 std::string BackupNameFor(const std::string& formFileName) {
-#ifdef _WIN32
-    const auto nameStart = formFileName.find_last_of("/\\") + 1;
-#else
     const auto nameStart = formFileName.rfind('/') + 1;  // npos + 1 is 0: no folder
-#endif
     const auto dot = formFileName.rfind('.');
     if (dot == std::string::npos || dot <= nameStart)
         return formFileName + ".bak";

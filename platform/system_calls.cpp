@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,8 +16,10 @@ namespace {
 // defaults, every function below is the bare system call.
 struct Seam {
     FileSystemSwitches switches;
-    std::array<int, 8> calls{};
+    std::array<int, kFileCallKinds> calls{};
+    int allCalls = 0;
     std::vector<bool> failingCallReached;
+    std::vector<RecordedCall> recorded;
 };
 
 Seam& TheSeam() {
@@ -25,8 +28,11 @@ Seam& TheSeam() {
 }
 
 // Counts the call and tells whether it is the one to fail; lets the test's mischief run first.
+// A process that is to die at this call dies here, before the call has done anything.
 bool Fails(FileCall call) {
     Seam& seam = TheSeam();
+    if (++seam.allCalls == seam.switches.killedBeforeCall)
+        ::kill(::getpid(), SIGKILL);
     if (seam.switches.beforeCall)
         seam.switches.beforeCall(call);
     const int count = ++seam.calls[static_cast<std::size_t>(call)];
@@ -41,11 +47,44 @@ bool Fails(FileCall call) {
     return false;
 }
 
+bool IsFolder(int descriptor) {
+    struct stat info {};
+    return descriptor >= 0 && ::fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Keeps the call that describe() gives for RecordedCalls, when asked to; nothing is made
+// otherwise, and the caller's errno stays as the call left it.
+template <typename Describe>
+void Record(Describe describe) {
+    Seam& seam = TheSeam();
+    if (!seam.switches.recordCalls)
+        return;
+    const int error = errno;
+    RecordedCall call = describe();
+    call.onFolder = IsFolder(call.descriptor);
+    seam.recorded.push_back(std::move(call));
+    errno = error;
+}
+
+std::size_t Moved(ssize_t count) {
+    return count > 0 ? static_cast<std::size_t>(count) : 0;
+}
+
+int RecordedOnDescriptor(FileCall call, int descriptor, int result) {
+    Record([&] { return RecordedCall{call, descriptor, false, {}, {}, 0, result == 0}; });
+    return result;
+}
+
+int RecordedOnNames(FileCall call, const char* path, const char* newPath, int result) {
+    Record([&] { return RecordedCall{call, -1, false, path, newPath ? newPath : "", 0, result == 0}; });
+    return result;
+}
+
 }  // namespace
 
 void SetFileSystemSwitches(FileSystemSwitches switches) {
     const std::size_t failing = switches.failing.size();
-    TheSeam() = Seam{std::move(switches), {}, std::vector<bool>(failing)};
+    TheSeam() = Seam{std::move(switches), {}, 0, std::vector<bool>(failing), {}};
 }
 
 bool FailingCallReached(std::size_t index) {
@@ -53,72 +92,89 @@ bool FailingCallReached(std::size_t index) {
     return index < seam.failingCallReached.size() && seam.failingCallReached[index];
 }
 
+const std::vector<RecordedCall>& RecordedCalls() {
+    return TheSeam().recorded;
+}
+
 int Open(const char* path, int flags, mode_t mode) {
+    int descriptor = -1;
     if (Fails(FileCall::Open))
-        return -1;
-    if ((flags & O_TMPFILE) == O_TMPFILE && TheSeam().switches.noUnnamedTemporary) {
+        descriptor = -1;
+    else if ((flags & O_TMPFILE) == O_TMPFILE && TheSeam().switches.noUnnamedTemporary)
         errno = EOPNOTSUPP;
-        return -1;
-    }
-    return ::open(path, flags, mode);
+    else
+        descriptor = ::open(path, flags, mode);
+    Record([&] { return RecordedCall{FileCall::Open, descriptor, false, path, {}, 0, descriptor >= 0}; });
+    return descriptor;
 }
 
 ssize_t Read(int descriptor, void* buffer, size_t size) {
-    return Fails(FileCall::Read) ? -1 : ::read(descriptor, buffer, size);
+    const ssize_t count = Fails(FileCall::Read) ? -1 : ::read(descriptor, buffer, size);
+    Record([&] { return RecordedCall{FileCall::Read, descriptor, false, {}, {}, Moved(count), count >= 0}; });
+    return count;
 }
 
 ssize_t Write(int descriptor, const void* bytes, size_t size) {
-    return Fails(FileCall::Write) ? -1 : ::write(descriptor, bytes, size);
+    const ssize_t count = Fails(FileCall::Write) ? -1 : ::write(descriptor, bytes, size);
+    Record([&] { return RecordedCall{FileCall::Write, descriptor, false, {}, {}, Moved(count), count >= 0}; });
+    return count;
 }
 
 int Flush(int descriptor) {
-    if (Fails(FileCall::Flush))
-        return -1;
-    return TheSeam().switches.flushesDoNothing ? 0 : ::fsync(descriptor);
+    int result = -1;
+    if (!Fails(FileCall::Flush))
+        result = TheSeam().switches.flushesDoNothing ? 0 : ::fsync(descriptor);
+    return RecordedOnDescriptor(FileCall::Flush, descriptor, result);
 }
 
 int ChangeOwner(int descriptor, uid_t owner, gid_t group) {
-    return Fails(FileCall::Chown) ? -1 : ::fchown(descriptor, owner, group);
+    return RecordedOnDescriptor(FileCall::ChangeOwner, descriptor,
+                                Fails(FileCall::ChangeOwner) ? -1 : ::fchown(descriptor, owner, group));
 }
 
 int ChangeMode(int descriptor, mode_t mode) {
-    return Fails(FileCall::Chown) ? -1 : ::fchmod(descriptor, mode);
+    return RecordedOnDescriptor(FileCall::ChangeMode, descriptor,
+                                Fails(FileCall::ChangeMode) ? -1 : ::fchmod(descriptor, mode));
 }
 
 int SetAttribute(int descriptor, const char* name, const void* value, size_t size) {
-    return Fails(FileCall::Chown) ? -1 : ::fsetxattr(descriptor, name, value, size, 0);
+    return RecordedOnDescriptor(FileCall::SetAttribute, descriptor,
+                                Fails(FileCall::SetAttribute) ? -1 : ::fsetxattr(descriptor, name, value, size, 0));
 }
 
 int SetTimes(int descriptor, const struct timespec times[2]) {
-    return Fails(FileCall::Chown) ? -1 : ::futimens(descriptor, times);
+    return RecordedOnDescriptor(FileCall::SetTimes, descriptor,
+                                Fails(FileCall::SetTimes) ? -1 : ::futimens(descriptor, times));
 }
 
 int RenameNoReplace(const char* from, const char* to) {
+    int result = -1;
     if (Fails(FileCall::Rename))
-        return -1;
-    if (TheSeam().switches.noRenameNoReplace) {
+        result = -1;
+    else if (TheSeam().switches.noRenameNoReplace)
         errno = EINVAL;
-        return -1;
-    }
-    return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE);
+    else
+        result = ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE);
+    return RecordedOnNames(FileCall::Rename, from, to, result);
 }
 
 int Rename(const char* from, const char* to) {
-    return Fails(FileCall::Rename) ? -1 : ::rename(from, to);
+    return RecordedOnNames(FileCall::Rename, from, to, Fails(FileCall::Rename) ? -1 : ::rename(from, to));
 }
 
 int Link(const char* from, const char* to, int flags) {
+    int result = -1;
     if (Fails(FileCall::Link))
-        return -1;
-    if (TheSeam().switches.noHardLinks) {
+        result = -1;
+    else if (TheSeam().switches.noHardLinks)
         errno = EPERM;
-        return -1;
-    }
-    return ::linkat(AT_FDCWD, from, AT_FDCWD, to, flags);
+    else
+        result = ::linkat(AT_FDCWD, from, AT_FDCWD, to, flags);
+    return RecordedOnNames(FileCall::Link, from, to, result);
 }
 
 int Unlink(const char* path) {
-    return Fails(FileCall::Unlink) ? -1 : ::unlink(path);
+    return RecordedOnNames(FileCall::Unlink, path, nullptr, Fails(FileCall::Unlink) ? -1 : ::unlink(path));
 }
 
 }  // namespace tremaro::system

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <vector>
 #include <sys/types.h>
 
@@ -9,9 +10,11 @@
 // that a test can take a feature away from the file system (hard links, rename without
 // replacing, unnamed temporary files) or make any one call fail, and so run the read and
 // the save on every path the code can take, not only the one this machine happens to
-// take. The program itself never sets the switches; only tests do, in their own process
-// or, for the command line, through the test build's twin of tremaro-scale (see
-// tests/file_system_switches_from_environment.cpp).
+// take. A test can also have the calls recorded, to check the order in which a save makes
+// its files last, or have the process kill itself just before its n-th call, to see what a
+// crash at that moment leaves. The program itself never sets the switches; only tests
+// do, in their own process or, for the command line, through the test build's twin of
+// tremaro-scale (see tests/file_system_switches_from_environment.cpp).
 //
 // The functions behave as the system calls of the same name: -1 with errno set on failure.
 namespace tremaro::system {
@@ -21,11 +24,15 @@ enum class FileCall {
     Read,
     Write,
     Flush,
-    Chown,  // also every other call that gives a file its mode, ACL, attributes or times
+    ChangeOwner,
+    ChangeMode,
+    SetAttribute,  // an extended attribute, the ACL among them
+    SetTimes,
     Rename,
     Link,
     Unlink,
 };
+constexpr std::size_t kFileCallKinds = static_cast<std::size_t>(FileCall::Unlink) + 1;
 
 struct FailingCall {
     FileCall call;
@@ -39,13 +46,30 @@ struct FileSystemSwitches {
     bool flushesDoNothing = false;     // for tests that save a thousand times and check nothing a power loss would show
     std::vector<FailingCall> failing;  // these fail with EIO
     std::function<void(FileCall)> beforeCall;  // mischief by someone else between two calls
+    bool recordCalls = false;                  // see RecordedCalls
+    int killedBeforeCall = 0;  // the process kills itself with SIGKILL just before its n-th call of any kind
 };
 
-// Takes effect at once; calls are counted anew from here.
+// Takes effect at once; calls are counted (and recorded) anew from here.
 void SetFileSystemSwitches(FileSystemSwitches switches);
 
 // Whether the call switches.failing[index] has failed since the switches were set.
 bool FailingCallReached(std::size_t index = 0);
+
+// One call as it was made, failed ones included. A descriptor tells which file a call
+// worked on: the one the latest open before it returned, or, in a name /proc/self/fd/N, N.
+struct RecordedCall {
+    FileCall call;
+    int descriptor = -1;    // the descriptor a call on a descriptor was given, or the one an open returned
+    bool onFolder = false;  // that descriptor is a folder's
+    std::string path;       // what an open, an unlink or the first name of a rename or link names
+    std::string newPath;    // the second name of a rename or link
+    std::size_t size = 0;   // the bytes a read or write moved
+    bool succeeded = false;
+};
+
+// The calls made since the switches were set with recordCalls, in their order.
+const std::vector<RecordedCall>& RecordedCalls();
 
 int Open(const char* path, int flags, mode_t mode = 0);
 ssize_t Read(int descriptor, void* buffer, size_t size);

@@ -1,5 +1,6 @@
 #include "preview/preview_command.h"
 
+#include "cli/command_texts.h"
 #include "cli/console_port.h"
 #include "core/form_document.h"
 #include "core/messages.h"
@@ -18,18 +19,12 @@ constexpr int kWritten = 0;
 constexpr int kFileFailed = 1;
 constexpr int kRefused = 2;
 
-constexpr const char* kUsage =
-    "Употреба:\n"
-    "  tremaro-preview ПРОЦЕНТ ФАЙЛ КАРТИНА.png\n"
-    "      рисува формата от ФАЙЛ преди и след корекцията с процента и записва\n"
-    "      картината; ФАЙЛ не се променя\n"
-    "Процентът е от 20 до 500.\n";
-
 }  // namespace
 
 int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& err) {
     if (arguments.size() != 3) {
-        err << "Грешен команден ред.\n" << kUsage;
+        PrintMessage(err, command_texts::kWrongCommandLine);
+        err << command_texts::kPreviewUsage;
         return kRefused;
     }
     const std::u16string percent = Utf8ToUtf16(arguments[0]);
@@ -52,11 +47,11 @@ int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& e
     const FormModel after = BuildFormModel(std::u16string_view(port.ViewText()));
     const QImage picture = RenderComparison(before, after, FindNewLayoutProblems(before, after), 1.0);
     if (picture.isNull()) {
-        err << "Картината не може да бъде нарисувана: няма достатъчно памет.\n";
+        PrintMessage(err, command_texts::kPictureNotDrawn);
         return kFileFailed;
     }
     if (!picture.save(QString::fromLocal8Bit(arguments[2].c_str()), "PNG")) {
-        err << "Картината не може да бъде записана: " << arguments[2] << '\n';
+        err << command_texts::PictureNotWritten(arguments[2]) << '\n';
         return kFileFailed;
     }
     return kWritten;

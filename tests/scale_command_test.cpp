@@ -1,3 +1,4 @@
+#include "cli/command_texts.h"
 #include "cli/scale_command.h"
 #include "core/messages.h"
 
@@ -62,10 +63,29 @@ TEST_F(ScaleCommandTest, wrongCommandLine_exitsTwoWithUsage) {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{}, {"120"}, {"--stdout", "120"}, {"--stdout", "120", "a", "b"}}) {
         EXPECT_EQ(Run(arguments), 2);
-        EXPECT_NE(err.str().find("Употреба:"), std::string::npos);
+        EXPECT_EQ(err.str(), Printed(command_texts::kWrongCommandLine) + command_texts::kScaleUsage);
+        EXPECT_EQ(out.str(), "");
     }
     EXPECT_EQ(Run({"--help"}), 0);
-    EXPECT_NE(out.str().find("tremaro-scale --stdout"), std::string::npos);
+    EXPECT_EQ(out.str(), command_texts::kScaleUsage);
+    EXPECT_EQ(err.str(), "");
+}
+
+// A stream that takes every byte into its buffer and fails when it is flushed, as standard
+// output does on a full disk or into a closed pipe.
+class RefusingBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+    int sync() override { return -1; }
+};
+
+TEST_F(ScaleCommandTest, stdout_outputThatCannotBeWritten_isReportedAndExitsOne) {
+    WriteBytes(form, kForm);
+    RefusingBuffer refusing;
+    std::ostream full(&refusing);
+    EXPECT_EQ(RunScaleCommand({"--stdout", "120", form}, full, err), 1);
+    EXPECT_EQ(err.str(), Printed(messages::kCorrectionFinished) + Printed(command_texts::kOutputNotWritten));
+    EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
 }
 
 TEST_F(ScaleCommandTest, doubleDash_endsTheOptionsSoAFileMayLookLikeOne) {

@@ -1,0 +1,31 @@
+#include "cli/command_texts.h"
+
+namespace tremaro::command_texts {
+
+const char* const kScaleUsage =
+    "Употреба:\n"
+    "  tremaro-scale [--] ПРОЦЕНТ ФАЙЛ...\n"
+    "      коригира всеки файл с процента и го записва; оригиналът остава\n"
+    "      до него с разширение .bak\n"
+    "  tremaro-scale --stdout [--] ПРОЦЕНТ ФАЙЛ\n"
+    "      извежда коригирания текст на стандартния изход, без да променя файла\n"
+    "  tremaro-scale --help\n"
+    "      показва тази помощ\n"
+    "Процентът е от 20 до 500. След -- всичко е процент и файлове, дори да започва с -.\n";
+
+const char* const kPreviewUsage =
+    "Употреба:\n"
+    "  tremaro-preview ПРОЦЕНТ ФАЙЛ КАРТИНА.png\n"
+    "      рисува формата от ФАЙЛ преди и след корекцията с процента и записва\n"
+    "      картината; ФАЙЛ не се променя\n"
+    "Процентът е от 20 до 500.\n";
+
+const char* const kWrongCommandLine = "Грешен команден ред.";
+const char* const kOutputNotWritten = "Резултатът не може да бъде изведен.";
+const char* const kPictureNotDrawn = "Картината не може да бъде нарисувана: няма достатъчно памет.";
+
+std::string PictureNotWritten(const std::string& path) {
+    return "Картината не може да бъде записана: " + path;
+}
+
+}  // namespace tremaro::command_texts

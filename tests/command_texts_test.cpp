@@ -1,0 +1,38 @@
+#include "cli/command_texts.h"
+
+#include <gtest/gtest.h>
+
+namespace tremaro {
+namespace {
+
+// The one place where the tests write the command line programs' own texts out: every other
+// test names them.
+
+TEST(CommandTexts, scaleProgram) {
+    EXPECT_STREQ(command_texts::kScaleUsage,
+                 "Употреба:\n"
+                 "  tremaro-scale [--] ПРОЦЕНТ ФАЙЛ...\n"
+                 "      коригира всеки файл с процента и го записва; оригиналът остава\n"
+                 "      до него с разширение .bak\n"
+                 "  tremaro-scale --stdout [--] ПРОЦЕНТ ФАЙЛ\n"
+                 "      извежда коригирания текст на стандартния изход, без да променя файла\n"
+                 "  tremaro-scale --help\n"
+                 "      показва тази помощ\n"
+                 "Процентът е от 20 до 500. След -- всичко е процент и файлове, дори да започва с -.\n");
+    EXPECT_STREQ(command_texts::kWrongCommandLine, "Грешен команден ред.");
+    EXPECT_STREQ(command_texts::kOutputNotWritten, "Резултатът не може да бъде изведен.");
+}
+
+TEST(CommandTexts, previewProgram) {
+    EXPECT_STREQ(command_texts::kPreviewUsage,
+                 "Употреба:\n"
+                 "  tremaro-preview ПРОЦЕНТ ФАЙЛ КАРТИНА.png\n"
+                 "      рисува формата от ФАЙЛ преди и след корекцията с процента и записва\n"
+                 "      картината; ФАЙЛ не се променя\n"
+                 "Процентът е от 20 до 500.\n");
+    EXPECT_STREQ(command_texts::kPictureNotDrawn, "Картината не може да бъде нарисувана: няма достатъчно памет.");
+    EXPECT_EQ(command_texts::PictureNotWritten("/f/a.png"), "Картината не може да бъде записана: /f/a.png");
+}
+
+}  // namespace
+}  // namespace tremaro
