@@ -59,7 +59,7 @@ protected:
 
 TEST_F(ScaleProgramTest, stdout_thatCannotBeWritten_isReportedAndExitsOne) {
     WriteBytes(form, "Begin VB.Form Form1\r\n   Height          =   495\r\n");
-    const std::string corrected = "Begin VB.Form Form1\r\n   Height          =  594 \r\n";
+    const std::string corrected = "Begin VB.Form Form1\r\n   Height          =   594\r\n";
     const std::string reported = Printed(messages::kCorrectionFinished);
     const std::string failed = Printed(messages::kCorrectionFinished) + Printed(command_texts::kOutputNotWritten);
 
@@ -102,7 +102,7 @@ TEST_F(ScaleProgramTest, save_whoseReportCannotBeWritten_isSavedAndExitsOne) {
     ::close(pipeEnds[1]);
     EXPECT_TRUE(ExitedWith(finished, 1)) << "status " << finished.status;
     EXPECT_EQ(finished.err, Printed(command_texts::kOutputNotWritten));
-    EXPECT_EQ(ReadBytes(form), "Begin VB.Form Form1\r\n   Height          =  594 \r\n");
+    EXPECT_EQ(ReadBytes(form), "Begin VB.Form Form1\r\n   Height          =   594\r\n");
     EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), "Begin VB.Form Form1\r\n   Height          =   495\r\n");
 }
 
