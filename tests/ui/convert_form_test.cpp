@@ -3,6 +3,7 @@
 #include "ui/help_window.h"
 
 #include "test_support.h"
+#include "ui/window_waits.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -24,6 +25,9 @@ namespace tremaro {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FocusComesTo;
+using testing::FocusedName;
+using testing::kPatienceMs;
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
@@ -66,9 +70,7 @@ class ConvertFormTest : public ::testing::Test {
 protected:
     ConvertFormTest() {
         WriteBytes(formPath, kForm);
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        EXPECT_TRUE(testing::ShowActive(form));
     }
 
     template <typename Widget>
@@ -106,7 +108,7 @@ TEST_F(ConvertFormTest, start_showsAnEmptyWindowWithTheFocusOnRead) {
     EXPECT_TRUE(ViewPlainText().isEmpty());
     EXPECT_EQ(form.Lines().LineCount(), 0);
     EXPECT_TRUE(form.FormFileName().empty());
-    EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdRead"));
+    EXPECT_TRUE(FocusComesTo(Find<QPushButton>("cmdRead"))) << FocusedName();
 }
 
 TEST_F(ConvertFormTest, layout_followsTheDesignInPixels) {
@@ -173,17 +175,18 @@ TEST_F(ConvertFormTest, keyboard_tabLeavesTheViewBothWaysAndTypesNothing) {
     auto* view = Find<QPlainTextEdit>("Text");
     const QString before = view->toPlainText();
     view->setFocus();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == view; }));
+    ASSERT_TRUE(FocusComesTo(view)) << FocusedName();
     QTest::keyClick(view, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdHelp"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), view);
+    EXPECT_TRUE(FocusComesTo(Find<QPushButton>("cmdHelp"))) << FocusedName();
+    QTest::keyClick(Find<QPushButton>("cmdHelp"), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(FocusComesTo(view)) << FocusedName();
     QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>("Text1"));
+    EXPECT_TRUE(FocusComesTo(Find<QLineEdit>("Text1"))) << FocusedName();
     for (const Qt::KeyboardModifier held : {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier}) {
         view->setFocus();
+        ASSERT_TRUE(FocusComesTo(view)) << FocusedName();
         QTest::keyClick(view, Qt::Key_Tab, held);
-        EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdHelp")) << held;
+        EXPECT_TRUE(FocusComesTo(Find<QPushButton>("cmdHelp"))) << held << " " << FocusedName();
     }
     EXPECT_EQ(view->toPlainText(), before);
 }
@@ -237,7 +240,7 @@ TEST_F(ConvertFormTest, keyboard_enterOnEachButton_doesWhatAClickDoes) {
         ASSERT_NE(help.Window(), nullptr);
         EXPECT_TRUE(help.Window()->isVisible());
         help.Window()->close();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return help.Window() == nullptr; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return help.Window() == nullptr; }, kPatienceMs));
         press("cmdExit", key, modifiers);
         EXPECT_FALSE(form.isVisible());
     }

@@ -5,6 +5,7 @@
 #include "ui/qt_text.h"
 
 #include "test_support.h"
+#include "ui/window_waits.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,9 +24,12 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace tremaro {
 namespace {
 
+using testing::kPatienceMs;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -44,11 +48,17 @@ constexpr const char* kForm =
     "   End\r\n"
     "End\r\n";
 
-PreviewWindow* OpenPreview() {
+std::vector<PreviewWindow*> OpenPreviews() {
+    std::vector<PreviewWindow*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* window = qobject_cast<PreviewWindow*>(widget); window && window->isVisible())
-            return window;
-    return nullptr;
+            windows.push_back(window);
+    return windows;
+}
+
+PreviewWindow* OpenPreview() {
+    const std::vector<PreviewWindow*> windows = OpenPreviews();
+    return windows.empty() ? nullptr : windows.front();
 }
 
 QSize PictureSize(PreviewWindow* window, const char* name) {
@@ -68,9 +78,7 @@ class PreviewWindowTest : public ::testing::Test {
 protected:
     PreviewWindowTest() {
         WriteBytes(formPath, kForm);
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        EXPECT_TRUE(testing::ShowActive(form));
         form.Chooser().SetNextAnswer(QString::fromStdString(formPath));
         form.findChild<QPushButton*>(QStringLiteral("cmdRead"))->click();
     }
@@ -81,20 +89,31 @@ protected:
 
     QPlainTextEdit* View() { return form.findChild<QPlainTextEdit*>(QStringLiteral("Text")); }
 
+    // F5 in the main window, as the operator presses it. A window shortcut works only in the
+    // active window, which the window manager makes it in its own time; the preview is then
+    // awaited until the window manager has activated it in turn.
+    PreviewWindow* OpenWithF5() {
+        EXPECT_TRUE(testing::ShowActive(form));
+        QTest::keyClick(View(), Qt::Key_F5);
+        PreviewWindow* window = OpenPreview();
+        EXPECT_NE(window, nullptr);
+        if (window) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window, kPatienceMs));
+        }
+        return window;
+    }
+
     // Opens the view's context menu as a right click would and picks the preview in it;
-    // returns the names of the menu's items. Whatever happens, the menu is closed within
-    // five seconds, so a missing item fails the test instead of hanging it.
+    // returns the names of the menu's items. The menu runs its own event loop inside the
+    // click; the picker, called from that loop, reads the menu and closes it, so a missing
+    // item fails the test instead of leaving the menu open.
     QStringList PickPreviewFromContextMenu() {
         QStringList items;
         QTimer picker;
-        int tries = 0;
         QObject::connect(&picker, &QTimer::timeout, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu) {
-                if (++tries > 500)
-                    picker.stop();
+            if (!menu)
                 return;
-            }
             picker.stop();
             QAction* preview = nullptr;
             for (QAction* action : menu->actions()) {
@@ -134,7 +153,7 @@ TEST_F(PreviewWindowTest, contextMenu_offersThePreviewBesideCopyAndPaste) {
     EXPECT_EQ(items.value(paste + 1), QStringLiteral("previewForm=Преглед на формата"));
 
     PreviewWindow* window = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (window = OpenPreview()) != nullptr; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (window = OpenPreview()) != nullptr; }, kPatienceMs));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Преглед на формата"));
     EXPECT_EQ(window->parentWidget(), nullptr);
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("headingBefore"))->text(), QStringLiteral("Преди"));
@@ -142,8 +161,7 @@ TEST_F(PreviewWindowTest, contextMenu_offersThePreviewBesideCopyAndPaste) {
 }
 
 TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
-    QTest::keyClick(View(), Qt::Key_F5);
-    PreviewWindow* window = OpenPreview();
+    PreviewWindow* window = OpenWithF5();
     ASSERT_NE(window, nullptr);
     window->SetZoom(1.0);
     EXPECT_EQ(PictureSize(window, "pictureBefore"), QSize(400, 300));
@@ -165,7 +183,7 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
             return ListedProblems(window).size() == 1 &&
                    ListedProblems(window)[0] != QStringLiteral("Няма нови проблеми.");
         },
-        5000));
+        kPatienceMs));
     EXPECT_EQ(ListedProblems(window), QStringList{ToQString(messages::ReachesOut(u"Command1", u"Form1"))});
 
     auto* list = window->findChild<QListWidget*>(QStringLiteral("problems"));
@@ -174,13 +192,14 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
     EXPECT_EQ(window->After().controls[*window->Highlighted()].name, u"Command1");
 
     // A second F5 brings the same window forward rather than another one.
+    ASSERT_TRUE(testing::ShowActive(form));
     QTest::keyClick(&form, Qt::Key_F5);
-    EXPECT_EQ(OpenPreview(), window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window, kPatienceMs));
+    EXPECT_EQ(OpenPreviews(), std::vector<PreviewWindow*>{window});
 }
 
 TEST_F(PreviewWindowTest, enterOnAFocusedButton_pressesIt) {
-    QTest::keyClick(View(), Qt::Key_F5);
-    PreviewWindow* window = OpenPreview();
+    PreviewWindow* window = OpenWithF5();
     ASSERT_NE(window, nullptr);
     window->SetZoom(1.0);
     auto* zoomIn = window->findChild<QPushButton*>(QStringLiteral("zoomIn"));
@@ -194,8 +213,7 @@ TEST_F(PreviewWindowTest, enterOnAFocusedButton_pressesIt) {
 // 300,000 twips square: 20,000 pixels a side at 100 %. The window lowers its zoom to what is
 // drawn, a picture of about 4096 x 4096, and says so.
 TEST_F(PreviewWindowTest, aHugeForm_lowersTheZoomToWhatIsDrawn) {
-    QTest::keyClick(View(), Qt::Key_F5);
-    PreviewWindow* window = OpenPreview();
+    PreviewWindow* window = OpenWithF5();
     ASSERT_NE(window, nullptr);
     const std::u16string_view huge = u"Begin VB.Form Form1\n ClientWidth = 300000\n ClientHeight = 300000\nEnd\n";
     window->ShowForms(huge, huge);
@@ -209,8 +227,7 @@ TEST_F(PreviewWindowTest, aHugeForm_lowersTheZoomToWhatIsDrawn) {
 // "Преди" is narrow and carries a hidden-tab note wider than its fitted picture; "След" is five
 // times as wide. Fitting on the pictures alone left the note sticking out of the view.
 TEST_F(PreviewWindowTest, fit_makesRoomForANoteWiderThanItsPicture) {
-    QTest::keyClick(View(), Qt::Key_F5);
-    PreviewWindow* window = OpenPreview();
+    PreviewWindow* window = OpenWithF5();
     ASSERT_NE(window, nullptr);
     window->ShowForms(
         u"Begin VB.Form Form1\n ClientWidth = 6000\n ClientHeight = 300\n"
@@ -222,7 +239,13 @@ TEST_F(PreviewWindowTest, fit_makesRoomForANoteWiderThanItsPicture) {
     auto* note = window->findChild<QLabel*>(QStringLiteral("noteBefore"));
     ASSERT_FALSE(note->text().isEmpty());
     ASSERT_GT(note->sizeHint().width(), PictureSize(window, "pictureBefore").width());
-    QApplication::processEvents();  // the layout settles on the new pictures
+    // once the layout has settled on the new pictures:
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return scroll->widget()->minimumSizeHint().width() <= scroll->viewport()->width() &&
+                   scroll->horizontalScrollBar()->maximum() == 0;
+        },
+        kPatienceMs));
     EXPECT_LE(scroll->widget()->minimumSizeHint().width(), scroll->viewport()->width());
     EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
     // and it still fills the view rather than leaving half of it empty.
