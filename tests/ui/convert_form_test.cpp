@@ -1,5 +1,6 @@
 #include "ui/convert_form.h"
 #include "core/messages.h"
+#include "ui/captions.h"
 #include "ui/help_window.h"
 
 #include "test_support.h"
@@ -103,7 +104,7 @@ protected:
 };
 
 TEST_F(ConvertFormTest, start_showsAnEmptyWindowWithTheFocusOnRead) {
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Tremaro"));
+    EXPECT_EQ(form.windowTitle(), captions::ProgramName());
     EXPECT_TRUE(Find<QLineEdit>("Text1")->text().isEmpty());
     EXPECT_TRUE(ViewPlainText().isEmpty());
     EXPECT_EQ(form.Lines().LineCount(), 0);
@@ -127,13 +128,14 @@ TEST_F(ConvertFormTest, layout_followsTheDesignInPixels) {
     for (const auto& control : expected)
         EXPECT_EQ(Find<QWidget>(control.name)->geometry(), control.geometry) << control.name;
 
-    EXPECT_EQ(Find<QPushButton>("cmdRead")->text(), QStringLiteral("Чете"));
-    EXPECT_EQ(Find<QPushButton>("cmdStart")->text(), QStringLiteral("Старт"));
-    EXPECT_EQ(Find<QPushButton>("cmdSave")->text(), QStringLiteral("Запис"));
-    EXPECT_EQ(Find<QPushButton>("cmdHelp")->text(), QStringLiteral("Помощ"));
-    EXPECT_EQ(Find<QPushButton>("cmdExit")->text(), QStringLiteral("Изход"));
-    EXPECT_EQ(Find<QLabel>("Label1")->text(), QStringLiteral("Процент на корекцията: "));
-    EXPECT_EQ(Find<QLabel>("Label2")->text(), QStringLiteral("%"));
+    EXPECT_EQ(Find<QPushButton>("cmdRead")->text(), captions::ReadButton());
+    EXPECT_EQ(Find<QPushButton>("cmdStart")->text(), captions::StartButton());
+    EXPECT_EQ(Find<QPushButton>("cmdSave")->text(), captions::SaveButton());
+    EXPECT_EQ(Find<QPushButton>("cmdHelp")->text(), captions::HelpButton());
+    EXPECT_EQ(Find<QPushButton>("cmdExit")->text(), captions::ExitButton());
+    EXPECT_EQ(Find<QLabel>("Label1")->text(), captions::PercentLabel());
+    EXPECT_EQ(Find<QLabel>("Label2")->text(), captions::PercentSign());
+    EXPECT_EQ(Find<QLabel>("Label3")->text(), captions::MakerAddress());
     EXPECT_FALSE(Find<QLabel>("Label1")->autoFillBackground());
     for (const char* button : {"cmdRead", "cmdStart", "cmdSave", "cmdHelp", "cmdExit"}) {
         EXPECT_FALSE(Find<QPushButton>(button)->isDefault()) << button;
@@ -398,7 +400,7 @@ TEST_F(ConvertFormTest, realMessageBox_showsTheTextAndButtons) {
     const PressedButton pressed = form.ShowMessage(messages::ConfirmSave(formPath), MessageButtons::OkCancel);
     EXPECT_EQ(pressed, PressedButton::Cancel);
     EXPECT_EQ(text, QString::fromStdString(messages::ConfirmSave(formPath)));
-    EXPECT_EQ(title, QStringLiteral("Tremaro"));
+    EXPECT_EQ(title, captions::ProgramName());
     EXPECT_EQ(buttons, QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(icon, QMessageBox::NoIcon);
 }
@@ -413,12 +415,12 @@ TEST_F(ConvertFormTest, realOpenDialog_offersTheThreeFileTypes) {
         }
     });
     Click("cmdRead");
-    EXPECT_EQ(filters, QStringList({QStringLiteral("Всички файлове (*.*)"), QStringLiteral("RichText файлове (*.rtf)"),
-                                    QStringLiteral("Text файлове (*.txt)")}));
+    EXPECT_EQ(filters,
+              QStringList({captions::AllFilesType(), captions::RichTextFilesType(), captions::TextFilesType()}));
     ASSERT_EQ(typed.size(), 1);
-    EXPECT_TRUE(typed.first().endsWith(QStringLiteral("*.frm")));
+    EXPECT_TRUE(typed.first().endsWith(QLatin1Char('/') + captions::FormFilesPattern())) << typed.first().toStdString();
     EXPECT_TRUE(form.Messages().Shown().empty());
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Tremaro"));
+    EXPECT_EQ(form.windowTitle(), captions::ProgramName());
 }
 
 }  // namespace

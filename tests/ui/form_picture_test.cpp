@@ -1,5 +1,6 @@
 #include "ui/form_picture.h"
 #include "preview/preview_command.h"
+#include "ui/captions.h"
 
 #include "test_support.h"
 
@@ -116,10 +117,16 @@ TEST(FormPictureTest, problemsAreOutlinedInRed_hiddenTabsAreCounted) {
     EXPECT_NE(plain.pixelColor(140, 100), edge);
     EXPECT_EQ(marked.pixel(140, 115), plain.pixel(140, 115));  // the inside stays as it was
 
-    EXPECT_EQ(PictureNote(model), QStringLiteral("1 контрола на скрит раздел не е показана."));
-    EXPECT_EQ(HiddenTabNote(3), QStringLiteral("3 контроли на скрити раздели не са показани."));
-    EXPECT_TRUE(HiddenTabNote(0).isEmpty());
-    EXPECT_EQ(PictureNote(FormModel()), QStringLiteral("Няма описание на форма."));
+    EXPECT_EQ(PictureNote(model), captions::HiddenTabControls(1));
+    EXPECT_EQ(PictureNote(FormModel()), captions::NoFormDescription());
+    // A hidden frame counts with the two buttons it holds; a form with none hidden says nothing.
+    EXPECT_EQ(PictureNote(BuildFormModel(std::u16string_view(
+                  u"Begin VB.Form F\n Begin VB.Frame Tab2\n  Left = -74000\n  Top = 0\n  Width = 900\n  Height = 900\n"
+                  u"  Begin VB.CommandButton A\n   Left = 0\n   Top = 0\n   Width = 90\n   Height = 90\n  End\n"
+                  u"  Begin VB.CommandButton B\n   Left = 100\n   Top = 0\n   Width = 90\n   Height = 90\n  End\n"
+                  u" End\nEnd\n"))),
+              captions::HiddenTabControls(3));
+    EXPECT_TRUE(PictureNote(BuildFormModel(std::u16string_view(u"Begin VB.Form F\nEnd\n"))).isEmpty());
 }
 
 TEST(FormPictureTest, previewCommand_writesTheComparisonOrSaysWhyNot) {

@@ -1,3 +1,4 @@
+#include "ui/captions.h"
 #include "ui/convert_form.h"
 #include "ui/help_text.h"
 #include "ui/help_window.h"
@@ -76,7 +77,7 @@ protected:
 
 TEST_F(HelpWindowTest, show_loadsAtItsSizeAndPlaceWithTheText) {
     HelpWindow* window = Open();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Помощна информация"));
+    EXPECT_EQ(window->windowTitle(), captions::HelpTitle());
     ExpectAtLoadingGeometry(window);
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(0, 255, 255));
     QPlainTextEdit* box = window->TextBox();

@@ -1,5 +1,6 @@
 #include "ui/convert_form.h"
 #include "core/messages.h"
+#include "ui/captions.h"
 #include "ui/help_window.h"
 #include "ui/preview_window.h"
 #include "ui/qt_text.h"
@@ -118,7 +119,7 @@ protected:
             QAction* preview = nullptr;
             for (QAction* action : menu->actions()) {
                 items << (action->isSeparator() ? QStringLiteral("-") : action->objectName() + "=" + action->text());
-                if (action->text() == QStringLiteral("Преглед на формата"))
+                if (action->text() == captions::PreviewTitle())
                     preview = action;
             }
             menu->close();
@@ -150,14 +151,14 @@ TEST_F(PreviewWindowTest, contextMenu_offersThePreviewBesideCopyAndPaste) {
     const qsizetype paste = items.indexOf(QRegularExpression(QStringLiteral("^edit-paste=.*")));
     ASSERT_GE(paste, 0) << items.join(QLatin1Char(' ')).toStdString();
     EXPECT_GE(items.indexOf(QRegularExpression(QStringLiteral("^edit-copy=.*"))), 0);
-    EXPECT_EQ(items.value(paste + 1), QStringLiteral("previewForm=Преглед на формата"));
+    EXPECT_EQ(items.value(paste + 1), QStringLiteral("previewForm=") + captions::PreviewTitle());
 
     PreviewWindow* window = nullptr;
     ASSERT_TRUE(QTest::qWaitFor([&] { return (window = OpenPreview()) != nullptr; }, kPatienceMs));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Преглед на формата"));
+    EXPECT_EQ(window->windowTitle(), captions::PreviewTitle());
     EXPECT_EQ(window->parentWidget(), nullptr);
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("headingBefore"))->text(), QStringLiteral("Преди"));
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("headingAfter"))->text(), QStringLiteral("След"));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("headingBefore"))->text(), captions::BeforeHeading());
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("headingAfter"))->text(), captions::AfterHeading());
 }
 
 TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
@@ -166,7 +167,7 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
     window->SetZoom(1.0);
     EXPECT_EQ(PictureSize(window, "pictureBefore"), QSize(400, 300));
     EXPECT_EQ(PictureSize(window, "pictureAfter"), QSize(400, 300));
-    EXPECT_EQ(ListedProblems(window), QStringList{QStringLiteral("Няма нови проблеми.")});
+    EXPECT_EQ(ListedProblems(window), QStringList{captions::NoNewProblems()});
 
     Correct(QStringLiteral("200"));
     EXPECT_EQ(PictureSize(window, "pictureBefore"), QSize(400, 300));
@@ -177,12 +178,9 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
     QString text = View()->toPlainText();
     text.replace(QRegularExpression(QStringLiteral("Left *= *3000")), QStringLiteral("Left = 11000"));
     View()->setPlainText(text);
-    EXPECT_EQ(ListedProblems(window), QStringList{QStringLiteral("Няма нови проблеми.")});
+    EXPECT_EQ(ListedProblems(window), QStringList{captions::NoNewProblems()});
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return ListedProblems(window).size() == 1 &&
-                   ListedProblems(window)[0] != QStringLiteral("Няма нови проблеми.");
-        },
+        [&] { return ListedProblems(window).size() == 1 && ListedProblems(window)[0] != captions::NoNewProblems(); },
         kPatienceMs));
     EXPECT_EQ(ListedProblems(window), QStringList{ToQString(messages::ReachesOut(u"Command1", u"Form1"))});
 
@@ -221,7 +219,7 @@ TEST_F(PreviewWindowTest, aHugeForm_lowersTheZoomToWhatIsDrawn) {
     EXPECT_NEAR(window->Zoom(), 4096.0 / 20000, 0.001);
     const QSize shown = PictureSize(window, "pictureAfter");
     EXPECT_LE(qint64(shown.width()) * shown.height(), qint64(4100) * 4100);
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("zoomShown"))->text(), QStringLiteral("20 %"));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("zoomShown"))->text(), captions::ZoomShown(20));
 }
 
 // "Преди" is narrow and carries a hidden-tab note wider than its fitted picture; "След" is five
