@@ -1,5 +1,7 @@
 #include "ui/captions.h"
 
+#include "qstring_printer.h"
+
 #include <gtest/gtest.h>
 
 namespace tremaro {

@@ -4,7 +4,8 @@
 #include "ui/help_window.h"
 
 #include "test_support.h"
-#include "ui/window_waits.h"
+#include "window_waits.h"
+#include "qstring_printer.h"
 
 #include <QApplication>
 #include <QFileDialog>

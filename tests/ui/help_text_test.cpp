@@ -1,5 +1,6 @@
 #include "ui/help_text.h"
 #include "ui/captions.h"
+#include "qstring_printer.h"
 
 #include <QStringList>
 

@@ -9,7 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/window_waits.h"
+#include "window_waits.h"
+#include "qstring_printer.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,8 @@
 #include "ui/qt_text.h"
 
 #include "test_support.h"
-#include "ui/window_waits.h"
+#include "window_waits.h"
+#include "qstring_printer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace tremaro {
@@ -208,9 +210,10 @@ TEST_F(PreviewWindowTest, enterOnAFocusedButton_pressesIt) {
     EXPECT_DOUBLE_EQ(window->Zoom(), 1.25 * 1.25);
 }
 
-// 300,000 twips square: 20,000 pixels a side at 100 %. The window lowers its zoom to what is
-// drawn, a picture of about 4096 x 4096, and says so.
-TEST_F(PreviewWindowTest, aHugeForm_lowersTheZoomToWhatIsDrawn) {
+// 300,000 twips square: 20,000 pixels a side at 100 %. Asked for 100 %, the window lowers its
+// zoom to what is drawn, a picture of about 4096 x 4096, and says so; Побери goes on down to
+// the few percent at which both pictures fit the window whole.
+TEST_F(PreviewWindowTest, aHugeForm_isDrawnNoLargerThanAllowed_andFitsTheWindowWhole) {
     PreviewWindow* window = OpenWithF5();
     ASSERT_NE(window, nullptr);
     const std::u16string_view huge = u"Begin VB.Form Form1\n ClientWidth = 300000\n ClientHeight = 300000\nEnd\n";
@@ -219,7 +222,19 @@ TEST_F(PreviewWindowTest, aHugeForm_lowersTheZoomToWhatIsDrawn) {
     EXPECT_NEAR(window->Zoom(), 4096.0 / 20000, 0.001);
     const QSize shown = PictureSize(window, "pictureAfter");
     EXPECT_LE(qint64(shown.width()) * shown.height(), qint64(4100) * 4100);
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("zoomShown"))->text(), captions::ZoomShown(20));
+    auto* zoomShown = window->findChild<QLabel*>(QStringLiteral("zoomShown"));
+    EXPECT_EQ(zoomShown->text(), captions::ZoomShown(20));
+
+    window->findChild<QPushButton*>(QStringLiteral("zoomFit"))->click();
+    EXPECT_LT(window->Zoom(), 0.10);
+    EXPECT_EQ(zoomShown->text(), captions::ZoomShown(qRound(window->Zoom() * 100)));
+    QApplication::processEvents();  // the layout requests of the new pictures, already queued
+    auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("pictures"));
+    const QSize wanted = scroll->widget()->minimumSizeHint();
+    EXPECT_LE(wanted.width(), scroll->viewport()->width());
+    EXPECT_LE(wanted.height(), scroll->viewport()->height());
+    EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
 }
 
 // "Преди" is narrow and carries a hidden-tab note wider than its fitted picture; "След" is five
@@ -237,17 +252,33 @@ TEST_F(PreviewWindowTest, fit_makesRoomForANoteWiderThanItsPicture) {
     auto* note = window->findChild<QLabel*>(QStringLiteral("noteBefore"));
     ASSERT_FALSE(note->text().isEmpty());
     ASSERT_GT(note->sizeHint().width(), PictureSize(window, "pictureBefore").width());
-    // once the layout has settled on the new pictures:
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return scroll->widget()->minimumSizeHint().width() <= scroll->viewport()->width() &&
-                   scroll->horizontalScrollBar()->maximum() == 0;
-        },
-        kPatienceMs));
+    QApplication::processEvents();  // the layout requests of the new pictures, already queued
     EXPECT_LE(scroll->widget()->minimumSizeHint().width(), scroll->viewport()->width());
     EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
     // and it still fills the view rather than leaving half of it empty.
     EXPECT_GT(PictureSize(window, "pictureAfter").width(), scroll->viewport()->width() / 2);
+}
+
+// 201 buttons that all reach past the form's right edge once it is made narrow: the list holds
+// 200 of them and closes with the one left over, in the singular.
+TEST(PreviewWindowProblemList, oneProblemBeyondTheListed_isNamedInTheSingular) {
+    std::string buttons;
+    for (int i = 0; i < 201; ++i)
+        buttons += " Begin VB.CommandButton C" + std::to_string(i) + "\n  Left = " + std::to_string(200 * i) +
+                   "\n  Top = 0\n  Width = 100\n  Height = 100\n End\n";
+    const auto form = [&buttons](int clientWidth) {
+        const std::string text = "Begin VB.Form F\n ClientWidth = " + std::to_string(clientWidth) +
+                                 "\n ClientHeight = 1000\n" + buttons + "End\n";
+        return std::u16string(text.begin(), text.end());
+    };
+    PreviewWindow window;
+    window.ShowForms(form(100000), form(50));
+    const QStringList rows = ListedProblems(&window);
+    ASSERT_EQ(rows.size(), 201);
+    EXPECT_EQ(rows.front(), ToQString(messages::ReachesOut(u"C0", u"F")));
+    EXPECT_EQ(rows.back(), ToQString(messages::UnlistedProblems(1, false)));
+    const auto* list = window.findChild<QListWidget*>(QStringLiteral("problems"));
+    EXPECT_EQ(list->item(200)->flags(), Qt::NoItemFlags);  // a closing line, not a place to show
 }
 
 }  // namespace
