@@ -151,6 +151,7 @@ TEST_F(HelpWindowTest, severalPresses_leaveOneWindowWithTheTextOnce) {
 TEST_F(HelpWindowTest, mainWindowClosing_leavesHelpOpen) {
     ConvertForm form(help);
     form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form, kPatienceMs));
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdHelp")), Qt::LeftButton);
     ASSERT_NE(help.Window(), nullptr);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(help.Window(), kPatienceMs));
