@@ -76,7 +76,7 @@ inline QString PreviewTitle() {
     return QStringLiteral("Преглед на формата");
 }
 inline QString ZoomOutButton() {
-    return QStringLiteral("−");  // a minus sign, as wide as the plus
+    return QStringLiteral("−");  // the minus sign (U+2212), not a hyphen
 }
 inline QString ZoomInButton() {
     return QStringLiteral("+");
