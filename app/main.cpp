@@ -1,3 +1,4 @@
+#include "ui/captions.h"
 #include "ui/convert_form.h"
 #include "ui/help_window.h"
 
@@ -29,11 +30,11 @@ bool HasDisplay() {
 
 int main(int argc, char* argv[]) {
     if (!HasDisplay()) {
-        std::fputs("tremaro: няма графичен екран (DISPLAY не е зададен); програмата не може да се покаже.\n", stderr);
+        std::fputs((tremaro::captions::NoDisplay() + QLatin1Char('\n')).toUtf8().constData(), stderr);
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tremaro"));
+    QApplication::setApplicationName(tremaro::captions::ProgramName());
     QApplication::setDesktopFileName(QStringLiteral("tremaro"));
     QTranslator translator;
     LoadBulgarianQtTexts(app, translator);

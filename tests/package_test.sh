@@ -34,6 +34,14 @@ for library in libqt6widgets6 libqt6gui6 libc6; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 
+# The preview draws on Qt Gui alone: nothing it links may bring Qt Widgets in, as the window does.
+window_libraries=$(ldd "$root/usr/bin/tremaro")
+preview_libraries=$(ldd "$root/usr/bin/tremaro-preview")
+grep -q libQt6Widgets <<<"$window_libraries" || fail "tremaro does not load Qt Widgets: $window_libraries"
+if grep -q libQt6Widgets <<<"$preview_libraries"; then
+    fail "tremaro-preview loads Qt Widgets: $preview_libraries"
+fi
+
 usage=$("$root/usr/bin/tremaro-scale" --help) || fail "tremaro-scale --help exits with $?"
 [[ $usage == "Употреба:"* ]] || fail "tremaro-scale --help printed: $usage"
 printf 'VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\nEnd\r\n' >"$scratch/Form1.frm"

@@ -1,10 +1,10 @@
 #include "ui/convert_form.h"
 
 #include "core/view_text.h"
+#include "ui/captions.h"
 #include "ui/enter_presses_button.h"
 #include "ui/fonts.h"
 #include "ui/help_window.h"
-#include "ui/maker_address.h"
 #include "ui/form_preview.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
@@ -41,7 +41,7 @@ QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& 
 
 ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent), help_(help) {
     setObjectName(QStringLiteral("ConvertForm"));
-    setWindowTitle(QStringLiteral("Tremaro"));
+    setWindowTitle(captions::ProgramName());
     setWindowIcon(QIcon(QPixmap(tremaro_icon_xpm)));
     setFixedSize(kClientSize);
     setFont(SansSerifFont(9.75, true));
@@ -63,19 +63,18 @@ ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent),
 }
 
 void ConvertForm::BuildControls() {
-    cmdRead_ = MakeButton(this, "cmdRead", QStringLiteral("Чете"), 4020);
-    cmdStart_ = MakeButton(this, "cmdStart", QStringLiteral("Старт"), 5130);
-    cmdSave_ = MakeButton(this, "cmdSave", QStringLiteral("Запис"), 6240);
-    cmdHelp_ = MakeButton(this, "cmdHelp", QStringLiteral("Помощ"), 7350);
-    cmdExit_ = MakeButton(this, "cmdExit", QStringLiteral("Изход"), 8460);
+    cmdRead_ = MakeButton(this, "cmdRead", captions::ReadButton(), 4020);
+    cmdStart_ = MakeButton(this, "cmdStart", captions::StartButton(), 5130);
+    cmdSave_ = MakeButton(this, "cmdSave", captions::SaveButton(), 6240);
+    cmdHelp_ = MakeButton(this, "cmdHelp", captions::HelpButton(), 7350);
+    cmdExit_ = MakeButton(this, "cmdExit", captions::ExitButton(), 8460);
 
-    percentLabel_ =
-        Place(new QLabel(QStringLiteral("Процент на корекцията: "), this), "Label1", TwipsRect(165, 90, 2760, 240));
+    percentLabel_ = Place(new QLabel(captions::PercentLabel(), this), "Label1", TwipsRect(165, 90, 2760, 240));
 
     percentBox_ = Place(new QLineEdit(this), "Text1", TwipsRect(2940, 70, 700, 300));
     percentBox_->setFont(SansSerifFont(9, true));
 
-    percentSign_ = Place(new QLabel(QStringLiteral("%"), this), "Label2", TwipsRect(3690, 100, 195, 240));
+    percentSign_ = Place(new QLabel(captions::PercentSign(), this), "Label2", TwipsRect(3690, 100, 195, 240));
     QPalette black = percentSign_->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     percentSign_->setPalette(black);
@@ -94,8 +93,7 @@ void ConvertForm::BuildControls() {
     paleYellow.setColor(QPalette::Base, QColor(255, 255, 192));
     formView_->setPalette(paleYellow);
 
-    addressLabel_ =
-        Place(new QLabel(QString::fromLatin1(kMakerAddress), this), "Label3", TwipsRect(180, 7030, 1560, 195));
+    addressLabel_ = Place(new QLabel(captions::MakerAddress(), this), "Label3", TwipsRect(180, 7030, 1560, 195));
     addressLabel_->setFont(TimesNewRomanFont(8.25, true));
 }
 

@@ -1,5 +1,7 @@
 #include "ui/file_chooser.h"
 
+#include "ui/captions.h"
+
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QRegularExpression>
@@ -7,8 +9,6 @@
 
 namespace tremaro {
 namespace {
-
-const QString kStartingFileName = QStringLiteral("*.frm");
 
 // The starting file name is a pattern, as in the classic open dialog: until the operator
 // picks a file type, the list shows the folders and the files that match it.
@@ -59,13 +59,12 @@ std::optional<QString> FileChooser::ChooseFormFile(QWidget* parent) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Всички файлове (*.*)"), QStringLiteral("RichText файлове (*.rtf)"),
-                           QStringLiteral("Text файлове (*.txt)")});
-    dialog.selectNameFilter(QStringLiteral("Всички файлове (*.*)"));
-    auto* startingPattern = new StartingPatternFilter(kStartingFileName, &dialog);
+    dialog.setNameFilters({captions::AllFilesType(), captions::RichTextFilesType(), captions::TextFilesType()});
+    dialog.selectNameFilter(captions::AllFilesType());
+    auto* startingPattern = new StartingPatternFilter(captions::FormFilesPattern(), &dialog);
     dialog.setProxyModel(startingPattern);
     QObject::connect(&dialog, &QFileDialog::filterSelected, startingPattern, &StartingPatternFilter::ShowEveryType);
-    dialog.selectFile(kStartingFileName);
+    dialog.selectFile(captions::FormFilesPattern());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -1,5 +1,6 @@
 #include "ui/form_picture.h"
 
+#include "ui/captions.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
@@ -478,22 +479,11 @@ std::vector<std::size_t> ControlsToOutline(const std::vector<LayoutProblem>& pro
     return controls;
 }
 
-QString HiddenTabNote(std::size_t count) {
-    if (count == 0)
-        return {};
-    if (count == 1)
-        return QStringLiteral("1 контрола на скрит раздел не е показана.");
-    return QStringLiteral("%1 контроли на скрити раздели не са показани.").arg(count);
-}
-
-QString NoProblemsNote() {
-    return QStringLiteral("Няма нови проблеми.");
-}
-
 QString PictureNote(const FormModel& model) {
     if (model.Empty())
-        return QStringLiteral("Няма описание на форма.");
-    return HiddenTabNote(model.HiddenTabCount());
+        return captions::NoFormDescription();
+    const std::size_t hidden = model.HiddenTabCount();
+    return hidden == 0 ? QString() : captions::HiddenTabControls(hidden);
 }
 
 QImage RenderComparison(const FormModel& before, const FormModel& after, const LayoutProblems& problems, double zoom) {
@@ -508,7 +498,7 @@ QImage RenderComparison(const FormModel& before, const FormModel& after, const L
     const QImage pictures[] = {RenderFormPicture(before, zoom),
                                RenderFormPicture(after, zoom, {ControlsToOutline(problems.listed), std::nullopt})};
     const FormModel* models[] = {&before, &after};
-    const QString headings[] = {QStringLiteral("Преди"), QStringLiteral("След")};
+    const QString headings[] = {captions::BeforeHeading(), captions::AfterHeading()};
 
     QStringList lines;
     for (const LayoutProblem& problem : problems.listed)
@@ -516,7 +506,7 @@ QImage RenderComparison(const FormModel& before, const FormModel& after, const L
     if (const std::u16string more = UnlistedProblemsNote(problems); !more.empty())
         lines << ToQString(more);
     if (lines.isEmpty())
-        lines << NoProblemsNote();
+        lines << captions::NoNewProblems();
     int listWidth = 0;
     for (const QString& line : lines)
         listWidth = std::max(listWidth, QFontMetrics(listFont).horizontalAdvance(line));

@@ -47,16 +47,9 @@ QImage RenderFormPicture(const FormModel& model, double zoom, const PictureMarks
 // overlap the control it covers too.
 std::vector<std::size_t> ControlsToOutline(const std::vector<LayoutProblem>& problems);
 
-// What a picture says about the controls it leaves out because they lie on hidden tabs;
-// empty when there are none.
-QString HiddenTabNote(std::size_t count);
-
-// The line shown under a form's picture: that there is no form to draw, or the hidden-tab
-// note.
+// The line shown under a form's picture: that there is no form to draw, or how many controls
+// it leaves out because they lie on hidden tabs; empty when it leaves out none.
 QString PictureNote(const FormModel& model);
-
-// What the list of problems says when there are none.
-QString NoProblemsNote();
 
 // The whole comparison on one image: "Преди" and "След" side by side, each with its form's
 // caption and hidden-tab note, and the new problems listed under them.

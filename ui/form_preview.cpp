@@ -1,5 +1,7 @@
 #include "ui/form_preview.h"
 
+#include "ui/captions.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -51,7 +53,7 @@ void FormPreview::Refresh() {
 void FormPreview::ShowContextMenu(const QPoint& position) {
     const std::unique_ptr<QMenu> menu(view_.createStandardContextMenu(position));
     menu->setObjectName(QStringLiteral("viewContextMenu"));
-    auto* preview = new QAction(QStringLiteral("Преглед на формата"), menu.get());
+    auto* preview = new QAction(captions::PreviewTitle(), menu.get());
     preview->setObjectName(QStringLiteral("previewForm"));
     connect(preview, &QAction::triggered, this, &FormPreview::Open);
     // Right after Paste, so it stands with the two things the help text tells of.

@@ -1,6 +1,6 @@
 #include "ui/help_text.h"
 
-#include "ui/maker_address.h"
+#include "ui/captions.h"
 
 namespace tremaro {
 namespace {
@@ -53,7 +53,7 @@ constexpr const char16_t* kParagraphs =
 
 QString BuildHelpText() {
     // Line 6 is empty; line 7 is four blanks and the maker's address, with no break after it.
-    return QString::fromUtf16(kParagraphs) + QStringLiteral("\r\n    ") + QString::fromLatin1(kMakerAddress);
+    return QString::fromUtf16(kParagraphs) + QStringLiteral("\r\n    ") + captions::MakerAddress();
 }
 
 }  // namespace tremaro

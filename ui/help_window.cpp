@@ -1,5 +1,6 @@
 #include "ui/help_window.h"
 
+#include "ui/captions.h"
 #include "ui/fonts.h"
 #include "ui/help_text.h"
 #include "ui/twips.h"
@@ -130,7 +131,7 @@ void HelpLauncher::ShowHelp() {
     if (loading)
         window_ = new HelpWindow;
     window_->SetHelpText(text);
-    window_->setWindowTitle(QStringLiteral("Помощна информация"));
+    window_->setWindowTitle(captions::HelpTitle());
     window_->show();
     if (loading)
         window_->ApplyLoadingGeometry();

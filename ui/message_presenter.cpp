@@ -1,5 +1,7 @@
 #include "ui/message_presenter.h"
 
+#include "ui/captions.h"
+
 #include <QMessageBox>
 
 namespace tremaro {
@@ -11,7 +13,7 @@ PressedButton MessagePresenter::Show(QWidget* parent, const QString& text, Messa
         nextAnswers_.pop_front();
         return answer;
     }
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tremaro"), text,
+    QMessageBox box(QMessageBox::NoIcon, captions::ProgramName(), text,
                     buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setWindowModality(Qt::WindowModal);

@@ -1,5 +1,6 @@
 #include "ui/preview_window.h"
 
+#include "ui/captions.h"
 #include "ui/enter_presses_button.h"
 #include "ui/form_picture.h"
 #include "ui/qt_text.h"
@@ -79,7 +80,7 @@ QPixmap PictureOf(const FormModel& model, double zoom, const PictureMarks& marks
 
 PreviewWindow::PreviewWindow() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("frmPreview"));
-    setWindowTitle(QStringLiteral("Преглед на формата"));
+    setWindowTitle(captions::PreviewTitle());
     setAttribute(Qt::WA_DeleteOnClose);
     BuildControls();
     // Room for two pictures side by side, but never more than the screen has, frame included.
@@ -88,9 +89,9 @@ PreviewWindow::PreviewWindow() : QWidget(nullptr, Qt::Window) {
 }
 
 void PreviewWindow::BuildControls() {
-    zoomOut_ = Named(new QPushButton(QStringLiteral("−")), "zoomOut");
-    zoomIn_ = Named(new QPushButton(QStringLiteral("+")), "zoomIn");
-    zoomFit_ = Named(new QPushButton(QStringLiteral("Побери")), "zoomFit");
+    zoomOut_ = Named(new QPushButton(captions::ZoomOutButton()), "zoomOut");
+    zoomIn_ = Named(new QPushButton(captions::ZoomInButton()), "zoomIn");
+    zoomFit_ = Named(new QPushButton(captions::ZoomToFitButton()), "zoomFit");
     zoomShown_ = Named(new QLabel, "zoomShown");
     zoomOut_->setShortcut(QKeySequence::ZoomOut);
     zoomIn_->setShortcut(QKeySequence::ZoomIn);
@@ -110,10 +111,10 @@ void PreviewWindow::BuildControls() {
     auto* pictureRow = new QHBoxLayout(pictures);
     pictureRow->setSpacing(kPictureGap);
     pictureRow->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pictureRow->addLayout(PictureColumn(Heading(captions::BeforeHeading(), "headingBefore"), beforeCaption_,
+                                        beforePicture_, beforeNote_));
     pictureRow->addLayout(
-        PictureColumn(Heading(QStringLiteral("Преди"), "headingBefore"), beforeCaption_, beforePicture_, beforeNote_));
-    pictureRow->addLayout(
-        PictureColumn(Heading(QStringLiteral("След"), "headingAfter"), afterCaption_, afterPicture_, afterNote_));
+        PictureColumn(Heading(captions::AfterHeading(), "headingAfter"), afterCaption_, afterPicture_, afterNote_));
     pictureRow->addStretch();
     scroll_ = Named(new QScrollArea, "pictures");
     scroll_->setWidget(pictures);
@@ -156,7 +157,7 @@ void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view af
         rest->setFlags(Qt::NoItemFlags);
     }
     if (problems_.Empty()) {
-        auto* none = new QListWidgetItem(NoProblemsNote(), problemList_);
+        auto* none = new QListWidgetItem(captions::NoNewProblems(), problemList_);
         none->setFlags(Qt::NoItemFlags);
     }
     Redraw();
@@ -235,7 +236,7 @@ void PreviewWindow::Redraw() {
     }
     beforeNote_->setText(PictureNote(before_));
     afterNote_->setText(PictureNote(after_));
-    zoomShown_->setText(QStringLiteral("%1 %").arg(qRound(zoom_ * 100)));
+    zoomShown_->setText(captions::ZoomShown(qRound(zoom_ * 100)));
 }
 
 void PreviewWindow::ShowProblem(int row) {

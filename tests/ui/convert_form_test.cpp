@@ -1,8 +1,11 @@
 #include "ui/convert_form.h"
 #include "core/messages.h"
+#include "ui/captions.h"
 #include "ui/help_window.h"
 
 #include "test_support.h"
+#include "window_waits.h"
+#include "qstring_printer.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -24,6 +27,9 @@ namespace tremaro {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FocusComesTo;
+using testing::FocusedName;
+using testing::kPatienceMs;
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
@@ -66,9 +72,7 @@ class ConvertFormTest : public ::testing::Test {
 protected:
     ConvertFormTest() {
         WriteBytes(formPath, kForm);
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        EXPECT_TRUE(testing::ShowActive(form));
     }
 
     template <typename Widget>
@@ -101,12 +105,12 @@ protected:
 };
 
 TEST_F(ConvertFormTest, start_showsAnEmptyWindowWithTheFocusOnRead) {
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Tremaro"));
+    EXPECT_EQ(form.windowTitle(), captions::ProgramName());
     EXPECT_TRUE(Find<QLineEdit>("Text1")->text().isEmpty());
     EXPECT_TRUE(ViewPlainText().isEmpty());
     EXPECT_EQ(form.Lines().LineCount(), 0);
     EXPECT_TRUE(form.FormFileName().empty());
-    EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdRead"));
+    EXPECT_TRUE(FocusComesTo(Find<QPushButton>("cmdRead"))) << FocusedName();
 }
 
 TEST_F(ConvertFormTest, layout_followsTheDesignInPixels) {
@@ -125,13 +129,14 @@ TEST_F(ConvertFormTest, layout_followsTheDesignInPixels) {
     for (const auto& control : expected)
         EXPECT_EQ(Find<QWidget>(control.name)->geometry(), control.geometry) << control.name;
 
-    EXPECT_EQ(Find<QPushButton>("cmdRead")->text(), QStringLiteral("Чете"));
-    EXPECT_EQ(Find<QPushButton>("cmdStart")->text(), QStringLiteral("Старт"));
-    EXPECT_EQ(Find<QPushButton>("cmdSave")->text(), QStringLiteral("Запис"));
-    EXPECT_EQ(Find<QPushButton>("cmdHelp")->text(), QStringLiteral("Помощ"));
-    EXPECT_EQ(Find<QPushButton>("cmdExit")->text(), QStringLiteral("Изход"));
-    EXPECT_EQ(Find<QLabel>("Label1")->text(), QStringLiteral("Процент на корекцията: "));
-    EXPECT_EQ(Find<QLabel>("Label2")->text(), QStringLiteral("%"));
+    EXPECT_EQ(Find<QPushButton>("cmdRead")->text(), captions::ReadButton());
+    EXPECT_EQ(Find<QPushButton>("cmdStart")->text(), captions::StartButton());
+    EXPECT_EQ(Find<QPushButton>("cmdSave")->text(), captions::SaveButton());
+    EXPECT_EQ(Find<QPushButton>("cmdHelp")->text(), captions::HelpButton());
+    EXPECT_EQ(Find<QPushButton>("cmdExit")->text(), captions::ExitButton());
+    EXPECT_EQ(Find<QLabel>("Label1")->text(), captions::PercentLabel());
+    EXPECT_EQ(Find<QLabel>("Label2")->text(), captions::PercentSign());
+    EXPECT_EQ(Find<QLabel>("Label3")->text(), captions::MakerAddress());
     EXPECT_FALSE(Find<QLabel>("Label1")->autoFillBackground());
     for (const char* button : {"cmdRead", "cmdStart", "cmdSave", "cmdHelp", "cmdExit"}) {
         EXPECT_FALSE(Find<QPushButton>(button)->isDefault()) << button;
@@ -173,17 +178,18 @@ TEST_F(ConvertFormTest, keyboard_tabLeavesTheViewBothWaysAndTypesNothing) {
     auto* view = Find<QPlainTextEdit>("Text");
     const QString before = view->toPlainText();
     view->setFocus();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == view; }));
+    ASSERT_TRUE(FocusComesTo(view)) << FocusedName();
     QTest::keyClick(view, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdHelp"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), view);
+    EXPECT_TRUE(FocusComesTo(Find<QPushButton>("cmdHelp"))) << FocusedName();
+    QTest::keyClick(Find<QPushButton>("cmdHelp"), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(FocusComesTo(view)) << FocusedName();
     QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>("Text1"));
+    EXPECT_TRUE(FocusComesTo(Find<QLineEdit>("Text1"))) << FocusedName();
     for (const Qt::KeyboardModifier held : {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier}) {
         view->setFocus();
+        ASSERT_TRUE(FocusComesTo(view)) << FocusedName();
         QTest::keyClick(view, Qt::Key_Tab, held);
-        EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("cmdHelp")) << held;
+        EXPECT_TRUE(FocusComesTo(Find<QPushButton>("cmdHelp"))) << held << " " << FocusedName();
     }
     EXPECT_EQ(view->toPlainText(), before);
 }
@@ -237,7 +243,7 @@ TEST_F(ConvertFormTest, keyboard_enterOnEachButton_doesWhatAClickDoes) {
         ASSERT_NE(help.Window(), nullptr);
         EXPECT_TRUE(help.Window()->isVisible());
         help.Window()->close();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return help.Window() == nullptr; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return help.Window() == nullptr; }, kPatienceMs));
         press("cmdExit", key, modifiers);
         EXPECT_FALSE(form.isVisible());
     }
@@ -395,7 +401,7 @@ TEST_F(ConvertFormTest, realMessageBox_showsTheTextAndButtons) {
     const PressedButton pressed = form.ShowMessage(messages::ConfirmSave(formPath), MessageButtons::OkCancel);
     EXPECT_EQ(pressed, PressedButton::Cancel);
     EXPECT_EQ(text, QString::fromStdString(messages::ConfirmSave(formPath)));
-    EXPECT_EQ(title, QStringLiteral("Tremaro"));
+    EXPECT_EQ(title, captions::ProgramName());
     EXPECT_EQ(buttons, QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(icon, QMessageBox::NoIcon);
 }
@@ -410,12 +416,12 @@ TEST_F(ConvertFormTest, realOpenDialog_offersTheThreeFileTypes) {
         }
     });
     Click("cmdRead");
-    EXPECT_EQ(filters, QStringList({QStringLiteral("Всички файлове (*.*)"), QStringLiteral("RichText файлове (*.rtf)"),
-                                    QStringLiteral("Text файлове (*.txt)")}));
+    EXPECT_EQ(filters,
+              QStringList({captions::AllFilesType(), captions::RichTextFilesType(), captions::TextFilesType()}));
     ASSERT_EQ(typed.size(), 1);
-    EXPECT_TRUE(typed.first().endsWith(QStringLiteral("*.frm")));
+    EXPECT_TRUE(typed.first().endsWith(QLatin1Char('/') + captions::FormFilesPattern())) << typed.first().toStdString();
     EXPECT_TRUE(form.Messages().Shown().empty());
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Tremaro"));
+    EXPECT_EQ(form.windowTitle(), captions::ProgramName());
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "ui/form_picture.h"
 #include "preview/preview_command.h"
+#include "ui/captions.h"
 
 #include "test_support.h"
+#include "qstring_printer.h"
 
 #include <QImage>
 
@@ -106,20 +108,74 @@ TEST(FormPictureTest, controlsStandAtTheirTwipsOverFifteenTimesTheZoom) {
             ASSERT_TRUE(IsBackground(image, x, y)) << x << "," << y;
 }
 
-TEST(FormPictureTest, problemsAreOutlinedInRed_hiddenTabsAreCounted) {
-    const FormModel model = BuildFormModel(Text(kForm));
-    const QImage plain = RenderFormPicture(model, 1.0);
-    const QImage marked = RenderFormPicture(model, 1.0, {{1}, std::nullopt});
-    const QColor edge = marked.pixelColor(140, 100);
-    EXPECT_GT(edge.red(), 200);
-    EXPECT_LT(edge.green(), 50);
-    EXPECT_NE(plain.pixelColor(140, 100), edge);
-    EXPECT_EQ(marked.pixel(140, 115), plain.pixel(140, 115));  // the inside stays as it was
+// A form 6000 x 4500 twips holding these controls, one property to a line.
+std::u16string FormHolding(const std::string& controls) {
+    return Text("Begin VB.Form Form1\n ClientWidth = 6000\n ClientHeight = 4500\n" + controls + "End\n");
+}
 
-    EXPECT_EQ(PictureNote(model), QStringLiteral("1 контрола на скрит раздел не е показана."));
-    EXPECT_EQ(HiddenTabNote(3), QStringLiteral("3 контроли на скрити раздели не са показани."));
-    EXPECT_TRUE(HiddenTabNote(0).isEmpty());
-    EXPECT_EQ(PictureNote(FormModel()), QStringLiteral("Няма описание на форма."));
+std::string Control(const std::string& kind, const std::string& name, int left, int top, int width, int height,
+                    const std::string& more = "") {
+    return " Begin VB." + kind + " " + name + "\n  Left = " + std::to_string(left) +
+           "\n  Top = " + std::to_string(top) + "\n  Width = " + std::to_string(width) +
+           "\n  Height = " + std::to_string(height) + "\n" + more + " End\n";
+}
+
+bool IsRed(const QImage& image, QPoint at) {
+    const QColor colour = image.pixelColor(at);
+    return colour.red() > 200 && colour.green() < 50 && colour.blue() < 50;
+}
+
+// A and B stood apart and now overlap: the one problem is about both, and both are outlined, on
+// every side (points on each edge away from the other control).
+TEST(FormPictureTest, overlappingControls_areBothOutlinedInRed) {
+    // In pixels A covers 100..179 x 100..129, and B, once moved, 160..239 x 120..149.
+    const std::string a = Control("CommandButton", "A", 1500, 1500, 1200, 450);
+    const FormModel before = BuildFormModel(FormHolding(a + Control("CommandButton", "B", 4500, 1800, 1200, 450)));
+    const FormModel after = BuildFormModel(FormHolding(a + Control("CommandButton", "B", 2400, 1800, 1200, 450)));
+    const LayoutProblems problems = FindNewLayoutProblems(before, after);
+    ASSERT_EQ(problems.listed.size(), 1u);
+
+    const QImage plain = RenderFormPicture(after, 1.0);
+    const QImage marked = RenderFormPicture(after, 1.0, {ControlsToOutline(problems.listed), std::nullopt});
+    const struct {
+        const char* side;
+        QPoint at;
+    } edges[] = {{"A top", {120, 100}}, {"A left", {100, 115}}, {"A bottom", {120, 129}}, {"A right", {179, 110}},
+                 {"B top", {200, 120}}, {"B left", {160, 140}}, {"B bottom", {200, 149}}, {"B right", {239, 135}}};
+    for (const auto& [side, at] : edges) {
+        EXPECT_TRUE(IsRed(marked, at)) << side;
+        EXPECT_FALSE(IsRed(plain, at)) << side;
+    }
+    EXPECT_EQ(marked.pixel(140, 115), plain.pixel(140, 115));  // the inside stays as it was
+}
+
+// Each light control comes after the button it overlaps in the file, and is still drawn
+// beneath it, as in the designer; where it lies alone its own colour shows.
+TEST(FormPictureTest, labelsAndShapes_lieBeneathTheOtherControlsOfTheirContainer) {
+    const FormModel model = BuildFormModel(
+        FormHolding(Control("CommandButton", "Command1", 1500, 1500, 1200, 450) +  // pixels 100..179 x 100..129
+                    Control("Label", "Label1", 2100, 1650, 1200, 600,              // pixels 140..219 x 110..149
+                            "  BackStyle = 1\n  BackColor = &H00FF0000&\n") +
+                    Control("CommandButton", "Command2", 1500, 3000, 1200, 450) +  // pixels 100..179 x 200..229
+                    Control("Shape", "Shape1", 2100, 3150, 1200, 600,              // pixels 140..219 x 210..249
+                            "  BackStyle = 1\n  BackColor = &H0000FF00&\n")));
+    const QImage image = RenderFormPicture(model, 1.0);
+    const QRgb buttonFace = qRgb(212, 208, 200);
+    EXPECT_EQ(image.pixel(160, 120), buttonFace);       // where the label and the button overlap
+    EXPECT_EQ(image.pixel(200, 140), qRgb(0, 0, 255));  // the label alone
+    EXPECT_EQ(image.pixel(160, 220), buttonFace);       // where the shape and the button overlap
+    EXPECT_EQ(image.pixel(200, 240), qRgb(0, 255, 0));  // the shape alone
+}
+
+TEST(FormPictureTest, pictureNote_saysWhatIsNotDrawn) {
+    EXPECT_EQ(PictureNote(BuildFormModel(Text(kForm))), captions::HiddenTabControls(1));
+    EXPECT_EQ(PictureNote(FormModel()), captions::NoFormDescription());
+    // A hidden frame counts with the two buttons it holds; a form with none hidden says nothing.
+    EXPECT_EQ(PictureNote(BuildFormModel(FormHolding(Control(
+                  "Frame", "Tab2", -74000, 0, 900, 900,
+                  Control("CommandButton", "A", 0, 0, 90, 90) + Control("CommandButton", "B", 100, 0, 90, 90))))),
+              captions::HiddenTabControls(3));
+    EXPECT_TRUE(PictureNote(BuildFormModel(FormHolding(Control("CommandButton", "A", 0, 0, 90, 90)))).isEmpty());
 }
 
 TEST(FormPictureTest, previewCommand_writesTheComparisonOrSaysWhyNot) {

@@ -1,3 +1,4 @@
+#include "ui/captions.h"
 #include "ui/convert_form.h"
 #include "ui/help_text.h"
 #include "ui/help_window.h"
@@ -8,10 +9,17 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "window_waits.h"
+#include "qstring_printer.h"
+
 #include <gtest/gtest.h>
 
 namespace tremaro {
 namespace {
+
+using testing::FocusComesTo;
+using testing::FocusedName;
+using testing::kPatienceMs;
 
 TEST(FitHelpBox, keepsTheMarginsAndNeverGoesBelowZero) {
     EXPECT_EQ(FitHelpBox({10500, 6000}), QSizeF(10140, 5390));
@@ -26,27 +34,37 @@ protected:
             help.Window()->close();
         QApplication::processEvents();
     }
+    // Shows the window as the help button does and waits until the window manager has
+    // activated it: by then it has framed the window, and the window has counted the frame in.
     HelpWindow* Open() {
         help.ShowHelp();
         HelpWindow* window = help.Window();
         EXPECT_NE(window, nullptr);
         if (window) {
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(window, kPatienceMs));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window, kPatienceMs));
         }
         return window;
     }
     // Closing hands the window to the event loop for deletion.
     bool ClosedAndUnloaded() {
-        return QTest::qWaitFor([this] { return help.Window() == nullptr; }, 2000);
+        return QTest::qWaitFor([this] { return help.Window() == nullptr; }, kPatienceMs);
     }
     // The window manager may frame the window after it is exposed; the window is expected
-    // to settle at its loading size with that frame counted in.
+    // to settle at its loading size and place with that frame counted in.
     static void ExpectAtLoadingGeometry(HelpWindow* window) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window->frameGeometry().size() == QSize(700, 400); }))
-            << "outer size " << window->frameGeometry().width() << " x "
-            << window->frameGeometry().height();                          // 10500 x 6000 twips
-        EXPECT_EQ(window->geometry().topLeft(), QPoint(159, 137));        // 2385, 2055 twips
-        EXPECT_EQ(window->TextBox()->geometry(), QRect(8, 7, 676, 359));  // 10140 x 5390 twips at 120, 100
+        const QSize outer(700, 400);          // 10500 x 6000 twips
+        const QPoint clientCorner(159, 137);  // 2385, 2055 twips
+        const QRect textBox(8, 7, 676, 359);  // 10140 x 5390 twips at 120, 100
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return window->frameGeometry().size() == outer && window->geometry().topLeft() == clientCorner &&
+                       window->TextBox()->geometry() == textBox;
+            },
+            kPatienceMs));
+        EXPECT_EQ(window->frameGeometry().size(), outer);
+        EXPECT_EQ(window->geometry().topLeft(), clientCorner);
+        EXPECT_EQ(window->TextBox()->geometry(), textBox);
     }
     static int OpenHelpWindows() {
         int count = 0;
@@ -60,7 +78,7 @@ protected:
 
 TEST_F(HelpWindowTest, show_loadsAtItsSizeAndPlaceWithTheText) {
     HelpWindow* window = Open();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Помощна информация"));
+    EXPECT_EQ(window->windowTitle(), captions::HelpTitle());
     ExpectAtLoadingGeometry(window);
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(0, 255, 255));
     QPlainTextEdit* box = window->TextBox();
@@ -69,11 +87,12 @@ TEST_F(HelpWindowTest, show_loadsAtItsSizeAndPlaceWithTheText) {
     EXPECT_EQ(box->font().families().value(0), QStringLiteral("Courier New"));
     EXPECT_DOUBLE_EQ(box->font().pointSizeF(), 11.25);
     EXPECT_EQ(box->toPlainText(), BuildHelpText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_TRUE(FocusComesTo(box)) << FocusedName();
 }
 
 TEST_F(HelpWindowTest, resize_fitsTheBox) {
     HelpWindow* window = Open();
+    ExpectAtLoadingGeometry(window);
     const QSize frame = window->frameGeometry().size() - window->size();
     window->resize(QSize(800, 533) - frame);  // 12000 x 7995 twips outside
     EXPECT_EQ(window->TextBox()->size(), QSize(776, 492));
@@ -98,7 +117,7 @@ TEST_F(HelpWindowTest, otherKeys_leaveItOpen) {
     QTest::keyClick(window->TextBox(), Qt::Key_PageDown);
     QTest::keyClick(window->TextBox(), Qt::Key_Return);
     QApplication::processEvents();
-    EXPECT_EQ(help.Window(), window);
+    ASSERT_EQ(help.Window(), window);
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -119,6 +138,7 @@ TEST_F(HelpWindowTest, reopen_afterResize_comesBackAtTheLoadingSize) {
 
 TEST_F(HelpWindowTest, severalPresses_leaveOneWindowWithTheTextOnce) {
     HelpWindow* window = Open();
+    ExpectAtLoadingGeometry(window);
     window->setGeometry(300, 200, 900, 600);
     help.ShowHelp();
     help.ShowHelp();
@@ -131,9 +151,10 @@ TEST_F(HelpWindowTest, severalPresses_leaveOneWindowWithTheTextOnce) {
 TEST_F(HelpWindowTest, mainWindowClosing_leavesHelpOpen) {
     ConvertForm form(help);
     form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form, kPatienceMs));
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdHelp")), Qt::LeftButton);
     ASSERT_NE(help.Window(), nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(help.Window()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(help.Window(), kPatienceMs));
     EXPECT_TRUE(form.isEnabled());
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdExit")), Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());

@@ -1,10 +1,13 @@
 #include "ui/convert_form.h"
 #include "core/messages.h"
+#include "ui/captions.h"
 #include "ui/help_window.h"
 #include "ui/preview_window.h"
 #include "ui/qt_text.h"
 
 #include "test_support.h"
+#include "window_waits.h"
+#include "qstring_printer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,9 +26,13 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace tremaro {
 namespace {
 
+using testing::kPatienceMs;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -44,11 +51,17 @@ constexpr const char* kForm =
     "   End\r\n"
     "End\r\n";
 
-PreviewWindow* OpenPreview() {
+std::vector<PreviewWindow*> OpenPreviews() {
+    std::vector<PreviewWindow*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* window = qobject_cast<PreviewWindow*>(widget); window && window->isVisible())
-            return window;
-    return nullptr;
+            windows.push_back(window);
+    return windows;
+}
+
+PreviewWindow* OpenPreview() {
+    const std::vector<PreviewWindow*> windows = OpenPreviews();
+    return windows.empty() ? nullptr : windows.front();
 }
 
 QSize PictureSize(PreviewWindow* window, const char* name) {
@@ -68,9 +81,7 @@ class PreviewWindowTest : public ::testing::Test {
 protected:
     PreviewWindowTest() {
         WriteBytes(formPath, kForm);
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        EXPECT_TRUE(testing::ShowActive(form));
         form.Chooser().SetNextAnswer(QString::fromStdString(formPath));
         form.findChild<QPushButton*>(QStringLiteral("cmdRead"))->click();
     }
@@ -81,25 +92,36 @@ protected:
 
     QPlainTextEdit* View() { return form.findChild<QPlainTextEdit*>(QStringLiteral("Text")); }
 
+    // F5 in the main window, as the operator presses it. A window shortcut works only in the
+    // active window, which the window manager makes it in its own time; the preview is then
+    // awaited until the window manager has activated it in turn.
+    PreviewWindow* OpenWithF5() {
+        EXPECT_TRUE(testing::ShowActive(form));
+        QTest::keyClick(View(), Qt::Key_F5);
+        PreviewWindow* window = OpenPreview();
+        EXPECT_NE(window, nullptr);
+        if (window) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window, kPatienceMs));
+        }
+        return window;
+    }
+
     // Opens the view's context menu as a right click would and picks the preview in it;
-    // returns the names of the menu's items. Whatever happens, the menu is closed within
-    // five seconds, so a missing item fails the test instead of hanging it.
+    // returns the names of the menu's items. The menu runs its own event loop inside the
+    // click; the picker, called from that loop, reads the menu and closes it, so a missing
+    // item fails the test instead of leaving the menu open.
     QStringList PickPreviewFromContextMenu() {
         QStringList items;
         QTimer picker;
-        int tries = 0;
         QObject::connect(&picker, &QTimer::timeout, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu) {
-                if (++tries > 500)
-                    picker.stop();
+            if (!menu)
                 return;
-            }
             picker.stop();
             QAction* preview = nullptr;
             for (QAction* action : menu->actions()) {
                 items << (action->isSeparator() ? QStringLiteral("-") : action->objectName() + "=" + action->text());
-                if (action->text() == QStringLiteral("Преглед на формата"))
+                if (action->text() == captions::PreviewTitle())
                     preview = action;
             }
             menu->close();
@@ -131,24 +153,23 @@ TEST_F(PreviewWindowTest, contextMenu_offersThePreviewBesideCopyAndPaste) {
     const qsizetype paste = items.indexOf(QRegularExpression(QStringLiteral("^edit-paste=.*")));
     ASSERT_GE(paste, 0) << items.join(QLatin1Char(' ')).toStdString();
     EXPECT_GE(items.indexOf(QRegularExpression(QStringLiteral("^edit-copy=.*"))), 0);
-    EXPECT_EQ(items.value(paste + 1), QStringLiteral("previewForm=Преглед на формата"));
+    EXPECT_EQ(items.value(paste + 1), QStringLiteral("previewForm=") + captions::PreviewTitle());
 
     PreviewWindow* window = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (window = OpenPreview()) != nullptr; }, 5000));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Преглед на формата"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (window = OpenPreview()) != nullptr; }, kPatienceMs));
+    EXPECT_EQ(window->windowTitle(), captions::PreviewTitle());
     EXPECT_EQ(window->parentWidget(), nullptr);
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("headingBefore"))->text(), QStringLiteral("Преди"));
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("headingAfter"))->text(), QStringLiteral("След"));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("headingBefore"))->text(), captions::BeforeHeading());
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("headingAfter"))->text(), captions::AfterHeading());
 }
 
 TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
-    QTest::keyClick(View(), Qt::Key_F5);
-    PreviewWindow* window = OpenPreview();
+    PreviewWindow* window = OpenWithF5();
     ASSERT_NE(window, nullptr);
     window->SetZoom(1.0);
     EXPECT_EQ(PictureSize(window, "pictureBefore"), QSize(400, 300));
     EXPECT_EQ(PictureSize(window, "pictureAfter"), QSize(400, 300));
-    EXPECT_EQ(ListedProblems(window), QStringList{QStringLiteral("Няма нови проблеми.")});
+    EXPECT_EQ(ListedProblems(window), QStringList{captions::NoNewProblems()});
 
     Correct(QStringLiteral("200"));
     EXPECT_EQ(PictureSize(window, "pictureBefore"), QSize(400, 300));
@@ -159,13 +180,10 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
     QString text = View()->toPlainText();
     text.replace(QRegularExpression(QStringLiteral("Left *= *3000")), QStringLiteral("Left = 11000"));
     View()->setPlainText(text);
-    EXPECT_EQ(ListedProblems(window), QStringList{QStringLiteral("Няма нови проблеми.")});
+    EXPECT_EQ(ListedProblems(window), QStringList{captions::NoNewProblems()});
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return ListedProblems(window).size() == 1 &&
-                   ListedProblems(window)[0] != QStringLiteral("Няма нови проблеми.");
-        },
-        5000));
+        [&] { return ListedProblems(window).size() == 1 && ListedProblems(window)[0] != captions::NoNewProblems(); },
+        kPatienceMs));
     EXPECT_EQ(ListedProblems(window), QStringList{ToQString(messages::ReachesOut(u"Command1", u"Form1"))});
 
     auto* list = window->findChild<QListWidget*>(QStringLiteral("problems"));
@@ -174,13 +192,14 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
     EXPECT_EQ(window->After().controls[*window->Highlighted()].name, u"Command1");
 
     // A second F5 brings the same window forward rather than another one.
+    ASSERT_TRUE(testing::ShowActive(form));
     QTest::keyClick(&form, Qt::Key_F5);
-    EXPECT_EQ(OpenPreview(), window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window, kPatienceMs));
+    EXPECT_EQ(OpenPreviews(), std::vector<PreviewWindow*>{window});
 }
 
 TEST_F(PreviewWindowTest, enterOnAFocusedButton_pressesIt) {
-    QTest::keyClick(View(), Qt::Key_F5);
-    PreviewWindow* window = OpenPreview();
+    PreviewWindow* window = OpenWithF5();
     ASSERT_NE(window, nullptr);
     window->SetZoom(1.0);
     auto* zoomIn = window->findChild<QPushButton*>(QStringLiteral("zoomIn"));
@@ -191,11 +210,11 @@ TEST_F(PreviewWindowTest, enterOnAFocusedButton_pressesIt) {
     EXPECT_DOUBLE_EQ(window->Zoom(), 1.25 * 1.25);
 }
 
-// 300,000 twips square: 20,000 pixels a side at 100 %. The window lowers its zoom to what is
-// drawn, a picture of about 4096 x 4096, and says so.
-TEST_F(PreviewWindowTest, aHugeForm_lowersTheZoomToWhatIsDrawn) {
-    QTest::keyClick(View(), Qt::Key_F5);
-    PreviewWindow* window = OpenPreview();
+// 300,000 twips square: 20,000 pixels a side at 100 %. Asked for 100 %, the window lowers its
+// zoom to what is drawn, a picture of about 4096 x 4096, and says so; Побери goes on down to
+// the few percent at which both pictures fit the window whole.
+TEST_F(PreviewWindowTest, aHugeForm_isDrawnNoLargerThanAllowed_andFitsTheWindowWhole) {
+    PreviewWindow* window = OpenWithF5();
     ASSERT_NE(window, nullptr);
     const std::u16string_view huge = u"Begin VB.Form Form1\n ClientWidth = 300000\n ClientHeight = 300000\nEnd\n";
     window->ShowForms(huge, huge);
@@ -203,14 +222,25 @@ TEST_F(PreviewWindowTest, aHugeForm_lowersTheZoomToWhatIsDrawn) {
     EXPECT_NEAR(window->Zoom(), 4096.0 / 20000, 0.001);
     const QSize shown = PictureSize(window, "pictureAfter");
     EXPECT_LE(qint64(shown.width()) * shown.height(), qint64(4100) * 4100);
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("zoomShown"))->text(), QStringLiteral("20 %"));
+    auto* zoomShown = window->findChild<QLabel*>(QStringLiteral("zoomShown"));
+    EXPECT_EQ(zoomShown->text(), captions::ZoomShown(20));
+
+    window->findChild<QPushButton*>(QStringLiteral("zoomFit"))->click();
+    EXPECT_LT(window->Zoom(), 0.10);
+    EXPECT_EQ(zoomShown->text(), captions::ZoomShown(qRound(window->Zoom() * 100)));
+    QApplication::processEvents();  // the layout requests of the new pictures, already queued
+    auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("pictures"));
+    const QSize wanted = scroll->widget()->minimumSizeHint();
+    EXPECT_LE(wanted.width(), scroll->viewport()->width());
+    EXPECT_LE(wanted.height(), scroll->viewport()->height());
+    EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
 }
 
 // "Преди" is narrow and carries a hidden-tab note wider than its fitted picture; "След" is five
 // times as wide. Fitting on the pictures alone left the note sticking out of the view.
 TEST_F(PreviewWindowTest, fit_makesRoomForANoteWiderThanItsPicture) {
-    QTest::keyClick(View(), Qt::Key_F5);
-    PreviewWindow* window = OpenPreview();
+    PreviewWindow* window = OpenWithF5();
     ASSERT_NE(window, nullptr);
     window->ShowForms(
         u"Begin VB.Form Form1\n ClientWidth = 6000\n ClientHeight = 300\n"
@@ -222,11 +252,33 @@ TEST_F(PreviewWindowTest, fit_makesRoomForANoteWiderThanItsPicture) {
     auto* note = window->findChild<QLabel*>(QStringLiteral("noteBefore"));
     ASSERT_FALSE(note->text().isEmpty());
     ASSERT_GT(note->sizeHint().width(), PictureSize(window, "pictureBefore").width());
-    QApplication::processEvents();  // the layout settles on the new pictures
+    QApplication::processEvents();  // the layout requests of the new pictures, already queued
     EXPECT_LE(scroll->widget()->minimumSizeHint().width(), scroll->viewport()->width());
     EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
     // and it still fills the view rather than leaving half of it empty.
     EXPECT_GT(PictureSize(window, "pictureAfter").width(), scroll->viewport()->width() / 2);
+}
+
+// 201 buttons that all reach past the form's right edge once it is made narrow: the list holds
+// 200 of them and closes with the one left over, in the singular.
+TEST(PreviewWindowProblemList, oneProblemBeyondTheListed_isNamedInTheSingular) {
+    std::string buttons;
+    for (int i = 0; i < 201; ++i)
+        buttons += " Begin VB.CommandButton C" + std::to_string(i) + "\n  Left = " + std::to_string(200 * i) +
+                   "\n  Top = 0\n  Width = 100\n  Height = 100\n End\n";
+    const auto form = [&buttons](int clientWidth) {
+        const std::string text = "Begin VB.Form F\n ClientWidth = " + std::to_string(clientWidth) +
+                                 "\n ClientHeight = 1000\n" + buttons + "End\n";
+        return std::u16string(text.begin(), text.end());
+    };
+    PreviewWindow window;
+    window.ShowForms(form(100000), form(50));
+    const QStringList rows = ListedProblems(&window);
+    ASSERT_EQ(rows.size(), 201);
+    EXPECT_EQ(rows.front(), ToQString(messages::ReachesOut(u"C0", u"F")));
+    EXPECT_EQ(rows.back(), ToQString(messages::UnlistedProblems(1, false)));
+    const auto* list = window.findChild<QListWidget*>(QStringLiteral("problems"));
+    EXPECT_EQ(list->item(200)->flags(), Qt::NoItemFlags);  // a closing line, not a place to show
 }
 
 }  // namespace

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+
+namespace tremaro::captions {
+
+// Every text the windows and the layout picture show, in one place: the windows, the picture,
+// the programs' main functions and the tests name them here instead of writing them again.
+// Only Qt Core is needed, so the picture library (Qt Gui alone) uses it too. The core's texts
+// (messages, layout problems) are in core/messages.h, and the help text, one long text of its
+// own, in ui/help_text.h.
+
+// The program's name: the main window's title until a form is read, and every message box's.
+inline QString ProgramName() {
+    return QStringLiteral("Tremaro");
+}
+
+// What app/main.cpp prints when there is no display to show the window on.
+inline QString NoDisplay() {
+    return QStringLiteral("tremaro: няма графичен екран (DISPLAY не е зададен); програмата не може да се покаже.");
+}
+
+// The main window.
+inline QString ReadButton() {
+    return QStringLiteral("Чете");
+}
+inline QString StartButton() {
+    return QStringLiteral("Старт");
+}
+inline QString SaveButton() {
+    return QStringLiteral("Запис");
+}
+inline QString HelpButton() {
+    return QStringLiteral("Помощ");
+}
+inline QString ExitButton() {
+    return QStringLiteral("Изход");
+}
+inline QString PercentLabel() {
+    return QStringLiteral("Процент на корекцията: ");
+}
+inline QString PercentSign() {
+    return QStringLiteral("%");
+}
+// The maker's address, under the text view and at the end of the help text. The .example
+// domain is reserved and belongs to no one.
+inline QString MakerAddress() {
+    return QStringLiteral("tremaro.example");
+}
+
+// The read button's open dialog: its file types, and the pattern it starts with as the file
+// name, which lists the form files until a type is picked.
+inline QString AllFilesType() {
+    return QStringLiteral("Всички файлове (*.*)");
+}
+inline QString RichTextFilesType() {
+    return QStringLiteral("RichText файлове (*.rtf)");
+}
+inline QString TextFilesType() {
+    return QStringLiteral("Text файлове (*.txt)");
+}
+inline QString FormFilesPattern() {
+    return QStringLiteral("*.frm");
+}
+
+// The help window.
+inline QString HelpTitle() {
+    return QStringLiteral("Помощна информация");
+}
+
+// The layout preview: its title, which is also the main window's menu item that opens it,
+// its buttons, the headings over the two pictures and the notes under them.
+inline QString PreviewTitle() {
+    return QStringLiteral("Преглед на формата");
+}
+inline QString ZoomOutButton() {
+    return QStringLiteral("−");  // the minus sign (U+2212), not a hyphen
+}
+inline QString ZoomInButton() {
+    return QStringLiteral("+");
+}
+inline QString ZoomToFitButton() {
+    return QStringLiteral("Побери");
+}
+inline QString ZoomShown(int percent) {
+    return QStringLiteral("%1 %").arg(percent);
+}
+inline QString BeforeHeading() {
+    return QStringLiteral("Преди");
+}
+inline QString AfterHeading() {
+    return QStringLiteral("След");
+}
+// For one control or more.
+inline QString HiddenTabControls(std::size_t count) {
+    if (count == 1)
+        return QStringLiteral("1 контрола на скрит раздел не е показана.");
+    return QStringLiteral("%1 контроли на скрити раздели не са показани.").arg(count);
+}
+inline QString NoFormDescription() {
+    return QStringLiteral("Няма описание на форма.");
+}
+inline QString NoNewProblems() {
+    return QStringLiteral("Няма нови проблеми.");
+}
+
+}  // namespace tremaro::captions
