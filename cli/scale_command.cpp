@@ -54,13 +54,17 @@ bool IsWellFormed(const CommandLine& commandLine) {
 
 // The text was read through the code page, so every character has its byte. Written a
 // piece at a time: the whole form's bytes need not sit in memory at once.
-bool WriteViewBytes(std::u16string_view text, std::ostream& out) {
+bool WriteViewBytes(std::u16string_view text, CodePage codePage, std::ostream& out) {
     constexpr std::size_t kPiece = 64 * 1024;
     std::string bytes;
-    for (std::size_t start = 0; start < text.size(); start += kPiece) {
+    while (!text.empty()) {
+        std::size_t piece = std::min(kPiece, text.size());
+        if (piece < text.size() && text[piece - 1] >= 0xD800 && text[piece - 1] < 0xDC00)
+            --piece;  // a character of two code units stays whole
         bytes.clear();
-        AppendEncodedCodePage(text.substr(start, kPiece), bytes);
+        AppendEncoded(codePage, text.substr(0, piece), bytes);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        text.remove_prefix(piece);
     }
     out.flush();
     return static_cast<bool>(out);
@@ -78,7 +82,7 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
     PrintMessage(err, port.LastMessage());
     if (outcome != CorrectionOutcome::Corrected)
         return kRefused;
-    if (!WriteViewBytes(port.ViewText(), out)) {
+    if (!WriteViewBytes(port.ViewText(), form.TextCodePage(), out)) {
         PrintMessage(err, command_texts::kOutputNotWritten);
         return kFileFailed;
     }

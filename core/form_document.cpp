@@ -18,8 +18,8 @@ std::string ReadFailureMessage(FormLines::LoadStatus status, const std::string& 
 
 }  // namespace
 
-FormLines::LoadStatus FormDocument::Read(const std::string& path) {
-    const FormLines::LoadStatus status = lines_.LoadFormFile(path);
+FormLines::LoadStatus FormDocument::Read(const std::string& path, std::optional<CodePage> codePage) {
+    const FormLines::LoadStatus status = lines_.LoadFormFile(path, codePage);
     if (status != FormLines::LoadStatus::Loaded) {
         port_.ShowMessage(ReadFailureMessage(status, path), MessageButtons::Ok);
         return status;
@@ -30,12 +30,22 @@ FormLines::LoadStatus FormDocument::Read(const std::string& path) {
     return status;
 }
 
+FormLines::LoadStatus FormDocument::ReadAgainIn(CodePage codePage) {
+    const FormLines::LoadStatus status = lines_.ReadAgainIn(codePage);
+    if (status != FormLines::LoadStatus::Loaded) {
+        port_.ShowMessage(ReadFailureMessage(status, fileName_), MessageButtons::Ok);
+        return status;
+    }
+    port_.SetViewText(lines_.AssembleText());
+    return status;
+}
+
 CorrectionOutcome FormDocument::Correct(std::u16string_view percentText) {
     return RunCorrection(percentText, lines_, port_);
 }
 
 SaveOutcome FormDocument::Save() {
-    return SaveWithBackup(fileName_, port_);
+    return SaveWithBackup(fileName_, port_, lines_.TextCodePage());
 }
 
 }  // namespace tremaro

@@ -5,6 +5,7 @@
 #include "core/operator_port.h"
 #include "core/save_backup.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,8 +21,12 @@ class FormDocument {
 public:
     explicit FormDocument(OperatorPort& port) : port_(port) {}
 
-    // Loads the file, shows its text in the view and names it in the title.
-    FormLines::LoadStatus Read(const std::string& path);
+    // Loads the file, shows its text in the view and names it in the title. The file is read
+    // in the code page given, or else in the one its bytes tell.
+    FormLines::LoadStatus Read(const std::string& path, std::optional<CodePage> codePage = std::nullopt);
+
+    // Shows the bytes last read again, read in another code page.
+    FormLines::LoadStatus ReadAgainIn(CodePage codePage);
 
     CorrectionOutcome Correct(std::u16string_view percentText);
 
@@ -30,6 +35,7 @@ public:
 
     const FormLines& Lines() const { return lines_; }
     const std::string& FileName() const { return fileName_; }
+    CodePage TextCodePage() const { return lines_.TextCodePage(); }
 
 private:
     OperatorPort& port_;

@@ -1,5 +1,6 @@
 #include "core/form_lines.h"
 
+#include "core/code_page_choice.h"
 #include "platform/code_page.h"
 #include "platform/input_file.h"
 
@@ -7,7 +8,7 @@
 
 namespace tremaro {
 
-FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path) {
+FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path, std::optional<CodePage> codePage) {
     std::string bytes;
     switch (ReadWholeFile(path, bytes)) {
     case ReadStatus::Read:
@@ -17,12 +18,29 @@ FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path) {
     case ReadStatus::CannotRead:
         return LoadStatus::CannotRead;
     }
+    const CodePage page = codePage ? *codePage : ChooseCodePage(bytes);
+    const LoadStatus status = Take(std::move(bytes), page);
+    if (status == LoadStatus::Loaded)
+        fileName_ = path;
+    return status;
+}
+
+FormLines::LoadStatus FormLines::ReadAgainIn(CodePage codePage) {
+    if (!hasForm_)
+        return LoadStatus::CannotRead;
+    std::string bytes = bytes_;
+    return Take(std::move(bytes), codePage);
+}
+
+FormLines::LoadStatus FormLines::Take(std::string bytes, CodePage codePage) {
     std::u16string text;
-    AppendDecodedCodePage(bytes, text);
+    AppendDecoded(codePage, bytes, text);
     std::vector<Span> spans(1);  // slot 0 unused, so that slot N is the file's line N
     if (!AppendLineSpans(text, spans, kMaxLineCount))
         return LoadStatus::TooLong;
 
+    bytes_ = std::move(bytes);
+    codePage_ = codePage;
     text_ = std::move(text);
     spans_ = std::move(spans);
     lineCount_ = static_cast<std::int16_t>(spans_.size() - 1);
@@ -47,6 +65,17 @@ void FormLines::ReplaceLine(int slot, std::u16string_view text) {
         text_.append(text);
     }
     span.length = static_cast<std::uint32_t>(text.size());
+}
+
+void FormLines::InsertLines(int slot, std::span<const std::u16string> lines) {
+    std::vector<Span> inserted;
+    inserted.reserve(lines.size());
+    for (const std::u16string& line : lines) {
+        inserted.push_back({static_cast<std::uint32_t>(text_.size()), static_cast<std::uint32_t>(line.size())});
+        text_ += line;
+    }
+    spans_.insert(spans_.begin() + slot + 1, inserted.begin(), inserted.end());
+    lineCount_ = static_cast<std::int16_t>(spans_.size() - 1);
 }
 
 std::u16string FormLines::AssembleText() const {

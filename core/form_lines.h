@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/code_page.h"
 #include "platform/text_lines.h"
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +18,10 @@ namespace tremaro {
 // load is all or nothing: the store changes only when the whole file was read, so a failed
 // or cut read can never be corrected and saved over the real file.
 //
+// The file is read in its code page, the one given or else the one its bytes tell
+// (ChooseCodePage), and its bytes are kept as read, so that they can be read again in
+// another code page the operator chooses.
+//
 // The lines live one after another in a single buffer, which keeps the largest form a few
 // megabytes in one piece rather than thirty thousand small strings.
 class FormLines {
@@ -23,9 +30,15 @@ public:
 
     enum class LoadStatus { Loaded, CannotRead, TooLarge, TooLong };
 
-    LoadStatus LoadFormFile(const std::string& path);
+    LoadStatus LoadFormFile(const std::string& path, std::optional<CodePage> codePage = std::nullopt);
+
+    // The bytes last read, read again in another code page; the lines as a correction left
+    // them are dropped.
+    LoadStatus ReadAgainIn(CodePage codePage);
 
     bool HasForm() const { return hasForm_; }
+    const std::string& FileName() const { return fileName_; }
+    CodePage TextCodePage() const { return codePage_; }
     std::int16_t LineCount() const { return lineCount_; }
 
     // Valid until the store changes.
@@ -38,12 +51,20 @@ public:
     void OverwriteInLine(int slot, std::size_t offset, std::u16string_view piece);
     void ReplaceLine(int slot, std::u16string_view text);
 
+    // Puts lines after slot (0: before the first line); the lines after them move down.
+    void InsertLines(int slot, std::span<const std::u16string> lines);
+
     // Slots 1 to LineCount, each followed by CR LF; empty before any load and for an empty file.
     std::u16string AssembleText() const;
 
 private:
     using Span = LineSpan;
 
+    LoadStatus Take(std::string bytes, CodePage codePage);
+
+    std::string fileName_;
+    std::string bytes_;  // the file as read
+    CodePage codePage_ = CodePage::Windows1251;
     std::u16string text_;  // the lines' characters (with the file's line breaks between them)
     std::vector<Span> spans_ = std::vector<Span>(1);
     std::int16_t lineCount_ = 0;

@@ -68,9 +68,10 @@ std::string ReadOnly(const std::string& path) {
     return "Файлът " + path + " е само за четене и не е записан.";
 }
 
-std::string UnsavableCharacter(const std::string& path, const std::string& character, int line) {
+std::string UnsavableCharacter(const std::string& path, const std::string& character, int line,
+                               const std::string& codePage) {
     return "Файлът " + path + " не е записан: знакът " + character + " на ред " + std::to_string(line) +
-           " не може да се запише в кодировка Windows-1251.";
+           " не може да се запише в кодировка " + codePage + ".";
 }
 
 std::u16string ReachesOut(std::u16string_view control, std::u16string_view container) {

@@ -34,7 +34,8 @@ extern const char* const kNoOriginal;
 extern const char* const kOriginalUnchanged;
 std::string BackupRefused(const std::string& path, const std::string& backupName);
 std::string ReadOnly(const std::string& path);
-std::string UnsavableCharacter(const std::string& path, const std::string& character, int line);
+std::string UnsavableCharacter(const std::string& path, const std::string& character, int line,
+                               const std::string& codePage);
 
 // Problems of a form's layout that a correction brought about.
 std::u16string ReachesOut(std::u16string_view control, std::u16string_view container);

@@ -129,14 +129,14 @@ std::string BackupNameFor(const std::string& formFileName) {
     return formFileName.substr(0, dot + 1) + "bak";
 }
 
-SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port) {
+SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port, CodePage codePage) {
     if (formFileName.empty())
         return Report(port, SaveOutcome::NothingToSave, messages::kNothingToSave);
     if (port.ShowMessage(messages::ConfirmSave(formFileName), MessageButtons::OkCancel) != PressedButton::Ok)
         return SaveOutcome::Cancelled;
-    const auto encoded = EncodeViewText(port.ViewTextToSave());
+    const auto encoded = EncodeViewText(port.ViewTextToSave(), codePage);
     if (const auto* found = std::get_if<UnsavableCharacter>(&encoded))
-        return Report(port, SaveOutcome::UnsavableCharacter, UnsavableCharacterMessage(formFileName, *found));
+        return Report(port, SaveOutcome::UnsavableCharacter, UnsavableCharacterMessage(formFileName, *found, codePage));
 
     const std::string target = FinalTarget(formFileName);
     return SaveBytes(std::get<std::string>(encoded),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/operator_port.h"
+#include "platform/code_page.h"
 
 #include <string>
 
@@ -34,6 +35,8 @@ bool IsSaved(SaveOutcome outcome);
 // ".bak" appended where the name has none.
 std::string BackupNameFor(const std::string& formFileName);
 
-SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port);
+// The view's text is written in codePage, the one the form was read in.
+SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port,
+                           CodePage codePage = CodePage::Windows1251);
 
 }  // namespace tremaro

@@ -16,15 +16,17 @@ std::u16string CharacterAt(std::u16string_view text, std::size_t index) {
 
 }  // namespace
 
-std::variant<std::string, UnsavableCharacter> EncodeViewText(std::u16string_view text) {
+std::variant<std::string, UnsavableCharacter> EncodeViewText(std::u16string_view text, CodePage codePage) {
     std::string bytes;
-    if (const auto bad = AppendEncodedCodePage(text, bytes))
+    if (const auto bad = AppendEncoded(codePage, text, bytes))
         return UnsavableCharacter{CharacterAt(text, *bad), static_cast<int>(LineNumberAt(text, *bad))};
     return bytes;
 }
 
-std::string UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found) {
-    return messages::UnsavableCharacter(formFileName, Utf16ToUtf8(found.character), found.line);
+std::string UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found,
+                                      CodePage codePage) {
+    return messages::UnsavableCharacter(formFileName, Utf16ToUtf8(found.character), found.line,
+                                        std::string(DisplayName(codePage)));
 }
 
 }  // namespace tremaro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/operator_port.h"
+#include "platform/code_page.h"
 
 #include <string>
 #include <string_view>
@@ -10,8 +11,9 @@ namespace tremaro {
 
 // What a save writes for the view's text (already broken with CR LF): its bytes in the
 // form file's code page, or the first character that the code page cannot hold.
-std::variant<std::string, UnsavableCharacter> EncodeViewText(std::u16string_view text);
+std::variant<std::string, UnsavableCharacter> EncodeViewText(std::u16string_view text, CodePage codePage);
 
-std::string UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found);
+std::string UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found,
+                                      CodePage codePage);
 
 }  // namespace tremaro

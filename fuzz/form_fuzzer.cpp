@@ -119,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ConsolePort port;
     std::u16string percent;
-    AppendDecodedCodePage(percentBytes, percent);
+    AppendDecoded(CodePage::Windows1251, percentBytes, percent);
     const CorrectionOutcome outcome = RunCorrection(percent, lines, port);
     const std::vector<bool> mayChange = MayChange(before);
     for (int slot = 1; slot <= lines.LineCount(); ++slot) {

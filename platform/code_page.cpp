@@ -1,8 +1,13 @@
 #include "platform/code_page.h"
 
+#include <unicode/ucnv.h>
+
+#include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <vector>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -10,46 +15,116 @@
 namespace tremaro {
 namespace {
 
-// Bytes 0x00 to 0x7F are ASCII; this is the upper half, bytes 0x80 to 0xFF, eight a row.
-// clang-format off
-constexpr std::array<char16_t, 128> kUpperHalf = {
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
-    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
-    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
-    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
-    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
-    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
-    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
-    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,
-    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,
-    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
-    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,
-    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,
-    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
-    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
+struct CodePageFacts {
+    CodePage page;
+    int number;
+    std::string_view lowerCaseName;
+    std::string_view displayName;
+    const char* converter;  // ICU's name for it
 };
-// clang-format on
 
-// The reverse direction, worked out from the same table at compile time. Every
-// character of the code page lies below U+2200; 0 marks "not in the code page" (byte 0
-// itself is handled before the lookup).
-constexpr char16_t kReverseLimit = 0x2200;
+constexpr CodePageFacts kFacts[] = {
+    {CodePage::Windows1250, 1250, "windows-1250", "Windows-1250", "windows-1250"},
+    {CodePage::Windows1251, 1251, "windows-1251", "Windows-1251", "windows-1251"},
+    {CodePage::Windows1252, 1252, "windows-1252", "Windows-1252", "windows-1252"},
+    {CodePage::Windows1253, 1253, "windows-1253", "Windows-1253", "windows-1253"},
+    {CodePage::Windows1254, 1254, "windows-1254", "Windows-1254", "windows-1254"},
+    {CodePage::Windows1255, 1255, "windows-1255", "Windows-1255", "windows-1255"},
+    {CodePage::Windows1256, 1256, "windows-1256", "Windows-1256", "windows-1256"},
+    {CodePage::Windows1257, 1257, "windows-1257", "Windows-1257", "windows-1257"},
+    {CodePage::Windows1258, 1258, "windows-1258", "Windows-1258", "windows-1258"},
+    {CodePage::Windows874, 874, "windows-874", "Windows-874", "windows-874"},
+    {CodePage::ShiftJis, 932, "shift_jis", "Shift-JIS", "windows-31j"},
+    {CodePage::Gbk, 936, "gbk", "GBK", "windows-936"},
+    {CodePage::UnifiedHangul, 949, "cp949", "Unified Hangul", "windows-949"},
+    {CodePage::Big5, 950, "big5", "Big5", "windows-950"},
+    {CodePage::Utf8, 65001, "utf-8", "UTF-8", "UTF-8"},
+};
 
-constexpr std::array<std::uint8_t, kReverseLimit> BuildReverseTable() {
-    std::array<std::uint8_t, kReverseLimit> reverse{};
-    for (unsigned byte = 0x01; byte < 0x80; ++byte)
-        reverse[byte] = static_cast<std::uint8_t>(byte);
-    for (unsigned index = 0; index < kUpperHalf.size(); ++index)
-        reverse[kUpperHalf[index]] = static_cast<std::uint8_t>(0x80 + index);
-    return reverse;
+const CodePageFacts& FactsOf(CodePage page) {
+    return kFacts[static_cast<std::size_t>(page)];
 }
 
-constexpr auto kReverse = BuildReverseTable();
+bool IsSingleByte(CodePage page) {
+    return page <= CodePage::Windows874;
+}
 
-// Form files are mostly ASCII, which needs no table: sixteen bytes or eight characters at
-// a time are converted by widening or narrowing when all of them are ASCII.
+char16_t KeptByte(unsigned char byte) {
+    return static_cast<char16_t>(0xDC00 + byte);
+}
+
+struct ConverterClose {
+    void operator()(UConverter* converter) const { ucnv_close(converter); }
+};
+using Converter = std::unique_ptr<UConverter, ConverterClose>;
+
+// A converter that stops at whatever it cannot convert and never writes a "best fit".
+Converter OpenConverter(CodePage page) {
+    UErrorCode error = U_ZERO_ERROR;
+    Converter converter(ucnv_open(FactsOf(page).converter, &error));
+    if (U_FAILURE(error))
+        return nullptr;
+    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
+    ucnv_setFromUCallBack(converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
+    ucnv_setFallback(converter.get(), false);
+    return U_SUCCESS(error) ? std::move(converter) : nullptr;
+}
+
+// The bytes of units in the code page, or nothing when it cannot hold one of them.
+std::optional<std::string> Encoded(UConverter* converter, const char16_t* units, std::size_t count) {
+    ucnv_resetFromUnicode(converter);
+    std::string bytes(count * 4 + 4, '\0');
+    char* target = bytes.data();
+    const UChar* source = reinterpret_cast<const UChar*>(units);
+    UErrorCode error = U_ZERO_ERROR;
+    ucnv_fromUnicode(converter, &target, bytes.data() + bytes.size(), &source, source + count, nullptr, true, &error);
+    if (U_FAILURE(error))
+        return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(target - bytes.data()));
+    return bytes;
+}
+
+// --- Single-byte code pages: a table for each, filled from ICU once --------------------
+
+struct ByteTable {
+    std::array<char16_t, 256> decode{};
+    std::vector<std::uint16_t> encode = std::vector<std::uint16_t>(0x10000);  // byte + 1, or 0
+};
+
+ByteTable BuildByteTable(CodePage page) {
+    ByteTable table;
+    const Converter converter = OpenConverter(page);
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        table.decode[byte] = KeptByte(static_cast<unsigned char>(byte));
+        if (!converter)
+            continue;
+        ucnv_resetToUnicode(converter.get());
+        const char in = static_cast<char>(byte);
+        UChar out[4];
+        UErrorCode error = U_ZERO_ERROR;
+        const int32_t count = ucnv_toUChars(converter.get(), out, 4, &in, 1, &error);
+        if (U_FAILURE(error) || count != 1)
+            continue;
+        const auto character = static_cast<char16_t>(out[0]);
+        const auto back = Encoded(converter.get(), &character, 1);
+        if (back && *back == std::string(1, in) && !IsByteKeptAsItWas(character))
+            table.decode[byte] = character;
+    }
+    for (unsigned byte = 0; byte < 256; ++byte)
+        table.encode[table.decode[byte]] = static_cast<std::uint16_t>(byte + 1);
+    return table;
+}
+
+const ByteTable& TableOf(CodePage page) {
+    static std::array<std::once_flag, std::size(kFacts)> built;
+    static std::array<std::unique_ptr<ByteTable>, std::size(kFacts)> tables;
+    const auto index = static_cast<std::size_t>(page);
+    std::call_once(built[index], [page, index] { tables[index] = std::make_unique<ByteTable>(BuildByteTable(page)); });
+    return *tables[index];
+}
+
+// Form files are mostly ASCII, which needs no table: sixteen bytes or eight characters at a
+// time are converted by widening or narrowing when all of them are ASCII.
 #ifdef __SSE2__
 constexpr std::size_t kAsciiBlock = 16;
 
@@ -96,13 +171,7 @@ bool NarrowAsciiBlock(const char16_t* from, char* to) {
 }
 #endif
 
-char16_t DecodeByte(unsigned char byte) {
-    return byte < 0x80 ? char16_t(byte) : kUpperHalf[byte - 0x80];
-}
-
-}  // namespace
-
-void AppendDecodedCodePage(std::string_view bytes, std::u16string& out) {
+void AppendDecodedBytes(const ByteTable& table, std::string_view bytes, std::u16string& out) {
     const std::size_t start = out.size();
     out.resize(start + bytes.size());
     char16_t* to = out.data() + start;
@@ -110,13 +179,13 @@ void AppendDecodedCodePage(std::string_view bytes, std::u16string& out) {
         if (i + kAsciiBlock <= bytes.size() && WidenAsciiBlock(bytes.data() + i, to + i)) {
             i += kAsciiBlock;
         } else {
-            to[i] = DecodeByte(static_cast<unsigned char>(bytes[i]));
+            to[i] = table.decode[static_cast<unsigned char>(bytes[i])];
             ++i;
         }
     }
 }
 
-std::optional<std::size_t> AppendEncodedCodePage(std::u16string_view text, std::string& out) {
+std::optional<std::size_t> AppendEncodedBytes(const ByteTable& table, std::u16string_view text, std::string& out) {
     const std::size_t start = out.size();
     out.resize(start + text.size());
     char* to = out.data() + start;
@@ -125,14 +194,229 @@ std::optional<std::size_t> AppendEncodedCodePage(std::u16string_view text, std::
             i += kAsciiBlock;
             continue;
         }
-        const char16_t c = text[i];
-        if (c != 0 && (c >= kReverseLimit || kReverse[c] == 0)) {
+        const std::uint16_t byte = table.encode[text[i]];
+        if (byte == 0) {
             out.resize(start + i);
             return i;
         }
-        to[i++] = static_cast<char>(kReverse[c]);
+        to[i++] = static_cast<char>(byte - 1);
     }
     return std::nullopt;
+}
+
+// --- Multibyte code pages: ICU, with every character checked to go back to its bytes ---
+
+bool IsHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c < 0xDC00;
+}
+
+// Appends the characters ICU made of bytes, each one only when it encodes back to the very
+// bytes it came from; the bytes of any other stay as they were. offsets[k] is where the
+// bytes of units[k] start.
+void AppendCheckedCharacters(UConverter* converter, const char16_t* units, const int32_t* offsets, std::size_t count,
+                             std::string_view bytes, std::u16string& out) {
+    // An ASCII byte is its own character wherever a character starts (IBM's tables for
+    // Shift-JIS trade three control codes among themselves, which Windows does not).
+    const bool asciiAsItself = std::all_of(offsets, offsets + count, [&](const int32_t& offset) {
+        const std::size_t k = static_cast<std::size_t>(&offset - offsets);
+        return units[k] >= 0x80 || units[k] == static_cast<unsigned char>(bytes[static_cast<std::size_t>(offset)]);
+    });
+    if (const auto back = asciiAsItself ? Encoded(converter, units, count) : std::nullopt; back && *back == bytes) {
+        out.append(units, count);
+        return;
+    }
+    for (std::size_t k = 0; k < count;) {
+        const std::size_t length = IsHighSurrogate(units[k]) && k + 1 < count ? 2 : 1;
+        const auto first = static_cast<std::size_t>(offsets[k]);
+        const std::size_t end = k + length < count ? static_cast<std::size_t>(offsets[k + length]) : bytes.size();
+        const std::string_view own = bytes.substr(first, end - first);
+        if (own.size() == 1 && static_cast<unsigned char>(own[0]) < 0x80) {
+            out.push_back(static_cast<unsigned char>(own[0]));
+        } else if (const auto back = Encoded(converter, units + k, length); back && *back == own) {
+            out.append(units + k, length);
+        } else {
+            for (const char byte : own)
+                out.push_back(static_cast<unsigned char>(byte) < 0x80 ? static_cast<unsigned char>(byte)
+                                                                      : KeptByte(static_cast<unsigned char>(byte)));
+        }
+        k += length;
+    }
+}
+
+// A run of bytes without a line break: decoded up to whatever ICU cannot take, whose first
+// byte stays as it was, and on from the byte after it.
+void AppendDecodedRun(UConverter* converter, std::string_view run, std::u16string& out) {
+    std::vector<char16_t> units(run.size() + 1);
+    std::vector<int32_t> offsets(run.size() + 1);
+    while (!run.empty()) {
+        ucnv_resetToUnicode(converter);
+        UChar* target = reinterpret_cast<UChar*>(units.data());
+        const char* source = run.data();
+        UErrorCode error = U_ZERO_ERROR;
+        ucnv_toUnicode(converter, &target, target + units.size(), &source, run.data() + run.size(), offsets.data(),
+                       true, &error);
+        std::size_t good = static_cast<std::size_t>(source - run.data());
+        if (U_FAILURE(error)) {
+            char invalid[32];
+            int8_t invalidLength = sizeof invalid;
+            UErrorCode ignored = U_ZERO_ERROR;
+            ucnv_getInvalidChars(converter, invalid, &invalidLength, &ignored);
+            good -= std::min<std::size_t>(good, static_cast<std::size_t>(invalidLength));
+        }
+        const auto produced = static_cast<std::size_t>(target - reinterpret_cast<UChar*>(units.data()));
+        AppendCheckedCharacters(converter, units.data(), offsets.data(), produced, run.substr(0, good), out);
+        run.remove_prefix(good);
+        if (U_FAILURE(error) && !run.empty()) {
+            out.push_back(KeptByte(static_cast<unsigned char>(run.front())));
+            run.remove_prefix(1);
+        }
+    }
+}
+
+void AppendDecodedMultibyte(CodePage page, std::string_view bytes, std::u16string& out) {
+    const Converter converter = OpenConverter(page);
+    out.reserve(out.size() + bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        // ASCII bytes are characters of their own in each of these code pages wherever a
+        // character may start, and a line break never ends a character.
+        while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
+            out.push_back(static_cast<unsigned char>(bytes[i++]));
+        std::size_t end = i;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        if (end == i)
+            continue;
+        if (converter) {
+            AppendDecodedRun(converter.get(), bytes.substr(i, end - i), out);
+        } else {
+            for (; i < end; ++i)
+                out.push_back(KeptByte(static_cast<unsigned char>(bytes[i])));
+        }
+        i = end;
+    }
+}
+
+std::optional<std::size_t> AppendEncodedMultibyte(CodePage page, std::u16string_view text, std::string& out) {
+    const Converter converter = OpenConverter(page);
+    for (std::size_t i = 0; i < text.size();) {
+        const char16_t c = text[i];
+        if (c < 0x80 || IsByteKeptAsItWas(c)) {
+            out.push_back(static_cast<char>(c & 0xFF));
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && text[end] >= 0x80 && !IsByteKeptAsItWas(text[end]))
+            ++end;
+        if (const auto bytes = converter ? Encoded(converter.get(), text.data() + i, end - i) : std::nullopt) {
+            out += *bytes;
+            i = end;
+            continue;
+        }
+        // Which one it was: the characters before it are written.
+        for (; i < end;) {
+            const std::size_t length = IsHighSurrogate(text[i]) && i + 1 < end ? 2 : 1;
+            const auto one = converter ? Encoded(converter.get(), text.data() + i, length) : std::nullopt;
+            if (!one)
+                return i;
+            out += *one;
+            i += length;
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsForeignCharacter(char16_t c) {
+    return IsByteKeptAsItWas(c) || (c >= 0x80 && c <= 0x9F) || (c >= 0xE000 && c <= 0xF8FF);
+}
+
+std::string Lowered(std::string_view name) {
+    std::string lowered(name);
+    for (char& c : lowered)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lowered;
+}
+
+}  // namespace
+
+int WindowsNumber(CodePage page) {
+    return FactsOf(page).number;
+}
+
+std::string_view LowerCaseName(CodePage page) {
+    return FactsOf(page).lowerCaseName;
+}
+
+std::string_view DisplayName(CodePage page) {
+    return FactsOf(page).displayName;
+}
+
+std::optional<CodePage> CodePageNamed(std::string_view name) {
+    const std::string lowered = Lowered(name);
+    for (const CodePageFacts& facts : kFacts) {
+        const std::string number = std::to_string(facts.number);
+        if (lowered == facts.lowerCaseName || lowered == number || lowered == "cp" + number ||
+            lowered == "windows-" + number || lowered == "ms" + number)
+            return facts.page;
+    }
+    // Any other name ICU knows (sjis, ms_kanji, uhc, utf8...) that leads to one of the same
+    // converters.
+    UErrorCode error = U_ZERO_ERROR;
+    const Converter named(ucnv_open(lowered.c_str(), &error));
+    if (U_FAILURE(error) || !named)
+        return std::nullopt;
+    const std::string canonical = ucnv_getName(named.get(), &error);
+    for (const CodePageFacts& facts : kFacts) {
+        UErrorCode ignored = U_ZERO_ERROR;
+        const Converter ours(ucnv_open(facts.converter, &ignored));
+        if (ours && canonical == ucnv_getName(ours.get(), &ignored))
+            return facts.page;
+    }
+    return std::nullopt;
+}
+
+bool IsEastAsian(CodePage page) {
+    return page == CodePage::ShiftJis || page == CodePage::Gbk || page == CodePage::UnifiedHangul ||
+           page == CodePage::Big5;
+}
+
+void AppendDecoded(CodePage page, std::string_view bytes, std::u16string& out) {
+    if (IsSingleByte(page))
+        AppendDecodedBytes(TableOf(page), bytes, out);
+    else
+        AppendDecodedMultibyte(page, bytes, out);
+}
+
+std::optional<std::size_t> AppendEncoded(CodePage page, std::u16string_view text, std::string& out) {
+    if (IsSingleByte(page))
+        return AppendEncodedBytes(TableOf(page), text, out);
+    return AppendEncodedMultibyte(page, text, out);
+}
+
+bool ReadsAsText(CodePage page, std::string_view bytes) {
+    if (IsSingleByte(page)) {
+        const ByteTable& table = TableOf(page);
+        return std::none_of(bytes.begin(), bytes.end(), [&table](char byte) {
+            return IsForeignCharacter(table.decode[static_cast<unsigned char>(byte)]);
+        });
+    }
+    // One pass that stops at the first sequence the code page does not have: text of another
+    // code page is told at once.
+    const Converter converter = OpenConverter(page);
+    if (!converter)
+        return false;
+    std::u16string text(bytes.size() + 1, u'\0');
+    UChar* target = reinterpret_cast<UChar*>(text.data());
+    const char* source = bytes.data();
+    UErrorCode error = U_ZERO_ERROR;
+    ucnv_toUnicode(converter.get(), &target, target + text.size(), &source, bytes.data() + bytes.size(), nullptr, true,
+                   &error);
+    if (U_FAILURE(error))
+        return false;
+    text.resize(static_cast<std::size_t>(target - reinterpret_cast<UChar*>(text.data())));
+    return page == CodePage::Utf8 || std::none_of(text.begin(), text.end(), IsForeignCharacter);
 }
 
 }  // namespace tremaro

@@ -1,5 +1,7 @@
 #include "platform/unicode.h"
 
+#include <unicode/uchar.h>
+
 namespace tremaro {
 namespace {
 
@@ -77,6 +79,10 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
         AppendUtf8(out, code);
     }
     return out;
+}
+
+bool IsLetterOrMark(char16_t c) {
+    return (U_GET_GC_MASK(c) & (U_GC_L_MASK | U_GC_M_MASK)) != 0;
 }
 
 }  // namespace tremaro

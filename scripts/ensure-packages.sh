@@ -19,7 +19,7 @@ ensure_packages() {
 
 # What building, testing and running the program need (acl: setfacl and getfacl, with which
 # the save's tests check that a form keeps its ACL).
-TREMARO_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev qt6-base-dev qt6-translations-l10n
+TREMARO_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libicu-dev libuchardet-dev qt6-base-dev qt6-translations-l10n
                   fonts-liberation2 fonts-dejavu-core locales acl)
 
 # What the window tests need for their second run, on a real X server with a window manager

@@ -56,7 +56,7 @@ std::string CorrectedBytes(const std::string& form) {
     ConsolePort port;
     EXPECT_EQ(lines.LoadFormFile(form), FormLines::LoadStatus::Loaded);
     EXPECT_EQ(RunCorrection(u"120", lines, port), CorrectionOutcome::Corrected);
-    return std::get<std::string>(EncodeViewText(port.ViewText()));
+    return std::get<std::string>(EncodeViewText(port.ViewText(), lines.TextCodePage()));
 }
 
 bool FolderHasUnnamedFiles(const std::string& folder) {

@@ -18,7 +18,7 @@ class FormLinesTest : public ::testing::Test {
 protected:
     FormLines::LoadStatus Load(const std::string& bytes) {
         WriteBytes(folder.Path("form.frm"), bytes);
-        return lines.LoadFormFile(folder.Path("form.frm"));
+        return lines.LoadFormFile(folder.Path("form.frm"), CodePage::Windows1251);
     }
     std::u16string Assembled() const { return lines.AssembleText(); }
 
@@ -84,7 +84,7 @@ TEST_F(FormLinesTest, load_everyByteValue_comesBackInTheAssembledText) {
     ASSERT_EQ(lines.LineCount(), 1);
     EXPECT_EQ(lines.Line(1)[0xC0 - 2], u'А');
     std::string again;
-    EXPECT_FALSE(AppendEncodedCodePage(Assembled(), again));
+    EXPECT_FALSE(AppendEncoded(lines.TextCodePage(), Assembled(), again));
     EXPECT_EQ(again, bytes + "\r\n");
 }
 

@@ -37,8 +37,8 @@ TEST(Messages, saving) {
     EXPECT_EQ(messages::BackupRefused("/f/a.frm", "/f/a.bak"),
               "Файлът /f/a.frm не е записан: не може да бъде преименуван на /f/a.bak.");
     EXPECT_EQ(messages::ReadOnly("/f/a.frm"), "Файлът /f/a.frm е само за четене и не е записан.");
-    EXPECT_EQ(messages::UnsavableCharacter("/f/a.frm", "中", 2),
-              "Файлът /f/a.frm не е записан: знакът 中 на ред 2 не може да се запише в кодировка Windows-1251.");
+    EXPECT_EQ(messages::UnsavableCharacter("/f/a.frm", "中", 2, "Windows-1252"),
+              "Файлът /f/a.frm не е записан: знакът 中 на ред 2 не може да се запише в кодировка Windows-1252.");
 }
 
 TEST(Messages, layoutProblems) {

@@ -187,7 +187,7 @@ TEST_F(SaveTest, save_formFolderRemovedAfterReading_reportsTheFailure) {
 TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
     port.SetViewText(u"VERSION 5.00\r\n   Caption = \"中\"\r\n");
     EXPECT_EQ(Save(), SaveOutcome::UnsavableCharacter);
-    EXPECT_EQ(Report(), messages::UnsavableCharacter(form, "中", 2));
+    EXPECT_EQ(Report(), messages::UnsavableCharacter(form, "中", 2, "Windows-1251"));
     EXPECT_EQ(ReadBytes(form), kOriginal);
     EXPECT_FALSE(fs::exists(backup));
 }
@@ -195,7 +195,7 @@ TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
 TEST_F(SaveTest, save_everyByteValue_survives) {
     const std::string bytes = testing::EveryByteValue();
     std::u16string text;
-    AppendDecodedCodePage(bytes, text);
+    AppendDecoded(CodePage::Windows1251, bytes, text);
     port.SetViewText(text);
     EXPECT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
     EXPECT_EQ(ReadBytes(form), bytes);

@@ -64,7 +64,7 @@ std::string CorrectedBytes(const std::string& form) {
     if (lines.LoadFormFile(form) != tremaro::FormLines::LoadStatus::Loaded ||
         tremaro::RunCorrection(u"120", lines, port) != tremaro::CorrectionOutcome::Corrected)
         return {};
-    return std::get<std::string>(tremaro::EncodeViewText(port.ViewText()));
+    return std::get<std::string>(tremaro::EncodeViewText(port.ViewText(), lines.TextCodePage()));
 }
 
 // Where the save can give an unnamed temporary file a name (unnamed files and hard links

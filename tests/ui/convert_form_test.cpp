@@ -375,7 +375,7 @@ TEST_F(ConvertFormTest, save_typedCharacterTheCodePageCannotHold_isRefused) {
     form.Messages().SetNextAnswer(PressedButton::Ok);
     form.Messages().SetNextAnswer(PressedButton::Ok);
     Click("cmdSave");
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::UnsavableCharacter(formPath, "中", 1)));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::UnsavableCharacter(formPath, "中", 1, "Windows-1251")));
     EXPECT_EQ(ReadBytes(formPath), kForm);
 }
 
