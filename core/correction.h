@@ -28,7 +28,7 @@ namespace tremaro {
 // rewritten, refuses the whole run before any line changes, naming the file's line number.
 // The store keeps the corrected lines, so a second run scales the scaled values again.
 
-enum class CorrectionOutcome { Corrected, PercentRefused, NoForm, ValueOutOfRange };
+enum class CorrectionOutcome { Corrected, PercentRefused, NoForm, ValueOutOfRange, TooLong };
 
 // The percent text's value / 100 when it lies from 0.2 to 5.0, nothing otherwise.
 std::optional<double> CorrectionFactorOf(std::u16string_view percentText);

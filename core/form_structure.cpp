@@ -190,7 +190,9 @@ FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
             const auto index = static_cast<std::int32_t>(structure.blocks_.size());
             std::u16string_view rest = TrimmedText(text).substr(5);
             const std::u16string_view className = NextWord(rest);
-            structure.blocks_.push_back({line, block, false, className == u"VB.Line", TabPlacement::NotListed});
+            structure.blocks_.push_back({line, block, static_cast<std::uint32_t>(className.data() - text.data()),
+                                         static_cast<std::uint32_t>(className.size()), false, className == u"VB.Line",
+                                         TabPlacement::NotListed});
             words.push_back({NextWord(rest), std::nullopt, className == u"TabDlg.SSTab", 0, {}});
             open.push_back({false, index});
             block = index;
@@ -212,8 +214,8 @@ FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
             std::size_t nameLength = 0;
             while (nameLength < name.size() && !IsBlank(name[nameLength]))
                 ++nameLength;
-            structure.groups_.push_back(
-                {line, static_cast<std::uint32_t>(name.data() - text.data()), static_cast<std::uint32_t>(nameLength)});
+            structure.groups_.push_back({line, static_cast<std::uint32_t>(name.data() - text.data()),
+                                         static_cast<std::uint32_t>(nameLength), !open.back().group});
             open.push_back({true, index});
             place = {LineRole::GroupStart, block, index};
             break;
@@ -281,6 +283,11 @@ std::u16string_view FormStructure::GroupName(const FormLines& lines, std::int32_
 std::u16string_view FormStructure::GroupName(std::span<const std::u16string_view> lines, std::int32_t group) const {
     const Group& found = GroupAt(group);
     return lines[static_cast<std::size_t>(found.beginLine - 1)].substr(found.nameStart, found.nameLength);
+}
+
+std::u16string_view FormStructure::ClassName(const FormLines& lines, std::int32_t block) const {
+    const Block& found = BlockAt(block);
+    return lines.Line(found.beginLine).substr(found.classStart, found.classLength);
 }
 
 bool FormStructure::ContainerInUserScale(std::int32_t block) const {

@@ -56,6 +56,8 @@ public:
     struct Block {
         int beginLine = 0;
         std::int32_t parent = kNone;
+        std::uint32_t classStart = 0;  // the class's place in the Begin line ("VB.Form")
+        std::uint32_t classLength = 0;
         bool userScale = false;
         bool isLineControl = false;  // of the class VB.Line
         TabPlacement tab = TabPlacement::NotListed;
@@ -64,6 +66,7 @@ public:
         int beginLine = 0;
         std::uint32_t nameStart = 0;  // the name's place in the BeginProperty line
         std::uint32_t nameLength = 0;
+        bool inBlockItself = false;  // opened directly in its block, not in another group
     };
     struct LinePlace {
         LineRole role = LineRole::Outside;
@@ -81,6 +84,8 @@ public:
     const Group& GroupAt(std::int32_t group) const { return groups_[static_cast<std::size_t>(group)]; }
     std::u16string_view GroupName(const FormLines& lines, std::int32_t group) const;
     std::u16string_view GroupName(std::span<const std::u16string_view> lines, std::int32_t group) const;
+    std::u16string_view ClassName(const FormLines& lines, std::int32_t block) const;
+    bool HasBlocks() const { return !blocks_.empty(); }
 
     // Whether the block's container (the block directly around it) is in user scale.
     bool ContainerInUserScale(std::int32_t block) const;

@@ -76,10 +76,10 @@ TEST_F(BadInputTest, oneLineTooMany_isRefusedAndTouchesNothing) {
 
 TEST_F(BadInputTest, megabyteLine_changesOnlyItsNumber) {
     const std::string tail(1 << 20, 'x');
-    WriteBytes(form, "Begin VB.Form Form1\r\n   Top             =   100" + tail + "\r\nEnd\r\n");
+    WriteBytes(form, "Begin VB.MDIForm Form1\r\n   Top             =   100" + tail + "\r\nEnd\r\n");
     EXPECT_EQ(Run({"--stdout", "120", form}), 0);
     // Only the number gives way; the megabyte after it stays.
-    const std::string expected = "Begin VB.Form Form1\r\n   Top             =   120" + tail + "\r\nEnd\r\n";
+    const std::string expected = "Begin VB.MDIForm Form1\r\n   Top             =   120" + tail + "\r\nEnd\r\n";
     EXPECT_TRUE(out.str() == expected) << "the output differs from the expected " << expected.size() << " bytes";
 }
 
@@ -152,12 +152,12 @@ TEST_F(BadInputTest, percentOutOfRange_isRefusedBeforeAnyFileIsTouched) {
 }
 
 TEST_F(BadInputTest, strangeButValidPercents_areReadLikeVal) {
-    WriteBytes(form, "Begin VB.Form Form1\r\n   Top             =   100\r\nEnd\r\n");
+    WriteBytes(form, "Begin VB.MDIForm Form1\r\n   Top             =   100\r\nEnd\r\n");
     const std::pair<std::string, std::string> cases[] = {
         {"&H64", "100"}, {"  1 2 0", "120"}, {"5e2.1", "500"}, {"120%", "120"}};
     for (const auto& [percent, value] : cases) {
         EXPECT_EQ(Run({"--stdout", percent, form}), 0) << percent;
-        EXPECT_EQ(out.str(), "Begin VB.Form Form1\r\n   Top             =   " + value + "\r\nEnd\r\n") << percent;
+        EXPECT_EQ(out.str(), "Begin VB.MDIForm Form1\r\n   Top             =   " + value + "\r\nEnd\r\n") << percent;
     }
 }
 

@@ -37,7 +37,7 @@ struct OneLine {
 
 OneLine CorrectedLine(const std::u16string& line, int percent, const std::string& group = "") {
     TempFolder folder;
-    std::string bytes = "Begin VB.Form Form1\r\n";
+    std::string bytes = "Begin VB.MDIForm Form1\r\n";
     if (!group.empty())
         bytes += "BeginProperty " + group + "\r\n";
     bytes += Narrow(line) + "\r\nEnd\r\n";
@@ -83,7 +83,7 @@ protected:
     Lines CorrectedForm(const Lines& form, int percent) { return CorrectedForm(form, std::to_string(percent)); }
     // The lines inside a small form: the form's own block.
     Lines CorrectedInForm(const Lines& properties, int percent) {
-        Lines form = {"VERSION 5.00", "Begin VB.Form Form1"};
+        Lines form = {"VERSION 5.00", "Begin VB.MDIForm Form1"};
         form.insert(form.end(), properties.begin(), properties.end());
         form.push_back("End");
         Lines corrected = CorrectedForm(form, percent);
@@ -98,7 +98,7 @@ protected:
 // --- The percent and the run ------------------------------------------------------------
 
 TEST_F(RunCorrectionTest, percentOutsideTheRange_isRefused) {
-    Load("Begin VB.Form Form1\r\nTop  =   100\r\nEnd\r\n");
+    Load("Begin VB.MDIForm Form1\r\nTop  =   100\r\nEnd\r\n");
     for (const std::u16string percent : {u"19.99", u"500.01", u"abc", u"", u"-120", u"1e999", u"0"}) {
         const std::size_t shownBefore = port.Messages().size();
         EXPECT_EQ(Run(percent), CorrectionOutcome::PercentRefused);
@@ -112,7 +112,7 @@ TEST_F(RunCorrectionTest, percentOutsideTheRange_isRefused) {
 
 TEST_F(RunCorrectionTest, percentAtTheEdgesOrWithASign_isAccepted) {
     for (const std::u16string percent : {u"20", u"500", u"120%", u"  1 2 0", u"&H64"}) {
-        Load("Begin VB.Form Form1\r\nTop  =   100\r\nEnd\r\n");
+        Load("Begin VB.MDIForm Form1\r\nTop  =   100\r\nEnd\r\n");
         EXPECT_EQ(Run(percent), CorrectionOutcome::Corrected);
         EXPECT_EQ(LastMessage(), kFinished);
     }
@@ -125,18 +125,18 @@ TEST_F(RunCorrectionTest, beforeAnyRead_saysThereIsNoForm) {
 
 TEST_F(RunCorrectionTest, form_isCorrectedAndShownWithoutALeadingEmptyLine) {
     Load(
-        "VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\n   LinkTopic       =   \"Form1\"\r\n"
+        "VERSION 5.00\r\nBegin VB.MDIForm Form1\r\n   ClientHeight    =   3195\r\n   LinkTopic       =   \"Form1\"\r\n"
         "   BeginProperty Font\r\n      Size            =   8.25\r\n   EndProperty\r\nEnd\r\n");
     EXPECT_EQ(Run(u"120"), CorrectionOutcome::Corrected);
     EXPECT_EQ(
         port.ViewText(),
-        u"VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3834\r\n   LinkTopic       =   \"Form1\"\r\n"
+        u"VERSION 5.00\r\nBegin VB.MDIForm Form1\r\n   ClientHeight    =   3834\r\n   LinkTopic       =   \"Form1\"\r\n"
         u"   BeginProperty Font\r\n      Size            =   9.9\r\n   EndProperty\r\nEnd\r\n");
     ASSERT_EQ(port.Messages().size(), 1u);
 }
 
 TEST_F(RunCorrectionTest, secondRun_scalesTheScaledValuesAgain) {
-    Load("Begin VB.Form Form1\r\n   Top             =   100\r\nEnd\r\n");
+    Load("Begin VB.MDIForm Form1\r\n   Top             =   100\r\nEnd\r\n");
     Run(u"150");
     Run(u"150");
     EXPECT_EQ(lines.Line(2), u"   Top             =   225");
@@ -151,7 +151,7 @@ TEST_F(RunCorrectionTest, structure_linesBeforeAndAfterTheDescription_neverChang
         "BeginProperty Font",
         "Size  =   8",
         "Beginning = 100",
-        "Begin VB.Form Form1 ",
+        "Begin VB.MDIForm Form1 ",
         "   Top  =   100",
         "   Begin VB.Label Label1",
         "      Top  =   100",
@@ -189,7 +189,7 @@ TEST_F(RunCorrectionTest, structure_beginEndAndGroupLines_neverChange) {
 
 TEST_F(RunCorrectionTest, structure_onlyExactEndLinesCloseABlock) {
     const Lines form = {
-        "Begin VB.Form Form1", "End Sub", "EndX", "end", "Top = 100", "End", "Top = 100",
+        "Begin VB.MDIForm Form1", "End Sub", "EndX", "end", "Top = 100", "End", "Top = 100",
     };
     Lines expected = form;
     expected[4] = "Top = 120";
@@ -197,8 +197,8 @@ TEST_F(RunCorrectionTest, structure_onlyExactEndLinesCloseABlock) {
 }
 
 TEST_F(RunCorrectionTest, structure_unclosedDescription_runsToTheLastLine) {
-    EXPECT_EQ(CorrectedForm({"Begin VB.Form Form1", "   Begin VB.Label Label1", "   End", "Top =   100"}, 150),
-              (Lines{"Begin VB.Form Form1", "   Begin VB.Label Label1", "   End", "Top =   150"}));
+    EXPECT_EQ(CorrectedForm({"Begin VB.MDIForm Form1", "   Begin VB.Label Label1", "   End", "Top =   100"}, 150),
+              (Lines{"Begin VB.MDIForm Form1", "   Begin VB.Label Label1", "   End", "Top =   150"}));
 }
 
 TEST_F(RunCorrectionTest, structure_fileWithoutBegin_changesNothingAndStillFinishes) {
@@ -211,7 +211,7 @@ TEST_F(RunCorrectionTest, structure_fileWithoutBegin_changesNothingAndStillFinis
 
 TEST_F(RunCorrectionTest, structure_endClosesTheGroupsOfItsBlock_endPropertyClosesOnlyAGroup) {
     const Lines form = {
-        "Begin VB.Form Form1",
+        "Begin VB.MDIForm Form1",
         "   Begin VB.Label Label1",
         "      BeginProperty Font",
         "         Size = 8",
@@ -279,7 +279,7 @@ TEST_F(RunCorrectionTest, names_areReadInAnyCase) {
               (Lines{"_extentx = 12330", "top = 200", "WIDTH = 200", "x1 = 200", "fontsize = 16", "_CX = 200",
                      "width1 = 200", "imagewidth = 16", "ImageHEIGHT = 16"}));
     const Lines form = {
-        "Begin VB.Form Form1",
+        "Begin VB.MDIForm Form1",
         "   SCALETOP = 100",
         "   scalemode = 0",
         "   BeginProperty FONT",
@@ -291,7 +291,7 @@ TEST_F(RunCorrectionTest, names_areReadInAnyCase) {
         "End",
     };
     EXPECT_EQ(CorrectedForm(form, 200),
-              (Lines{"Begin VB.Form Form1", "   SCALETOP = 100", "   scalemode = 0", "   BeginProperty FONT",
+              (Lines{"Begin VB.MDIForm Form1", "   SCALETOP = 100", "   scalemode = 0", "   BeginProperty FONT",
                      "      size = 16", "   EndProperty", "   BeginProperty headfont", "      SIZE = 16",
                      "   EndProperty", "End"}));
 }
@@ -300,7 +300,7 @@ TEST_F(RunCorrectionTest, names_areReadInAnyCase) {
 
 TEST_F(RunCorrectionTest, userScale_keepsTheBlocksOwnScaleProperties) {
     const Lines form = {
-        "Begin VB.Form Form1",
+        "Begin VB.MDIForm Form1",
         "   ScaleHeight     =   100",
         "   Begin VB.PictureBox Picture1",
         "      ScaleHeight     =   100",
@@ -345,7 +345,7 @@ TEST_F(RunCorrectionTest, userScale_isScaleModeThatValReadsAsZero) {
 // units, so they stay. Its Left, Top, Width and Height are twips and scale as everywhere.
 TEST_F(RunCorrectionTest, userScale_lineEndsInsideItStay) {
     const Lines form = {
-        "Begin VB.Form frmAbout",
+        "Begin VB.MDIForm frmAbout",
         "   ScaleMode       =   0  'User",
         "   Begin VB.Line Line1",
         "      X1              =   84.515",
@@ -376,7 +376,7 @@ TEST_F(RunCorrectionTest, userScale_lineEndsInsideItStay) {
 // A tabbed dialog showing its second tab: what its list puts on the first and third tabs is
 // stored 75000 twips to the left, and is scaled where it stands, whatever its Left.
 const Lines kTabbedDialog = {
-    "Begin VB.Form Form1",
+    "Begin VB.MDIForm Form1",
     "   Begin TabDlg.SSTab SSTab1",
     "      Tab             =   1",
     "      TabHeight       =   520",
@@ -488,7 +488,7 @@ TEST(FormsTwoSize, bothNumbersScaleAndTheQuotesAndSemicolonStay) {
 
 TEST_F(RunCorrectionTest, fontSizes_sizeInAFontGroupAndNamesEndingInFontSize) {
     const Lines form = {
-        "Begin VB.Form Form1",
+        "Begin VB.MDIForm Form1",
         "   FontSize        =   8.25",
         "   HeaderFontSize  =   8.25",
         "   Size            =   8.25",
@@ -626,7 +626,7 @@ TEST(UnchangedLine, unrepresentableValue_refusesTheRun) {
 
 TEST_F(RunCorrectionTest, valueOutOfRange_refusesTheWholeRunNamingTheFilesLine) {
     Load(
-        "VERSION 5.00\r\nBegin VB.Form Form1\r\n   Top             =   100\r\n   Width           =2000000000\r\n"
+        "VERSION 5.00\r\nBegin VB.MDIForm Form1\r\n   Top             =   100\r\n   Width           =2000000000\r\n"
         "   Left  =3000000000\r\nEnd\r\n");
     EXPECT_EQ(Run(u"200"), CorrectionOutcome::ValueOutOfRange);
     EXPECT_EQ(LastMessage(), messages::ValueOutOfRange(4));
@@ -637,7 +637,7 @@ TEST_F(RunCorrectionTest, valueOutOfRange_refusesTheWholeRunNamingTheFilesLine) 
 
 TEST_F(RunCorrectionTest, outOfRangeValueOnALineThatStays_doesNotRefuse) {
     Load(
-        "Top = 9999999999\r\nBegin VB.Form Form1\r\n   Top             =   9999999999 'x\r\n"
+        "Top = 9999999999\r\nBegin VB.MDIForm Form1\r\n   Top             =   9999999999 'x\r\n"
         "   Width           =   \"9E999\"\r\n   ImageWidth      =   9999999999\r\n   CacheSize = 9E999\r\n"
         "   ScaleTop = 9999999999\r\n   ScaleMode = 0\r\nEnd\r\nTop = 9999999999\r\n");
     EXPECT_EQ(Run(u"500"), CorrectionOutcome::Corrected);
@@ -648,6 +648,119 @@ TEST_F(RunCorrectionTest, emptyFile_endsWithAnEmptyText) {
     EXPECT_EQ(Run(u"120"), CorrectionOutcome::Corrected);
     EXPECT_EQ(port.ViewText(), u"");
     EXPECT_EQ(LastMessage(), kFinished);
+}
+
+// --- The font a form's controls inherit -------------------------------------------------
+
+// The group the designer writes for the default font, at its scaled size.
+Lines FontGroup(const std::string& indentation, const std::string& size, const std::string& charset = "204") {
+    const std::string inner = indentation + "   ";
+    return {indentation + "BeginProperty Font ",
+            inner + "Name            =   \"MS Sans Serif\"",
+            inner + "Size            =   " + size,
+            inner + "Charset         =   " + charset,
+            inner + "Weight          =   400",
+            inner + "Underline       =   0   'False",
+            inner + "Italic          =   0   'False",
+            inner + "Strikethrough   =   0   'False",
+            indentation + "EndProperty"};
+}
+
+Lines Joined(std::initializer_list<Lines> parts) {
+    Lines joined;
+    for (const Lines& part : parts)
+        joined.insert(joined.end(), part.begin(), part.end());
+    return joined;
+}
+
+TEST_F(RunCorrectionTest, fontGroup_goesBeforeTheFirstPropertyThatSortsAfterFont) {
+    const Lines form = {"VERSION 5.00",
+                        "Begin VB.Form Form1",
+                        "   Caption         =   \"Form1\"",
+                        "   ClientHeight    =   3195",
+                        "   LinkTopic       =   \"Form1\"",
+                        "   Begin VB.Label Label1",
+                        "      Caption         =   \"x\"",
+                        "   End",
+                        "End"};
+    EXPECT_EQ(CorrectedForm(form, 150), Joined({{"VERSION 5.00", "Begin VB.Form Form1",
+                                                 "   Caption         =   \"Form1\"", "   ClientHeight    =   4792"},
+                                                FontGroup("   ", "12.37"),
+                                                {"   LinkTopic       =   \"Form1\"", "   Begin VB.Label Label1",
+                                                 "      Caption         =   \"x\"", "   End", "End"}}));
+}
+
+TEST_F(RunCorrectionTest, fontGroup_goesAfterTheLastPropertyWhenNoneSortsAfterFont) {
+    const Lines form = {"Begin VB.UserControl Box",
+                        "\tAppearance = 0",
+                        "\tBackColor = 1",
+                        "   Begin VB.Label L",
+                        "      FontSize = 8",
+                        "   End",
+                        "End"};
+    EXPECT_EQ(CorrectedForm(form, 60), Joined({{"Begin VB.UserControl Box", "\tAppearance = 0", "\tBackColor = 1"},
+                                               FontGroup("\t", "4.95"),
+                                               {"   Begin VB.Label L", "      FontSize = 4.8", "   End", "End"}}));
+}
+
+TEST_F(RunCorrectionTest, fontGroup_ofATopBlockWithChildrenOnly_followsItsBeginLine) {
+    const Lines form = {"  Begin VB.PropertyPage Page", "     Begin VB.Label L", "     End", "  End"};
+    EXPECT_EQ(CorrectedForm(form, 200), Joined({{"  Begin VB.PropertyPage Page"},
+                                                FontGroup("     ", "16.5"),
+                                                {"     Begin VB.Label L", "     End", "  End"}}));
+}
+
+TEST_F(RunCorrectionTest, fontGroup_isNotAddedWhereTheFormHasAFontOrCannotHaveOne) {
+    const Lines ownFont = {"Begin VB.Form Form1", "   BeginProperty FONT", "      Size = 8", "   EndProperty", "End"};
+    EXPECT_EQ(CorrectedForm(ownFont, 200),
+              (Lines{"Begin VB.Form Form1", "   BeginProperty FONT", "      Size = 16", "   EndProperty", "End"}));
+    const Lines mdi = {"Begin VB.MDIForm Main", "   Caption = \"x\"", "End"};
+    EXPECT_EQ(CorrectedForm(mdi, 200), mdi);
+    const Lines atOneHundred = {"Begin VB.Form Form1", "   Caption = \"x\"", "End"};
+    EXPECT_EQ(CorrectedForm(atOneHundred, 100), atOneHundred);
+    // A control's font, or a group of another name, is no font of the form's own.
+    const Lines otherGroups = {
+        "Begin VB.UserDocument Doc", "   BeginProperty HeadFont", "   EndProperty", "   BeginProperty Images",
+        "      BeginProperty Font",  "      EndProperty",         "   EndProperty", "   Begin VB.Label L",
+        "      BeginProperty Font",  "      EndProperty",         "   End",         "End"};
+    const Lines corrected = CorrectedForm(otherGroups, 200);
+    ASSERT_EQ(corrected.size(), otherGroups.size() + 9);
+    EXPECT_EQ(corrected[1], "   BeginProperty Font ");
+}
+
+TEST_F(RunCorrectionTest, fontGroup_carriesTheCharsetOfTheFormsCodePage_andNoneIsAddedInEastAsia) {
+    EXPECT_EQ(
+        CorrectedForm(
+            {"Begin VB.Form Form1", "   BeginProperty HeadFont", "      Charset = 0", "   EndProperty", "End"}, 150)[4],
+        "      Charset         =   0");
+    Load(
+        "Begin VB.Form Form1\r\n   Caption = \"\xD3\xC3\xBB\xA7\xC3\xFB\xB3\xC6\"\r\n   BeginProperty ListFont\r\n"
+        "      Charset = 134\r\n   EndProperty\r\nEnd\r\n");
+    EXPECT_EQ(Run(u"150"), CorrectionOutcome::Corrected);
+    EXPECT_EQ(lines.LineCount(), 6);
+}
+
+TEST_F(RunCorrectionTest, fontGroup_onceAdded_scalesLikeAnyOther) {
+    Lines corrected = CorrectedForm({"Begin VB.Form Form1", "End"}, 150);
+    corrected = CorrectedForm(corrected, 200);
+    EXPECT_EQ(corrected.size(), 11u);
+    EXPECT_EQ(corrected[3], "      Size            =   24.74");
+}
+
+TEST_F(RunCorrectionTest, fontGroup_thatWouldPassTheLineLimit_refusesTheRun) {
+    std::string bytes = "Begin VB.Form Form1\r\n   Top = 100\r\n";
+    for (int line = 3; line < 32758; ++line)
+        bytes += "   Tag = \"\"\r\n";
+    Load(bytes + "End\r\n");
+    EXPECT_EQ(Run(u"150"), CorrectionOutcome::TooLong);
+    EXPECT_EQ(LastMessage(), messages::TooLong(folder.Path("form.frm")));
+    EXPECT_EQ(lines.LineCount(), 32758);
+    EXPECT_EQ(lines.Line(2), u"   Top = 100");
+    Load("Begin VB.Form Form1\r\n   Top = 1E300\r\n" + bytes.substr(bytes.find("   Tag")) + "End\r\n");
+    EXPECT_EQ(Run(u"150"), CorrectionOutcome::ValueOutOfRange);  // found first, told first
+    Load(bytes.substr(0, bytes.size() - 13) + "End\r\n");        // 32757 lines and the group: the limit
+    EXPECT_EQ(Run(u"150"), CorrectionOutcome::Corrected);
+    EXPECT_EQ(lines.LineCount(), 32766);
 }
 
 // --- Random forms ------------------------------------------------------------------------

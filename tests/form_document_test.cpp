@@ -36,7 +36,14 @@ TEST_F(FormDocumentTest, readCorrectSave_tellsTheWholeStoryThroughThePort) {
 
     port.SetViewText(port.ViewText() + u"' edited\r\n");  // the operator's edit is saved too
     ASSERT_EQ(form.Save(), SaveOutcome::BackedUpAndWritten);
-    EXPECT_EQ(ReadBytes(path), "Begin VB.Form Form1\r\n   Height          =   594\r\nEnd\r\n' edited\r\n");
+    // The form had no font of its own: the one it inherits now grows with it.
+    EXPECT_EQ(
+        ReadBytes(path),
+        "Begin VB.Form Form1\r\n"
+        "   BeginProperty Font \r\n      Name            =   \"MS Sans Serif\"\r\n      Size            =   9.9\r\n"
+        "      Charset         =   204\r\n      Weight          =   400\r\n      Underline       =   0   'False\r\n"
+        "      Italic          =   0   'False\r\n      Strikethrough   =   0   'False\r\n   EndProperty\r\n"
+        "   Height          =   594\r\nEnd\r\n' edited\r\n");
     EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), kForm);
 }
 

@@ -36,7 +36,13 @@ protected:
 TEST_F(ScaleCommandTest, stdout_writesTheBytesASaveWouldWrite) {
     WriteBytes(form, "Begin VB.Form Form1\r\n   Height          =   495\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\n");
     EXPECT_EQ(Run({"--stdout", "120", form}), 0);
-    EXPECT_EQ(out.str(), "Begin VB.Form Form1\r\n   Height          =   594\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\r\n");
+    EXPECT_EQ(
+        out.str(),
+        "Begin VB.Form Form1\r\n"
+        "   BeginProperty Font \r\n      Name            =   \"MS Sans Serif\"\r\n      Size            =   9.9\r\n"
+        "      Charset         =   204\r\n      Weight          =   400\r\n      Underline       =   0   'False\r\n"
+        "      Italic          =   0   'False\r\n      Strikethrough   =   0   'False\r\n   EndProperty\r\n"
+        "   Height          =   594\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\r\n");
     EXPECT_EQ(err.str(), Printed(messages::kCorrectionFinished));
     EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
 }

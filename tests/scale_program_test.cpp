@@ -58,8 +58,8 @@ protected:
 };
 
 TEST_F(ScaleProgramTest, stdout_thatCannotBeWritten_isReportedAndExitsOne) {
-    WriteBytes(form, "Begin VB.Form Form1\r\n   Height          =   495\r\n");
-    const std::string corrected = "Begin VB.Form Form1\r\n   Height          =   594\r\n";
+    WriteBytes(form, "Begin VB.MDIForm Form1\r\n   Height          =   495\r\n");
+    const std::string corrected = "Begin VB.MDIForm Form1\r\n   Height          =   594\r\n";
     const std::string reported = Printed(messages::kCorrectionFinished);
     const std::string failed = Printed(messages::kCorrectionFinished) + Printed(command_texts::kOutputNotWritten);
 
@@ -89,12 +89,12 @@ TEST_F(ScaleProgramTest, stdout_thatCannotBeWritten_isReportedAndExitsOne) {
     EXPECT_TRUE(ExitedWith(toClosedPipe, 1)) << "status " << toClosedPipe.status;
     EXPECT_EQ(toClosedPipe.err, failed);
 
-    EXPECT_EQ(ReadBytes(form), "Begin VB.Form Form1\r\n   Height          =   495\r\n");
+    EXPECT_EQ(ReadBytes(form), "Begin VB.MDIForm Form1\r\n   Height          =   495\r\n");
 }
 
 // Saved, but the reports that say so are lost: the run must not end as a success.
 TEST_F(ScaleProgramTest, save_whoseReportCannotBeWritten_isSavedAndExitsOne) {
-    WriteBytes(form, "Begin VB.Form Form1\r\n   Height          =   495\r\n");
+    WriteBytes(form, "Begin VB.MDIForm Form1\r\n   Height          =   495\r\n");
     int pipeEnds[2];
     ASSERT_EQ(::pipe(pipeEnds), 0);
     ::close(pipeEnds[0]);
@@ -102,8 +102,8 @@ TEST_F(ScaleProgramTest, save_whoseReportCannotBeWritten_isSavedAndExitsOne) {
     ::close(pipeEnds[1]);
     EXPECT_TRUE(ExitedWith(finished, 1)) << "status " << finished.status;
     EXPECT_EQ(finished.err, Printed(command_texts::kOutputNotWritten));
-    EXPECT_EQ(ReadBytes(form), "Begin VB.Form Form1\r\n   Height          =   594\r\n");
-    EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), "Begin VB.Form Form1\r\n   Height          =   495\r\n");
+    EXPECT_EQ(ReadBytes(form), "Begin VB.MDIForm Form1\r\n   Height          =   594\r\n");
+    EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), "Begin VB.MDIForm Form1\r\n   Height          =   495\r\n");
 }
 
 }  // namespace
