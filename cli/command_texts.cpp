@@ -4,14 +4,18 @@ namespace tremaro::command_texts {
 
 const char* const kScaleUsage =
     "Употреба:\n"
-    "  tremaro-scale [--] ПРОЦЕНТ ФАЙЛ...\n"
+    "  tremaro-scale [--code-page ИМЕ] [--] ПРОЦЕНТ ФАЙЛ...\n"
     "      коригира всеки файл с процента и го записва; оригиналът остава\n"
     "      до него с разширение .bak\n"
-    "  tremaro-scale --stdout [--] ПРОЦЕНТ ФАЙЛ\n"
+    "  tremaro-scale --stdout [--code-page ИМЕ] [--] ПРОЦЕНТ ФАЙЛ\n"
     "      извежда коригирания текст на стандартния изход, без да променя файла\n"
+    "  tremaro-scale --show-code-page [--code-page ИМЕ] [--] ФАЙЛ...\n"
+    "      извежда за всеки файл името му и кодовата таблица, в която се чете\n"
     "  tremaro-scale --help\n"
     "      показва тази помощ\n"
-    "Процентът е от 20 до 500. След -- всичко е процент и файлове, дори да започва с -.\n";
+    "Процентът е от 20 до 500. С --code-page файловете се четат в кодовата таблица ИМЕ\n"
+    "(windows-1252, cp1251, shift_jis, gbk, cp949, big5, utf-8...), иначе в тази, която\n"
+    "личи от тях. След -- всичко е процент и файлове, дори да започва с -.\n";
 
 const char* const kPreviewUsage =
     "Употреба:\n"
@@ -23,6 +27,10 @@ const char* const kPreviewUsage =
 const char* const kWrongCommandLine = "Грешен команден ред.";
 const char* const kOutputNotWritten = "Резултатът не може да бъде изведен.";
 const char* const kPictureNotDrawn = "Картината не може да бъде нарисувана: няма достатъчно памет.";
+
+std::string UnknownCodePage(const std::string& name) {
+    return "Непозната кодова таблица: " + name + ".";
+}
 
 std::string PictureNotWritten(const std::string& path) {
     return "Картината не може да бъде записана: " + path;

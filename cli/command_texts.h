@@ -15,5 +15,6 @@ extern const char* const kWrongCommandLine;  // printed before the usage
 extern const char* const kOutputNotWritten;  // tremaro-scale --stdout: the corrected bytes could not be written
 extern const char* const kPictureNotDrawn;
 std::string PictureNotWritten(const std::string& path);
+std::string UnknownCodePage(const std::string& name);  // tremaro-scale --code-page NAME
 
 }  // namespace tremaro::command_texts

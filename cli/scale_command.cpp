@@ -8,6 +8,7 @@
 #include "platform/unicode.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 
 namespace tremaro {
@@ -24,19 +25,34 @@ int WrongCommandLine(std::ostream& err) {
     return kRefused;
 }
 
-// The operator's options, then the percent and the files. The one option stands first;
-// anything else (a negative percent too) is where the operands begin.
+// The operator's options, then the percent and the files (or, to show code pages, only the
+// files). Options stand first; anything else (a negative percent too) is where the operands
+// begin.
 struct CommandLine {
     bool toStandardOutput = false;
+    bool showCodePages = false;
+    std::optional<std::string> codePageName;
     std::vector<std::string> operands;
+    bool wellFormed = true;
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine commandLine;
     auto next = arguments.begin();
-    if (next != arguments.end() && *next == "--stdout") {
-        commandLine.toStandardOutput = true;
-        ++next;
+    for (; next != arguments.end(); ++next) {
+        if (*next == "--stdout" && !commandLine.toStandardOutput) {
+            commandLine.toStandardOutput = true;
+        } else if (*next == "--show-code-page" && !commandLine.showCodePages) {
+            commandLine.showCodePages = true;
+        } else if (*next == "--code-page" && !commandLine.codePageName) {
+            if (++next == arguments.end()) {
+                commandLine.wellFormed = false;
+                return commandLine;
+            }
+            commandLine.codePageName = *next;
+        } else {
+            break;
+        }
     }
     commandLine.operands.assign(next, arguments.end());
     // The first "--" ends the options wherever it stands, before the percent or after it, as
@@ -44,12 +60,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     const auto delimiter = std::find(commandLine.operands.begin(), commandLine.operands.end(), "--");
     if (delimiter != commandLine.operands.end())
         commandLine.operands.erase(delimiter);
-    return commandLine;
-}
-
-bool IsWellFormed(const CommandLine& commandLine) {
     const std::size_t count = commandLine.operands.size();
-    return commandLine.toStandardOutput ? count == 2 : count >= 2;
+    if (commandLine.showCodePages)
+        commandLine.wellFormed = count >= 1 && !commandLine.toStandardOutput;
+    else
+        commandLine.wellFormed = commandLine.toStandardOutput ? count == 2 : count >= 2;
+    return commandLine;
 }
 
 // The text was read through the code page, so every character has its byte. Written a
@@ -70,11 +86,11 @@ bool WriteViewBytes(std::u16string_view text, CodePage codePage, std::ostream& o
     return static_cast<bool>(out);
 }
 
-int CorrectToStandardOutput(const std::u16string& percent, const std::string& path, std::ostream& out,
-                            std::ostream& err) {
+int CorrectToStandardOutput(const std::u16string& percent, const std::string& path, std::optional<CodePage> codePage,
+                            std::ostream& out, std::ostream& err) {
     ConsolePort port;
     FormDocument form(port);
-    if (form.Read(path) != FormLines::LoadStatus::Loaded) {
+    if (form.Read(path, codePage) != FormLines::LoadStatus::Loaded) {
         PrintMessage(err, port.LastMessage());
         return kFileFailed;
     }
@@ -89,16 +105,36 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
     return kSuccess;
 }
 
-bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::ostream& out, std::ostream& err) {
+bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::optional<CodePage> codePage,
+                    std::ostream& out, std::ostream& err) {
     ConsolePort port;
     FormDocument form(port);
-    if (form.Read(path) != FormLines::LoadStatus::Loaded || form.Correct(percent) != CorrectionOutcome::Corrected) {
+    if (form.Read(path, codePage) != FormLines::LoadStatus::Loaded ||
+        form.Correct(percent) != CorrectionOutcome::Corrected) {
         PrintMessage(err, port.LastMessage());
         return false;
     }
     const bool saved = IsSaved(form.Save());
     PrintMessage(saved ? out : err, port.LastMessage());
     return saved;
+}
+
+// One line for each file: its name, a tab and the code page it is read in.
+int ShowCodePages(std::span<const std::string> files, std::optional<CodePage> codePage, std::ostream& out,
+                  std::ostream& err) {
+    bool allRead = true;
+    for (const std::string& path : files) {
+        ConsolePort port;
+        FormDocument form(port);
+        if (form.Read(path, codePage) != FormLines::LoadStatus::Loaded) {
+            PrintMessage(err, port.LastMessage());
+            allRead = false;
+            continue;
+        }
+        out << path << '\t' << LowerCaseName(form.TextCodePage()) << '\n';
+    }
+    out.flush();
+    return allRead ? kSuccess : kFileFailed;
 }
 
 }  // namespace
@@ -109,8 +145,18 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
         return kSuccess;
     }
     const CommandLine commandLine = ParseCommandLine(arguments);
-    if (!IsWellFormed(commandLine))
+    if (!commandLine.wellFormed)
         return WrongCommandLine(err);
+    std::optional<CodePage> codePage;
+    if (commandLine.codePageName) {
+        codePage = CodePageNamed(*commandLine.codePageName);
+        if (!codePage) {
+            PrintMessage(err, command_texts::UnknownCodePage(*commandLine.codePageName));
+            return kRefused;
+        }
+    }
+    if (commandLine.showCodePages)
+        return ShowCodePages(commandLine.operands, codePage, out, err);
 
     const std::u16string percent = Utf8ToUtf16(commandLine.operands[0]);
     if (!CorrectionFactorOf(percent)) {
@@ -119,11 +165,11 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     const auto files = std::span(commandLine.operands).subspan(1);
     if (commandLine.toStandardOutput)
-        return CorrectToStandardOutput(percent, files[0], out, err);
+        return CorrectToStandardOutput(percent, files[0], codePage, out, err);
 
     bool allSaved = true;
     for (const std::string& path : files)
-        allSaved = CorrectAndSave(percent, path, out, err) && allSaved;
+        allSaved = CorrectAndSave(percent, path, codePage, out, err) && allSaved;
     return allSaved ? kSuccess : kFileFailed;
 }
 

@@ -32,8 +32,8 @@ char Lowered(char c) {
 }
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
-    return text.size() >= start.size() &&
-           std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) { return Lowered(a) == Lowered(b); });
+    return text.size() >= start.size() && std::equal(start.begin(), start.end(), text.begin(),
+                                                     [](char a, char b) { return Lowered(a) == Lowered(b); });
 }
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
@@ -65,10 +65,10 @@ struct CharsetOfCodePage {
 };
 
 constexpr CharsetOfCodePage kCharsets[] = {
-    {0, CodePage::Windows1252},   {204, CodePage::Windows1251}, {238, CodePage::Windows1250},
-    {161, CodePage::Windows1253}, {162, CodePage::Windows1254}, {177, CodePage::Windows1255},
-    {178, CodePage::Windows1256}, {186, CodePage::Windows1257}, {163, CodePage::Windows1258},
-    {222, CodePage::Windows874},  {128, CodePage::ShiftJis},    {134, CodePage::Gbk},
+    {0, CodePage::Windows1252},     {204, CodePage::Windows1251}, {238, CodePage::Windows1250},
+    {161, CodePage::Windows1253},   {162, CodePage::Windows1254}, {177, CodePage::Windows1255},
+    {178, CodePage::Windows1256},   {186, CodePage::Windows1257}, {163, CodePage::Windows1258},
+    {222, CodePage::Windows874},    {128, CodePage::ShiftJis},    {134, CodePage::Gbk},
     {129, CodePage::UnifiedHangul}, {136, CodePage::Big5},
 };
 
@@ -158,29 +158,52 @@ std::optional<CodePage> CodePageOfDetectorAnswer(std::string_view answer) {
         CodePage page;
     };
     static constexpr Answer kAnswers[] = {
-        {"WINDOWS-1250", CodePage::Windows1250}, {"ISO-8859-2", CodePage::Windows1250},
-        {"IBM852", CodePage::Windows1250},       {"MAC-CENTRALEUROPE", CodePage::Windows1250},
-        {"ISO-8859-16", CodePage::Windows1250},  {"WINDOWS-1251", CodePage::Windows1251},
-        {"ISO-8859-5", CodePage::Windows1251},   {"KOI8-R", CodePage::Windows1251},
-        {"IBM855", CodePage::Windows1251},       {"IBM866", CodePage::Windows1251},
-        {"MAC-CYRILLIC", CodePage::Windows1251}, {"WINDOWS-1252", CodePage::Windows1252},
-        {"ISO-8859-1", CodePage::Windows1252},   {"ISO-8859-15", CodePage::Windows1252},
-        {"MAC-ROMAN", CodePage::Windows1252},    {"WINDOWS-1253", CodePage::Windows1253},
-        {"ISO-8859-7", CodePage::Windows1253},   {"WINDOWS-1254", CodePage::Windows1254},
-        {"ISO-8859-9", CodePage::Windows1254},   {"ISO-8859-3", CodePage::Windows1254},
-        {"WINDOWS-1255", CodePage::Windows1255}, {"ISO-8859-8", CodePage::Windows1255},
-        {"WINDOWS-1256", CodePage::Windows1256}, {"ISO-8859-6", CodePage::Windows1256},
-        {"WINDOWS-1257", CodePage::Windows1257}, {"ISO-8859-13", CodePage::Windows1257},
-        {"ISO-8859-4", CodePage::Windows1257},   {"ISO-8859-10", CodePage::Windows1257},
-        {"WINDOWS-1258", CodePage::Windows1258}, {"VISCII", CodePage::Windows1258},
-        {"TCVN", CodePage::Windows1258},         {"TIS-620", CodePage::Windows874},
-        {"ISO-8859-11", CodePage::Windows874},   {"WINDOWS-874", CodePage::Windows874},
-        {"SHIFT_JIS", CodePage::ShiftJis},       {"EUC-JP", CodePage::ShiftJis},
-        {"ISO-2022-JP", CodePage::ShiftJis},     {"GB18030", CodePage::Gbk},
-        {"HZ-GB-2312", CodePage::Gbk},           {"ISO-2022-CN", CodePage::Gbk},
-        {"BIG5", CodePage::Big5},                {"EUC-TW", CodePage::Big5},
-        {"EUC-KR", CodePage::UnifiedHangul},     {"UHC", CodePage::UnifiedHangul},
-        {"ISO-2022-KR", CodePage::UnifiedHangul}, {"CP949", CodePage::UnifiedHangul},
+        {"WINDOWS-1250", CodePage::Windows1250},
+        {"ISO-8859-2", CodePage::Windows1250},
+        {"IBM852", CodePage::Windows1250},
+        {"MAC-CENTRALEUROPE", CodePage::Windows1250},
+        {"ISO-8859-16", CodePage::Windows1250},
+        {"WINDOWS-1251", CodePage::Windows1251},
+        {"ISO-8859-5", CodePage::Windows1251},
+        {"KOI8-R", CodePage::Windows1251},
+        {"IBM855", CodePage::Windows1251},
+        {"IBM866", CodePage::Windows1251},
+        {"MAC-CYRILLIC", CodePage::Windows1251},
+        {"WINDOWS-1252", CodePage::Windows1252},
+        {"ISO-8859-1", CodePage::Windows1252},
+        {"ISO-8859-15", CodePage::Windows1252},
+        {"MAC-ROMAN", CodePage::Windows1252},
+        {"WINDOWS-1253", CodePage::Windows1253},
+        {"ISO-8859-7", CodePage::Windows1253},
+        {"WINDOWS-1254", CodePage::Windows1254},
+        {"ISO-8859-9", CodePage::Windows1254},
+        {"ISO-8859-3", CodePage::Windows1254},
+        {"WINDOWS-1255", CodePage::Windows1255},
+        {"ISO-8859-8", CodePage::Windows1255},
+        {"WINDOWS-1256", CodePage::Windows1256},
+        {"ISO-8859-6", CodePage::Windows1256},
+        {"WINDOWS-1257", CodePage::Windows1257},
+        {"ISO-8859-13", CodePage::Windows1257},
+        {"ISO-8859-4", CodePage::Windows1257},
+        {"ISO-8859-10", CodePage::Windows1257},
+        {"WINDOWS-1258", CodePage::Windows1258},
+        {"VISCII", CodePage::Windows1258},
+        {"TCVN", CodePage::Windows1258},
+        {"TIS-620", CodePage::Windows874},
+        {"ISO-8859-11", CodePage::Windows874},
+        {"WINDOWS-874", CodePage::Windows874},
+        {"SHIFT_JIS", CodePage::ShiftJis},
+        {"EUC-JP", CodePage::ShiftJis},
+        {"ISO-2022-JP", CodePage::ShiftJis},
+        {"GB18030", CodePage::Gbk},
+        {"HZ-GB-2312", CodePage::Gbk},
+        {"ISO-2022-CN", CodePage::Gbk},
+        {"BIG5", CodePage::Big5},
+        {"EUC-TW", CodePage::Big5},
+        {"EUC-KR", CodePage::UnifiedHangul},
+        {"UHC", CodePage::UnifiedHangul},
+        {"ISO-2022-KR", CodePage::UnifiedHangul},
+        {"CP949", CodePage::UnifiedHangul},
     };
     for (const Answer& known : kAnswers)
         if (known.name == answer)
@@ -217,8 +240,8 @@ const std::vector<EditionComments>& EditionsComments() {
           u"'ﾕｰｻﾞｰ", u"'最大化", u"'中央揃え", u"'右揃え", u"'実線", u"'ｸﾞﾗﾌｨｯｸｽ", u"'ﾄﾞﾛｯﾌﾟﾀﾞｳﾝ ﾘｽﾄ", u"'固定(実線)"}},
         {CodePage::UnifiedHangul,
          {u"'Windows 기본값", u"'화면 가운데", u"'소유자 가운데", u"'크기 고정 대화 상자", u"'없음", u"'투명", u"'평면",
-          u"'사용자", u"'최대화", u"'가운데 맞춤", u"'오른쪽 맞춤", u"'위 맞춤", u"'아래 맞춤", u"'고정 단일", u"'그래픽",
-          u"'수직", u"'고정 도구 창"}},
+          u"'사용자", u"'최대화", u"'가운데 맞춤", u"'오른쪽 맞춤", u"'위 맞춤", u"'아래 맞춤", u"'고정 단일",
+          u"'그래픽", u"'수직", u"'고정 도구 창"}},
     };
     return kComments;
 }
@@ -362,9 +385,8 @@ CodePage ChooseForText(std::string_view bytes) {
     const std::vector<CodePage> votes = CharsetVotes(bytes);
     const std::optional<CodePage> detected = DetectorsCodePage(std::string_view(lines).substr(0, kDetectorSample));
 
-    if (const auto eastAsian = MostFrequent(votes, [&lines](CodePage vote) {
-            return IsEastAsian(vote) && ReadsAsText(vote, lines);
-        }))
+    if (const auto eastAsian =
+            MostFrequent(votes, [&lines](CodePage vote) { return IsEastAsian(vote) && ReadsAsText(vote, lines); }))
         return *eastAsian;
     if (detected && IsEastAsian(*detected) && ReadsAsText(*detected, lines))
         return *detected;

@@ -11,16 +11,21 @@ namespace {
 TEST(CommandTexts, scaleProgram) {
     EXPECT_STREQ(command_texts::kScaleUsage,
                  "Употреба:\n"
-                 "  tremaro-scale [--] ПРОЦЕНТ ФАЙЛ...\n"
+                 "  tremaro-scale [--code-page ИМЕ] [--] ПРОЦЕНТ ФАЙЛ...\n"
                  "      коригира всеки файл с процента и го записва; оригиналът остава\n"
                  "      до него с разширение .bak\n"
-                 "  tremaro-scale --stdout [--] ПРОЦЕНТ ФАЙЛ\n"
+                 "  tremaro-scale --stdout [--code-page ИМЕ] [--] ПРОЦЕНТ ФАЙЛ\n"
                  "      извежда коригирания текст на стандартния изход, без да променя файла\n"
+                 "  tremaro-scale --show-code-page [--code-page ИМЕ] [--] ФАЙЛ...\n"
+                 "      извежда за всеки файл името му и кодовата таблица, в която се чете\n"
                  "  tremaro-scale --help\n"
                  "      показва тази помощ\n"
-                 "Процентът е от 20 до 500. След -- всичко е процент и файлове, дори да започва с -.\n");
+                 "Процентът е от 20 до 500. С --code-page файловете се четат в кодовата таблица ИМЕ\n"
+                 "(windows-1252, cp1251, shift_jis, gbk, cp949, big5, utf-8...), иначе в тази, която\n"
+                 "личи от тях. След -- всичко е процент и файлове, дори да започва с -.\n");
     EXPECT_STREQ(command_texts::kWrongCommandLine, "Грешен команден ред.");
     EXPECT_STREQ(command_texts::kOutputNotWritten, "Резултатът не може да бъде изведен.");
+    EXPECT_EQ(command_texts::UnknownCodePage("koi8-r"), "Непозната кодова таблица: koi8-r.");
 }
 
 TEST(CommandTexts, previewProgram) {

@@ -65,6 +65,31 @@ TEST_F(ScaleCommandTest, stdout_valueOutOfRange_exitsTwo) {
     EXPECT_EQ(out.str(), "");
 }
 
+TEST_F(ScaleCommandTest, showCodePage_printsEachFilesCodePage) {
+    const std::string chinese = folder.Path("chinese.frm");
+    WriteBytes(form, kForm);
+    WriteBytes(chinese,
+               "Begin VB.Form Form1\r\n   Caption = \"\xD0\xC5\xBA\xC5\"\r\n   BeginProperty Font\r\n"
+               "      Charset = 134\r\n   EndProperty\r\nEnd\r\n");
+    const std::string missing = folder.Path("missing.frm");
+    EXPECT_EQ(Run({"--show-code-page", form, missing, chinese}), 1);
+    EXPECT_EQ(out.str(), form + "\tutf-8\n" + chinese + "\tgbk\n");  // this file's own text is UTF-8
+    EXPECT_EQ(err.str(), Printed(messages::CannotRead(missing)));
+    EXPECT_EQ(Run({"--code-page", "CP1252", "--show-code-page", chinese}), 0);
+    EXPECT_EQ(out.str(), chinese + "\twindows-1252\n");
+}
+
+TEST_F(ScaleCommandTest, codePage_readsEveryFileInIt) {
+    WriteBytes(form, "Begin VB.Form Form1\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\r\nEnd\r\n");
+    EXPECT_EQ(Run({"--code-page", "windows-1252", "--stdout", "200", form}), 0);
+    EXPECT_NE(out.str().find("Charset         =   0\r\n"), std::string::npos);  // the code page chosen
+    EXPECT_NE(out.str().find("   Caption = \"\xD7\xE5\xF2\xE5\"\r\n"), std::string::npos);
+    EXPECT_EQ(Run({"--code-page", "koi8-r", "120", form}), 2);
+    EXPECT_EQ(err.str(), Printed(command_texts::UnknownCodePage("koi8-r")));
+    EXPECT_EQ(Run({"--code-page"}), 2);
+    EXPECT_EQ(Run({"--show-code-page"}), 2);
+}
+
 TEST_F(ScaleCommandTest, wrongCommandLine_exitsTwoWithUsage) {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{}, {"120"}, {"--stdout", "120"}, {"--stdout", "120", "a", "b"}}) {
