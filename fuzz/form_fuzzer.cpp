@@ -90,6 +90,43 @@ void CheckRewrittenLine(const std::u16string& before, const std::u16string& afte
     Check(before.find(u'\'', before.find(u'=')) == std::u16string::npos, "a line with a comment was rewritten");
 }
 
+// The lines a correction added: the form's own Font group, nine lines put in one place,
+// only where the run went through.
+struct InsertedGroup {
+    std::size_t at = 0;     // index of the first, counting the lines as they were
+    std::size_t lines = 0;  // 0 or 9
+};
+
+InsertedGroup FindInsertedGroup(const std::vector<std::u16string>& before, const FormLines& after) {
+    const auto count = static_cast<std::size_t>(after.LineCount());
+    if (count == before.size())
+        return {};
+    Check(count == before.size() + 9, "a correction added other than the nine lines of a font group");
+    std::size_t at = 0;
+    while (at <= before.size() &&
+           !(Trimmed(after.Line(static_cast<int>(at) + 1)) == u"BeginProperty Font" &&
+             Trimmed(after.Line(static_cast<int>(at) + 2)) == u"Name            =   \"MS Sans Serif\"" &&
+             Trimmed(after.Line(static_cast<int>(at) + 9)) == u"EndProperty"))
+        ++at;
+    Check(at <= before.size(), "the added lines are not a font group");
+    return {at, 9};
+}
+
+// Whatever the code page the form was read in, its characters encode back to its bytes, line
+// breaks aside.
+void CheckEveryByteComesBack(const std::string& bytes, const FormLines& lines) {
+    std::string unbroken;
+    for (const char byte : bytes)
+        if (byte != '\r' && byte != '\n')
+            unbroken.push_back(byte);
+    std::u16string text;
+    for (int slot = 1; slot <= lines.LineCount(); ++slot)
+        text += lines.Line(slot);
+    std::string again;
+    Check(!AppendEncoded(lines.TextCodePage(), text, again), "a character read could not be written back");
+    Check(again == unbroken, "the bytes read did not come back");
+}
+
 std::string FormPath() {
     return "/dev/shm/tremaro-fuzz-" + std::to_string(::getpid()) + ".frm";
 }
@@ -116,17 +153,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         before.emplace_back(lines.Line(slot));
         Check(lines.Line(slot).find_first_of(u"\r\n") == std::u16string::npos, "a loaded line holds a line break");
     }
+    CheckEveryByteComesBack(formBytes, lines);
 
     ConsolePort port;
     std::u16string percent;
     AppendDecoded(CodePage::Windows1251, percentBytes, percent);
     const CorrectionOutcome outcome = RunCorrection(percent, lines, port);
+    const InsertedGroup inserted = FindInsertedGroup(before, lines);
     const std::vector<bool> mayChange = MayChange(before);
-    for (int slot = 1; slot <= lines.LineCount(); ++slot) {
-        const std::u16string& was = before[static_cast<std::size_t>(slot - 1)];
+    for (std::size_t index = 0; index < before.size(); ++index) {
+        const std::u16string& was = before[index];
+        const int slot =
+            static_cast<int>(index) + 1 + (inserted.lines > 0 && index >= inserted.at ? inserted.lines : 0);
         const std::u16string now(lines.Line(slot));
         Check(now.find_first_of(u"\r\n") == std::u16string::npos, "a corrected line holds a line break");
-        if (!mayChange[static_cast<std::size_t>(slot - 1)]) {
+        if (!mayChange[index]) {
             Check(now == was, "a line outside the description or a Begin or End line changed");
         } else if (outcome != CorrectionOutcome::Corrected || !HasLayoutName(was)) {
             Check(now == was, "a line changed that must not");
