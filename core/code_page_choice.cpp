@@ -11,6 +11,9 @@
 #include <optional>
 #include <string>
 #include <vector>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tremaro {
 namespace {
@@ -41,22 +44,13 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
 }
 
 std::string_view Trimmed(std::string_view line) {
-    const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return line.substr(first, line.find_last_not_of(" \t") - first + 1);
-}
-
-template <typename Each>
-void ForEachLine(std::string_view bytes, Each each) {
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = start;
-        while (end < bytes.size() && !IsLineBreak(bytes[end]))
-            ++end;
-        each(bytes.substr(start, end - start));
-        start = end + 1;
-    }
+    std::size_t first = 0;
+    while (first < line.size() && (line[first] == ' ' || line[first] == '\t'))
+        ++first;
+    std::size_t last = line.size();
+    while (last > first && (line[last - 1] == ' ' || line[last - 1] == '\t'))
+        --last;
+    return line.substr(first, last - first);
 }
 
 struct CharsetOfCodePage {
@@ -81,54 +75,75 @@ std::optional<CodePage> CodePageOfCharset(long charset) {
 }
 
 // The code pages the Charset values of the file's font groups (groups whose name ends in
-// Font) name, in the order they stand. The words are ASCII in every code page, so they are
-// looked for in the bytes.
-std::vector<CodePage> CharsetVotes(std::string_view bytes) {
-    std::vector<CodePage> votes;
-    int fontGroupDepth = 0;  // inside a font group, how many groups deep
-    ForEachLine(bytes, [&](std::string_view line) {
+// Font) name, in the order they stand, read a line at a time. The words are ASCII in every
+// code page, so they are looked for in the bytes.
+class CharsetVotes {
+public:
+    void Read(std::string_view line) {
+        // Only lines that open or close a group, end a block or give a Charset matter.
+        std::size_t first = 0;
+        while (first < line.size() && (line[first] == ' ' || line[first] == '\t'))
+            ++first;
+        if (first == line.size())
+            return;
+        const char letter = Lowered(line[first]);
+        if (letter != 'b' && letter != 'e' && (letter != 'c' || fontGroupDepth_ != 1))
+            return;
         const std::string_view trimmed = Trimmed(line);
         if (StartsWithIgnoringCase(trimmed, "BeginProperty") &&
             (trimmed.size() == 13 || trimmed[13] == ' ' || trimmed[13] == '\t')) {
             const std::string_view rest = Trimmed(trimmed.substr(13));
             const std::string_view name = rest.substr(0, rest.find_first_of(" \t"));
-            if (fontGroupDepth > 0)
-                ++fontGroupDepth;
+            if (fontGroupDepth_ > 0)
+                ++fontGroupDepth_;
             else if (EndsWithIgnoringCase(name, "Font"))
-                fontGroupDepth = 1;
-        } else if (fontGroupDepth > 0 && (trimmed == "EndProperty" || trimmed == "End")) {
-            fontGroupDepth = trimmed == "End" ? 0 : fontGroupDepth - 1;
-        } else if (fontGroupDepth == 1 && StartsWithIgnoringCase(trimmed, "Charset")) {
-            const std::string_view rest = Trimmed(trimmed.substr(7));
-            if (rest.empty() || rest.front() != '=')
-                return;
-            const std::string_view digits = Trimmed(rest.substr(1));
-            long charset = 0;
-            std::size_t i = 0;
-            for (; i < digits.size() && i < 6 && digits[i] >= '0' && digits[i] <= '9'; ++i)
-                charset = charset * 10 + (digits[i] - '0');
-            if (i > 0)
-                if (const auto page = CodePageOfCharset(charset))
-                    votes.push_back(*page);
+                fontGroupDepth_ = 1;
+        } else if (fontGroupDepth_ > 0 && (trimmed == "EndProperty" || trimmed == "End")) {
+            fontGroupDepth_ = trimmed == "End" ? 0 : fontGroupDepth_ - 1;
+        } else if (fontGroupDepth_ == 1 && StartsWithIgnoringCase(trimmed, "Charset")) {
+            ReadCharset(Trimmed(trimmed.substr(7)));
         }
-    });
-    return votes;
-}
+    }
 
-// The most frequent of the votes that pass, the first in the file on a tie.
+    const std::vector<CodePage>& Votes() const { return votes_; }
+
+private:
+    void ReadCharset(std::string_view rest) {
+        if (rest.empty() || rest.front() != '=')
+            return;
+        const std::string_view digits = Trimmed(rest.substr(1));
+        long charset = 0;
+        std::size_t i = 0;
+        for (; i < digits.size() && i < 6 && digits[i] >= '0' && digits[i] <= '9'; ++i)
+            charset = charset * 10 + (digits[i] - '0');
+        if (i > 0)
+            if (const auto page = CodePageOfCharset(charset))
+                votes_.push_back(*page);
+    }
+
+    int fontGroupDepth_ = 0;  // inside a font group, how many groups deep
+    std::vector<CodePage> votes_;
+};
+
+// The most frequent of the votes that pass, the first in the file on a tie. Each code page
+// is put to the test once, however many fonts name it.
 template <typename Passes>
 std::optional<CodePage> MostFrequent(const std::vector<CodePage>& votes, Passes passes) {
-    std::map<CodePage, int> counts;
-    for (const CodePage vote : votes)
-        if (passes(vote))
-            ++counts[vote];
+    std::vector<std::pair<CodePage, int>> counts;  // in the order of their first vote
+    for (const CodePage vote : votes) {
+        const auto found =
+            std::find_if(counts.begin(), counts.end(), [vote](const auto& c) { return c.first == vote; });
+        if (found == counts.end())
+            counts.emplace_back(vote, 1);
+        else
+            ++found->second;
+    }
     std::optional<CodePage> best;
     int bestCount = 0;
-    for (const CodePage vote : votes) {
-        const auto found = counts.find(vote);
-        if (found != counts.end() && found->second > bestCount) {
-            best = vote;
-            bestCount = found->second;
+    for (const auto& [page, count] : counts) {
+        if (count > bestCount && passes(page)) {
+            best = page;
+            bestCount = count;
         }
     }
     return best;
@@ -138,17 +153,74 @@ bool Holds(const std::vector<CodePage>& votes, CodePage page) {
     return std::find(votes.begin(), votes.end(), page) != votes.end();
 }
 
-// The lines holding a byte of 128 or more, with their line breaks: where every signal of the
-// text lies, a small part of most forms.
-std::string LinesWithHighBytes(std::string_view bytes) {
-    std::string lines;
-    ForEachLine(bytes, [&lines](std::string_view line) {
-        if (std::any_of(line.begin(), line.end(), IsHigh)) {
-            lines += line;
-            lines += '\n';
+// What the detection needs of the bytes, found in one pass sixteen bytes at a time: most
+// lines hold no byte of 128 or more and say nothing of the fonts.
+struct FormBytes {
+    bool anyHigh = false;
+    std::string highLines;  // the lines holding a byte of 128 or more, each followed by LF
+    std::vector<CodePage> votes;
+};
+
+constexpr std::size_t kBlock = 16;
+
+// Bits for the line breaks and for the bytes of 128 or more among the (up to) sixteen bytes
+// from block on.
+void MarksOf(const char* block, const char* end, unsigned& breaks, unsigned& highs) {
+#ifdef __SSE2__
+    if (block + kBlock <= end) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
+        breaks = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')))));
+        highs = static_cast<unsigned>(_mm_movemask_epi8(bytes));
+        return;
+    }
+#endif
+    breaks = 0;
+    highs = 0;
+    for (std::size_t i = 0; i < kBlock && block + i < end; ++i) {
+        breaks |= IsLineBreak(block[i]) ? 1u << i : 0;
+        highs |= IsHigh(block[i]) ? 1u << i : 0;
+    }
+}
+
+FormBytes ScanBytes(std::string_view bytes) {
+    FormBytes found;
+    CharsetVotes charsets;
+    const char* const base = bytes.data();
+    const char* const end = base + bytes.size();
+    std::size_t lineStart = 0;
+    bool lineIsHigh = false;
+    auto endLine = [&](std::size_t lineEnd) {
+        if (lineEnd == lineStart)
+            return;  // between the CR and the LF of a line break
+        const std::string_view line(base + lineStart, lineEnd - lineStart);
+        if (lineIsHigh) {
+            found.highLines += line;
+            found.highLines += '\n';
         }
-    });
-    return lines;
+        charsets.Read(line);
+    };
+    for (const char* block = base; block < end; block += kBlock) {
+        unsigned breaks = 0;
+        unsigned highs = 0;
+        MarksOf(block, end, breaks, highs);
+        for (unsigned marks = breaks | highs; marks != 0; marks &= marks - 1) {
+            const unsigned bit = static_cast<unsigned>(__builtin_ctz(marks));
+            const auto at = static_cast<std::size_t>(block - base) + bit;
+            if (highs & (1u << bit)) {
+                lineIsHigh = true;
+                found.anyHigh = true;
+                continue;
+            }
+            endLine(at);
+            lineStart = at + 1;
+            lineIsHigh = false;
+        }
+    }
+    if (lineStart < bytes.size())
+        endLine(bytes.size());
+    found.votes = charsets.Votes();
+    return found;
 }
 
 // What an answer of uchardet 0.0.7 means for a file saved on Windows.
@@ -376,13 +448,13 @@ std::optional<CodePage> ChooseAmongLatin(CodePage detected, const std::vector<Co
     return detected;
 }
 
-CodePage ChooseForText(std::string_view bytes) {
-    const std::string lines = LinesWithHighBytes(bytes);
+CodePage ChooseForText(const FormBytes& found) {
+    const std::string& lines = found.highLines;
     if (ReadsAsText(CodePage::Utf8, lines))
         return CodePage::Utf8;
     if (const auto edition = EditionOfComments(lines))
         return *edition;
-    const std::vector<CodePage> votes = CharsetVotes(bytes);
+    const std::vector<CodePage>& votes = found.votes;
     const std::optional<CodePage> detected = DetectorsCodePage(std::string_view(lines).substr(0, kDetectorSample));
 
     if (const auto eastAsian =
@@ -421,9 +493,10 @@ int CharsetOf(CodePage page) {
 }
 
 CodePage ChooseCodePage(std::string_view bytes) {
-    if (std::any_of(bytes.begin(), bytes.end(), IsHigh))
-        return ChooseForText(bytes);
-    return MostFrequent(CharsetVotes(bytes), [](CodePage) { return true; }).value_or(CodePage::Windows1251);
+    const FormBytes found = ScanBytes(bytes);
+    if (found.anyHigh)
+        return ChooseForText(found);
+    return MostFrequent(found.votes, [](CodePage) { return true; }).value_or(CodePage::Windows1251);
 }
 
 }  // namespace tremaro
