@@ -10,19 +10,6 @@
 namespace tremaro {
 namespace {
 
-// The next blank- or tab-separated word of text, taken off its front.
-std::u16string_view NextWord(std::u16string_view& text) {
-    std::size_t start = 0;
-    while (start < text.size() && IsBlank(text[start]))
-        ++start;
-    std::size_t end = start;
-    while (end < text.size() && !IsBlank(text[end]))
-        ++end;
-    const std::u16string_view word = text.substr(start, end - start);
-    text.remove_prefix(end);
-    return word;
-}
-
 std::optional<double> NumberIn(std::u16string_view value) {
     const NumberReading reading = ReadNumber(value);
     if (!reading.found || !std::isfinite(reading.value))

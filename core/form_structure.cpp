@@ -34,19 +34,6 @@ Marker MarkerOf(std::u16string_view trimmed) {
     return Marker::None;
 }
 
-// The next blank- or tab-separated word of text, taken off its front.
-std::u16string_view NextWord(std::u16string_view& text) {
-    std::size_t start = 0;
-    while (start < text.size() && IsBlank(text[start]))
-        ++start;
-    std::size_t end = start;
-    while (end < text.size() && !IsBlank(text[end]))
-        ++end;
-    const std::u16string_view word = text.substr(start, end - start);
-    text.remove_prefix(end);
-    return word;
-}
-
 // A property line taken apart: its name and the text after its first "=".
 struct Property {
     std::u16string_view name;

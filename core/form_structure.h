@@ -121,4 +121,17 @@ inline std::u16string_view TrimmedText(std::u16string_view line) {
     return line.substr(first, last - first);
 }
 
+// The next blank- or tab-separated word of text, taken off its front.
+inline std::u16string_view NextWord(std::u16string_view& text) {
+    std::size_t start = 0;
+    while (start < text.size() && IsBlank(text[start]))
+        ++start;
+    std::size_t end = start;
+    while (end < text.size() && !IsBlank(text[end]))
+        ++end;
+    const std::u16string_view word = text.substr(start, end - start);
+    text.remove_prefix(end);
+    return word;
+}
+
 }  // namespace tremaro
