@@ -30,6 +30,11 @@ namespace tremaro {
 
 enum class CorrectionOutcome { Corrected, PercentRefused, NoForm, ValueOutOfRange, TooLong };
 
+// A font size scaled and cut to two decimals on its decimal value: a scaled size within 1e-9
+// of a whole number of hundredths counts as that number, for in binary 12.37 × 100 is
+// 1236.9999… and a plain cut would make 12.36 of it. Nothing when it cannot be represented.
+std::optional<double> ScaledFontSize(double value, double factor);
+
 // The percent text's value / 100 when it lies from 0.2 to 5.0, nothing otherwise.
 std::optional<double> CorrectionFactorOf(std::u16string_view percentText);
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/form_lines.h"
+#include "core/form_structure.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tremaro {
+
+// The font a form's controls inherit. The designer writes a Font group only where a font
+// differs from the default, and a control without one takes its form's font when the form
+// loads; so a form without a font of its own keeps its text at the default size however its
+// boxes grow. A correction adds the group the designer writes for the default font (MS Sans
+// Serif, 8.25 points) at the scaled size, with the Charset of the form's code page. It goes
+// where the designer keeps a form's properties, in alphabetical order: before the first
+// property line of the top block (in no group, before its first nested block) whose name in
+// lower case sorts after "font", after the last when none does, right after the Begin line
+// when there is none; indented as the block's first property line, or its Begin line and
+// three blanks.
+//
+// Nothing is added at 100 %, where nothing changes; nor to a top block other than a form, user
+// control, property page or user document (an MDI form has no font), nor to one with a Font
+// group of its own; nor in the East Asian code pages, whose editions of the designer start
+// from other fonts and sizes.
+struct FontGroupInsertion {
+    int afterLine = 0;  // the group's lines go after this line (0: before the first)
+    std::vector<std::u16string> lines;
+};
+
+std::optional<FontGroupInsertion> FontGroupToInsert(const FormStructure& structure, const FormLines& lines,
+                                                    double factor);
+
+}  // namespace tremaro
