@@ -165,6 +165,11 @@ std::u16string ConvertForm::ViewText() const {
     return text;
 }
 
+bool ConvertForm::ViewTextEdited() {
+    // Setting the text clears the flag; an edit undone back to that text clears it again.
+    return formView_->document()->isModified();
+}
+
 void ConvertForm::SetTitle(const std::string& title) {
     setWindowTitle(QString::fromStdString(title));
 }

@@ -32,6 +32,7 @@ public:
     PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
     void SetViewText(std::u16string text) override;
     std::u16string ViewTextToSave() override { return ViewText(); }
+    bool ViewTextEdited() override;
     void SetTitle(const std::string& title) override;
 
     FileChooser& Chooser() { return fileChooser_; }
