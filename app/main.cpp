@@ -1,3 +1,4 @@
+#include "cli/standard_options.h"
 #include "ui/captions.h"
 #include "ui/convert_form.h"
 #include "ui/help_window.h"
@@ -8,6 +9,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -28,7 +32,12 @@ bool HasDisplay() {
 
 }  // namespace
 
+// tremaro [FILE]: the window, with FILE read as Чете reads it (a file manager's "Open with"
+// passes one), or tremaro --version, which needs no display.
 int main(int argc, char* argv[]) {
+    if (const auto answered = tremaro::AnswerStandardOption(std::vector<std::string>(argv + 1, argv + argc), "tremaro",
+                                                            nullptr, std::cout))
+        return *answered;
     if (!HasDisplay()) {
         std::fputs((tremaro::captions::NoDisplay() + QLatin1Char('\n')).toUtf8().constData(), stderr);
         return 1;
@@ -42,5 +51,12 @@ int main(int argc, char* argv[]) {
     tremaro::HelpLauncher help;
     tremaro::ConvertForm form(help);
     form.show();
+    // Read once the window is up, so that a message about the file has its window to stand
+    // over. QApplication has taken its own options out of argv by now.
+    if (argc > 1) {
+        const std::string path = argv[1];
+        QMetaObject::invokeMethod(
+            &form, [&form, path] { form.OpenFile(path); }, Qt::QueuedConnection);
+    }
     return app.exec();
 }

@@ -38,6 +38,17 @@ inline QString HelpButton() {
 inline QString ExitButton() {
     return QStringLiteral("Изход");
 }
+// The keys that press three of the buttons, as their tooltips name them; the keys are read
+// from these texts, so a tooltip never names a key that does nothing.
+inline QString ReadKeys() {
+    return QStringLiteral("Ctrl+O");
+}
+inline QString SaveKeys() {
+    return QStringLiteral("Ctrl+S");
+}
+inline QString HelpKeys() {
+    return QStringLiteral("F1");
+}
 inline QString PercentLabel() {
     return QStringLiteral("Процент на корекцията: ");
 }

@@ -10,13 +10,19 @@
 #include "ui/twips.h"
 #include "tremaro_icon.xpm"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextDocument>
+
+#include <algorithm>
+#include <memory>
 
 namespace tremaro {
 namespace {
@@ -52,6 +58,7 @@ ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent),
 
     BuildControls();
     SetTabOrder();
+    AddKeys();
     cmdRead_->setFocus();
 
     connect(cmdRead_, &QPushButton::clicked, this, &ConvertForm::ReadFormFile);
@@ -60,6 +67,8 @@ ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent),
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { help_.ShowHelp(); });
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
     preview_ = new FormPreview(*this, *formView_, [this] { return ViewText(); });
+    formView_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(formView_, &QWidget::customContextMenuRequested, this, &ConvertForm::ShowViewMenu);
 }
 
 void ConvertForm::BuildControls() {
@@ -103,6 +112,32 @@ void ConvertForm::SetTabOrder() {
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
 }
 
+// The desktop's keys for opening, saving and help press the buttons, whatever has the focus
+// in the window; the captions stay as designed, and the tooltips name the keys.
+void ConvertForm::AddKeys() {
+    const std::pair<QString, QPushButton*> keys[] = {
+        {captions::ReadKeys(), cmdRead_}, {captions::SaveKeys(), cmdSave_}, {captions::HelpKeys(), cmdHelp_}};
+    for (const auto& [text, button] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(text, QKeySequence::PortableText), this);
+        connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+        button->setToolTip(text);
+    }
+}
+
+void ConvertForm::ShowViewMenu(const QPoint& position) {
+    const std::unique_ptr<QMenu> menu(formView_->createStandardContextMenu(position));
+    menu->setObjectName(QStringLiteral("viewContextMenu"));
+    // The preview right after Paste, so that it stands with the two things the help text tells of.
+    const QList<QAction*> actions = menu->actions();
+    const auto paste = std::find_if(actions.begin(), actions.end(),
+                                    [](const QAction* a) { return a->objectName() == QLatin1String("edit-paste"); });
+    if (paste != actions.end() && paste + 1 != actions.end())
+        menu->insertAction(*(paste + 1), preview_->OpenAction());
+    else
+        menu->addAction(preview_->OpenAction());
+    menu->exec(formView_->viewport()->mapToGlobal(position));
+}
+
 void ConvertForm::keyPressEvent(QKeyEvent* event) {
     if (!PressFocusedButtonOnEnter(*this, *event))
         QWidget::keyPressEvent(event);
@@ -120,11 +155,24 @@ bool ConvertForm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void ConvertForm::closeEvent(QCloseEvent* event) {
+    if (document_.MayDropUnsavedWork())
+        event->accept();
+    else
+        event->ignore();
+}
+
 void ConvertForm::ReadFormFile() {
+    if (!document_.MayDropUnsavedWork())
+        return;
     const std::optional<QString> chosen = fileChooser_.ChooseFormFile(this);
     if (!chosen || chosen->isEmpty() || chosen->contains(QLatin1Char('*')))
         return;
-    if (document_.Read(QFile::encodeName(*chosen).toStdString()) == FormLines::LoadStatus::Loaded)
+    OpenFile(QFile::encodeName(*chosen).toStdString());
+}
+
+void ConvertForm::OpenFile(const std::string& path) {
+    if (document_.Read(path) == FormLines::LoadStatus::Loaded)
         preview_->FormRead(document_.Lines().AssembleText());
 }
 

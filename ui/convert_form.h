@@ -9,8 +9,10 @@
 
 #include <string>
 
+class QCloseEvent;
 class QKeyEvent;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -22,7 +24,9 @@ class FormPreview;
 
 // The main window: one button for each operation along the top, the percent box beside
 // them and the form's text below, which the operator may edit before saving. It owns the
-// form being worked on, hands each button to it, and is the core's operator port.
+// form being worked on, hands each button to it, and is the core's operator port. Work that
+// was not saved is never dropped without the operator's word: a read and closing the window
+// ask first.
 class ConvertForm final : public QWidget, public OperatorPort {
     Q_OBJECT
 
@@ -35,6 +39,9 @@ public:
     bool ViewTextEdited() override;
     void SetTitle(const std::string& title) override;
 
+    // Reads the file as Чете does once the file is chosen: the program's command line file.
+    void OpenFile(const std::string& path);
+
     FileChooser& Chooser() { return fileChooser_; }
     MessagePresenter& Messages() { return messages_; }
     const FormLines& Lines() const { return document_.Lines(); }
@@ -46,10 +53,13 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
     void SetTabOrder();
+    void AddKeys();
+    void ShowViewMenu(const QPoint& position);
     void ReadFormFile();
     void StartCorrection();
     void SaveForm();
