@@ -61,6 +61,12 @@ inline QString MakerAddress() {
     return QStringLiteral("tremaro.example");
 }
 
+// The text view's context menu: the submenu of the code pages the form can be read in
+// (their names are the core's, DisplayName).
+inline QString CodePageMenu() {
+    return QStringLiteral("Кодова таблица");
+}
+
 // The read button's open dialog: its file types, and the pattern it starts with as the file
 // name, which lists the form files until a type is picked.
 inline QString AllFilesType() {

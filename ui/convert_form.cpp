@@ -135,7 +135,32 @@ void ConvertForm::ShowViewMenu(const QPoint& position) {
         menu->insertAction(*(paste + 1), preview_->OpenAction());
     else
         menu->addAction(preview_->OpenAction());
+    menu->addSeparator();
+    AddCodePageMenu(*menu);
     menu->exec(formView_->viewport()->mapToGlobal(position));
+}
+
+// Every code page a form can be read in, the one in use checked. The menu is made afresh each
+// time, so the actions need no group: a group would draw radio dots instead of the check mark.
+// There is nothing to read again before a form has been read.
+void ConvertForm::AddCodePageMenu(QMenu& menu) {
+    QMenu* pages = menu.addMenu(captions::CodePageMenu());
+    pages->setObjectName(QStringLiteral("codePageMenu"));
+    pages->setEnabled(document_.Lines().HasForm());
+    for (const CodePage page : kCodePages) {
+        const std::string_view name = DisplayName(page);
+        QAction* action = pages->addAction(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        action->setCheckable(true);
+        action->setChecked(page == document_.TextCodePage());
+        connect(action, &QAction::triggered, this, [this, page] { ReadAgainIn(page); });
+    }
+}
+
+void ConvertForm::ReadAgainIn(CodePage codePage) {
+    if (codePage == document_.TextCodePage() || !document_.MayDropUnsavedWork())
+        return;
+    if (document_.ReadAgainIn(codePage) == FormLines::LoadStatus::Loaded)
+        preview_->FormRead(document_.Lines().AssembleText());
 }
 
 void ConvertForm::keyPressEvent(QKeyEvent* event) {

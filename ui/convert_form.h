@@ -25,8 +25,8 @@ class FormPreview;
 // The main window: one button for each operation along the top, the percent box beside
 // them and the form's text below, which the operator may edit before saving. It owns the
 // form being worked on, hands each button to it, and is the core's operator port. Work that
-// was not saved is never dropped without the operator's word: a read and closing the window
-// ask first.
+// was not saved is never dropped without the operator's word: a read, reading it again in
+// another code page and closing the window ask first.
 class ConvertForm final : public QWidget, public OperatorPort {
     Q_OBJECT
 
@@ -60,6 +60,8 @@ private:
     void SetTabOrder();
     void AddKeys();
     void ShowViewMenu(const QPoint& position);
+    void AddCodePageMenu(QMenu& menu);
+    void ReadAgainIn(CodePage codePage);
     void ReadFormFile();
     void StartCorrection();
     void SaveForm();

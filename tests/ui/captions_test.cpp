@@ -27,6 +27,7 @@ TEST(Captions, mainWindow) {
     EXPECT_EQ(captions::ReadKeys(), QStringLiteral("Ctrl+O"));
     EXPECT_EQ(captions::SaveKeys(), QStringLiteral("Ctrl+S"));
     EXPECT_EQ(captions::HelpKeys(), QStringLiteral("F1"));
+    EXPECT_EQ(captions::CodePageMenu(), QStringLiteral("Кодова таблица"));
 }
 
 TEST(Captions, openDialog) {

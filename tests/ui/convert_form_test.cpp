@@ -589,5 +589,92 @@ TEST_F(ConvertFormTest, openFile_readsAsReadDoes) {
     EXPECT_EQ(form.FormFileName(), formPath);
 }
 
+// A Spanish form whose font says Cyrillic (Charset 204) is read as Windows-1251.
+TEST_F(ConvertFormTest, contextMenu_codePages_readTheFormAgainInTheOneChosen) {
+    WriteBytes(
+        formPath,
+        "VERSION 5.00\r\nBegin VB.Form Form1\r\n   BeginProperty Font \r\n      Charset         =   204\r\n"
+        "   EndProperty\r\n   ClientHeight    =   3000\r\n   ClientWidth     =   4500\r\n"
+        "   Begin VB.Label Label1\r\n      Caption         =   \"Secci\xF3n\"\r\n      Height          =   600\r\n"
+        "      Left            =   300\r\n      Top             =   300\r\n      Width           =   3000\r\n"
+        "   End\r\nEnd\r\n");
+    Read(formPath);
+    ASSERT_TRUE(ViewPlainText().contains(QStringLiteral("\"Secciуn\"")));
+    // The preview's "Преди" is the form as read: it follows the code page.
+    ASSERT_TRUE(testing::ShowActive(form));
+    QTest::keyClick(Find<QPlainTextEdit>("Text"), Qt::Key_F5);
+    PreviewWindow* preview = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (preview = qobject_cast<PreviewWindow*>(QApplication::activeWindow())) != nullptr; },
+        kPatienceMs));
+    const auto picture = [preview](const char* name) {
+        return preview->findChild<QLabel*>(QLatin1String(name))->pixmap().toImage();
+    };
+    const QImage beforeAsRead = picture("pictureBefore");
+
+    QStringList listed;
+    QString menuTitle;
+    bool enabled = false;
+    const auto choose = [&](const QString& codePage) {
+        listed.clear();
+        return [&, codePage](QMenu* menu) -> QAction* {
+            auto* pages = menu->findChild<QMenu*>(QStringLiteral("codePageMenu"));
+            if (!pages)
+                return nullptr;
+            menuTitle = pages->title();
+            enabled = pages->isEnabled();
+            QAction* chosen = nullptr;
+            for (QAction* action : pages->actions()) {
+                listed << action->text() + (action->isChecked() ? QStringLiteral(" *") : QString());
+                if (action->text() == codePage)
+                    chosen = action;
+            }
+            return chosen;
+        };
+    };
+    ASSERT_TRUE(testing::ShowActive(form));
+    UseViewMenu(choose(QStringLiteral("Windows-1252")));
+    EXPECT_EQ(menuTitle, captions::CodePageMenu());
+    EXPECT_TRUE(enabled);
+    EXPECT_EQ(listed, QStringList({"Windows-1250", "Windows-1251 *", "Windows-1252", "Windows-1253", "Windows-1254",
+                                   "Windows-1255", "Windows-1256", "Windows-1257", "Windows-1258", "Windows-874",
+                                   "Shift-JIS", "GBK", "Unified Hangul", "Big5", "UTF-8"}));
+    EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("\"Sección\"")));
+    EXPECT_EQ(MessagesSoFar(), 0u);
+    EXPECT_NE(picture("pictureBefore"), beforeAsRead);
+    EXPECT_EQ(picture("pictureBefore"), picture("pictureAfter"));
+
+    // Changed text: the question first, and Cancel keeps it and the code page.
+    TypeAtEndOfLine(1, QStringLiteral(" "));
+    const QString typed = ViewPlainText();
+    form.Messages().SetNextAnswer(PressedButton::Cancel);
+    UseViewMenu(choose(QStringLiteral("Windows-1251")));
+    EXPECT_TRUE(listed.contains(QStringLiteral("Windows-1252 *"))) << listed.join(' ').toStdString();
+    ASSERT_EQ(MessagesSoFar(), 1u);
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
+    EXPECT_EQ(ViewPlainText(), typed);
+
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    UseViewMenu(choose(QStringLiteral("Windows-1251")));
+    EXPECT_EQ(MessagesSoFar(), 2u);
+    EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("\"Secciуn\"")));
+    EXPECT_FALSE(ViewPlainText().startsWith(QStringLiteral("VERSION 5.00 ")));
+    EXPECT_EQ(picture("pictureBefore"), beforeAsRead);
+    preview->close();
+}
+
+TEST_F(ConvertFormTest, contextMenu_beforeAnyRead_offersNoCodePageToReadAgainIn) {
+    bool found = false;
+    bool enabled = true;
+    UseViewMenu([&](QMenu* menu) -> QAction* {
+        auto* pages = menu->findChild<QMenu*>(QStringLiteral("codePageMenu"));
+        found = pages != nullptr;
+        enabled = pages && pages->isEnabled();
+        return nullptr;
+    });
+    EXPECT_TRUE(found);
+    EXPECT_FALSE(enabled);
+}
+
 }  // namespace
 }  // namespace tremaro
