@@ -50,13 +50,8 @@ int main(int argc, char* argv[]) {
 
     tremaro::HelpLauncher help;
     tremaro::ConvertForm form(help);
+    if (argc > 1)  // QApplication has taken its own options out of argv by now
+        form.OpenFileWhenShown(argv[1]);
     form.show();
-    // Read once the window is up, so that a message about the file has its window to stand
-    // over. QApplication has taken its own options out of argv by now.
-    if (argc > 1) {
-        const std::string path = argv[1];
-        QMetaObject::invokeMethod(
-            &form, [&form, path] { form.OpenFile(path); }, Qt::QueuedConnection);
-    }
     return app.exec();
 }

@@ -8,7 +8,6 @@
 #include "ui/form_preview.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
-#include "tremaro_icon.xpm"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -20,9 +19,11 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextDocument>
+#include <QWindow>
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace tremaro {
 namespace {
@@ -48,7 +49,6 @@ QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& 
 ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent), help_(help) {
     setObjectName(QStringLiteral("ConvertForm"));
     setWindowTitle(captions::ProgramName());
-    setWindowIcon(QIcon(QPixmap(tremaro_icon_xpm)));
     setFixedSize(kClientSize);
     setFont(SansSerifFont(9.75, true));
     QPalette background = palette();
@@ -169,6 +169,17 @@ void ConvertForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool ConvertForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && fileToOpenWhenShown_ &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                const std::string path = *std::exchange(fileToOpenWhenShown_, std::nullopt);
+                OpenFile(path);
+            },
+            Qt::QueuedConnection);
+    }
     if (watched == formView_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
@@ -199,6 +210,12 @@ void ConvertForm::ReadFormFile() {
 void ConvertForm::OpenFile(const std::string& path) {
     if (document_.Read(path) == FormLines::LoadStatus::Loaded)
         preview_->FormRead(document_.Lines().AssembleText());
+}
+
+void ConvertForm::OpenFileWhenShown(std::string path) {
+    fileToOpenWhenShown_ = std::move(path);
+    create();  // the window system's window, whose exposure is awaited
+    windowHandle()->installEventFilter(this);
 }
 
 void ConvertForm::StartCorrection() {

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <string>
 
 class QCloseEvent;
@@ -39,8 +40,13 @@ public:
     bool ViewTextEdited() override;
     void SetTitle(const std::string& title) override;
 
-    // Reads the file as Чете does once the file is chosen: the program's command line file.
+    // Reads the file as Чете does once the file is chosen.
     void OpenFile(const std::string& path);
+
+    // The program's command line file: read as OpenFile reads it once the window system has
+    // shown the window, so that a message about the file stands over the window where it is
+    // rather than where it was before the window manager placed it.
+    void OpenFileWhenShown(std::string path);
 
     FileChooser& Chooser() { return fileChooser_; }
     MessagePresenter& Messages() { return messages_; }
@@ -82,6 +88,7 @@ private:
     QPlainTextEdit* formView_ = nullptr;
     QLabel* addressLabel_ = nullptr;
     FormPreview* preview_ = nullptr;  // the picture of the layout, when the operator asks for it
+    std::optional<std::string> fileToOpenWhenShown_;
 };
 
 }  // namespace tremaro

@@ -578,7 +578,17 @@ TEST_F(ConvertFormTest, keys_pressReadSaveAndHelp_andTheTooltipsNameThem) {
     EXPECT_EQ(MessagesSoFar(), 1u);
 }
 
-TEST_F(ConvertFormTest, openFile_readsAsReadDoes) {
+TEST_F(ConvertFormTest, openFile_readsAsReadDoes_andTheCommandLinesFileOnceTheWindowIsShown) {
+    ConvertForm started{help};
+    started.OpenFileWhenShown(formPath);
+    QApplication::processEvents();
+    EXPECT_EQ(started.windowTitle(), captions::ProgramName());
+    ASSERT_TRUE(testing::ShowActive(started));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return started.windowTitle() == QString::fromStdString("Tremaro: " + formPath); },
+                                kPatienceMs));
+    EXPECT_TRUE(started.Lines().HasForm());
+    started.close();
+
     form.OpenFile(formPath);
     EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
     EXPECT_TRUE(ViewPlainText().startsWith(QStringLiteral("VERSION 5.00\nBegin VB.Form Form1\n")));
