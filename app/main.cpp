@@ -4,6 +4,7 @@
 #include "ui/help_window.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -20,6 +21,14 @@ namespace {
 void LoadBulgarianQtTexts(QApplication& app, QTranslator& translator) {
     if (translator.load(QStringLiteral("qtbase_bg"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&translator);
+}
+
+// Every window's icon, at each size it was drawn for (app/icons, compiled into the program).
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/tremaro.png").arg(size));
+    return icon;
 }
 
 bool HasDisplay() {
@@ -45,6 +54,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(tremaro::captions::ProgramName());
     QApplication::setDesktopFileName(QStringLiteral("tremaro"));
+    QApplication::setWindowIcon(ProgramIcon());
     QTranslator translator;
     LoadBulgarianQtTexts(app, translator);
 
