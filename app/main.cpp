@@ -1,13 +1,18 @@
+#include "cli/standard_options.h"
 #include "ui/captions.h"
 #include "ui/convert_form.h"
 #include "ui/help_window.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -16,6 +21,14 @@ namespace {
 void LoadBulgarianQtTexts(QApplication& app, QTranslator& translator) {
     if (translator.load(QStringLiteral("qtbase_bg"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&translator);
+}
+
+// Every window's icon, at each size it was drawn for (app/icons, compiled into the program).
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/tremaro.png").arg(size));
+    return icon;
 }
 
 bool HasDisplay() {
@@ -28,7 +41,12 @@ bool HasDisplay() {
 
 }  // namespace
 
+// tremaro [FILE]: the window, with FILE read as Чете reads it (a file manager's "Open with"
+// passes one), or tremaro --version, which needs no display.
 int main(int argc, char* argv[]) {
+    if (const auto answered = tremaro::AnswerStandardOption(std::vector<std::string>(argv + 1, argv + argc), "tremaro",
+                                                            nullptr, std::cout))
+        return *answered;
     if (!HasDisplay()) {
         std::fputs((tremaro::captions::NoDisplay() + QLatin1Char('\n')).toUtf8().constData(), stderr);
         return 1;
@@ -36,11 +54,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(tremaro::captions::ProgramName());
     QApplication::setDesktopFileName(QStringLiteral("tremaro"));
+    QApplication::setWindowIcon(ProgramIcon());
     QTranslator translator;
     LoadBulgarianQtTexts(app, translator);
 
     tremaro::HelpLauncher help;
     tremaro::ConvertForm form(help);
+    if (argc > 1)  // QApplication has taken its own options out of argv by now
+        form.OpenFileWhenShown(argv[1]);
     form.show();
     return app.exec();
 }

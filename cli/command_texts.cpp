@@ -13,6 +13,8 @@ const char* const kScaleUsage =
     "      извежда за всеки файл името му и кодовата таблица, в която се чете\n"
     "  tremaro-scale --help\n"
     "      показва тази помощ\n"
+    "  tremaro-scale --version\n"
+    "      показва версията\n"
     "Процентът е от 20 до 500. С --code-page файловете се четат в кодовата таблица ИМЕ\n"
     "(windows-1252, cp1251, shift_jis, gbk, cp949, big5, utf-8...), иначе в тази, която\n"
     "личи от тях. След -- всичко е процент и файлове, дори да започва с -.\n";
@@ -22,6 +24,10 @@ const char* const kPreviewUsage =
     "  tremaro-preview ПРОЦЕНТ ФАЙЛ КАРТИНА.png\n"
     "      рисува формата от ФАЙЛ преди и след корекцията с процента и записва\n"
     "      картината; ФАЙЛ не се променя\n"
+    "  tremaro-preview --help\n"
+    "      показва тази помощ\n"
+    "  tremaro-preview --version\n"
+    "      показва версията\n"
     "Процентът е от 20 до 500.\n";
 
 const char* const kWrongCommandLine = "Грешен команден ред.";
@@ -30,6 +36,10 @@ const char* const kPictureNotDrawn = "Картината не може да бъ
 
 std::string UnknownCodePage(const std::string& name) {
     return "Непозната кодова таблица: " + name + ".";
+}
+
+std::string Version(std::string_view program) {
+    return std::string(program) + " " TREMARO_VERSION;
 }
 
 std::string PictureNotWritten(const std::string& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tremaro::command_texts {
 
@@ -16,5 +17,6 @@ extern const char* const kOutputNotWritten;  // tremaro-scale --stdout: the corr
 extern const char* const kPictureNotDrawn;
 std::string PictureNotWritten(const std::string& path);
 std::string UnknownCodePage(const std::string& name);  // tremaro-scale --code-page NAME
+std::string Version(std::string_view program);         // what PROGRAM --version prints, without its LF
 
 }  // namespace tremaro::command_texts

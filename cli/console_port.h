@@ -21,11 +21,21 @@ public:
     };
 
     PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
-    void SetViewText(std::u16string text) override { viewText_ = std::move(text); }
+    void SetViewText(std::u16string text) override {
+        viewText_ = std::move(text);
+        viewTextEdited_ = false;
+    }
     std::u16string ViewTextToSave() override { return viewText_; }
+    bool ViewTextEdited() override { return viewTextEdited_; }
     void SetTitle(const std::string& title) override { titles_.push_back(title); }
 
     void AnswerNextQuestion(PressedButton answer) { answers_.push_back(answer); }
+
+    // What the operator types into the view, for the tests.
+    void EditViewText(std::u16string text) {
+        viewText_ = std::move(text);
+        viewTextEdited_ = true;
+    }
 
     const std::u16string& ViewText() const { return viewText_; }
     const std::vector<Message>& Messages() const { return messages_; }
@@ -34,6 +44,7 @@ public:
 
 private:
     std::u16string viewText_;
+    bool viewTextEdited_ = false;
     std::vector<Message> messages_;
     std::vector<std::string> titles_;
     std::deque<PressedButton> answers_;

@@ -2,6 +2,7 @@
 
 #include "cli/command_texts.h"
 #include "cli/console_port.h"
+#include "cli/standard_options.h"
 #include "core/form_document.h"
 #include "core/messages.h"
 #include "platform/code_page.h"
@@ -140,10 +141,8 @@ int ShowCodePages(std::span<const std::string> files, std::optional<CodePage> co
 }  // namespace
 
 int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        out << command_texts::kScaleUsage;
-        return kSuccess;
-    }
+    if (const auto answered = AnswerStandardOption(arguments, "tremaro-scale", command_texts::kScaleUsage, out))
+        return *answered;
     const CommandLine commandLine = ParseCommandLine(arguments);
     if (!commandLine.wellFormed)
         return WrongCommandLine(err);

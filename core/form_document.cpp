@@ -1,6 +1,10 @@
 #include "core/form_document.h"
 
 #include "core/messages.h"
+#include "core/view_text.h"
+#include "platform/text_lines.h"
+
+#include <variant>
 
 namespace tremaro {
 namespace {
@@ -41,11 +45,46 @@ FormLines::LoadStatus FormDocument::ReadAgainIn(CodePage codePage) {
 }
 
 CorrectionOutcome FormDocument::Correct(std::u16string_view percentText) {
+    // A refused percent is said before the view is looked at, as it always was.
+    if (CorrectionFactorOf(percentText) && !TakeEditedViewText())
+        return CorrectionOutcome::TooLong;
     return RunCorrection(percentText, lines_, port_);
 }
 
 SaveOutcome FormDocument::Save() {
-    return SaveWithBackup(fileName_, port_, lines_.TextCodePage());
+    const SaveOutcome outcome = SaveWithBackup(fileName_, port_, lines_.TextCodePage());
+    if (IsSaved(outcome))
+        KeepSavedText();
+    return outcome;
+}
+
+bool FormDocument::TakeEditedViewText() {
+    if (!lines_.HasForm() || !port_.ViewTextEdited())
+        return true;
+    if (lines_.TakeText(port_.ViewTextToSave()))
+        return true;
+    port_.ShowMessage(messages::TooLong(fileName_), MessageButtons::Ok);
+    return false;
+}
+
+// The save wrote the view's text in the lines' code page; those bytes are the file now.
+void FormDocument::KeepSavedText() {
+    auto encoded = EncodeViewText(port_.ViewTextToSave(), lines_.TextCodePage());
+    if (auto* bytes = std::get_if<std::string>(&encoded))
+        lines_.Written(std::move(*bytes));
+}
+
+bool FormDocument::HasUnsavedWork() {
+    if (!lines_.HasForm())
+        return false;
+    const std::u16string view = port_.ViewTextToSave();
+    const std::u16string file = lines_.TextInFile();
+    return SplitIntoLines(view) != SplitIntoLines(file);
+}
+
+bool FormDocument::MayDropUnsavedWork() {
+    return !HasUnsavedWork() ||
+           port_.ShowMessage(messages::kDropUnsavedWork, MessageButtons::OkCancel) == PressedButton::Ok;
 }
 
 }  // namespace tremaro

@@ -17,6 +17,10 @@ namespace tremaro {
 // the command line drive one and the same story and differ only in how they show it.
 //
 // A read that fails leaves everything as it was: the lines, the file name and the view.
+//
+// The form has one text: the view's. What the operator typed there is taken into the lines
+// before a correction works on them, and a save writes the view. The file's text as last
+// read or saved is what tells whether the view holds work that a read would drop.
 class FormDocument {
 public:
     explicit FormDocument(OperatorPort& port) : port_(port) {}
@@ -28,16 +32,31 @@ public:
     // Shows the bytes last read again, read in another code page.
     FormLines::LoadStatus ReadAgainIn(CodePage codePage);
 
+    // Corrects the text as it stands in the view, the operator's edits included. A view of
+    // more lines than a form may have is refused as a file of them is (TooLong), and a refused
+    // correction leaves the view as the operator left it.
     CorrectionOutcome Correct(std::u16string_view percentText);
 
-    // Writes the view's text (which the operator may have edited) over the file read last.
+    // Writes the view's text (which the operator may have edited) over the file read last;
+    // once saved, that text is the file's.
     SaveOutcome Save();
+
+    // Whether the view's text differs, line by line, from the form file's as last read or
+    // saved. Never before a form has been read: there is nothing it could be saved to.
+    bool HasUnsavedWork();
+
+    // Asked before the view's text is dropped (another read, leaving): true when there is no
+    // unsaved work, else whether the operator answered the question with OK.
+    bool MayDropUnsavedWork();
 
     const FormLines& Lines() const { return lines_; }
     const std::string& FileName() const { return fileName_; }
     CodePage TextCodePage() const { return lines_.TextCodePage(); }
 
 private:
+    bool TakeEditedViewText();
+    void KeepSavedText();
+
     OperatorPort& port_;
     FormLines lines_;
     std::string fileName_;

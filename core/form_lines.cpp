@@ -35,17 +35,32 @@ FormLines::LoadStatus FormLines::ReadAgainIn(CodePage codePage) {
 FormLines::LoadStatus FormLines::Take(std::string bytes, CodePage codePage) {
     std::u16string text;
     AppendDecoded(codePage, bytes, text);
-    std::vector<Span> spans(1);  // slot 0 unused, so that slot N is the file's line N
-    if (!AppendLineSpans(text, spans, kMaxLineCount))
+    if (!TakeText(std::move(text)))
         return LoadStatus::TooLong;
-
     bytes_ = std::move(bytes);
     codePage_ = codePage;
+    hasForm_ = true;
+    return LoadStatus::Loaded;
+}
+
+bool FormLines::TakeText(std::u16string text) {
+    std::vector<Span> spans(1);  // slot 0 unused, so that slot N is the file's line N
+    if (!AppendLineSpans(text, spans, kMaxLineCount))
+        return false;
     text_ = std::move(text);
     spans_ = std::move(spans);
     lineCount_ = static_cast<std::int16_t>(spans_.size() - 1);
-    hasForm_ = true;
-    return LoadStatus::Loaded;
+    return true;
+}
+
+void FormLines::Written(std::string bytes) {
+    bytes_ = std::move(bytes);
+}
+
+std::u16string FormLines::TextInFile() const {
+    std::u16string text;
+    AppendDecoded(codePage_, bytes_, text);
+    return text;
 }
 
 void FormLines::OverwriteInLine(int slot, std::size_t offset, std::u16string_view piece) {

@@ -19,8 +19,9 @@ namespace tremaro {
 // or cut read can never be corrected and saved over the real file.
 //
 // The file is read in its code page, the one given or else the one its bytes tell
-// (ChooseCodePage), and its bytes are kept as read, so that they can be read again in
-// another code page the operator chooses.
+// (ChooseCodePage), and its bytes are kept as read (or as a save last wrote them), so that
+// they can be read again in another code page the operator chooses, and so that the text
+// the file holds can be told from the operator's edits.
 //
 // The lines live one after another in a single buffer, which keeps the largest form a few
 // megabytes in one piece rather than thirty thousand small strings.
@@ -35,6 +36,18 @@ public:
     // The bytes last read, read again in another code page; the lines as a correction left
     // them are dropped.
     LoadStatus ReadAgainIn(CodePage codePage);
+
+    // Text the operator edited (the view's) as the form's lines, split as a file's text is;
+    // the code page, the file name and the bytes of the file stay. All or nothing: a text of
+    // more than kMaxLineCount lines returns false and changes nothing.
+    bool TakeText(std::u16string text);
+
+    // The bytes a save wrote over the form file: what the file holds now, and what
+    // ReadAgainIn and TextInFile read from then on.
+    void Written(std::string bytes);
+
+    // The form file's text as last read or written, in the code page of the lines.
+    std::u16string TextInFile() const;
 
     bool HasForm() const { return hasForm_; }
     const std::string& FileName() const { return fileName_; }

@@ -74,6 +74,8 @@ std::string UnsavableCharacter(const std::string& path, const std::string& chara
            " не може да се запише в кодировка " + codePage + ".";
 }
 
+const char* const kDropUnsavedWork = "Формата е променена и не е записана. Да се продължи ли без запис?";
+
 std::u16string ReachesOut(std::u16string_view control, std::u16string_view container) {
     std::u16string text(control);
     text += u" излиза извън ";

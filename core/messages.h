@@ -37,6 +37,9 @@ std::string ReadOnly(const std::string& path);
 std::string UnsavableCharacter(const std::string& path, const std::string& character, int line,
                                const std::string& codePage);
 
+// Before work the operator has not saved is dropped (a read, leaving, another code page).
+extern const char* const kDropUnsavedWork;
+
 // Problems of a form's layout that a correction brought about.
 std::u16string ReachesOut(std::u16string_view control, std::u16string_view container);
 std::u16string Overlaps(std::u16string_view control, std::u16string_view other);

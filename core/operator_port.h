@@ -27,6 +27,10 @@ public:
     // writes. The core encodes and writes it; the port only hands it over.
     virtual std::u16string ViewTextToSave() = 0;
 
+    // Whether the operator has changed the view's text since SetViewText last set it. Until
+    // then it is the form's lines as the core last showed them, and need not be taken back.
+    virtual bool ViewTextEdited() = 0;
+
     virtual void SetTitle(const std::string& title) = 0;
 };
 

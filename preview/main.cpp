@@ -1,3 +1,5 @@
+#include "cli/command_texts.h"
+#include "cli/standard_options.h"
 #include "preview/preview_command.h"
 
 #include <QGuiApplication>
@@ -5,6 +7,10 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
+    if (const auto answered =
+            tremaro::AnswerStandardOption(std::vector<std::string>(argv + 1, argv + argc), "tremaro-preview",
+                                          tremaro::command_texts::kPreviewUsage, std::cout))
+        return *answered;
     // The picture is drawn into memory: no display is needed, and none is opened even when
     // there is one.
     qputenv("QT_QPA_PLATFORM", "offscreen");

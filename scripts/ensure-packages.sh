@@ -26,5 +26,7 @@ TREMARO_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libicu-dev libuc
 # (scripts/with-x-server.sh).
 TREMARO_X_PACKAGES=(xvfb openbox x11-utils)
 
-# What making and checking the Debian package needs (cpack -G DEB, tests/package_test.sh).
-TREMARO_PACKAGING_PACKAGES=(dpkg-dev file lintian appstream)
+# What making and checking the Debian package needs (cpack -G DEB, tests/package_test.sh:
+# desktop-file-validate, and update-mime-database and gio to see which files the file type
+# takes in).
+TREMARO_PACKAGING_PACKAGES=(dpkg-dev file lintian appstream desktop-file-utils shared-mime-info libglib2.0-bin)

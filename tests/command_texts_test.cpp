@@ -20,12 +20,15 @@ TEST(CommandTexts, scaleProgram) {
                  "      извежда за всеки файл името му и кодовата таблица, в която се чете\n"
                  "  tremaro-scale --help\n"
                  "      показва тази помощ\n"
+                 "  tremaro-scale --version\n"
+                 "      показва версията\n"
                  "Процентът е от 20 до 500. С --code-page файловете се четат в кодовата таблица ИМЕ\n"
                  "(windows-1252, cp1251, shift_jis, gbk, cp949, big5, utf-8...), иначе в тази, която\n"
                  "личи от тях. След -- всичко е процент и файлове, дори да започва с -.\n");
     EXPECT_STREQ(command_texts::kWrongCommandLine, "Грешен команден ред.");
     EXPECT_STREQ(command_texts::kOutputNotWritten, "Резултатът не може да бъде изведен.");
     EXPECT_EQ(command_texts::UnknownCodePage("koi8-r"), "Непозната кодова таблица: koi8-r.");
+    EXPECT_EQ(command_texts::Version("tremaro-scale"), "tremaro-scale 1.0");
 }
 
 TEST(CommandTexts, previewProgram) {
@@ -34,6 +37,10 @@ TEST(CommandTexts, previewProgram) {
                  "  tremaro-preview ПРОЦЕНТ ФАЙЛ КАРТИНА.png\n"
                  "      рисува формата от ФАЙЛ преди и след корекцията с процента и записва\n"
                  "      картината; ФАЙЛ не се променя\n"
+                 "  tremaro-preview --help\n"
+                 "      показва тази помощ\n"
+                 "  tremaro-preview --version\n"
+                 "      показва версията\n"
                  "Процентът е от 20 до 500.\n");
     EXPECT_STREQ(command_texts::kPictureNotDrawn, "Картината не може да бъде нарисувана: няма достатъчно памет.");
     EXPECT_EQ(command_texts::PictureNotWritten("/f/a.png"), "Картината не може да бъде записана: /f/a.png");

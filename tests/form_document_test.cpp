@@ -70,5 +70,113 @@ TEST_F(FormDocumentTest, failedRead_saysWhyAndKeepsTheEarlierForm) {
     EXPECT_EQ(port.ViewText(), u"kept\r\n");
 }
 
+// The form the corrections below work on has a font of its own, so that a correction adds no
+// font group and the view's lines are the edited ones, scaled.
+constexpr const char* kFormWithFont =
+    "Begin VB.Form Form1\r\n   BeginProperty Font \r\n      Size            =   8.25\r\n   EndProperty\r\n"
+    "   Height          =   495\r\nEnd\r\n";
+
+TEST_F(FormDocumentTest, correct_worksOnTheViewAsTheOperatorLeftIt_inTheFormsCodePage) {
+    WriteBytes(path, kFormWithFont);
+    ASSERT_EQ(form.Read(path, CodePage::Windows1252), FormLines::LoadStatus::Loaded);
+    port.EditViewText(
+        u"Begin VB.Form Form1\r\n   BeginProperty Font \r\n      Size            =   8.25\r\n   EndProperty\r\n"
+        u"   Caption         =   \"Sección\"\r\n   Height          =   1000\r\nEnd\r\n");
+
+    ASSERT_EQ(form.Correct(u"120"), CorrectionOutcome::Corrected);
+    EXPECT_EQ(port.ViewText(),
+              u"Begin VB.Form Form1\r\n   BeginProperty Font \r\n      Size            =   9.9\r\n   EndProperty\r\n"
+              u"   Caption         =   \"Sección\"\r\n   Height          =   1200\r\nEnd\r\n");
+    EXPECT_EQ(form.TextCodePage(), CodePage::Windows1252);
+    // The caption's "ó" is a character of Windows-1252, and the save writes it as that.
+    ASSERT_EQ(form.Save(), SaveOutcome::BackedUpAndWritten);
+    EXPECT_EQ(ReadBytes(path),
+              "Begin VB.Form Form1\r\n   BeginProperty Font \r\n      Size            =   9.9\r\n   EndProperty\r\n"
+              "   Caption         =   \"Secci\xF3n\"\r\n   Height          =   1200\r\nEnd\r\n");
+}
+
+TEST_F(FormDocumentTest, correct_refused_leavesTheEditedViewAsItWas) {
+    WriteBytes(path, kFormWithFont);
+    ASSERT_EQ(form.Read(path), FormLines::LoadStatus::Loaded);
+    std::u16string tooManyLines;
+    for (int i = 0; i < 32767; ++i)
+        tooManyLines += u"x\r\n";
+    const std::u16string outOfRange = u"Begin VB.Form Form1\r\n   Height          =   99999999999\r\nEnd\r\n";
+    const struct {
+        std::u16string view;
+        std::u16string percent;
+        CorrectionOutcome outcome;
+        std::string message;
+    } refusals[] = {
+        {tooManyLines, u"120", CorrectionOutcome::TooLong, messages::TooLong(path)},
+        {tooManyLines, u"10", CorrectionOutcome::PercentRefused, messages::kPercentRefused},
+        {outOfRange, u"120", CorrectionOutcome::ValueOutOfRange, messages::ValueOutOfRange(2)},
+    };
+    for (const auto& refusal : refusals) {
+        SCOPED_TRACE(refusal.message);
+        port.EditViewText(refusal.view);
+        EXPECT_EQ(form.Correct(refusal.percent), refusal.outcome);
+        EXPECT_EQ(LastMessage(), refusal.message);
+        EXPECT_EQ(port.ViewText(), refusal.view);
+    }
+    // A view too long to take leaves the lines as they were, too.
+    port.EditViewText(tooManyLines);
+    ASSERT_EQ(form.Correct(u"120"), CorrectionOutcome::TooLong);
+    EXPECT_EQ(form.Lines().AssembleText(), outOfRange);
+}
+
+TEST_F(FormDocumentTest, unsavedWork_isAskedAboutExactlyWhenTheViewDiffersFromTheFile) {
+    const auto asked = [this](PressedButton answer) {
+        const std::size_t before = port.Messages().size();
+        port.AnswerNextQuestion(answer);
+        const bool mayDrop = form.MayDropUnsavedWork();
+        return port.Messages().size() == before + 1 && LastMessage() == messages::kDropUnsavedWork &&
+               port.Messages().back().buttons == MessageButtons::OkCancel && mayDrop == (answer == PressedButton::Ok);
+    };
+    const auto notAsked = [this] {
+        const std::size_t before = port.Messages().size();
+        return form.MayDropUnsavedWork() && port.Messages().size() == before && !form.HasUnsavedWork();
+    };
+
+    port.EditViewText(u"typed before any read\r\n");
+    EXPECT_TRUE(notAsked());  // with no form there is nothing it could be saved to
+
+    // Lines broken with LF and a last line without a break: the view shows them with CR LF.
+    WriteBytes(path, "Begin VB.Form Form1\n   Height          =   495\nEnd");
+    ASSERT_EQ(form.Read(path), FormLines::LoadStatus::Loaded);
+    EXPECT_TRUE(notAsked());
+    port.EditViewText(port.ViewText() + u"' typed\r\n");
+    EXPECT_TRUE(asked(PressedButton::Cancel));
+    EXPECT_TRUE(asked(PressedButton::Ok));
+    port.EditViewText(u"Begin VB.Form Form1\r\n   Height          =   495\r\nEnd\r\n");  // typed back
+    EXPECT_TRUE(notAsked());
+
+    ASSERT_EQ(form.Correct(u"100"), CorrectionOutcome::Corrected);
+    EXPECT_TRUE(notAsked());
+    ASSERT_EQ(form.Correct(u"120"), CorrectionOutcome::Corrected);
+    EXPECT_TRUE(asked(PressedButton::Cancel));
+    ASSERT_EQ(form.Save(), SaveOutcome::BackedUpAndWritten);
+    EXPECT_TRUE(notAsked());
+    port.EditViewText(port.ViewText() + u"' typed after the save\r\n");
+    EXPECT_TRUE(asked(PressedButton::Cancel));
+}
+
+TEST_F(FormDocumentTest, readAgainIn_readsTheFileAsLastReadOrSaved) {
+    WriteBytes(path, "Caption = \"Secci\xF3n\"\r\n");
+    ASSERT_EQ(form.Read(path, CodePage::Windows1251), FormLines::LoadStatus::Loaded);
+    EXPECT_EQ(port.ViewText(), u"Caption = \"Secciуn\"\r\n");
+    port.EditViewText(u"Caption = \"Secciуn\"\r\nLeft = 1\r\n");
+    ASSERT_EQ(form.ReadAgainIn(CodePage::Windows1252), FormLines::LoadStatus::Loaded);
+    EXPECT_EQ(port.ViewText(), u"Caption = \"Sección\"\r\n");
+    EXPECT_EQ(form.TextCodePage(), CodePage::Windows1252);
+    EXPECT_FALSE(form.HasUnsavedWork());
+
+    port.EditViewText(u"Caption = \"Sección\"\r\nLeft = 1\r\n");
+    ASSERT_EQ(form.Save(), SaveOutcome::BackedUpAndWritten);
+    ASSERT_EQ(form.ReadAgainIn(CodePage::Windows1251), FormLines::LoadStatus::Loaded);
+    EXPECT_EQ(port.ViewText(), u"Caption = \"Secciуn\"\r\nLeft = 1\r\n");
+    EXPECT_FALSE(form.HasUnsavedWork());
+}
+
 }  // namespace
 }  // namespace tremaro

@@ -41,6 +41,10 @@ TEST(Messages, saving) {
               "Файлът /f/a.frm не е записан: знакът 中 на ред 2 не може да се запише в кодировка Windows-1252.");
 }
 
+TEST(Messages, unsavedWork) {
+    EXPECT_STREQ(messages::kDropUnsavedWork, "Формата е променена и не е записана. Да се продължи ли без запис?");
+}
+
 TEST(Messages, layoutProblems) {
     EXPECT_EQ(messages::ReachesOut(u"Label1(3)", u"Frame1"), u"Label1(3) излиза извън Frame1.");
     EXPECT_EQ(messages::Overlaps(u"A", u"B"), u"A застъпва B.");

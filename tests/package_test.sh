@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a finished build, unpacks it into a scratch folder with
-# dpkg -x and runs the command line program from there; then holds the package to what
-# Debian asks of one (lintian, appstreamcli).
+# dpkg -x and runs the programs from there; checks what the desktop takes from it (the menu
+# entry, the file type of VB6 forms, the icons); then holds the package to what Debian asks
+# of one (lintian, appstreamcli, desktop-file-validate).
 #   tests/package_test.sh BUILD_FOLDER CPACK
 set -euo pipefail
 build=$1
@@ -21,18 +22,28 @@ package=$(echo "$scratch"/out/tremaro_*_*.deb)
 
 dpkg -x "$package" "$scratch/root"
 root=$scratch/root
+icons=usr/share/icons/hicolor
 for file in usr/bin/tremaro usr/bin/tremaro-scale usr/share/applications/tremaro.desktop \
-            usr/share/pixmaps/tremaro.xpm usr/share/man/man1/tremaro.1.gz usr/share/man/man1/tremaro-scale.1.gz \
-            usr/bin/tremaro-preview usr/share/man/man1/tremaro-preview.1.gz \
+            usr/share/man/man1/tremaro.1.gz usr/share/man/man1/tremaro-scale.1.gz \
+            usr/bin/tremaro-preview usr/share/man/man1/tremaro-preview.1.gz usr/share/mime/packages/tremaro.xml \
+            $icons/scalable/apps/tremaro.svg \
             usr/share/metainfo/example.tremaro.Tremaro.metainfo.xml usr/share/doc/tremaro/copyright; do
     [ -f "$root/$file" ] || fail "$file is not in the package"
 done
+for size in 16 32 48 64 128 256; do
+    png=$root/$icons/${size}x${size}/apps/tremaro.png
+    file "$png" | grep -q "PNG image data, $size x $size," || fail "no $size x $size icon: $(file "$png")"
+done
+grep -q "<svg" "$root/$icons/scalable/apps/tremaro.svg" || fail "the scalable icon is no SVG"
 
 # The window's libraries come from what the binary links, not from a hand-kept list.
 depends=$(dpkg-deb --field "$package" Depends)
 for library in libqt6widgets6 libqt6gui6 libc6; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
+# Without Qt's translations its own texts (the open dialog, OK and Cancel) stay in English.
+recommends=$(dpkg-deb --field "$package" Recommends)
+grep -qw qt6-translations-l10n <<<"$recommends" || fail "Recommends lacks qt6-translations-l10n: $recommends"
 
 # The preview draws on Qt Gui alone: nothing it links may bring Qt Widgets in, as the window does.
 window_libraries=$(ldd "$root/usr/bin/tremaro")
@@ -44,9 +55,58 @@ fi
 
 usage=$("$root/usr/bin/tremaro-scale" --help) || fail "tremaro-scale --help exits with $?"
 [[ $usage == "Употреба:"* ]] || fail "tremaro-scale --help printed: $usage"
+usage=$("$root/usr/bin/tremaro-preview" --help) || fail "tremaro-preview --help exits with $?"
+[[ $usage == "Употреба:"*"tremaro-preview --help"* ]] || fail "tremaro-preview --help printed: $usage"
+version=$(dpkg-deb --field "$package" Version)
+for program in tremaro tremaro-scale tremaro-preview; do
+    # The window answers without a display.
+    printed=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/$program" --version) ||
+        fail "$program --version exits with $?"
+    [ "$printed" = "$program $version" ] || fail "$program --version printed: $printed"
+done
 printf 'VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\nEnd\r\n' >"$scratch/Form1.frm"
 scaled=$("$root/usr/bin/tremaro-scale" --stdout 120 "$scratch/Form1.frm") || fail "tremaro-scale --stdout exits with $?"
 grep -q "ClientHeight    =   3834" <<<"$scaled" || fail "the unpacked tremaro-scale did not scale: $scaled"
+
+# The menu entry opens the file it is given, and says which files it takes.
+desktop=$root/usr/share/applications/tremaro.desktop
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+grep -qx 'Exec=tremaro %f' "$desktop" || fail "the menu entry is not given a file: $(grep Exec "$desktop")"
+grep -qx 'MimeType=text/x-vb6-form;' "$desktop" || fail "the menu entry takes no VB6 forms"
+
+# A MIME database made of the shared one, the package's file type and another program's that
+# claims *.frm too (a MySQL table's), as a desktop sees it once the package is installed: VB6
+# forms, user controls, user documents and property pages are the type by their names, a form
+# is by its first line where its name says nothing, and another program's .frm stays its own.
+mime=$scratch/share/mime
+mkdir -p "$mime/packages"
+cp /usr/share/mime/packages/freedesktop.org.xml "$root/usr/share/mime/packages/tremaro.xml" "$mime/packages/"
+cat >"$mime/packages/other-frm.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
+  <mime-type type="application/x-other-frm"><comment>table</comment><glob pattern="*.frm"/></mime-type>
+</mime-info>
+XML
+export XDG_DATA_DIRS=$scratch/share XDG_DATA_HOME=$scratch/no-user-data
+update-mime-database "$mime" 2>"$scratch/mime.log" || { cat "$scratch/mime.log" >&2; fail "update-mime-database"; }
+[ ! -s "$scratch/mime.log" ] || { cat "$scratch/mime.log" >&2; fail "update-mime-database warns"; }
+expectType() {
+    local type
+    type=$(gio info -a standard::content-type "$scratch/files/$1" | sed -n 's/^ *standard::content-type: //p')
+    [ "$type" = "$2" ] || fail "$1 is $type, not $2"
+}
+mkdir "$scratch/files"
+for name in Form1.frm UserControl1.ctl UserDocument1.dob PropertyPage1.pag; do
+    printf 'Begin VB.Form Form1\r\nEnd\r\n' >"$scratch/files/$name"
+    expectType "$name" text/x-vb6-form
+done
+printf 'VERSION 5.00\r\nBegin VB.Form Form1\r\nEnd\r\n' >"$scratch/files/Form1"
+expectType Form1 text/x-vb6-form
+printf '\376\001\012\014\003\000' >"$scratch/files/table.frm"
+expectType table.frm application/x-other-frm
+printf 'VERSION 5.00 is no form without its name\n' >"$scratch/files/notes.txt"
+expectType notes.txt text/plain
+unset XDG_DATA_DIRS XDG_DATA_HOME
 
 appstreamcli validate --no-net "$root/usr/share/metainfo/example.tremaro.Tremaro.metainfo.xml" ||
     fail "appstreamcli validate"

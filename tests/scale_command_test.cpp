@@ -97,9 +97,15 @@ TEST_F(ScaleCommandTest, wrongCommandLine_exitsTwoWithUsage) {
         EXPECT_EQ(err.str(), Printed(command_texts::kWrongCommandLine) + command_texts::kScaleUsage);
         EXPECT_EQ(out.str(), "");
     }
-    EXPECT_EQ(Run({"--help"}), 0);
-    EXPECT_EQ(out.str(), command_texts::kScaleUsage);
+    for (const char* help : {"--help", "-h"}) {
+        EXPECT_EQ(Run({help}), 0);
+        EXPECT_EQ(out.str(), command_texts::kScaleUsage);
+        EXPECT_EQ(err.str(), "");
+    }
+    EXPECT_EQ(Run({"--version"}), 0);
+    EXPECT_EQ(out.str(), command_texts::Version("tremaro-scale") + "\n");
     EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(Run({"--version", "120"}), 2);  // an option of its own, not one of the scaling's
 }
 
 // A stream that takes every byte into its buffer and fails when it is flushed, as standard

@@ -38,6 +38,17 @@ inline QString HelpButton() {
 inline QString ExitButton() {
     return QStringLiteral("Изход");
 }
+// The keys that press three of the buttons, as their tooltips name them; the keys are read
+// from these texts, so a tooltip never names a key that does nothing.
+inline QString ReadKeys() {
+    return QStringLiteral("Ctrl+O");
+}
+inline QString SaveKeys() {
+    return QStringLiteral("Ctrl+S");
+}
+inline QString HelpKeys() {
+    return QStringLiteral("F1");
+}
 inline QString PercentLabel() {
     return QStringLiteral("Процент на корекцията: ");
 }
@@ -48,6 +59,12 @@ inline QString PercentSign() {
 // domain is reserved and belongs to no one.
 inline QString MakerAddress() {
     return QStringLiteral("tremaro.example");
+}
+
+// The text view's context menu: the submenu of the code pages the form can be read in
+// (their names are the core's, DisplayName).
+inline QString CodePageMenu() {
+    return QStringLiteral("Кодова таблица");
 }
 
 // The read button's open dialog: its file types, and the pattern it starts with as the file

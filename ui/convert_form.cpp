@@ -8,15 +8,22 @@
 #include "ui/form_preview.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
-#include "tremaro_icon.xpm"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextDocument>
+#include <QWindow>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
 
 namespace tremaro {
 namespace {
@@ -42,7 +49,6 @@ QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& 
 ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent), help_(help) {
     setObjectName(QStringLiteral("ConvertForm"));
     setWindowTitle(captions::ProgramName());
-    setWindowIcon(QIcon(QPixmap(tremaro_icon_xpm)));
     setFixedSize(kClientSize);
     setFont(SansSerifFont(9.75, true));
     QPalette background = palette();
@@ -52,6 +58,7 @@ ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent),
 
     BuildControls();
     SetTabOrder();
+    AddKeys();
     cmdRead_->setFocus();
 
     connect(cmdRead_, &QPushButton::clicked, this, &ConvertForm::ReadFormFile);
@@ -60,6 +67,8 @@ ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent),
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { help_.ShowHelp(); });
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
     preview_ = new FormPreview(*this, *formView_, [this] { return ViewText(); });
+    formView_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(formView_, &QWidget::customContextMenuRequested, this, &ConvertForm::ShowViewMenu);
 }
 
 void ConvertForm::BuildControls() {
@@ -103,12 +112,74 @@ void ConvertForm::SetTabOrder() {
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
 }
 
+// The desktop's keys for opening, saving and help press the buttons, whatever has the focus
+// in the window; the captions stay as designed, and the tooltips name the keys.
+void ConvertForm::AddKeys() {
+    const std::pair<QString, QPushButton*> keys[] = {
+        {captions::ReadKeys(), cmdRead_}, {captions::SaveKeys(), cmdSave_}, {captions::HelpKeys(), cmdHelp_}};
+    for (const auto& [text, button] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(text, QKeySequence::PortableText), this);
+        connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+        button->setToolTip(text);
+    }
+}
+
+void ConvertForm::ShowViewMenu(const QPoint& position) {
+    const std::unique_ptr<QMenu> menu(formView_->createStandardContextMenu(position));
+    menu->setObjectName(QStringLiteral("viewContextMenu"));
+    // The preview right after Paste, so that it stands with the two things the help text tells of.
+    const QList<QAction*> actions = menu->actions();
+    const auto paste = std::find_if(actions.begin(), actions.end(),
+                                    [](const QAction* a) { return a->objectName() == QLatin1String("edit-paste"); });
+    if (paste != actions.end() && paste + 1 != actions.end())
+        menu->insertAction(*(paste + 1), preview_->OpenAction());
+    else
+        menu->addAction(preview_->OpenAction());
+    menu->addSeparator();
+    AddCodePageMenu(*menu);
+    menu->exec(formView_->viewport()->mapToGlobal(position));
+}
+
+// Every code page a form can be read in, the one in use checked. The menu is made afresh each
+// time, so the actions need no group: a group would draw radio dots instead of the check mark.
+// There is nothing to read again before a form has been read.
+void ConvertForm::AddCodePageMenu(QMenu& menu) {
+    QMenu* pages = menu.addMenu(captions::CodePageMenu());
+    pages->setObjectName(QStringLiteral("codePageMenu"));
+    pages->setEnabled(document_.Lines().HasForm());
+    for (const CodePage page : kCodePages) {
+        const std::string_view name = DisplayName(page);
+        QAction* action = pages->addAction(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        action->setCheckable(true);
+        action->setChecked(page == document_.TextCodePage());
+        connect(action, &QAction::triggered, this, [this, page] { ReadAgainIn(page); });
+    }
+}
+
+void ConvertForm::ReadAgainIn(CodePage codePage) {
+    if (codePage == document_.TextCodePage() || !document_.MayDropUnsavedWork())
+        return;
+    if (document_.ReadAgainIn(codePage) == FormLines::LoadStatus::Loaded)
+        preview_->FormRead(document_.Lines().AssembleText());
+}
+
 void ConvertForm::keyPressEvent(QKeyEvent* event) {
     if (!PressFocusedButtonOnEnter(*this, *event))
         QWidget::keyPressEvent(event);
 }
 
 bool ConvertForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && fileToOpenWhenShown_ &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                const std::string path = *std::exchange(fileToOpenWhenShown_, std::nullopt);
+                OpenFile(path);
+            },
+            Qt::QueuedConnection);
+    }
     if (watched == formView_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
@@ -120,12 +191,31 @@ bool ConvertForm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void ConvertForm::closeEvent(QCloseEvent* event) {
+    if (document_.MayDropUnsavedWork())
+        event->accept();
+    else
+        event->ignore();
+}
+
 void ConvertForm::ReadFormFile() {
+    if (!document_.MayDropUnsavedWork())
+        return;
     const std::optional<QString> chosen = fileChooser_.ChooseFormFile(this);
     if (!chosen || chosen->isEmpty() || chosen->contains(QLatin1Char('*')))
         return;
-    if (document_.Read(QFile::encodeName(*chosen).toStdString()) == FormLines::LoadStatus::Loaded)
+    OpenFile(QFile::encodeName(*chosen).toStdString());
+}
+
+void ConvertForm::OpenFile(const std::string& path) {
+    if (document_.Read(path) == FormLines::LoadStatus::Loaded)
         preview_->FormRead(document_.Lines().AssembleText());
+}
+
+void ConvertForm::OpenFileWhenShown(std::string path) {
+    fileToOpenWhenShown_ = std::move(path);
+    create();  // the window system's window, whose exposure is awaited
+    windowHandle()->installEventFilter(this);
 }
 
 void ConvertForm::StartCorrection() {
@@ -163,6 +253,11 @@ std::u16string ConvertForm::ViewText() const {
             text.push_back(c.unicode());
     }
     return text;
+}
+
+bool ConvertForm::ViewTextEdited() {
+    // Setting the text clears the flag; an edit undone back to that text clears it again.
+    return formView_->document()->isModified();
 }
 
 void ConvertForm::SetTitle(const std::string& title) {

@@ -7,10 +7,13 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <string>
 
+class QCloseEvent;
 class QKeyEvent;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -22,7 +25,9 @@ class FormPreview;
 
 // The main window: one button for each operation along the top, the percent box beside
 // them and the form's text below, which the operator may edit before saving. It owns the
-// form being worked on, hands each button to it, and is the core's operator port.
+// form being worked on, hands each button to it, and is the core's operator port. Work that
+// was not saved is never dropped without the operator's word: a read, reading it again in
+// another code page and closing the window ask first.
 class ConvertForm final : public QWidget, public OperatorPort {
     Q_OBJECT
 
@@ -32,7 +37,16 @@ public:
     PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
     void SetViewText(std::u16string text) override;
     std::u16string ViewTextToSave() override { return ViewText(); }
+    bool ViewTextEdited() override;
     void SetTitle(const std::string& title) override;
+
+    // Reads the file as Чете does once the file is chosen.
+    void OpenFile(const std::string& path);
+
+    // The program's command line file: read as OpenFile reads it once the window system has
+    // shown the window, so that a message about the file stands over the window where it is
+    // rather than where it was before the window manager placed it.
+    void OpenFileWhenShown(std::string path);
 
     FileChooser& Chooser() { return fileChooser_; }
     MessagePresenter& Messages() { return messages_; }
@@ -45,10 +59,15 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
     void SetTabOrder();
+    void AddKeys();
+    void ShowViewMenu(const QPoint& position);
+    void AddCodePageMenu(QMenu& menu);
+    void ReadAgainIn(CodePage codePage);
     void ReadFormFile();
     void StartCorrection();
     void SaveForm();
@@ -69,6 +88,7 @@ private:
     QPlainTextEdit* formView_ = nullptr;
     QLabel* addressLabel_ = nullptr;
     FormPreview* preview_ = nullptr;  // the picture of the layout, when the operator asks for it
+    std::optional<std::string> fileToOpenWhenShown_;
 };
 
 }  // namespace tremaro

@@ -3,19 +3,16 @@
 #include "ui/captions.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QShortcut>
-
-#include <algorithm>
-#include <memory>
 
 namespace tremaro {
 
 FormPreview::FormPreview(QWidget& mainWindow, QPlainTextEdit& view, std::function<std::u16string()> viewText)
     : QObject(&mainWindow), view_(view), viewText_(std::move(viewText)) {
-    view_.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&view_, &QWidget::customContextMenuRequested, this, &FormPreview::ShowContextMenu);
+    openAction_ = new QAction(captions::PreviewTitle(), this);
+    openAction_->setObjectName(QStringLiteral("previewForm"));
+    connect(openAction_, &QAction::triggered, this, &FormPreview::Open);
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F5), &mainWindow);
     connect(shortcut, &QShortcut::activated, this, &FormPreview::Open);
     typingPause_.setSingleShot(true);
@@ -48,23 +45,6 @@ void FormPreview::Refresh() {
     typingPause_.stop();
     if (window_)
         window_->ShowForms(textAsRead_, viewText_());
-}
-
-void FormPreview::ShowContextMenu(const QPoint& position) {
-    const std::unique_ptr<QMenu> menu(view_.createStandardContextMenu(position));
-    menu->setObjectName(QStringLiteral("viewContextMenu"));
-    auto* preview = new QAction(captions::PreviewTitle(), menu.get());
-    preview->setObjectName(QStringLiteral("previewForm"));
-    connect(preview, &QAction::triggered, this, &FormPreview::Open);
-    // Right after Paste, so it stands with the two things the help text tells of.
-    const QList<QAction*> actions = menu->actions();
-    const auto paste = std::find_if(actions.begin(), actions.end(),
-                                    [](const QAction* a) { return a->objectName() == QLatin1String("edit-paste"); });
-    if (paste != actions.end() && paste + 1 != actions.end())
-        menu->insertAction(*(paste + 1), preview);
-    else
-        menu->addAction(preview);
-    menu->exec(view_.viewport()->mapToGlobal(position));
 }
 
 }  // namespace tremaro

@@ -9,15 +9,16 @@
 #include <functional>
 #include <string>
 
+class QAction;
 class QPlainTextEdit;
-class QPoint;
 class QWidget;
 
 namespace tremaro {
 
 // The main window's link to its preview: it keeps the text as it was read, opens the window
-// from the view's context menu ("Преглед на формата" beside Copy and Paste) and from F5, and
-// redraws an open window after a read, after a correction and shortly after typing stops.
+// from its action ("Преглед на формата", which the main window puts in the view's context
+// menu) and from F5, and redraws an open window after a read, after a correction and shortly
+// after typing stops.
 class FormPreview final : public QObject {
     Q_OBJECT
 
@@ -32,14 +33,14 @@ public:
     void Refresh();  // an open window only
 
     PreviewWindow* Window() const { return window_; }
+    QAction* OpenAction() const { return openAction_; }
 
 private:
-    void ShowContextMenu(const QPoint& position);
-
     QPlainTextEdit& view_;
     std::function<std::u16string()> viewText_;
     std::u16string textAsRead_;
     QPointer<PreviewWindow> window_;
+    QAction* openAction_ = nullptr;
     QTimer typingPause_;
 };
 

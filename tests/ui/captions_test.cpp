@@ -24,6 +24,10 @@ TEST(Captions, mainWindow) {
     EXPECT_EQ(captions::PercentLabel(), QStringLiteral("Процент на корекцията: "));
     EXPECT_EQ(captions::PercentSign(), QStringLiteral("%"));
     EXPECT_EQ(captions::MakerAddress(), QStringLiteral("tremaro.example"));
+    EXPECT_EQ(captions::ReadKeys(), QStringLiteral("Ctrl+O"));
+    EXPECT_EQ(captions::SaveKeys(), QStringLiteral("Ctrl+S"));
+    EXPECT_EQ(captions::HelpKeys(), QStringLiteral("F1"));
+    EXPECT_EQ(captions::CodePageMenu(), QStringLiteral("Кодова таблица"));
 }
 
 TEST(Captions, openDialog) {

@@ -2,21 +2,29 @@
 #include "core/messages.h"
 #include "ui/captions.h"
 #include "ui/help_window.h"
+#include "ui/preview_window.h"
 
 #include "test_support.h"
 #include "window_waits.h"
 #include "qstring_printer.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QPointer>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -38,10 +46,15 @@ constexpr const char* kForm =
     "VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\n"
     "   BeginProperty Font\r\n      Size            =   8.25\r\n   EndProperty\r\nEnd\r\n";
 
-// Types text the way a keyboard would, one key press a character, Cyrillic included.
+// Types text the way a keyboard would, one key press a character, Cyrillic included; a line
+// break is the Enter key.
 void Type(QWidget* widget, const QString& text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n'))
+            QTest::keyClick(widget, Qt::Key_Return);
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 // Answers the next modal dialog from outside its event loop: waits for it to open, lets look
@@ -91,6 +104,40 @@ protected:
         form.Chooser().SetNextAnswer(QString::fromStdString(path));
         Click("cmdRead");
     }
+    // The messages shown from now on, for counting the questions an action asks.
+    std::size_t MessagesSoFar() const { return const_cast<ConvertForm&>(form).Messages().Shown().size(); }
+    void TypeAtEndOfLine(int line, const QString& text) {
+        auto* view = Find<QPlainTextEdit>("Text");
+        QTextCursor cursor(view->document()->findBlockByNumber(line - 1));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        view->setTextCursor(cursor);
+        Type(view, text);
+    }
+
+    // Opens the view's context menu as a right click would. The menu runs its own event loop
+    // inside the click; pick, called from that loop once the menu is open, only reads it and
+    // returns the action to choose, which is triggered after the menu is closed, so that a
+    // missing item fails the test instead of leaving the menu open.
+    void UseViewMenu(const std::function<QAction*(QMenu*)>& pick) {
+        QAction* chosen = nullptr;
+        QTimer picker;
+        QObject::connect(&picker, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            picker.stop();
+            chosen = pick(menu);
+            menu->close();
+            if (chosen)
+                chosen->trigger();
+        });
+        picker.start(10);
+        auto* viewport = Find<QPlainTextEdit>("Text")->viewport();
+        const QPoint inside(20, 20);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, inside, viewport->mapToGlobal(inside));
+        QApplication::sendEvent(viewport, &click);
+    }
+
     void Correct(const QString& percent) {
         Find<QLineEdit>("Text1")->clear();
         QTest::keyClicks(Find<QLineEdit>("Text1"), percent);
@@ -229,6 +276,8 @@ TEST_F(ConvertFormTest, keyboard_enterOnEachButton_doesWhatAClickDoes) {
         WriteBytes(path, kForm);
         form.show();
         form.Chooser().SetNextAnswer(QString::fromStdString(path));
+        if (path != formPath)
+            form.Messages().SetNextAnswer(PressedButton::Ok);  // dropping the unsaved correction of the round before
         press("cmdRead", key, modifiers);
         EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + path));
         Find<QLineEdit>("Text1")->setText(QStringLiteral("120"));
@@ -244,6 +293,7 @@ TEST_F(ConvertFormTest, keyboard_enterOnEachButton_doesWhatAClickDoes) {
         EXPECT_TRUE(help.Window()->isVisible());
         help.Window()->close();
         ASSERT_TRUE(QTest::qWaitFor([&] { return help.Window() == nullptr; }, kPatienceMs));
+        form.Messages().SetNextAnswer(PressedButton::Ok);  // leaving the correction unsaved
         press("cmdExit", key, modifiers);
         EXPECT_FALSE(form.isVisible());
     }
@@ -422,6 +472,218 @@ TEST_F(ConvertFormTest, realOpenDialog_offersTheThreeFileTypes) {
     EXPECT_TRUE(typed.first().endsWith(QLatin1Char('/') + captions::FormFilesPattern())) << typed.first().toStdString();
     EXPECT_TRUE(form.Messages().Shown().empty());
     EXPECT_EQ(form.windowTitle(), captions::ProgramName());
+}
+
+TEST_F(ConvertFormTest, start_correctsTheTextAsTyped_andARefusalLeavesItAsTyped) {
+    Read(formPath);
+    TypeAtEndOfLine(2, QStringLiteral("\n   Caption         =   \"Заповед\""));
+    TypeAtEndOfLine(4, QStringLiteral("0"));  // ClientHeight 31950
+    const QString typed = ViewPlainText();
+    ASSERT_TRUE(
+        typed.contains(QStringLiteral("Form1\n   Caption         =   \"Заповед\"\n   ClientHeight    =   31950\n")))
+        << typed.toStdString();
+
+    Correct(QStringLiteral("19.99"));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kPercentRefused));
+    EXPECT_EQ(ViewPlainText(), typed);
+
+    Correct(QStringLiteral("120"));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kCorrectionFinished));
+    EXPECT_EQ(ViewPlainText(), QStringLiteral("VERSION 5.00\nBegin VB.Form Form1\n   Caption         =   \"Заповед\"\n"
+                                              "   ClientHeight    =   38340\n   BeginProperty Font\n"
+                                              "      Size            =   9.9\n   EndProperty\nEnd\n"));
+    EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
+}
+
+TEST_F(ConvertFormTest, unsavedWork_exitCloseAndRead_askExactlyWhenTheTextChanged) {
+    const std::string otherPath = folder.Path("form2.frm");
+    WriteBytes(otherPath, "Begin VB.Form Form2\r\nEnd\r\n");
+    // Closing as the window system does when the frame's close button is clicked.
+    const auto closeFromTheFrame = [this] {
+        QCloseEvent close;
+        QApplication::sendEvent(form.windowHandle(), &close);
+        return close.isAccepted();
+    };
+
+    Read(formPath);
+    Click("cmdExit");
+    EXPECT_FALSE(form.isVisible());
+    ASSERT_TRUE(testing::ShowActive(form));
+    EXPECT_TRUE(closeFromTheFrame());
+    ASSERT_TRUE(testing::ShowActive(form));
+    Read(formPath);
+    EXPECT_EQ(MessagesSoFar(), 0u);
+
+    TypeAtEndOfLine(1, QStringLiteral(" "));
+    const QString typed = ViewPlainText();
+    const std::pair<const char*, std::function<void()>> waysOut[] = {
+        {"Изход", [this] { Click("cmdExit"); }},
+        {"the frame's close button", [&] { EXPECT_FALSE(closeFromTheFrame()); }},
+        {"Чете",
+         [&] {
+             form.Chooser().SetNextAnswer(QString::fromStdString(otherPath));
+             Click("cmdRead");
+         }},
+    };
+    for (const auto& [name, wayOut] : waysOut) {
+        SCOPED_TRACE(name);
+        const std::size_t before = MessagesSoFar();
+        form.Messages().SetNextAnswer(PressedButton::Cancel);
+        wayOut();
+        ASSERT_EQ(MessagesSoFar(), before + 1);
+        EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
+        EXPECT_EQ(form.Messages().Shown().back().buttons, MessageButtons::OkCancel);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(ViewPlainText(), typed);
+        EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
+    }
+
+    // OK: the read that was refused goes ahead (the chooser still holds its answer), then the
+    // window closes.
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    form.Chooser().SetNextAnswer(QString::fromStdString(otherPath));
+    Click("cmdRead");
+    EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + otherPath));
+    EXPECT_EQ(ViewPlainText(), QStringLiteral("Begin VB.Form Form2\nEnd\n"));
+    TypeAtEndOfLine(1, QStringLiteral(" "));
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    Click("cmdExit");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
+}
+
+TEST_F(ConvertFormTest, keys_pressReadSaveAndHelp_andTheTooltipsNameThem) {
+    EXPECT_EQ(Find<QPushButton>("cmdRead")->toolTip(), captions::ReadKeys());
+    EXPECT_EQ(Find<QPushButton>("cmdSave")->toolTip(), captions::SaveKeys());
+    EXPECT_EQ(Find<QPushButton>("cmdHelp")->toolTip(), captions::HelpKeys());
+
+    auto* view = Find<QPlainTextEdit>("Text");
+    view->setFocus();
+    form.Chooser().SetNextAnswer(QString::fromStdString(formPath));
+    QTest::keyClick(view, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
+
+    form.Messages().SetNextAnswer(PressedButton::Cancel);
+    QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::ConfirmSave(formPath)));
+    EXPECT_EQ(ReadBytes(formPath), kForm);
+
+    auto* percent = Find<QLineEdit>("Text1");
+    percent->setFocus();
+    QTest::keyClick(percent, Qt::Key_F1);
+    ASSERT_NE(help.Window(), nullptr);
+    EXPECT_TRUE(help.Window()->isVisible());
+    help.Window()->close();
+    EXPECT_TRUE(percent->text().isEmpty());
+    EXPECT_EQ(MessagesSoFar(), 1u);
+}
+
+TEST_F(ConvertFormTest, openFile_readsAsReadDoes_andTheCommandLinesFileOnceTheWindowIsShown) {
+    ConvertForm started{help};
+    started.OpenFileWhenShown(formPath);
+    QApplication::processEvents();
+    EXPECT_EQ(started.windowTitle(), captions::ProgramName());
+    ASSERT_TRUE(testing::ShowActive(started));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return started.windowTitle() == QString::fromStdString("Tremaro: " + formPath); },
+                                kPatienceMs));
+    EXPECT_TRUE(started.Lines().HasForm());
+    started.close();
+
+    form.OpenFile(formPath);
+    EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
+    EXPECT_TRUE(ViewPlainText().startsWith(QStringLiteral("VERSION 5.00\nBegin VB.Form Form1\n")));
+    const std::string missing = folder.Path("missing.frm");
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    form.OpenFile(missing);
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::CannotRead(missing)));
+    EXPECT_EQ(form.FormFileName(), formPath);
+}
+
+// A Spanish form whose font says Cyrillic (Charset 204) is read as Windows-1251.
+TEST_F(ConvertFormTest, contextMenu_codePages_readTheFormAgainInTheOneChosen) {
+    WriteBytes(
+        formPath,
+        "VERSION 5.00\r\nBegin VB.Form Form1\r\n   BeginProperty Font \r\n      Charset         =   204\r\n"
+        "   EndProperty\r\n   ClientHeight    =   3000\r\n   ClientWidth     =   4500\r\n"
+        "   Begin VB.Label Label1\r\n      Caption         =   \"Secci\xF3n\"\r\n      Height          =   600\r\n"
+        "      Left            =   300\r\n      Top             =   300\r\n      Width           =   3000\r\n"
+        "   End\r\nEnd\r\n");
+    Read(formPath);
+    ASSERT_TRUE(ViewPlainText().contains(QStringLiteral("\"Secciуn\"")));
+    // The preview's "Преди" is the form as read: it follows the code page.
+    ASSERT_TRUE(testing::ShowActive(form));
+    QTest::keyClick(Find<QPlainTextEdit>("Text"), Qt::Key_F5);
+    PreviewWindow* preview = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (preview = qobject_cast<PreviewWindow*>(QApplication::activeWindow())) != nullptr; },
+        kPatienceMs));
+    const auto picture = [preview](const char* name) {
+        return preview->findChild<QLabel*>(QLatin1String(name))->pixmap().toImage();
+    };
+    const QImage beforeAsRead = picture("pictureBefore");
+
+    QStringList listed;
+    QString menuTitle;
+    bool enabled = false;
+    const auto choose = [&](const QString& codePage) {
+        listed.clear();
+        return [&, codePage](QMenu* menu) -> QAction* {
+            auto* pages = menu->findChild<QMenu*>(QStringLiteral("codePageMenu"));
+            if (!pages)
+                return nullptr;
+            menuTitle = pages->title();
+            enabled = pages->isEnabled();
+            QAction* chosen = nullptr;
+            for (QAction* action : pages->actions()) {
+                listed << action->text() + (action->isChecked() ? QStringLiteral(" *") : QString());
+                if (action->text() == codePage)
+                    chosen = action;
+            }
+            return chosen;
+        };
+    };
+    ASSERT_TRUE(testing::ShowActive(form));
+    UseViewMenu(choose(QStringLiteral("Windows-1252")));
+    EXPECT_EQ(menuTitle, captions::CodePageMenu());
+    EXPECT_TRUE(enabled);
+    EXPECT_EQ(listed, QStringList({"Windows-1250", "Windows-1251 *", "Windows-1252", "Windows-1253", "Windows-1254",
+                                   "Windows-1255", "Windows-1256", "Windows-1257", "Windows-1258", "Windows-874",
+                                   "Shift-JIS", "GBK", "Unified Hangul", "Big5", "UTF-8"}));
+    EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("\"Sección\"")));
+    EXPECT_EQ(MessagesSoFar(), 0u);
+    EXPECT_NE(picture("pictureBefore"), beforeAsRead);
+    EXPECT_EQ(picture("pictureBefore"), picture("pictureAfter"));
+
+    // Changed text: the question first, and Cancel keeps it and the code page.
+    TypeAtEndOfLine(1, QStringLiteral(" "));
+    const QString typed = ViewPlainText();
+    form.Messages().SetNextAnswer(PressedButton::Cancel);
+    UseViewMenu(choose(QStringLiteral("Windows-1251")));
+    EXPECT_TRUE(listed.contains(QStringLiteral("Windows-1252 *"))) << listed.join(' ').toStdString();
+    ASSERT_EQ(MessagesSoFar(), 1u);
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
+    EXPECT_EQ(ViewPlainText(), typed);
+
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    UseViewMenu(choose(QStringLiteral("Windows-1251")));
+    EXPECT_EQ(MessagesSoFar(), 2u);
+    EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("\"Secciуn\"")));
+    EXPECT_FALSE(ViewPlainText().startsWith(QStringLiteral("VERSION 5.00 ")));
+    EXPECT_EQ(picture("pictureBefore"), beforeAsRead);
+    preview->close();
+}
+
+TEST_F(ConvertFormTest, contextMenu_beforeAnyRead_offersNoCodePageToReadAgainIn) {
+    bool found = false;
+    bool enabled = true;
+    UseViewMenu([&](QMenu* menu) -> QAction* {
+        auto* pages = menu->findChild<QMenu*>(QStringLiteral("codePageMenu"));
+        found = pages != nullptr;
+        enabled = pages && pages->isEnabled();
+        return nullptr;
+    });
+    EXPECT_TRUE(found);
+    EXPECT_FALSE(enabled);
 }
 
 }  // namespace

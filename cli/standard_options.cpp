@@ -1,0 +1,22 @@
+#include "cli/standard_options.h"
+
+#include "cli/command_texts.h"
+
+namespace tremaro {
+
+std::optional<int> AnswerStandardOption(const std::vector<std::string>& arguments, std::string_view program,
+                                        const char* usage, std::ostream& out) {
+    if (arguments.size() != 1)
+        return std::nullopt;
+    if (arguments[0] == "--version") {
+        out << command_texts::Version(program) << '\n';
+        return 0;
+    }
+    if (usage && (arguments[0] == "--help" || arguments[0] == "-h")) {
+        out << usage;
+        return 0;
+    }
+    return std::nullopt;
+}
+
+}  // namespace tremaro
