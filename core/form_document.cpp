@@ -11,6 +11,8 @@ std::string ReadFailureMessage(FormLines::LoadStatus status, const std::string& 
         return messages::TooLarge(path);
     case FormLines::LoadStatus::TooLong:
         return messages::TooLong(path);
+    case FormLines::LoadStatus::ChangedWhileRead:
+        return messages::ChangedWhileRead(path);
     default:
         return messages::CannotRead(path);
     }

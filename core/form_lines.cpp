@@ -8,15 +8,19 @@
 namespace tremaro {
 
 FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path) {
-    std::string bytes;
-    switch (ReadWholeFile(path, bytes)) {
+    FileRead read;
+    switch (ReadWholeFile(path, read)) {
     case ReadStatus::Read:
         break;
     case ReadStatus::TooLarge:
         return LoadStatus::TooLarge;
+    case ReadStatus::ChangedWhileRead:
+        return LoadStatus::ChangedWhileRead;
+    case ReadStatus::Missing:
     case ReadStatus::CannotRead:
         return LoadStatus::CannotRead;
     }
+    const std::string& bytes = read.bytes;
     std::u16string text;
     AppendDecodedCodePage(bytes, text);
     std::vector<Span> spans(1);  // slot 0 unused, so that slot N is the file's line N
@@ -27,6 +31,7 @@ FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path) {
     spans_ = std::move(spans);
     lineCount_ = static_cast<std::int16_t>(spans_.size() - 1);
     hasForm_ = true;
+    fileAsRead_ = std::move(read);
     return LoadStatus::Loaded;
 }
 

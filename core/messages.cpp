@@ -21,6 +21,10 @@ std::string TooLong(const std::string& path) {
     return "Файлът " + path + " е твърде дълъг: допустими са до 32766 реда.";
 }
 
+std::string ChangedWhileRead(const std::string& path) {
+    return "Файлът " + path + " се промени, докато се четеше; опитайте отново.";
+}
+
 const char* const kPercentRefused = "Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500.";
 const char* const kNoForm = "Няма форма за коригиране.";
 const char* const kCorrectionFinished = "Край на корекцията.";

@@ -15,6 +15,7 @@ namespace tremaro::messages {
 std::string CannotRead(const std::string& path);
 std::string TooLarge(const std::string& path);
 std::string TooLong(const std::string& path);
+std::string ChangedWhileRead(const std::string& path);
 
 // Correcting it.
 extern const char* const kPercentRefused;

@@ -11,6 +11,7 @@ TEST(Messages, reading) {
     EXPECT_EQ(messages::CannotRead("/f/a.frm"), "Файлът /f/a.frm не може да бъде прочетен.");
     EXPECT_EQ(messages::TooLarge("/f/a.frm"), "Файлът /f/a.frm е твърде голям: допустими са до 64 MB.");
     EXPECT_EQ(messages::TooLong("/f/a.frm"), "Файлът /f/a.frm е твърде дълъг: допустими са до 32766 реда.");
+    EXPECT_EQ(messages::ChangedWhileRead("/f/a.frm"), "Файлът /f/a.frm се промени, докато се четеше; опитайте отново.");
 }
 
 TEST(Messages, correcting) {
