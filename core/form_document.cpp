@@ -27,6 +27,7 @@ FormLines::LoadStatus FormDocument::Read(const std::string& path) {
         return status;
     }
     fileName_ = path;
+    saved_.reset();
     port_.SetViewText(lines_.AssembleText());
     port_.SetTitle("Tremaro: " + path);
     return status;
@@ -37,7 +38,11 @@ CorrectionOutcome FormDocument::Correct(std::u16string_view percentText) {
 }
 
 SaveOutcome FormDocument::Save() {
-    return SaveWithBackup(fileName_, port_);
+    FileRead written;
+    const SaveOutcome outcome = SaveWithBackup(fileName_, saved_ ? *saved_ : lines_.FileAsRead(), port_, &written);
+    if (IsSaved(outcome))
+        saved_ = std::move(written);
+    return outcome;
 }
 
 }  // namespace tremaro

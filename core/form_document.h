@@ -5,6 +5,7 @@
 #include "core/operator_port.h"
 #include "core/save_backup.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,7 +26,9 @@ public:
 
     CorrectionOutcome Correct(std::u16string_view percentText);
 
-    // Writes the view's text (which the operator may have edited) over the file read last.
+    // Writes the view's text (which the operator may have edited) over the file read last,
+    // which must still be as it was read or as the last save left it, unless the operator
+    // agrees to write over another program's change.
     SaveOutcome Save();
 
     const FormLines& Lines() const { return lines_; }
@@ -35,6 +38,7 @@ private:
     OperatorPort& port_;
     FormLines lines_;
     std::string fileName_;
+    std::optional<FileRead> saved_;  // the form file as the last save wrote it
 };
 
 }  // namespace tremaro

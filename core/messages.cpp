@@ -39,6 +39,10 @@ std::string ConfirmSave(const std::string& path) {
     return "Записва файл: " + path;
 }
 
+std::string ChangedSinceRead(const std::string& path) {
+    return "Файлът " + path + " е променен от друга програма, след като е прочетен. Да се запише ли върху промените?";
+}
+
 std::string Saved(const std::string& path) {
     return "Записан е файл " + path + ".\r\n";
 }

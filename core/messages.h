@@ -26,8 +26,9 @@ std::string ValueOutOfRange(int line);
 // Saving it: the question, then a report of one or two lines.
 extern const char* const kNothingToSave;
 std::string ConfirmSave(const std::string& path);
-std::string Saved(const std::string& path);     // the report's first line, CR LF included
-std::string NotSaved(const std::string& path);  // likewise
+std::string ChangedSinceRead(const std::string& path);  // a question too
+std::string Saved(const std::string& path);             // the report's first line, CR LF included
+std::string NotSaved(const std::string& path);          // likewise
 std::string OriginalKeptAs(const std::string& backupName);
 std::string OlderBackupKept(const std::string& backupName);
 std::string CopyLeftBeside(const std::string& backupName);

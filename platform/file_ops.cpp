@@ -54,20 +54,6 @@ bool WriteAll(int descriptor, std::string_view bytes) {
     return true;
 }
 
-bool ReadAll(int descriptor, std::string& bytes) {
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t count = system::Read(descriptor, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return false;
-        if (count == 0)
-            return true;
-        bytes.append(buffer, static_cast<std::size_t>(count));
-    }
-}
-
 mode_t PermissionsForNewFile() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -200,9 +186,11 @@ bool GiveAttributesOf(int target, const std::string& source, const struct stat& 
     return !withTimes || system::SetTimes(target, times) == 0 || CannotHold(errno);
 }
 
+// The file whose attributes a new one gets: its status as a read found it, and its name
+// (for its extended attributes).
 struct Original {
-    std::string path;
-    struct stat info {};
+    const std::string& path;
+    const struct stat& info;
     bool withTimes = false;
 };
 
@@ -281,6 +269,16 @@ CopyResult PutInPlace(Temporary& temporary, const std::string& target, const std
     return named ? PutNamedInPlace(*named, target) : CopyResult::Failed;
 }
 
+// The rename that replaces path happens only while path still holds the file that the
+// caller last found there (or, where there was none, nothing), so that a change another
+// program made meanwhile is not written over unseen.
+bool StillAsFound(const std::string& path, const FileRead* original) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0)
+        return !original && (errno == ENOENT || errno == ENOTDIR);
+    return original && StateOf(info) == original->State();
+}
+
 }  // namespace
 
 PathKind KindOfPath(const std::string& path) {
@@ -311,49 +309,46 @@ bool IsWritable(const std::string& path) {
            ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
-std::optional<FileIdentity> IdentityOf(const std::string& path) {
+std::optional<FileState> StateAt(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return std::nullopt;
-    return FileIdentity{info.st_dev, info.st_ino, info.st_mode, info.st_ctim.tv_sec, info.st_ctim.tv_nsec};
+    return StateOf(info);
 }
 
-CopyResult CopyToNewName(const std::string& source, const std::string& target) {
-    Original original{source, {}, true};
-    std::string bytes;
-    {
-        const Descriptor input(system::Open(source.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-        if (!input.valid())
-            return errno == ENOENT ? CopyResult::SourceMissing : CopyResult::Failed;
-        if (::fstat(input.get(), &original.info) != 0 || !S_ISREG(original.info.st_mode) ||
-            !ReadAll(input.get(), bytes))
-            return CopyResult::Failed;
-    }
+CopyResult CopyToNewName(const FileRead& source, const std::string& sourcePath, const std::string& target) {
     if (KindOfPath(target) != PathKind::Missing)
         return CopyResult::TargetExists;  // spares the copy; the steps below check again
+    const Original original{sourcePath, source.info, true};
     const std::string folder = FolderOf(target);
-    auto temporary = WriteTemporary(folder, bytes, &original, true);
+    auto temporary = WriteTemporary(folder, source.bytes, &original, true);
     if (!temporary)
         return CopyResult::Failed;
-    const CopyResult result = PutInPlace(*temporary, target, folder, bytes, original);
+    const CopyResult result = PutInPlace(*temporary, target, folder, source.bytes, original);
     if (result == CopyResult::Copied)
         SyncFolder(folder);
     return result;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view bytes) {
-    Original original{path, {}, false};
-    const bool hadOriginal = ::stat(path.c_str(), &original.info) == 0 && S_ISREG(original.info.st_mode);
+ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, const FileRead* original) {
     const std::string folder = FolderOf(path);
-    const auto temporary = WriteNamedTemporary(folder, bytes, hadOriginal ? &original : nullptr);
+    const std::optional<Original> attributesFrom =
+        original ? std::optional<Original>(Original{path, original->info, false}) : std::nullopt;
+    const auto temporary = WriteNamedTemporary(folder, bytes, attributesFrom ? &*attributesFrom : nullptr);
     if (!temporary)
-        return false;
+        return {ReplaceResult::Failed, {}};
+    if (!StillAsFound(path, original)) {
+        Discard(*temporary);
+        return {ReplaceResult::ChangedMeanwhile, {}};
+    }
     if (system::Rename(temporary->name.c_str(), path.c_str()) != 0) {
         Discard(*temporary);
-        return false;
+        return {ReplaceResult::Failed, {}};
     }
+    ReplaceOutcome outcome{ReplaceResult::Replaced, {}};
+    ::fstat(temporary->descriptor->get(), &outcome.written);
     SyncFolder(folder);
-    return true;
+    return outcome;
 }
 
 bool RemoveFile(const std::string& path) {

@@ -26,6 +26,8 @@ TEST(Messages, correcting) {
 TEST(Messages, saving) {
     EXPECT_STREQ(messages::kNothingToSave, "Няма форма за записване.");
     EXPECT_EQ(messages::ConfirmSave("/f/a.frm"), "Записва файл: /f/a.frm");
+    EXPECT_EQ(messages::ChangedSinceRead("/f/a.frm"),
+              "Файлът /f/a.frm е променен от друга програма, след като е прочетен. Да се запише ли върху промените?");
     EXPECT_EQ(messages::Saved("/f/a.frm"), "Записан е файл /f/a.frm.\r\n");
     EXPECT_EQ(messages::NotSaved("/f/a.frm"), "Файлът /f/a.frm не е записан.\r\n");
     EXPECT_EQ(messages::OriginalKeptAs("/f/a.bak"), "Оригиналният файл е преименуван на /f/a.bak.");

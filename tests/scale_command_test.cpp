@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sstream>
 
 namespace tremaro {
@@ -15,6 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Printed;
 using testing::ReadBytes;
+using testing::SwitchedFileSystem;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -119,6 +121,44 @@ TEST_F(ScaleCommandTest, batch_goesOnAfterAFailureAndExitsOne) {
     EXPECT_EQ(Run({"120", missing, form}), 1);
     EXPECT_EQ(err.str(), Printed(messages::CannotRead(missing)));
     EXPECT_EQ(out.str(), Printed(messages::Saved(form) + messages::OriginalKeptAs(folder.Path("form1.bak"))));
+}
+
+// Between the read and the save of the first form another program rewrites it, or (in a
+// sticky folder, say) swaps in a link to another file: that form is refused with the
+// question's text, nothing it leads to is written, and the next form is saved.
+TEST_F(ScaleCommandTest, batch_formChangedAfterItWasRead_isRefusedAndTheOthersSaved) {
+    const std::string second = folder.Path("form2.frm");
+    const std::string other = folder.Path("other.txt");
+    const std::pair<const char*, std::function<void()>> mischiefs[] = {
+        {"rewritten", [&] { WriteBytes(form, "rewritten elsewhere\r\n"); }},
+        {"a link swapped in",
+         [&] {
+             fs::remove(form);
+             fs::create_symlink(other, form);
+         }},
+    };
+    for (const auto& [mischief, make] : mischiefs) {
+        SCOPED_TRACE(mischief);
+        for (const auto& entry : fs::directory_iterator(folder.Root()))
+            fs::remove(entry.path());
+        WriteBytes(form, kForm);
+        WriteBytes(second, kForm);
+        WriteBytes(other, "not a form\r\n");
+        const std::string before = mischief == std::string("rewritten") ? "rewritten elsewhere\r\n" : "not a form\r\n";
+        int opens = 0;
+        system::FileSystemSwitches switches;
+        switches.beforeCall = [&, make = make](system::FileCall call) {
+            if (call == system::FileCall::Open && ++opens == 2)  // the first form's save reads it again
+                make();
+        };
+        SwitchedFileSystem switched(switches);
+        EXPECT_EQ(Run({"120", form, second}), 1);
+        EXPECT_EQ(err.str(), Printed(messages::ChangedSinceRead(form)));
+        EXPECT_EQ(out.str(), Printed(messages::Saved(second) + messages::OriginalKeptAs(folder.Path("form2.bak"))));
+        EXPECT_EQ(ReadBytes(form), before);
+        EXPECT_EQ(ReadBytes(other), "not a form\r\n");
+        EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
+    }
 }
 
 TEST_F(ScaleCommandTest, batch_refusedPercent_touchesNoFile) {
