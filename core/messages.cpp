@@ -67,6 +67,7 @@ std::string CopyLeftBeside(const std::string& backupName) {
 
 const char* const kNoOriginal = "Няма оригинален файл за преименуване.";
 const char* const kOriginalUnchanged = "Оригиналният файл е запазен непроменен.";
+const char* const kOwnerNotKept = "Собственикът и групата на файла не можаха да бъдат запазени.";
 
 std::string BackupRefused(const std::string& path, const std::string& backupName) {
     return "Файлът " + path + " не е записан: не може да бъде преименуван на " + backupName + ".";

@@ -34,6 +34,7 @@ std::string OlderBackupKept(const std::string& backupName);
 std::string CopyLeftBeside(const std::string& backupName);
 extern const char* const kNoOriginal;
 extern const char* const kOriginalUnchanged;
+extern const char* const kOwnerNotKept;  // a line of its own after the report
 std::string BackupRefused(const std::string& path, const std::string& backupName);
 std::string ReadOnly(const std::string& path);
 std::string UnsavableCharacter(const std::string& path, const std::string& character, int line);

@@ -33,6 +33,12 @@ std::string NumberedBackupName(const std::string& backupName, int number) {
     return number == 0 ? backupName : backupName + std::to_string(number);
 }
 
+std::string WithOwnerNote(std::string report, bool ownerKept) {
+    if (!ownerKept)
+        report += std::string("\r\n") + messages::kOwnerNotKept;
+    return report;
+}
+
 // Where the form file and its backup are: the name the operator gave (the backup is named
 // after it), and the file a symbolic link there leads to (which gets the new text).
 struct SavePaths {
@@ -127,13 +133,14 @@ private:
 
     // The form as it was read goes to the backup name; a backup there already is kept.
     std::optional<SaveOutcome> SaveBesideBackup(const SavePaths& paths, const FileRead& found) {
-        switch (CopyToNewName(found, paths.target, paths.backupName)) {
+        const CopyOutcome copy = CopyToNewName(found, paths.target, paths.backupName);
+        switch (copy.result) {
         case CopyResult::Copied:
-            return WriteOver(paths, found, MadeBackup{paths.backupName, StateAt(paths.backupName)},
+            return WriteOver(paths, found, MadeBackup{paths.backupName, StateAt(paths.backupName)}, copy.ownerKept,
                              messages::OriginalKeptAs(paths.backupName));
         case CopyResult::TargetExists:
             if (KindOfPath(paths.backupName) == PathKind::PlainFile)
-                return WriteOver(paths, found, std::nullopt, messages::OlderBackupKept(paths.backupName));
+                return WriteOver(paths, found, std::nullopt, true, messages::OlderBackupKept(paths.backupName));
             break;
         case CopyResult::Failed:
             break;
@@ -146,23 +153,26 @@ private:
         std::string name;
         for (int number = 0; number <= kMostNumberedBackups; ++number) {
             name = NumberedBackupName(paths.backupName, number);
-            const CopyResult copy = CopyToNewName(found, paths.target, name);
-            if (copy == CopyResult::Copied)
-                return WriteOver(paths, found, MadeBackup{name, StateAt(name)}, messages::OriginalKeptAs(name));
-            if (copy == CopyResult::Failed)
+            const CopyOutcome copy = CopyToNewName(found, paths.target, name);
+            if (copy.result == CopyResult::Copied)
+                return WriteOver(paths, found, MadeBackup{name, StateAt(name)}, copy.ownerKept,
+                                 messages::OriginalKeptAs(name));
+            if (copy.result == CopyResult::Failed)
                 break;
         }
         return BackupRefused(name);
     }
 
     std::optional<SaveOutcome> WriteOver(const SavePaths& paths, const FileRead& found,
-                                         const std::optional<MadeBackup>& made, const std::string& backupReport) {
+                                         const std::optional<MadeBackup>& made, bool backupOwnerKept,
+                                         const std::string& backupReport) {
         const ReplaceOutcome replaced = ReplaceFile(paths.target, bytes_, &found);
         switch (replaced.result) {
         case ReplaceResult::Replaced:
             written_ = replaced.written;
-            return Report(made ? SaveOutcome::BackedUpAndWritten : SaveOutcome::BackupKeptAndWritten,
-                          messages::Saved(formFileName_) + backupReport);
+            return Report(
+                made ? SaveOutcome::BackedUpAndWritten : SaveOutcome::BackupKeptAndWritten,
+                WithOwnerNote(messages::Saved(formFileName_) + backupReport, backupOwnerKept && replaced.ownerKept));
         case ReplaceResult::ChangedMeanwhile:
             if (made)
                 RemoveIfUnchanged(*made);

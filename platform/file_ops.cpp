@@ -85,7 +85,8 @@ void SyncFolder(const std::string& folder) {
 // A file being made beside its final name: unnamed until it is complete, where it can be.
 struct Temporary {
     std::unique_ptr<Descriptor> descriptor;
-    std::string name;  // empty while unnamed
+    std::string name;       // empty while unnamed
+    bool ownerKept = true;  // it has the owner and group of the file it stands for
 };
 
 std::optional<Temporary> OpenNamedTemporary(const std::string& folder) {
@@ -93,7 +94,7 @@ std::optional<Temporary> OpenNamedTemporary(const std::string& folder) {
         std::string name = RandomTemporaryName(folder);
         const int descriptor = system::Open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (descriptor >= 0)
-            return Temporary{std::make_unique<Descriptor>(descriptor), std::move(name)};
+            return Temporary{std::make_unique<Descriptor>(descriptor), std::move(name), true};
         if (errno != EEXIST)
             return std::nullopt;
     }
@@ -104,7 +105,7 @@ std::optional<Temporary> OpenTemporary(const std::string& folder, bool unnamed) 
     if (unnamed) {
         const int descriptor = system::Open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
         if (descriptor >= 0)
-            return Temporary{std::make_unique<Descriptor>(descriptor), ""};
+            return Temporary{std::make_unique<Descriptor>(descriptor), "", true};
         if (!IsUnsupported(errno))
             return std::nullopt;
     }
@@ -194,6 +195,13 @@ struct Original {
     bool withTimes = false;
 };
 
+// Whether the file has the owner and group asked for. A file system that has no owners
+// (FAT) gives every file the same, so a refused change of owner loses nothing there.
+bool HasOwnerOf(int descriptor, const struct stat& wanted) {
+    struct stat info {};
+    return ::fstat(descriptor, &info) == 0 && info.st_uid == wanted.st_uid && info.st_gid == wanted.st_gid;
+}
+
 // The temporary file holding bytes, flushed to the disk, with the original's attributes
 // or (with no original) those of a new file.
 std::optional<Temporary> WriteTemporary(const std::string& folder, std::string_view bytes, const Original* original,
@@ -210,6 +218,7 @@ std::optional<Temporary> WriteTemporary(const std::string& folder, std::string_v
         Discard(*temporary);
         return std::nullopt;
     }
+    temporary->ownerKept = !original || HasOwnerOf(descriptor, original->info);
     return temporary;
 }
 
@@ -255,18 +264,19 @@ CopyResult PutNamedInPlace(const Temporary& temporary, const std::string& target
 }
 
 // An unnamed file is linked straight to its final name, which never replaces.
-CopyResult PutInPlace(Temporary& temporary, const std::string& target, const std::string& folder,
-                      std::string_view bytes, const Original& original) {
+CopyOutcome PutInPlace(Temporary& temporary, const std::string& target, const std::string& folder,
+                       std::string_view bytes, const Original& original) {
     if (!temporary.name.empty())
-        return PutNamedInPlace(temporary, target);
+        return {PutNamedInPlace(temporary, target), temporary.ownerKept};
     if (system::Link(DescriptorPath(temporary).c_str(), target.c_str(), AT_SYMLINK_FOLLOW) == 0)
-        return CopyResult::Copied;
+        return {CopyResult::Copied, temporary.ownerKept};
     if (errno == EEXIST)
-        return CopyResult::TargetExists;
+        return {CopyResult::TargetExists, true};
     if (!IsUnsupported(errno) && errno != ENOENT)
-        return CopyResult::Failed;
+        return {CopyResult::Failed, true};
     auto named = WriteTemporary(folder, bytes, &original, false);
-    return named ? PutNamedInPlace(*named, target) : CopyResult::Failed;
+    return named ? CopyOutcome{PutNamedInPlace(*named, target), named->ownerKept}
+                 : CopyOutcome{CopyResult::Failed, true};
 }
 
 // The rename that replaces path happens only while path still holds the file that the
@@ -316,18 +326,18 @@ std::optional<FileState> StateAt(const std::string& path) {
     return StateOf(info);
 }
 
-CopyResult CopyToNewName(const FileRead& source, const std::string& sourcePath, const std::string& target) {
+CopyOutcome CopyToNewName(const FileRead& source, const std::string& sourcePath, const std::string& target) {
     if (KindOfPath(target) != PathKind::Missing)
-        return CopyResult::TargetExists;  // spares the copy; the steps below check again
+        return {CopyResult::TargetExists, true};  // spares the copy; the steps below check again
     const Original original{sourcePath, source.info, true};
     const std::string folder = FolderOf(target);
     auto temporary = WriteTemporary(folder, source.bytes, &original, true);
     if (!temporary)
-        return CopyResult::Failed;
-    const CopyResult result = PutInPlace(*temporary, target, folder, source.bytes, original);
-    if (result == CopyResult::Copied)
+        return {CopyResult::Failed, true};
+    const CopyOutcome outcome = PutInPlace(*temporary, target, folder, source.bytes, original);
+    if (outcome.result == CopyResult::Copied)
         SyncFolder(folder);
-    return result;
+    return outcome;
 }
 
 ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, const FileRead* original) {
@@ -336,16 +346,16 @@ ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, cons
         original ? std::optional<Original>(Original{path, original->info, false}) : std::nullopt;
     const auto temporary = WriteNamedTemporary(folder, bytes, attributesFrom ? &*attributesFrom : nullptr);
     if (!temporary)
-        return {ReplaceResult::Failed, {}};
+        return {ReplaceResult::Failed, true, {}};
     if (!StillAsFound(path, original)) {
         Discard(*temporary);
-        return {ReplaceResult::ChangedMeanwhile, {}};
+        return {ReplaceResult::ChangedMeanwhile, true, {}};
     }
     if (system::Rename(temporary->name.c_str(), path.c_str()) != 0) {
         Discard(*temporary);
-        return {ReplaceResult::Failed, {}};
+        return {ReplaceResult::Failed, true, {}};
     }
-    ReplaceOutcome outcome{ReplaceResult::Replaced, {}};
+    ReplaceOutcome outcome{ReplaceResult::Replaced, temporary->ownerKept, {}};
     ::fstat(temporary->descriptor->get(), &outcome.written);
     SyncFolder(folder);
     return outcome;

@@ -42,13 +42,20 @@ enum class CopyResult {
     Failed,        // nothing is left under the new name
 };
 
+// Whether a new file could be given the owner and group of the file it stands for: a user
+// may not give a file away, nor to a group he is not in, and his save then leaves both his.
+struct CopyOutcome {
+    CopyResult result;
+    bool ownerKept = true;
+};
+
 // Puts a copy of source, a file as a read found it, under the new name target: the bytes
 // that were read, and the mode, owner and group (where this process may set them), ACL,
 // extended attributes (of the file now at sourcePath) and times. The new name is never taken
 // from anything that stands there, also where the file system can only rename by
 // replacing: there (FAT) a check that the name is free comes just before the rename, the
 // one moment another process could slip a file in between.
-CopyResult CopyToNewName(const FileRead& source, const std::string& sourcePath, const std::string& target);
+CopyOutcome CopyToNewName(const FileRead& source, const std::string& sourcePath, const std::string& target);
 
 enum class ReplaceResult {
     Replaced,
@@ -58,6 +65,7 @@ enum class ReplaceResult {
 
 struct ReplaceOutcome {
     ReplaceResult result;
+    bool ownerKept = true;
     struct stat written {};  // the new file's status, once Replaced
 };
 

@@ -37,6 +37,7 @@ TEST(Messages, saving) {
               "Оригиналният файл е запазен непроменен, а копие от него остана като /f/a.bak.");
     EXPECT_STREQ(messages::kNoOriginal, "Няма оригинален файл за преименуване.");
     EXPECT_STREQ(messages::kOriginalUnchanged, "Оригиналният файл е запазен непроменен.");
+    EXPECT_STREQ(messages::kOwnerNotKept, "Собственикът и групата на файла не можаха да бъдат запазени.");
     EXPECT_EQ(messages::BackupRefused("/f/a.frm", "/f/a.bak"),
               "Файлът /f/a.frm не е записан: не може да бъде преименуван на /f/a.bak.");
     EXPECT_EQ(messages::ReadOnly("/f/a.frm"), "Файлът /f/a.frm е само за четене и не е записан.");

@@ -14,6 +14,7 @@
 #include <iostream>
 #include <optional>
 #include <set>
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
@@ -354,6 +355,44 @@ TEST_F(SaveTest, save_linkSwappedInAfterTheRead_isRefusedAndTheFileItLeadsToUnto
     EXPECT_EQ(ReadBytes(other), "not a form\r\n");
     EXPECT_TRUE(fs::is_symlink(form));
     EXPECT_FALSE(fs::exists(backup));
+}
+
+// A user may not give a file away, nor to a group he is not in: his save of another's form
+// leaves the new files his, and the report says so.
+TEST_F(SaveTest, save_ownerAndGroupThatCannotBeKept_areReported) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root, to save another user's form as a third";
+    fs::permissions(folder.Root(), fs::perms::all);
+    ASSERT_EQ(::chown(form.c_str(), 1234, 5678), 0);
+    ASSERT_EQ(::chmod(form.c_str(), 0666), 0);
+    int report[2];
+    ASSERT_EQ(::pipe(report), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(report[0]);
+        ConsolePort asNobody;
+        asNobody.SetViewText(kNewText);
+        if (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0)
+            SaveWithBackup(form, AsRead(form), asNobody);
+        const std::string text = asNobody.LastMessage();
+        const bool sent = ::write(report[1], text.data(), text.size()) == static_cast<ssize_t>(text.size());
+        ::_exit(sent ? 0 : 1);
+    }
+    ::close(report[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t count; (count = ::read(report[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(count));
+    ::close(report[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(text, messages::Saved(form) + messages::OriginalKeptAs(backup) + "\r\n" + messages::kOwnerNotKept);
+    struct stat info {};
+    ASSERT_EQ(::stat(form.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(ReadBytes(form), newBytes);
+    EXPECT_EQ(ReadBytes(backup), kOriginal);
 }
 
 TEST_F(SaveTest, save_asRoot_keepsOwnerGroupAclAndAttributes) {
