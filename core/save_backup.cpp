@@ -13,6 +13,9 @@
 namespace tremaro {
 namespace {
 
+// The extensions of the designer's form files, whose backups would share a name.
+constexpr std::string_view kFormExtensions[] = {"frm", "ctl", "dob", "pag"};
+
 // A backup name followed by 1 to this many is tried before the save gives up.
 constexpr int kMostNumberedBackups = 999;
 
@@ -27,6 +30,28 @@ bool EqualIgnoringLetterCase(std::string_view a, std::string_view b) {
 std::size_t ExtensionDot(std::string_view name) {
     const auto dot = name.rfind('.');
     return dot == 0 ? std::string_view::npos : dot;
+}
+
+bool IsFormExtension(std::string_view extension) {
+    return std::any_of(std::begin(kFormExtensions), std::end(kFormExtensions),
+                       [&](std::string_view form) { return EqualIgnoringLetterCase(extension, form); });
+}
+
+// Another form file beside this one whose base name is this one's, in any case of letters.
+// A file named like a backup is none of them: it is refused, whatever stands beside it.
+bool SharesItsBaseName(const std::string& formFileName) {
+    const std::string_view name = std::string_view(formFileName).substr(formFileName.rfind('/') + 1);
+    const auto ownDot = ExtensionDot(name);
+    if (ownDot != std::string::npos && EqualIgnoringLetterCase(name.substr(ownDot + 1), "bak"))
+        return false;
+    const std::string_view base = name.substr(0, ownDot);
+    for (const std::string& other : NamesBeside(formFileName)) {
+        const auto dot = ExtensionDot(other);
+        if (other != name && dot != std::string::npos && IsFormExtension(std::string_view(other).substr(dot + 1)) &&
+            EqualIgnoringLetterCase(std::string_view(other).substr(0, dot), base))
+            return true;
+    }
+    return false;
 }
 
 std::string NumberedBackupName(const std::string& backupName, int number) {
@@ -233,6 +258,8 @@ bool IsSaved(SaveOutcome outcome) {
 }
 
 std::string BackupNameFor(const std::string& formFileName) {
+    if (SharesItsBaseName(formFileName))
+        return formFileName + ".bak";
     const auto nameStart = formFileName.rfind('/') + 1;  // npos + 1 is 0: no folder
     const auto dot = ExtensionDot(std::string_view(formFileName).substr(nameStart));
     if (dot == std::string::npos)

@@ -43,7 +43,9 @@ enum class SaveOutcome {
 bool IsSaved(SaveOutcome outcome);
 
 // The form file's folder and name with the name's extension replaced by "bak", or ".bak"
-// appended where the name has none.
+// appended where the name has none. Where the folder holds another form file of the same
+// base name (X.frm beside X.ctl, X.dob or X.pag, in any case of letters), which would get
+// the same backup, the whole name is kept and ".bak" appended: X.frm.bak, X.ctl.bak.
 std::string BackupNameFor(const std::string& formFileName);
 
 // known is the form file as the text to save was made from it. When the save writes the

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <optional>
@@ -311,6 +312,19 @@ std::string FinalTarget(const std::string& path) {
         current = next.front() == '/' || current.find('/') == std::string::npos ? next : FolderOf(current) + "/" + next;
     }
     return current;
+}
+
+std::vector<std::string> NamesBeside(const std::string& path) {
+    std::vector<std::string> names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(FolderOf(path).c_str()), ::closedir);
+    if (!folder)
+        return names;
+    while (const dirent* entry = ::readdir(folder.get())) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    return names;
 }
 
 bool IsWritable(const std::string& path) {

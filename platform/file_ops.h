@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <sys/types.h>
+#include <vector>
 
 namespace tremaro {
 
@@ -28,6 +29,10 @@ PathKind KindOfPath(const std::string& path);
 // The path at the end of the chain of symbolic links that path starts (path itself when
 // it is no link); the last one may name a file that does not exist yet.
 std::string FinalTarget(const std::string& path);
+
+// The names of everything in the folder that holds path (. and .. left out); none when
+// the folder cannot be read.
+std::vector<std::string> NamesBeside(const std::string& path);
 
 // Whether this process may write the file at path (links followed) and its mode lets its
 // owner write it; a root process may write anything, so the mode is its only guard.

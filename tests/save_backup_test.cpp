@@ -59,6 +59,20 @@ TEST(BackupName, keepsTheFolder) {
     EXPECT_EQ(BackupNameFor("/work/release.2/form1.frm"), "/work/release.2/form1.bak");
 }
 
+// Forms of one base name in one folder would share one backup; each keeps its extension.
+TEST(BackupName, formsSharingABaseName_eachKeepTheirExtension) {
+    TempFolder folder;
+    for (const char* name :
+         {"calc2.frm", "CALC2.ctl", "Tab.pag", "tab.DOB", "Main.frm", "Main.frx", "Page.pag", "Page.bak"})
+        WriteBytes(folder.Path(name), "");
+    EXPECT_EQ(BackupNameFor(folder.Path("calc2.frm")), folder.Path("calc2.frm.bak"));
+    EXPECT_EQ(BackupNameFor(folder.Path("CALC2.ctl")), folder.Path("CALC2.ctl.bak"));
+    EXPECT_EQ(BackupNameFor(folder.Path("Tab.pag")), folder.Path("Tab.pag.bak"));
+    EXPECT_EQ(BackupNameFor(folder.Path("tab.DOB")), folder.Path("tab.DOB.bak"));
+    EXPECT_EQ(BackupNameFor(folder.Path("Main.frm")), folder.Path("Main.bak")) << "a form's resources are no form";
+    EXPECT_EQ(BackupNameFor(folder.Path("Page.pag")), folder.Path("Page.bak")) << "nor is its backup";
+}
+
 class SaveTest : public ::testing::Test {
 protected:
     static constexpr const char* kOriginal = "VERSION 5.00\r\n   Top             =   100\r\n";

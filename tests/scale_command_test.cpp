@@ -123,6 +123,24 @@ TEST_F(ScaleCommandTest, batch_goesOnAfterAFailureAndExitsOne) {
     EXPECT_EQ(out.str(), Printed(messages::Saved(form) + messages::OriginalKeptAs(folder.Path("form1.bak"))));
 }
 
+// calc2.frm and calc2.ctl of one project would share calc2.bak: each keeps its own, and a
+// calc2.bak made before is left where it is.
+TEST_F(ScaleCommandTest, batch_formsSharingABaseName_eachKeepsItsOwnBackup) {
+    const std::string frm = folder.Path("calc2.frm");
+    const std::string ctl = folder.Path("calc2.ctl");
+    const std::string control = "VERSION 5.00\r\nBegin VB.UserControl calc2\r\n   ClientHeight    =   1000\r\nEnd\r\n";
+    WriteBytes(frm, kForm);
+    WriteBytes(ctl, control);
+    WriteBytes(folder.Path("calc2.bak"), "made before\r\n");
+    EXPECT_EQ(Run({"120", frm, ctl}), 0);
+    EXPECT_EQ(out.str(), Printed(messages::Saved(frm) + messages::OriginalKeptAs(frm + ".bak")) +
+                             Printed(messages::Saved(ctl) + messages::OriginalKeptAs(ctl + ".bak")));
+    EXPECT_EQ(ReadBytes(frm + ".bak"), kForm);
+    EXPECT_EQ(ReadBytes(ctl + ".bak"), control);
+    EXPECT_EQ(ReadBytes(folder.Path("calc2.bak")), "made before\r\n");
+    EXPECT_NE(ReadBytes(ctl).find("=   1200\r\n"), std::string::npos);
+}
+
 // Between the read and the save of the first form another program rewrites it, or (in a
 // sticky folder, say) swaps in a link to another file: that form is refused with the
 // question's text, nothing it leads to is written, and the next form is saved.
