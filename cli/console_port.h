@@ -11,8 +11,8 @@ namespace tremaro {
 
 // The operator port where nobody sits at a window: the command line's, and the tests'. The
 // view lives in memory, every message is kept in order for the front to print where it
-// belongs, and a question is answered from a queue of answers, OK when the queue is empty
-// (running the command is the operator's confirmation).
+// belongs, and a question (a message with OK and Cancel) is answered from a queue of
+// answers, OK when the queue is empty (running the command is the operator's confirmation).
 class ConsolePort final : public OperatorPort {
 public:
     struct Message {

@@ -106,9 +106,13 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
     return kSuccess;
 }
 
+// Running the command confirms the save; a form that another program changed after it was
+// read is refused (the question answered with Cancel, its text the failure's).
 bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::optional<CodePage> codePage,
                     std::ostream& out, std::ostream& err) {
     ConsolePort port;
+    port.AnswerNextQuestion(PressedButton::Ok);
+    port.AnswerNextQuestion(PressedButton::Cancel);
     FormDocument form(port);
     if (form.Read(path, codePage) != FormLines::LoadStatus::Loaded ||
         form.Correct(percent) != CorrectionOutcome::Corrected) {

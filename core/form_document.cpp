@@ -15,6 +15,8 @@ std::string ReadFailureMessage(FormLines::LoadStatus status, const std::string& 
         return messages::TooLarge(path);
     case FormLines::LoadStatus::TooLong:
         return messages::TooLong(path);
+    case FormLines::LoadStatus::ChangedWhileRead:
+        return messages::ChangedWhileRead(path);
     default:
         return messages::CannotRead(path);
     }
@@ -52,9 +54,10 @@ CorrectionOutcome FormDocument::Correct(std::u16string_view percentText) {
 }
 
 SaveOutcome FormDocument::Save() {
-    const SaveOutcome outcome = SaveWithBackup(fileName_, port_, lines_.TextCodePage());
+    FileRead written;
+    const SaveOutcome outcome = SaveWithBackup(fileName_, lines_.File(), port_, lines_.TextCodePage(), &written);
     if (IsSaved(outcome))
-        KeepSavedText();
+        lines_.Written(std::move(written));
     return outcome;
 }
 
@@ -65,13 +68,6 @@ bool FormDocument::TakeEditedViewText() {
         return true;
     port_.ShowMessage(messages::TooLong(fileName_), MessageButtons::Ok);
     return false;
-}
-
-// The save wrote the view's text in the lines' code page; those bytes are the file now.
-void FormDocument::KeepSavedText() {
-    auto encoded = EncodeViewText(port_.ViewTextToSave(), lines_.TextCodePage());
-    if (auto* bytes = std::get_if<std::string>(&encoded))
-        lines_.Written(std::move(*bytes));
 }
 
 bool FormDocument::HasUnsavedWork() {

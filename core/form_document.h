@@ -37,8 +37,9 @@ public:
     // correction leaves the view as the operator left it.
     CorrectionOutcome Correct(std::u16string_view percentText);
 
-    // Writes the view's text (which the operator may have edited) over the file read last;
-    // once saved, that text is the file's.
+    // Writes the view's text (which the operator may have edited) over the file read last,
+    // which must still be as it was read or as the last save left it, unless the operator
+    // agrees to write over another program's change; once saved, that text is the file's.
     SaveOutcome Save();
 
     // Whether the view's text differs, line by line, from the form file's as last read or
@@ -55,7 +56,6 @@ public:
 
 private:
     bool TakeEditedViewText();
-    void KeepSavedText();
 
     OperatorPort& port_;
     FormLines lines_;

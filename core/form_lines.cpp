@@ -9,17 +9,20 @@
 namespace tremaro {
 
 FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path, std::optional<CodePage> codePage) {
-    std::string bytes;
-    switch (ReadWholeFile(path, bytes)) {
+    FileRead read;
+    switch (ReadWholeFile(path, read)) {
     case ReadStatus::Read:
         break;
     case ReadStatus::TooLarge:
         return LoadStatus::TooLarge;
+    case ReadStatus::ChangedWhileRead:
+        return LoadStatus::ChangedWhileRead;
+    case ReadStatus::Missing:
     case ReadStatus::CannotRead:
         return LoadStatus::CannotRead;
     }
-    const CodePage page = codePage ? *codePage : ChooseCodePage(bytes);
-    const LoadStatus status = Take(std::move(bytes), page);
+    const CodePage page = codePage ? *codePage : ChooseCodePage(read.bytes);
+    const LoadStatus status = Take(std::move(read), page);
     if (status == LoadStatus::Loaded)
         fileName_ = path;
     return status;
@@ -28,16 +31,16 @@ FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path, std::opti
 FormLines::LoadStatus FormLines::ReadAgainIn(CodePage codePage) {
     if (!hasForm_)
         return LoadStatus::CannotRead;
-    std::string bytes = bytes_;
-    return Take(std::move(bytes), codePage);
+    FileRead file = file_;
+    return Take(std::move(file), codePage);
 }
 
-FormLines::LoadStatus FormLines::Take(std::string bytes, CodePage codePage) {
+FormLines::LoadStatus FormLines::Take(FileRead file, CodePage codePage) {
     std::u16string text;
-    AppendDecoded(codePage, bytes, text);
+    AppendDecoded(codePage, file.bytes, text);
     if (!TakeText(std::move(text)))
         return LoadStatus::TooLong;
-    bytes_ = std::move(bytes);
+    file_ = std::move(file);
     codePage_ = codePage;
     hasForm_ = true;
     return LoadStatus::Loaded;
@@ -53,13 +56,13 @@ bool FormLines::TakeText(std::u16string text) {
     return true;
 }
 
-void FormLines::Written(std::string bytes) {
-    bytes_ = std::move(bytes);
+void FormLines::Written(FileRead written) {
+    file_ = std::move(written);
 }
 
 std::u16string FormLines::TextInFile() const {
     std::u16string text;
-    AppendDecoded(codePage_, bytes_, text);
+    AppendDecoded(codePage_, file_.bytes, text);
     return text;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/code_page.h"
+#include "platform/input_file.h"
 #include "platform/text_lines.h"
 
 #include <cstdint>
@@ -19,9 +20,10 @@ namespace tremaro {
 // or cut read can never be corrected and saved over the real file.
 //
 // The file is read in its code page, the one given or else the one its bytes tell
-// (ChooseCodePage), and its bytes are kept as read (or as a save last wrote them), so that
-// they can be read again in another code page the operator chooses, and so that the text
-// the file holds can be told from the operator's edits.
+// (ChooseCodePage). The store keeps the file as it was read (its bytes and state), or as a
+// save last wrote it: for the next save to check that nothing else has written it since, to
+// read its bytes again in another code page the operator chooses, and to tell the text the
+// file holds from the operator's edits.
 //
 // The lines live one after another in a single buffer, which keeps the largest form a few
 // megabytes in one piece rather than thirty thousand small strings.
@@ -29,7 +31,7 @@ class FormLines {
 public:
     static constexpr std::int16_t kMaxLineCount = 32766;
 
-    enum class LoadStatus { Loaded, CannotRead, TooLarge, TooLong };
+    enum class LoadStatus { Loaded, CannotRead, TooLarge, TooLong, ChangedWhileRead };
 
     LoadStatus LoadFormFile(const std::string& path, std::optional<CodePage> codePage = std::nullopt);
 
@@ -42,9 +44,9 @@ public:
     // more than kMaxLineCount lines returns false and changes nothing.
     bool TakeText(std::u16string text);
 
-    // The bytes a save wrote over the form file: what the file holds now, and what
-    // ReadAgainIn and TextInFile read from then on.
-    void Written(std::string bytes);
+    // The form file as a save wrote it: what the file holds now, and what ReadAgainIn,
+    // TextInFile and the next save's check go by from then on.
+    void Written(FileRead written);
 
     // The form file's text as last read or written, in the code page of the lines.
     std::u16string TextInFile() const;
@@ -53,6 +55,8 @@ public:
     const std::string& FileName() const { return fileName_; }
     CodePage TextCodePage() const { return codePage_; }
     std::int16_t LineCount() const { return lineCount_; }
+    // The form file as last read or written.
+    const FileRead& File() const { return file_; }
 
     // Valid until the store changes.
     std::u16string_view Line(int slot) const {
@@ -73,10 +77,10 @@ public:
 private:
     using Span = LineSpan;
 
-    LoadStatus Take(std::string bytes, CodePage codePage);
+    LoadStatus Take(FileRead file, CodePage codePage);
 
     std::string fileName_;
-    std::string bytes_;  // the file as read
+    FileRead file_;  // as last read or written
     CodePage codePage_ = CodePage::Windows1251;
     std::u16string text_;  // the lines' characters (with the file's line breaks between them)
     std::vector<Span> spans_ = std::vector<Span>(1);

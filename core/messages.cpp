@@ -21,6 +21,10 @@ std::string TooLong(const std::string& path) {
     return "Файлът " + path + " е твърде дълъг: допустими са до 32766 реда.";
 }
 
+std::string ChangedWhileRead(const std::string& path) {
+    return "Файлът " + path + " се промени, докато се четеше; опитайте отново.";
+}
+
 const char* const kPercentRefused = "Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500.";
 const char* const kNoForm = "Няма форма за коригиране.";
 const char* const kCorrectionFinished = "Край на корекцията.";
@@ -33,6 +37,10 @@ const char* const kNothingToSave = "Няма форма за записване.
 
 std::string ConfirmSave(const std::string& path) {
     return "Записва файл: " + path;
+}
+
+std::string ChangedSinceRead(const std::string& path) {
+    return "Файлът " + path + " е променен от друга програма, след като е прочетен. Да се запише ли върху промените?";
 }
 
 std::string Saved(const std::string& path) {
@@ -59,6 +67,7 @@ std::string CopyLeftBeside(const std::string& backupName) {
 
 const char* const kNoOriginal = "Няма оригинален файл за преименуване.";
 const char* const kOriginalUnchanged = "Оригиналният файл е запазен непроменен.";
+const char* const kOwnerNotKept = "Собственикът и групата на файла не можаха да бъдат запазени.";
 
 std::string BackupRefused(const std::string& path, const std::string& backupName) {
     return "Файлът " + path + " не е записан: не може да бъде преименуван на " + backupName + ".";

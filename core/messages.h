@@ -15,6 +15,7 @@ namespace tremaro::messages {
 std::string CannotRead(const std::string& path);
 std::string TooLarge(const std::string& path);
 std::string TooLong(const std::string& path);
+std::string ChangedWhileRead(const std::string& path);
 
 // Correcting it.
 extern const char* const kPercentRefused;
@@ -25,13 +26,15 @@ std::string ValueOutOfRange(int line);
 // Saving it: the question, then a report of one or two lines.
 extern const char* const kNothingToSave;
 std::string ConfirmSave(const std::string& path);
-std::string Saved(const std::string& path);     // the report's first line, CR LF included
-std::string NotSaved(const std::string& path);  // likewise
+std::string ChangedSinceRead(const std::string& path);  // a question too
+std::string Saved(const std::string& path);             // the report's first line, CR LF included
+std::string NotSaved(const std::string& path);          // likewise
 std::string OriginalKeptAs(const std::string& backupName);
 std::string OlderBackupKept(const std::string& backupName);
 std::string CopyLeftBeside(const std::string& backupName);
 extern const char* const kNoOriginal;
 extern const char* const kOriginalUnchanged;
+extern const char* const kOwnerNotKept;  // a line of its own after the report
 std::string BackupRefused(const std::string& path, const std::string& backupName);
 std::string ReadOnly(const std::string& path);
 std::string UnsavableCharacter(const std::string& path, const std::string& character, int line,

@@ -2,6 +2,7 @@
 
 #include "core/operator_port.h"
 #include "platform/code_page.h"
+#include "platform/input_file.h"
 
 #include <string>
 
@@ -16,27 +17,42 @@ namespace tremaro {
 // one. A form file its owner may not write is not saved. When anything fails before the
 // form file is replaced, the form file is untouched and a backup this save made is
 // removed again; the report says what really happened, also when that removal fails.
+//
+// The save knows what the text was made from: the form file as it was read (or as the
+// last save wrote it). Before it writes, it reads the file again and checks that the name
+// still leads to the same file, in the same state, holding the same bytes; the backup is
+// written from those bytes. A file another program has changed since is not written over
+// unasked: the operator is asked, and on OK the file as it is now goes to the backup (to
+// the first free name of X.bak, X.bak1, X.bak2, … when a backup is there already), so
+// that the other program's change is kept. The same look comes again just before the
+// rename that replaces the form; a change found there is asked about in the same way.
 
 enum class SaveOutcome {
-    NothingToSave,         // no form has been read
-    Cancelled,             // the operator answered the question with Cancel
-    UnsavableCharacter,    // the view holds a character the code page cannot hold
-    ReadOnly,              // the form file may not be written
-    BackedUpAndWritten,    // a copy of the original is kept under the backup name
-    BackupKeptAndWritten,  // a backup existed already and stays as it was
-    NoOriginalAndWritten,  // the form file had gone since it was read
-    BackupFailed,          // no backup could be made; nothing was written
+    NothingToSave,            // no form has been read
+    Cancelled,                // the operator answered the question with Cancel
+    UnsavableCharacter,       // the view holds a character the code page cannot hold
+    ReadOnly,                 // the form file may not be written
+    ChangedByAnotherProgram,  // changed since it was read, and the operator kept the change
+    ChangedWhileChecked,      // another program was writing it as the save read it
+    BackedUpAndWritten,       // a copy of the original is kept under the backup name
+    BackupKeptAndWritten,     // a backup existed already and stays as it was
+    NoOriginalAndWritten,     // the form file had gone since it was read
+    BackupFailed,             // no backup could be made; nothing was written
     WriteFailed,
 };
 
 bool IsSaved(SaveOutcome outcome);
 
-// The form file's folder and name with the name's extension replaced by "bak", or
-// ".bak" appended where the name has none.
+// The form file's folder and name with the name's extension replaced by "bak", or ".bak"
+// appended where the name has none. Where the folder holds another form file of the same
+// base name (X.frm beside X.ctl, X.dob or X.pag, in any case of letters), which would get
+// the same backup, the whole name is kept and ".bak" appended: X.frm.bak, X.ctl.bak.
 std::string BackupNameFor(const std::string& formFileName);
 
-// The view's text is written in codePage, the one the form was read in.
-SaveOutcome SaveWithBackup(const std::string& formFileName, OperatorPort& port,
-                           CodePage codePage = CodePage::Windows1251);
+// known is the form file as the text to save was made from it; the view's text is written
+// in codePage, the one the form was read in. When the save writes the form, *saved (where
+// given) becomes the file as written, for the next save to check.
+SaveOutcome SaveWithBackup(const std::string& formFileName, const FileRead& known, OperatorPort& port,
+                           CodePage codePage, FileRead* saved = nullptr);
 
 }  // namespace tremaro

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <optional>
@@ -54,20 +55,6 @@ bool WriteAll(int descriptor, std::string_view bytes) {
     return true;
 }
 
-bool ReadAll(int descriptor, std::string& bytes) {
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t count = system::Read(descriptor, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return false;
-        if (count == 0)
-            return true;
-        bytes.append(buffer, static_cast<std::size_t>(count));
-    }
-}
-
 mode_t PermissionsForNewFile() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -99,7 +86,8 @@ void SyncFolder(const std::string& folder) {
 // A file being made beside its final name: unnamed until it is complete, where it can be.
 struct Temporary {
     std::unique_ptr<Descriptor> descriptor;
-    std::string name;  // empty while unnamed
+    std::string name;       // empty while unnamed
+    bool ownerKept = true;  // it has the owner and group of the file it stands for
 };
 
 std::optional<Temporary> OpenNamedTemporary(const std::string& folder) {
@@ -107,7 +95,7 @@ std::optional<Temporary> OpenNamedTemporary(const std::string& folder) {
         std::string name = RandomTemporaryName(folder);
         const int descriptor = system::Open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (descriptor >= 0)
-            return Temporary{std::make_unique<Descriptor>(descriptor), std::move(name)};
+            return Temporary{std::make_unique<Descriptor>(descriptor), std::move(name), true};
         if (errno != EEXIST)
             return std::nullopt;
     }
@@ -118,7 +106,7 @@ std::optional<Temporary> OpenTemporary(const std::string& folder, bool unnamed) 
     if (unnamed) {
         const int descriptor = system::Open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
         if (descriptor >= 0)
-            return Temporary{std::make_unique<Descriptor>(descriptor), ""};
+            return Temporary{std::make_unique<Descriptor>(descriptor), "", true};
         if (!IsUnsupported(errno))
             return std::nullopt;
     }
@@ -200,11 +188,20 @@ bool GiveAttributesOf(int target, const std::string& source, const struct stat& 
     return !withTimes || system::SetTimes(target, times) == 0 || CannotHold(errno);
 }
 
+// The file whose attributes a new one gets: its status as a read found it, and its name
+// (for its extended attributes).
 struct Original {
-    std::string path;
-    struct stat info {};
+    const std::string& path;
+    const struct stat& info;
     bool withTimes = false;
 };
+
+// Whether the file has the owner and group asked for. A file system that has no owners
+// (FAT) gives every file the same, so a refused change of owner loses nothing there.
+bool HasOwnerOf(int descriptor, const struct stat& wanted) {
+    struct stat info {};
+    return ::fstat(descriptor, &info) == 0 && info.st_uid == wanted.st_uid && info.st_gid == wanted.st_gid;
+}
 
 // The temporary file holding bytes, flushed to the disk, with the original's attributes
 // or (with no original) those of a new file.
@@ -222,6 +219,7 @@ std::optional<Temporary> WriteTemporary(const std::string& folder, std::string_v
         Discard(*temporary);
         return std::nullopt;
     }
+    temporary->ownerKept = !original || HasOwnerOf(descriptor, original->info);
     return temporary;
 }
 
@@ -267,18 +265,29 @@ CopyResult PutNamedInPlace(const Temporary& temporary, const std::string& target
 }
 
 // An unnamed file is linked straight to its final name, which never replaces.
-CopyResult PutInPlace(Temporary& temporary, const std::string& target, const std::string& folder,
-                      std::string_view bytes, const Original& original) {
+CopyOutcome PutInPlace(Temporary& temporary, const std::string& target, const std::string& folder,
+                       std::string_view bytes, const Original& original) {
     if (!temporary.name.empty())
-        return PutNamedInPlace(temporary, target);
+        return {PutNamedInPlace(temporary, target), temporary.ownerKept};
     if (system::Link(DescriptorPath(temporary).c_str(), target.c_str(), AT_SYMLINK_FOLLOW) == 0)
-        return CopyResult::Copied;
+        return {CopyResult::Copied, temporary.ownerKept};
     if (errno == EEXIST)
-        return CopyResult::TargetExists;
+        return {CopyResult::TargetExists, true};
     if (!IsUnsupported(errno) && errno != ENOENT)
-        return CopyResult::Failed;
+        return {CopyResult::Failed, true};
     auto named = WriteTemporary(folder, bytes, &original, false);
-    return named ? PutNamedInPlace(*named, target) : CopyResult::Failed;
+    return named ? CopyOutcome{PutNamedInPlace(*named, target), named->ownerKept}
+                 : CopyOutcome{CopyResult::Failed, true};
+}
+
+// The rename that replaces path happens only while path still holds the file that the
+// caller last found there (or, where there was none, nothing), so that a change another
+// program made meanwhile is not written over unseen.
+bool StillAsFound(const std::string& path, const FileRead* original) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0)
+        return !original && (errno == ENOENT || errno == ENOTDIR);
+    return original && StateOf(info) == original->State();
 }
 
 }  // namespace
@@ -305,55 +314,65 @@ std::string FinalTarget(const std::string& path) {
     return current;
 }
 
+std::vector<std::string> NamesBeside(const std::string& path) {
+    std::vector<std::string> names;
+    const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(FolderOf(path).c_str()), ::closedir);
+    if (!folder)
+        return names;
+    while (const dirent* entry = ::readdir(folder.get())) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    return names;
+}
+
 bool IsWritable(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) != 0 &&
            ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
-std::optional<FileIdentity> IdentityOf(const std::string& path) {
+std::optional<FileState> StateAt(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return std::nullopt;
-    return FileIdentity{info.st_dev, info.st_ino, info.st_mode, info.st_ctim.tv_sec, info.st_ctim.tv_nsec};
+    return StateOf(info);
 }
 
-CopyResult CopyToNewName(const std::string& source, const std::string& target) {
-    Original original{source, {}, true};
-    std::string bytes;
-    {
-        const Descriptor input(system::Open(source.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-        if (!input.valid())
-            return errno == ENOENT ? CopyResult::SourceMissing : CopyResult::Failed;
-        if (::fstat(input.get(), &original.info) != 0 || !S_ISREG(original.info.st_mode) ||
-            !ReadAll(input.get(), bytes))
-            return CopyResult::Failed;
-    }
+CopyOutcome CopyToNewName(const FileRead& source, const std::string& sourcePath, const std::string& target) {
     if (KindOfPath(target) != PathKind::Missing)
-        return CopyResult::TargetExists;  // spares the copy; the steps below check again
+        return {CopyResult::TargetExists, true};  // spares the copy; the steps below check again
+    const Original original{sourcePath, source.info, true};
     const std::string folder = FolderOf(target);
-    auto temporary = WriteTemporary(folder, bytes, &original, true);
+    auto temporary = WriteTemporary(folder, source.bytes, &original, true);
     if (!temporary)
-        return CopyResult::Failed;
-    const CopyResult result = PutInPlace(*temporary, target, folder, bytes, original);
-    if (result == CopyResult::Copied)
+        return {CopyResult::Failed, true};
+    const CopyOutcome outcome = PutInPlace(*temporary, target, folder, source.bytes, original);
+    if (outcome.result == CopyResult::Copied)
         SyncFolder(folder);
-    return result;
+    return outcome;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view bytes) {
-    Original original{path, {}, false};
-    const bool hadOriginal = ::stat(path.c_str(), &original.info) == 0 && S_ISREG(original.info.st_mode);
+ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, const FileRead* original) {
     const std::string folder = FolderOf(path);
-    const auto temporary = WriteNamedTemporary(folder, bytes, hadOriginal ? &original : nullptr);
+    const std::optional<Original> attributesFrom =
+        original ? std::optional<Original>(Original{path, original->info, false}) : std::nullopt;
+    const auto temporary = WriteNamedTemporary(folder, bytes, attributesFrom ? &*attributesFrom : nullptr);
     if (!temporary)
-        return false;
+        return {ReplaceResult::Failed, true, {}};
+    if (!StillAsFound(path, original)) {
+        Discard(*temporary);
+        return {ReplaceResult::ChangedMeanwhile, true, {}};
+    }
     if (system::Rename(temporary->name.c_str(), path.c_str()) != 0) {
         Discard(*temporary);
-        return false;
+        return {ReplaceResult::Failed, true, {}};
     }
+    ReplaceOutcome outcome{ReplaceResult::Replaced, temporary->ownerKept, {}};
+    ::fstat(temporary->descriptor->get(), &outcome.written);
     SyncFolder(folder);
-    return true;
+    return outcome;
 }
 
 bool RemoveFile(const std::string& path) {

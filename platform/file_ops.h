@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/input_file.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
+#include <vector>
 
 namespace tremaro {
 
@@ -27,43 +30,59 @@ PathKind KindOfPath(const std::string& path);
 // it is no link); the last one may name a file that does not exist yet.
 std::string FinalTarget(const std::string& path);
 
+// The names of everything in the folder that holds path (. and .. left out); none when
+// the folder cannot be read.
+std::vector<std::string> NamesBeside(const std::string& path);
+
 // Whether this process may write the file at path (links followed) and its mode lets its
 // owner write it; a root process may write anything, so the mode is its only guard.
 bool IsWritable(const std::string& path);
 
-// One file as it stands, whatever names it has: another file, even one that gets the
-// same inode number after this one was removed, or this one changed, differ from it.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    mode_t mode = 0;
-    long changeSeconds = 0;
-    long changeNanoseconds = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
-std::optional<FileIdentity> IdentityOf(const std::string& path);  // links followed
+// The state of the file at path (links followed), or none when nothing is there.
+std::optional<FileState> StateAt(const std::string& path);
 
 enum class CopyResult {
     Copied,
-    SourceMissing,
     TargetExists,  // something stands under the new name; it is left as it is
     Failed,        // nothing is left under the new name
 };
 
-// Puts a copy of the plain file source (links followed) under the new name target, with
-// its bytes, mode, owner and group (where this process may set them), ACL, extended
-// attributes and times. The new name is never taken from anything that stands there,
-// also where the file system can only rename by replacing: there (FAT) a check that the
-// name is free comes just before the rename, the one moment another process could slip
-// a file in between.
-CopyResult CopyToNewName(const std::string& source, const std::string& target);
+// Whether a new file could be given the owner and group of the file it stands for: a user
+// may not give a file away, nor to a group he is not in, and his save then leaves both his.
+struct CopyOutcome {
+    CopyResult result;
+    bool ownerKept = true;
+};
+
+// Puts a copy of source, a file as a read found it, under the new name target: the bytes
+// that were read, and the mode, owner and group (where this process may set them), ACL,
+// extended attributes (of the file now at sourcePath) and times. The new name is never taken
+// from anything that stands there, also where the file system can only rename by
+// replacing: there (FAT) a check that the name is free comes just before the rename, the
+// one moment another process could slip a file in between.
+CopyOutcome CopyToNewName(const FileRead& source, const std::string& sourcePath, const std::string& target);
+
+enum class ReplaceResult {
+    Replaced,
+    ChangedMeanwhile,  // path no longer held the file found there; nothing was written over it
+    Failed,
+};
+
+struct ReplaceOutcome {
+    ReplaceResult result;
+    bool ownerKept = true;
+    struct stat written {};  // the new file's status, once Replaced
+};
 
 // Replaces the file at path (no link: see FinalTarget) with one holding bytes, in one
 // rename: at every moment the file under path is what it was or the whole new content.
-// The new file gets the old one's mode, owner and group (where permitted), ACL and
-// extended attributes, or the usual permissions of a new file where there was none. On
-// failure nothing under path has changed.
-bool ReplaceFile(const std::string& path, std::string_view bytes);
+// original is the file at path as the caller last found it, or nullptr where there was
+// none. The new file gets its mode, owner and group (where permitted), ACL and extended
+// attributes, or the usual permissions of a new file where there was none. The rename
+// happens only while path still holds that file (in the same state), or nothing; the one
+// moment another program could change it unseen is between that look and the rename. On
+// any result but Replaced nothing under path has changed.
+ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, const FileRead* original);
 
 bool RemoveFile(const std::string& path);
 

@@ -31,15 +31,20 @@ private:
 
 // Looked at before it is opened, since opening a device can itself do something; and again
 // after, in case the name was given to something else in between. Opening without waiting
-// keeps a pipe with no writer from holding the program.
+// keeps a pipe with no writer from holding the program. On failure errno says why.
 int OpenPlainFile(const std::string& path, struct stat& info) {
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::stat(path.c_str(), &info) != 0)
         return -1;
+    if (!S_ISREG(info.st_mode)) {
+        errno = EINVAL;
+        return -1;
+    }
     const int descriptor = system::Open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
         return -1;
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(descriptor);
+        errno = EINVAL;
         return -1;
     }
     return descriptor;
@@ -68,22 +73,35 @@ ReadStatus ReadAll(int descriptor, std::size_t sizeWhenOpened, std::string& byte
         filled += static_cast<std::size_t>(count);
     }
     bytes.resize(filled);
-    // Fewer bytes than the file had when it was opened: it was cut short while being read.
-    return filled < sizeWhenOpened ? ReadStatus::CannotRead : ReadStatus::Read;
+    return ReadStatus::Read;
 }
 
 }  // namespace
 
-ReadStatus ReadWholeFile(const std::string& path, std::string& bytes) {
-    struct stat info {};
-    const OpenFile file(OpenPlainFile(path, info));
+FileState StateOf(const struct stat& info) {
+    return FileState{info.st_dev,          info.st_ino,         info.st_size,        info.st_mtim.tv_sec,
+                     info.st_mtim.tv_nsec, info.st_ctim.tv_sec, info.st_ctim.tv_nsec};
+}
+
+ReadStatus ReadWholeFile(const std::string& path, FileRead& read) {
+    struct stat before {};
+    const OpenFile file(OpenPlainFile(path, before));
     if (file.get() < 0)
+        return errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::CannotRead;
+    std::string bytes;
+    const ReadStatus status = ReadAll(file.get(), static_cast<std::size_t>(before.st_size), bytes);
+    if (status != ReadStatus::Read)
+        return status;
+    struct stat after {};
+    if (::fstat(file.get(), &after) != 0)
         return ReadStatus::CannotRead;
-    std::string read;
-    const ReadStatus status = ReadAll(file.get(), static_cast<std::size_t>(info.st_size), read);
-    if (status == ReadStatus::Read)
-        bytes = std::move(read);
-    return status;
+    // Files that tell no size (those under /proc) give more bytes than they say and keep
+    // their state; a file that grew, shrank or was written while being read does not.
+    if (bytes.size() < static_cast<std::size_t>(before.st_size) || StateOf(after) != StateOf(before))
+        return ReadStatus::ChangedWhileRead;
+    read.bytes = std::move(bytes);
+    read.info = after;
+    return ReadStatus::Read;
 }
 
 }  // namespace tremaro

@@ -9,8 +9,11 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -128,17 +131,40 @@ TEST_F(BadInputTest, fileOverTheSizeLimit_isRefusedBeforeItIsRead) {
     EXPECT_FALSE(fs::exists(folder.Path("form.bak")));
 }
 
-TEST_F(BadInputTest, fileCutShortWhileRead_cannotBeRead) {
-    WriteBytes(form, GenerateSampleForm(1000));
-    system::FileSystemSwitches cutAtFirstRead;
-    cutAtFirstRead.beforeCall = [&](system::FileCall call) {
-        if (call == system::FileCall::Read)
-            fs::resize_file(form, 100);
+// Another program writing the form while it is read: the bytes may be a part of the old and
+// a part of the new form, and nothing is taken, neither to save nor to print.
+TEST_F(BadInputTest, fileChangedWhileRead_isNotTaken) {
+    const std::string sample = GenerateSampleForm(1000);
+    const std::pair<const char*, std::function<void()>> writers[] = {
+        {"cut short", [&] { fs::resize_file(form, 100); }},
+        {"grown", [&] { std::ofstream(form, std::ios::binary | std::ios::app) << "' more\r\n"; }},
+        // Of the same length: only its times tell, which the test set in the past.
+        {"rewritten", [&] { std::ofstream(form, std::ios::binary | std::ios::in) << "X"; }},
     };
-    SwitchedFileSystem switched(cutAtFirstRead);
-    EXPECT_EQ(Run({"120", form}), 1);
-    EXPECT_EQ(err.str(), messages::CannotRead(form) + "\n");
-    EXPECT_FALSE(fs::exists(folder.Path("form.bak")));
+    for (const auto& [change, write] : writers) {
+        for (const bool toStandardOutput : {false, true}) {
+            SCOPED_TRACE(std::string(change) + (toStandardOutput ? ", --stdout" : ""));
+            WriteBytes(form, sample);
+            const struct timeval past[2] = {{1000000000, 0}, {1000000000, 0}};
+            ASSERT_EQ(::utimes(form.c_str(), past), 0);
+            bool written = false;
+            system::FileSystemSwitches atFirstRead;
+            atFirstRead.beforeCall = [&, write = write](system::FileCall call) {
+                if (call == system::FileCall::Read && !written) {
+                    written = true;
+                    write();
+                }
+            };
+            SwitchedFileSystem switched(atFirstRead);
+            const std::vector<std::string> arguments = toStandardOutput
+                                                           ? std::vector<std::string>{"--stdout", "120", form}
+                                                           : std::vector<std::string>{"120", form};
+            EXPECT_EQ(Run(arguments), 1);
+            EXPECT_EQ(err.str(), Printed(messages::ChangedWhileRead(form)));
+            EXPECT_EQ(out.str(), "");
+            EXPECT_FALSE(fs::exists(folder.Path("form.bak")));
+        }
+    }
 }
 
 TEST_F(BadInputTest, percentOutOfRange_isRefusedBeforeAnyFileIsTouched) {

@@ -47,6 +47,30 @@ TEST_F(FormDocumentTest, readCorrectSave_tellsTheWholeStoryThroughThePort) {
     EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), kForm);
 }
 
+// The form as the first save wrote it is what the next save checks: saved again unchanged it
+// is not asked about; changed by another program meanwhile, the change goes beside the first
+// backup, which still holds the form from before the first save.
+TEST_F(FormDocumentTest, saveAfterSave_asksOnlyAboutAChangeAndKeepsItBesideTheFirstBackup) {
+    WriteBytes(path, kForm);
+    ASSERT_EQ(form.Read(path), FormLines::LoadStatus::Loaded);
+    ASSERT_EQ(form.Save(), SaveOutcome::BackedUpAndWritten);
+    const std::string backup = folder.Path("form1.bak");
+
+    port.SetViewText(u"second\r\n");
+    const std::size_t shownBefore = port.Messages().size();
+    EXPECT_EQ(form.Save(), SaveOutcome::BackupKeptAndWritten);
+    EXPECT_EQ(port.Messages().size(), shownBefore + 2) << "more than the question and the report";
+
+    WriteBytes(path, "changed elsewhere\r\n");
+    port.SetViewText(u"third\r\n");
+    EXPECT_EQ(form.Save(), SaveOutcome::BackedUpAndWritten);
+    EXPECT_EQ(port.Messages()[port.Messages().size() - 2].text, messages::ChangedSinceRead(path));
+    EXPECT_EQ(LastMessage(), messages::Saved(path) + messages::OriginalKeptAs(backup + "1"));
+    EXPECT_EQ(ReadBytes(backup), kForm);
+    EXPECT_EQ(ReadBytes(backup + "1"), "changed elsewhere\r\n");
+    EXPECT_EQ(ReadBytes(path), "third\r\n");
+}
+
 TEST_F(FormDocumentTest, failedRead_saysWhyAndKeepsTheEarlierForm) {
     WriteBytes(path, "kept\r\n");
     ASSERT_EQ(form.Read(path), FormLines::LoadStatus::Loaded);

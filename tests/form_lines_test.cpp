@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <random>
+#include <sys/stat.h>
 
 namespace tremaro {
 namespace {
@@ -72,10 +73,20 @@ TEST_F(FormLinesTest, load_lastLineWithoutTerminator_isReadWhole) {
     EXPECT_EQ(lines.Line(2), u"End");
 }
 
+// The file as read stays with the lines, for a save to compare the file with: the bytes and
+// the state of the file read last.
 TEST_F(FormLinesTest, load_shortAfterLong_keepsOnlyTheShortFile) {
     Load("1\r\n2\r\n3\r\n4\r\n");
     Load("x\r\n");
     EXPECT_EQ(Assembled(), u"x\r\n");
+    EXPECT_EQ(lines.File().bytes, "x\r\n");
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.Path("form.frm").c_str(), &info), 0);
+    const FileState state = lines.File().State();
+    EXPECT_EQ(state.inode, info.st_ino);
+    EXPECT_EQ(state.size, 3);
+    EXPECT_EQ(state.modifiedNanoseconds, info.st_mtim.tv_nsec);
+    EXPECT_EQ(state.changedNanoseconds, info.st_ctim.tv_nsec);
 }
 
 TEST_F(FormLinesTest, load_everyByteValue_comesBackInTheAssembledText) {

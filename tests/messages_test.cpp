@@ -11,6 +11,7 @@ TEST(Messages, reading) {
     EXPECT_EQ(messages::CannotRead("/f/a.frm"), "Файлът /f/a.frm не може да бъде прочетен.");
     EXPECT_EQ(messages::TooLarge("/f/a.frm"), "Файлът /f/a.frm е твърде голям: допустими са до 64 MB.");
     EXPECT_EQ(messages::TooLong("/f/a.frm"), "Файлът /f/a.frm е твърде дълъг: допустими са до 32766 реда.");
+    EXPECT_EQ(messages::ChangedWhileRead("/f/a.frm"), "Файлът /f/a.frm се промени, докато се четеше; опитайте отново.");
 }
 
 TEST(Messages, correcting) {
@@ -25,6 +26,8 @@ TEST(Messages, correcting) {
 TEST(Messages, saving) {
     EXPECT_STREQ(messages::kNothingToSave, "Няма форма за записване.");
     EXPECT_EQ(messages::ConfirmSave("/f/a.frm"), "Записва файл: /f/a.frm");
+    EXPECT_EQ(messages::ChangedSinceRead("/f/a.frm"),
+              "Файлът /f/a.frm е променен от друга програма, след като е прочетен. Да се запише ли върху промените?");
     EXPECT_EQ(messages::Saved("/f/a.frm"), "Записан е файл /f/a.frm.\r\n");
     EXPECT_EQ(messages::NotSaved("/f/a.frm"), "Файлът /f/a.frm не е записан.\r\n");
     EXPECT_EQ(messages::OriginalKeptAs("/f/a.bak"), "Оригиналният файл е преименуван на /f/a.bak.");
@@ -34,6 +37,7 @@ TEST(Messages, saving) {
               "Оригиналният файл е запазен непроменен, а копие от него остана като /f/a.bak.");
     EXPECT_STREQ(messages::kNoOriginal, "Няма оригинален файл за преименуване.");
     EXPECT_STREQ(messages::kOriginalUnchanged, "Оригиналният файл е запазен непроменен.");
+    EXPECT_STREQ(messages::kOwnerNotKept, "Собственикът и групата на файла не можаха да бъдат запазени.");
     EXPECT_EQ(messages::BackupRefused("/f/a.frm", "/f/a.bak"),
               "Файлът /f/a.frm не е записан: не може да бъде преименуван на /f/a.bak.");
     EXPECT_EQ(messages::ReadOnly("/f/a.frm"), "Файлът /f/a.frm е само за четене и не е записан.");

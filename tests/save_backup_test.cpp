@@ -1,5 +1,6 @@
 #include "core/save_backup.h"
 #include "core/messages.h"
+#include "platform/input_file.h"
 
 #include "platform/code_page.h"
 #include "cli/console_port.h"
@@ -11,7 +12,9 @@
 #include <ctime>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <set>
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
@@ -56,15 +59,60 @@ TEST(BackupName, keepsTheFolder) {
     EXPECT_EQ(BackupNameFor("/work/release.2/form1.frm"), "/work/release.2/form1.bak");
 }
 
+// Forms of one base name in one folder would share one backup; each keeps its extension.
+TEST(BackupName, formsSharingABaseName_eachKeepTheirExtension) {
+    TempFolder folder;
+    for (const char* name :
+         {"calc2.frm", "CALC2.ctl", "Tab.pag", "tab.DOB", "Main.frm", "Main.frx", "Page.pag", "Page.bak"})
+        WriteBytes(folder.Path(name), "");
+    EXPECT_EQ(BackupNameFor(folder.Path("calc2.frm")), folder.Path("calc2.frm.bak"));
+    EXPECT_EQ(BackupNameFor(folder.Path("CALC2.ctl")), folder.Path("CALC2.ctl.bak"));
+    EXPECT_EQ(BackupNameFor(folder.Path("Tab.pag")), folder.Path("Tab.pag.bak"));
+    EXPECT_EQ(BackupNameFor(folder.Path("tab.DOB")), folder.Path("tab.DOB.bak"));
+    EXPECT_EQ(BackupNameFor(folder.Path("Main.frm")), folder.Path("Main.bak")) << "a form's resources are no form";
+    EXPECT_EQ(BackupNameFor(folder.Path("Page.pag")), folder.Path("Page.bak")) << "nor is its backup";
+}
+
 class SaveTest : public ::testing::Test {
 protected:
     static constexpr const char* kOriginal = "VERSION 5.00\r\n   Top             =   100\r\n";
+    static constexpr const char16_t* kNewText = u"VERSION 5.00\r\n   Top             =   120\r\n";
 
     SaveTest() {
         WriteBytes(form, kOriginal);
-        port.SetViewText(u"VERSION 5.00\r\n   Top             =   120\r\n");
+        port.SetViewText(kNewText);
     }
-    SaveOutcome Save() { return SaveWithBackup(form, port); }
+
+    // A port whose operator confirms the save and refuses any further question.
+    void RefuseAChange() {
+        port = ConsolePort();
+        port.SetViewText(kNewText);
+        port.AnswerNextQuestion(PressedButton::Ok);
+        port.AnswerNextQuestion(PressedButton::Cancel);
+    }
+
+    // The form file as a read finds it now (nothing, when it is not there).
+    static FileRead AsRead(const std::string& path) {
+        FileRead read;
+        ReadWholeFile(path, read);
+        return read;
+    }
+    void Read() { known = AsRead(form); }
+
+    // Saves as the window does: over the form as read (just before, unless the test read it
+    // earlier), and after a save over the form as that save wrote it.
+    SaveOutcome Save() {
+        if (!known)
+            Read();
+        FileRead written;
+        const SaveOutcome outcome = SaveWithBackup(form, *known, port, CodePage::Windows1251, &written);
+        if (IsSaved(outcome))
+            known = std::move(written);
+        return outcome;
+    }
+    SaveOutcome SaveJustRead(const std::string& path) {
+        return SaveWithBackup(path, AsRead(path), port, CodePage::Windows1251);
+    }
     std::string Report() const { return port.Messages().empty() ? "" : port.Messages().back().text; }
 
     // Whatever happened, the form as it was must still be on the disk somewhere.
@@ -78,6 +126,7 @@ protected:
     std::string form = folder.Path("form1.frm");
     std::string backup = folder.Path("form1.bak");
     ConsolePort port;
+    std::optional<FileRead> known;
     const std::string newBytes = "VERSION 5.00\r\n   Top             =   120\r\n";
 };
 
@@ -101,7 +150,7 @@ TEST_F(SaveTest, save_cancel_changesNothing) {
 }
 
 TEST_F(SaveTest, save_noFormRead_saysSoWithoutAsking) {
-    EXPECT_EQ(SaveWithBackup("", port), SaveOutcome::NothingToSave);
+    EXPECT_EQ(SaveWithBackup("", FileRead{}, port, CodePage::Windows1251), SaveOutcome::NothingToSave);
     ASSERT_EQ(port.Messages().size(), 1u);
     EXPECT_EQ(Report(), messages::kNothingToSave);
 }
@@ -119,7 +168,7 @@ TEST_F(SaveTest, save_inADottedFolder_staysInTheFolder) {
     fs::create_directory(folder.Path("release.2"));
     const std::string dotted = folder.Path("release.2/form1.frm");
     WriteBytes(dotted, kOriginal);
-    EXPECT_EQ(SaveWithBackup(dotted, port), SaveOutcome::BackedUpAndWritten);
+    EXPECT_EQ(SaveJustRead(dotted), SaveOutcome::BackedUpAndWritten);
     EXPECT_EQ(ReadBytes(folder.Path("release.2/form1.bak")), kOriginal);
     EXPECT_FALSE(fs::exists(folder.Path("release.bak")));
 }
@@ -142,7 +191,7 @@ TEST_F(SaveTest, save_folderUnderTheBackupName_writesNothing) {
 TEST_F(SaveTest, save_backupNameOverTheLengthLimit_writesNothing) {
     const std::string longForm = folder.Path(std::string(253, 'f'));  // ".bak" makes it 257
     WriteBytes(longForm, kOriginal);
-    EXPECT_EQ(SaveWithBackup(longForm, port), SaveOutcome::BackupFailed);
+    EXPECT_EQ(SaveJustRead(longForm), SaveOutcome::BackupFailed);
     EXPECT_EQ(Report(), messages::BackupRefused(longForm, longForm + ".bak"));
     EXPECT_EQ(ReadBytes(longForm), kOriginal);
 }
@@ -152,7 +201,7 @@ TEST_F(SaveTest, save_backupNameOverTheLengthLimit_writesNothing) {
 TEST_F(SaveTest, save_formNamedLikeItsBackup_inAnyCase_writesNothing) {
     for (const std::string& name : {backup, folder.Path("Main.BAK"), folder.Path("Main.Bak")}) {
         WriteBytes(name, kOriginal);
-        EXPECT_EQ(SaveWithBackup(name, port), SaveOutcome::BackupFailed) << name;
+        EXPECT_EQ(SaveJustRead(name), SaveOutcome::BackupFailed) << name;
         EXPECT_EQ(ReadBytes(name), kOriginal);
     }
     EXPECT_FALSE(fs::exists(folder.Path("Main.bak")));
@@ -180,7 +229,7 @@ TEST_F(SaveTest, save_formFolderRemovedAfterReading_reportsTheFailure) {
     fs::create_directory(folder.Path("gone"));
     const std::string lost = folder.Path("gone/form1.frm");
     fs::remove(folder.Path("gone"));
-    EXPECT_EQ(SaveWithBackup(lost, port), SaveOutcome::WriteFailed);
+    EXPECT_EQ(SaveJustRead(lost), SaveOutcome::WriteFailed);
     EXPECT_EQ(Report(), messages::NotSaved(lost) + messages::kNoOriginal);
 }
 
@@ -220,7 +269,8 @@ TEST_F(SaveTest, save_anotherUsersForm_isReadOnlyForThisUser) {
         ConsolePort asNobody;
         asNobody.SetViewText(u"new");
         const bool refused =
-            ::setgid(65534) == 0 && ::setuid(65534) == 0 && SaveWithBackup(form, asNobody) == SaveOutcome::ReadOnly;
+            ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+            SaveWithBackup(form, AsRead(form), asNobody, CodePage::Windows1251) == SaveOutcome::ReadOnly;
         ::_exit(refused ? 0 : 1);
     }
     int status = 0;
@@ -272,6 +322,96 @@ TEST_F(SaveTest, save_backupThatCannotBeRemovedAfterAFailedWrite_isReported) {
     EXPECT_EQ(ReadBytes(backup), kOriginal);
 }
 
+// Another program (the designer, an editor, a checkout) wrote the form after it was read:
+// Cancel leaves its change as it is, OK keeps it in the backup and writes the text.
+TEST_F(SaveTest, save_formChangedSinceRead_isAskedAboutAndEachAnswerKeepsTheChange) {
+    Read();
+    const std::string changed = "VERSION 5.00\r\n   Top             =   777\r\n' changed elsewhere\r\n";
+    WriteBytes(form, changed);
+    RefuseAChange();
+    EXPECT_EQ(Save(), SaveOutcome::ChangedByAnotherProgram);
+    ASSERT_EQ(port.Messages().size(), 2u);
+    EXPECT_EQ(port.Messages()[1].text, messages::ChangedSinceRead(form));
+    EXPECT_EQ(port.Messages()[1].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(ReadBytes(form), changed);
+    EXPECT_FALSE(fs::exists(backup));
+
+    port = ConsolePort();
+    port.SetViewText(kNewText);
+    EXPECT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
+    ASSERT_EQ(port.Messages().size(), 3u);
+    EXPECT_EQ(port.Messages()[1].text, messages::ChangedSinceRead(form));
+    EXPECT_EQ(Report(), messages::Saved(form) + messages::OriginalKeptAs(backup));
+    EXPECT_EQ(ReadBytes(backup), changed);
+    EXPECT_EQ(ReadBytes(form), newBytes);
+}
+
+// A rewrite of the same length within one tick of the file system's clock leaves the file's
+// state as it was; the bytes still tell. (Here the bytes read differ from the file's, which
+// is what such a rewrite after the read leaves.)
+TEST_F(SaveTest, save_changeTheStateCannotShow_isFoundByTheBytes) {
+    Read();
+    known->bytes[20] ^= 1;
+    RefuseAChange();
+    EXPECT_EQ(Save(), SaveOutcome::ChangedByAnotherProgram);
+    EXPECT_EQ(ReadBytes(form), kOriginal);
+    EXPECT_FALSE(fs::exists(backup));
+}
+
+// In a sticky folder another user may swap a link in for his own form between root's read
+// and save; written through it, the save would write over the file it leads to.
+TEST_F(SaveTest, save_linkSwappedInAfterTheRead_isRefusedAndTheFileItLeadsToUntouched) {
+    const std::string other = folder.Path("other.txt");
+    WriteBytes(other, "not a form\r\n");
+    Read();
+    fs::remove(form);
+    fs::create_symlink(other, form);
+    RefuseAChange();
+    EXPECT_EQ(Save(), SaveOutcome::ChangedByAnotherProgram);
+    EXPECT_EQ(port.LastMessage(), messages::ChangedSinceRead(form));
+    EXPECT_EQ(ReadBytes(other), "not a form\r\n");
+    EXPECT_TRUE(fs::is_symlink(form));
+    EXPECT_FALSE(fs::exists(backup));
+}
+
+// A user may not give a file away, nor to a group he is not in: his save of another's form
+// leaves the new files his, and the report says so.
+TEST_F(SaveTest, save_ownerAndGroupThatCannotBeKept_areReported) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root, to save another user's form as a third";
+    fs::permissions(folder.Root(), fs::perms::all);
+    ASSERT_EQ(::chown(form.c_str(), 1234, 5678), 0);
+    ASSERT_EQ(::chmod(form.c_str(), 0666), 0);
+    int report[2];
+    ASSERT_EQ(::pipe(report), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(report[0]);
+        ConsolePort asNobody;
+        asNobody.SetViewText(kNewText);
+        if (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0)
+            SaveWithBackup(form, AsRead(form), asNobody, CodePage::Windows1251);
+        const std::string text = asNobody.LastMessage();
+        const bool sent = ::write(report[1], text.data(), text.size()) == static_cast<ssize_t>(text.size());
+        ::_exit(sent ? 0 : 1);
+    }
+    ::close(report[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t count; (count = ::read(report[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(count));
+    ::close(report[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(text, messages::Saved(form) + messages::OriginalKeptAs(backup) + "\r\n" + messages::kOwnerNotKept);
+    struct stat info {};
+    ASSERT_EQ(::stat(form.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(ReadBytes(form), newBytes);
+    EXPECT_EQ(ReadBytes(backup), kOriginal);
+}
+
 TEST_F(SaveTest, save_asRoot_keepsOwnerGroupAclAndAttributes) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root, to give the form another owner";
@@ -320,12 +460,16 @@ constexpr FileSystemPath kFileSystemPaths[] = {
     {"none of the three, as on FAT", true, true, true},
 };
 
-enum class Start { Plain, OlderBackup, BackupAppearsMeanwhile, ThroughLink, FormGone };
-constexpr Start kStarts[] = {Start::Plain, Start::OlderBackup, Start::BackupAppearsMeanwhile, Start::ThroughLink,
-                             Start::FormGone};
-constexpr const char* kStartNames[] = {"a form", "a form with an older backup",
+enum class Start { Plain, OlderBackup, BackupAppearsMeanwhile, ThroughLink, FormGone, ChangedSinceRead };
+constexpr Start kStarts[] = {Start::Plain,       Start::OlderBackup, Start::BackupAppearsMeanwhile,
+                             Start::ThroughLink, Start::FormGone,    Start::ChangedSinceRead};
+constexpr const char* kStartNames[] = {"a form",
+                                       "a form with an older backup",
                                        "a form whose backup another program makes while it is saved",
-                                       "a form through a link", "a form gone since it was read"};
+                                       "a form through a link",
+                                       "a form gone since it was read",
+                                       "a form another program changed since it was read, with an older backup "
+                                       "(the operator agrees to write over the change)"};
 
 constexpr system::FileCall kCalls[] = {
     system::FileCall::Open,         system::FileCall::Read,        system::FileCall::Write,
@@ -341,10 +485,19 @@ protected:
     static constexpr const char* kOlderBackup = "older backup\r\n";
     static constexpr std::time_t kOriginalTime = 1000000000;
 
+    // The folders stay from row to row (only their files go), which spares the file system a
+    // folder removed and made again for each of some 3000 rows.
     void Prepare(Start start) {
-        fs::remove_all(folder.Root());
         fs::create_directories(folder.Root() / "shared");
+        for (const fs::path& inside : {folder.Root(), folder.Root() / "shared"})
+            for (const auto& entry : fs::directory_iterator(inside))
+                if (entry.path().filename() != "shared")
+                    fs::remove_all(entry.path());
         target = start == Start::ThroughLink ? folder.Path("shared/form1.frm") : form;
+        if (start == Start::ChangedSinceRead) {
+            WriteBytes(target, "VERSION 5.00\r\n");
+            Read();
+        }
         if (start != Start::FormGone) {
             WriteBytes(target, kOriginal);
             ::chmod(target.c_str(), 0640);
@@ -355,10 +508,12 @@ protected:
         }
         if (start == Start::ThroughLink)
             fs::create_symlink("shared/form1.frm", form);
-        if (start == Start::OlderBackup)
+        if (start == Start::OlderBackup || start == Start::ChangedSinceRead)
             WriteBytes(backup, kOlderBackup);
         port = ConsolePort();
         port.SetViewText(u"VERSION 5.00\r\n   Top             =   120\r\n");
+        if (start != Start::ChangedSinceRead)
+            Read();
     }
 
     // At every system call of the save: the form file under its name, old or whole new.
@@ -368,8 +523,8 @@ protected:
                 WriteBytes(backup, kOlderBackup);
             if (start == Start::FormGone && !fs::exists(target))
                 return;
-            const bool whole =
-                fs::is_regular_file(target) && (ReadBytes(target) == kOriginal || ReadBytes(target) == newBytes);
+            const std::string now = fs::is_regular_file(target) ? ReadBytes(target) : "";
+            const bool whole = now == kOriginal || now == newBytes;
             if (!whole)
                 ++momentsWithoutTheForm;
         };
@@ -383,20 +538,32 @@ protected:
         if (start == Start::ThroughLink) {
             EXPECT_TRUE(fs::is_symlink(form));
         }
+        // A changed form goes to the first free backup name, past the older backup.
+        const std::string made = start == Start::ChangedSinceRead ? backup + "1" : backup;
         const std::string saved = messages::Saved(form);
         const std::string notSaved = messages::NotSaved(form);
-        const std::string renamed = messages::OriginalKeptAs(backup);
-        const std::string copyLeft = messages::CopyLeftBeside(backup);
+        const std::string renamed = messages::OriginalKeptAs(made);
+        const std::string copyLeft = messages::CopyLeftBeside(made);
         const std::string kept = messages::OlderBackupKept(backup);
         const std::string unchanged = messages::kOriginalUnchanged;
         const std::string noOriginal = messages::kNoOriginal;
-        const std::string refused = messages::BackupRefused(form, backup);
+        const std::string refused = messages::BackupRefused(form, made);
         const std::set<std::string> possible =
             start == Start::FormGone ? std::set<std::string>{saved + noOriginal, notSaved + noOriginal, refused}
             : start == Start::OlderBackup || start == Start::BackupAppearsMeanwhile
                 ? std::set<std::string>{saved + kept, notSaved + unchanged, refused}
+            : start == Start::ChangedSinceRead
+                // refused before the change was found, when the form could not be read again
+                ? std::set<std::string>{saved + renamed, notSaved + unchanged, notSaved + copyLeft, refused,
+                                        messages::BackupRefused(form, backup)}
                 : std::set<std::string>{saved + renamed, notSaved + unchanged, notSaved + copyLeft, refused};
         ASSERT_TRUE(possible.count(report)) << "an unexpected report: " << report;
+        if (start == Start::ChangedSinceRead) {
+            const bool asked = std::any_of(port.Messages().begin(), port.Messages().end(), [&](const auto& shown) {
+                return shown.text == messages::ChangedSinceRead(form);
+            });
+            EXPECT_EQ(asked, report != messages::BackupRefused(form, backup)) << "the change was not asked about";
+        }
 
         const bool saidSaved = report.starts_with(saved);
         if (saidSaved) {
@@ -408,11 +575,15 @@ protected:
         }
 
         if (report.ends_with(renamed) || report.ends_with(copyLeft)) {
-            EXPECT_EQ(ReadBytes(backup), kOriginal);
-            ExpectAttributesKept(backup, true);
-        } else if (start == Start::OlderBackup || (start == Start::BackupAppearsMeanwhile && fs::exists(backup))) {
-            EXPECT_EQ(ReadBytes(backup), kOlderBackup);
+            EXPECT_EQ(ReadBytes(made), kOriginal);
+            ExpectAttributesKept(made, true);
         } else {
+            EXPECT_FALSE(fs::exists(made) && made != backup);
+        }
+        if (start == Start::OlderBackup || start == Start::ChangedSinceRead ||
+            (start == Start::BackupAppearsMeanwhile && fs::exists(backup))) {
+            EXPECT_EQ(ReadBytes(backup), kOlderBackup);
+        } else if (!report.ends_with(renamed) && !report.ends_with(copyLeft)) {
             EXPECT_FALSE(fs::exists(backup));
         }
         if (saidSaved && start != Start::FormGone)
@@ -584,6 +755,7 @@ TEST_F(SaveTest, save_onEveryPath_flushesEachFileBeforeItsNameAndTheFolderAfter)
         SCOPED_TRACE(path.name);
         fs::remove(backup);
         WriteBytes(form, kOriginal);
+        Read();
         system::FileSystemSwitches switches;
         switches.noHardLinks = path.noHardLinks;
         switches.noRenameNoReplace = path.noRenameNoReplace;
@@ -605,6 +777,65 @@ TEST_F(SaveTest, save_onEveryPath_flushesEachFileBeforeItsNameAndTheFolderAfter)
         }
         EXPECT_LT(ArrivalOf(calls, backup).folderFlush, ArrivalOf(calls, form).putInPlace)
             << "the form was replaced before its backup's name was on the disk";
+    }
+}
+
+// A program that cuts the form short to write it anew, doing so just before each call of the
+// save in turn: the save never writes over the cut unseen (but in the instant between its
+// last look and the rename, just before the rename itself), never keeps a cut backup, and
+// never says it saved a form it did not save whole.
+TEST_F(SaveTest, save_formCutShortAtEachCallInTurn_isNeverWrittenOverUnseenNorBackedUpCut) {
+    const std::string cutForm = std::string(kOriginal).substr(0, 10);
+    for (const FileSystemPath& path : kFileSystemPaths) {
+        int refused = 0;
+        for (int cutBefore = 1;; ++cutBefore) {
+            SCOPED_TRACE(std::string(path.name) + ", cut before call " + std::to_string(cutBefore));
+            fs::remove(backup);
+            WriteBytes(form, kOriginal);
+            Read();
+            RefuseAChange();
+            int calls = 0;
+            bool cut = false;
+            system::FileSystemSwitches switches{
+                path.noHardLinks, path.noRenameNoReplace, path.noUnnamedTemporary, true, {}, {}};
+            switches.recordCalls = true;
+            switches.beforeCall = [&](system::FileCall) {
+                if (++calls == cutBefore && ReadBytes(form) == kOriginal) {
+                    fs::resize_file(form, cutForm.size());
+                    cut = true;
+                }
+            };
+            SaveOutcome outcome = SaveOutcome::NothingToSave;
+            int formReplacedAt = 0;
+            {
+                SwitchedFileSystem switched(switches);
+                outcome = Save();
+                const Calls& recorded = system::RecordedCalls();
+                for (std::size_t i = 0; i < recorded.size(); ++i)
+                    if (recorded[i].call == system::FileCall::Rename && recorded[i].succeeded &&
+                        recorded[i].newPath == form)
+                        formReplacedAt = static_cast<int>(i) + 1;
+            }
+            if (fs::exists(backup)) {
+                EXPECT_EQ(ReadBytes(backup), kOriginal) << "a cut backup";
+            }
+            if (IsSaved(outcome)) {
+                EXPECT_EQ(ReadBytes(form), newBytes);
+                EXPECT_TRUE(!cut || cutBefore == formReplacedAt) << "the cut was written over unseen";
+            } else {
+                EXPECT_TRUE(outcome == SaveOutcome::ChangedByAnotherProgram ||
+                            outcome == SaveOutcome::ChangedWhileChecked)
+                    << static_cast<int>(outcome);
+                EXPECT_EQ(ReadBytes(form), cutForm);
+                EXPECT_FALSE(fs::exists(backup)) << "this save's backup was left";
+                ++refused;
+            }
+            if (HasFailure())
+                return;
+            if (calls < cutBefore)
+                break;
+        }
+        EXPECT_GT(refused, 5) << path.name << ": the cuts missed the save";
     }
 }
 

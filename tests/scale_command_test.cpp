@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sstream>
 
 namespace tremaro {
@@ -15,6 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Printed;
 using testing::ReadBytes;
+using testing::SwitchedFileSystem;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -156,6 +158,62 @@ TEST_F(ScaleCommandTest, batch_goesOnAfterAFailureAndExitsOne) {
     EXPECT_EQ(Run({"120", missing, form}), 1);
     EXPECT_EQ(err.str(), Printed(messages::CannotRead(missing)));
     EXPECT_EQ(out.str(), Printed(messages::Saved(form) + messages::OriginalKeptAs(folder.Path("form1.bak"))));
+}
+
+// calc2.frm and calc2.ctl of one project would share calc2.bak: each keeps its own, and a
+// calc2.bak made before is left where it is.
+TEST_F(ScaleCommandTest, batch_formsSharingABaseName_eachKeepsItsOwnBackup) {
+    const std::string frm = folder.Path("calc2.frm");
+    const std::string ctl = folder.Path("calc2.ctl");
+    const std::string control = "VERSION 5.00\r\nBegin VB.UserControl calc2\r\n   ClientHeight    =   1000\r\nEnd\r\n";
+    WriteBytes(frm, kForm);
+    WriteBytes(ctl, control);
+    WriteBytes(folder.Path("calc2.bak"), "made before\r\n");
+    EXPECT_EQ(Run({"120", frm, ctl}), 0);
+    EXPECT_EQ(out.str(), Printed(messages::Saved(frm) + messages::OriginalKeptAs(frm + ".bak")) +
+                             Printed(messages::Saved(ctl) + messages::OriginalKeptAs(ctl + ".bak")));
+    EXPECT_EQ(ReadBytes(frm + ".bak"), kForm);
+    EXPECT_EQ(ReadBytes(ctl + ".bak"), control);
+    EXPECT_EQ(ReadBytes(folder.Path("calc2.bak")), "made before\r\n");
+    EXPECT_NE(ReadBytes(ctl).find("=   1200\r\n"), std::string::npos);
+}
+
+// Between the read and the save of the first form another program rewrites it, or (in a
+// sticky folder, say) swaps in a link to another file: that form is refused with the
+// question's text, nothing it leads to is written, and the next form is saved.
+TEST_F(ScaleCommandTest, batch_formChangedAfterItWasRead_isRefusedAndTheOthersSaved) {
+    const std::string second = folder.Path("form2.frm");
+    const std::string other = folder.Path("other.txt");
+    const std::pair<const char*, std::function<void()>> mischiefs[] = {
+        {"rewritten", [&] { WriteBytes(form, "rewritten elsewhere\r\n"); }},
+        {"a link swapped in",
+         [&] {
+             fs::remove(form);
+             fs::create_symlink(other, form);
+         }},
+    };
+    for (const auto& [mischief, make] : mischiefs) {
+        SCOPED_TRACE(mischief);
+        for (const auto& entry : fs::directory_iterator(folder.Root()))
+            fs::remove(entry.path());
+        WriteBytes(form, kForm);
+        WriteBytes(second, kForm);
+        WriteBytes(other, "not a form\r\n");
+        const std::string before = mischief == std::string("rewritten") ? "rewritten elsewhere\r\n" : "not a form\r\n";
+        int opens = 0;
+        system::FileSystemSwitches switches;
+        switches.beforeCall = [&, make = make](system::FileCall call) {
+            if (call == system::FileCall::Open && ++opens == 2)  // the first form's save reads it again
+                make();
+        };
+        SwitchedFileSystem switched(switches);
+        EXPECT_EQ(Run({"120", form, second}), 1);
+        EXPECT_EQ(err.str(), Printed(messages::ChangedSinceRead(form)));
+        EXPECT_EQ(out.str(), Printed(messages::Saved(second) + messages::OriginalKeptAs(folder.Path("form2.bak"))));
+        EXPECT_EQ(ReadBytes(form), before);
+        EXPECT_EQ(ReadBytes(other), "not a form\r\n");
+        EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
+    }
 }
 
 TEST_F(ScaleCommandTest, batch_refusedPercent_touchesNoFile) {

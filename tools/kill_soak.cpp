@@ -111,8 +111,8 @@ Micros Median(std::deque<Micros> samples) {
 // The moments of the kills come from runs measured as the soak goes on (reading and
 // correcting alone, and the whole run with its save), so a machine that slows down or speeds
 // up midway moves them with it. A kill counts as landed in a save when the program died of
-// it and had opened the form a second time (the first time it reads it, the second it
-// copies it to the backup).
+// it and had opened the form a second time (the first time it reads it, the second the save
+// reads it again, to check it and write the backup from what it holds).
 class KilledSaves {
 public:
     explicit KilledSaves(const Options& options)

@@ -408,6 +408,33 @@ TEST_F(ConvertFormTest, save_cancel_touchesNothing) {
     EXPECT_EQ(form.Messages().Shown().size(), 1u);
 }
 
+// The designer or an editor changed the form after Чете: the window asks before writing over
+// the change; Отказ leaves it, Добре keeps it in the backup.
+TEST_F(ConvertFormTest, save_formChangedSinceRead_asksAndEachAnswerKeepsTheChange) {
+    Read(formPath);
+    const std::string changed = "VERSION 5.00\r\n' changed in the designer\r\n";
+    WriteBytes(formPath, changed);
+    const std::string backup = folder.Path("form1.bak");
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    form.Messages().SetNextAnswer(PressedButton::Cancel);
+    Click("cmdSave");
+    ASSERT_EQ(form.Messages().Shown().size(), 2u);
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::ChangedSinceRead(formPath)));
+    EXPECT_EQ(form.Messages().Shown().back().buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(ReadBytes(formPath), changed);
+    EXPECT_FALSE(fs::exists(backup));
+
+    for (int answer = 0; answer < 3; ++answer)
+        form.Messages().SetNextAnswer(PressedButton::Ok);
+    Click("cmdSave");
+    const auto& shown = form.Messages().Shown();
+    ASSERT_EQ(shown.size(), 5u);
+    EXPECT_EQ(shown[3].text, QString::fromStdString(messages::ChangedSinceRead(formPath)));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::Saved(formPath) + messages::OriginalKeptAs(backup)));
+    EXPECT_EQ(ReadBytes(backup), changed);
+    EXPECT_EQ(ReadBytes(formPath), kForm);
+}
+
 TEST_F(ConvertFormTest, save_everyByteValue_comesBackUnchanged) {
     const std::string bytes = testing::EveryByteValueButLineBreaks();
     WriteBytes(formPath, bytes);
