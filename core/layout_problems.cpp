@@ -10,6 +10,10 @@
 namespace tremaro {
 namespace {
 
+// Less than a pixel at 100 % cannot be seen, and values rounded one by one (a control's Left,
+// its neighbour's Left and Width) often meet a twip apart after a correction.
+constexpr double kLeastVisible = 15;
+
 bool Looked(const FormControl& control) {
     return TakesPlace(control) && !control.onHiddenTab;
 }
@@ -27,11 +31,20 @@ bool ReachesOut(const FormModel& model, std::size_t index) {
         return false;
     const TwipsBox box = BoxOf(control);
     const TwipsBox inner = InnerBoxOf(model, *control.container);
-    return box.left < inner.left || box.top < inner.top || box.right > inner.right || box.bottom > inner.bottom;
+    return inner.left - box.left >= kLeastVisible || inner.top - box.top >= kLeastVisible ||
+           box.right - inner.right >= kLeastVisible || box.bottom - inner.bottom >= kLeastVisible;
+}
+
+// Whether two spans across (or down) share at least a pixel. A span of no length (a Line
+// across a control) shares enough when it lies strictly inside the other.
+bool SpansShare(double a0, double a1, double b0, double b1) {
+    if (a0 == a1 || b0 == b1)
+        return a0 < b1 && b0 < a1;
+    return std::min(a1, b1) - std::max(a0, b0) >= kLeastVisible;
 }
 
 bool Overlap(const TwipsBox& a, const TwipsBox& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    return SpansShare(a.left, a.right, b.left, b.right) && SpansShare(a.top, a.bottom, b.top, b.bottom);
 }
 
 // The earlier state, looked up once for each control of the later one.

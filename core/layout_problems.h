@@ -14,7 +14,9 @@ namespace tremaro {
 // purpose before a correction shows nothing for them afterwards. Controls are matched
 // between the two states by name and index; one that did not exist before is new in every
 // respect. Controls that take no place on the form, or lie on a hidden tab, are not looked
-// at. Touching edges are not an overlap.
+// at. Touching edges are not an overlap, and neither is an overlap or a reach past an edge of
+// less than a pixel at 100 % (15 twips): it cannot be seen, and a correction that rounds each
+// value on its own leaves controls that touched a twip apart.
 //
 // A pile of controls that all overlap one another (a hidden tab's controls brought back to
 // the form by a correction) has pairs in the square of its size, more than anyone can read or

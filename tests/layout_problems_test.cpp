@@ -15,13 +15,17 @@ struct Box {
 };
 
 // A form 3000 x 2000 twips holding a frame "Frame1" (at 100, 100, 2000 x 1500) and the given
-// controls, each placed in the form or in the frame.
+// controls, each placed in the form or in the frame; a Line runs across its box.
 FormModel Form(const std::vector<Box>& boxes) {
     std::string text = "Begin VB.Form Form1\n ClientWidth = 3000\n ClientHeight = 2000\n";
     auto place = [&text](const Box& box) {
-        text += " Begin VB." + box.kind + " " + box.name + "\n  Left = " + std::to_string(box.left) +
-                "\n  Top = " + std::to_string(box.top) + "\n  Width = " + std::to_string(box.width) +
-                "\n  Height = " + std::to_string(box.height) + "\n";
+        text += " Begin VB." + box.kind + " " + box.name + "\n";
+        if (box.kind == "Line")  // from its box's top left corner to the bottom right one
+            text += "  X1 = " + std::to_string(box.left) + "\n  X2 = " + std::to_string(box.left + box.width) +
+                    "\n  Y1 = " + std::to_string(box.top) + "\n  Y2 = " + std::to_string(box.top + box.height) + "\n";
+        else
+            text += "  Left = " + std::to_string(box.left) + "\n  Top = " + std::to_string(box.top) +
+                    "\n  Width = " + std::to_string(box.width) + "\n  Height = " + std::to_string(box.height) + "\n";
     };
     place({"Frame", "Frame1", "", 100, 100, 2000, 1500});
     for (const Box& box : boxes) {
@@ -48,13 +52,18 @@ std::vector<std::u16string> Texts(const LayoutProblems& problems) {
     return texts;
 }
 
-TEST(LayoutProblemsTest, reachingPastTheContainer_isReportedOnceItIsNew) {
+// By 15 twips, a pixel at 100 %, a control is seen past the edge; by 14 it is not.
+TEST(LayoutProblemsTest, reachingPastTheContainer_isReportedOnceItIsNewAndAPixelOrMore) {
     const FormModel before = Form({{"CommandButton", "Command1", "Frame1", 900, 100, 1000, 300},
                                    {"TextBox", "Text1", "", 2500, 1800, 600, 300},
-                                   {"Label", "Label1", "Frame1", 0, 0, 2000, 1500}});
-    const FormModel after = Form({{"CommandButton", "Command1", "Frame1", 900, 100, 1101, 300},
+                                   {"Label", "Label1", "Frame1", 0, 0, 2000, 1500},
+                                   {"Label", "Label2", "Frame1", 0, 0, 2000, 1500},
+                                   {"Label", "Label3", "", 0, 0, 100, 100}});
+    const FormModel after = Form({{"CommandButton", "Command1", "Frame1", 900, 100, 1115, 300},
                                   {"TextBox", "Text1", "", 2500, 1800, 700, 300},
-                                  {"Label", "Label1", "Frame1", -1, 0, 2000, 1500}});
+                                  {"Label", "Label1", "Frame1", -15, 0, 2000, 1500},
+                                  {"Label", "Label2", "Frame1", 0, 0, 2014, 1514},
+                                  {"Label", "Label3", "", -14, -14, 100, 100}});
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
               (std::vector<std::u16string>{messages::ReachesOut(u"Command1", u"Frame1"),
                                            messages::ReachesOut(u"Label1", u"Frame1")}));
@@ -68,19 +77,27 @@ TEST(LayoutProblemsTest, reachingPastTheContainer_isReportedOnceItIsNew) {
     EXPECT_EQ(after.controls[problems[0].other].name, u"Frame1");
 }
 
-TEST(LayoutProblemsTest, overlaps_onlyNewOnesBetweenControlsOfOneContainer) {
+TEST(LayoutProblemsTest, overlaps_onlyNewOnesOfAPixelOrMoreBetweenControlsOfOneContainer) {
     const FormModel before = Form({{"CommandButton", "A", "", 2200, 100, 200, 200},
                                    {"CommandButton", "B", "", 2400, 100, 200, 200},  // touches A
                                    {"CommandButton", "C", "", 2200, 500, 400, 400},
                                    {"CommandButton", "D", "", 2300, 600, 100, 100},  // inside C already
-                                   {"CommandButton", "E", "Frame1", 0, 0, 100, 100}});
-    const FormModel after = Form({{"CommandButton", "A", "", 2200, 100, 201, 200},
+                                   {"CommandButton", "E", "Frame1", 0, 0, 100, 100},
+                                   {"CommandButton", "F", "", 2200, 1000, 200, 200},
+                                   {"CommandButton", "G", "", 2400, 1000, 200, 200},   // touches F
+                                   {"Line", "H", "", 2700, 100, 0, 1000},              // a line down...
+                                   {"CommandButton", "I", "", 2750, 500, 200, 200}});  // ...beside a button
+    const FormModel after = Form({{"CommandButton", "A", "", 2200, 100, 215, 200},
                                   {"CommandButton", "B", "", 2400, 100, 200, 200},
                                   {"CommandButton", "C", "", 2200, 500, 400, 400},
                                   {"CommandButton", "D", "", 2300, 600, 120, 120},
-                                  {"CommandButton", "E", "Frame1", 0, 0, 100, 100}});  // under C, other container
+                                  {"CommandButton", "E", "Frame1", 0, 0, 100, 100},  // under C, other container
+                                  {"CommandButton", "F", "", 2200, 1000, 201, 200},  // a twip of rounding
+                                  {"CommandButton", "G", "", 2400, 1000, 200, 200},
+                                  {"Line", "H", "", 2700, 100, 0, 1000},
+                                  {"CommandButton", "I", "", 2650, 500, 200, 200}});  // now across the line
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
-              (std::vector<std::u16string>{messages::Overlaps(u"A", u"B")}));
+              (std::vector<std::u16string>{messages::Overlaps(u"A", u"B"), messages::Overlaps(u"H", u"I")}));
     EXPECT_TRUE(FindNewLayoutProblems(before, before).Empty());
 }
 
