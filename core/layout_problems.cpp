@@ -61,6 +61,11 @@ public:
 
     bool ReachedOut(std::size_t later) const { return match_[later] && ReachesOut(model_, *match_[later]); }
 
+    // A control that is new did not fit before, in the sense that its problem is new.
+    bool TextFitted(std::size_t later, TextMeasure& measure) const {
+        return !match_[later] || TextFits(model_.controls[*match_[later]], measure);
+    }
+
     bool Overlapped(std::size_t later, std::size_t otherLater) const {
         if (!match_[later] || !match_[otherLater])
             return false;
@@ -77,9 +82,15 @@ private:
 LayoutProblem Problem(LayoutProblem::Kind kind, const FormModel& model, std::size_t control, std::size_t other) {
     const std::u16string name = model.controls[control].DisplayName();
     const std::u16string otherName = model.controls[other].DisplayName();
-    return {kind, control, other,
-            kind == LayoutProblem::Kind::ReachesOut ? messages::ReachesOut(name, otherName)
-                                                    : messages::Overlaps(name, otherName)};
+    switch (kind) {
+    case LayoutProblem::Kind::ReachesOut:
+        return {kind, control, other, messages::ReachesOut(name, otherName)};
+    case LayoutProblem::Kind::Overlaps:
+        return {kind, control, other, messages::Overlaps(name, otherName)};
+    case LayoutProblem::Kind::TextDoesNotFit:
+        break;
+    }
+    return {kind, control, control, messages::TextDoesNotFit(name)};
 }
 
 struct Placed {
@@ -140,7 +151,7 @@ void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, cons
 
 }  // namespace
 
-LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after) {
+LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after, TextMeasure* measure) {
     if (after.Empty())
         return {};
     ProblemCollector found;
@@ -153,6 +164,8 @@ LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& a
         children[*control.container].push_back({i, BoxOf(control)});
         if (ReachesOut(after, i) && !earlier.ReachedOut(i))
             found.Found([&] { return Problem(LayoutProblem::Kind::ReachesOut, after, i, *control.container); });
+        if (measure && !TextFits(control, *measure) && earlier.TextFitted(i, *measure))
+            found.Found([&] { return Problem(LayoutProblem::Kind::TextDoesNotFit, after, i, i); });
     }
     for (std::vector<Placed>& siblings : children) {
         if (found.CountingStopped())

@@ -8,6 +8,7 @@
 #include "core/layout_problems.h"
 #include "platform/unicode.h"
 #include "ui/form_picture.h"
+#include "ui/picture_fonts.h"
 
 #include <QImage>
 #include <QString>
@@ -45,7 +46,8 @@ int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& e
     }
     const FormModel before = BuildFormModel(std::u16string_view(beforeText));
     const FormModel after = BuildFormModel(std::u16string_view(port.ViewText()));
-    const QImage picture = RenderComparison(before, after, FindNewLayoutProblems(before, after), 1.0);
+    PictureTextMeasure measure;
+    const QImage picture = RenderComparison(before, after, FindNewLayoutProblems(before, after, &measure), 1.0);
     if (picture.isNull()) {
         PrintMessage(err, command_texts::kPictureNotDrawn);
         return kFileFailed;

@@ -1,7 +1,9 @@
 #include "ui/form_picture.h"
 
 #include "ui/captions.h"
+#include "core/text_fit.h"
 #include "ui/fonts.h"
+#include "ui/picture_fonts.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
 
@@ -22,7 +24,6 @@ constexpr double kMostPixels = 4096.0 * 4096.0;
 // Widgets and PNG writers cope with any side up to 32,767; a form a few pixels high and very
 // wide must stay well inside that.
 constexpr double kMaxSide = 16000;
-constexpr int kLargestFontPixels = 2000;
 // Real forms nest a handful of containers deep; a file nesting thousands must not exhaust the
 // stack, and nothing that deep could be seen anyway.
 constexpr int kDeepestNesting = 100;
@@ -72,24 +73,6 @@ QColor ColorOf(std::optional<FormColor> color, const QColor& otherwise) {
                   static_cast<int>((*color >> 16) & 0xFFu));
 }
 
-// The named font first, then the same stand-ins the main window uses for its kind of face.
-QFont FontOf(const FormFont& formFont, double zoom) {
-    const QString name = ToQString(formFont.name);
-    const QString lower = name.toLower();
-    const bool mono = lower.contains(QLatin1String("courier")) || lower.contains(QLatin1String("mono"));
-    const bool serif = lower.contains(QLatin1String("times")) ||
-                       (lower.contains(QLatin1String("serif")) && !lower.contains(QLatin1String("sans")));
-    const QFont standIn = mono ? CourierNewFont(8) : serif ? TimesNewRomanFont(8, false) : SansSerifFont(8, false);
-    QStringList families = standIn.families();
-    families.prepend(name);
-    QFont font;
-    font.setFamilies(families);
-    font.setPixelSize(std::clamp(qRound(formFont.size * 96.0 / 72.0 * zoom), 1, kLargestFontPixels));
-    font.setBold(formFont.bold);
-    font.setItalic(formFont.italic);
-    return font;
-}
-
 bool IsLightweight(std::u16string_view kind) {
     return kind == u"Label" || kind == u"Line" || kind == u"Shape" || kind == u"Image";
 }
@@ -123,12 +106,7 @@ public:
         const FormControl& control = model_.controls[index];
         if (!control.container)
             return QRect(QPoint(0, 0), FormPictureSize(model_, zoom_));
-        const TwipsBox box = BoxOf(control);
-        const QPointF& outer = origins_[*control.container];
-        const int left = Pixels(outer.x() + box.left);
-        const int top = Pixels(outer.y() + box.top);
-        return QRect(left, top, std::max(1, Pixels(outer.x() + box.right) - left),
-                     std::max(1, Pixels(outer.y() + box.bottom) - top));
+        return RectIn(*control.container, BoxOf(control));
     }
 
     void Draw(const PictureMarks& marks) {
@@ -151,6 +129,21 @@ private:
         return static_cast<int>(std::lround(std::clamp(twips * pixelsPerTwip_, -1e6, 1e6)));
     }
     int Scaled(double pixelsAtFullSize) const { return std::max(1, qRound(pixelsAtFullSize * zoom_)); }
+
+    // A box given in a container's twips, in the picture's pixels.
+    QRect RectIn(std::size_t container, const TwipsBox& box) const {
+        const QPointF& outer = origins_[container];
+        const int left = Pixels(outer.x() + box.left);
+        const int top = Pixels(outer.y() + box.top);
+        return QRect(left, top, std::max(1, Pixels(outer.x() + box.right) - left),
+                     std::max(1, Pixels(outer.y() + box.bottom) - top));
+    }
+
+    // Where the control's text is drawn: the room the fit check measures it against.
+    QRect TextRectOf(const FormControl& control, const QRect& otherwise) const {
+        const std::optional<TextRoom> room = TextRoomOf(control);
+        return room ? RectIn(*control.container, room->box) : otherwise;
+    }
 
     void DrawChildren(std::size_t container, int depth) {
         if (children_[container].empty())
@@ -226,7 +219,7 @@ private:
     void Text(const FormControl& control, const QRect& rect, int flags, const QString& text, const QColor& pen) {
         if (text.isEmpty())
             return;
-        painter_.setFont(FontOf(control.font, zoom_));
+        painter_.setFont(PictureFont(control.font, zoom_));
         painter_.setPen(pen);
         painter_.drawText(rect, flags | Qt::TextShowMnemonic, text);
     }
@@ -237,7 +230,7 @@ private:
 
     void Button(const FormControl& control, const QRect& rect) {
         Raised(rect, ColorOf(control.backColor, kFace));
-        Text(control, rect.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, CaptionOf(control),
+        Text(control, TextRectOf(control, rect), Qt::AlignCenter | Qt::TextWordWrap, CaptionOf(control),
              ColorOf(control.foreColor, Qt::black));
     }
 
@@ -246,8 +239,8 @@ private:
             painter_.fillRect(rect, ColorOf(control.backColor, kFace));
         if (control.borderStyle == 1)
             Edge(rect, 0, kShadow, Qt::white);
-        Text(control, rect, AlignmentOf(control) | Qt::AlignTop | Qt::TextWordWrap, CaptionOf(control),
-             ColorOf(control.foreColor, Qt::black));
+        Text(control, TextRectOf(control, rect), AlignmentOf(control) | Qt::AlignTop | Qt::TextWordWrap,
+             CaptionOf(control), ColorOf(control.foreColor, Qt::black));
     }
 
     void TextBox(const FormControl& control, const QRect& rect) {
@@ -257,34 +250,45 @@ private:
         else
             Sunken(rect, base);
         const QString text = control.text ? ToQString(*control.text) : CaptionOf(control);
-        painter_.setFont(FontOf(control.font, zoom_));
+        painter_.setFont(PictureFont(control.font, zoom_));
         painter_.setPen(ColorOf(control.foreColor, Qt::black));
-        painter_.drawText(rect.adjusted(Scaled(3), Scaled(2), -Scaled(3), -Scaled(2)),
-                          AlignmentOf(control) | Qt::AlignTop, text);
+        const QRect inside = rect.adjusted(Scaled(3), Scaled(2), -Scaled(3), -Scaled(2));
+        if (control.multiLine)
+            painter_.drawText(inside, AlignmentOf(control) | Qt::AlignTop | Qt::TextWordWrap, text);
+        else
+            painter_.drawText(TextRectOf(control, inside), AlignmentOf(control) | Qt::AlignTop, text);
     }
 
+    // The caption stands on the top edge, on a patch of the frame's colour 2 pixels wider on
+    // each side, and is cut where its room ends.
     void Frame(const FormControl& control, const QRect& rect) {
         const QColor back = ColorOf(control.backColor, kFace);
         painter_.fillRect(rect, back);
-        const QFont font = FontOf(control.font, zoom_);
-        const int lineY = rect.top() + QFontMetrics(font).height() / 2;
+        const QFont font = PictureFont(control.font, zoom_);
+        const QFontMetrics metrics(font);
+        const int lineY = rect.top() + metrics.height() / 2;
         const QRect box(rect.left(), lineY, rect.width(), rect.bottom() - lineY + 1);
         Edge(box, 0, kShadow, Qt::white);
         Edge(box, 1, Qt::white, kShadow);
         const QString caption = CaptionOf(control);
         if (caption.isEmpty())
             return;
-        const int width = QFontMetrics(font).horizontalAdvance(QString(caption).remove(QLatin1Char('&')));
-        const QRect captionRect(rect.left() + Scaled(8), rect.top(), width + Scaled(4), QFontMetrics(font).height());
-        painter_.fillRect(captionRect, back);
-        Text(control, captionRect, Qt::AlignCenter, caption, ColorOf(control.foreColor, Qt::black));
+        const QRect room = TextRectOf(control, rect);
+        const int width = metrics.horizontalAdvance(QString(caption).remove(QLatin1Char('&')));
+        const QRect patch(room.left() - Scaled(2), rect.top(), std::min(width, room.width()) + 2 * Scaled(2),
+                          metrics.height());
+        painter_.fillRect(patch, back);
+        Text(control, QRect(room.left(), rect.top(), room.width(), metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+             caption, ColorOf(control.foreColor, Qt::black));
     }
 
+    // The mark stands on the left, or on the right with Alignment = 1.
     void Mark(const FormControl& control, const QRect& rect, bool round) {
         if (control.backStyle != 0)
             painter_.fillRect(rect, ColorOf(control.backColor, kFace));
         const int side = std::min(Scaled(13), rect.height());
-        const QRect box(rect.left(), rect.top() + (rect.height() - side) / 2, side, side);
+        const int boxLeft = control.alignment == 1 ? rect.right() + 1 - side : rect.left();
+        const QRect box(boxLeft, rect.top() + (rect.height() - side) / 2, side, side);
         painter_.save();
         if (round) {
             painter_.setRenderHint(QPainter::Antialiasing);
@@ -308,8 +312,7 @@ private:
             }
         }
         painter_.restore();
-        const int gap = side + Scaled(4);
-        Text(control, rect.adjusted(gap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+        Text(control, TextRectOf(control, rect), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
              CaptionOf(control), ColorOf(control.foreColor, Qt::black));
     }
 
@@ -329,9 +332,12 @@ private:
         painter_.drawPolygon(QPolygonF(
             {centre + QPointF(-half, -half / 2), centre + QPointF(half, -half / 2), centre + QPointF(0, half / 2)}));
         painter_.restore();
-        if (control.text)
-            Text(control, rect.adjusted(Scaled(3), 0, -width - 2, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                 ToQString(*control.text), ColorOf(control.foreColor, Qt::black));
+        if (control.text) {
+            painter_.setFont(PictureFont(control.font, zoom_));
+            painter_.setPen(ColorOf(control.foreColor, Qt::black));
+            painter_.drawText(TextRectOf(control, rect.adjusted(Scaled(3), 0, -width - 2, 0)),
+                              Qt::AlignLeft | Qt::AlignVCenter, ToQString(*control.text));
+        }
     }
 
     void Crossed(const FormControl& control, const QRect& rect, bool picture) {

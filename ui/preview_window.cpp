@@ -145,7 +145,7 @@ void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view af
     before_ = BuildFormModel(before);
     after_ = BuildFormModel(after);
     zoom_ = std::min({zoom_, PictureZoom(before_, zoom_), PictureZoom(after_, zoom_)});
-    problems_ = FindNewLayoutProblems(before_, after_);
+    problems_ = FindNewLayoutProblems(before_, after_, &measure_);
     highlighted_.reset();
 
     const QSignalBlocker quiet(problemList_);

@@ -2,6 +2,7 @@
 
 #include "core/form_model.h"
 #include "core/layout_problems.h"
+#include "ui/picture_fonts.h"
 
 #include <QWidget>
 
@@ -49,6 +50,7 @@ private:
 
     FormModel before_;
     FormModel after_;
+    PictureTextMeasure measure_;  // the picture's fonts, kept from one drawing to the next
     LayoutProblems problems_;
     std::optional<std::size_t> highlighted_;
     double zoom_ = 1.0;

@@ -1,6 +1,8 @@
 #include "ui/form_picture.h"
 #include "preview/preview_command.h"
 #include "ui/captions.h"
+#include "ui/picture_fonts.h"
+#include "core/messages.h"
 
 #include "test_support.h"
 #include "qstring_printer.h"
@@ -9,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 namespace tremaro {
@@ -165,6 +168,41 @@ TEST(FormPictureTest, labelsAndShapes_lieBeneathTheOtherControlsOfTheirContainer
     EXPECT_EQ(image.pixel(200, 140), qRgb(0, 0, 255));  // the label alone
     EXPECT_EQ(image.pixel(160, 220), buttonFace);       // where the shape and the button overlap
     EXPECT_EQ(image.pixel(200, 240), qRgb(0, 255, 0));  // the shape alone
+}
+
+// A form of three labels in a font, as the designer writes it at 100 % and as a correction by
+// 60 % makes it: 900 x 255 twips becomes 540 x 153, 8.25 points 4.95.
+std::u16string ThreeLabels(const std::string& font, double scale) {
+    const auto number = [scale](double value) { return std::to_string(static_cast<int>(std::lround(value * scale))); };
+    std::string text = "Begin VB.Form Form1\n ClientWidth = " + number(3000) + "\n ClientHeight = " + number(1500) +
+                       "\n BeginProperty Font\n  Name = \"" + font + "\"\n  Size = " + (scale == 1 ? "8.25" : "4.95") +
+                       "\n EndProperty\n";
+    const char* const labels[][3] = {
+        {"lblProvince", "Provinces", ""}, {"lblShort", "OK", ""}, {"lblAuto", "Provinces", "  AutoSize = -1\n"}};
+    for (int i = 0; i < 3; ++i)
+        text += Control("Label", labels[i][0], static_cast<int>(std::lround(120 * scale)),
+                        static_cast<int>(std::lround((120 + 400 * i) * scale)), std::stoi(number(900)),
+                        std::stoi(number(255)), "  Caption = \"" + std::string(labels[i][1]) + "\"\n" + labels[i][2]);
+    return Text(text + "End\n");
+}
+
+// MS Sans Serif has no face below 8 points, so its text stays as wide while the labels shrink;
+// Arial shrinks with them. "Provinces" takes about 50 pixels at 8 points, the label 36 at 60 %.
+TEST(FormPictureTest, textThatNoLongerFitsInTheFontItIsDrawnIn_isListed) {
+    FormFont small{u"MS Sans Serif", 4.95};
+    EXPECT_EQ(PictureFont(small, 1.0).pixelSize(), 11);
+    EXPECT_EQ(PictureFont(small, 2.0).pixelSize(), 22);
+    small.name = u"Arial";
+    EXPECT_EQ(PictureFont(small, 1.0).pixelSize(), 7);
+
+    PictureTextMeasure measure;
+    const LayoutProblems bitmap = FindNewLayoutProblems(BuildFormModel(ThreeLabels("MS Sans Serif", 1)),
+                                                        BuildFormModel(ThreeLabels("MS Sans Serif", 0.6)), &measure);
+    ASSERT_EQ(bitmap.listed.size(), 1u);
+    EXPECT_EQ(bitmap.listed[0].text, messages::TextDoesNotFit(u"lblProvince"));
+    EXPECT_TRUE(FindNewLayoutProblems(BuildFormModel(ThreeLabels("Arial", 1)),
+                                      BuildFormModel(ThreeLabels("Arial", 0.6)), &measure)
+                    .Empty());
 }
 
 TEST(FormPictureTest, pictureNote_saysWhatIsNotDrawn) {
