@@ -68,9 +68,9 @@ bool TextFits(const FormControl& control, TextMeasure& measure) {
         return true;
     const double width = room->box.right - room->box.left;
     const double height = room->box.bottom - room->box.top;
-    const TextExtent extent = measure.Measure(control.font, room->text,
-                                              room->wraps ? std::optional<double>(std::max(width, 0.0)) : std::nullopt,
-                                              room->mnemonics);
+    const TextExtent extent =
+        measure.Measure(control.font, room->text,
+                        room->wraps ? std::optional<double>(std::max(width, 0.0)) : std::nullopt, room->mnemonics);
     return extent.width <= width && (!room->heightCounts || extent.height <= height);
 }
 

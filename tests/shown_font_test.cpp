@@ -16,18 +16,18 @@ int Shown(std::u16string name, double size) {
 // 13, 12 are 16, 14 are 19, 18 are 24 and 24 are 32.
 TEST(ShownFontTest, msSansSerif_comesInItsSizesOnly_andNeverBelowEightPoints) {
     EXPECT_EQ(Shown(u"MS Sans Serif", 8.25), 11);
-    EXPECT_EQ(Shown(u"MS Sans Serif", 4.95), 11);    // 8.25 at 60 %: asks 7 pixels, gets 8 points
-    EXPECT_EQ(Shown(u"MS Sans Serif", 9.75), 13);    // what the designer writes for 10 points
-    EXPECT_EQ(Shown(u"MS Sans Serif", 11), 13);      // asks 15 pixels: the 10-point face
-    EXPECT_EQ(Shown(u"MS Sans Serif", 12.37), 16);   // 8.25 at 150 %
-    EXPECT_EQ(Shown(u"ms sans serif", 14.25), 19);   // names read without regard to case
-    EXPECT_EQ(Shown(u"MS Sans Serif", 24.75), 32);   // 8.25 at 300 %
+    EXPECT_EQ(Shown(u"MS Sans Serif", 4.95), 11);   // 8.25 at 60 %: asks 7 pixels, gets 8 points
+    EXPECT_EQ(Shown(u"MS Sans Serif", 9.75), 13);   // what the designer writes for 10 points
+    EXPECT_EQ(Shown(u"MS Sans Serif", 11), 13);     // asks 15 pixels: the 10-point face
+    EXPECT_EQ(Shown(u"MS Sans Serif", 12.37), 16);  // 8.25 at 150 %
+    EXPECT_EQ(Shown(u"ms sans serif", 14.25), 19);  // names read without regard to case
+    EXPECT_EQ(Shown(u"MS Sans Serif", 24.75), 32);  // 8.25 at 300 %
     EXPECT_EQ(Shown(u"MS Sans Serif", 72), 32);
 }
 
 TEST(ShownFontTest, otherBitmapFaces_takeTheirOwnSizes_andScalableFacesTheSizeAskedFor) {
-    EXPECT_EQ(Shown(u"Courier", 9), 13);       // below its smallest, 10 points
-    EXPECT_EQ(Shown(u"Courier", 14), 16);      // 19 pixels: 12 points, not 15 (20 pixels)
+    EXPECT_EQ(Shown(u"Courier", 9), 13);   // below its smallest, 10 points
+    EXPECT_EQ(Shown(u"Courier", 14), 16);  // 19 pixels: 12 points, not 15 (20 pixels)
     EXPECT_EQ(Shown(u"Courier", 15), 20);
     EXPECT_EQ(Shown(u"MS Serif", 6), 11);
     EXPECT_EQ(Shown(u"System", 20), 13);

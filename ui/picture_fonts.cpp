@@ -46,14 +46,15 @@ QFont PictureFont(const FormFont& formFont, double zoom) {
     families.prepend(name);
     QFont font;
     font.setFamilies(families);
-    font.setPixelSize(std::clamp(static_cast<int>(std::lround(ShownFontPixels(formFont) * zoom)), 1, kLargestFontPixels));
+    font.setPixelSize(
+        std::clamp(static_cast<int>(std::lround(ShownFontPixels(formFont) * zoom)), 1, kLargestFontPixels));
     font.setBold(formFont.bold);
     font.setItalic(formFont.italic);
     return font;
 }
 
-TextExtent PictureTextMeasure::Measure(const FormFont& font, std::u16string_view text,
-                                       std::optional<double> wrapWidth, bool mnemonics) {
+TextExtent PictureTextMeasure::Measure(const FormFont& font, std::u16string_view text, std::optional<double> wrapWidth,
+                                       bool mnemonics) {
     const QFontMetrics& metrics = MetricsOf(font);
     const QString shown = mnemonics ? WithoutMnemonics(ToQString(text)) : ToQString(text);
     const int oneLine = metrics.horizontalAdvance(shown);

@@ -3,6 +3,7 @@
 #include "ui/captions.h"
 #include "ui/picture_fonts.h"
 #include "core/messages.h"
+#include "platform/unicode.h"
 
 #include "test_support.h"
 #include "qstring_printer.h"
@@ -221,19 +222,57 @@ TEST(FormPictureTest, previewCommand_writesTheComparisonOrSaysWhyNot) {
     const std::string form = folder.Path("Form1.frm");
     const std::string picture = folder.Path("out.png");
     WriteBytes(form, kForm);
+    std::ostringstream out;
     std::ostringstream err;
 
-    ASSERT_EQ(RunPreviewCommand({"200", form, picture}, err), 0) << err.str();
+    ASSERT_EQ(RunPreviewCommand({"200", form, picture}, out, err), 0) << err.str();
     QImage written(QString::fromStdString(picture));
     // "Преди" at 400 x 300 and "След" at 800 x 600 beside it, with room around them.
     EXPECT_GT(written.width(), 400 + 800);
     EXPECT_GT(written.height(), 600);
     EXPECT_EQ(testing::ReadBytes(form), kForm);
 
-    EXPECT_EQ(RunPreviewCommand({"120", folder.Path("missing.frm"), picture}, err), 1);
-    EXPECT_EQ(RunPreviewCommand({"10", form, picture}, err), 2);
-    EXPECT_EQ(RunPreviewCommand({"120", form}, err), 2);
-    EXPECT_EQ(RunPreviewCommand({"120", form, folder.Path("no/such/folder/out.png")}, err), 1);
+    EXPECT_EQ(RunPreviewCommand({"120", folder.Path("missing.frm"), picture}, out, err), 1);
+    EXPECT_EQ(RunPreviewCommand({"10", form, picture}, out, err), 2);
+    EXPECT_EQ(RunPreviewCommand({"120", form}, out, err), 2);
+    EXPECT_EQ(RunPreviewCommand({"120", form, folder.Path("no/such/folder/out.png")}, out, err), 1);
+}
+
+// A whole project checked before it is scaled: each file's new problems on lines of their own,
+// nothing for a file without any, and a file that cannot be read or corrected does not stop
+// the others.
+TEST(FormPictureTest, previewCommandProblems_listsEachFilesNewProblemsAndGoesOnPastFailures) {
+    TempFolder folder;
+    const auto write = [&folder](const std::string& name, const std::u16string& text) {
+        WriteBytes(folder.Path(name), std::string(text.begin(), text.end()));
+        return folder.Path(name);
+    };
+    const std::string cut = write("cut.frm", ThreeLabels("MS Sans Serif", 1));
+    const std::string clean = write("clean.frm", ThreeLabels("Arial", 1));
+    const std::string cutToo = write("cut too.frm", ThreeLabels("MS Sans Serif", 1));
+    const std::string huge = write("huge.frm", Text("Begin VB.Form F\n Width = 4000000000\nEnd\n"));
+    const std::string missing = folder.Path("missing.frm");
+    const std::string cutLabel = Utf16ToUtf8(messages::TextDoesNotFit(u"lblProvince"));
+    std::ostringstream out;
+    std::ostringstream err;
+
+    EXPECT_EQ(RunPreviewCommand({"--problems", "60", cut, clean, missing, huge, cutToo}, out, err), 1);
+    EXPECT_EQ(out.str(), cut + ": " + cutLabel + "\n" + cutToo + ": " + cutLabel + "\n");
+    EXPECT_EQ(err.str(), testing::Printed(messages::CannotRead(missing)) + huge + ": " +
+                             testing::Printed(messages::ValueOutOfRange(2)));
+
+    out.str("");
+    EXPECT_EQ(RunPreviewCommand({"--problems", "60", clean, cut}, out, err), 0);
+    EXPECT_EQ(out.str(), cut + ": " + cutLabel + "\n");
+    out.str("");
+    EXPECT_EQ(RunPreviewCommand({"--problems", "100", cut}, out, err), 0);
+    EXPECT_EQ(out.str(), "");
+    for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--problems", "60"},
+                                                  {"--problems"},
+                                                  {"--problems", "19", cut},
+                                                  {"--problems", "x", cut}})
+        EXPECT_EQ(RunPreviewCommand(wrong, out, err), 2) << wrong.size();
+    EXPECT_EQ(out.str(), "");
 }
 
 // 300,000 twips square would be 20,000 pixels a side at 100 %, 1.6 GB for one picture.
@@ -267,8 +306,9 @@ TEST(FormPictureTest, previewCommand_aPileOfNewOverlaps_isDrawnWithABoundedList)
     const std::string form = folder.Path("hid.frm");
     const std::string picture = folder.Path("hid.png");
     WriteBytes(form, text);
+    std::ostringstream out;
     std::ostringstream err;
-    ASSERT_EQ(RunPreviewCommand({"500", form, picture}, err), 0) << err.str();
+    ASSERT_EQ(RunPreviewCommand({"500", form, picture}, out, err), 0) << err.str();
     const QImage written(QString::fromStdString(picture));
     // "След" is 3000 pixels high; 201 lines of 13-pixel text fit in fewer than 4000 more.
     EXPECT_GT(written.height(), 3000);
