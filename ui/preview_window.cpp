@@ -232,7 +232,7 @@ void PreviewWindow::Redraw() {
          {std::tuple(beforeCaption_, &before_, beforePicture_), std::tuple(afterCaption_, &after_, afterPicture_)}) {
         caption->setText(ToQString(model->caption));
         caption->setFixedWidth(picture->pixmap().width());
-        caption->setVisible(!model->Empty());
+        caption->setVisible(model->HasTitleBar());
     }
     beforeNote_->setText(PictureNote(before_));
     afterNote_->setText(PictureNote(after_));

@@ -78,6 +78,11 @@ bool IsBackground(const QImage& image, int x, int y) {
     return image.pixel(x, y) == qRgb(255, 255, 192);
 }
 
+// A form without a BackColor of its own: the button face.
+bool IsBackgroundOf(const QImage& image, int x, int y) {
+    return image.pixel(x, y) == qRgb(212, 208, 200);
+}
+
 TEST(FormPictureTest, controlsStandAtTheirTwipsOverFifteenTimesTheZoom) {
     const FormModel model = BuildFormModel(Text(kForm));
     for (const double zoom : {1.0, 2.0, 0.5}) {
@@ -122,6 +127,32 @@ std::string Control(const std::string& kind, const std::string& name, int left, 
     return " Begin VB." + kind + " " + name + "\n  Left = " + std::to_string(left) +
            "\n  Top = " + std::to_string(top) + "\n  Width = " + std::to_string(width) +
            "\n  Height = " + std::to_string(height) + "\n" + more + " End\n";
+}
+
+// The designer's stock About dialog draws in a user scale, yet its controls stand in twips;
+// a pixel form and an inch form likewise. Every control lies where its twips say, inside the
+// form, at 15 twips to the pixel.
+TEST(FormPictureTest, formsInOtherUnits_haveEveryControlInItsPlace) {
+    const FormModel about = BuildFormModel(
+        Text("Begin VB.Form frmAbout\n ClientHeight = 3555\n ClientWidth = 5730\n"
+             " ScaleHeight = 2453.724\n ScaleMode = 0 'User\n ScaleWidth = 5380.766\n" +
+             Control("PictureBox", "picIcon", 240, 240, 540, 540) +
+             Control("CommandButton", "cmdOK", 4245, 2625, 1260, 345, "  Caption = \"OK\"\n") +
+             " Begin VB.Line Line1\n  X1 = 84.515\n  X2 = 5309.398\n  Y1 = 1687.583\n  Y2 = 1687.583\n End\n"
+             "End\n"));
+    EXPECT_EQ(FormPictureSize(about, 1.0), QSize(382, 237));
+    EXPECT_EQ(ControlRectInPicture(about, 1, 1.0), QRect(16, 16, 36, 36));
+    EXPECT_EQ(ControlRectInPicture(about, 2, 1.0), QRect(283, 175, 84, 23));
+    EXPECT_EQ(ControlRectInPicture(about, 3, 1.0), QRect(6, 163, 371, 1));  // 90 to 5654 at 2445 twips
+
+    const FormModel pixels =
+        BuildFormModel(Text("Begin VB.Form Pixels\n ClientWidth = 8610\n ClientHeight = 3000\n ScaleMode = 3 'Pixel\n" +
+                            Control("ListBox", "List1", 90, 120, 8415, 2400) + "End\n"));
+    EXPECT_EQ(ControlRectInPicture(pixels, 1, 1.0), QRect(6, 8, 561, 160));
+    const FormModel inches =
+        BuildFormModel(Text("Begin VB.Form Inches\n ClientWidth = 5760\n ClientHeight = 2880\n ScaleMode = 5 'Inch\n" +
+                            Control("CommandButton", "Command1", 1440, 1440, 2880, 375) + "End\n"));
+    EXPECT_EQ(ControlRectInPicture(inches, 1, 1.0), QRect(96, 96, 192, 25));
 }
 
 bool IsRed(const QImage& image, QPoint at) {
@@ -204,6 +235,82 @@ TEST(FormPictureTest, textThatNoLongerFitsInTheFontItIsDrawnIn_isListed) {
     EXPECT_TRUE(FindNewLayoutProblems(BuildFormModel(ThreeLabels("Arial", 1)),
                                       BuildFormModel(ThreeLabels("Arial", 0.6)), &measure)
                     .Empty());
+}
+
+// Pixels of text (dark, not the grey of an edge) inside a rectangle of the picture.
+int DarkPixels(const QImage& image, const QRect& rect) {
+    int dark = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 60;
+    return dark;
+}
+
+// Four tabs in rows of two, each 300 twips (529 HIMETRIC, 20 pixels) high, over a dialog 300
+// pixels wide at 10, 10: the shown tab's row (0 and 1) is moved next to the page, below the
+// other (2 and 3). Tab 2 has an empty caption; the shown tab's button is drawn, the other's not.
+TEST(FormPictureTest, aTabbedDialog_isDrawnWithItsRowsOfTabsAndTheShownTabsControls) {
+    const FormModel model = BuildFormModel(FormHolding(
+        " Begin TabDlg.SSTab Tabs\n  Left = 150\n  Top = 150\n  Width = 4500\n  Height = 3000\n"
+        "  Tabs = 4\n  Tab = 1\n  TabsPerRow = 2\n  TabHeight = 529\n"
+        "  TabCaption(0) = \"One\"\n  TabCaption(1) = \"Two\"\n  TabCaption(2) = \"\"\n  TabCaption(3) = \"Four\"\n"
+        "  Tab(0).Control(0) = \"OnFirst\"\n  Tab(1).Control(0) = \"OnSecond\"\n" +
+        Control("CommandButton", "OnFirst", -73500, 900, 1500, 450, "  BackColor = &H000000FF&\n") +
+        Control("CommandButton", "OnSecond", 1500, 900, 1500, 450, "  BackColor = &H0000FF00&\n") + " End\n"));
+    const QImage image = RenderFormPicture(model, 1.0);
+    const auto tab = [](int row, int column) { return QRect(10 + 150 * column + 4, 10 + 20 * row + 4, 142, 12); };
+    EXPECT_GT(DarkPixels(image, tab(1, 0)), 10);  // One, next to the page
+    EXPECT_GT(DarkPixels(image, tab(1, 1)), 10);  // Two, shown
+    EXPECT_EQ(DarkPixels(image, tab(0, 0)), 0);   // the empty caption
+    EXPECT_GT(DarkPixels(image, tab(0, 1)), 10);  // Four
+    EXPECT_EQ(image.pixel(110 + 40, 70 + 15), qRgb(0, 255, 0));
+    EXPECT_EQ(PictureNote(model), captions::HiddenTabControls(1));
+}
+
+TEST(FormPictureTest, shapesAreFilledAsTheirFillStyleSays_andSystemColoursAreTheClassicSchemes) {
+    std::string controls =
+        Control("Shape", "Solid", 0, 0, 600, 600, "  FillStyle = 0 'Solid\n  FillColor = &H000000FF&\n") +
+        Control("Shape", "Hollow", 750, 0, 600, 600, "  FillColor = &H000000FF&\n") +
+        Control("Shape", "Black", 1500, 0, 600, 600, "  FillStyle = 0\n");
+    // Each system colour as the back of a label 150 twips square, in a row at 1500 down.
+    const char* const indexes[] = {"0", "1", "2", "5", "8", "9", "C", "F", "10", "14", "15", "18", "19"};
+    for (int i = 0; i < 13; ++i)
+        controls += Control(
+            "Label", "System" + std::to_string(i), 150 * i, 1500, 150, 150,
+            std::string("  BackStyle = 1\n  BackColor = &H800000") + (indexes[i][1] ? "" : "0") + indexes[i] + "&\n");
+    const QImage image = RenderFormPicture(BuildFormModel(FormHolding(controls)), 1.0);
+    EXPECT_EQ(image.pixel(20, 20), qRgb(255, 0, 0));
+    EXPECT_TRUE(IsBackgroundOf(image, 70, 20));  // inside the hollow one: the form
+    EXPECT_EQ(image.pixel(120, 20), qRgb(0, 0, 0));
+    const QRgb classic[] = {qRgb(212, 208, 200), qRgb(58, 110, 165),  qRgb(10, 36, 106),   qRgb(255, 255, 255),
+                            qRgb(0, 0, 0),       qRgb(255, 255, 255), qRgb(128, 128, 128), qRgb(212, 208, 200),
+                            qRgb(128, 128, 128), qRgb(255, 255, 255), qRgb(64, 64, 64),    qRgb(255, 255, 225),
+                            qRgb(212, 208, 200)};  // past the last (&H80000018&): the button face
+    for (int i = 0; i < 13; ++i)
+        EXPECT_EQ(image.pixel(10 * i + 5, 105), classic[i]) << indexes[i];
+}
+
+// A user control, a property page and a user document live inside another window; a form
+// without a border has no title bar either. Without one, no pixel has the caption's blue.
+TEST(FormPictureTest, onlyAFormWithABorderIsDrawnUnderATitleBar) {
+    const auto comparison = [](const std::string& kind, const std::string& more) {
+        const FormModel model = BuildFormModel(
+            Text("Begin VB." + kind + " Thing\n Caption = \"Заглавие\"\n ClientWidth = 1500\n ClientHeight = 750\n" +
+                 more + "End\n"));
+        return RenderComparison(model, model, {}, 1.0);
+    };
+    const auto hasCaptionBlue = [](const QImage& image) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == qRgb(10, 36, 106))
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(hasCaptionBlue(comparison("Form", "")));
+    EXPECT_TRUE(hasCaptionBlue(comparison("MDIForm", "")));
+    for (const char* kind : {"UserControl", "PropertyPage", "UserDocument"})
+        EXPECT_FALSE(hasCaptionBlue(comparison(kind, ""))) << kind;
+    EXPECT_FALSE(hasCaptionBlue(comparison("Form", " BorderStyle = 0 'None\n")));
 }
 
 TEST(FormPictureTest, pictureNote_saysWhatIsNotDrawn) {
