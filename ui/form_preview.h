@@ -18,6 +18,8 @@ namespace tremaro {
 // The main window's link to its preview: it keeps the text as it was read, opens the window
 // from the view's context menu ("Преглед на формата" beside Copy and Paste) and from F5, and
 // redraws an open window after a read, after a correction and shortly after typing stops.
+// The window opens beside the main window, puts the view's cursor on the Begin line of the
+// control whose problem the operator picks, and closes when the main window closes.
 class FormPreview final : public QObject {
     Q_OBJECT
 
@@ -33,9 +35,14 @@ public:
 
     PreviewWindow* Window() const { return window_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowContextMenu(const QPoint& position);
+    void ShowLineInView(int line);
 
+    QWidget& mainWindow_;
     QPlainTextEdit& view_;
     std::function<std::u16string()> viewText_;
     std::u16string textAsRead_;
