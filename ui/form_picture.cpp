@@ -1,7 +1,7 @@
 #include "ui/form_picture.h"
 
-#include "ui/captions.h"
 #include "core/text_fit.h"
+#include "ui/captions.h"
 #include "ui/fonts.h"
 #include "ui/picture_fonts.h"
 #include "ui/qt_text.h"
@@ -261,8 +261,8 @@ private:
             return;
         const QRect room = TextRectOf(control, rect);
         const int width = metrics.horizontalAdvance(QString(caption).remove(QLatin1Char('&')));
-        const QRect patch(room.left() - Scaled(2), rect.top(), std::min(width, room.width()) + 2 * Scaled(2),
-                          metrics.height());
+        const QRect patch(room.left() - Scaled(2), rect.top(),
+                          std::clamp(width, 0, std::max(room.width(), 0)) + 2 * Scaled(2), metrics.height());
         painter_.fillRect(patch, back);
         Text(control, QRect(room.left(), rect.top(), room.width(), metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
              caption, ColorOf(control.foreColor, Qt::black));
