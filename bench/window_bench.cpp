@@ -9,6 +9,8 @@
 #include "tools/sample_form.h"
 #include "ui/convert_form.h"
 #include "ui/form_picture.h"
+#include "ui/picture_fonts.h"
+#include "core/layout_problems.h"
 #include "ui/help_window.h"
 
 #include <QApplication>
@@ -75,18 +77,22 @@ void BM_DrawFormPicture(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawFormPicture)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// A form of 500 controls in a grid, every one in sight: each common kind in turn, captioned.
-std::u16string GridForm() {
+// A form of 500 controls in a grid, every one in sight: each common kind in turn, captioned;
+// at scale 1 as designed, at another as a correction by that much leaves it (its font too).
+std::u16string GridForm(double scale = 1) {
     static const char* const kinds[] = {"CommandButton", "Label",   "TextBox", "CheckBox",   "OptionButton",
                                         "ComboBox",      "ListBox", "Frame",   "PictureBox", "Shape"};
-    std::string text = "Begin VB.Form frmGrid\r\n   ClientHeight = 10000\r\n   ClientWidth = 18000\r\n";
+    const auto twips = [scale](int value) { return std::to_string(static_cast<int>(value * scale + 0.5)); };
+    std::string text = "Begin VB.Form frmGrid\r\n   ClientHeight = " + twips(10000) +
+                       "\r\n   ClientWidth = " + twips(18000) + "\r\n   BeginProperty Font\r\n" +
+                       "      Name = \"MS Sans Serif\"\r\n      Size = " + std::to_string(8.25 * scale) +
+                       "\r\n   EndProperty\r\n";
     for (int i = 0; i < 500; ++i) {
         const std::string n = std::to_string(i);
         text += "   Begin VB." + std::string(kinds[i % 10]) + " ctl" + n + "\r\n";
         text += "      Caption = \"Field " + n + "\"\r\n      Text = \"Value " + n + "\"\r\n";
-        text += "      Left = " + std::to_string(i % 20 * 900 + 60) +
-                "\r\n      Top = " + std::to_string(i / 20 * 400 + 40) +
-                "\r\n      Width = 840\r\n      Height = 340\r\n   End\r\n";
+        text += "      Left = " + twips(i % 20 * 900 + 60) + "\r\n      Top = " + twips(i / 20 * 400 + 40) +
+                "\r\n      Width = " + twips(840) + "\r\n      Height = " + twips(340) + "\r\n   End\r\n";
     }
     text += "End\r\n";
     return std::u16string(text.begin(), text.end());
@@ -99,6 +105,24 @@ void BM_DrawFormPicture_AllInSight(benchmark::State& state) {
     state.counters["controls"] = static_cast<double>(model.controls.size() - 1);
 }
 BENCHMARK(BM_DrawFormPicture_AllInSight)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The new problems of that grid made 60 % as large, with its text measured (with a measure
+// made afresh, as for a new window) and without: the difference is what the fit check costs.
+// At 60 % the text in MS Sans Serif keeps its size, so much of it no longer fits and is
+// measured twice, before and after.
+void BM_LayoutProblems_FitCheck(benchmark::State& state) {
+    const FormModel before = BuildFormModel(std::u16string_view(GridForm()));
+    const FormModel after = BuildFormModel(std::u16string_view(GridForm(0.6)));
+    const bool measured = state.range(0) != 0;
+    std::size_t found = 0;
+    for (auto _ : state) {
+        PictureTextMeasure measure;
+        found = FindNewLayoutProblems(before, after, measured ? &measure : nullptr).listed.size();
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["problems"] = static_cast<double>(found);
+}
+BENCHMARK(BM_LayoutProblems_FitCheck)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The process's peak resident memory so far, in kilobytes.
 long PeakMemoryKb() {

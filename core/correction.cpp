@@ -128,8 +128,9 @@ bool ShiftedByTab(std::u16string_view name, double value, const LineContext& con
             return !context.place.inGroup;
         return StandsOnHiddenTab(context.tab, value);
     }
-    return context.isLineControl && context.tab == Placement::OnHiddenTab && !context.place.inGroup &&
-           (EqualIgnoringAsciiCase(name, u"X1") || EqualIgnoringAsciiCase(name, u"X2"));
+    return context.isLineControl && !context.place.inGroup &&
+           (EqualIgnoringAsciiCase(name, u"X1") || EqualIgnoringAsciiCase(name, u"X2")) &&
+           StandsOnHiddenTab(context.tab, std::nullopt);
 }
 
 // A number as Val reads it from the value field, and where it stands in the line.

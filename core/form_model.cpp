@@ -72,7 +72,43 @@ void ReadFontProperty(FormControl& control, std::u16string_view name, std::u16st
     }
 }
 
+// TabCaption(n) = "Text" of a tabbed dialog; false for any other name.
+bool ReadTabCaption(FormControl& control, std::u16string_view name, std::u16string_view value) {
+    constexpr std::u16string_view kStart = u"TabCaption(";
+    if (!name.starts_with(kStart) || !name.ends_with(u')'))
+        return false;
+    const std::optional<double> number = NumberIn(name.substr(kStart.size()));
+    // Real dialogs have a handful of tabs; a number past any sane count is not believed.
+    if (!number || *number < 0 || *number >= 1000)
+        return true;
+    auto& captions = control.tabs.captions;
+    const auto index = static_cast<std::size_t>(*number);
+    if (captions.size() <= index)
+        captions.resize(index + 1);
+    captions[index] = QuotedTextIn(value).value_or(std::u16string());
+    return true;
+}
+
+// The tabbed dialog's own layout: how many tabs, in rows of how many, which is shown, how high.
+bool ReadTabLayout(FormControl& control, std::u16string_view name, std::u16string_view value) {
+    if (name == u"Tabs")
+        control.tabs.count = std::clamp(WholeNumberIn(value, 3), 1, 1000);
+    else if (name == u"TabsPerRow")
+        control.tabs.perRow = std::clamp(WholeNumberIn(value, 3), 1, 1000);
+    else if (name == u"Tab")
+        control.tabs.shown = WholeNumberIn(value, 0);
+    else if (name == u"TabHeight") {
+        if (const auto height = NumberIn(value); height && *height >= 0 && *height < 1e7)
+            control.tabs.rowHeight = *height * 1440 / 2540;
+    } else {
+        return ReadTabCaption(control, name, value);
+    }
+    return true;
+}
+
 void ReadControlProperty(FormControl& control, std::u16string_view name, std::u16string_view value) {
+    if (name.starts_with(u"Tab") && ReadTabLayout(control, name, value))
+        return;
     switch (name.size()) {
     case 2:
         if (name == u"X1")
@@ -129,6 +165,14 @@ void ReadControlProperty(FormControl& control, std::u16string_view name, std::u1
         control.style = WholeNumberIn(value, 0);
     else if (name == u"Alignment")
         control.alignment = WholeNumberIn(value, 0);
+    else if (name == u"FillStyle")
+        control.fillStyle = WholeNumberIn(value, 1);
+    else if (name == u"AutoSize")
+        control.autoSize = IsTrue(value);
+    else if (name == u"WordWrap")
+        control.wordWrap = IsTrue(value);
+    else if (name == u"MultiLine")
+        control.multiLine = IsTrue(value);
     else if (name == u"ScaleMode")
         control.scaleMode = WholeNumberIn(value, 1);
     else if (name == u"ScaleLeft")
@@ -154,7 +198,7 @@ public:
         const FormStructure::LinePlace& place = structure_.PlaceOf(line);
         const std::u16string_view trimmed = TrimmedText(lines_[static_cast<std::size_t>(line - 1)]);
         if (place.role == FormStructure::LineRole::BlockStart)
-            OpenBlock(trimmed.substr(5), structure_.BlockAt(place.block).parent);
+            OpenBlock(trimmed.substr(5), structure_.BlockAt(place.block).parent, line);
         else if (place.role == FormStructure::LineRole::Inside)
             ReadProperty(trimmed, place);
     }
@@ -169,8 +213,9 @@ public:
     }
 
 private:
-    void OpenBlock(std::u16string_view rest, std::int32_t parent) {
+    void OpenBlock(std::u16string_view rest, std::int32_t parent, int line) {
         FormControl control;
+        control.beginLine = line;
         control.className = NextWord(rest);
         control.name = NextWord(rest);
         if (parent != FormStructure::kNone)
@@ -235,36 +280,39 @@ private:
             *value = (*value - origin) * perUnit;
     }
 
+    // The form's client size when the form does not give it: its scale size where that is in
+    // fixed units, else its outer size.
+    std::optional<double> ClientSide(std::optional<double> scaleSide, double perUnit,
+                                     std::optional<double> outer) const {
+        const int mode = model_.controls[0].scaleMode;
+        if (mode != 0 && scaleSide)
+            return *scaleSide * perUnit;
+        return outer;
+    }
+
     // Containers come before what they hold, so one pass in order sees each container done.
     void ResolveInheritedValues() {
         if (model_.Empty())
             return;
         FormControl& form = model_.controls[0];
+        const Scale formScale = ScaleOf(0);
         if (!model_.clientWidth)
-            model_.clientWidth = form.scaleMode == 1 && form.scaleWidth ? form.scaleWidth : form.width;
+            model_.clientWidth = ClientSide(form.scaleWidth, formScale.across, form.width);
         if (!model_.clientHeight)
-            model_.clientHeight = form.scaleMode == 1 && form.scaleHeight ? form.scaleHeight : form.height;
+            model_.clientHeight = ClientSide(form.scaleHeight, formScale.down, form.height);
         for (std::size_t i = 1; i < model_.controls.size(); ++i) {
             FormControl& control = model_.controls[i];
             const FormControl& container = model_.controls[*control.container];
-            // Asked before the position is turned into twips: a tab keeps its controls 75000
-            // twips to the left in the units they are stored in.
-            control.onHiddenTab =
-                container.onHiddenTab ||
-                StandsOnHiddenTab(structure_.BlockAt(static_cast<std::int32_t>(i)).tab, control.left.value_or(0));
+            control.onHiddenTab = container.onHiddenTab ||
+                                  StandsOnHiddenTab(structure_.BlockAt(static_cast<std::int32_t>(i)).tab, control.left);
             if (!control.ownFont)
-                control.font = container.font;
+                control.font = model_.controls[0].font;
+            // Only the ends of a line are in the container's units; the rest is in twips.
             const Scale scale = ScaleOf(*control.container);
-            if (scale.across == 1 && scale.down == 1 && scale.left == 0 && scale.top == 0)
-                continue;
-            ToTwips(control.left, scale.across, scale.left);
             ToTwips(control.x1, scale.across, scale.left);
             ToTwips(control.x2, scale.across, scale.left);
-            ToTwips(control.width, scale.across, 0);
-            ToTwips(control.top, scale.down, scale.top);
             ToTwips(control.y1, scale.down, scale.top);
             ToTwips(control.y2, scale.down, scale.top);
-            ToTwips(control.height, scale.down, 0);
         }
     }
 
@@ -307,6 +355,16 @@ FormModel BuildFormModel(std::span<const std::u16string_view> lines) {
 FormModel BuildFormModel(std::u16string_view text) {
     const std::vector<std::u16string_view> lines = SplitIntoLines(text);
     return BuildFormModel(std::span<const std::u16string_view>(lines));
+}
+
+bool FormModel::HasTitleBar() const {
+    if (Empty())
+        return false;
+    const FormControl& form = controls[0];
+    const std::u16string_view kind = form.Kind();
+    if (kind == u"UserControl" || kind == u"PropertyPage" || kind == u"UserDocument")
+        return false;
+    return form.borderStyle != 0;
 }
 
 bool TakesPlace(const FormControl& control) {

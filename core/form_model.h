@@ -15,11 +15,15 @@ namespace tremaro {
 // correction finds (FormStructure), so the picture shows what the correction scales.
 //
 // controls[0] is the form itself and every control follows its container. Positions are in
-// twips relative to the container's top left corner, whatever scale mode the container draws
-// in. A control without its own font takes its container's. Controls with a Left of -60000
-// or less (the form designer's way of keeping controls on a tab that is not shown), and
-// everything inside them, are marked as on a hidden tab. Lines the model does not understand
-// are skipped: any text gives a model, an empty one when there is no description at all.
+// twips relative to the container's top left corner. The designer stores a control's Left,
+// Top, Width and Height in twips whatever the ScaleMode of its container (a control 8415 wide
+// fits a form 574 pixels wide), and only the ends of a Line in the container's own units
+// (pixels, inches, a user scale...), which the model turns into twips; a user scale is mapped
+// onto the container's inner size. A control without a font of its own takes its form's, as
+// Visual Basic gives it. Whether a control stands on a hidden tab (and so does everything
+// inside it) is decided as the correction decides it (StandsOnHiddenTab). Lines the model does
+// not understand are skipped: any text gives a model, an empty one when there is no
+// description at all.
 
 struct FormFont {
     std::u16string name = u"MS Sans Serif";
@@ -38,6 +42,8 @@ struct FormControl {
     std::optional<int> index;              // for a member of a control array
     std::optional<std::size_t> container;  // nothing for the form
 
+    int beginLine = 0;  // the control's Begin line in the text it was read from
+
     std::optional<double> left, top, width, height;  // twips
     std::optional<double> x1, y1, x2, y2;            // twips, for lines
     std::optional<std::u16string> caption, text;
@@ -50,11 +56,24 @@ struct FormControl {
 
     int borderStyle = -1;  // -1 when the form does not say
     int backStyle = -1;
-    int borderWidth = 1;  // pixels
-    int shape = 0;        // for shapes: rectangle, square, oval, circle, rounded...
-    int value = 0;        // for check and option boxes: whether the mark is shown
-    int style = 0;        // for combo boxes and the like
-    int alignment = 0;    // of the text: left, right, centre
+    int borderWidth = 1;     // pixels
+    int shape = 0;           // for shapes: rectangle, square, oval, circle, rounded...
+    int fillStyle = 1;       // for shapes: 0 solid, 1 transparent, 2 to 7 hatched
+    int value = 0;           // for check and option boxes: whether the mark is shown
+    int style = 0;           // for combo boxes and the like
+    int alignment = 0;       // of the text: left, right, centre
+    bool autoSize = false;   // a label that sizes itself to its caption
+    bool wordWrap = false;   // which way such a label grows
+    bool multiLine = false;  // a text box of several lines
+
+    // For a tabbed dialog (TabDlg.SSTab): its tabs, laid out in rows of perRow, and the one shown.
+    struct Tabs {
+        int count = 3;
+        int perRow = 3;
+        int shown = 0;
+        double rowHeight = 300;  // twips; stored in HIMETRIC (529, a centimetre's 0.529)
+        std::vector<std::u16string> captions;
+    } tabs;
 
     // How the control's own children are placed (its ScaleMode and user scale, as read).
     int scaleMode = 1;
@@ -73,6 +92,9 @@ struct FormModel {
 
     bool Empty() const { return controls.empty(); }
     std::size_t HiddenTabCount() const;
+    // Whether the form is shown in a window with a title bar: not a user control, property
+    // page or user document (they live inside another window), nor a form without a border.
+    bool HasTitleBar() const;
 };
 
 // The model of a form given as its lines (without line breaks).

@@ -282,7 +282,7 @@ bool FormStructure::ContainerInUserScale(std::int32_t block) const {
     return parent != kNone && BlockAt(parent).userScale;
 }
 
-bool StandsOnHiddenTab(FormStructure::TabPlacement placement, double left) {
+bool StandsOnHiddenTab(FormStructure::TabPlacement placement, std::optional<double> left) {
     switch (placement) {
     case FormStructure::TabPlacement::OnHiddenTab:
         return true;
@@ -291,7 +291,7 @@ bool StandsOnHiddenTab(FormStructure::TabPlacement placement, double left) {
     case FormStructure::TabPlacement::NotListed:
         break;
     }
-    return left <= kHiddenTabThreshold;
+    return left && *left <= kHiddenTabThreshold;
 }
 
 }  // namespace tremaro

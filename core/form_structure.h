@@ -3,6 +3,7 @@
 #include "core/form_lines.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -101,8 +102,9 @@ private:
 
 // A control on a tab that is not shown, which the designer stores 75000 twips to the left of
 // where it stands: one its tabbed dialog lists under a hidden tab, or, where no tabbed dialog
-// lists it, one whose Left is -60000 or less. The correction and the picture both ask this.
-bool StandsOnHiddenTab(FormStructure::TabPlacement placement, double left);
+// lists it, one whose Left is -60000 or less. A Line has no Left (nothing is given): only a
+// list can put it on a hidden tab. The correction and the picture both ask this.
+bool StandsOnHiddenTab(FormStructure::TabPlacement placement, std::optional<double> left);
 
 // What separates words in a form's lines: a blank or a tab.
 inline bool IsBlank(char16_t c) {

@@ -10,6 +10,10 @@
 namespace tremaro {
 namespace {
 
+// Less than a pixel at 100 % cannot be seen, and values rounded one by one (a control's Left,
+// its neighbour's Left and Width) often meet a twip apart after a correction.
+constexpr double kLeastVisible = 15;
+
 bool Looked(const FormControl& control) {
     return TakesPlace(control) && !control.onHiddenTab;
 }
@@ -27,11 +31,20 @@ bool ReachesOut(const FormModel& model, std::size_t index) {
         return false;
     const TwipsBox box = BoxOf(control);
     const TwipsBox inner = InnerBoxOf(model, *control.container);
-    return box.left < inner.left || box.top < inner.top || box.right > inner.right || box.bottom > inner.bottom;
+    return inner.left - box.left >= kLeastVisible || inner.top - box.top >= kLeastVisible ||
+           box.right - inner.right >= kLeastVisible || box.bottom - inner.bottom >= kLeastVisible;
+}
+
+// Whether two spans across (or down) share at least a pixel. A span of no length (a Line
+// across a control) shares enough when it lies strictly inside the other.
+bool SpansShare(double a0, double a1, double b0, double b1) {
+    if (a0 == a1 || b0 == b1)
+        return a0 < b1 && b0 < a1;
+    return std::min(a1, b1) - std::max(a0, b0) >= kLeastVisible;
 }
 
 bool Overlap(const TwipsBox& a, const TwipsBox& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    return SpansShare(a.left, a.right, b.left, b.right) && SpansShare(a.top, a.bottom, b.top, b.bottom);
 }
 
 // The earlier state, looked up once for each control of the later one.
@@ -47,6 +60,11 @@ public:
     }
 
     bool ReachedOut(std::size_t later) const { return match_[later] && ReachesOut(model_, *match_[later]); }
+
+    // A control that is new did not fit before, in the sense that its problem is new.
+    bool TextFitted(std::size_t later, TextMeasure& measure) const {
+        return !match_[later] || TextFits(model_.controls[*match_[later]], measure);
+    }
 
     bool Overlapped(std::size_t later, std::size_t otherLater) const {
         if (!match_[later] || !match_[otherLater])
@@ -64,9 +82,15 @@ private:
 LayoutProblem Problem(LayoutProblem::Kind kind, const FormModel& model, std::size_t control, std::size_t other) {
     const std::u16string name = model.controls[control].DisplayName();
     const std::u16string otherName = model.controls[other].DisplayName();
-    return {kind, control, other,
-            kind == LayoutProblem::Kind::ReachesOut ? messages::ReachesOut(name, otherName)
-                                                    : messages::Overlaps(name, otherName)};
+    switch (kind) {
+    case LayoutProblem::Kind::ReachesOut:
+        return {kind, control, other, messages::ReachesOut(name, otherName)};
+    case LayoutProblem::Kind::Overlaps:
+        return {kind, control, other, messages::Overlaps(name, otherName)};
+    case LayoutProblem::Kind::TextDoesNotFit:
+        break;
+    }
+    return {kind, control, control, messages::TextDoesNotFit(name)};
 }
 
 struct Placed {
@@ -127,7 +151,7 @@ void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, cons
 
 }  // namespace
 
-LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after) {
+LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after, TextMeasure* measure) {
     if (after.Empty())
         return {};
     ProblemCollector found;
@@ -140,6 +164,8 @@ LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& a
         children[*control.container].push_back({i, BoxOf(control)});
         if (ReachesOut(after, i) && !earlier.ReachedOut(i))
             found.Found([&] { return Problem(LayoutProblem::Kind::ReachesOut, after, i, *control.container); });
+        if (measure && !TextFits(control, *measure) && earlier.TextFitted(i, *measure))
+            found.Found([&] { return Problem(LayoutProblem::Kind::TextDoesNotFit, after, i, i); });
     }
     for (std::vector<Placed>& siblings : children) {
         if (found.CountingStopped())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/form_model.h"
+#include "core/text_fit.h"
 
 #include <cstddef>
 #include <string>
@@ -9,12 +10,15 @@
 namespace tremaro {
 
 // The places where a form's layout has gone wrong since an earlier state of it: a control
-// that now reaches past the inner edge of its container, and two controls of one container
-// that now overlap. Only what is new is reported, so a form whose controls overlapped on
+// that now reaches past the inner edge of its container, two controls of one container that
+// now overlap, and (when there is a TextMeasure to ask) a control whose text no longer fits
+// inside it (core/text_fit.h). Only what is new is reported, so a form whose controls overlapped on
 // purpose before a correction shows nothing for them afterwards. Controls are matched
 // between the two states by name and index; one that did not exist before is new in every
 // respect. Controls that take no place on the form, or lie on a hidden tab, are not looked
-// at. Touching edges are not an overlap.
+// at. Touching edges are not an overlap, and neither is an overlap or a reach past an edge of
+// less than a pixel at 100 % (15 twips): it cannot be seen, and a correction that rounds each
+// value on its own leaves controls that touched a twip apart.
 //
 // A pile of controls that all overlap one another (a hidden tab's controls brought back to
 // the form by a correction) has pairs in the square of its size, more than anyone can read or
@@ -24,11 +28,11 @@ namespace tremaro {
 // pair to its end, without building anything.
 
 struct LayoutProblem {
-    enum class Kind { ReachesOut, Overlaps };
+    enum class Kind { ReachesOut, Overlaps, TextDoesNotFit };
     Kind kind = Kind::ReachesOut;
     std::size_t control = 0;  // in the later model
-    std::size_t other = 0;    // the container, or the control overlapped
-    std::u16string text;      // "Name излиза извън Container." / "Name застъпва Other."
+    std::size_t other = 0;    // the container, the control overlapped, or the control itself
+    std::u16string text;  // "Name излиза извън Container." / "Name застъпва Other." / "Текстът на Name не се побира."
 };
 
 struct LayoutProblems {
@@ -42,7 +46,8 @@ struct LayoutProblems {
     bool Empty() const { return listed.empty(); }
 };
 
-LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after);
+// Without a measure, text is not looked at.
+LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after, TextMeasure* measure = nullptr);
 
 // The line that closes a list cut short ("… и още N проблема."); empty when nothing was left out.
 std::u16string UnlistedProblemsNote(const LayoutProblems& problems);

@@ -101,6 +101,13 @@ std::u16string Overlaps(std::u16string_view control, std::u16string_view other) 
     return text;
 }
 
+std::u16string TextDoesNotFit(std::u16string_view control) {
+    std::u16string text(u"Текстът на ");
+    text += control;
+    text += u" не се побира.";
+    return text;
+}
+
 std::u16string UnlistedProblems(std::size_t count, bool atLeast) {
     std::u16string note = atLeast ? u"… и още поне " : u"… и още ";
     note += Widened(std::to_string(count));

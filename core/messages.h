@@ -46,6 +46,7 @@ extern const char* const kDropUnsavedWork;
 // Problems of a form's layout that a correction brought about.
 std::u16string ReachesOut(std::u16string_view control, std::u16string_view container);
 std::u16string Overlaps(std::u16string_view control, std::u16string_view other);
+std::u16string TextDoesNotFit(std::u16string_view control);
 std::u16string UnlistedProblems(std::size_t count, bool atLeast);
 
 }  // namespace tremaro::messages

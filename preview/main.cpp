@@ -15,5 +15,5 @@ int main(int argc, char* argv[]) {
     // there is one.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    return tremaro::RunPreviewCommand(std::vector<std::string>(argv + 1, argv + argc), std::cerr);
+    return tremaro::RunPreviewCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }

@@ -8,9 +8,12 @@
 #include "core/layout_problems.h"
 #include "platform/unicode.h"
 #include "ui/form_picture.h"
+#include "ui/picture_fonts.h"
 
 #include <QImage>
 #include <QString>
+
+#include <span>
 
 namespace tremaro {
 namespace {
@@ -19,42 +22,96 @@ constexpr int kWritten = 0;
 constexpr int kFileFailed = 1;
 constexpr int kRefused = 2;
 
-}  // namespace
+int WrongCommandLine(std::ostream& err) {
+    PrintMessage(err, command_texts::kWrongCommandLine);
+    err << command_texts::kPreviewUsage;
+    return kRefused;
+}
 
-int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& err) {
-    if (arguments.size() != 3) {
-        PrintMessage(err, command_texts::kWrongCommandLine);
-        err << command_texts::kPreviewUsage;
-        return kRefused;
-    }
-    const std::u16string percent = Utf8ToUtf16(arguments[0]);
-    if (!CorrectionFactorOf(percent)) {
-        PrintMessage(err, messages::kPercentRefused);
-        return kRefused;
-    }
+// A form as read and as the correction makes it; or, when it could not be read or corrected,
+// the exit status that says so, its message already printed.
+struct Comparison {
+    FormModel before;
+    FormModel after;
+    int failure = kWritten;
+};
+
+Comparison ReadAndCorrect(const std::u16string& percent, const std::string& path, int correctionRefused,
+                          std::ostream& err) {
     ConsolePort port;
     FormDocument form(port);
-    if (form.Read(arguments[1]) != FormLines::LoadStatus::Loaded) {
+    if (form.Read(path) != FormLines::LoadStatus::Loaded) {
         PrintMessage(err, port.LastMessage());
-        return kFileFailed;
+        return {{}, {}, kFileFailed};
     }
     const std::u16string beforeText = port.ViewText();
     if (form.Correct(percent) != CorrectionOutcome::Corrected) {
+        err << path << ": ";  // the message names a line, not the file
         PrintMessage(err, port.LastMessage());
-        return kRefused;
+        return {{}, {}, correctionRefused};
     }
-    const FormModel before = BuildFormModel(std::u16string_view(beforeText));
-    const FormModel after = BuildFormModel(std::u16string_view(port.ViewText()));
-    const QImage picture = RenderComparison(before, after, FindNewLayoutProblems(before, after), 1.0);
+    return {BuildFormModel(std::u16string_view(beforeText)), BuildFormModel(std::u16string_view(port.ViewText())),
+            kWritten};
+}
+
+int WritePicture(const std::u16string& percent, const std::string& path, const std::string& picturePath,
+                 std::ostream& err) {
+    const Comparison forms = ReadAndCorrect(percent, path, kRefused, err);
+    if (forms.failure != kWritten)
+        return forms.failure;
+    PictureTextMeasure measure;
+    const QImage picture =
+        RenderComparison(forms.before, forms.after, FindNewLayoutProblems(forms.before, forms.after, &measure), 1.0);
     if (picture.isNull()) {
         PrintMessage(err, command_texts::kPictureNotDrawn);
         return kFileFailed;
     }
-    if (!picture.save(QString::fromLocal8Bit(arguments[2].c_str()), "PNG")) {
-        err << command_texts::PictureNotWritten(arguments[2]) << '\n';
+    if (!picture.save(QString::fromLocal8Bit(picturePath.c_str()), "PNG")) {
+        err << command_texts::PictureNotWritten(picturePath) << '\n';
         return kFileFailed;
     }
     return kWritten;
+}
+
+// Each file's new problems, one to a line, and the line that closes a list cut short.
+int ListProblems(const std::u16string& percent, std::span<const std::string> files, std::ostream& out,
+                 std::ostream& err) {
+    PictureTextMeasure measure;  // one for all the files: their fonts are mostly the same
+    int status = kWritten;
+    for (const std::string& path : files) {
+        const Comparison forms = ReadAndCorrect(percent, path, kFileFailed, err);
+        if (forms.failure != kWritten) {
+            status = forms.failure;
+            continue;
+        }
+        const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, &measure);
+        for (const LayoutProblem& problem : problems.listed)
+            out << path << ": " << Utf16ToUtf8(problem.text) << '\n';
+        if (const std::u16string more = UnlistedProblemsNote(problems); !more.empty())
+            out << path << ": " << Utf16ToUtf8(more) << '\n';
+    }
+    out.flush();
+    if (!out) {
+        PrintMessage(err, command_texts::kOutputNotWritten);
+        return kFileFailed;
+    }
+    return status;
+}
+
+}  // namespace
+
+int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const bool listing = !arguments.empty() && arguments[0] == "--problems";
+    if (listing ? arguments.size() < 3 : arguments.size() != 3)
+        return WrongCommandLine(err);
+    const std::u16string percent = Utf8ToUtf16(arguments[listing ? 1 : 0]);
+    if (!CorrectionFactorOf(percent)) {
+        PrintMessage(err, messages::kPercentRefused);
+        return kRefused;
+    }
+    if (listing)
+        return ListProblems(percent, std::span(arguments).subspan(2), out, err);
+    return WritePicture(percent, arguments[1], arguments[2], err);
 }
 
 }  // namespace tremaro

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace tremaro {
 namespace {
@@ -35,6 +36,10 @@ TEST(FormModelTest, nestedControls_knowTheirContainerGeometryAndInheritedFont) {
         "   BackColor       =   &H00C0FFFF&\r\n"
         "   Begin VB.Frame Frame1 \r\n"
         "      Caption         =   \"Group\"\r\n"
+        "      BeginProperty Font \r\n"
+        "         Name            =   \"Courier New\"\r\n"
+        "         Size            =   15\r\n"
+        "      EndProperty\r\n"
         "      Height          =   1500\r\n"
         "      Left            =   120\r\n"
         "      Top             =   240\r\n"
@@ -79,7 +84,8 @@ TEST(FormModelTest, nestedControls_knowTheirContainerGeometryAndInheritedFont) {
     EXPECT_EQ(text.width, 900);
     EXPECT_EQ(text.height, 300);
     EXPECT_EQ(text.text, u"abc");
-    EXPECT_EQ(text.font.name, u"Times New Roman");  // the form's, through the frame
+    EXPECT_EQ(text.font.name, u"Times New Roman");  // the form's, not the frame's
+    EXPECT_EQ(frame.font.name, u"Courier New");
     EXPECT_EQ(text.font.size, 9.75);
     EXPECT_TRUE(text.font.bold);
     EXPECT_TRUE(text.font.italic);
@@ -94,37 +100,46 @@ TEST(FormModelTest, nestedControls_knowTheirContainerGeometryAndInheritedFont) {
 }
 
 TEST(FormModelTest, hiddenTabs_linesAndPlacelessControls) {
-    const FormModel model = BuildFormModel(
-        Text("Begin VB.Form Form1\n"
-             "   ScaleMode       =   3  'Pixel\n"
-             "   Begin TabDlg.SSTab Tab1\n"
-             "      Height = 200\n      Left = 0\n      Top = 0\n      Width = 300\n"
-             "      Begin VB.Frame Hidden\n"
-             "         Height = 1000\n         Left = -74880\n         Top = 360\n         Width = 1000\n"
-             "         Begin VB.CheckBox Inside\n"
-             "            Height = 300\n            Left = 120\n            Top = 120\n            Width = 600\n"
-             "         End\n"
-             "      End\n"
-             "      Begin VB.Frame Shown\n"
-             "         Height = 1000\n         Left = -59999\n         Top = 360\n         Width = 1000\n"
-             "      End\n"
-             "   End\n"
-             "   Begin VB.Line Line1\n"
-             "      BorderWidth = 3\n      X1 = 10\n      X2 = 110\n      Y1 = 50\n      Y2 = 20\n"
-             "   End\n"
-             "   Begin VB.Timer Timer1\n      Left = 0\n      Top = 0\n      Width = 10\n      Height = 10\n   End\n"
-             "   Begin VB.Menu mnuFile\n      Caption = \"&File\"\n   End\n"
-             "End\n"));
+    const FormModel model = BuildFormModel(Text(
+        "Begin VB.Form Form1\n"
+        "   ScaleMode       =   3  'Pixel\n"
+        "   Begin TabDlg.SSTab Tab1\n"
+        "      Height = 200\n      Left = 0\n      Top = 0\n      Width = 300\n"
+        "      Begin VB.Frame Hidden\n"
+        "         Height = 1000\n         Left = -74880\n         Top = 360\n         Width = 1000\n"
+        "         Begin VB.CheckBox Inside\n"
+        "            Height = 300\n            Left = 120\n            Top = 120\n            Width = 600\n"
+        "         End\n"
+        "      End\n"
+        "      Begin VB.Frame Shown\n"
+        "         Height = 1000\n         Left = -59999\n         Top = 360\n         Width = 1000\n"
+        "      End\n"
+        // A line has no Left: only the dialog's list puts it on a hidden tab, as for the correction.
+        "      Tab(1).Control(0) = \"TabLine\"\n"
+        "      Begin VB.Line TabLine\n         X1 = -74000\n         X2 = -73000\n         Y1 = 0\n         Y2 = 0\n"
+        "      End\n"
+        "      Begin VB.Line StrayLine\n         X1 = -74000\n         X2 = -73000\n         Y1 = 0\n         Y2 = 0\n"
+        "      End\n"
+        "   End\n"
+        "   Begin VB.Line Line1\n"
+        "      BorderWidth = 3\n      X1 = 10\n      X2 = 110\n      Y1 = 50\n      Y2 = 20\n"
+        "   End\n"
+        "   Begin VB.Timer Timer1\n      Left = 0\n      Top = 0\n      Width = 10\n      Height = 10\n   End\n"
+        "   Begin VB.Menu mnuFile\n      Caption = \"&File\"\n   End\n"
+        "End\n"));
 
-    ASSERT_EQ(model.controls.size(), 8u);
+    ASSERT_EQ(model.controls.size(), 10u);
     EXPECT_TRUE(Named(model, u"Hidden").onHiddenTab);
     EXPECT_TRUE(Named(model, u"Inside").onHiddenTab);
     EXPECT_FALSE(Named(model, u"Shown").onHiddenTab);
     EXPECT_FALSE(Named(model, u"Tab1").onHiddenTab);
-    EXPECT_EQ(model.HiddenTabCount(), 2u);
+    EXPECT_TRUE(Named(model, u"TabLine").onHiddenTab);
+    EXPECT_FALSE(Named(model, u"StrayLine").onHiddenTab);
+    EXPECT_EQ(model.HiddenTabCount(), 3u);
 
-    // The form draws in pixels: what it holds is placed in pixels, what they hold in twips.
-    EXPECT_EQ(Named(model, u"Tab1").width, 4500);
+    // The form draws in pixels, yet the designer stores positions and sizes in twips; only
+    // the ends of the line are in pixels.
+    EXPECT_EQ(Named(model, u"Tab1").width, 300);
     EXPECT_EQ(Named(model, u"Inside").left, 120);
     const FormControl& line = Named(model, u"Line1");
     EXPECT_TRUE(TakesPlace(line));
@@ -137,6 +152,64 @@ TEST(FormModelTest, hiddenTabs_linesAndPlacelessControls) {
 
     EXPECT_FALSE(TakesPlace(Named(model, u"Timer1")));
     EXPECT_FALSE(TakesPlace(Named(model, u"mnuFile")));
+}
+
+// The box of every control, as (left, top, right, bottom) in twips.
+std::vector<std::vector<double>> Boxes(const FormModel& model) {
+    std::vector<std::vector<double>> boxes;
+    for (std::size_t i = 1; i < model.controls.size(); ++i) {
+        const TwipsBox box = BoxOf(model.controls[i]);
+        boxes.push_back({box.left, box.top, box.right, box.bottom});
+    }
+    return boxes;
+}
+
+// Each container keeps its own units, yet only the ends of a line are stored in them. Read as
+// the container's units, the pixel form's list would be 15 times too wide, the About dialog's
+// OK button would stand past its form's right edge and the inch form's button 1440 times off.
+TEST(FormModelTest, containersInOtherUnits_placeControlsInTwipsAndOnlyLineEndsInTheirUnits) {
+    const FormModel pixels =
+        BuildFormModel(Text("Begin VB.Form Pixels\n ClientWidth = 8610\n ClientHeight = 3000\n ScaleMode = 3 'Pixel\n"
+                            " ScaleWidth = 574\n ScaleHeight = 200\n"
+                            " Begin VB.ListBox List1\n  Height = 2400\n  Left = 90\n  Top = 120\n  Width = 8415\n End\n"
+                            " Begin VB.Line Line1\n  X1 = 6\n  X2 = 568\n  Y1 = 190\n  Y2 = 190\n End\n"
+                            "End\n"));
+    EXPECT_EQ(Boxes(pixels), (std::vector<std::vector<double>>{{90, 120, 8505, 2520}, {90, 2850, 8520, 2850}}));
+
+    // The designer's stock About dialog: a user scale of 5380.766 x 2453.724 over 5730 x 3555.
+    const FormModel about = BuildFormModel(
+        Text("Begin VB.Form frmAbout\n ClientHeight = 3555\n ClientWidth = 5730\n"
+             " ScaleHeight = 2453.724\n ScaleMode = 0 'User\n ScaleWidth = 5380.766\n"
+             " Begin VB.PictureBox picIcon\n  Height = 540\n  Left = 240\n  ScaleHeight = 337.12\n"
+             "  ScaleMode = 0 'User\n  ScaleWidth = 337.12\n  Top = 240\n  Width = 540\n"
+             "  Begin VB.Line Diagonal\n   X1 = 0\n   X2 = 337.12\n   Y1 = 0\n   Y2 = 168.56\n  End\n"
+             " End\n"
+             " Begin VB.CommandButton cmdOK\n  Height = 345\n  Left = 4245\n  Top = 2625\n  Width = 1260\n End\n"
+             " Begin VB.Line Line1\n  X1 = 84.515\n  X2 = 5309.398\n  Y1 = 1687.583\n  Y2 = 1687.583\n End\n"
+             "End\n"));
+    const std::vector<std::vector<double>> aboutBoxes = Boxes(about);
+    ASSERT_EQ(aboutBoxes.size(), 4u);
+    EXPECT_EQ(aboutBoxes[0], (std::vector<double>{240, 240, 780, 780}));
+    EXPECT_EQ(aboutBoxes[2], (std::vector<double>{4245, 2625, 5505, 2970}));
+    // 84.515 x 5730 / 5380.766 = 90, 5309.398 x 5730 / 5380.766 = 5654, 1687.583 x 3555 / 2453.724 = 2445.
+    const std::vector<double> expected[] = {{0, 0, 540, 270}, {90, 2445, 5654, 2445}};
+    for (const std::size_t i : {1u, 3u})
+        for (std::size_t side = 0; side < 4; ++side)
+            EXPECT_NEAR(aboutBoxes[i][side], expected[i / 2][side], 0.5) << i << " " << side;
+    EXPECT_FALSE(about.controls[0].onHiddenTab);
+
+    const FormModel inches = BuildFormModel(
+        Text("Begin VB.Form Inches\n ClientWidth = 5760\n ClientHeight = 2880\n ScaleMode = 5 'Inch\n"
+             " Begin VB.CommandButton Command1\n  Height = 375\n  Left = 1440\n  Top = 1440\n  Width = 2880\n End\n"
+             " Begin VB.Line Line1\n  X1 = 0.5\n  X2 = 3.5\n  Y1 = 1\n  Y2 = 1.25\n End\n"
+             "End\n"));
+    EXPECT_EQ(Boxes(inches), (std::vector<std::vector<double>>{{1440, 1440, 4320, 1815}, {720, 1440, 5040, 1800}}));
+
+    // A form that does not give its client size has it from its scale size in fixed units.
+    const FormModel noClient =
+        BuildFormModel(Text("Begin VB.Form F\n ScaleMode = 3\n ScaleWidth = 100\n ScaleHeight = 50\nEnd\n"));
+    EXPECT_EQ(noClient.clientWidth, 1500);
+    EXPECT_EQ(noClient.clientHeight, 750);
 }
 
 TEST(FormModelTest, brokenStructure_readsWhatItCanAndSkipsTheRest) {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+
 #include <string>
 #include <vector>
 
@@ -12,16 +15,22 @@ namespace {
 struct Box {
     std::string kind, name, container;
     int left, top, width, height;
+    std::string more = "";  // further property lines
 };
 
 // A form 3000 x 2000 twips holding a frame "Frame1" (at 100, 100, 2000 x 1500) and the given
-// controls, each placed in the form or in the frame.
+// controls, each placed in the form or in the frame; a Line runs across its box.
 FormModel Form(const std::vector<Box>& boxes) {
     std::string text = "Begin VB.Form Form1\n ClientWidth = 3000\n ClientHeight = 2000\n";
     auto place = [&text](const Box& box) {
-        text += " Begin VB." + box.kind + " " + box.name + "\n  Left = " + std::to_string(box.left) +
-                "\n  Top = " + std::to_string(box.top) + "\n  Width = " + std::to_string(box.width) +
-                "\n  Height = " + std::to_string(box.height) + "\n";
+        text += " Begin VB." + box.kind + " " + box.name + "\n";
+        if (box.kind == "Line")  // from its box's top left corner to the bottom right one
+            text += "  X1 = " + std::to_string(box.left) + "\n  X2 = " + std::to_string(box.left + box.width) +
+                    "\n  Y1 = " + std::to_string(box.top) + "\n  Y2 = " + std::to_string(box.top + box.height) + "\n";
+        else
+            text += "  Left = " + std::to_string(box.left) + "\n  Top = " + std::to_string(box.top) +
+                    "\n  Width = " + std::to_string(box.width) + "\n  Height = " + std::to_string(box.height) + "\n";
+        text += box.more;
     };
     place({"Frame", "Frame1", "", 100, 100, 2000, 1500});
     for (const Box& box : boxes) {
@@ -48,13 +57,18 @@ std::vector<std::u16string> Texts(const LayoutProblems& problems) {
     return texts;
 }
 
-TEST(LayoutProblemsTest, reachingPastTheContainer_isReportedOnceItIsNew) {
+// By 15 twips, a pixel at 100 %, a control is seen past the edge; by 14 it is not.
+TEST(LayoutProblemsTest, reachingPastTheContainer_isReportedOnceItIsNewAndAPixelOrMore) {
     const FormModel before = Form({{"CommandButton", "Command1", "Frame1", 900, 100, 1000, 300},
                                    {"TextBox", "Text1", "", 2500, 1800, 600, 300},
-                                   {"Label", "Label1", "Frame1", 0, 0, 2000, 1500}});
-    const FormModel after = Form({{"CommandButton", "Command1", "Frame1", 900, 100, 1101, 300},
+                                   {"Label", "Label1", "Frame1", 0, 0, 2000, 1500},
+                                   {"Label", "Label2", "Frame1", 0, 0, 2000, 1500},
+                                   {"Label", "Label3", "", 0, 0, 100, 100}});
+    const FormModel after = Form({{"CommandButton", "Command1", "Frame1", 900, 100, 1115, 300},
                                   {"TextBox", "Text1", "", 2500, 1800, 700, 300},
-                                  {"Label", "Label1", "Frame1", -1, 0, 2000, 1500}});
+                                  {"Label", "Label1", "Frame1", -15, 0, 2000, 1500},
+                                  {"Label", "Label2", "Frame1", 0, 0, 2014, 1514},
+                                  {"Label", "Label3", "", -14, -14, 100, 100}});
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
               (std::vector<std::u16string>{messages::ReachesOut(u"Command1", u"Frame1"),
                                            messages::ReachesOut(u"Label1", u"Frame1")}));
@@ -68,19 +82,27 @@ TEST(LayoutProblemsTest, reachingPastTheContainer_isReportedOnceItIsNew) {
     EXPECT_EQ(after.controls[problems[0].other].name, u"Frame1");
 }
 
-TEST(LayoutProblemsTest, overlaps_onlyNewOnesBetweenControlsOfOneContainer) {
+TEST(LayoutProblemsTest, overlaps_onlyNewOnesOfAPixelOrMoreBetweenControlsOfOneContainer) {
     const FormModel before = Form({{"CommandButton", "A", "", 2200, 100, 200, 200},
                                    {"CommandButton", "B", "", 2400, 100, 200, 200},  // touches A
                                    {"CommandButton", "C", "", 2200, 500, 400, 400},
                                    {"CommandButton", "D", "", 2300, 600, 100, 100},  // inside C already
-                                   {"CommandButton", "E", "Frame1", 0, 0, 100, 100}});
-    const FormModel after = Form({{"CommandButton", "A", "", 2200, 100, 201, 200},
+                                   {"CommandButton", "E", "Frame1", 0, 0, 100, 100},
+                                   {"CommandButton", "F", "", 2200, 1000, 200, 200},
+                                   {"CommandButton", "G", "", 2400, 1000, 200, 200},   // touches F
+                                   {"Line", "H", "", 2700, 100, 0, 1000},              // a line down...
+                                   {"CommandButton", "I", "", 2750, 500, 200, 200}});  // ...beside a button
+    const FormModel after = Form({{"CommandButton", "A", "", 2200, 100, 215, 200},
                                   {"CommandButton", "B", "", 2400, 100, 200, 200},
                                   {"CommandButton", "C", "", 2200, 500, 400, 400},
                                   {"CommandButton", "D", "", 2300, 600, 120, 120},
-                                  {"CommandButton", "E", "Frame1", 0, 0, 100, 100}});  // under C, other container
+                                  {"CommandButton", "E", "Frame1", 0, 0, 100, 100},  // under C, other container
+                                  {"CommandButton", "F", "", 2200, 1000, 201, 200},  // a twip of rounding
+                                  {"CommandButton", "G", "", 2400, 1000, 200, 200},
+                                  {"Line", "H", "", 2700, 100, 0, 1000},
+                                  {"CommandButton", "I", "", 2650, 500, 200, 200}});  // now across the line
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
-              (std::vector<std::u16string>{messages::Overlaps(u"A", u"B")}));
+              (std::vector<std::u16string>{messages::Overlaps(u"A", u"B"), messages::Overlaps(u"H", u"I")}));
     EXPECT_TRUE(FindNewLayoutProblems(before, before).Empty());
 }
 
@@ -91,6 +113,82 @@ TEST(LayoutProblemsTest, newControlsCountAsNew_hiddenAndPlacelessOnesAreNotLooke
                                   {"Timer", "Timer1", "", 2950, 0, 200, 100}});
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
               (std::vector<std::u16string>{messages::ReachesOut(u"New1", u"Form1")}));
+}
+
+// A font of fixed pitch: every character 100 twips wide, a line 200 high, lines broken between
+// words; "&" marks a mnemonic and takes no room.
+class FixedPitch final : public TextMeasure {
+public:
+    TextExtent Measure(const FormFont&, std::u16string_view text, std::optional<double> wrapWidth,
+                       bool mnemonics) override {
+        std::vector<double> words{0};
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (mnemonics && text[i] == u'&' && i + 1 < text.size())
+                ++i;  // the marked character, or the second of "&&"
+            if (text[i] == u' ')
+                words.push_back(0);
+            else
+                words.back() += 100;
+        }
+        TextExtent extent{0, 200};
+        double line = -100;
+        for (const double word : words) {
+            if (wrapWidth && line >= 0 && line + 100 + word > *wrapWidth) {
+                extent.height += 200;
+                line = word;
+            } else {
+                line += 100 + word;
+            }
+            extent.width = std::max(extent.width, line);
+        }
+        return extent;
+    }
+};
+
+std::string Caption(const std::string& text) {
+    return "  Caption = \"" + text + "\"\n";
+}
+
+TEST(LayoutProblemsTest, textThatNoLongerFits_isListedForEachKindThatShowsIt) {
+    // All stand at one spot before as after, so that only their text is news; each holds 4
+    // characters (400 twips) or says how many it holds.
+    const auto form = [](bool after) {
+        const auto at = [after](const std::string& kind, const std::string& name, int width, int height, int widthAfter,
+                                int heightAfter, const std::string& more) {
+            return Box{kind, name, "", 2200, 100, after ? widthAfter : width, after ? heightAfter : height, more};
+        };
+        std::vector<Box> boxes = {
+            at("Label", "Narrower", 600, 300, 390, 300, Caption("Name")),
+            at("Label", "JustFits", 600, 300, 400, 300, Caption("Name")),
+            at("Label", "Sized", 600, 300, 100, 100, Caption("Name") + "  AutoSize = -1 'True\n"),
+            at("Label", "Wraps", 600, 450, 450, 450, Caption("Aa Bb")),        // two lines of 200 fit 450
+            at("Label", "WrapsTooLow", 600, 450, 450, 300, Caption("Aa Bb")),  // but not 300
+            at("Label", "NeverFitted", 300, 300, 300, 300, Caption("Name")),
+            at("CommandButton", "Go", 500, 300, 450, 300, Caption("&Save")),    // inside a 30-twip edge
+            at("Frame", "Box", 800, 100, 600, 100, Caption("Group")),           // 8 pixels in, 2 before the edge
+            at("TextBox", "Single", 500, 300, 500, 250, "  Text = \"abc\"\n"),  // 30 twips off, top and bottom
+            at("TextBox", "Multi", 500, 300, 500, 250, "  Text = \"abc\"\n  MultiLine = -1 'True\n"),
+            at("ComboBox", "Combo", 700, 300, 700, 100, "  Text = \"abc\"\n"),  // its height is its font's
+            at("CheckBox", "Tick", 600, 300, 500, 300, Caption("Yes")),         // 17 pixels for the mark
+            at("Line", "Underline", 600, 0, 100, 0, Caption("Name")),
+        };
+        if (after)
+            boxes.push_back({"Label", "Fresh", "", 100, 1700, 100, 200, Caption("Name")});
+        return Form(boxes);
+    };
+    const FormModel before = form(false);
+    const FormModel after = form(true);
+    FixedPitch measure;
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after, &measure)),
+              (std::vector<std::u16string>{messages::TextDoesNotFit(u"Narrower"),
+                                           messages::TextDoesNotFit(u"WrapsTooLow"), messages::TextDoesNotFit(u"Go"),
+                                           messages::TextDoesNotFit(u"Box"), messages::TextDoesNotFit(u"Single"),
+                                           messages::TextDoesNotFit(u"Tick"), messages::TextDoesNotFit(u"Fresh")}));
+    const LayoutProblem first = FindNewLayoutProblems(before, after, &measure).listed.front();
+    EXPECT_EQ(first.kind, LayoutProblem::Kind::TextDoesNotFit);
+    EXPECT_EQ(after.controls[first.control].name, u"Narrower");
+    // Without a measure the text is not looked at.
+    EXPECT_TRUE(FindNewLayoutProblems(before, after).Empty());
 }
 
 // The controls of a hidden tab that a correction brings back onto the form all overlap: the

@@ -52,6 +52,7 @@ TEST(Messages, unsavedWork) {
 TEST(Messages, layoutProblems) {
     EXPECT_EQ(messages::ReachesOut(u"Label1(3)", u"Frame1"), u"Label1(3) излиза извън Frame1.");
     EXPECT_EQ(messages::Overlaps(u"A", u"B"), u"A застъпва B.");
+    EXPECT_EQ(messages::TextDoesNotFit(u"lblName(2)"), u"Текстът на lblName(2) не се побира.");
     EXPECT_EQ(messages::UnlistedProblems(1, false), u"… и още 1 проблем.");
     EXPECT_EQ(messages::UnlistedProblems(235, false), u"… и още 235 проблема.");
     EXPECT_EQ(messages::UnlistedProblems(1, true), u"… и още поне 1 проблема.");

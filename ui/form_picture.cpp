@@ -1,7 +1,9 @@
 #include "ui/form_picture.h"
 
+#include "core/text_fit.h"
 #include "ui/captions.h"
 #include "ui/fonts.h"
+#include "ui/picture_fonts.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
 
@@ -22,7 +24,6 @@ constexpr double kMostPixels = 4096.0 * 4096.0;
 // Widgets and PNG writers cope with any side up to 32,767; a form a few pixels high and very
 // wide must stay well inside that.
 constexpr double kMaxSide = 16000;
-constexpr int kLargestFontPixels = 2000;
 // Real forms nest a handful of containers deep; a file nesting thousands must not exhaust the
 // stack, and nothing that deep could be seen anyway.
 constexpr int kDeepestNesting = 100;
@@ -31,36 +32,20 @@ const QColor kShadow(128, 128, 128);
 const QColor kDarkShadow(64, 64, 64);
 const QColor kProblemRed(230, 0, 0);
 
-// The classic Windows scheme the designer shows forms in.
+// The classic Windows scheme the designer shows forms in, by the system colour's index
+// (&H80000000& to &H80000018&): scroll bar, desktop, active and inactive caption, menu, window,
+// window frame, menu text, window text, caption text, active and inactive border, application
+// workspace, highlight, highlight text, button face, button shadow, grey text, button text,
+// inactive caption text, button highlight, dark shadow, light, tooltip text and tooltip.
 QColor SystemColor(unsigned index) {
-    switch (index) {
-    case 0x01:
-        return QColor(58, 110, 165);
-    case 0x02:
-    case 0x0D:
-        return QColor(10, 36, 106);
-    case 0x05:
-    case 0x0E:
-    case 0x14:
-        return Qt::white;
-    case 0x06:
-    case 0x07:
-    case 0x08:
-    case 0x09:
-    case 0x12:
-    case 0x17:
-        return Qt::black;
-    case 0x0C:
-    case 0x10:
-    case 0x11:
-        return kShadow;
-    case 0x15:
-        return kDarkShadow;
-    case 0x18:
-        return QColor(255, 255, 225);
-    default:
-        return kFace;
-    }
+    static const QRgb kScheme[] = {
+        qRgb(212, 208, 200), qRgb(58, 110, 165),  qRgb(10, 36, 106),   qRgb(128, 128, 128), qRgb(212, 208, 200),
+        qRgb(255, 255, 255), qRgb(0, 0, 0),       qRgb(0, 0, 0),       qRgb(0, 0, 0),       qRgb(255, 255, 255),
+        qRgb(212, 208, 200), qRgb(212, 208, 200), qRgb(128, 128, 128), qRgb(10, 36, 106),   qRgb(255, 255, 255),
+        qRgb(212, 208, 200), qRgb(128, 128, 128), qRgb(128, 128, 128), qRgb(0, 0, 0),       qRgb(212, 208, 200),
+        qRgb(255, 255, 255), qRgb(64, 64, 64),    qRgb(212, 208, 200), qRgb(0, 0, 0),       qRgb(255, 255, 225),
+    };
+    return index < std::size(kScheme) ? QColor(kScheme[index]) : kFace;
 }
 
 QColor ColorOf(std::optional<FormColor> color, const QColor& otherwise) {
@@ -70,24 +55,6 @@ QColor ColorOf(std::optional<FormColor> color, const QColor& otherwise) {
         return SystemColor(*color & 0xFFu);
     return QColor(static_cast<int>(*color & 0xFFu), static_cast<int>((*color >> 8) & 0xFFu),
                   static_cast<int>((*color >> 16) & 0xFFu));
-}
-
-// The named font first, then the same stand-ins the main window uses for its kind of face.
-QFont FontOf(const FormFont& formFont, double zoom) {
-    const QString name = ToQString(formFont.name);
-    const QString lower = name.toLower();
-    const bool mono = lower.contains(QLatin1String("courier")) || lower.contains(QLatin1String("mono"));
-    const bool serif = lower.contains(QLatin1String("times")) ||
-                       (lower.contains(QLatin1String("serif")) && !lower.contains(QLatin1String("sans")));
-    const QFont standIn = mono ? CourierNewFont(8) : serif ? TimesNewRomanFont(8, false) : SansSerifFont(8, false);
-    QStringList families = standIn.families();
-    families.prepend(name);
-    QFont font;
-    font.setFamilies(families);
-    font.setPixelSize(std::clamp(qRound(formFont.size * 96.0 / 72.0 * zoom), 1, kLargestFontPixels));
-    font.setBold(formFont.bold);
-    font.setItalic(formFont.italic);
-    return font;
 }
 
 bool IsLightweight(std::u16string_view kind) {
@@ -123,12 +90,7 @@ public:
         const FormControl& control = model_.controls[index];
         if (!control.container)
             return QRect(QPoint(0, 0), FormPictureSize(model_, zoom_));
-        const TwipsBox box = BoxOf(control);
-        const QPointF& outer = origins_[*control.container];
-        const int left = Pixels(outer.x() + box.left);
-        const int top = Pixels(outer.y() + box.top);
-        return QRect(left, top, std::max(1, Pixels(outer.x() + box.right) - left),
-                     std::max(1, Pixels(outer.y() + box.bottom) - top));
+        return RectIn(*control.container, BoxOf(control));
     }
 
     void Draw(const PictureMarks& marks) {
@@ -151,6 +113,21 @@ private:
         return static_cast<int>(std::lround(std::clamp(twips * pixelsPerTwip_, -1e6, 1e6)));
     }
     int Scaled(double pixelsAtFullSize) const { return std::max(1, qRound(pixelsAtFullSize * zoom_)); }
+
+    // A box given in a container's twips, in the picture's pixels.
+    QRect RectIn(std::size_t container, const TwipsBox& box) const {
+        const QPointF& outer = origins_[container];
+        const int left = Pixels(outer.x() + box.left);
+        const int top = Pixels(outer.y() + box.top);
+        return QRect(left, top, std::max(1, Pixels(outer.x() + box.right) - left),
+                     std::max(1, Pixels(outer.y() + box.bottom) - top));
+    }
+
+    // Where the control's text is drawn: the room the fit check measures it against.
+    QRect TextRectOf(const FormControl& control, const QRect& otherwise) const {
+        const std::optional<TextRoom> room = TextRoomOf(control);
+        return room ? RectIn(*control.container, room->box) : otherwise;
+    }
 
     void DrawChildren(std::size_t container, int depth) {
         if (children_[container].empty())
@@ -196,6 +173,8 @@ private:
             Line(control);
         else if (kind == u"Shape")
             Shape(control, rect);
+        else if (kind == u"SSTab")
+            TabbedDialog(control, rect);
         else
             Other(control, rect);
         painter_.setOpacity(1.0);
@@ -226,7 +205,7 @@ private:
     void Text(const FormControl& control, const QRect& rect, int flags, const QString& text, const QColor& pen) {
         if (text.isEmpty())
             return;
-        painter_.setFont(FontOf(control.font, zoom_));
+        painter_.setFont(PictureFont(control.font, zoom_));
         painter_.setPen(pen);
         painter_.drawText(rect, flags | Qt::TextShowMnemonic, text);
     }
@@ -237,7 +216,7 @@ private:
 
     void Button(const FormControl& control, const QRect& rect) {
         Raised(rect, ColorOf(control.backColor, kFace));
-        Text(control, rect.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, CaptionOf(control),
+        Text(control, TextRectOf(control, rect), Qt::AlignCenter | Qt::TextWordWrap, CaptionOf(control),
              ColorOf(control.foreColor, Qt::black));
     }
 
@@ -246,8 +225,8 @@ private:
             painter_.fillRect(rect, ColorOf(control.backColor, kFace));
         if (control.borderStyle == 1)
             Edge(rect, 0, kShadow, Qt::white);
-        Text(control, rect, AlignmentOf(control) | Qt::AlignTop | Qt::TextWordWrap, CaptionOf(control),
-             ColorOf(control.foreColor, Qt::black));
+        Text(control, TextRectOf(control, rect), AlignmentOf(control) | Qt::AlignTop | Qt::TextWordWrap,
+             CaptionOf(control), ColorOf(control.foreColor, Qt::black));
     }
 
     void TextBox(const FormControl& control, const QRect& rect) {
@@ -257,34 +236,45 @@ private:
         else
             Sunken(rect, base);
         const QString text = control.text ? ToQString(*control.text) : CaptionOf(control);
-        painter_.setFont(FontOf(control.font, zoom_));
+        painter_.setFont(PictureFont(control.font, zoom_));
         painter_.setPen(ColorOf(control.foreColor, Qt::black));
-        painter_.drawText(rect.adjusted(Scaled(3), Scaled(2), -Scaled(3), -Scaled(2)),
-                          AlignmentOf(control) | Qt::AlignTop, text);
+        const QRect inside = rect.adjusted(Scaled(3), Scaled(2), -Scaled(3), -Scaled(2));
+        if (control.multiLine)
+            painter_.drawText(inside, AlignmentOf(control) | Qt::AlignTop | Qt::TextWordWrap, text);
+        else
+            painter_.drawText(TextRectOf(control, inside), AlignmentOf(control) | Qt::AlignTop, text);
     }
 
+    // The caption stands on the top edge, on a patch of the frame's colour 2 pixels wider on
+    // each side, and is cut where its room ends.
     void Frame(const FormControl& control, const QRect& rect) {
         const QColor back = ColorOf(control.backColor, kFace);
         painter_.fillRect(rect, back);
-        const QFont font = FontOf(control.font, zoom_);
-        const int lineY = rect.top() + QFontMetrics(font).height() / 2;
+        const QFont font = PictureFont(control.font, zoom_);
+        const QFontMetrics metrics(font);
+        const int lineY = rect.top() + metrics.height() / 2;
         const QRect box(rect.left(), lineY, rect.width(), rect.bottom() - lineY + 1);
         Edge(box, 0, kShadow, Qt::white);
         Edge(box, 1, Qt::white, kShadow);
         const QString caption = CaptionOf(control);
         if (caption.isEmpty())
             return;
-        const int width = QFontMetrics(font).horizontalAdvance(QString(caption).remove(QLatin1Char('&')));
-        const QRect captionRect(rect.left() + Scaled(8), rect.top(), width + Scaled(4), QFontMetrics(font).height());
-        painter_.fillRect(captionRect, back);
-        Text(control, captionRect, Qt::AlignCenter, caption, ColorOf(control.foreColor, Qt::black));
+        const QRect room = TextRectOf(control, rect);
+        const int width = metrics.horizontalAdvance(QString(caption).remove(QLatin1Char('&')));
+        const QRect patch(room.left() - Scaled(2), rect.top(),
+                          std::clamp(width, 0, std::max(room.width(), 0)) + 2 * Scaled(2), metrics.height());
+        painter_.fillRect(patch, back);
+        Text(control, QRect(room.left(), rect.top(), room.width(), metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+             caption, ColorOf(control.foreColor, Qt::black));
     }
 
+    // The mark stands on the left, or on the right with Alignment = 1.
     void Mark(const FormControl& control, const QRect& rect, bool round) {
         if (control.backStyle != 0)
             painter_.fillRect(rect, ColorOf(control.backColor, kFace));
         const int side = std::min(Scaled(13), rect.height());
-        const QRect box(rect.left(), rect.top() + (rect.height() - side) / 2, side, side);
+        const int boxLeft = control.alignment == 1 ? rect.right() + 1 - side : rect.left();
+        const QRect box(boxLeft, rect.top() + (rect.height() - side) / 2, side, side);
         painter_.save();
         if (round) {
             painter_.setRenderHint(QPainter::Antialiasing);
@@ -308,8 +298,7 @@ private:
             }
         }
         painter_.restore();
-        const int gap = side + Scaled(4);
-        Text(control, rect.adjusted(gap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+        Text(control, TextRectOf(control, rect), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
              CaptionOf(control), ColorOf(control.foreColor, Qt::black));
     }
 
@@ -329,9 +318,12 @@ private:
         painter_.drawPolygon(QPolygonF(
             {centre + QPointF(-half, -half / 2), centre + QPointF(half, -half / 2), centre + QPointF(0, half / 2)}));
         painter_.restore();
-        if (control.text)
-            Text(control, rect.adjusted(Scaled(3), 0, -width - 2, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                 ToQString(*control.text), ColorOf(control.foreColor, Qt::black));
+        if (control.text) {
+            painter_.setFont(PictureFont(control.font, zoom_));
+            painter_.setPen(ColorOf(control.foreColor, Qt::black));
+            painter_.drawText(TextRectOf(control, rect.adjusted(Scaled(3), 0, -width - 2, 0)),
+                              Qt::AlignLeft | Qt::AlignVCenter, ToQString(*control.text));
+        }
     }
 
     void Crossed(const FormControl& control, const QRect& rect, bool picture) {
@@ -371,17 +363,112 @@ private:
         painter_.save();
         painter_.setRenderHint(QPainter::Antialiasing, control.shape >= 2);
         const int pen = std::max(1, qRound(control.borderWidth * zoom_));
+        const QRectF inside = QRectF(box).adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0);
+        const auto outline = [&control, &inside, this] {
+            if (control.shape == 2 || control.shape == 3)
+                painter_.drawEllipse(inside);
+            else if (control.shape == 4 || control.shape == 5)
+                painter_.drawRoundedRect(inside, inside.width() / 8, inside.height() / 8);
+            else
+                painter_.drawRect(inside);
+        };
+        // The back colour, then the fill over it, then the border.
+        painter_.setPen(Qt::NoPen);
+        if (control.backStyle == 1) {
+            painter_.setBrush(ColorOf(control.backColor, Qt::white));
+            outline();
+        }
+        if (const Qt::BrushStyle fill = FillPattern(control.fillStyle); fill != Qt::NoBrush) {
+            painter_.setBrush(QBrush(ColorOf(control.fillColor, Qt::black), fill));
+            outline();
+        }
+        painter_.setBrush(Qt::NoBrush);
         painter_.setPen(control.borderStyle == 0 ? QPen(Qt::NoPen)
                                                  : QPen(ColorOf(control.borderColor, Qt::black), pen));
-        painter_.setBrush(control.backStyle == 1 ? QBrush(ColorOf(control.backColor, Qt::white)) : QBrush());
-        const QRectF inside = QRectF(box).adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0);
-        if (control.shape == 2 || control.shape == 3)
-            painter_.drawEllipse(inside);
-        else if (control.shape == 4 || control.shape == 5)
-            painter_.drawRoundedRect(inside, inside.width() / 8, inside.height() / 8);
-        else
-            painter_.drawRect(inside);
+        outline();
         painter_.restore();
+    }
+
+    // FillStyle: 0 solid, 1 transparent, then horizontal and vertical lines, the two
+    // diagonals, a cross and a diagonal cross.
+    static Qt::BrushStyle FillPattern(int fillStyle) {
+        switch (fillStyle) {
+        case 0:
+            return Qt::SolidPattern;
+        case 2:
+            return Qt::HorPattern;
+        case 3:
+            return Qt::VerPattern;
+        case 4:
+            return Qt::BDiagPattern;
+        case 5:
+            return Qt::FDiagPattern;
+        case 6:
+            return Qt::CrossPattern;
+        case 7:
+            return Qt::DiagCrossPattern;
+        default:
+            return Qt::NoBrush;
+        }
+    }
+
+    // A tabbed dialog: its rows of tabs over a raised page, the row of the shown tab next to
+    // the page (as the dialog moves it there), the shown tab raised into the page. The page
+    // holds the shown tab's controls, drawn as its children.
+    void TabbedDialog(const FormControl& control, const QRect& rect) {
+        const FormControl::Tabs& tabs = control.tabs;
+        const int perRow = std::max(1, tabs.perRow);
+        const int rows = std::max(1, (tabs.count + perRow - 1) / perRow);
+        const int rowHeight = std::clamp(Pixels(tabs.rowHeight), 1, std::max(1, rect.height() / rows));
+        const QColor face = ColorOf(control.backColor, kFace);
+        const int pageTop = rect.top() + rows * rowHeight;
+        const QRect page(rect.left(), pageTop, rect.width(), rect.bottom() + 1 - pageTop);
+        painter_.fillRect(page, face);
+        Edge(page, 0, Qt::white, kDarkShadow);
+        Edge(page, 1, face, kShadow);
+        const int shownRow = tabs.shown >= 0 && tabs.shown < tabs.count ? tabs.shown / perRow : -1;
+        int place = 0;  // from the top
+        for (int row = 0; row < rows; ++row) {
+            if (row != shownRow)
+                TabRow(control, rect, row, place++, rowHeight, face);
+        }
+        if (shownRow >= 0)
+            TabRow(control, rect, shownRow, place, rowHeight, face);
+    }
+
+    void TabRow(const FormControl& control, const QRect& rect, int row, int place, int rowHeight, const QColor& face) {
+        const int perRow = std::max(1, control.tabs.perRow);
+        const int top = rect.top() + place * rowHeight;
+        for (int column = 0; column < perRow; ++column) {
+            const int tab = row * perRow + column;
+            if (tab >= control.tabs.count)
+                break;
+            const int left = rect.left() + static_cast<int>(static_cast<qint64>(rect.width()) * column / perRow);
+            const int right = rect.left() + static_cast<int>(static_cast<qint64>(rect.width()) * (column + 1) / perRow);
+            const bool shown = tab == control.tabs.shown;
+            // A tab not shown stands a little lower and apart from the page by its edge.
+            const int lift = shown ? 0 : std::min(Scaled(2), rowHeight / 4);
+            const QRect box(left, top + lift, right - left, rowHeight - lift + (shown ? 2 : 0));
+            painter_.fillRect(box, face);
+            painter_.fillRect(QRect(box.left(), box.top(), box.width(), 1), Qt::white);
+            painter_.fillRect(QRect(box.left(), box.top(), 1, box.height()), Qt::white);
+            painter_.fillRect(QRect(box.right(), box.top(), 1, box.height()), kDarkShadow);
+            painter_.fillRect(QRect(box.right() - 1, box.top() + 1, 1, box.height() - 1), kShadow);
+            const std::u16string caption = TabCaption(control, tab);
+            Text(control, box.adjusted(Scaled(3), 1, -Scaled(3), 0), Qt::AlignCenter, ToQString(caption),
+                 ColorOf(control.foreColor, Qt::black));
+        }
+    }
+
+    // A tab without a caption of its own shows the one the dialog gives a new tab.
+    static std::u16string TabCaption(const FormControl& control, int tab) {
+        const auto index = static_cast<std::size_t>(tab);
+        if (index < control.tabs.captions.size())
+            return control.tabs.captions[index];
+        std::u16string caption = u"Tab ";
+        for (const char c : std::to_string(tab))
+            caption.push_back(static_cast<char16_t>(c));
+        return caption;
     }
 
     void Other(const FormControl& control, const QRect& rect) {
@@ -493,6 +580,8 @@ QImage RenderComparison(const FormModel& before, const FormModel& after, const L
     const QFont heading = HeadingFont();
     const QFont listFont = ListFont();
     const int headingHeight = QFontMetrics(heading).height() + 6;
+    // A user control, property page or user document lives inside another window: no title bar.
+    const int titleHeight = before.HasTitleBar() || after.HasTitleBar() ? headingHeight : 0;
     const int listLine = QFontMetrics(listFont).height() + 2;
 
     const QImage pictures[] = {RenderFormPicture(before, zoom),
@@ -513,7 +602,7 @@ QImage RenderComparison(const FormModel& before, const FormModel& after, const L
 
     const int picturesHeight = std::max(pictures[0].height(), pictures[1].height());
     const int width = std::max(2 * kMargin + pictures[0].width() + kGap + pictures[1].width(), 2 * kMargin + listWidth);
-    const int height = kMargin + 2 * headingHeight + picturesHeight + listLine + kMargin / 2 +
+    const int height = kMargin + headingHeight + titleHeight + picturesHeight + listLine + kMargin / 2 +
                        static_cast<int>(lines.size()) * listLine + kMargin;
 
     QImage image(width, height, QImage::Format_RGB32);
@@ -527,12 +616,14 @@ QImage RenderComparison(const FormModel& before, const FormModel& after, const L
         painter.drawText(QRect(left, top, pictures[side].width(), headingHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          headings[side]);
         top += headingHeight;
-        const QRect titleBar(left, top, pictures[side].width(), headingHeight);
-        painter.fillRect(titleBar, SystemColor(0x02));
-        painter.setPen(Qt::white);
-        painter.drawText(titleBar.adjusted(4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         ToQString(models[side]->caption));
-        top += headingHeight;
+        const QRect titleBar(left, top, pictures[side].width(), titleHeight);
+        if (models[side]->HasTitleBar()) {
+            painter.fillRect(titleBar, SystemColor(0x02));
+            painter.setPen(Qt::white);
+            painter.drawText(titleBar.adjusted(4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                             ToQString(models[side]->caption));
+        }
+        top += titleHeight;
         painter.drawImage(left, top, pictures[side]);
         painter.setFont(listFont);
         painter.setPen(kDarkShadow);
@@ -540,7 +631,7 @@ QImage RenderComparison(const FormModel& before, const FormModel& after, const L
                          Qt::AlignLeft | Qt::AlignVCenter, PictureNote(*models[side]));
         left += pictures[side].width() + kGap;
     }
-    int top = kMargin + 2 * headingHeight + picturesHeight + listLine + kMargin / 2;
+    int top = kMargin + headingHeight + titleHeight + picturesHeight + listLine + kMargin / 2;
     painter.setFont(listFont);
     painter.setPen(problems.Empty() ? kDarkShadow : kProblemRed.darker(130));
     for (const QString& line : lines) {

@@ -5,11 +5,14 @@
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QTextBlock>
+#include <QTextCursor>
 
 namespace tremaro {
 
 FormPreview::FormPreview(QWidget& mainWindow, QPlainTextEdit& view, std::function<std::u16string()> viewText)
-    : QObject(&mainWindow), view_(view), viewText_(std::move(viewText)) {
+    : QObject(&mainWindow), mainWindow_(mainWindow), view_(view), viewText_(std::move(viewText)) {
+    mainWindow_.installEventFilter(this);
     openAction_ = new QAction(captions::PreviewTitle(), this);
     openAction_->setObjectName(QStringLiteral("previewForm"));
     connect(openAction_, &QAction::triggered, this, &FormPreview::Open);
@@ -33,6 +36,8 @@ void FormPreview::FormRead(std::u16string textAsRead) {
 void FormPreview::Open() {
     if (!window_) {
         window_ = new PreviewWindow;
+        connect(window_, &PreviewWindow::ProblemPicked, this, &FormPreview::ShowLineInView);
+        window_->MoveBeside(mainWindow_);
         window_->show();
     }
     Refresh();
@@ -45,6 +50,23 @@ void FormPreview::Refresh() {
     typingPause_.stop();
     if (window_)
         window_->ShowForms(textAsRead_, viewText_());
+}
+
+// Closing hides the main window (a hide the window system makes, on minimising, is left
+// alone): the preview goes with it, as it shows nothing but that window's form. The help
+// window keeps its own life.
+bool FormPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &mainWindow_ && event->type() == QEvent::Hide && !event->spontaneous() && window_)
+        window_->close();
+    return QObject::eventFilter(watched, event);
+}
+
+void FormPreview::ShowLineInView(int line) {
+    const QTextBlock block = view_.document()->findBlockByNumber(line - 1);
+    if (!block.isValid())
+        return;
+    view_.setTextCursor(QTextCursor(block));
+    view_.centerCursor();
 }
 
 }  // namespace tremaro

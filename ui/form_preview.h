@@ -19,6 +19,8 @@ namespace tremaro {
 // from its action ("Преглед на формата", which the main window puts in the view's context
 // menu) and from F5, and redraws an open window after a read, after a correction and shortly
 // after typing stops.
+// The window opens beside the main window, puts the view's cursor on the Begin line of the
+// control whose problem the operator picks, and closes when the main window closes.
 class FormPreview final : public QObject {
     Q_OBJECT
 
@@ -35,7 +37,13 @@ public:
     PreviewWindow* Window() const { return window_; }
     QAction* OpenAction() const { return openAction_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void ShowLineInView(int line);
+
+    QWidget& mainWindow_;
     QPlainTextEdit& view_;
     std::function<std::u16string()> viewText_;
     std::u16string textAsRead_;

@@ -28,6 +28,9 @@ constexpr double kZoomStep = 1.25;
 constexpr double kSmallestZoom = 0.01;
 constexpr double kLargestZoom = 8.0;
 constexpr int kPictureGap = 24;
+// Beside the main window the window is as wide as the room there, but not narrower than this:
+// two pictures and the buttons still stand side by side.
+constexpr int kNarrowestBeside = 500;
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* objectName) {
@@ -78,6 +81,25 @@ QPixmap PictureOf(const FormModel& model, double zoom, const PictureMarks& marks
 
 }  // namespace
 
+QRect PlaceBeside(const QRect& mainFrame, QSize frameSize, const QRect& available, int narrowest) {
+    frameSize = frameSize.boundedTo(available.size());
+    const int top = std::clamp(mainFrame.top(), available.top(), available.bottom() + 1 - frameSize.height());
+    const int roomRight = available.right() - mainFrame.right();
+    const int roomLeft = mainFrame.left() - available.left();
+    const int width = frameSize.width();
+    if (roomRight >= width)
+        return QRect(mainFrame.right() + 1, top, width, frameSize.height());
+    if (roomLeft >= width)
+        return QRect(mainFrame.left() - width, top, width, frameSize.height());
+    if (std::max(roomRight, roomLeft) >= narrowest) {
+        if (roomRight >= roomLeft)
+            return QRect(mainFrame.right() + 1, top, roomRight, frameSize.height());
+        return QRect(available.left(), top, roomLeft, frameSize.height());
+    }
+    const int left = std::clamp(mainFrame.left(), available.left(), available.right() + 1 - width);
+    return QRect(left, top, width, frameSize.height());
+}
+
 PreviewWindow::PreviewWindow() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("frmPreview"));
     setWindowTitle(captions::PreviewTitle());
@@ -86,6 +108,19 @@ PreviewWindow::PreviewWindow() : QWidget(nullptr, Qt::Window) {
     // Room for two pictures side by side, but never more than the screen has, frame included.
     const QSize wanted(1100, 760);
     resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size() * 9 / 10) : wanted);
+}
+
+void PreviewWindow::MoveBeside(const QWidget& mainWindow) {
+    const QScreen* shown = mainWindow.screen();
+    if (!shown)
+        return;
+    // This window has no frame before it is shown; the window manager will give it one like
+    // the main window's.
+    const QSize frame = mainWindow.frameGeometry().size() - mainWindow.size();
+    const QRect place =
+        PlaceBeside(mainWindow.frameGeometry(), size() + frame, shown->availableGeometry(), kNarrowestBeside);
+    resize(place.size() - frame);
+    move(place.topLeft());
 }
 
 void PreviewWindow::BuildControls() {
@@ -145,7 +180,7 @@ void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view af
     before_ = BuildFormModel(before);
     after_ = BuildFormModel(after);
     zoom_ = std::min({zoom_, PictureZoom(before_, zoom_), PictureZoom(after_, zoom_)});
-    problems_ = FindNewLayoutProblems(before_, after_);
+    problems_ = FindNewLayoutProblems(before_, after_, &measure_);
     highlighted_.reset();
 
     const QSignalBlocker quiet(problemList_);
@@ -232,7 +267,7 @@ void PreviewWindow::Redraw() {
          {std::tuple(beforeCaption_, &before_, beforePicture_), std::tuple(afterCaption_, &after_, afterPicture_)}) {
         caption->setText(ToQString(model->caption));
         caption->setFixedWidth(picture->pixmap().width());
-        caption->setVisible(!model->Empty());
+        caption->setVisible(model->HasTitleBar());
     }
     beforeNote_->setText(PictureNote(before_));
     afterNote_->setText(PictureNote(after_));
@@ -243,6 +278,7 @@ void PreviewWindow::ShowProblem(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= problems_.listed.size())
         return;
     highlighted_ = problems_.listed[static_cast<std::size_t>(row)].control;
+    emit ProblemPicked(after_.controls[*highlighted_].beginLine);
     Redraw();
     const QRect place = ControlRectInPicture(after_, *highlighted_, zoom_);
     const QPoint centre = afterPicture_->mapTo(scroll_->widget(), place.center());

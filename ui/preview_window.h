@@ -2,7 +2,9 @@
 
 #include "core/form_model.h"
 #include "core/layout_problems.h"
+#include "ui/picture_fonts.h"
 
+#include <QRect>
 #include <QWidget>
 
 #include <optional>
@@ -17,6 +19,13 @@ class QScrollArea;
 
 namespace tremaro {
 
+// Where a window whose frame is frameSize opens next to a main window whose frame is mainFrame,
+// on a screen whose free area is available (all in pixels): its frame beside the main window,
+// on the right where the room there takes it whole, else on the left, else on the side with
+// more room, made as narrow as that room, down to narrowest; where neither side has that much,
+// over the main window, from its top left corner. It never leaves the free area.
+QRect PlaceBeside(const QRect& mainFrame, QSize frameSize, const QRect& available, int narrowest);
+
 // "Преглед на формата": the form as it was read ("Преди") and as the view's text stands now
 // ("След"), side by side at one zoom, with the places where "След" has a problem that "Преди"
 // did not listed under them and outlined in red; picking one in the list shows it. A window
@@ -26,6 +35,9 @@ class PreviewWindow final : public QWidget {
 
 public:
     PreviewWindow();
+
+    // Moves the window (not yet shown) beside the main window, as PlaceBeside says.
+    void MoveBeside(const QWidget& mainWindow);
 
     // Draws both texts afresh, keeping the zoom.
     void ShowForms(std::u16string_view before, std::u16string_view after);
@@ -38,6 +50,10 @@ public:
     const LayoutProblems& Problems() const { return problems_; }
     std::optional<std::size_t> Highlighted() const { return highlighted_; }
 
+signals:
+    // The operator picked a problem: the line of its control's Begin in the text drawn as "След".
+    void ProblemPicked(int beginLine);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -49,6 +65,7 @@ private:
 
     FormModel before_;
     FormModel after_;
+    PictureTextMeasure measure_;  // the picture's fonts, kept from one drawing to the next
     LayoutProblems problems_;
     std::optional<std::size_t> highlighted_;
     double zoom_ = 1.0;

@@ -1,6 +1,9 @@
 #include "ui/form_picture.h"
 #include "preview/preview_command.h"
 #include "ui/captions.h"
+#include "ui/picture_fonts.h"
+#include "core/messages.h"
+#include "platform/unicode.h"
 
 #include "test_support.h"
 #include "qstring_printer.h"
@@ -9,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 namespace tremaro {
@@ -74,6 +78,11 @@ bool IsBackground(const QImage& image, int x, int y) {
     return image.pixel(x, y) == qRgb(255, 255, 192);
 }
 
+// A form without a BackColor of its own: the button face.
+bool IsBackgroundOf(const QImage& image, int x, int y) {
+    return image.pixel(x, y) == qRgb(212, 208, 200);
+}
+
 TEST(FormPictureTest, controlsStandAtTheirTwipsOverFifteenTimesTheZoom) {
     const FormModel model = BuildFormModel(Text(kForm));
     for (const double zoom : {1.0, 2.0, 0.5}) {
@@ -118,6 +127,32 @@ std::string Control(const std::string& kind, const std::string& name, int left, 
     return " Begin VB." + kind + " " + name + "\n  Left = " + std::to_string(left) +
            "\n  Top = " + std::to_string(top) + "\n  Width = " + std::to_string(width) +
            "\n  Height = " + std::to_string(height) + "\n" + more + " End\n";
+}
+
+// The designer's stock About dialog draws in a user scale, yet its controls stand in twips;
+// a pixel form and an inch form likewise. Every control lies where its twips say, inside the
+// form, at 15 twips to the pixel.
+TEST(FormPictureTest, formsInOtherUnits_haveEveryControlInItsPlace) {
+    const FormModel about = BuildFormModel(
+        Text("Begin VB.Form frmAbout\n ClientHeight = 3555\n ClientWidth = 5730\n"
+             " ScaleHeight = 2453.724\n ScaleMode = 0 'User\n ScaleWidth = 5380.766\n" +
+             Control("PictureBox", "picIcon", 240, 240, 540, 540) +
+             Control("CommandButton", "cmdOK", 4245, 2625, 1260, 345, "  Caption = \"OK\"\n") +
+             " Begin VB.Line Line1\n  X1 = 84.515\n  X2 = 5309.398\n  Y1 = 1687.583\n  Y2 = 1687.583\n End\n"
+             "End\n"));
+    EXPECT_EQ(FormPictureSize(about, 1.0), QSize(382, 237));
+    EXPECT_EQ(ControlRectInPicture(about, 1, 1.0), QRect(16, 16, 36, 36));
+    EXPECT_EQ(ControlRectInPicture(about, 2, 1.0), QRect(283, 175, 84, 23));
+    EXPECT_EQ(ControlRectInPicture(about, 3, 1.0), QRect(6, 163, 371, 1));  // 90 to 5654 at 2445 twips
+
+    const FormModel pixels =
+        BuildFormModel(Text("Begin VB.Form Pixels\n ClientWidth = 8610\n ClientHeight = 3000\n ScaleMode = 3 'Pixel\n" +
+                            Control("ListBox", "List1", 90, 120, 8415, 2400) + "End\n"));
+    EXPECT_EQ(ControlRectInPicture(pixels, 1, 1.0), QRect(6, 8, 561, 160));
+    const FormModel inches =
+        BuildFormModel(Text("Begin VB.Form Inches\n ClientWidth = 5760\n ClientHeight = 2880\n ScaleMode = 5 'Inch\n" +
+                            Control("CommandButton", "Command1", 1440, 1440, 2880, 375) + "End\n"));
+    EXPECT_EQ(ControlRectInPicture(inches, 1, 1.0), QRect(96, 96, 192, 25));
 }
 
 bool IsRed(const QImage& image, QPoint at) {
@@ -167,6 +202,117 @@ TEST(FormPictureTest, labelsAndShapes_lieBeneathTheOtherControlsOfTheirContainer
     EXPECT_EQ(image.pixel(200, 240), qRgb(0, 255, 0));  // the shape alone
 }
 
+// A form of three labels in a font, as the designer writes it at 100 % and as a correction by
+// 60 % makes it: 900 x 255 twips becomes 540 x 153, 8.25 points 4.95.
+std::u16string ThreeLabels(const std::string& font, double scale) {
+    const auto number = [scale](double value) { return std::to_string(static_cast<int>(std::lround(value * scale))); };
+    std::string text = "Begin VB.Form Form1\n ClientWidth = " + number(3000) + "\n ClientHeight = " + number(1500) +
+                       "\n BeginProperty Font\n  Name = \"" + font + "\"\n  Size = " + (scale == 1 ? "8.25" : "4.95") +
+                       "\n EndProperty\n";
+    const char* const labels[][3] = {
+        {"lblProvince", "Provinces", ""}, {"lblShort", "OK", ""}, {"lblAuto", "Provinces", "  AutoSize = -1\n"}};
+    for (int i = 0; i < 3; ++i)
+        text += Control("Label", labels[i][0], static_cast<int>(std::lround(120 * scale)),
+                        static_cast<int>(std::lround((120 + 400 * i) * scale)), std::stoi(number(900)),
+                        std::stoi(number(255)), "  Caption = \"" + std::string(labels[i][1]) + "\"\n" + labels[i][2]);
+    return Text(text + "End\n");
+}
+
+// MS Sans Serif has no face below 8 points, so its text stays as wide while the labels shrink;
+// Arial shrinks with them. "Provinces" takes about 50 pixels at 8 points, the label 36 at 60 %.
+TEST(FormPictureTest, textThatNoLongerFitsInTheFontItIsDrawnIn_isListed) {
+    FormFont small{u"MS Sans Serif", 4.95};
+    EXPECT_EQ(PictureFont(small, 1.0).pixelSize(), 11);
+    EXPECT_EQ(PictureFont(small, 2.0).pixelSize(), 22);
+    small.name = u"Arial";
+    EXPECT_EQ(PictureFont(small, 1.0).pixelSize(), 7);
+
+    PictureTextMeasure measure;
+    const LayoutProblems bitmap = FindNewLayoutProblems(BuildFormModel(ThreeLabels("MS Sans Serif", 1)),
+                                                        BuildFormModel(ThreeLabels("MS Sans Serif", 0.6)), &measure);
+    ASSERT_EQ(bitmap.listed.size(), 1u);
+    EXPECT_EQ(bitmap.listed[0].text, messages::TextDoesNotFit(u"lblProvince"));
+    EXPECT_TRUE(FindNewLayoutProblems(BuildFormModel(ThreeLabels("Arial", 1)),
+                                      BuildFormModel(ThreeLabels("Arial", 0.6)), &measure)
+                    .Empty());
+}
+
+// Pixels of text (dark, not the grey of an edge) inside a rectangle of the picture.
+int DarkPixels(const QImage& image, const QRect& rect) {
+    int dark = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 60;
+    return dark;
+}
+
+// Four tabs in rows of two, each 300 twips (529 HIMETRIC, 20 pixels) high, over a dialog 300
+// pixels wide at 10, 10: the shown tab's row (0 and 1) is moved next to the page, below the
+// other (2 and 3). Tab 2 has an empty caption; the shown tab's button is drawn, the other's not.
+TEST(FormPictureTest, aTabbedDialog_isDrawnWithItsRowsOfTabsAndTheShownTabsControls) {
+    const FormModel model = BuildFormModel(FormHolding(
+        " Begin TabDlg.SSTab Tabs\n  Left = 150\n  Top = 150\n  Width = 4500\n  Height = 3000\n"
+        "  Tabs = 4\n  Tab = 1\n  TabsPerRow = 2\n  TabHeight = 529\n"
+        "  TabCaption(0) = \"One\"\n  TabCaption(1) = \"Two\"\n  TabCaption(2) = \"\"\n  TabCaption(3) = \"Four\"\n"
+        "  Tab(0).Control(0) = \"OnFirst\"\n  Tab(1).Control(0) = \"OnSecond\"\n" +
+        Control("CommandButton", "OnFirst", -73500, 900, 1500, 450, "  BackColor = &H000000FF&\n") +
+        Control("CommandButton", "OnSecond", 1500, 900, 1500, 450, "  BackColor = &H0000FF00&\n") + " End\n"));
+    const QImage image = RenderFormPicture(model, 1.0);
+    const auto tab = [](int row, int column) { return QRect(10 + 150 * column + 4, 10 + 20 * row + 4, 142, 12); };
+    EXPECT_GT(DarkPixels(image, tab(1, 0)), 10);  // One, next to the page
+    EXPECT_GT(DarkPixels(image, tab(1, 1)), 10);  // Two, shown
+    EXPECT_EQ(DarkPixels(image, tab(0, 0)), 0);   // the empty caption
+    EXPECT_GT(DarkPixels(image, tab(0, 1)), 10);  // Four
+    EXPECT_EQ(image.pixel(110 + 40, 70 + 15), qRgb(0, 255, 0));
+    EXPECT_EQ(PictureNote(model), captions::HiddenTabControls(1));
+}
+
+TEST(FormPictureTest, shapesAreFilledAsTheirFillStyleSays_andSystemColoursAreTheClassicSchemes) {
+    std::string controls =
+        Control("Shape", "Solid", 0, 0, 600, 600, "  FillStyle = 0 'Solid\n  FillColor = &H000000FF&\n") +
+        Control("Shape", "Hollow", 750, 0, 600, 600, "  FillColor = &H000000FF&\n") +
+        Control("Shape", "Black", 1500, 0, 600, 600, "  FillStyle = 0\n");
+    // Each system colour as the back of a label 150 twips square, in a row at 1500 down.
+    const char* const indexes[] = {"0", "1", "2", "5", "8", "9", "C", "F", "10", "14", "15", "18", "19"};
+    for (int i = 0; i < 13; ++i)
+        controls += Control(
+            "Label", "System" + std::to_string(i), 150 * i, 1500, 150, 150,
+            std::string("  BackStyle = 1\n  BackColor = &H800000") + (indexes[i][1] ? "" : "0") + indexes[i] + "&\n");
+    const QImage image = RenderFormPicture(BuildFormModel(FormHolding(controls)), 1.0);
+    EXPECT_EQ(image.pixel(20, 20), qRgb(255, 0, 0));
+    EXPECT_TRUE(IsBackgroundOf(image, 70, 20));  // inside the hollow one: the form
+    EXPECT_EQ(image.pixel(120, 20), qRgb(0, 0, 0));
+    const QRgb classic[] = {qRgb(212, 208, 200), qRgb(58, 110, 165),  qRgb(10, 36, 106),   qRgb(255, 255, 255),
+                            qRgb(0, 0, 0),       qRgb(255, 255, 255), qRgb(128, 128, 128), qRgb(212, 208, 200),
+                            qRgb(128, 128, 128), qRgb(255, 255, 255), qRgb(64, 64, 64),    qRgb(255, 255, 225),
+                            qRgb(212, 208, 200)};  // past the last (&H80000018&): the button face
+    for (int i = 0; i < 13; ++i)
+        EXPECT_EQ(image.pixel(10 * i + 5, 105), classic[i]) << indexes[i];
+}
+
+// A user control, a property page and a user document live inside another window; a form
+// without a border has no title bar either. Without one, no pixel has the caption's blue.
+TEST(FormPictureTest, onlyAFormWithABorderIsDrawnUnderATitleBar) {
+    const auto comparison = [](const std::string& kind, const std::string& more) {
+        const FormModel model = BuildFormModel(
+            Text("Begin VB." + kind + " Thing\n Caption = \"Заглавие\"\n ClientWidth = 1500\n ClientHeight = 750\n" +
+                 more + "End\n"));
+        return RenderComparison(model, model, {}, 1.0);
+    };
+    const auto hasCaptionBlue = [](const QImage& image) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == qRgb(10, 36, 106))
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(hasCaptionBlue(comparison("Form", "")));
+    EXPECT_TRUE(hasCaptionBlue(comparison("MDIForm", "")));
+    for (const char* kind : {"UserControl", "PropertyPage", "UserDocument"})
+        EXPECT_FALSE(hasCaptionBlue(comparison(kind, ""))) << kind;
+    EXPECT_FALSE(hasCaptionBlue(comparison("Form", " BorderStyle = 0 'None\n")));
+}
+
 TEST(FormPictureTest, pictureNote_saysWhatIsNotDrawn) {
     EXPECT_EQ(PictureNote(BuildFormModel(Text(kForm))), captions::HiddenTabControls(1));
     EXPECT_EQ(PictureNote(FormModel()), captions::NoFormDescription());
@@ -183,19 +329,57 @@ TEST(FormPictureTest, previewCommand_writesTheComparisonOrSaysWhyNot) {
     const std::string form = folder.Path("Form1.frm");
     const std::string picture = folder.Path("out.png");
     WriteBytes(form, kForm);
+    std::ostringstream out;
     std::ostringstream err;
 
-    ASSERT_EQ(RunPreviewCommand({"200", form, picture}, err), 0) << err.str();
+    ASSERT_EQ(RunPreviewCommand({"200", form, picture}, out, err), 0) << err.str();
     QImage written(QString::fromStdString(picture));
     // "Преди" at 400 x 300 and "След" at 800 x 600 beside it, with room around them.
     EXPECT_GT(written.width(), 400 + 800);
     EXPECT_GT(written.height(), 600);
     EXPECT_EQ(testing::ReadBytes(form), kForm);
 
-    EXPECT_EQ(RunPreviewCommand({"120", folder.Path("missing.frm"), picture}, err), 1);
-    EXPECT_EQ(RunPreviewCommand({"10", form, picture}, err), 2);
-    EXPECT_EQ(RunPreviewCommand({"120", form}, err), 2);
-    EXPECT_EQ(RunPreviewCommand({"120", form, folder.Path("no/such/folder/out.png")}, err), 1);
+    EXPECT_EQ(RunPreviewCommand({"120", folder.Path("missing.frm"), picture}, out, err), 1);
+    EXPECT_EQ(RunPreviewCommand({"10", form, picture}, out, err), 2);
+    EXPECT_EQ(RunPreviewCommand({"120", form}, out, err), 2);
+    EXPECT_EQ(RunPreviewCommand({"120", form, folder.Path("no/such/folder/out.png")}, out, err), 1);
+}
+
+// A whole project checked before it is scaled: each file's new problems on lines of their own,
+// nothing for a file without any, and a file that cannot be read or corrected does not stop
+// the others.
+TEST(FormPictureTest, previewCommandProblems_listsEachFilesNewProblemsAndGoesOnPastFailures) {
+    TempFolder folder;
+    const auto write = [&folder](const std::string& name, const std::u16string& text) {
+        WriteBytes(folder.Path(name), std::string(text.begin(), text.end()));
+        return folder.Path(name);
+    };
+    const std::string cut = write("cut.frm", ThreeLabels("MS Sans Serif", 1));
+    const std::string clean = write("clean.frm", ThreeLabels("Arial", 1));
+    const std::string cutToo = write("cut too.frm", ThreeLabels("MS Sans Serif", 1));
+    const std::string huge = write("huge.frm", Text("Begin VB.Form F\n Width = 4000000000\nEnd\n"));
+    const std::string missing = folder.Path("missing.frm");
+    const std::string cutLabel = Utf16ToUtf8(messages::TextDoesNotFit(u"lblProvince"));
+    std::ostringstream out;
+    std::ostringstream err;
+
+    EXPECT_EQ(RunPreviewCommand({"--problems", "60", cut, clean, missing, huge, cutToo}, out, err), 1);
+    EXPECT_EQ(out.str(), cut + ": " + cutLabel + "\n" + cutToo + ": " + cutLabel + "\n");
+    EXPECT_EQ(err.str(), testing::Printed(messages::CannotRead(missing)) + huge + ": " +
+                             testing::Printed(messages::ValueOutOfRange(2)));
+
+    out.str("");
+    EXPECT_EQ(RunPreviewCommand({"--problems", "60", clean, cut}, out, err), 0);
+    EXPECT_EQ(out.str(), cut + ": " + cutLabel + "\n");
+    out.str("");
+    EXPECT_EQ(RunPreviewCommand({"--problems", "100", cut}, out, err), 0);
+    EXPECT_EQ(out.str(), "");
+    for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--problems", "60"},
+                                                  {"--problems"},
+                                                  {"--problems", "19", cut},
+                                                  {"--problems", "x", cut}})
+        EXPECT_EQ(RunPreviewCommand(wrong, out, err), 2) << wrong.size();
+    EXPECT_EQ(out.str(), "");
 }
 
 // 300,000 twips square would be 20,000 pixels a side at 100 %, 1.6 GB for one picture.
@@ -229,8 +413,9 @@ TEST(FormPictureTest, previewCommand_aPileOfNewOverlaps_isDrawnWithABoundedList)
     const std::string form = folder.Path("hid.frm");
     const std::string picture = folder.Path("hid.png");
     WriteBytes(form, text);
+    std::ostringstream out;
     std::ostringstream err;
-    ASSERT_EQ(RunPreviewCommand({"500", form, picture}, err), 0) << err.str();
+    ASSERT_EQ(RunPreviewCommand({"500", form, picture}, out, err), 0) << err.str();
     const QImage written(QString::fromStdString(picture));
     // "След" is 3000 pixels high; 201 lines of 13-pixel text fit in fewer than 4000 more.
     EXPECT_GT(written.height(), 3000);

@@ -17,15 +17,18 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -196,6 +199,78 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
     QTest::keyClick(&form, Qt::Key_F5);
     EXPECT_TRUE(QTest::qWaitForWindowActive(window, kPatienceMs));
     EXPECT_EQ(OpenPreviews(), std::vector<PreviewWindow*>{window});
+}
+
+// Изход closes the main window, and the preview with it: nothing is left to keep the program
+// running. The help window keeps its own life.
+TEST_F(PreviewWindowTest, exit_closesThePreviewWithTheMainWindow) {
+    const QPointer<PreviewWindow> window = OpenWithF5();
+    ASSERT_NE(window, nullptr);
+    form.findChild<QPushButton*>(QStringLiteral("cmdExit"))->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }, kPatienceMs));
+    EXPECT_FALSE(form.isVisible());
+}
+
+// The problem is about a button 150 lines down the view: a click on it puts the view's cursor
+// on the button's Begin line and scrolls that line into sight.
+TEST_F(PreviewWindowTest, clickOnAProblem_putsTheViewsCursorOnItsControlsBeginLine) {
+    PreviewWindow* window = OpenWithF5();
+    ASSERT_NE(window, nullptr);
+    QString text = View()->toPlainText();
+    text.replace(QRegularExpression(QStringLiteral("Left *= *1500")), QStringLiteral("Left = 11000"));
+    text.prepend(
+        QStringLiteral("Object = \"{00000000-0000-0000-0000-000000000000}#1.0#0\"; \"x.ocx\"\n").repeated(150));
+    View()->setPlainText(text);
+    const int beginLine =
+        static_cast<int>(text.split(QLatin1Char('\n'))
+                             .indexOf(QRegularExpression(QStringLiteral("^ *Begin VB.CommandButton Command1 *$")))) +
+        1;
+    ASSERT_GT(beginLine, 150);
+    auto* list = window->findChild<QListWidget*>(QStringLiteral("problems"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Problems().Empty(); }, kPatienceMs));
+    EXPECT_EQ(View()->textCursor().blockNumber(), 0);
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(View()->textCursor().blockNumber() + 1, beginLine);
+    EXPECT_EQ(View()->textCursor().positionInBlock(), 0);
+    EXPECT_TRUE(View()->viewport()->rect().contains(View()->cursorRect()));
+}
+
+// The main window at the screen's left edge: where the screen has room beside it (under Xvfb,
+// 1280 pixels wide) the preview opens there and covers none of it; where it has not
+// (offscreen, 800 wide), over it, covering its top left corner. Either way inside the screen.
+TEST_F(PreviewWindowTest, opensBesideTheMainWindowWhereThereIsRoom_elseOverIt) {
+    const QRect available = form.screen()->availableGeometry();
+    form.move(available.topLeft());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.frameGeometry().topLeft() == available.topLeft(); }, kPatienceMs));
+    PreviewWindow* window = OpenWithF5();
+    ASSERT_NE(window, nullptr);
+    const QRect main = form.frameGeometry();
+    const bool room = available.right() - main.right() >= 500;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QRect frame = window->frameGeometry();
+            return available.contains(frame) && (room ? !frame.intersects(main) : frame.contains(main.topLeft()));
+        },
+        kPatienceMs))
+        << window->frameGeometry().x() << "," << window->frameGeometry().y() << " " << window->frameGeometry().width()
+        << " beside " << main.x() << "," << main.y() << " " << main.width() << " room " << room;
+}
+
+// Beside on the right where it fits whole, on the left, or made narrower where one side has
+// at least the narrowest width; over the main window where neither has; inside the screen.
+TEST(PreviewPlaceTest, placeBeside_takesTheSideWithRoom_elseGoesOverTheMainWindow) {
+    const QRect wide(0, 0, 1920, 1080);
+    const QRect narrow(0, 0, 1280, 800);
+    const QSize preview(1100, 760);
+    EXPECT_EQ(PlaceBeside(QRect(0, 0, 660, 510), preview, wide, 500), QRect(660, 0, 1100, 760));
+    EXPECT_EQ(PlaceBeside(QRect(1200, 300, 660, 510), preview, wide, 500), QRect(100, 300, 1100, 760));
+    EXPECT_EQ(PlaceBeside(QRect(0, 0, 660, 510), preview, narrow, 500), QRect(660, 0, 620, 760));
+    EXPECT_EQ(PlaceBeside(QRect(600, 100, 660, 510), preview, narrow, 500), QRect(0, 40, 600, 760));
+    EXPECT_EQ(PlaceBeside(QRect(310, 50, 660, 510), preview, narrow, 500), QRect(180, 40, 1100, 760));
+    EXPECT_EQ(PlaceBeside(QRect(50, 30, 660, 510), QSize(720, 540), QRect(0, 0, 800, 600), 500),
+              QRect(50, 30, 720, 540));
+    EXPECT_EQ(PlaceBeside(QRect(310, 50, 660, 510), QSize(3000, 2000), narrow, 500), QRect(0, 0, 1280, 800));
 }
 
 TEST_F(PreviewWindowTest, enterOnAFocusedButton_pressesIt) {
