@@ -1,5 +1,6 @@
 #include "platform/file_ops.h"
 
+#include "platform/file_descriptor.h"
 #include "platform/system_calls.h"
 
 #include <cerrno>
@@ -26,22 +27,6 @@ std::string FolderOf(const std::string& path) {
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
-
-class Descriptor {
-public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    ~Descriptor() {
-        if (descriptor_ >= 0)
-            ::close(descriptor_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return descriptor_; }
-    bool valid() const { return descriptor_ >= 0; }
-
-private:
-    int descriptor_;
-};
 
 bool WriteAll(int descriptor, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -78,14 +63,14 @@ bool IsUnsupported(int error) {
 
 // Makes a rename or link itself survive a power loss; a folder that refuses it loses nothing.
 void SyncFolder(const std::string& folder) {
-    const Descriptor descriptor(system::Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileDescriptor descriptor(system::Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (descriptor.valid())
         system::Flush(descriptor.get());
 }
 
 // A file being made beside its final name: unnamed until it is complete, where it can be.
 struct Temporary {
-    std::unique_ptr<Descriptor> descriptor;
+    std::unique_ptr<FileDescriptor> descriptor;
     std::string name;       // empty while unnamed
     bool ownerKept = true;  // it has the owner and group of the file it stands for
 };
@@ -95,7 +80,7 @@ std::optional<Temporary> OpenNamedTemporary(const std::string& folder) {
         std::string name = RandomTemporaryName(folder);
         const int descriptor = system::Open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (descriptor >= 0)
-            return Temporary{std::make_unique<Descriptor>(descriptor), std::move(name), true};
+            return Temporary{std::make_unique<FileDescriptor>(descriptor), std::move(name), true};
         if (errno != EEXIST)
             return std::nullopt;
     }
@@ -106,7 +91,7 @@ std::optional<Temporary> OpenTemporary(const std::string& folder, bool unnamed) 
     if (unnamed) {
         const int descriptor = system::Open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
         if (descriptor >= 0)
-            return Temporary{std::make_unique<Descriptor>(descriptor), "", true};
+            return Temporary{std::make_unique<FileDescriptor>(descriptor), "", true};
         if (!IsUnsupported(errno))
             return std::nullopt;
     }

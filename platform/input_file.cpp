@@ -1,5 +1,6 @@
 #include "platform/input_file.h"
 
+#include "platform/file_descriptor.h"
 #include "platform/system_calls.h"
 
 #include <algorithm>
@@ -13,21 +14,6 @@ namespace {
 
 // Files that tell no size (those under /proc) are read in steps of this much.
 constexpr std::size_t kReadStep = 64 * 1024;
-
-class OpenFile {
-public:
-    explicit OpenFile(int descriptor) : descriptor_(descriptor) {}
-    ~OpenFile() {
-        if (descriptor_ >= 0)
-            ::close(descriptor_);
-    }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    int get() const { return descriptor_; }
-
-private:
-    int descriptor_;
-};
 
 // Looked at before it is opened, since opening a device can itself do something; and again
 // after, in case the name was given to something else in between. Opening without waiting
@@ -85,7 +71,7 @@ FileState StateOf(const struct stat& info) {
 
 ReadStatus ReadWholeFile(const std::string& path, FileRead& read) {
     struct stat before {};
-    const OpenFile file(OpenPlainFile(path, before));
+    const FileDescriptor file(OpenPlainFile(path, before));
     if (file.get() < 0)
         return errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::CannotRead;
     std::string bytes;
