@@ -468,8 +468,7 @@ constexpr const char* kStartNames[] = {"a form",
                                        "a form whose backup another program makes while it is saved",
                                        "a form through a link",
                                        "a form gone since it was read",
-                                       "a form another program changed since it was read, with an older backup "
-                                       "(the operator agrees to write over the change)"};
+                                       "a changed form with an older backup, written over as the operator agreed"};
 
 constexpr system::FileCall kCalls[] = {
     system::FileCall::Open,         system::FileCall::Read,        system::FileCall::Write,
