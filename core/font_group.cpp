@@ -70,10 +70,8 @@ FontGroupPlace PlaceForFontGroup(const FormStructure& structure, const FormLines
 }
 
 std::vector<std::u16string> FontGroupLines(const std::u16string& indentation, double factor, CodePage codePage) {
-    std::u16string size = NumberToText(*ScaledFontSize(8.25, factor));
-    std::u16string charset;
-    for (const char c : std::to_string(CharsetOf(codePage)))
-        charset.push_back(static_cast<char16_t>(c));
+    const std::u16string size = NumberToText(*ScaledFontSize(8.25, factor));
+    const std::u16string charset = NumberToText(CharsetOf(codePage));
     const std::u16string inner = indentation + u"   ";
     return {
         indentation + u"BeginProperty Font ",

@@ -334,8 +334,7 @@ std::u16string FormControl::DisplayName() const {
         return name;
     std::u16string shown = name;
     shown += u'(';
-    for (char c : std::to_string(*index))
-        shown.push_back(static_cast<char16_t>(c));
+    shown += NumberToText(*index);
     shown += u')';
     return shown;
 }

@@ -454,21 +454,17 @@ private:
             painter_.fillRect(QRect(box.left(), box.top(), 1, box.height()), Qt::white);
             painter_.fillRect(QRect(box.right(), box.top(), 1, box.height()), kDarkShadow);
             painter_.fillRect(QRect(box.right() - 1, box.top() + 1, 1, box.height() - 1), kShadow);
-            const std::u16string caption = TabCaption(control, tab);
-            Text(control, box.adjusted(Scaled(3), 1, -Scaled(3), 0), Qt::AlignCenter, ToQString(caption),
+            Text(control, box.adjusted(Scaled(3), 1, -Scaled(3), 0), Qt::AlignCenter, TabCaption(control, tab),
                  ColorOf(control.foreColor, Qt::black));
         }
     }
 
     // A tab without a caption of its own shows the one the dialog gives a new tab.
-    static std::u16string TabCaption(const FormControl& control, int tab) {
+    static QString TabCaption(const FormControl& control, int tab) {
         const auto index = static_cast<std::size_t>(tab);
         if (index < control.tabs.captions.size())
-            return control.tabs.captions[index];
-        std::u16string caption = u"Tab ";
-        for (const char c : std::to_string(tab))
-            caption.push_back(static_cast<char16_t>(c));
-        return caption;
+            return ToQString(control.tabs.captions[index]);
+        return QStringLiteral("Tab %1").arg(tab);
     }
 
     void Other(const FormControl& control, const QRect& rect) {

@@ -3,6 +3,7 @@
 #include "core/shown_font.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
+#include "ui/twips.h"
 
 #include <QStringList>
 
@@ -13,7 +14,6 @@ namespace tremaro {
 namespace {
 
 constexpr int kLargestFontPixels = 2000;
-constexpr double kTwipsPerPixel = 15;
 constexpr int kNoLimit = 1 << 20;
 
 bool SameFont(const FormFont& a, const FormFont& b) {
