@@ -1,13 +1,11 @@
 #include "core/code_page_choice.h"
 
+#include "platform/charset_detector.h"
 #include "platform/unicode.h"
-
-#include <uchardet/uchardet.h>
 
 #include <algorithm>
 #include <array>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -284,12 +282,7 @@ std::optional<CodePage> CodePageOfDetectorAnswer(std::string_view answer) {
 }
 
 std::optional<CodePage> DetectorsCodePage(std::string_view sample) {
-    const std::unique_ptr<uchardet, void (*)(uchardet_t)> detector(uchardet_new(), uchardet_delete);
-    if (!detector || uchardet_handle_data(detector.get(), sample.data(), sample.size()) != 0)
-        return std::nullopt;
-    uchardet_data_end(detector.get());
-    const char* answer = uchardet_get_charset(detector.get());
-    return answer ? CodePageOfDetectorAnswer(answer) : std::nullopt;
+    return CodePageOfDetectorAnswer(DetectedCharsetName(sample));
 }
 
 // The comments a Chinese, Japanese or Korean edition of the designer writes after the values
