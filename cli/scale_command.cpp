@@ -3,6 +3,7 @@
 #include "cli/command_texts.h"
 #include "cli/console_port.h"
 #include "cli/standard_options.h"
+#include "core/folder_code_pages.h"
 #include "core/form_document.h"
 #include "core/messages.h"
 #include "platform/code_page.h"
@@ -87,8 +88,8 @@ bool WriteViewBytes(std::u16string_view text, CodePage codePage, std::ostream& o
     return static_cast<bool>(out);
 }
 
-int CorrectToStandardOutput(const std::u16string& percent, const std::string& path, std::optional<CodePage> codePage,
-                            std::ostream& out, std::ostream& err) {
+int CorrectToStandardOutput(const std::u16string& percent, const std::string& path,
+                            std::optional<CodePageDecision> codePage, std::ostream& out, std::ostream& err) {
     ConsolePort port;
     FormDocument form(port);
     if (form.Read(path, codePage) != FormLines::LoadStatus::Loaded) {
@@ -108,7 +109,7 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
 
 // Running the command confirms the save; a form that another program changed after it was
 // read is refused (the question answered with Cancel, its text the failure's).
-bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::optional<CodePage> codePage,
+bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::optional<CodePageDecision> codePage,
                     std::ostream& out, std::ostream& err) {
     ConsolePort port;
     port.AnswerNextQuestion(PressedButton::Ok);
@@ -124,19 +125,34 @@ bool CorrectAndSave(const std::u16string& percent, const std::string& path, std:
     return saved;
 }
 
-// One line for each file: its name, a tab and the code page it is read in.
+// The code page each file is read in: the one the operator named, or what each form and the
+// forms of its folder decide together (nothing: the form decides alone as it is read).
+std::vector<std::optional<CodePageDecision>> CodePagesOf(std::span<const std::string> files,
+                                                         std::optional<CodePage> named) {
+    if (named)
+        return std::vector<std::optional<CodePageDecision>>(files.size(), ChosenByHand(*named));
+    if (files.size() == 1)
+        return {std::nullopt};
+    const std::vector<CodePageDecision> together = DecideCodePagesTogether(files);
+    return {together.begin(), together.end()};
+}
+
+// One line for each file: its name, the code page it is read in, and whether the form itself
+// or its folder decided it.
 int ShowCodePages(std::span<const std::string> files, std::optional<CodePage> codePage, std::ostream& out,
                   std::ostream& err) {
+    const auto decisions = CodePagesOf(files, codePage);
     bool allRead = true;
-    for (const std::string& path : files) {
+    for (std::size_t i = 0; i < files.size(); ++i) {
         ConsolePort port;
         FormDocument form(port);
-        if (form.Read(path, codePage) != FormLines::LoadStatus::Loaded) {
+        if (form.Read(files[i], decisions[i]) != FormLines::LoadStatus::Loaded) {
             PrintMessage(err, port.LastMessage());
             allRead = false;
             continue;
         }
-        out << path << '\t' << LowerCaseName(form.TextCodePage()) << '\n';
+        const bool byFolder = form.CodePageDecided().basis == CodePageBasis::Folder;
+        out << files[i] << '\t' << LowerCaseName(form.TextCodePage()) << '\t' << (byFolder ? "folder" : "own") << '\n';
     }
     out.flush();
     return allRead ? kSuccess : kFileFailed;
@@ -167,12 +183,13 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
         return kRefused;
     }
     const auto files = std::span(commandLine.operands).subspan(1);
+    const auto decisions = CodePagesOf(files, codePage);
     if (commandLine.toStandardOutput)
-        return CorrectToStandardOutput(percent, files[0], codePage, out, err);
+        return CorrectToStandardOutput(percent, files[0], decisions[0], out, err);
 
     bool allSaved = true;
-    for (const std::string& path : files)
-        allSaved = CorrectAndSave(percent, path, codePage, out, err) && allSaved;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        allSaved = CorrectAndSave(percent, files[i], decisions[i], out, err) && allSaved;
     return allSaved ? kSuccess : kFileFailed;
 }
 

@@ -123,10 +123,8 @@ private:
     std::vector<CodePage> votes_;
 };
 
-// The most frequent of the votes that pass, the first in the file on a tie. Each code page
-// is put to the test once, however many fonts name it.
-template <typename Passes>
-std::optional<CodePage> MostFrequent(const std::vector<CodePage>& votes, Passes passes) {
+// The most frequent of the votes, the first in the file on a tie.
+std::optional<CodePage> MostFrequent(const std::vector<CodePage>& votes) {
     std::vector<std::pair<CodePage, int>> counts;  // in the order of their first vote
     for (const CodePage vote : votes) {
         const auto found =
@@ -139,16 +137,12 @@ std::optional<CodePage> MostFrequent(const std::vector<CodePage>& votes, Passes 
     std::optional<CodePage> best;
     int bestCount = 0;
     for (const auto& [page, count] : counts) {
-        if (count > bestCount && passes(page)) {
+        if (count > bestCount) {
             best = page;
             bestCount = count;
         }
     }
     return best;
-}
-
-bool Holds(const std::vector<CodePage>& votes, CodePage page) {
-    return std::find(votes.begin(), votes.end(), page) != votes.end();
 }
 
 // What the detection needs of the bytes, found in one pass sixteen bytes at a time: most
@@ -331,8 +325,8 @@ const std::vector<EncodedComment>& EncodedEditionComments() {
     return kEncoded;
 }
 
-// The edition whose comments the lines hold most often, where the lines are valid in its
-// code page. Every comment starts with an apostrophe, so only the apostrophes are looked at.
+// The edition whose comments the lines hold most often. Every comment starts with an apostrophe, so only the
+// apostrophes are looked at.
 std::optional<CodePage> EditionOfComments(std::string_view lines) {
     std::map<CodePage, int> hits;
     for (std::size_t at = lines.find('\''); at != std::string_view::npos; at = lines.find('\'', at + 1))
@@ -342,7 +336,7 @@ std::optional<CodePage> EditionOfComments(std::string_view lines) {
     std::optional<CodePage> best;
     int bestCount = 0;
     for (const auto& [page, count] : hits) {
-        if (count > bestCount && ReadsAsText(page, lines)) {
+        if (count > bestCount) {
             best = page;
             bestCount = count;
         }
@@ -350,37 +344,185 @@ std::optional<CodePage> EditionOfComments(std::string_view lines) {
     return best;
 }
 
-bool IsSingleByte(CodePage page) {
-    return !IsEastAsian(page) && page != CodePage::Utf8;
-}
-
 bool IsLatin(CodePage page) {
     return page == CodePage::Windows1250 || page == CodePage::Windows1252 || page == CodePage::Windows1254 ||
            page == CodePage::Windows1257 || page == CodePage::Windows1258;
 }
 
-bool IsOtherScript(CodePage page) {
-    return page == CodePage::Windows1251 || page == CodePage::Windows1253 || page == CodePage::Windows1255 ||
-           page == CodePage::Windows1256 || page == CodePage::Windows874;
+// How much each witness weighs for a code page. The form's own word (its fonts, its
+// designer's edition, UTF-8's unmistakable sequences) outweighs what is heard in the text,
+// which outweighs a stray byte; found right in this order on real forms of many languages.
+struct Weights {
+    double scriptCharset;   // times the share of the fonts naming a script other than Western that name it
+    double westernCharset;  // times the share of all the fonts naming a script that say Western
+    double editionComments;
+    double utf8;              // times the share of the bytes of 128 or more that stand in valid sequences
+    double detector;          // times how sure it can be: on a few words it guesses
+    double wordsOfOneScript;  // times the share of the characters above ASCII that stand in such words
+    double pairsFit;
+    double perUnreadByte;  // taken off for each byte the page leaves undefined or cannot decode
+};
+
+constexpr Weights kWeights{
+    .scriptCharset = 5.0,
+    .westernCharset = 1.0,
+    .editionComments = 6.0,
+    .utf8 = 8.0,
+    .detector = 3.0,
+    .wordsOfOneScript = 3.0,
+    .pairsFit = 1.5,
+    .perUnreadByte = 0.25,
+};
+
+// The detector is as sure as its answers on texts of this many bytes above ASCII; on fewer it
+// counts for as much less.
+constexpr double kBytesTheDetectorNeeds = 16;
+
+// A winner whose lead over the next is at least this, heard by the detector and read as words,
+// is taken as certain even where no font names its script.
+constexpr double kClearLead = 2.0;
+
+bool IsUnread(char16_t c) {
+    return IsByteKeptAsItWas(c) || (c >= 0x80 && c <= 0x9F) || (c >= 0xE000 && c <= 0xF8FF);
 }
 
-std::u16string Decoded(CodePage page, std::string_view bytes) {
-    std::u16string text;
-    AppendDecoded(page, bytes, text);
-    return text;
+bool IsAsciiLetter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-// Of the characters above ASCII, the share that are letters or marks when read in page.
-double ShareOfLetters(CodePage page, std::string_view lines) {
-    std::size_t high = 0;
-    std::size_t letters = 0;
-    for (const char16_t c : Decoded(page, lines)) {
-        if (c < 0x80)
-            continue;
-        ++high;
-        letters += IsLetterOrMark(c) ? 1 : 0;
+// Whether a word whose characters above ASCII are of these scripts (a bit for each) is a word
+// of a text written in the page.
+bool FitsPage(CodePage page, unsigned scripts, bool hasAsciiLetter, std::size_t length) {
+    // A lone letter says nothing: a © or ° of any text is a letter in some code page.
+    if (length < 2 && !IsLatin(page))
+        return false;
+    auto only = [scripts](std::initializer_list<Script> allowed) {
+        unsigned mask = 1u << static_cast<unsigned>(Script::Mark);
+        for (const Script script : allowed)
+            mask |= 1u << static_cast<unsigned>(script);
+        return (scripts & ~mask) == 0;
+    };
+    switch (page) {
+    case CodePage::Windows1250:
+    case CodePage::Windows1252:
+    case CodePage::Windows1254:
+    case CodePage::Windows1257:
+    case CodePage::Windows1258:
+        // Accented letters stand among plain ones; a word of nothing but accented letters is
+        // another script's word misread, but for the one-letter words of French or Spanish.
+        return only({Script::Latin}) && (hasAsciiLetter || length == 1);
+    case CodePage::Windows1251:
+        return only({Script::Cyrillic}) && !hasAsciiLetter;
+    case CodePage::Windows1253:
+        return only({Script::Greek}) && !hasAsciiLetter;
+    case CodePage::Windows1255:
+        return only({Script::Hebrew}) && !hasAsciiLetter;
+    case CodePage::Windows1256:
+        return only({Script::Arabic}) && !hasAsciiLetter;
+    case CodePage::Windows874:
+        return only({Script::Thai}) && !hasAsciiLetter;
+    case CodePage::ShiftJis:
+        return only({Script::Han, Script::Kana, Script::CjkSymbol});
+    case CodePage::Gbk:
+    case CodePage::Big5:
+        return only({Script::Han, Script::CjkSymbol});
+    case CodePage::UnifiedHangul:
+        return only({Script::Hangul, Script::Han, Script::CjkSymbol});
+    case CodePage::Utf8:
+        return only({Script::Latin}) || only({Script::Greek}) || only({Script::Cyrillic}) || only({Script::Hebrew}) ||
+               only({Script::Arabic}) || only({Script::Thai}) ||
+               only({Script::Han, Script::Kana, Script::Hangul, Script::CjkSymbol});
     }
-    return high == 0 ? 1.0 : static_cast<double>(letters) / static_cast<double>(high);
+    return false;
+}
+
+// Of the characters above ASCII that the bytes make in an East Asian code page, the share that
+// are of the few thousand an East Asian text is mostly written in (GB2312's first level of
+// hanzi, Big5's frequent ones, the Hangul syllables of KS X 1001, kana and Shift-JIS's first
+// level of kanji) or their punctuation. European text read in these pages makes pairs too, but
+// of rare characters.
+double ShareOfCommonCharacters(CodePage page, std::string_view lines) {
+    auto isLead = [page](unsigned byte) {
+        return page == CodePage::ShiftJis ? (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)
+                                          : byte >= 0x81 && byte <= 0xFE;
+    };
+    auto isCommon = [page](unsigned lead, unsigned trail) {
+        switch (page) {
+        case CodePage::Gbk:
+            return lead >= 0xA1 && lead <= 0xD7 && trail >= 0xA1;
+        case CodePage::Big5:
+            return lead >= 0xA1 && lead <= 0xC6;
+        case CodePage::UnifiedHangul:
+            return lead >= 0xA1 && lead <= 0xC8 && trail >= 0xA1;
+        default:
+            return lead <= 0x98;
+        }
+    };
+    std::size_t characters = 0;
+    std::size_t common = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(lines[i]);
+        if (byte < 0x80)
+            continue;
+        ++characters;
+        if (isLead(byte) && i + 1 < lines.size()) {
+            common += isCommon(byte, static_cast<unsigned char>(lines[i + 1])) ? 1 : 0;
+            ++i;
+        } else {
+            // Shift-JIS's half-width katakana, which Japanese forms use for their short labels.
+            common += page == CodePage::ShiftJis && byte >= 0xA1 && byte <= 0xDF ? 1 : 0;
+        }
+    }
+    return characters == 0 ? 0.0 : static_cast<double>(common) / static_cast<double>(characters);
+}
+
+// What the text is like when read in one code page.
+struct Reading {
+    std::u16string text;
+    double shareInWords = 0;  // of the characters above ASCII, those in words of one script fitting the page
+    int unread = 0;           // bytes left undefined or not decoded
+};
+
+Reading ReadingIn(CodePage page, std::string_view lines) {
+    Reading reading;
+    AppendDecoded(page, lines, reading.text);
+    std::size_t above = 0;
+    std::size_t inWords = 0;
+    unsigned scripts = 0;
+    bool hasAsciiLetter = false;
+    std::size_t length = 0;
+    std::size_t wordAbove = 0;
+    auto endWord = [&] {
+        if (wordAbove > 0 && FitsPage(page, scripts, hasAsciiLetter, length))
+            inWords += wordAbove;
+        scripts = 0;
+        hasAsciiLetter = false;
+        length = 0;
+        wordAbove = 0;
+    };
+    for (const char16_t c : reading.text) {
+        const Script script = ScriptOf(c);
+        if (c >= 0x80) {
+            ++above;
+            reading.unread += IsUnread(c) ? 1 : 0;
+        }
+        if (script == Script::None) {
+            endWord();
+            continue;
+        }
+        ++length;
+        if (c < 0x80) {
+            hasAsciiLetter = hasAsciiLetter || IsAsciiLetter(c);
+            continue;
+        }
+        ++wordAbove;
+        scripts |= 1u << static_cast<unsigned>(script);
+    }
+    endWord();
+    reading.shareInWords = above == 0 ? 0.0 : static_cast<double>(inWords) / static_cast<double>(above);
+    if (IsEastAsian(page))
+        reading.shareInWords *= ShareOfCommonCharacters(page, lines);
+    return reading;
 }
 
 // Of the bytes of 128 or more, the share that stand in runs of two or more: an East Asian
@@ -418,62 +560,150 @@ std::optional<CodePage> EastAsianByItsPairs(std::string_view lines) {
             return pair.first >= leadFrom && pair.first <= leadTo && pair.second >= 0xA1 && pair.second <= 0xFE;
         });
     };
-    if (ReadsAsText(CodePage::UnifiedHangul, lines) && allIn(0xB0, 0xC8))
+    if (allIn(0xB0, 0xC8))
         return CodePage::UnifiedHangul;
-    if (ReadsAsText(CodePage::Gbk, lines) && allIn(0xA1, 0xF7))
+    if (allIn(0xA1, 0xF7))
         return CodePage::Gbk;
-    for (const CodePage page : {CodePage::Big5, CodePage::ShiftJis, CodePage::Gbk})
-        if (ReadsAsText(page, lines))
-            return page;
     return std::nullopt;
 }
 
-std::optional<CodePage> ChooseAmongLatin(CodePage detected, const std::vector<CodePage>& votes,
-                                         std::string_view lines) {
-    const bool readsAsText = ReadsAsText(detected, lines);
-    const bool sameAsWestern = Decoded(detected, lines) == Decoded(CodePage::Windows1252, lines);
-    // Hungarian and Polish forms often keep the designer's Western fonts; their ő and ł tell.
-    if (detected == CodePage::Windows1250 && readsAsText && !sameAsWestern &&
-        std::all_of(votes.begin(), votes.end(), [](CodePage vote) { return vote == CodePage::Windows1252; }))
-        return detected;
-    if (Holds(votes, CodePage::Windows1252) || sameAsWestern || !readsAsText)
-        return CodePage::Windows1252;
-    return detected;
+// The length of the valid UTF-8 sequence of two bytes or more at the front of bytes, or 0.
+std::size_t Utf8SequenceAt(std::string_view bytes) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4                                    ? 4
+                                                                                                 : 0;
+    if (length == 0 || bytes.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80)
+            return 0;
+    const auto second = static_cast<unsigned char>(bytes[1]);
+    const bool overlongOrSurrogate = (lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
+                                     (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90);
+    return overlongOrSurrogate ? 0 : length;
 }
 
-CodePage ChooseForText(const FormBytes& found) {
-    const std::string& lines = found.highLines;
-    if (ReadsAsText(CodePage::Utf8, lines))
-        return CodePage::Utf8;
-    if (const auto edition = EditionOfComments(lines))
-        return *edition;
-    const std::vector<CodePage>& votes = found.votes;
-    const std::optional<CodePage> detected = DetectorsCodePage(std::string_view(lines).substr(0, kDetectorSample));
-
-    if (const auto eastAsian =
-            MostFrequent(votes, [&lines](CodePage vote) { return IsEastAsian(vote) && ReadsAsText(vote, lines); }))
-        return *eastAsian;
-    if (detected && IsEastAsian(*detected) && ReadsAsText(*detected, lines))
-        return *detected;
-    if (const auto named = MostFrequent(votes, [&lines](CodePage vote) {
-            return !IsEastAsian(vote) && vote != CodePage::Windows1252 && ReadsAsText(vote, lines);
-        }))
-        return *named;
-    if (detected && IsOtherScript(*detected) && ReadsAsText(*detected, lines))
-        return *detected;
-    if (votes.empty()) {
-        const std::optional<CodePage> singleByte =
-            detected && IsSingleByte(*detected) ? detected : std::optional<CodePage>();
-        const bool readsAsLetters =
-            singleByte && ReadsAsText(*singleByte, lines) && ShareOfLetters(*singleByte, lines) >= 0.8;
-        if (!readsAsLetters && ShareOfPairedBytes(lines) >= 0.5)
-            if (const auto eastAsian = EastAsianByItsPairs(lines))
-                return *eastAsian;
+// The share of the bytes of 128 or more that stand in valid UTF-8 sequences of two bytes or
+// more; none at all in ANSI text of any length, all of them in a form an editor saved.
+double ShareInUtf8Sequences(std::string_view lines) {
+    std::size_t high = 0;
+    std::size_t inSequences = 0;
+    for (std::size_t i = 0; i < lines.size();) {
+        if (!IsHigh(lines[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = Utf8SequenceAt(lines.substr(i));
+        high += std::max<std::size_t>(length, 1);
+        inSequences += length;
+        i += std::max<std::size_t>(length, 1);
     }
-    if (detected && (IsLatin(*detected)))
-        if (const auto latin = ChooseAmongLatin(*detected, votes, lines))
-            return *latin;
-    return Holds(votes, CodePage::Windows1252) ? CodePage::Windows1252 : CodePage::Windows1251;
+    return high == 0 ? 0.0 : static_cast<double>(inSequences) / static_cast<double>(high);
+}
+
+// Whether the byte can stand inside a word of text in any code page: a letter, or a byte the
+// multibyte code pages take as a trail byte.
+bool CanStandInAWord(char byte) {
+    return IsHigh(byte) || (byte >= '@' && byte <= '~') || (byte >= '0' && byte <= '9');
+}
+
+// The words holding a byte of 128 or more, each followed by a blank: all the text the
+// readings need, a fraction of the lines' bytes on a form of many ASCII properties.
+std::string WordsAboveAscii(std::string_view lines) {
+    std::string words;
+    for (std::size_t i = 0; i < lines.size();) {
+        if (!IsHigh(lines[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t first = i;
+        while (first > 0 && CanStandInAWord(lines[first - 1]))
+            --first;
+        std::size_t end = i;
+        while (end < lines.size() && CanStandInAWord(lines[end]))
+            ++end;
+        words.append(lines.substr(first, end - first));
+        words += ' ';
+        i = end;
+    }
+    return words;
+}
+
+struct Witnesses {
+    std::vector<CodePage> votes;
+    std::optional<CodePage> edition;
+    std::optional<CodePage> detected;
+    double detectorSureness = 0;
+    std::optional<CodePage> pairsFit;
+    double utf8Share = 0;
+};
+
+double CharsetScore(CodePage page, const std::vector<CodePage>& votes) {
+    const auto named = static_cast<double>(std::count(votes.begin(), votes.end(), page));
+    if (page == CodePage::Windows1252)
+        return votes.empty() ? 0.0 : kWeights.westernCharset * named / static_cast<double>(votes.size());
+    const auto others = static_cast<double>(
+        std::count_if(votes.begin(), votes.end(), [](CodePage vote) { return vote != CodePage::Windows1252; }));
+    return others == 0 ? 0.0 : kWeights.scriptCharset * named / others;
+}
+
+double Score(CodePage page, const Witnesses& witnesses, const Reading& reading) {
+    double score = CharsetScore(page, witnesses.votes);
+    score += witnesses.edition == page ? kWeights.editionComments : 0.0;
+    score += page == CodePage::Utf8 ? kWeights.utf8 * witnesses.utf8Share : 0.0;
+    score += witnesses.detected == page ? kWeights.detector * witnesses.detectorSureness : 0.0;
+    score += witnesses.pairsFit == page ? kWeights.pairsFit : 0.0;
+    score += kWeights.wordsOfOneScript * reading.shareInWords;
+    return score - kWeights.perUnreadByte * reading.unread;
+}
+
+// Whether the form's own word stands behind the page: most of its script-naming fonts, its
+// designer's edition, or UTF-8's sequences.
+bool FormSaysSo(CodePage page, const Witnesses& witnesses) {
+    const auto named = std::count(witnesses.votes.begin(), witnesses.votes.end(), page);
+    return 2 * named > static_cast<long>(witnesses.votes.size()) || witnesses.edition == page ||
+           (page == CodePage::Utf8 && witnesses.utf8Share > 0.5);
+}
+
+CodePageDecision DecideForText(const FormBytes& found) {
+    const std::string words = WordsAboveAscii(found.highLines);
+    Witnesses witnesses;
+    witnesses.votes = found.votes;
+    witnesses.edition = EditionOfComments(found.highLines);
+    const std::string_view sample = std::string_view(found.highLines).substr(0, kDetectorSample);
+    witnesses.detected = DetectorsCodePage(sample);
+    const auto bytesAbove = static_cast<double>(std::count_if(sample.begin(), sample.end(), IsHigh));
+    witnesses.detectorSureness = std::min(1.0, bytesAbove / kBytesTheDetectorNeeds);
+    witnesses.utf8Share = ShareInUtf8Sequences(words);
+    if (found.votes.empty() && ShareOfPairedBytes(words) >= 0.5)
+        witnesses.pairsFit = EastAsianByItsPairs(words);
+
+    CodePage best = CodePage::Windows1251;
+    double bestScore = -1e300;
+    double secondScore = -1e300;
+    std::optional<Reading> bestReading;
+    std::optional<Reading> westernReading;
+    for (const CodePage page : kCodePages) {
+        Reading reading = ReadingIn(page, words);
+        const double score = Score(page, witnesses, reading);
+        if (score > bestScore) {
+            secondScore = bestScore;
+            bestScore = score;
+            best = page;
+            bestReading = reading;
+        } else if (score > secondScore) {
+            secondScore = score;
+        }
+        if (page == CodePage::Windows1252)
+            westernReading = std::move(reading);
+    }
+    // The designer's own default, where the form cannot tell another Latin page from it.
+    if (IsLatin(best) && best != CodePage::Windows1252 && bestReading->text == westernReading->text)
+        best = CodePage::Windows1252;
+    const bool certain =
+        FormSaysSo(best, witnesses) || (witnesses.detected == best && bestScore - secondScore >= kClearLead);
+    return {best, CodePageBasis::OwnText, certain};
 }
 
 }  // namespace
@@ -482,14 +712,20 @@ int CharsetOf(CodePage page) {
     for (const CharsetOfCodePage& known : kCharsets)
         if (known.page == page)
             return known.charset;
-    return 1;
+    return kSystemDefaultCharset;
 }
 
-CodePage ChooseCodePage(std::string_view bytes) {
+bool NamesAScript(long charset) {
+    return CodePageOfCharset(charset).has_value();
+}
+
+CodePageDecision DecideCodePage(std::string_view bytes) {
     const FormBytes found = ScanBytes(bytes);
     if (found.anyHigh)
-        return ChooseForText(found);
-    return MostFrequent(found.votes, [](CodePage) { return true; }).value_or(CodePage::Windows1251);
+        return DecideForText(found);
+    if (const auto named = MostFrequent(found.votes))
+        return {*named, CodePageBasis::OwnFonts, true};
+    return {CodePage::Windows1251, CodePageBasis::Nothing, true};
 }
 
 }  // namespace tremaro

@@ -69,9 +69,77 @@ FontGroupPlace PlaceForFontGroup(const FormStructure& structure, const FormLines
     return place;
 }
 
-std::vector<std::u16string> FontGroupLines(const std::u16string& indentation, double factor, CodePage codePage) {
+// The Charset value a line directly in a font group gives, when it names a script.
+std::optional<long> ScriptCharsetOf(std::u16string_view line) {
+    std::u16string_view rest = TrimmedText(line);
+    constexpr std::u16string_view kName = u"Charset";
+    if (rest.size() < kName.size() || !EqualIgnoringAsciiCase(rest.substr(0, kName.size()), kName))
+        return std::nullopt;
+    rest = TrimmedText(rest.substr(kName.size()));
+    if (rest.empty() || rest.front() != u'=')
+        return std::nullopt;
+    rest = TrimmedText(rest.substr(1));
+    long charset = 0;
+    std::size_t digits = 0;
+    for (; digits < rest.size() && digits < 6 && rest[digits] >= u'0' && rest[digits] <= u'9'; ++digits)
+        charset = charset * 10 + (rest[digits] - u'0');
+    if (digits == 0 || !NamesAScript(charset))
+        return std::nullopt;
+    return charset;
+}
+
+// The script the form's own font groups name most often, the first in the file on a tie.
+std::optional<long> FormsOwnCharset(const FormStructure& structure, const FormLines& lines) {
+    std::vector<std::pair<long, int>> counts;  // in the order of their first font
+    for (int line = 1; line <= lines.LineCount(); ++line) {
+        const FormStructure::LinePlace& place = structure.PlaceOf(line);
+        if (place.role != FormStructure::LineRole::Inside || place.group == FormStructure::kNone ||
+            !EndsWithIgnoringAsciiCase(structure.GroupName(lines, place.group), u"Font"))
+            continue;
+        const std::optional<long> charset = ScriptCharsetOf(lines.Line(line));
+        if (!charset)
+            continue;
+        const auto found =
+            std::find_if(counts.begin(), counts.end(), [&](const auto& count) { return count.first == *charset; });
+        if (found == counts.end())
+            counts.emplace_back(*charset, 1);
+        else
+            ++found->second;
+    }
+    std::optional<long> best;
+    int bestCount = 0;
+    for (const auto& [charset, count] : counts) {
+        if (count > bestCount) {
+            best = charset;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+bool IsEastAsianCharset(long charset) {
+    return charset == 128 || charset == 129 || charset == 134 || charset == 136;
+}
+
+// The Charset of the group added, or nothing where no group is to be added. What the form's
+// own fonts say comes first: a group that contradicted them would draw its text in another
+// script. Without them, the code page names the script only where the form's text (or its
+// folder's, or the operator) decided it; a fallback would write a script the form never
+// used, so the group then takes the system's own, as the inherited font did.
+std::optional<long> CharsetForFontGroup(const FormStructure& structure, const FormLines& lines) {
+    if (const std::optional<long> own = FormsOwnCharset(structure, lines))
+        return IsEastAsianCharset(*own) ? std::nullopt : own;
+    const CodePageDecision& decided = lines.CodePageDecided();
+    if (IsEastAsian(decided.page))
+        return std::nullopt;
+    const bool byTheText = decided.basis == CodePageBasis::OwnText || decided.basis == CodePageBasis::Folder ||
+                           decided.basis == CodePageBasis::Operator;
+    return byTheText ? CharsetOf(decided.page) : kSystemDefaultCharset;
+}
+
+std::vector<std::u16string> FontGroupLines(const std::u16string& indentation, double factor, long charsetValue) {
     const std::u16string size = NumberToText(*ScaledFontSize(8.25, factor));
-    const std::u16string charset = NumberToText(CharsetOf(codePage));
+    const std::u16string charset = NumberToText(static_cast<double>(charsetValue));
     const std::u16string inner = indentation + u"   ";
     return {
         indentation + u"BeginProperty Font ",
@@ -90,14 +158,16 @@ std::vector<std::u16string> FontGroupLines(const std::u16string& indentation, do
 
 std::optional<FontGroupInsertion> FontGroupToInsert(const FormStructure& structure, const FormLines& lines,
                                                     double factor) {
-    if (factor == 1.0 || !structure.HasBlocks() || IsEastAsian(lines.TextCodePage()) ||
-        !IsFormWithAFont(structure.ClassName(lines, 0)))
+    if (factor == 1.0 || !structure.HasBlocks() || !IsFormWithAFont(structure.ClassName(lines, 0)))
         return std::nullopt;
     const int beginLine = structure.BlockAt(0).beginLine;
     if (HasOwnFontGroup(structure, lines, beginLine, lines.LineCount()))
         return std::nullopt;
+    const std::optional<long> charset = CharsetForFontGroup(structure, lines);
+    if (!charset)
+        return std::nullopt;
     const FontGroupPlace place = PlaceForFontGroup(structure, lines, beginLine);
-    return FontGroupInsertion{place.afterLine, FontGroupLines(place.indentation, factor, lines.TextCodePage())};
+    return FontGroupInsertion{place.afterLine, FontGroupLines(place.indentation, factor, *charset)};
 }
 
 }  // namespace tremaro

@@ -24,7 +24,7 @@ std::string ReadFailureMessage(FormLines::LoadStatus status, const std::string& 
 
 }  // namespace
 
-FormLines::LoadStatus FormDocument::Read(const std::string& path, std::optional<CodePage> codePage) {
+FormLines::LoadStatus FormDocument::Read(const std::string& path, std::optional<CodePageDecision> codePage) {
     const FormLines::LoadStatus status = lines_.LoadFormFile(path, codePage);
     if (status != FormLines::LoadStatus::Loaded) {
         port_.ShowMessage(ReadFailureMessage(status, path), MessageButtons::Ok);

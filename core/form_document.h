@@ -27,7 +27,7 @@ public:
 
     // Loads the file, shows its text in the view and names it in the title. The file is read
     // in the code page given, or else in the one its bytes tell.
-    FormLines::LoadStatus Read(const std::string& path, std::optional<CodePage> codePage = std::nullopt);
+    FormLines::LoadStatus Read(const std::string& path, std::optional<CodePageDecision> codePage = std::nullopt);
 
     // Shows the bytes last read again, read in another code page.
     FormLines::LoadStatus ReadAgainIn(CodePage codePage);
@@ -53,6 +53,7 @@ public:
     const FormLines& Lines() const { return lines_; }
     const std::string& FileName() const { return fileName_; }
     CodePage TextCodePage() const { return lines_.TextCodePage(); }
+    const CodePageDecision& CodePageDecided() const { return lines_.CodePageDecided(); }
 
 private:
     bool TakeEditedViewText();

@@ -8,7 +8,7 @@
 
 namespace tremaro {
 
-FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path, std::optional<CodePage> codePage) {
+FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path, std::optional<CodePageDecision> codePage) {
     FileRead read;
     switch (ReadWholeFile(path, read)) {
     case ReadStatus::Read:
@@ -21,7 +21,7 @@ FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path, std::opti
     case ReadStatus::CannotRead:
         return LoadStatus::CannotRead;
     }
-    const CodePage page = codePage ? *codePage : ChooseCodePage(read.bytes);
+    const CodePageDecision page = codePage ? *codePage : DecideCodePage(read.bytes);
     const LoadStatus status = Take(std::move(read), page);
     if (status == LoadStatus::Loaded)
         fileName_ = path;
@@ -32,12 +32,12 @@ FormLines::LoadStatus FormLines::ReadAgainIn(CodePage codePage) {
     if (!hasForm_)
         return LoadStatus::CannotRead;
     FileRead file = file_;
-    return Take(std::move(file), codePage);
+    return Take(std::move(file), ChosenByHand(codePage));
 }
 
-FormLines::LoadStatus FormLines::Take(FileRead file, CodePage codePage) {
+FormLines::LoadStatus FormLines::Take(FileRead file, CodePageDecision codePage) {
     std::u16string text;
-    AppendDecoded(codePage, file.bytes, text);
+    AppendDecoded(codePage.page, file.bytes, text);
     if (!TakeText(std::move(text)))
         return LoadStatus::TooLong;
     file_ = std::move(file);
@@ -62,7 +62,7 @@ void FormLines::Written(FileRead written) {
 
 std::u16string FormLines::TextInFile() const {
     std::u16string text;
-    AppendDecoded(codePage_, file_.bytes, text);
+    AppendDecoded(codePage_.page, file_.bytes, text);
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/code_page_choice.h"
 #include "platform/code_page.h"
 #include "platform/input_file.h"
 #include "platform/text_lines.h"
@@ -20,10 +21,10 @@ namespace tremaro {
 // or cut read can never be corrected and saved over the real file.
 //
 // The file is read in its code page, the one given or else the one its bytes tell
-// (ChooseCodePage). The store keeps the file as it was read (its bytes and state), or as a
-// save last wrote it: for the next save to check that nothing else has written it since, to
-// read its bytes again in another code page the operator chooses, and to tell the text the
-// file holds from the operator's edits.
+// (DecideCodePage), and the store keeps what that decision rests on. The store keeps the file as it was read (its bytes
+// and state), or as a save last wrote it: for the next save to check that nothing else has written it since, to read
+// its bytes again in another code page the operator chooses, and to tell the text the file holds from the operator's
+// edits.
 //
 // The lines live one after another in a single buffer, which keeps the largest form a few
 // megabytes in one piece rather than thirty thousand small strings.
@@ -33,10 +34,10 @@ public:
 
     enum class LoadStatus { Loaded, CannotRead, TooLarge, TooLong, ChangedWhileRead };
 
-    LoadStatus LoadFormFile(const std::string& path, std::optional<CodePage> codePage = std::nullopt);
+    LoadStatus LoadFormFile(const std::string& path, std::optional<CodePageDecision> codePage = std::nullopt);
 
-    // The bytes last read, read again in another code page; the lines as a correction left
-    // them are dropped.
+    // The bytes last read, read again in a code page the operator chose; the lines as a
+    // correction left them are dropped.
     LoadStatus ReadAgainIn(CodePage codePage);
 
     // Text the operator edited (the view's) as the form's lines, split as a file's text is;
@@ -53,7 +54,8 @@ public:
 
     bool HasForm() const { return hasForm_; }
     const std::string& FileName() const { return fileName_; }
-    CodePage TextCodePage() const { return codePage_; }
+    CodePage TextCodePage() const { return codePage_.page; }
+    const CodePageDecision& CodePageDecided() const { return codePage_; }
     std::int16_t LineCount() const { return lineCount_; }
     // The form file as last read or written.
     const FileRead& File() const { return file_; }
@@ -77,11 +79,11 @@ public:
 private:
     using Span = LineSpan;
 
-    LoadStatus Take(FileRead file, CodePage codePage);
+    LoadStatus Take(FileRead file, CodePageDecision codePage);
 
     std::string fileName_;
     FileRead file_;  // as last read or written
-    CodePage codePage_ = CodePage::Windows1251;
+    CodePageDecision codePage_;
     std::u16string text_;  // the lines' characters (with the file's line breaks between them)
     std::vector<Span> spans_ = std::vector<Span>(1);
     std::int16_t lineCount_ = 0;

@@ -1,6 +1,7 @@
 #include "platform/unicode.h"
 
-#include <unicode/uchar.h>
+#include <algorithm>
+#include <iterator>
 
 namespace tremaro {
 namespace {
@@ -81,8 +82,35 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
     return out;
 }
 
-bool IsLetterOrMark(char16_t c) {
-    return (U_GET_GC_MASK(c) & (U_GC_L_MASK | U_GC_M_MASK)) != 0;
+Script ScriptOf(char16_t c) {
+    struct Range {
+        char16_t first;
+        char16_t last;
+        Script script;
+    };
+    // In order of the first character; a character in no range is of no script here.
+    static constexpr Range kRanges[] = {
+        {u'A', u'Z', Script::Latin},         {u'a', u'z', Script::Latin},         {0x00AA, 0x00AA, Script::Latin},
+        {0x00BA, 0x00BA, Script::Latin},     {0x00C0, 0x00D6, Script::Latin},     {0x00D8, 0x00F6, Script::Latin},
+        {0x00F8, 0x02AF, Script::Latin},     {0x0300, 0x036F, Script::Mark},      {0x0370, 0x03FF, Script::Greek},
+        {0x0400, 0x052F, Script::Cyrillic},  {0x0591, 0x05C7, Script::Hebrew},    {0x05D0, 0x05F4, Script::Hebrew},
+        {0x0610, 0x061A, Script::Arabic},    {0x0620, 0x065F, Script::Arabic},    {0x066E, 0x06D3, Script::Arabic},
+        {0x06D5, 0x06DC, Script::Arabic},    {0x06FA, 0x06FF, Script::Arabic},    {0x0E01, 0x0E3A, Script::Thai},
+        {0x0E40, 0x0E4E, Script::Thai},      {0x1100, 0x11FF, Script::Hangul},    {0x1E00, 0x1EFF, Script::Latin},
+        {0x3000, 0x3004, Script::CjkSymbol}, {0x3005, 0x3007, Script::Han},       {0x3008, 0x303F, Script::CjkSymbol},
+        {0x3041, 0x309F, Script::Kana},      {0x30A0, 0x30FF, Script::Kana},      {0x3131, 0x318E, Script::Hangul},
+        {0x31F0, 0x31FF, Script::Kana},      {0x3400, 0x4DBF, Script::Han},       {0x4E00, 0x9FFF, Script::Han},
+        {0xAC00, 0xD7A3, Script::Hangul},    {0xF900, 0xFAFF, Script::Han},       {0xFF01, 0xFF65, Script::CjkSymbol},
+        {0xFF66, 0xFF9F, Script::Kana},      {0xFFE0, 0xFFEE, Script::CjkSymbol},
+    };
+    if (c < u'A')
+        return Script::None;
+    const Range* range = std::upper_bound(std::begin(kRanges), std::end(kRanges), c,
+                                          [](char16_t code, const Range& r) { return code < r.first; });
+    if (range == std::begin(kRanges))
+        return Script::None;
+    --range;
+    return c <= range->last ? range->script : Script::None;
 }
 
 }  // namespace tremaro

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,8 +11,26 @@ namespace tremaro {
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
 
-// Whether the character is a letter or a combining mark of some script (ICU's categories L
-// and M), as most characters of a text are and few of the misread bytes of another code page.
-bool IsLetterOrMark(char16_t c);
+// The writing systems that telling a form's code page apart needs. A text read in the code
+// page it was written in is made of words of one script; read in another, its letters come
+// out as another script's, as symbols, or as a jumble of two scripts in one word.
+enum class Script : std::uint8_t {
+    None,  // digits, punctuation, symbols, controls, and letters of no script listed here
+    Mark,  // a combining mark, which belongs to the letter before it whatever its script
+    Latin,
+    Greek,
+    Cyrillic,
+    Hebrew,
+    Arabic,
+    Thai,
+    Han,
+    Kana,
+    Hangul,
+    CjkSymbol,  // the ideographic space, brackets and full-width forms East Asian text uses
+};
+
+// The script of a letter or mark, by the blocks of the Basic Multilingual Plane that the
+// code pages of Windows reach.
+Script ScriptOf(char16_t c);
 
 }  // namespace tremaro

@@ -653,7 +653,7 @@ TEST_F(RunCorrectionTest, emptyFile_endsWithAnEmptyText) {
 // --- The font a form's controls inherit -------------------------------------------------
 
 // The group the designer writes for the default font, at its scaled size.
-Lines FontGroup(const std::string& indentation, const std::string& size, const std::string& charset = "204") {
+Lines FontGroup(const std::string& indentation, const std::string& size, const std::string& charset = "1") {
     const std::string inner = indentation + "   ";
     return {indentation + "BeginProperty Font ",
             inner + "Name            =   \"MS Sans Serif\"",
@@ -728,16 +728,43 @@ TEST_F(RunCorrectionTest, fontGroup_isNotAddedWhereTheFormHasAFontOrCannotHaveOn
     EXPECT_EQ(corrected[1], "   BeginProperty Font ");
 }
 
-TEST_F(RunCorrectionTest, fontGroup_carriesTheCharsetOfTheFormsCodePage_andNoneIsAddedInEastAsia) {
-    EXPECT_EQ(
-        CorrectedForm(
-            {"Begin VB.Form Form1", "   BeginProperty HeadFont", "      Charset = 0", "   EndProperty", "End"}, 150)[4],
-        "      Charset         =   0");
-    Load(
-        "Begin VB.Form Form1\r\n   Caption = \"\xD3\xC3\xBB\xA7\xC3\xFB\xB3\xC6\"\r\n   BeginProperty ListFont\r\n"
-        "      Charset = 134\r\n   EndProperty\r\nEnd\r\n");
-    EXPECT_EQ(Run(u"150"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(lines.LineCount(), 6);
+// The Charset of the group added: the form's own fonts first, then a code page the text
+// decided, else the system's own; and no group in an East Asian form.
+TEST_F(RunCorrectionTest, fontGroup_takesTheScriptTheFormItselfNames) {
+    auto charsetAdded = [this](const std::string& form, std::optional<CodePageDecision> decided = std::nullopt) {
+        testing::WriteBytes(folder.Path("form.frm"), form);
+        EXPECT_EQ(lines.LoadFormFile(folder.Path("form.frm"), decided), FormLines::LoadStatus::Loaded);
+        EXPECT_EQ(Run(u"150"), CorrectionOutcome::Corrected);
+        for (int line = 1; line <= lines.LineCount(); ++line)
+            if (lines.Line(line).starts_with(u"      Charset         =   "))
+                return Narrow(lines.Line(line).substr(26));
+        return std::string("no group");
+    };
+    const std::string greek = "\xC4\xE7\xEC\xE9\xEF\xF5\xF1\xE3\xDF\xE1";  // Δημιουργία
+    auto fonts = [](std::initializer_list<int> charsets) {
+        std::string groups;
+        for (const int charset : charsets)
+            groups +=
+                "   Begin VB.Label L\r\n      BeginProperty Font\r\n         Charset = " + std::to_string(charset) +
+                "\r\n      EndProperty\r\n   End\r\n";
+        return groups;
+    };
+    auto form = [](const std::string& caption, const std::string& controls) {
+        return "Begin VB.Form Form1\r\n   Caption = \"" + caption + "\"\r\n" + controls + "End\r\n";
+    };
+    EXPECT_EQ(charsetAdded(form("Form1", "")), "1");  // English, Spanish, Polish alike: nothing names a script
+    EXPECT_EQ(charsetAdded(form("Form1", fonts({0}))), "0");
+    EXPECT_EQ(charsetAdded(form("Form1", fonts({1, 2, 255, 238}))), "238");
+    EXPECT_EQ(charsetAdded(form(greek, fonts({0, 161, 161}))), "161");
+    EXPECT_EQ(charsetAdded(form(greek, fonts({161, 0}))), "161");             // a tie: the first
+    EXPECT_EQ(charsetAdded(form(greek + "\xFF", fonts({204, 204}))), "204");  // never against the form's own
+    EXPECT_EQ(charsetAdded(form(greek + " " + greek, "")), "161");            // the text decided it
+    EXPECT_EQ(charsetAdded(form("Form1", ""), CodePageDecision{CodePage::Windows1253, CodePageBasis::Folder, true}),
+              "161");
+    EXPECT_EQ(charsetAdded(form("Form1", ""), ChosenByHand(CodePage::Windows1250)), "238");
+    EXPECT_EQ(charsetAdded(form("Form1", fonts({128, 128, 0}))), "no group");
+    EXPECT_EQ(charsetAdded(form("\xD3\xC3\xBB\xA7\xC3\xFB\xB3\xC6", fonts({1}))), "no group");  // GBK text
+    EXPECT_EQ(charsetAdded(form("Form1", ""), ChosenByHand(CodePage::ShiftJis)), "no group");
 }
 
 TEST_F(RunCorrectionTest, fontGroup_onceAdded_scalesLikeAnyOther) {

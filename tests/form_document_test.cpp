@@ -41,7 +41,7 @@ TEST_F(FormDocumentTest, readCorrectSave_tellsTheWholeStoryThroughThePort) {
         ReadBytes(path),
         "Begin VB.Form Form1\r\n"
         "   BeginProperty Font \r\n      Name            =   \"MS Sans Serif\"\r\n      Size            =   9.9\r\n"
-        "      Charset         =   204\r\n      Weight          =   400\r\n      Underline       =   0   'False\r\n"
+        "      Charset         =   1\r\n      Weight          =   400\r\n      Underline       =   0   'False\r\n"
         "      Italic          =   0   'False\r\n      Strikethrough   =   0   'False\r\n   EndProperty\r\n"
         "   Height          =   594\r\nEnd\r\n' edited\r\n");
     EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), kForm);
@@ -102,7 +102,7 @@ constexpr const char* kFormWithFont =
 
 TEST_F(FormDocumentTest, correct_worksOnTheViewAsTheOperatorLeftIt_inTheFormsCodePage) {
     WriteBytes(path, kFormWithFont);
-    ASSERT_EQ(form.Read(path, CodePage::Windows1252), FormLines::LoadStatus::Loaded);
+    ASSERT_EQ(form.Read(path, ChosenByHand(CodePage::Windows1252)), FormLines::LoadStatus::Loaded);
     port.EditViewText(
         u"Begin VB.Form Form1\r\n   BeginProperty Font \r\n      Size            =   8.25\r\n   EndProperty\r\n"
         u"   Caption         =   \"Sección\"\r\n   Height          =   1000\r\nEnd\r\n");
@@ -187,7 +187,7 @@ TEST_F(FormDocumentTest, unsavedWork_isAskedAboutExactlyWhenTheViewDiffersFromTh
 
 TEST_F(FormDocumentTest, readAgainIn_readsTheFileAsLastReadOrSaved) {
     WriteBytes(path, "Caption = \"Secci\xF3n\"\r\n");
-    ASSERT_EQ(form.Read(path, CodePage::Windows1251), FormLines::LoadStatus::Loaded);
+    ASSERT_EQ(form.Read(path, ChosenByHand(CodePage::Windows1251)), FormLines::LoadStatus::Loaded);
     EXPECT_EQ(port.ViewText(), u"Caption = \"Secciуn\"\r\n");
     port.EditViewText(u"Caption = \"Secciуn\"\r\nLeft = 1\r\n");
     ASSERT_EQ(form.ReadAgainIn(CodePage::Windows1252), FormLines::LoadStatus::Loaded);

@@ -19,7 +19,7 @@ class FormLinesTest : public ::testing::Test {
 protected:
     FormLines::LoadStatus Load(const std::string& bytes) {
         WriteBytes(folder.Path("form.frm"), bytes);
-        return lines.LoadFormFile(folder.Path("form.frm"), CodePage::Windows1251);
+        return lines.LoadFormFile(folder.Path("form.frm"), ChosenByHand(CodePage::Windows1251));
     }
     std::u16string Assembled() const { return lines.AssembleText(); }
 

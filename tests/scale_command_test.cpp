@@ -75,10 +75,10 @@ TEST_F(ScaleCommandTest, showCodePage_printsEachFilesCodePage) {
                "      Charset = 134\r\n   EndProperty\r\nEnd\r\n");
     const std::string missing = folder.Path("missing.frm");
     EXPECT_EQ(Run({"--show-code-page", form, missing, chinese}), 1);
-    EXPECT_EQ(out.str(), form + "\tutf-8\n" + chinese + "\tgbk\n");  // this file's own text is UTF-8
+    EXPECT_EQ(out.str(), form + "\tutf-8\town\n" + chinese + "\tgbk\town\n");  // this file's own text is UTF-8
     EXPECT_EQ(err.str(), Printed(messages::CannotRead(missing)));
     EXPECT_EQ(Run({"--code-page", "CP1252", "--show-code-page", chinese}), 0);
-    EXPECT_EQ(out.str(), chinese + "\twindows-1252\n");
+    EXPECT_EQ(out.str(), chinese + "\twindows-1252\town\n");
 }
 
 TEST_F(ScaleCommandTest, codePage_readsEveryFileInIt) {
@@ -203,7 +203,8 @@ TEST_F(ScaleCommandTest, batch_formChangedAfterItWasRead_isRefusedAndTheOthersSa
         int opens = 0;
         system::FileSystemSwitches switches;
         switches.beforeCall = [&, make = make](system::FileCall call) {
-            if (call == system::FileCall::Open && ++opens == 2)  // the first form's save reads it again
+            // The batch looks at both forms' code pages, reads the first, and its save reads it again.
+            if (call == system::FileCall::Open && ++opens == 4)
                 make();
         };
         SwitchedFileSystem switched(switches);

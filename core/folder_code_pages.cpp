@@ -1,0 +1,74 @@
+#include "core/folder_code_pages.h"
+
+#include "platform/input_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <optional>
+
+namespace tremaro {
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return (error ? std::filesystem::path(path) : absolute).lexically_normal().parent_path().string();
+}
+
+bool SaysLittleOfItself(const CodePageDecision& own) {
+    return own.basis == CodePageBasis::Nothing || (own.basis == CodePageBasis::OwnText && !own.certain);
+}
+
+// Of the folder's forms decided with certainty from their own text, the most frequent code
+// page, the first on a tie.
+std::optional<CodePage> FolderCodePage(const std::vector<CodePageDecision>& decisions,
+                                       const std::vector<std::string>& folders, const std::string& folder) {
+    std::vector<std::pair<CodePage, int>> counts;
+    for (std::size_t i = 0; i < decisions.size(); ++i) {
+        const CodePageDecision& own = decisions[i];
+        if (folders[i] != folder || own.basis != CodePageBasis::OwnText || !own.certain)
+            continue;
+        const auto found =
+            std::find_if(counts.begin(), counts.end(), [&own](const auto& count) { return count.first == own.page; });
+        if (found == counts.end())
+            counts.emplace_back(own.page, 1);
+        else
+            ++found->second;
+    }
+    std::optional<CodePage> best;
+    int bestCount = 0;
+    for (const auto& [page, count] : counts) {
+        if (count > bestCount) {
+            best = page;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+std::vector<CodePageDecision> DecideCodePagesTogether(std::span<const std::string> paths) {
+    std::vector<CodePageDecision> decisions;
+    std::vector<std::string> folders;
+    for (const std::string& path : paths) {
+        FileRead read;
+        decisions.push_back(ReadWholeFile(path, read) == ReadStatus::Read ? DecideCodePage(read.bytes)
+                                                                          : DecideCodePage({}));
+        folders.push_back(FolderOf(path));
+    }
+    std::map<std::string, std::optional<CodePage>> folderPages;
+    for (std::size_t i = 0; i < decisions.size(); ++i) {
+        if (!SaysLittleOfItself(decisions[i]))
+            continue;
+        auto [at, added] = folderPages.try_emplace(folders[i]);
+        if (added)
+            at->second = FolderCodePage(decisions, folders, folders[i]);
+        if (at->second)
+            decisions[i] = {*at->second, CodePageBasis::Folder, true};
+    }
+    return decisions;
+}
+
+}  // namespace tremaro
