@@ -570,9 +570,10 @@ std::optional<CodePage> EastAsianByItsPairs(std::string_view lines) {
 // The length of the valid UTF-8 sequence of two bytes or more at the front of bytes, or 0.
 std::size_t Utf8SequenceAt(std::string_view bytes) {
     const auto lead = static_cast<unsigned char>(bytes[0]);
-    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4                                    ? 4
-                                                                                                 : 0;
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
     if (length == 0 || bytes.size() < length)
         return 0;
     for (std::size_t i = 1; i < length; ++i)
