@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/code_page.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -65,6 +67,48 @@ inline QString MakerAddress() {
 // (their names are the core's, DisplayName).
 inline QString CodePageMenu() {
     return QStringLiteral("Кодова таблица");
+}
+
+// A code page in that menu: its number in Windows and the language written in it.
+inline QString CodePageEntry(CodePage page) {
+    switch (page) {
+    case CodePage::Windows1250:
+        return QStringLiteral("1250 — централноевропейски");
+    case CodePage::Windows1251:
+        return QStringLiteral("1251 — кирилица");
+    case CodePage::Windows1252:
+        return QStringLiteral("1252 — западноевропейски");
+    case CodePage::Windows1253:
+        return QStringLiteral("1253 — гръцки");
+    case CodePage::Windows1254:
+        return QStringLiteral("1254 — турски");
+    case CodePage::Windows1255:
+        return QStringLiteral("1255 — иврит");
+    case CodePage::Windows1256:
+        return QStringLiteral("1256 — арабски");
+    case CodePage::Windows1257:
+        return QStringLiteral("1257 — балтийски");
+    case CodePage::Windows1258:
+        return QStringLiteral("1258 — виетнамски");
+    case CodePage::Windows874:
+        return QStringLiteral("874 — тайландски");
+    case CodePage::ShiftJis:
+        return QStringLiteral("932 — японски");
+    case CodePage::Gbk:
+        return QStringLiteral("936 — китайски (опростен)");
+    case CodePage::UnifiedHangul:
+        return QStringLiteral("949 — корейски");
+    case CodePage::Big5:
+        return QStringLiteral("950 — китайски (традиционен)");
+    case CodePage::Utf8:
+        return QStringLiteral("65001 — Уникод (UTF-8)");
+    }
+    return {};
+}
+
+// Under the form's text when the form's own bytes said little of their code page.
+inline QString CodePageGuessed() {
+    return QStringLiteral("Кодовата таблица е предположена; проверете текста.");
 }
 
 // The read button's open dialog: its file types, and the pattern it starts with as the file

@@ -104,6 +104,15 @@ void ConvertForm::BuildControls() {
 
     addressLabel_ = Place(new QLabel(captions::MakerAddress(), this), "Label3", TwipsRect(180, 7030, 1560, 195));
     addressLabel_->setFont(TimesNewRomanFont(8.25, true));
+
+    codePageGuessed_ =
+        Place(new QLabel(captions::CodePageGuessed(), this), "codePageGuessed", TwipsRect(1800, 7030, 7750, 195));
+    codePageGuessed_->setFont(TimesNewRomanFont(8.25, true));
+    codePageGuessed_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette darkRed = codePageGuessed_->palette();
+    darkRed.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    codePageGuessed_->setPalette(darkRed);
+    codePageGuessed_->hide();
 }
 
 void ConvertForm::SetTabOrder() {
@@ -148,19 +157,26 @@ void ConvertForm::AddCodePageMenu(QMenu& menu) {
     pages->setObjectName(QStringLiteral("codePageMenu"));
     pages->setEnabled(document_.Lines().HasForm());
     for (const CodePage page : kCodePages) {
-        const std::string_view name = DisplayName(page);
-        QAction* action = pages->addAction(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        QAction* action = pages->addAction(captions::CodePageEntry(page));
         action->setCheckable(true);
         action->setChecked(page == document_.TextCodePage());
         connect(action, &QAction::triggered, this, [this, page] { ReadAgainIn(page); });
     }
 }
 
+// A code page chosen by hand is the operator's word for the form's whole folder.
 void ConvertForm::ReadAgainIn(CodePage codePage) {
     if (codePage == document_.TextCodePage() || !document_.MayDropUnsavedWork())
         return;
-    if (document_.ReadAgainIn(codePage) == FormLines::LoadStatus::Loaded)
-        preview_->FormRead(document_.Lines().AssembleText());
+    if (document_.ReadAgainIn(codePage) != FormLines::LoadStatus::Loaded)
+        return;
+    rememberedCodePages_.Remember(document_.FileName(), codePage);
+    ShowWhetherTheCodePageIsGuessed();
+    preview_->FormRead(document_.Lines().AssembleText());
+}
+
+void ConvertForm::ShowWhetherTheCodePageIsGuessed() {
+    codePageGuessed_->setVisible(document_.Lines().HasForm() && !document_.CodePageDecided().certain);
 }
 
 void ConvertForm::keyPressEvent(QKeyEvent* event) {
@@ -208,8 +224,13 @@ void ConvertForm::ReadFormFile() {
 }
 
 void ConvertForm::OpenFile(const std::string& path) {
-    if (document_.Read(path) == FormLines::LoadStatus::Loaded)
-        preview_->FormRead(document_.Lines().AssembleText());
+    std::optional<CodePageDecision> chosenForFolder;
+    if (const std::optional<CodePage> remembered = rememberedCodePages_.ForFolderOf(path))
+        chosenForFolder = CodePageDecision{*remembered, CodePageBasis::Folder, true};
+    if (document_.Read(path, chosenForFolder) != FormLines::LoadStatus::Loaded)
+        return;
+    ShowWhetherTheCodePageIsGuessed();
+    preview_->FormRead(document_.Lines().AssembleText());
 }
 
 void ConvertForm::OpenFileWhenShown(std::string path) {

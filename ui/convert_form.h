@@ -4,6 +4,7 @@
 #include "core/operator_port.h"
 #include "ui/file_chooser.h"
 #include "ui/message_presenter.h"
+#include "ui/remembered_code_pages.h"
 
 #include <QWidget>
 
@@ -68,6 +69,7 @@ private:
     void ShowViewMenu(const QPoint& position);
     void AddCodePageMenu(QMenu& menu);
     void ReadAgainIn(CodePage codePage);
+    void ShowWhetherTheCodePageIsGuessed();
     void ReadFormFile();
     void StartCorrection();
     void SaveForm();
@@ -76,6 +78,7 @@ private:
     FileChooser fileChooser_;
     MessagePresenter messages_;
     FormDocument document_{*this};
+    RememberedCodePages rememberedCodePages_;
 
     QPushButton* cmdRead_ = nullptr;
     QPushButton* cmdStart_ = nullptr;
@@ -87,6 +90,7 @@ private:
     QLabel* percentSign_ = nullptr;
     QPlainTextEdit* formView_ = nullptr;
     QLabel* addressLabel_ = nullptr;
+    QLabel* codePageGuessed_ = nullptr;
     FormPreview* preview_ = nullptr;  // the picture of the layout, when the operator asks for it
     std::optional<std::string> fileToOpenWhenShown_;
 };

@@ -670,12 +670,13 @@ TEST_F(ConvertFormTest, contextMenu_codePages_readTheFormAgainInTheOneChosen) {
         };
     };
     ASSERT_TRUE(testing::ShowActive(form));
-    UseViewMenu(choose(QStringLiteral("Windows-1252")));
+    UseViewMenu(choose(captions::CodePageEntry(CodePage::Windows1252)));
     EXPECT_EQ(menuTitle, captions::CodePageMenu());
     EXPECT_TRUE(enabled);
-    EXPECT_EQ(listed, QStringList({"Windows-1250", "Windows-1251 *", "Windows-1252", "Windows-1253", "Windows-1254",
-                                   "Windows-1255", "Windows-1256", "Windows-1257", "Windows-1258", "Windows-874",
-                                   "Shift-JIS", "GBK", "Unified Hangul", "Big5", "UTF-8"}));
+    QStringList offered;
+    for (const CodePage page : kCodePages)
+        offered << captions::CodePageEntry(page) + (page == CodePage::Windows1251 ? QStringLiteral(" *") : QString());
+    EXPECT_EQ(listed, offered);
     EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("\"Sección\"")));
     EXPECT_EQ(MessagesSoFar(), 0u);
     EXPECT_NE(picture("pictureBefore"), beforeAsRead);
@@ -685,19 +686,51 @@ TEST_F(ConvertFormTest, contextMenu_codePages_readTheFormAgainInTheOneChosen) {
     TypeAtEndOfLine(1, QStringLiteral(" "));
     const QString typed = ViewPlainText();
     form.Messages().SetNextAnswer(PressedButton::Cancel);
-    UseViewMenu(choose(QStringLiteral("Windows-1251")));
-    EXPECT_TRUE(listed.contains(QStringLiteral("Windows-1252 *"))) << listed.join(' ').toStdString();
+    UseViewMenu(choose(captions::CodePageEntry(CodePage::Windows1251)));
+    EXPECT_TRUE(listed.contains(captions::CodePageEntry(CodePage::Windows1252) + QStringLiteral(" *")))
+        << listed.join(' ').toStdString();
     ASSERT_EQ(MessagesSoFar(), 1u);
     EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
     EXPECT_EQ(ViewPlainText(), typed);
 
     form.Messages().SetNextAnswer(PressedButton::Ok);
-    UseViewMenu(choose(QStringLiteral("Windows-1251")));
+    UseViewMenu(choose(captions::CodePageEntry(CodePage::Windows1251)));
     EXPECT_EQ(MessagesSoFar(), 2u);
     EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("\"Secciуn\"")));
     EXPECT_FALSE(ViewPlainText().startsWith(QStringLiteral("VERSION 5.00 ")));
     EXPECT_EQ(picture("pictureBefore"), beforeAsRead);
     preview->close();
+
+    // The page chosen last is the folder's from now on, in this window and the next; a form of
+    // another folder still decides for itself. Its own text would say Western.
+    const std::string spanish =
+        "Begin VB.Form Form2\r\n   Caption = \"Configuraci\xF3n de la secci\xF3n\"\r\n"
+        "   BeginProperty Font\r\n      Charset = 0\r\n   EndProperty\r\nEnd\r\n";
+    const std::string sameFolder = folder.Path("form2.frm");
+    const std::string otherFolder = folder.Path("other/form2.frm");
+    std::filesystem::create_directory(folder.Path("other"));
+    WriteBytes(sameFolder, spanish);
+    WriteBytes(otherFolder, spanish);
+    ConvertForm next{help};
+    next.OpenFile(sameFolder);
+    EXPECT_EQ(next.Lines().TextCodePage(), CodePage::Windows1251);
+    next.OpenFile(otherFolder);
+    EXPECT_EQ(next.Lines().TextCodePage(), CodePage::Windows1252);
+}
+
+// A form whose bytes say little of their code page is read in the likeliest, with a word under
+// the text; one that says clearly has none.
+TEST_F(ConvertFormTest, codePageGuessed_isSaidUnderTheText) {
+    auto* guessed = Find<QLabel>("codePageGuessed");
+    EXPECT_EQ(guessed->text(), captions::CodePageGuessed());
+    WriteBytes(formPath, "Begin VB.Form Form1\r\n   Caption = \"Secci\xF3n\"\r\nEnd\r\n");
+    Read(formPath);
+    EXPECT_TRUE(guessed->isVisibleTo(&form));
+    WriteBytes(formPath,
+               "Begin VB.Form Form1\r\n   Caption = \"Secci\xF3n\"\r\n   BeginProperty Font\r\n"
+               "      Charset = 0\r\n   EndProperty\r\nEnd\r\n");
+    Read(formPath);
+    EXPECT_FALSE(guessed->isVisibleTo(&form));
 }
 
 TEST_F(ConvertFormTest, contextMenu_beforeAnyRead_offersNoCodePageToReadAgainIn) {
