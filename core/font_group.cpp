@@ -121,17 +121,18 @@ bool IsEastAsianCharset(long charset) {
     return charset == 128 || charset == 129 || charset == 134 || charset == 136;
 }
 
-// The Charset of the group added, or nothing where no group is to be added. What the form's
-// own fonts say comes first: a group that contradicted them would draw its text in another
+// The Charset of the group added, or nothing where no group is to be added: none in an East
+// Asian form, by its code page or by its fonts. Otherwise what the form's own fonts say comes
+// first: a group that contradicted them would draw its text in another
 // script. Without them, the code page names the script only where the form's text (or its
 // folder's, or the operator) decided it; a fallback would write a script the form never
 // used, so the group then takes the system's own, as the inherited font did.
 std::optional<long> CharsetForFontGroup(const FormStructure& structure, const FormLines& lines) {
-    if (const std::optional<long> own = FormsOwnCharset(structure, lines))
-        return IsEastAsianCharset(*own) ? std::nullopt : own;
     const CodePageDecision& decided = lines.CodePageDecided();
     if (IsEastAsian(decided.page))
         return std::nullopt;
+    if (const std::optional<long> own = FormsOwnCharset(structure, lines))
+        return IsEastAsianCharset(*own) ? std::nullopt : own;
     const bool byTheText = decided.basis == CodePageBasis::OwnText || decided.basis == CodePageBasis::Folder ||
                            decided.basis == CodePageBasis::Operator;
     return byTheText ? CharsetOf(decided.page) : kSystemDefaultCharset;

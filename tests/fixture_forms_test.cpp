@@ -1,0 +1,70 @@
+#include "cli/scale_command.h"
+#include "core/code_page_choice.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace tremaro {
+namespace {
+
+using testing::ReadBytes;
+
+// Forms written for these tests after what public VB6 projects hold, each with the code page
+// a reader of its language knows it is in, and the Charset of the Font group a correction to
+// 120 % adds (none: no group, as in a form with a font of its own or an East Asian one).
+struct Fixture {
+    const char* file;
+    CodePage page;
+    const char* charsetAdded;
+};
+
+constexpr Fixture kFixtures[] = {
+    {"greek_fonts161_undefined_key.frm", CodePage::Windows1253, "161"},  // a key value of 0xFF, undefined in 1253
+    {"greek_fonts0_usercontrol.ctl", CodePage::Windows1253, "0"},        // its fonts say Western: never contradicted
+    {"german_no_font.frm", CodePage::Windows1252, "0"},
+    {"chinese_gbk_fonts134.frm", CodePage::Gbk, "none"},
+    {"japanese_edition_comments.frm", CodePage::ShiftJis, "none"},  // its fonts say Western, its comments Japanese
+    {"spanish_utf8.frm", CodePage::Utf8, "none"},                   // it has a font of its own
+    {"russian_fonts0.frm", CodePage::Windows1251, "none"},
+    {"turkish_fragment.frm", CodePage::Windows1254, "162"},
+    {"hungarian_fonts0.frm", CodePage::Windows1250, "none"},
+    {"mixed_cyrillic_latin.frm", CodePage::Windows1251, "204"},  // Cyrillic beside a Latin name, № and ©
+    {"english_ascii.frm", CodePage::Windows1251, "1"},           // nothing names a script: the system's own
+    {"korean_few_words.frm", CodePage::UnifiedHangul, "none"},
+};
+
+std::string FixturePath(const std::string& name) {
+    return std::string(TREMARO_FIXTURE_FORMS) + "/" + name;
+}
+
+// The Charset line of a Font group right after a BeginProperty Font line that the form did
+// not have: what the correction added.
+std::string CharsetAdded(const std::string& before, const std::string& after) {
+    const std::string opening = "   BeginProperty Font \r\n";
+    const std::size_t at = after.find(opening);
+    if (at == std::string::npos || before.find(opening) == at)
+        return "none";
+    const std::size_t charset = after.find("Charset         =   ", at) + 20;
+    return after.substr(charset, after.find('\r', charset) - charset);
+}
+
+TEST(FixtureForms, eachIsReadInItsLanguagesCodePage_andScaledAsExpected) {
+    for (const Fixture& fixture : kFixtures) {
+        SCOPED_TRACE(fixture.file);
+        const std::string form = ReadBytes(FixturePath(fixture.file));
+        EXPECT_EQ(LowerCaseName(DecideCodePage(form).page), LowerCaseName(fixture.page));
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(RunScaleCommand({"--stdout", "120", FixturePath(fixture.file)}, out, err), 0) << err.str();
+        EXPECT_EQ(CharsetAdded(form, out.str()), fixture.charsetAdded);
+        // Every byte the rules do not change comes back as it was, the undefined ones too.
+        EXPECT_EQ(out.str(), ReadBytes(FixturePath(std::string("at120/") + fixture.file)));
+    }
+}
+
+}  // namespace
+}  // namespace tremaro
