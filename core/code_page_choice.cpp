@@ -378,6 +378,9 @@ constexpr Weights kWeights{
 // counts for as much less.
 constexpr double kBytesTheDetectorNeeds = 16;
 
+// Less than this for the best page is a whisper (the detector's guess at one byte), no decision.
+constexpr double kLeastEvidence = 1.0;
+
 // A winner whose lead over the next is at least this, heard by the detector and read as words,
 // is taken as certain even where no font names its script.
 constexpr double kClearLead = 2.0;
@@ -667,6 +670,14 @@ bool FormSaysSo(CodePage page, const Witnesses& witnesses) {
            (page == CodePage::Utf8 && witnesses.utf8Share > 0.5);
 }
 
+// What a form's fonts alone decide: the code page they name most often, else the fallback;
+// neither rests on the text.
+CodePageDecision DecisionByFontsAlone(const std::vector<CodePage>& votes, bool certain) {
+    if (const auto named = MostFrequent(votes))
+        return {*named, CodePageBasis::OwnFonts, certain};
+    return {CodePage::Windows1251, CodePageBasis::Nothing, certain};
+}
+
 CodePageDecision DecideForText(const FormBytes& found) {
     const std::string words = WordsAboveAscii(found.highLines);
     Witnesses witnesses;
@@ -699,6 +710,9 @@ CodePageDecision DecideForText(const FormBytes& found) {
         if (page == CodePage::Windows1252)
             westernReading = std::move(reading);
     }
+    // Next to nothing heard for any page (a lone © or a binary value): the bytes decide nothing.
+    if (bestScore < kLeastEvidence)
+        return DecisionByFontsAlone(found.votes, false);
     // The designer's own default, where the form cannot tell another Latin page from it.
     if (IsLatin(best) && best != CodePage::Windows1252 && bestReading->text == westernReading->text)
         best = CodePage::Windows1252;
@@ -722,11 +736,8 @@ bool NamesAScript(long charset) {
 
 CodePageDecision DecideCodePage(std::string_view bytes) {
     const FormBytes found = ScanBytes(bytes);
-    if (found.anyHigh)
-        return DecideForText(found);
-    if (const auto named = MostFrequent(found.votes))
-        return {*named, CodePageBasis::OwnFonts, true};
-    return {CodePage::Windows1251, CodePageBasis::Nothing, true};
+    // Text of ASCII alone reads the same in every code page: nothing to misread.
+    return found.anyHigh ? DecideForText(found) : DecisionByFontsAlone(found.votes, true);
 }
 
 }  // namespace tremaro

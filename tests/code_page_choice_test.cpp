@@ -47,6 +47,17 @@ TEST(CodePageChoice, asciiForm_takesItsFontGroupsMostFrequentCharset) {
               CodePage::Windows1254);
 }
 
+// A © says nothing of any script: the form is decided as one of ASCII alone, but the operator
+// is told it was a guess.
+TEST(CodePageChoice, bytesNoWitnessSpeaksFor_decideNothing) {
+    const CodePageDecision copyright = DecideCodePage(Form("Copyright \xA9 2007", {}));
+    EXPECT_EQ(copyright.page, CodePage::Windows1251);
+    EXPECT_EQ(copyright.basis, CodePageBasis::Nothing);
+    EXPECT_FALSE(copyright.certain);
+    EXPECT_TRUE(DecideCodePage(Form("Copyright (c) 2007", {})).certain);
+    EXPECT_TRUE(DecideCodePage(Form(kGreek, {161})).certain);
+}
+
 TEST(CodePageChoice, validUtf8_isUtf8WhateverTheFontsSay) {
     EXPECT_EQ(ChooseCodePage(Form("Secci\xC3\xB3n", {0, 204})), CodePage::Utf8);
     EXPECT_EQ(ChooseCodePage("\xEF\xBB\xBF" + Form("\xD0\x98\xD0\xBC\xD1\x8F", {})), CodePage::Utf8);
@@ -70,6 +81,8 @@ TEST(CodePageChoice, theDetectorWhereTheFontsSayNothingOrWestern) {
     EXPECT_EQ(ChooseCodePage(Form(kRussian, {0, 0})), CodePage::Windows1251);  // Cyrillic under Western fonts
     EXPECT_EQ(ChooseCodePage(Form(kGreek, {})), CodePage::Windows1253);
     EXPECT_EQ(ChooseCodePage(Form(kSpanish, {0})), CodePage::Windows1252);
+    // In one short word the detector hears Baltic; the Western font outweighs it.
+    EXPECT_EQ(ChooseCodePage(Form("A\xF1o", {0})), CodePage::Windows1252);
     EXPECT_EQ(ChooseCodePage(Form(kHungarian, {0})), CodePage::Windows1250);  // ő is not Western
 }
 

@@ -753,6 +753,7 @@ TEST_F(RunCorrectionTest, fontGroup_takesTheScriptTheFormItselfNames) {
         return "Begin VB.Form Form1\r\n   Caption = \"" + caption + "\"\r\n" + controls + "End\r\n";
     };
     EXPECT_EQ(charsetAdded(form("Form1", "")), "1");  // English, Spanish, Polish alike: nothing names a script
+    EXPECT_EQ(charsetAdded(form("Copyright \xA9 2007", "")), "1");
     EXPECT_EQ(charsetAdded(form("Form1", fonts({0}))), "0");
     EXPECT_EQ(charsetAdded(form("Form1", fonts({1, 2, 255, 238}))), "238");
     EXPECT_EQ(charsetAdded(form(greek, fonts({0, 161, 161}))), "161");

@@ -81,6 +81,32 @@ TEST_F(ScaleCommandTest, showCodePage_printsEachFilesCodePage) {
     EXPECT_EQ(out.str(), chinese + "\twindows-1252\town\n");
 }
 
+// A Greek project: two forms whose fonts and text say Greek, one of ASCII alone, and a few
+// Greek words with no font naming a script, which the detector and the words alone cannot
+// tell from Cyrillic; another folder's form of ASCII alone decides alone.
+TEST_F(ScaleCommandTest, showCodePage_formsThatSayLittle_takeTheirFoldersCodePage) {
+    const std::string greekFonts = "   BeginProperty Font\r\n      Charset = 161\r\n   EndProperty\r\n";
+    const std::string greek1 = folder.Path("customers.frm");
+    const std::string greek2 = folder.Path("orders.frm");
+    const std::string ascii = folder.Path("about.frm");
+    const std::string few = folder.Path("login.frm");
+    const std::string elsewhere = folder.Path("other/about.frm");
+    fs::create_directory(folder.Path("other"));
+    WriteBytes(greek1, "Begin VB.Form F\r\n   Caption = \"\xCF\xE5\xEB\xDC\xF4\xE5\xF2\"\r\n" + greekFonts + "End\r\n");
+    WriteBytes(greek2, "Begin VB.Form F\r\n   Caption = \"\xD0\xE1\xF1\xE1\xE3\xE3\xE5\xEB\xDF\xE5\xF2\"\r\n" +
+                           greekFonts + "End\r\n");
+    WriteBytes(ascii, "Begin VB.Form F\r\n   Caption = \"About\"\r\nEnd\r\n");
+    WriteBytes(few, "Begin VB.Form F\r\n   Caption = \"\xEF\xEA\"\r\nEnd\r\n");  // οκ
+    WriteBytes(elsewhere, "Begin VB.Form F\r\n   Caption = \"About\"\r\nEnd\r\n");
+    EXPECT_EQ(Run({"--show-code-page", greek1, ascii, few, greek2, elsewhere}), 0);
+    EXPECT_EQ(out.str(), greek1 + "\twindows-1253\town\n" + ascii + "\twindows-1253\tfolder\n" + few +
+                             "\twindows-1253\tfolder\n" + greek2 + "\twindows-1253\town\n" + elsewhere +
+                             "\twindows-1251\town\n");
+    // Scaled with its folder, the form of ASCII alone gets the Greek script in its font.
+    EXPECT_EQ(Run({"120", greek1, ascii}), 0);
+    EXPECT_NE(ReadBytes(ascii).find("Charset         =   161\r\n"), std::string::npos);
+}
+
 TEST_F(ScaleCommandTest, codePage_readsEveryFileInIt) {
     WriteBytes(form, "Begin VB.Form Form1\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\r\nEnd\r\n");
     EXPECT_EQ(Run({"--code-page", "windows-1252", "--stdout", "200", form}), 0);
