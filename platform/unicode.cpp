@@ -1,6 +1,6 @@
 #include "platform/unicode.h"
 
-#include <unicode/uchar.h>
+#include "platform/icu_tables.h"
 
 namespace tremaro {
 namespace {
@@ -82,7 +82,7 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
 }
 
 bool IsLetterOrMark(char16_t c) {
-    return (U_GET_GC_MASK(c) & (U_GC_L_MASK | U_GC_M_MASK)) != 0;
+    return (icu_tables::kLetterOrMark[c / 64] >> (c % 64) & 1) != 0;
 }
 
 }  // namespace tremaro
