@@ -14,19 +14,19 @@ namespace {
 std::optional<IcuConverterFunctions> LoadIcuConverters() {
     const LoadedLibrary icu("libicuuc.so." U_ICU_VERSION_SHORT);
     IcuConverterFunctions f;
-    const bool found =
-        icu.Find(TREMARO_ICU_EXPORTED(ucnv_open), f.open) && icu.Find(TREMARO_ICU_EXPORTED(ucnv_close), f.close) &&
-        icu.Find(TREMARO_ICU_EXPORTED(ucnv_getName), f.getName) &&
-        icu.Find(TREMARO_ICU_EXPORTED(ucnv_setToUCallBack), f.setToUCallBack) &&
-        icu.Find(TREMARO_ICU_EXPORTED(ucnv_setFromUCallBack), f.setFromUCallBack) &&
-        icu.Find(TREMARO_ICU_EXPORTED(ucnv_setFallback), f.setFallback) &&
-        icu.Find(TREMARO_ICU_EXPORTED(ucnv_resetToUnicode), f.resetToUnicode) &&
-        icu.Find(TREMARO_ICU_EXPORTED(ucnv_resetFromUnicode), f.resetFromUnicode) &&
-        icu.Find(TREMARO_ICU_EXPORTED(ucnv_toUnicode), f.toUnicode) &&
-        icu.Find(TREMARO_ICU_EXPORTED(ucnv_fromUnicode), f.fromUnicode) &&
-        icu.Find(TREMARO_ICU_EXPORTED(ucnv_getInvalidChars), f.getInvalidChars) &&
-        icu.Find(TREMARO_ICU_EXPORTED(UCNV_TO_U_CALLBACK_STOP), f.stopToUnicode) &&
-        icu.Find(TREMARO_ICU_EXPORTED(UCNV_FROM_U_CALLBACK_STOP), f.stopFromUnicode);
+    const bool found = icu.Find(TREMARO_ICU_EXPORTED(ucnv_open), f.open) &&
+                       icu.Find(TREMARO_ICU_EXPORTED(ucnv_close), f.close) &&
+                       icu.Find(TREMARO_ICU_EXPORTED(ucnv_getName), f.getName) &&
+                       icu.Find(TREMARO_ICU_EXPORTED(ucnv_setToUCallBack), f.setToUCallBack) &&
+                       icu.Find(TREMARO_ICU_EXPORTED(ucnv_setFromUCallBack), f.setFromUCallBack) &&
+                       icu.Find(TREMARO_ICU_EXPORTED(ucnv_setFallback), f.setFallback) &&
+                       icu.Find(TREMARO_ICU_EXPORTED(ucnv_resetToUnicode), f.resetToUnicode) &&
+                       icu.Find(TREMARO_ICU_EXPORTED(ucnv_resetFromUnicode), f.resetFromUnicode) &&
+                       icu.Find(TREMARO_ICU_EXPORTED(ucnv_toUnicode), f.toUnicode) &&
+                       icu.Find(TREMARO_ICU_EXPORTED(ucnv_fromUnicode), f.fromUnicode) &&
+                       icu.Find(TREMARO_ICU_EXPORTED(ucnv_getInvalidChars), f.getInvalidChars) &&
+                       icu.Find(TREMARO_ICU_EXPORTED(UCNV_TO_U_CALLBACK_STOP), f.stopToUnicode) &&
+                       icu.Find(TREMARO_ICU_EXPORTED(UCNV_FROM_U_CALLBACK_STOP), f.stopFromUnicode);
     if (!found)
         return std::nullopt;
     return f;
