@@ -29,6 +29,11 @@ public:
     bool ViewTextEdited() override { return viewTextEdited_; }
     void SetTitle(const std::string& title) override { titles_.push_back(title); }
 
+    bool ShowsViewText() const override { return showsViewText_; }
+
+    // For a run that takes the form's text from its lines, never from the view.
+    void ShowNoViewText() { showsViewText_ = false; }
+
     void AnswerNextQuestion(PressedButton answer) { answers_.push_back(answer); }
 
     // What the operator types into the view, for the tests.
@@ -45,6 +50,7 @@ public:
 private:
     std::u16string viewText_;
     bool viewTextEdited_ = false;
+    bool showsViewText_ = true;
     std::vector<Message> messages_;
     std::vector<std::string> titles_;
     std::deque<PressedButton> answers_;

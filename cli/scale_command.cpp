@@ -70,20 +70,30 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     return commandLine;
 }
 
-// The text was read through the code page, so every character has its byte. Written a
-// piece at a time: the whole form's bytes need not sit in memory at once.
-bool WriteViewBytes(std::u16string_view text, CodePage codePage, std::ostream& out) {
+void WriteEncoded(std::u16string_view text, CodePage codePage, std::string& bytes, std::ostream& out) {
+    bytes.clear();
+    AppendEncoded(codePage, text, bytes);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The corrected lines, each followed by CR LF, as a save writes the view. The text was read
+// through the code page, so every character has its byte. The lines are gathered a piece at
+// a time into one small buffer and encoded from there: neither the whole form's text nor its
+// bytes are ever assembled, and a code page that needs a converter opens one per piece.
+bool WriteLineBytes(const FormLines& lines, std::ostream& out) {
     constexpr std::size_t kPiece = 64 * 1024;
+    std::u16string piece;
+    piece.reserve(kPiece);
     std::string bytes;
-    while (!text.empty()) {
-        std::size_t piece = std::min(kPiece, text.size());
-        if (piece < text.size() && text[piece - 1] >= 0xD800 && text[piece - 1] < 0xDC00)
-            --piece;  // a character of two code units stays whole
-        bytes.clear();
-        AppendEncoded(codePage, text.substr(0, piece), bytes);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        text.remove_prefix(piece);
+    for (int slot = 1; slot <= lines.LineCount(); ++slot) {
+        piece += lines.Line(slot);
+        piece += u"\r\n";
+        if (piece.size() >= kPiece) {
+            WriteEncoded(piece, lines.TextCodePage(), bytes, out);
+            piece.clear();
+        }
     }
+    WriteEncoded(piece, lines.TextCodePage(), bytes, out);
     out.flush();
     return static_cast<bool>(out);
 }
@@ -91,6 +101,7 @@ bool WriteViewBytes(std::u16string_view text, CodePage codePage, std::ostream& o
 int CorrectToStandardOutput(const std::u16string& percent, const std::string& path,
                             std::optional<CodePageDecision> codePage, std::ostream& out, std::ostream& err) {
     ConsolePort port;
+    port.ShowNoViewText();
     FormDocument form(port);
     if (form.Read(path, codePage) != FormLines::LoadStatus::Loaded) {
         PrintMessage(err, port.LastMessage());
@@ -100,7 +111,7 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
     PrintMessage(err, port.LastMessage());
     if (outcome != CorrectionOutcome::Corrected)
         return kRefused;
-    if (!WriteViewBytes(port.ViewText(), form.TextCodePage(), out)) {
+    if (!WriteLineBytes(form.Lines(), out)) {
         PrintMessage(err, command_texts::kOutputNotWritten);
         return kFileFailed;
     }
@@ -145,6 +156,7 @@ int ShowCodePages(std::span<const std::string> files, std::optional<CodePage> co
     bool allRead = true;
     for (std::size_t i = 0; i < files.size(); ++i) {
         ConsolePort port;
+        port.ShowNoViewText();
         FormDocument form(port);
         if (form.Read(files[i], decisions[i]) != FormLines::LoadStatus::Loaded) {
             PrintMessage(err, port.LastMessage());

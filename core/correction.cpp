@@ -362,7 +362,8 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     if (fontGroup)
         lines.InsertLines(fontGroup->afterLine, fontGroup->lines);
 
-    port.SetViewText(lines.AssembleText());
+    if (port.ShowsViewText())
+        port.SetViewText(lines.AssembleText());
     port.ShowMessage(messages::kCorrectionFinished, MessageButtons::Ok);
     return CorrectionOutcome::Corrected;
 }

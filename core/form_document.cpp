@@ -31,7 +31,8 @@ FormLines::LoadStatus FormDocument::Read(const std::string& path, std::optional<
         return status;
     }
     fileName_ = path;
-    port_.SetViewText(lines_.AssembleText());
+    if (port_.ShowsViewText())
+        port_.SetViewText(lines_.AssembleText());
     port_.SetTitle("Tremaro: " + path);
     return status;
 }
@@ -42,7 +43,8 @@ FormLines::LoadStatus FormDocument::ReadAgainIn(CodePage codePage) {
         port_.ShowMessage(ReadFailureMessage(status, fileName_), MessageButtons::Ok);
         return status;
     }
-    port_.SetViewText(lines_.AssembleText());
+    if (port_.ShowsViewText())
+        port_.SetViewText(lines_.AssembleText());
     return status;
 }
 

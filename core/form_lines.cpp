@@ -36,7 +36,11 @@ FormLines::LoadStatus FormLines::ReadAgainIn(CodePage codePage) {
 }
 
 FormLines::LoadStatus FormLines::Take(FileRead file, CodePageDecision codePage) {
+    // One block, sized from the file, for the lines and for what a correction adds at the end
+    // (lines that grew, a font group): it is never moved, and the pages no line reaches are
+    // never touched, so the room costs nothing.
     std::u16string text;
+    text.reserve(file.bytes.size() * 2 + 4096);
     AppendDecoded(codePage.page, file.bytes, text);
     if (!TakeText(std::move(text)))
         return LoadStatus::TooLong;

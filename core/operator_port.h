@@ -32,6 +32,12 @@ public:
     virtual bool ViewTextEdited() = 0;
 
     virtual void SetTitle(const std::string& title) = 0;
+
+    // Whether the port shows the form's text at all. One that does not (the command line
+    // printing the corrected form, which it takes from the lines) is never given it: the
+    // whole form need not be assembled into a view after the read and again after the
+    // correction.
+    virtual bool ShowsViewText() const { return true; }
 };
 
 }  // namespace tremaro

@@ -1,12 +1,11 @@
 #include "platform/code_page.h"
 
-#include <unicode/ucnv.h>
+#include "platform/icu_converters.h"
+#include "platform/icu_tables.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <memory>
-#include <mutex>
 #include <vector>
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -54,73 +53,58 @@ char16_t KeptByte(unsigned char byte) {
 }
 
 struct ConverterClose {
-    void operator()(UConverter* converter) const { ucnv_close(converter); }
+    void operator()(UConverter* converter) const { IcuConverters()->close(converter); }
 };
 using Converter = std::unique_ptr<UConverter, ConverterClose>;
 
+// A converter of ICU's, by ICU's name for it, or none (ICU not there, or the name unknown).
+Converter OpenNamedConverter(const char* name) {
+    const IcuConverterFunctions* icu = IcuConverters();
+    if (!icu)
+        return nullptr;
+    UErrorCode error = U_ZERO_ERROR;
+    Converter converter(icu->open(name, &error));
+    return U_SUCCESS(error) ? std::move(converter) : nullptr;
+}
+
 // A converter that stops at whatever it cannot convert and never writes a "best fit".
 Converter OpenConverter(CodePage page) {
-    UErrorCode error = U_ZERO_ERROR;
-    Converter converter(ucnv_open(FactsOf(page).converter, &error));
-    if (U_FAILURE(error))
+    Converter converter = OpenNamedConverter(FactsOf(page).converter);
+    if (!converter)
         return nullptr;
-    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
-    ucnv_setFromUCallBack(converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &error);
-    ucnv_setFallback(converter.get(), false);
+    const IcuConverterFunctions& icu = *IcuConverters();
+    UErrorCode error = U_ZERO_ERROR;
+    icu.setToUCallBack(converter.get(), icu.stopToUnicode, nullptr, nullptr, nullptr, &error);
+    icu.setFromUCallBack(converter.get(), icu.stopFromUnicode, nullptr, nullptr, nullptr, &error);
+    icu.setFallback(converter.get(), false);
     return U_SUCCESS(error) ? std::move(converter) : nullptr;
 }
 
 // The bytes of units in the code page, or nothing when it cannot hold one of them.
 std::optional<std::string> Encoded(UConverter* converter, const char16_t* units, std::size_t count) {
-    ucnv_resetFromUnicode(converter);
+    const IcuConverterFunctions& icu = *IcuConverters();
+    icu.resetFromUnicode(converter);
     std::string bytes(count * 4 + 4, '\0');
     char* target = bytes.data();
     const UChar* source = reinterpret_cast<const UChar*>(units);
     UErrorCode error = U_ZERO_ERROR;
-    ucnv_fromUnicode(converter, &target, bytes.data() + bytes.size(), &source, source + count, nullptr, true, &error);
+    icu.fromUnicode(converter, &target, bytes.data() + bytes.size(), &source, source + count, nullptr, true, &error);
     if (U_FAILURE(error))
         return std::nullopt;
     bytes.resize(static_cast<std::size_t>(target - bytes.data()));
     return bytes;
 }
 
-// --- Single-byte code pages: a table for each, filled from ICU once --------------------
+// --- Single-byte code pages: ICU's tables, taken when the program was built ------------
 
-struct ByteTable {
-    std::array<char16_t, 256> decode{};
-    std::vector<std::uint16_t> encode = std::vector<std::uint16_t>(0x10000);  // byte + 1, or 0
-};
-
-ByteTable BuildByteTable(CodePage page) {
-    ByteTable table;
-    const Converter converter = OpenConverter(page);
-    for (unsigned byte = 0; byte < 256; ++byte) {
-        table.decode[byte] = KeptByte(static_cast<unsigned char>(byte));
-        if (!converter)
-            continue;
-        ucnv_resetToUnicode(converter.get());
-        const char in = static_cast<char>(byte);
-        UChar out[4];
-        UErrorCode error = U_ZERO_ERROR;
-        const int32_t count = ucnv_toUChars(converter.get(), out, 4, &in, 1, &error);
-        if (U_FAILURE(error) || count != 1)
-            continue;
-        const auto character = static_cast<char16_t>(out[0]);
-        const auto back = Encoded(converter.get(), &character, 1);
-        if (back && *back == std::string(1, in) && !IsByteKeptAsItWas(character))
-            table.decode[byte] = character;
-    }
-    for (unsigned byte = 0; byte < 256; ++byte)
-        table.encode[table.decode[byte]] = static_cast<std::uint16_t>(byte + 1);
-    return table;
+const char16_t (&DecodeTableOf(CodePage page))[256] {
+    return icu_tables::kDecode[static_cast<std::size_t>(page)];
 }
 
-const ByteTable& TableOf(CodePage page) {
-    static std::array<std::once_flag, std::size(kFacts)> built;
-    static std::array<std::unique_ptr<ByteTable>, std::size(kFacts)> tables;
-    const auto index = static_cast<std::size_t>(page);
-    std::call_once(built[index], [page, index] { tables[index] = std::make_unique<ByteTable>(BuildByteTable(page)); });
-    return *tables[index];
+// The byte + 1 of the character in the code page, or 0 when it holds no such character.
+std::uint16_t EncodedByte(CodePage page, char16_t c) {
+    const std::uint8_t block = icu_tables::kEncodeBlockOf[static_cast<std::size_t>(page)][c >> 8];
+    return icu_tables::kEncodeBlocks[block][c & 0xFF];
 }
 
 // Form files are mostly ASCII, which needs no table: sixteen bytes or eight characters at a
@@ -171,7 +155,51 @@ bool NarrowAsciiBlock(const char16_t* from, char* to) {
 }
 #endif
 
-void AppendDecodedBytes(const ByteTable& table, std::string_view bytes, std::u16string& out) {
+// Where the run of ASCII bytes (or characters) that starts at i ends; whole blocks are
+// looked at in one step.
+std::size_t EndOfAscii(std::string_view bytes, std::size_t i) {
+    char16_t widened[kAsciiBlock];
+    while (i + kAsciiBlock <= bytes.size() && WidenAsciiBlock(bytes.data() + i, widened))
+        i += kAsciiBlock;
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
+        ++i;
+    return i;
+}
+
+std::size_t EndOfAscii(std::u16string_view text, std::size_t i) {
+    char narrowed[kAsciiBlock];
+    while (i + kAsciiBlock <= text.size() && NarrowAsciiBlock(text.data() + i, narrowed))
+        i += kAsciiBlock;
+    while (i < text.size() && text[i] < 0x80)
+        ++i;
+    return i;
+}
+
+// ASCII is the same characters in every code page: appended in blocks, not one at a time.
+void AppendAscii(std::string_view ascii, std::u16string& out) {
+    const std::size_t start = out.size();
+    out.resize(start + ascii.size());
+    char16_t* to = out.data() + start;
+    std::size_t i = 0;
+    for (; i + kAsciiBlock <= ascii.size(); i += kAsciiBlock)
+        WidenAsciiBlock(ascii.data() + i, to + i);
+    for (; i < ascii.size(); ++i)
+        to[i] = static_cast<char16_t>(ascii[i]);
+}
+
+void AppendAscii(std::u16string_view ascii, std::string& out) {
+    const std::size_t start = out.size();
+    out.resize(start + ascii.size());
+    char* to = out.data() + start;
+    std::size_t i = 0;
+    for (; i + kAsciiBlock <= ascii.size(); i += kAsciiBlock)
+        NarrowAsciiBlock(ascii.data() + i, to + i);
+    for (; i < ascii.size(); ++i)
+        to[i] = static_cast<char>(ascii[i]);
+}
+
+void AppendDecodedBytes(CodePage page, std::string_view bytes, std::u16string& out) {
+    const char16_t(&decode)[256] = DecodeTableOf(page);
     const std::size_t start = out.size();
     out.resize(start + bytes.size());
     char16_t* to = out.data() + start;
@@ -179,13 +207,13 @@ void AppendDecodedBytes(const ByteTable& table, std::string_view bytes, std::u16
         if (i + kAsciiBlock <= bytes.size() && WidenAsciiBlock(bytes.data() + i, to + i)) {
             i += kAsciiBlock;
         } else {
-            to[i] = table.decode[static_cast<unsigned char>(bytes[i])];
+            to[i] = decode[static_cast<unsigned char>(bytes[i])];
             ++i;
         }
     }
 }
 
-std::optional<std::size_t> AppendEncodedBytes(const ByteTable& table, std::u16string_view text, std::string& out) {
+std::optional<std::size_t> AppendEncodedBytes(CodePage page, std::u16string_view text, std::string& out) {
     const std::size_t start = out.size();
     out.resize(start + text.size());
     char* to = out.data() + start;
@@ -194,7 +222,7 @@ std::optional<std::size_t> AppendEncodedBytes(const ByteTable& table, std::u16st
             i += kAsciiBlock;
             continue;
         }
-        const std::uint16_t byte = table.encode[text[i]];
+        const std::uint16_t byte = EncodedByte(page, text[i]);
         if (byte == 0) {
             out.resize(start + i);
             return i;
@@ -248,19 +276,20 @@ void AppendCheckedCharacters(UConverter* converter, const char16_t* units, const
 void AppendDecodedRun(UConverter* converter, std::string_view run, std::u16string& out) {
     std::vector<char16_t> units(run.size() + 1);
     std::vector<int32_t> offsets(run.size() + 1);
+    const IcuConverterFunctions& icu = *IcuConverters();
     while (!run.empty()) {
-        ucnv_resetToUnicode(converter);
+        icu.resetToUnicode(converter);
         UChar* target = reinterpret_cast<UChar*>(units.data());
         const char* source = run.data();
         UErrorCode error = U_ZERO_ERROR;
-        ucnv_toUnicode(converter, &target, target + units.size(), &source, run.data() + run.size(), offsets.data(),
-                       true, &error);
+        icu.toUnicode(converter, &target, target + units.size(), &source, run.data() + run.size(), offsets.data(), true,
+                      &error);
         std::size_t good = static_cast<std::size_t>(source - run.data());
         if (U_FAILURE(error)) {
             char invalid[32];
             int8_t invalidLength = sizeof invalid;
             UErrorCode ignored = U_ZERO_ERROR;
-            ucnv_getInvalidChars(converter, invalid, &invalidLength, &ignored);
+            icu.getInvalidChars(converter, invalid, &invalidLength, &ignored);
             good -= std::min<std::size_t>(good, static_cast<std::size_t>(invalidLength));
         }
         const auto produced = static_cast<std::size_t>(target - reinterpret_cast<UChar*>(units.data()));
@@ -280,8 +309,9 @@ void AppendDecodedMultibyte(CodePage page, std::string_view bytes, std::u16strin
     while (i < bytes.size()) {
         // ASCII bytes are characters of their own in each of these code pages wherever a
         // character may start, and a line break never ends a character.
-        while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
-            out.push_back(static_cast<unsigned char>(bytes[i++]));
+        const std::size_t asciiEnd = EndOfAscii(bytes, i);
+        AppendAscii(bytes.substr(i, asciiEnd - i), out);
+        i = asciiEnd;
         std::size_t end = i;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
@@ -301,7 +331,13 @@ std::optional<std::size_t> AppendEncodedMultibyte(CodePage page, std::u16string_
     const Converter converter = OpenConverter(page);
     for (std::size_t i = 0; i < text.size();) {
         const char16_t c = text[i];
-        if (c < 0x80 || IsByteKeptAsItWas(c)) {
+        if (c < 0x80) {
+            const std::size_t asciiEnd = EndOfAscii(text, i);
+            AppendAscii(text.substr(i, asciiEnd - i), out);
+            i = asciiEnd;
+            continue;
+        }
+        if (IsByteKeptAsItWas(c)) {
             out.push_back(static_cast<char>(c & 0xFF));
             ++i;
             continue;
@@ -325,6 +361,42 @@ std::optional<std::size_t> AppendEncodedMultibyte(CodePage page, std::u16string_
         }
     }
     return std::nullopt;
+}
+
+// Well-formed UTF-8 as Unicode defines it (its table 3-7), which is what ICU's converter takes
+// without a stop: no overlong form, no surrogate, nothing past U+10FFFF, no sequence cut
+// short. Checked here because every form with a byte past ASCII is asked whether it is
+// UTF-8, and most are not: that question should not load ICU.
+bool IsWellFormedUtf8(std::string_view bytes) {
+    const auto byteAt = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    for (std::size_t i = EndOfAscii(bytes, 0); i < bytes.size(); i = EndOfAscii(bytes, i)) {
+        const unsigned lead = byteAt(i);
+        std::size_t following = 0;
+        unsigned secondLow = 0x80;
+        unsigned secondHigh = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            following = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            following = 2;
+            secondLow = lead == 0xE0 ? 0xA0 : 0x80;
+            secondHigh = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            following = 3;
+            secondLow = lead == 0xF0 ? 0x90 : 0x80;
+            secondHigh = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (i + following >= bytes.size())
+            return false;
+        if (byteAt(i + 1) < secondLow || byteAt(i + 1) > secondHigh)
+            return false;
+        for (std::size_t k = 2; k <= following; ++k)
+            if ((byteAt(i + k) & 0xC0) != 0x80)
+                return false;
+        i += following + 1;
+    }
+    return true;
 }
 
 bool IsForeignCharacter(char16_t c) {
@@ -363,15 +435,16 @@ std::optional<CodePage> CodePageNamed(std::string_view name) {
     }
     // Any other name ICU knows (sjis, ms_kanji, uhc, utf8...) that leads to one of the same
     // converters.
-    UErrorCode error = U_ZERO_ERROR;
-    const Converter named(ucnv_open(lowered.c_str(), &error));
-    if (U_FAILURE(error) || !named)
+    const Converter named = OpenNamedConverter(lowered.c_str());
+    if (!named)
         return std::nullopt;
-    const std::string canonical = ucnv_getName(named.get(), &error);
+    const IcuConverterFunctions& icu = *IcuConverters();
+    UErrorCode error = U_ZERO_ERROR;
+    const std::string canonical = icu.getName(named.get(), &error);
     for (const CodePageFacts& facts : kFacts) {
         UErrorCode ignored = U_ZERO_ERROR;
-        const Converter ours(ucnv_open(facts.converter, &ignored));
-        if (ours && canonical == ucnv_getName(ours.get(), &ignored))
+        const Converter ours = OpenNamedConverter(facts.converter);
+        if (ours && canonical == icu.getName(ours.get(), &ignored))
             return facts.page;
     }
     return std::nullopt;
@@ -384,24 +457,26 @@ bool IsEastAsian(CodePage page) {
 
 void AppendDecoded(CodePage page, std::string_view bytes, std::u16string& out) {
     if (IsSingleByte(page))
-        AppendDecodedBytes(TableOf(page), bytes, out);
+        AppendDecodedBytes(page, bytes, out);
     else
         AppendDecodedMultibyte(page, bytes, out);
 }
 
 std::optional<std::size_t> AppendEncoded(CodePage page, std::u16string_view text, std::string& out) {
     if (IsSingleByte(page))
-        return AppendEncodedBytes(TableOf(page), text, out);
+        return AppendEncodedBytes(page, text, out);
     return AppendEncodedMultibyte(page, text, out);
 }
 
 bool ReadsAsText(CodePage page, std::string_view bytes) {
     if (IsSingleByte(page)) {
-        const ByteTable& table = TableOf(page);
-        return std::none_of(bytes.begin(), bytes.end(), [&table](char byte) {
-            return IsForeignCharacter(table.decode[static_cast<unsigned char>(byte)]);
+        const char16_t(&decode)[256] = DecodeTableOf(page);
+        return std::none_of(bytes.begin(), bytes.end(), [&decode](char byte) {
+            return IsForeignCharacter(decode[static_cast<unsigned char>(byte)]);
         });
     }
+    if (page == CodePage::Utf8)
+        return IsWellFormedUtf8(bytes);
     // One pass that stops at the first sequence the code page does not have: text of another
     // code page is told at once.
     const Converter converter = OpenConverter(page);
@@ -411,12 +486,12 @@ bool ReadsAsText(CodePage page, std::string_view bytes) {
     UChar* target = reinterpret_cast<UChar*>(text.data());
     const char* source = bytes.data();
     UErrorCode error = U_ZERO_ERROR;
-    ucnv_toUnicode(converter.get(), &target, target + text.size(), &source, bytes.data() + bytes.size(), nullptr, true,
-                   &error);
+    IcuConverters()->toUnicode(converter.get(), &target, target + text.size(), &source, bytes.data() + bytes.size(),
+                               nullptr, true, &error);
     if (U_FAILURE(error))
         return false;
     text.resize(static_cast<std::size_t>(target - reinterpret_cast<UChar*>(text.data())));
-    return page == CodePage::Utf8 || std::none_of(text.begin(), text.end(), IsForeignCharacter);
+    return std::none_of(text.begin(), text.end(), IsForeignCharacter);
 }
 
 }  // namespace tremaro

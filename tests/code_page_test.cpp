@@ -128,6 +128,12 @@ TEST(CodePage, readsAsTextOnlyInTheCodePageOfTheText) {
     EXPECT_FALSE(ReadsAsText(CodePage::Windows1252, "\x81"));
     EXPECT_TRUE(ReadsAsText(CodePage::Utf8, "Secci\xC3\xB3n"));
     EXPECT_FALSE(ReadsAsText(CodePage::Utf8, "Secci\xF3n"));
+    // UTF-8 as Unicode defines it, as ICU's converter takes it: no overlong form, no surrogate,
+    // nothing past U+10FFFF, nothing cut short.
+    EXPECT_TRUE(ReadsAsText(CodePage::Utf8, "\xF0\x9F\x98\x80 \xF4\x8F\xBF\xBF \xEF\xBF\xBF"));
+    for (const std::string_view wrong :
+         {"\xC0\xAF", "\xE0\x9F\xBF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\xF5"})
+        EXPECT_FALSE(ReadsAsText(CodePage::Utf8, wrong)) << ::testing::PrintToString(wrong);
     EXPECT_TRUE(ReadsAsText(CodePage::Gbk, "\xD0\xC5\xBA\xC5"));
     EXPECT_FALSE(ReadsAsText(CodePage::Gbk, "\xD0"));
     EXPECT_FALSE(ReadsAsText(CodePage::Big5, "\xD0\x20"));

@@ -44,6 +44,14 @@ done
 # Without Qt's translations its own texts (the open dialog, OK and Cancel) stay in English.
 recommends=$(dpkg-deb --field "$package" Recommends)
 grep -qw qt6-translations-l10n <<<"$recommends" || fail "Recommends lacks qt6-translations-l10n: $recommends"
+# ICU and uchardet are loaded when a form needs them, not linked: the command line starts
+# without them, and the package names them, since no scan of what it links can.
+for library in libicu libuchardet; do
+    grep -q "$library" <<<"$recommends" || fail "Recommends lacks $library: $recommends"
+done
+if objdump -p "$root/usr/bin/tremaro-scale" | grep -E "NEEDED +lib(icu|uchardet)"; then
+    fail "tremaro-scale links ICU or uchardet"
+fi
 
 # The preview draws on Qt Gui alone: nothing it links may bring Qt Widgets in, as the window does.
 window_libraries=$(ldd "$root/usr/bin/tremaro")
@@ -67,6 +75,13 @@ done
 printf 'VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\nEnd\r\n' >"$scratch/Form1.frm"
 scaled=$("$root/usr/bin/tremaro-scale" --stdout 120 "$scratch/Form1.frm") || fail "tremaro-scale --stdout exits with $?"
 grep -q "ClientHeight    =   3834" <<<"$scaled" || fail "the unpacked tremaro-scale did not scale: $scaled"
+# A GBK form is read through ICU, loaded as it is needed: its font's Charset names GBK, which
+# is taken only when ICU finds the bytes valid in it.
+printf 'VERSION 5.00\r\nBegin VB.Form Form1\r\n   Caption = "\xD0\xC5\xBA\xC5"\r\n   BeginProperty Font\r\n      Charset = 134\r\n   EndProperty\r\nEnd\r\n' >"$scratch/Gbk.frm"
+shown=$("$root/usr/bin/tremaro-scale" --show-code-page "$scratch/Gbk.frm") || fail "--show-code-page exits with $?"
+[ "$shown" = "$scratch/Gbk.frm	gbk" ] || fail "--show-code-page printed: $shown"
+scaled=$("$root/usr/bin/tremaro-scale" --stdout 120 "$scratch/Gbk.frm" | od -An -tx1 | tr -d ' \n')
+[[ $scaled == *d0c5bac5* ]] || fail "the GBK caption did not come back: $scaled"
 
 # The menu entry opens the file it is given, and says which files it takes.
 desktop=$root/usr/share/applications/tremaro.desktop

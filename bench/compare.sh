@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Times tremaro-scale against the release before it and against the awk scaler a user would
+# write instead, all in one run on the same machine, and prints each as a ratio, with the
+# machine's load: a regression shows as a ratio, whatever else the machine is doing.
+#   bench/compare.sh [COMMIT]    COMMIT: the release to compare with (default: where this
+#                                branch left main)
+# The previous release is built from COMMIT in a temporary work tree, this tree in
+# build-release/, both with the release preset. The forms: the benchmark form of
+# ../shared/bench/big_form.py (32,757 lines of Windows-1251, room left for the Font group a
+# correction adds) and the same form with GBK captions (gbk_form.py).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+peer=$root/../shared/bench
+[ -f "$peer/big_form.py" ] && [ -f "$peer/peer_scale.awk" ] || { echo "No $peer/big_form.py or peer_scale.awk" >&2; exit 1; }
+source scripts/ensure-packages.sh
+ensure_packages "${TREMARO_PACKAGES[@]}" hyperfine python3
+
+commit=${1:-$(git merge-base HEAD main)}
+scratch=$(mktemp -d)
+previous=$scratch/previous
+cleanup() {
+    git worktree remove --force "$previous" >/dev/null 2>&1 || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+echo "Building the previous release ($(git log -1 --format='%h %s' "$commit" | cut -c1-72))"
+git worktree add --detach --quiet "$previous" "$commit"
+(cd "$previous" && cmake --preset release >/dev/null && cmake --build --preset release --target tremaro-scale >/dev/null)
+echo "Building this tree"
+cmake --preset release >/dev/null
+cmake --build --preset release --target tremaro-scale >/dev/null
+old=$previous/build-release/cli/tremaro-scale
+new=$root/build-release/cli/tremaro-scale
+
+form1251=$scratch/big1251.frm
+formgbk=$scratch/bigGbk.frm
+python3 "$peer/big_form.py" "$form1251" 32757
+python3 bench/gbk_form.py "$peer/big_form.py" "$formgbk" 32757
+
+# What is timed must also be right: the same bytes as the previous release writes.
+for form in "$form1251" "$formgbk"; do
+    for codePage in "" "--code-page windows-1251"; do
+        # shellcheck disable=SC2086
+        cmp -s <("$old" $codePage --stdout 120 "$form" 2>/dev/null) <("$new" $codePage --stdout 120 "$form" 2>/dev/null) ||
+            { echo "The two releases print $form ($codePage) differently" >&2; exit 1; }
+    done
+done
+
+echo "Load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
+json=$scratch/times.json
+hyperfine --shell=none --warmup 5 --runs "${RUNS:-60}" --export-json "$json" --style basic --output=pipe \
+    -n "previous --version" "$old --version" \
+    -n "new --version" "$new --version" \
+    -n "previous 1251" "$old --stdout 120 $form1251" \
+    -n "new 1251" "$new --stdout 120 $form1251" \
+    -n "previous 1251 --code-page" "$old --code-page windows-1251 --stdout 120 $form1251" \
+    -n "new 1251 --code-page" "$new --code-page windows-1251 --stdout 120 $form1251" \
+    -n "awk 1251" "awk -v pct=120 -f $peer/peer_scale.awk $form1251" \
+    -n "previous GBK" "$old --stdout 120 $formgbk" \
+    -n "new GBK" "$new --stdout 120 $formgbk" \
+    -n "awk GBK" "awk -v pct=120 -f $peer/peer_scale.awk $formgbk" >/dev/null
+echo "Load average after:  $(cut -d' ' -f1-3 /proc/loadavg)"
+
+python3 - "$json" <<'PYTHON'
+import json
+import statistics
+import sys
+
+results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
+median = {name: statistics.median(r["times"]) for name, r in results.items()}
+cpu = {name: statistics.median([u + s for u, s in zip(r["user"], r["system"])]) if "user" in r and isinstance(r["user"], list)
+       else r["user"] + r["system"] for name, r in results.items()}
+print("\n%-28s %10s %10s" % ("median of the runs", "wall ms", "cpu ms"))
+for name in median:
+    print("%-28s %10.2f %10.2f" % (name, median[name] * 1000, cpu[name] * 1000))
+print()
+for label, slower, faster in [
+        ("--version: previous / new", "previous --version", "new --version"),
+        ("1251 form: previous / new", "previous 1251", "new 1251"),
+        ("1251 form: awk / new", "awk 1251", "new 1251"),
+        ("1251 --code-page: previous / new", "previous 1251 --code-page", "new 1251 --code-page"),
+        ("1251 --code-page: awk / new", "awk 1251", "new 1251 --code-page"),
+        ("GBK form: previous / new", "previous GBK", "new GBK"),
+        ("GBK form: awk / new", "awk GBK", "new GBK")]:
+    print("%-34s %6.2fx" % (label, median[slower] / median[faster]))
+PYTHON
