@@ -481,48 +481,227 @@ double ShareOfCommonCharacters(CodePage page, std::string_view lines) {
 
 // What the text is like when read in one code page.
 struct Reading {
-    std::u16string text;
+    std::u16string text;      // of a single-byte page
     double shareInWords = 0;  // of the characters above ASCII, those in words of one script fitting the page
     int unread = 0;           // bytes left undefined or not decoded
 };
 
+// The length of the valid UTF-8 sequence of two bytes or more at the front of bytes, or 0.
+std::size_t Utf8SequenceAt(std::string_view bytes) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || bytes.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80)
+            return 0;
+    const auto second = static_cast<unsigned char>(bytes[1]);
+    const bool overlongOrSurrogate = (lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
+                                     (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90);
+    return overlongOrSurrogate ? 0 : length;
+}
+
+// The words of one script a text reads as, counted a character at a time.
+class WordTally {
+public:
+    explicit WordTally(CodePage page) : page_(page) {}
+
+    void AddAscii(char16_t c) {
+        if (ScriptOf(c) == Script::None) {
+            EndWord();
+            return;
+        }
+        ++length_;
+        hasAsciiLetter_ = hasAsciiLetter_ || IsAsciiLetter(c);
+    }
+
+    // A character above ASCII, or a byte that read as none (unread).
+    void AddAbove(Script script, bool unread) {
+        ++above_;
+        unread_ += unread ? 1 : 0;
+        if (script == Script::None || unread) {
+            EndWord();
+            return;
+        }
+        ++length_;
+        ++wordAbove_;
+        scripts_ |= 1u << static_cast<unsigned>(script);
+    }
+
+    double ShareInWords() {
+        EndWord();
+        return above_ == 0 ? 0.0 : static_cast<double>(inWords_) / static_cast<double>(above_);
+    }
+    int Unread() const { return unread_; }
+
+private:
+    void EndWord() {
+        if (wordAbove_ > 0 && FitsPage(page_, scripts_, hasAsciiLetter_, length_))
+            inWords_ += wordAbove_;
+        scripts_ = 0;
+        hasAsciiLetter_ = false;
+        length_ = 0;
+        wordAbove_ = 0;
+    }
+
+    CodePage page_;
+    std::size_t above_ = 0;
+    std::size_t inWords_ = 0;
+    int unread_ = 0;
+    unsigned scripts_ = 0;
+    bool hasAsciiLetter_ = false;
+    std::size_t length_ = 0;
+    std::size_t wordAbove_ = 0;
+};
+
+// One character of an East Asian code page, told from its bytes by the ranges of the
+// standard behind the page, so that weighing a European form's words in these pages needs
+// no converter: its script, or that the bytes are no character.
+struct EastAsianCharacter {
+    std::size_t length = 1;
+    Script script = Script::None;
+    bool unread = false;
+};
+
+bool Within(unsigned byte, unsigned first, unsigned last) {
+    return byte >= first && byte <= last;
+}
+
+EastAsianCharacter GbkCharacter(unsigned lead, unsigned trail) {
+    if (!Within(lead, 0x81, 0xFE) || !Within(trail, 0x40, 0xFE) || trail == 0x7F)
+        return {1, Script::None, lead != 0x80};  // 0x80 is the euro sign
+    if (Within(lead, 0xB0, 0xF7) && trail >= 0xA1)
+        return {2, Script::Han};  // GB2312's hanzi
+    if (Within(lead, 0xA1, 0xA9) && trail >= 0xA1) {
+        static constexpr Script kRows[] = {Script::CjkSymbol, Script::None, Script::CjkSymbol,
+                                           Script::Kana,      Script::Kana, Script::Greek,
+                                           Script::Cyrillic,  Script::None, Script::None};
+        return {2, kRows[lead - 0xA1]};
+    }
+    if ((Within(lead, 0xAA, 0xAF) || Within(lead, 0xF8, 0xFE)) && trail >= 0xA1)
+        return {2, Script::None, true};  // left to the user
+    return {2, Script::Han};             // GBK's further hanzi
+}
+
+EastAsianCharacter Big5Character(unsigned lead, unsigned trail) {
+    if (!Within(lead, 0xA1, 0xF9) || !(Within(trail, 0x40, 0x7E) || Within(trail, 0xA1, 0xFE)))
+        return {1, Script::None, true};
+    const unsigned code = lead << 8 | trail;
+    if (code < 0xA440)
+        return {2, Script::CjkSymbol};
+    if (code <= 0xC67E || Within(code, 0xC940, 0xF9D5))
+        return {2, Script::Han};
+    return {2, Script::None, code < 0xC940};  // Microsoft's Big5 defines nothing between
+}
+
+EastAsianCharacter UnifiedHangulCharacter(unsigned lead, unsigned trail) {
+    const bool extendedTrail = Within(trail, 0x41, 0x5A) || Within(trail, 0x61, 0x7A) || Within(trail, 0x81, 0xA0);
+    if (!Within(lead, 0x81, 0xFE) || !(extendedTrail || Within(trail, 0xA1, 0xFE)))
+        return {1, Script::None, true};
+    if (extendedTrail)
+        return {2, Script::Hangul, lead > 0xC6};  // the rest of the syllables, to lead C6
+    if (Within(lead, 0xB0, 0xC8))
+        return {2, Script::Hangul};
+    if (Within(lead, 0xCA, 0xFD))
+        return {2, Script::Han};
+    if (Within(lead, 0xA1, 0xAC)) {
+        static constexpr Script kRows[] = {Script::CjkSymbol, Script::None, Script::CjkSymbol, Script::Hangul,
+                                           Script::Greek,     Script::None, Script::None,      Script::None,
+                                           Script::None,      Script::Kana, Script::Kana,      Script::Cyrillic};
+        return {2, kRows[lead - 0xA1]};
+    }
+    return {2, Script::None, true};
+}
+
+EastAsianCharacter ShiftJisCharacter(unsigned lead, unsigned trail) {
+    if (Within(lead, 0xA1, 0xDF))
+        return {1, Script::Kana};  // half-width katakana
+    if (!(Within(lead, 0x81, 0x9F) || Within(lead, 0xE0, 0xFC)) || !Within(trail, 0x40, 0xFC) || trail == 0x7F)
+        return {1, Script::None, true};
+    const unsigned code = lead << 8 | trail;
+    if (lead == 0x81)
+        return {2, Script::CjkSymbol};
+    if (lead == 0x82)
+        return {2, code >= 0x829F ? Script::Kana : Script::CjkSymbol};
+    if (lead == 0x83)
+        return {2, code <= 0x8396 ? Script::Kana : Script::Greek};
+    if (lead == 0x84)
+        return {2, code <= 0x8491 ? Script::Cyrillic : Script::None};
+    if (Within(code, 0x889F, 0xEAA4) || Within(lead, 0xED, 0xEE) || Within(lead, 0xFA, 0xFC))
+        return {2, Script::Han};
+    return {2, Script::None, lead != 0x87};  // 87: NEC's symbols; the rest left to the user or to none
+}
+
+EastAsianCharacter EastAsianCharacterAt(CodePage page, std::string_view bytes) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    const unsigned trail = bytes.size() > 1 ? static_cast<unsigned char>(bytes[1]) : 0;
+    switch (page) {
+    case CodePage::Gbk:
+        return GbkCharacter(lead, trail);
+    case CodePage::Big5:
+        return Big5Character(lead, trail);
+    case CodePage::UnifiedHangul:
+        return UnifiedHangulCharacter(lead, trail);
+    default:
+        return ShiftJisCharacter(lead, trail);
+    }
+}
+
+void TallyEastAsian(CodePage page, std::string_view bytes, WordTally& tally) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (!IsHigh(bytes[i])) {
+            tally.AddAscii(static_cast<char16_t>(bytes[i++]));
+            continue;
+        }
+        const EastAsianCharacter character = EastAsianCharacterAt(page, bytes.substr(i));
+        tally.AddAbove(character.script, character.unread);
+        i += character.length;
+    }
+}
+
+void TallyUtf8(std::string_view bytes, WordTally& tally) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (!IsHigh(bytes[i])) {
+            tally.AddAscii(static_cast<char16_t>(bytes[i++]));
+            continue;
+        }
+        const std::size_t length = Utf8SequenceAt(bytes.substr(i));
+        if (length == 0) {
+            tally.AddAbove(Script::None, true);
+            ++i;
+            continue;
+        }
+        char32_t code = static_cast<unsigned char>(bytes[i]) & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k)
+            code = code << 6 | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
+        tally.AddAbove(code <= 0xFFFF ? ScriptOf(static_cast<char16_t>(code)) : Script::None, false);
+        i += length;
+    }
+}
+
+// The words read in the page. The multibyte pages are read by their ranges and UTF-8 by hand:
+// a form of Europe is weighed without loading the converters of Asia.
 Reading ReadingIn(CodePage page, std::string_view lines) {
     Reading reading;
-    AppendDecoded(page, lines, reading.text);
-    std::size_t above = 0;
-    std::size_t inWords = 0;
-    unsigned scripts = 0;
-    bool hasAsciiLetter = false;
-    std::size_t length = 0;
-    std::size_t wordAbove = 0;
-    auto endWord = [&] {
-        if (wordAbove > 0 && FitsPage(page, scripts, hasAsciiLetter, length))
-            inWords += wordAbove;
-        scripts = 0;
-        hasAsciiLetter = false;
-        length = 0;
-        wordAbove = 0;
-    };
-    for (const char16_t c : reading.text) {
-        const Script script = ScriptOf(c);
-        if (c >= 0x80) {
-            ++above;
-            reading.unread += IsUnread(c) ? 1 : 0;
+    WordTally tally(page);
+    if (IsEastAsian(page)) {
+        TallyEastAsian(page, lines, tally);
+    } else if (page == CodePage::Utf8) {
+        TallyUtf8(lines, tally);
+    } else {
+        AppendDecoded(page, lines, reading.text);
+        for (const char16_t c : reading.text) {
+            if (c < 0x80)
+                tally.AddAscii(c);
+            else
+                tally.AddAbove(ScriptOf(c), IsUnread(c));
         }
-        if (script == Script::None) {
-            endWord();
-            continue;
-        }
-        ++length;
-        if (c < 0x80) {
-            hasAsciiLetter = hasAsciiLetter || IsAsciiLetter(c);
-            continue;
-        }
-        ++wordAbove;
-        scripts |= 1u << static_cast<unsigned>(script);
     }
-    endWord();
-    reading.shareInWords = above == 0 ? 0.0 : static_cast<double>(inWords) / static_cast<double>(above);
+    reading.shareInWords = tally.ShareInWords();
+    reading.unread = tally.Unread();
     if (IsEastAsian(page))
         reading.shareInWords *= ShareOfCommonCharacters(page, lines);
     return reading;
@@ -568,24 +747,6 @@ std::optional<CodePage> EastAsianByItsPairs(std::string_view lines) {
     if (allIn(0xA1, 0xF7))
         return CodePage::Gbk;
     return std::nullopt;
-}
-
-// The length of the valid UTF-8 sequence of two bytes or more at the front of bytes, or 0.
-std::size_t Utf8SequenceAt(std::string_view bytes) {
-    const auto lead = static_cast<unsigned char>(bytes[0]);
-    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
-                               : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                              : 0;
-    if (length == 0 || bytes.size() < length)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80)
-            return 0;
-    const auto second = static_cast<unsigned char>(bytes[1]);
-    const bool overlongOrSurrogate = (lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
-                                     (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90);
-    return overlongOrSurrogate ? 0 : length;
 }
 
 // The share of the bytes of 128 or more that stand in valid UTF-8 sequences of two bytes or
@@ -656,7 +817,6 @@ double Score(CodePage page, const Witnesses& witnesses, const Reading& reading) 
     double score = CharsetScore(page, witnesses.votes);
     score += witnesses.edition == page ? kWeights.editionComments : 0.0;
     score += page == CodePage::Utf8 ? kWeights.utf8 * witnesses.utf8Share : 0.0;
-    score += witnesses.detected == page ? kWeights.detector * witnesses.detectorSureness : 0.0;
     score += witnesses.pairsFit == page ? kWeights.pairsFit : 0.0;
     score += kWeights.wordsOfOneScript * reading.shareInWords;
     return score - kWeights.perUnreadByte * reading.unread;
@@ -678,47 +838,68 @@ CodePageDecision DecisionByFontsAlone(const std::vector<CodePage>& votes, bool c
     return {CodePage::Windows1251, CodePageBasis::Nothing, certain};
 }
 
+struct Candidate {
+    CodePage page;
+    double score;
+    Reading reading;
+};
+
+// The best and the next best.
+std::pair<const Candidate*, const Candidate*> TopTwo(const std::vector<Candidate>& candidates) {
+    const Candidate* best = nullptr;
+    const Candidate* second = nullptr;
+    for (const Candidate& candidate : candidates) {
+        if (!best || candidate.score > best->score) {
+            second = best;
+            best = &candidate;
+        } else if (!second || candidate.score > second->score) {
+            second = &candidate;
+        }
+    }
+    return {best, second};
+}
+
 CodePageDecision DecideForText(const FormBytes& found) {
     const std::string words = WordsAboveAscii(found.highLines);
     Witnesses witnesses;
     witnesses.votes = found.votes;
     witnesses.edition = EditionOfComments(found.highLines);
-    const std::string_view sample = std::string_view(found.highLines).substr(0, kDetectorSample);
-    witnesses.detected = DetectorsCodePage(sample);
-    const auto bytesAbove = static_cast<double>(std::count_if(sample.begin(), sample.end(), IsHigh));
-    witnesses.detectorSureness = std::min(1.0, bytesAbove / kBytesTheDetectorNeeds);
     witnesses.utf8Share = ShareInUtf8Sequences(words);
     if (found.votes.empty() && ShareOfPairedBytes(words) >= 0.5)
         witnesses.pairsFit = EastAsianByItsPairs(words);
+    const std::string_view sample = std::string_view(found.highLines).substr(0, kDetectorSample);
+    const auto bytesAbove = static_cast<double>(std::count_if(sample.begin(), sample.end(), IsHigh));
+    witnesses.detectorSureness = std::min(1.0, bytesAbove / kBytesTheDetectorNeeds);
 
-    CodePage best = CodePage::Windows1251;
-    double bestScore = -1e300;
-    double secondScore = -1e300;
-    std::optional<Reading> bestReading;
-    std::optional<Reading> westernReading;
+    std::vector<Candidate> candidates;
     for (const CodePage page : kCodePages) {
         Reading reading = ReadingIn(page, words);
         const double score = Score(page, witnesses, reading);
-        if (score > bestScore) {
-            secondScore = bestScore;
-            bestScore = score;
-            best = page;
-            bestReading = reading;
-        } else if (score > secondScore) {
-            secondScore = score;
-        }
-        if (page == CodePage::Windows1252)
-            westernReading = std::move(reading);
+        candidates.push_back({page, score, std::move(reading)});
     }
+    // The detector is asked only where its word could change the answer or its certainty: a
+    // form whose own fonts name the page, leading by more than the detector weighs, is decided.
+    const auto [leader, runnerUp] = TopTwo(candidates);
+    const double detectorWeight = kWeights.detector * witnesses.detectorSureness;
+    if (!(leader->score - runnerUp->score > detectorWeight && FormSaysSo(leader->page, witnesses))) {
+        witnesses.detected = DetectorsCodePage(sample);
+        for (Candidate& candidate : candidates)
+            candidate.score += witnesses.detected == candidate.page ? detectorWeight : 0.0;
+    }
+    const auto [best, second] = TopTwo(candidates);
     // Next to nothing heard for any page (a lone © or a binary value): the bytes decide nothing.
-    if (bestScore < kLeastEvidence)
+    if (best->score < kLeastEvidence)
         return DecisionByFontsAlone(found.votes, false);
+    CodePage page = best->page;
     // The designer's own default, where the form cannot tell another Latin page from it.
-    if (IsLatin(best) && best != CodePage::Windows1252 && bestReading->text == westernReading->text)
-        best = CodePage::Windows1252;
+    const Reading& western = std::find_if(candidates.begin(), candidates.end(), [](const Candidate& candidate) {
+                                 return candidate.page == CodePage::Windows1252;
+                             })->reading;
+    if (IsLatin(page) && page != CodePage::Windows1252 && best->reading.text == western.text)
+        page = CodePage::Windows1252;
     const bool certain =
-        FormSaysSo(best, witnesses) || (witnesses.detected == best && bestScore - secondScore >= kClearLead);
-    return {best, CodePageBasis::OwnText, certain};
+        FormSaysSo(page, witnesses) || (witnesses.detected == page && best->score - second->score >= kClearLead);
+    return {page, CodePageBasis::OwnText, certain};
 }
 
 }  // namespace
