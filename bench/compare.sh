@@ -42,10 +42,11 @@ python3 bench/gbk_form.py "$peer/big_form.py" "$formgbk" 32757
 # What is timed must also be right: read in the same code page, the same bytes as the previous
 # release writes. Read in the code page each decides, they may differ where the decision was
 # mended; that is said, not hidden.
-for form in "$form1251" "$formgbk"; do
-    cmp -s <("$old" --code-page windows-1251 --stdout 120 "$form" 2>/dev/null) \
-        <("$new" --code-page windows-1251 --stdout 120 "$form" 2>/dev/null) ||
-        { echo "The two releases print $form differently in the same code page" >&2; exit 1; }
+for formAndPage in "$form1251 windows-1251" "$formgbk gbk"; do
+    read -r form page <<<"$formAndPage"
+    cmp -s <("$old" --code-page "$page" --stdout 120 "$form" 2>/dev/null) \
+        <("$new" --code-page "$page" --stdout 120 "$form" 2>/dev/null) ||
+        { echo "The two releases print $form differently in $page" >&2; exit 1; }
     for program in "$old" "$new"; do
         echo "$(basename "$(dirname "$(dirname "$(dirname "$program")")")"): $form read as" \
             "$("$program" --show-code-page "$form" | cut -f2)"
