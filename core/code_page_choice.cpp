@@ -1,5 +1,6 @@
 #include "core/code_page_choice.h"
 
+#include "core/most_frequent.h"
 #include "platform/charset_detector.h"
 #include "platform/unicode.h"
 
@@ -122,28 +123,6 @@ private:
     int fontGroupDepth_ = 0;  // inside a font group, how many groups deep
     std::vector<CodePage> votes_;
 };
-
-// The most frequent of the votes, the first in the file on a tie.
-std::optional<CodePage> MostFrequent(const std::vector<CodePage>& votes) {
-    std::vector<std::pair<CodePage, int>> counts;  // in the order of their first vote
-    for (const CodePage vote : votes) {
-        const auto found =
-            std::find_if(counts.begin(), counts.end(), [vote](const auto& c) { return c.first == vote; });
-        if (found == counts.end())
-            counts.emplace_back(vote, 1);
-        else
-            ++found->second;
-    }
-    std::optional<CodePage> best;
-    int bestCount = 0;
-    for (const auto& [page, count] : counts) {
-        if (count > bestCount) {
-            best = page;
-            bestCount = count;
-        }
-    }
-    return best;
-}
 
 // What the detection needs of the bytes, found in one pass sixteen bytes at a time: most
 // lines hold no byte of 128 or more and say nothing of the fonts.

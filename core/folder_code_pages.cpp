@@ -1,8 +1,8 @@
 #include "core/folder_code_pages.h"
 
+#include "core/most_frequent.h"
 #include "platform/input_file.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -24,27 +24,11 @@ bool SaysLittleOfItself(const CodePageDecision& own) {
 // page, the first on a tie.
 std::optional<CodePage> FolderCodePage(const std::vector<CodePageDecision>& decisions,
                                        const std::vector<std::string>& folders, const std::string& folder) {
-    std::vector<std::pair<CodePage, int>> counts;
-    for (std::size_t i = 0; i < decisions.size(); ++i) {
-        const CodePageDecision& own = decisions[i];
-        if (folders[i] != folder || own.basis != CodePageBasis::OwnText || !own.certain)
-            continue;
-        const auto found =
-            std::find_if(counts.begin(), counts.end(), [&own](const auto& count) { return count.first == own.page; });
-        if (found == counts.end())
-            counts.emplace_back(own.page, 1);
-        else
-            ++found->second;
-    }
-    std::optional<CodePage> best;
-    int bestCount = 0;
-    for (const auto& [page, count] : counts) {
-        if (count > bestCount) {
-            best = page;
-            bestCount = count;
-        }
-    }
-    return best;
+    std::vector<CodePage> certain;
+    for (std::size_t i = 0; i < decisions.size(); ++i)
+        if (folders[i] == folder && decisions[i].basis == CodePageBasis::OwnText && decisions[i].certain)
+            certain.push_back(decisions[i].page);
+    return MostFrequent(certain);
 }
 
 }  // namespace

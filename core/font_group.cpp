@@ -2,6 +2,7 @@
 
 #include "core/code_page_choice.h"
 #include "core/correction.h"
+#include "core/most_frequent.h"
 #include "platform/numbers.h"
 #include "platform/text_ops.h"
 
@@ -90,31 +91,16 @@ std::optional<long> ScriptCharsetOf(std::u16string_view line) {
 
 // The script the form's own font groups name most often, the first in the file on a tie.
 std::optional<long> FormsOwnCharset(const FormStructure& structure, const FormLines& lines) {
-    std::vector<std::pair<long, int>> counts;  // in the order of their first font
+    std::vector<long> charsets;
     for (int line = 1; line <= lines.LineCount(); ++line) {
         const FormStructure::LinePlace& place = structure.PlaceOf(line);
         if (place.role != FormStructure::LineRole::Inside || place.group == FormStructure::kNone ||
             !EndsWithIgnoringAsciiCase(structure.GroupName(lines, place.group), u"Font"))
             continue;
-        const std::optional<long> charset = ScriptCharsetOf(lines.Line(line));
-        if (!charset)
-            continue;
-        const auto found =
-            std::find_if(counts.begin(), counts.end(), [&](const auto& count) { return count.first == *charset; });
-        if (found == counts.end())
-            counts.emplace_back(*charset, 1);
-        else
-            ++found->second;
+        if (const std::optional<long> charset = ScriptCharsetOf(lines.Line(line)))
+            charsets.push_back(*charset);
     }
-    std::optional<long> best;
-    int bestCount = 0;
-    for (const auto& [charset, count] : counts) {
-        if (count > bestCount) {
-            best = charset;
-            bestCount = count;
-        }
-    }
-    return best;
+    return MostFrequent(charsets);
 }
 
 bool IsEastAsianCharset(long charset) {
