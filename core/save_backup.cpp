@@ -328,6 +328,11 @@ SaveOutcome SaveWithBackup(const std::string& formFileName, const FileRead& know
         port.ShowMessage(UnsavableCharacterMessage(formFileName, *found, codePage), MessageButtons::Ok);
         return SaveOutcome::UnsavableCharacter;
     }
+    // A form past the size a read takes could be saved, but never read again.
+    if (std::get<std::string>(encoded).size() > kMaxFileSize) {
+        port.ShowMessage(messages::TooLarge(formFileName), MessageButtons::Ok);
+        return SaveOutcome::TooLarge;
+    }
     return FormSave(formFileName, std::move(std::get<std::string>(encoded)), known, port).Run(saved);
 }
 

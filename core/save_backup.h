@@ -33,6 +33,7 @@ enum class SaveOutcome {
     NothingToSave,            // no form has been read
     Cancelled,                // the operator answered the question with Cancel
     UnsavableCharacter,       // the view holds a character the code page cannot hold
+    TooLarge,                 // the text would make a file larger than a read takes
     ReadOnly,                 // the form file may not be written
     ChangedByAnotherProgram,  // changed since it was read, and the operator kept the change
     ChangedWhileChecked,      // another program was writing it as the save read it

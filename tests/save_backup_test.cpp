@@ -310,6 +310,14 @@ TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
     EXPECT_FALSE(fs::exists(backup));
 }
 
+// A file past 64 MiB is refused by the read, so a save that wrote one could never be read.
+TEST_F(SaveTest, save_textPast64MiB_isRefusedAndTouchesNothing) {
+    port.SetViewText(std::u16string(kMaxFileSize + 1, u'x'));
+    EXPECT_EQ(Save(), SaveOutcome::TooLarge);
+    EXPECT_EQ(Report(), messages::TooLarge(form));
+    EXPECT_EQ(ReadBytes(form), kOriginal);
+}
+
 TEST_F(SaveTest, save_everyByteValue_survives) {
     const std::string bytes = testing::EveryByteValue();
     std::u16string text;
