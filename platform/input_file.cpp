@@ -104,7 +104,8 @@ ReadStatus ReadWholeFile(const std::string& path, FileRead& read) {
     // their state; a file that grew, shrank or was written while being read does not.
     if (bytes.size() < static_cast<std::size_t>(before.st_size) || StateOf(after) != StateOf(before))
         return ReadStatus::ChangedWhileRead;
-    if (TimesCannotTell(after)) {
+    // Those that tell no size are made anew at each reading, and are no form being written.
+    if (TimesCannotTell(after) && bytes.size() == static_cast<std::size_t>(after.st_size)) {
         const ReadStatus confirmed = ConfirmedByASecondReading(file.get(), bytes);
         if (confirmed != ReadStatus::Read)
             return confirmed;
