@@ -65,6 +65,20 @@ std::string CopyLeftBeside(const std::string& backupName) {
     return "Оригиналният файл е запазен непроменен, а копие от него остана като " + backupName + ".";
 }
 
+std::string ChangedAndNotSaved(const std::string& path) {
+    return "Файлът " + path + " е променен от друга програма и не е записан.";
+}
+
+// A save whose form changed after it had made its backup leaves that backup: it is the only
+// copy of the form as the save read it.
+std::string VersionReadKeptAs(const std::string& backupName) {
+    return "Файлът, какъвто беше прочетен преди промяната, остана като " + backupName + ".";
+}
+
+std::string LeadsElsewhere(const std::string& path, const std::string& target) {
+    return "Файлът " + path + " не е записан: името вече води до " + target + ", а не до прочетения файл.";
+}
+
 const char* const kNoOriginal = "Няма оригинален файл за преименуване.";
 const char* const kOriginalUnchanged = "Оригиналният файл е запазен непроменен.";
 const char* const kOwnerNotKept = "Собственикът и групата на файла не можаха да бъдат запазени.";

@@ -32,6 +32,9 @@ std::string NotSaved(const std::string& path);          // likewise
 std::string OriginalKeptAs(const std::string& backupName);
 std::string OlderBackupKept(const std::string& backupName);
 std::string CopyLeftBeside(const std::string& backupName);
+std::string ChangedAndNotSaved(const std::string& path);
+std::string VersionReadKeptAs(const std::string& backupName);  // a line of its own after the report
+std::string LeadsElsewhere(const std::string& path, const std::string& target);
 extern const char* const kNoOriginal;
 extern const char* const kOriginalUnchanged;
 extern const char* const kOwnerNotKept;  // a line of its own after the report

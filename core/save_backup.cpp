@@ -3,18 +3,17 @@
 #include "core/messages.h"
 #include "core/view_text.h"
 #include "platform/file_ops.h"
+#include "platform/folder_lock.h"
 
 #include <algorithm>
 #include <cctype>
 #include <optional>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace tremaro {
 namespace {
-
-// The extensions of the designer's form files, whose backups would share a name.
-constexpr std::string_view kFormExtensions[] = {"frm", "ctl", "dob", "pag"};
 
 // A backup name followed by 1 to this many is tried before the save gives up.
 constexpr int kMostNumberedBackups = 999;
@@ -32,26 +31,35 @@ std::size_t ExtensionDot(std::string_view name) {
     return dot == 0 ? std::string_view::npos : dot;
 }
 
-bool IsFormExtension(std::string_view extension) {
-    return std::any_of(std::begin(kFormExtensions), std::end(kFormExtensions),
-                       [&](std::string_view form) { return EqualIgnoringLetterCase(extension, form); });
+// A backup's name ends in "bak", or "bak" and the number of a backup made beside an older one.
+bool IsBackupName(std::string_view name) {
+    const auto dot = ExtensionDot(name);
+    if (dot == std::string_view::npos || name.size() < dot + 4 ||
+        !EqualIgnoringLetterCase(name.substr(dot + 1, 3), "bak"))
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(dot) + 4, name.end(),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
-// Another form file beside this one whose base name is this one's, in any case of letters.
-// A file named like a backup is none of them: it is refused, whatever stands beside it.
-bool SharesItsBaseName(const std::string& formFileName) {
-    const std::string_view name = std::string_view(formFileName).substr(formFileName.rfind('/') + 1);
-    const auto ownDot = ExtensionDot(name);
-    if (ownDot != std::string::npos && EqualIgnoringLetterCase(name.substr(ownDot + 1), "bak"))
-        return false;
-    const std::string_view base = name.substr(0, ownDot);
-    for (const std::string& other : NamesBeside(formFileName)) {
-        const auto dot = ExtensionDot(other);
-        if (other != name && dot != std::string::npos && IsFormExtension(std::string_view(other).substr(dot + 1)) &&
-            EqualIgnoringLetterCase(std::string_view(other).substr(0, dot), base))
-            return true;
-    }
-    return false;
+// X.frm, X.ctl and X alike give X.bak.
+std::string ShortBackupName(std::string_view name) {
+    const auto dot = ExtensionDot(name);
+    return std::string(name.substr(0, dot == std::string_view::npos ? name.size() : dot)) + ".bak";
+}
+
+std::string LongBackupName(std::string_view name) {
+    return std::string(name) + ".bak";
+}
+
+// Whether another file listed beside name, that is no backup itself, could take the short
+// backup name of name, as its own short or long one.
+bool ShortNameWouldBeShared(std::string_view name, const std::vector<std::string>& namesInFolder) {
+    const std::string wanted = ShortBackupName(name);
+    return std::any_of(namesInFolder.begin(), namesInFolder.end(), [&](const std::string& other) {
+        return other != name && !IsBackupName(other) &&
+               (EqualIgnoringLetterCase(ShortBackupName(other), wanted) ||
+                EqualIgnoringLetterCase(LongBackupName(other), wanted));
+    });
 }
 
 std::string NumberedBackupName(const std::string& backupName, int number) {
@@ -64,12 +72,14 @@ std::string WithOwnerNote(std::string report, bool ownerKept) {
     return report;
 }
 
-// Where the form file and its backup are: the name the operator gave (the backup is named
-// after it), and the file a symbolic link there leads to (which gets the new text).
+// Where the form file and its backup are: the name the operator gave, spelled as the folder
+// lists it (the backup is named after it), and the file a symbolic link there leads to
+// (which gets the new text).
 struct SavePaths {
     std::string formFileName;
     std::string target;
     std::string backupName;
+    bool ThroughLink() const { return target != formFileName; }
 };
 
 // A backup this save has just put in place, by its name and its state then.
@@ -82,14 +92,20 @@ bool SameFile(const FileRead& a, const FileRead& b) {
     return a.State() == b.State() && a.bytes == b.bytes;
 }
 
+bool SameIdentity(const FileRead& a, const FileRead& b) {
+    return a.info.st_dev == b.info.st_dev && a.info.st_ino == b.info.st_ino;
+}
+
 // One save of the view's bytes over the form file: each attempt reads the form file again
-// and either ends the save or, when the form changed between that read and the rename,
-// asks the operator whether to try again over the change.
+// and either ends the save or, when the form is not as it was read, asks the operator
+// whether to try again over the change. An attempt holds its folder's lock; the question is
+// asked once it has let the lock go, so that a save waiting for its turn never waits on an
+// operator.
 class FormSave {
 public:
     FormSave(const std::string& formFileName, std::string bytes, const FileRead& known, OperatorPort& port)
-        : formFileName_(formFileName), bytes_(std::move(bytes)), known_(known), port_(port),
-          backupName_(BackupNameFor(formFileName)) {}
+        : formFileName_(formFileName), listedName_(NameAsListed(formFileName)), bytes_(std::move(bytes)), known_(known),
+          port_(port) {}
 
     SaveOutcome Run(FileRead* saved) {
         for (;;) {
@@ -101,14 +117,25 @@ public:
                 return *outcome;
             }
             if (!AcceptsChange())
-                return SaveOutcome::ChangedByAnotherProgram;
+                return copiesLeft_.empty()
+                           ? SaveOutcome::ChangedByAnotherProgram
+                           : Report(SaveOutcome::ChangedByAnotherProgram, messages::ChangedAndNotSaved(formFileName_));
         }
     }
 
 private:
+    // Every report names the copies this save left behind: each is the only copy of the form
+    // as one of its attempts read it.
     SaveOutcome Report(SaveOutcome outcome, const std::string& message) {
-        port_.ShowMessage(message, MessageButtons::Ok);
+        port_.ShowMessage(message + CopiesLeft(), MessageButtons::Ok);
         return outcome;
+    }
+
+    std::string CopiesLeft() const {
+        std::string lines;
+        for (const std::string& name : copiesLeft_)
+            lines += "\r\n" + messages::VersionReadKeptAs(name);
+        return lines;
     }
 
     SaveOutcome BackupRefused(const std::string& backupName) {
@@ -122,19 +149,23 @@ private:
         return changeAccepted_;
     }
 
-    // An end of the save, or none when the form changed before it could be replaced.
+    // An end of the save, or none when the form is not as it was read and the operator is to
+    // be asked.
     std::optional<SaveOutcome> Attempt() {
-        const SavePaths paths{formFileName_, FinalTarget(formFileName_), backupName_};
+        const SavePaths paths{listedName_, FinalTarget(listedName_), BackupNameFor(listedName_)};
         if (EqualIgnoringLetterCase(paths.backupName, paths.formFileName) ||
             KindOfPath(paths.target) == PathKind::Folder)
             return BackupRefused(paths.backupName);
         if (KindOfPath(paths.target) == PathKind::PlainFile && !IsWritable(paths.target))
             return Report(SaveOutcome::ReadOnly, messages::ReadOnly(formFileName_));
+        const FolderLock turn(FolderOf(paths.target));
         FileRead found;
         switch (ReadWholeFile(paths.target, found)) {
         case ReadStatus::Read:
             break;
         case ReadStatus::Missing:
+            if (paths.ThroughLink())
+                return LeadsElsewhere(paths);
             return SaveWithoutOriginal(paths);
         case ReadStatus::ChangedWhileRead:
             return Report(SaveOutcome::ChangedWhileChecked, messages::ChangedWhileRead(formFileName_));
@@ -142,11 +173,20 @@ private:
         case ReadStatus::TooLarge:
             return BackupRefused(paths.backupName);
         }
+        if (paths.ThroughLink() && known_.info.st_ino != 0 && !SameIdentity(found, known_))
+            return LeadsElsewhere(paths);
         if (LeadsToItsOwnBackup(paths, found))
             return BackupRefused(paths.backupName);
-        if (!changeAccepted_ && !SameFile(found, known_) && !AcceptsChange())
-            return SaveOutcome::ChangedByAnotherProgram;
+        if (!changeAccepted_ && !SameFile(found, known_))
+            return std::nullopt;
         return changeAccepted_ ? SaveBesideFreeBackupName(paths, found) : SaveBesideBackup(paths, found);
+    }
+
+    // A link now stands under the name that leads to a file other than the one read, or to
+    // none: written through, the save would write over or make a file the operator never
+    // read, perhaps one another user chose.
+    SaveOutcome LeadsElsewhere(const SavePaths& paths) {
+        return Report(SaveOutcome::LeadsElsewhere, messages::LeadsElsewhere(formFileName_, paths.target));
     }
 
     // Saved through a link that leads to its own backup name, the new text would go into
@@ -188,6 +228,8 @@ private:
         return BackupRefused(name);
     }
 
+    // A form changed between the check and the rename is not the form the backup holds: the
+    // backup is the only copy of the form as read, and stays.
     std::optional<SaveOutcome> WriteOver(const SavePaths& paths, const FileRead& found,
                                          const std::optional<MadeBackup>& made, bool backupOwnerKept,
                                          const std::string& backupReport) {
@@ -200,7 +242,7 @@ private:
                 WithOwnerNote(messages::Saved(formFileName_) + backupReport, backupOwnerKept && replaced.ownerKept));
         case ReplaceResult::ChangedMeanwhile:
             if (made)
-                RemoveIfUnchanged(*made);
+                copiesLeft_.push_back(made->name);
             return std::nullopt;
         case ReplaceResult::Failed:
             break;
@@ -225,11 +267,12 @@ private:
     }
 
     // A failed write leaves the form file as it was, so the copy just made is not needed; it
-    // goes, unless the form file itself has gone or been replaced meanwhile, in which case the
-    // copy is where the original now lives. What another program put under the backup name
-    // meanwhile is not this save's copy and is left alone.
+    // goes, unless the form file no longer holds what was read (gone, replaced, or rewritten
+    // where only its bytes can tell), in which case the copy is where the original now
+    // lives. What another program put under the backup name meanwhile is not this save's
+    // copy and is left alone.
     static std::string AfterFailedWrite(const SavePaths& paths, const FileRead& found, const MadeBackup& made) {
-        if (StateAt(paths.target) != found.State())
+        if (!StillHolds(paths.target, found))
             return messages::OriginalKeptAs(made.name);
         if (RemoveIfUnchanged(made))
             return messages::kOriginalUnchanged;
@@ -242,12 +285,13 @@ private:
     }
 
     const std::string& formFileName_;
+    const std::string listedName_;
     std::string bytes_;
     const FileRead& known_;
     OperatorPort& port_;
-    const std::string backupName_;
     bool changeAccepted_ = false;
-    struct stat written_ {};  // the new form file's status, once written
+    std::vector<std::string> copiesLeft_;  // backups made by attempts whose form then changed
+    struct stat written_ {};               // the new form file's status, once written
 };
 
 }  // namespace
@@ -257,14 +301,18 @@ bool IsSaved(SaveOutcome outcome) {
            outcome == SaveOutcome::NoOriginalAndWritten;
 }
 
-std::string BackupNameFor(const std::string& formFileName) {
-    if (SharesItsBaseName(formFileName))
-        return formFileName + ".bak";
+std::string BackupNameAmong(const std::string& formFileName,
+                            const std::optional<std::vector<std::string>>& namesInFolder) {
     const auto nameStart = formFileName.rfind('/') + 1;  // npos + 1 is 0: no folder
-    const auto dot = ExtensionDot(std::string_view(formFileName).substr(nameStart));
-    if (dot == std::string::npos)
-        return formFileName + ".bak";
-    return formFileName.substr(0, nameStart + dot + 1) + "bak";
+    const std::string_view name = std::string_view(formFileName).substr(nameStart);
+    if (IsBackupName(name))
+        return formFileName;  // the save refuses it: a backup is never written over
+    const bool shortNameIsFree = namesInFolder && !ShortNameWouldBeShared(name, *namesInFolder);
+    return formFileName.substr(0, nameStart) + (shortNameIsFree ? ShortBackupName(name) : LongBackupName(name));
+}
+
+std::string BackupNameFor(const std::string& formFileName) {
+    return BackupNameAmong(formFileName, NamesBeside(formFileName));
 }
 
 SaveOutcome SaveWithBackup(const std::string& formFileName, const FileRead& known, OperatorPort& port,
@@ -279,6 +327,11 @@ SaveOutcome SaveWithBackup(const std::string& formFileName, const FileRead& know
     if (const auto* found = std::get_if<UnsavableCharacter>(&encoded)) {
         port.ShowMessage(UnsavableCharacterMessage(formFileName, *found, codePage), MessageButtons::Ok);
         return SaveOutcome::UnsavableCharacter;
+    }
+    // A form past the size a read takes could be saved, but never read again.
+    if (std::get<std::string>(encoded).size() > kMaxFileSize) {
+        port.ShowMessage(messages::TooLarge(formFileName), MessageButtons::Ok);
+        return SaveOutcome::TooLarge;
     }
     return FormSave(formFileName, std::move(std::get<std::string>(encoded)), known, port).Run(saved);
 }

@@ -4,7 +4,9 @@
 #include "platform/code_page.h"
 #include "platform/input_file.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tremaro {
 
@@ -31,22 +33,32 @@ enum class SaveOutcome {
     NothingToSave,            // no form has been read
     Cancelled,                // the operator answered the question with Cancel
     UnsavableCharacter,       // the view holds a character the code page cannot hold
+    TooLarge,                 // the text would make a file larger than a read takes
     ReadOnly,                 // the form file may not be written
     ChangedByAnotherProgram,  // changed since it was read, and the operator kept the change
     ChangedWhileChecked,      // another program was writing it as the save read it
     BackedUpAndWritten,       // a copy of the original is kept under the backup name
     BackupKeptAndWritten,     // a backup existed already and stays as it was
     NoOriginalAndWritten,     // the form file had gone since it was read
+    LeadsElsewhere,           // a link now under the name leads to another file than the one read, or to none
     BackupFailed,             // no backup could be made; nothing was written
     WriteFailed,
 };
 
 bool IsSaved(SaveOutcome outcome);
 
-// The form file's folder and name with the name's extension replaced by "bak", or ".bak"
-// appended where the name has none. Where the folder holds another form file of the same
-// base name (X.frm beside X.ctl, X.dob or X.pag, in any case of letters), which would get
-// the same backup, the whole name is kept and ".bak" appended: X.frm.bak, X.ctl.bak.
+// No two files of one folder ever share a backup name. The short name, the form file's with
+// its extension replaced by "bak" (".bak" appended where it has none: X.frm and X give
+// X.bak), is used only where the folder can be listed and no other file listed there would
+// take the same name in any case of letters, as its own short name (X with any extension
+// or none) or as its long one (X.frm.frm's short name X.frm.bak is X.frm's long one). The
+// long name is the whole name and ".bak" (X.frm.bak). Backups (names ending in .bak or
+// .bakN) take no backup name; one of them saved as a form gets its own name, and is refused.
+// namesInFolder: what the folder lists, or nothing where it cannot be listed.
+std::string BackupNameAmong(const std::string& formFileName,
+                            const std::optional<std::vector<std::string>>& namesInFolder);
+
+// The backup name of the form file among the names its folder lists now.
 std::string BackupNameFor(const std::string& formFileName);
 
 // known is the form file as the text to save was made from it; the view's text is written

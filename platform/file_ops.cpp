@@ -3,6 +3,8 @@
 #include "platform/file_descriptor.h"
 #include "platform/system_calls.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -20,13 +22,6 @@ namespace tremaro {
 namespace {
 
 constexpr int kMaxLinksFollowed = 40;  // as the kernel's own limit
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 bool WriteAll(int descriptor, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -185,7 +180,8 @@ struct Original {
 // (FAT) gives every file the same, so a refused change of owner loses nothing there.
 bool HasOwnerOf(int descriptor, const struct stat& wanted) {
     struct stat info {};
-    return ::fstat(descriptor, &info) == 0 && info.st_uid == wanted.st_uid && info.st_gid == wanted.st_gid;
+    return system::DescriptorStatus(descriptor, &info) == 0 && info.st_uid == wanted.st_uid &&
+           info.st_gid == wanted.st_gid;
 }
 
 // The temporary file holding bytes, flushed to the disk, with the original's attributes
@@ -269,17 +265,30 @@ CopyOutcome PutInPlace(Temporary& temporary, const std::string& target, const st
 // caller last found there (or, where there was none, nothing), so that a change another
 // program made meanwhile is not written over unseen.
 bool StillAsFound(const std::string& path, const FileRead* original) {
+    if (original)
+        return StillHolds(path, *original);
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0)
-        return !original && (errno == ENOENT || errno == ENOTDIR);
-    return original && StateOf(info) == original->State();
+    return system::LinkStatus(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+bool EqualIgnoringLetterCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
 }
 
 }  // namespace
 
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 PathKind KindOfPath(const std::string& path) {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0)
+    if (system::LinkStatus(path.c_str(), &info) != 0)
         return errno == ENOENT || errno == ENOTDIR ? PathKind::Missing : PathKind::Other;
     if (S_ISREG(info.st_mode))
         return PathKind::PlainFile;
@@ -299,11 +308,11 @@ std::string FinalTarget(const std::string& path) {
     return current;
 }
 
-std::vector<std::string> NamesBeside(const std::string& path) {
+std::optional<std::vector<std::string>> NamesBeside(const std::string& path) {
     std::vector<std::string> names;
     const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(FolderOf(path).c_str()), ::closedir);
     if (!folder)
-        return names;
+        return std::nullopt;
     while (const dirent* entry = ::readdir(folder.get())) {
         const std::string_view name = entry->d_name;
         if (name != "." && name != "..")
@@ -318,9 +327,27 @@ bool IsWritable(const std::string& path) {
            ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
+std::string NameAsListed(const std::string& path) {
+    struct stat named {};
+    const auto names = NamesBeside(path);
+    if (!names || system::LinkStatus(path.c_str(), &named) != 0)
+        return path;
+    const std::string_view name = std::string_view(path).substr(path.rfind('/') + 1);
+    if (std::find(names->begin(), names->end(), name) != names->end())
+        return path;
+    const std::string folderPart = path.substr(0, path.size() - name.size());
+    for (const std::string& listed : *names) {
+        struct stat info {};
+        if (EqualIgnoringLetterCase(listed, name) && system::LinkStatus((folderPart + listed).c_str(), &info) == 0 &&
+            info.st_dev == named.st_dev && info.st_ino == named.st_ino)
+            return folderPart + listed;
+    }
+    return path;
+}
+
 std::optional<FileState> StateAt(const std::string& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
+    if (system::Status(path.c_str(), &info) != 0)
         return std::nullopt;
     return StateOf(info);
 }
@@ -355,7 +382,7 @@ ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, cons
         return {ReplaceResult::Failed, true, {}};
     }
     ReplaceOutcome outcome{ReplaceResult::Replaced, temporary->ownerKept, {}};
-    ::fstat(temporary->descriptor->get(), &outcome.written);
+    system::DescriptorStatus(temporary->descriptor->get(), &outcome.written);
     SyncFolder(folder);
     return outcome;
 }

@@ -23,6 +23,9 @@ enum class PathKind {
     Other,  // a link, a device, a pipe: neither a plain file nor a folder
 };
 
+// The folder part of path: "." for a bare name, "/" for a name in the root.
+std::string FolderOf(const std::string& path);
+
 // What stands under path itself (a link is not followed).
 PathKind KindOfPath(const std::string& path);
 
@@ -30,9 +33,15 @@ PathKind KindOfPath(const std::string& path);
 // it is no link); the last one may name a file that does not exist yet.
 std::string FinalTarget(const std::string& path);
 
-// The names of everything in the folder that holds path (. and .. left out); none when
-// the folder cannot be read.
-std::vector<std::string> NamesBeside(const std::string& path);
+// The names of everything in the folder that holds path (. and .. left out), or nothing
+// when the folder cannot be listed (its user may write it, but not read it).
+std::optional<std::vector<std::string>> NamesBeside(const std::string& path);
+
+// path with its last name spelled as the folder lists it: on a file system that ignores
+// letter case (FAT, exFAT), FORM1.FRM given for Form1.frm is Form1.frm, so that the save
+// keeps the name as it stands and names the backup after it. path itself wherever the
+// folder cannot be listed or lists no other spelling of the same file.
+std::string NameAsListed(const std::string& path);
 
 // Whether this process may write the file at path (links followed) and its mode lets its
 // owner write it; a root process may write anything, so the mode is its only guard.

@@ -19,7 +19,7 @@ constexpr std::size_t kReadStep = 64 * 1024;
 // after, in case the name was given to something else in between. Opening without waiting
 // keeps a pipe with no writer from holding the program. On failure errno says why.
 int OpenPlainFile(const std::string& path, struct stat& info) {
-    if (::stat(path.c_str(), &info) != 0)
+    if (system::Status(path.c_str(), &info) != 0)
         return -1;
     if (!S_ISREG(info.st_mode)) {
         errno = EINVAL;
@@ -28,7 +28,7 @@ int OpenPlainFile(const std::string& path, struct stat& info) {
     const int descriptor = system::Open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
         return -1;
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (system::DescriptorStatus(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(descriptor);
         errno = EINVAL;
         return -1;
@@ -62,7 +62,26 @@ ReadStatus ReadAll(int descriptor, std::size_t sizeWhenOpened, std::string& byte
     return ReadStatus::Read;
 }
 
+// Where the times cannot show a rewrite, a second reading must find the same bytes: a
+// writer at work meanwhile leaves the two different.
+ReadStatus ConfirmedByASecondReading(int descriptor, const std::string& bytes) {
+    std::string again;
+    if (::lseek(descriptor, 0, SEEK_SET) != 0)
+        return ReadStatus::CannotRead;
+    const ReadStatus status = ReadAll(descriptor, bytes.size(), again);
+    if (status != ReadStatus::Read)
+        return status;
+    return again == bytes ? ReadStatus::Read : ReadStatus::ChangedWhileRead;
+}
+
 }  // namespace
+
+bool TimesCannotTell(const struct stat& info) {
+    const bool wholeSeconds = info.st_mtim.tv_nsec == 0 && info.st_ctim.tv_nsec == 0;
+    const bool changeFollowsModification =
+        info.st_ctim.tv_sec == info.st_mtim.tv_sec && info.st_ctim.tv_nsec == info.st_mtim.tv_nsec;
+    return wholeSeconds || changeFollowsModification;
+}
 
 FileState StateOf(const struct stat& info) {
     return FileState{info.st_dev,          info.st_ino,         info.st_size,        info.st_mtim.tv_sec,
@@ -79,15 +98,37 @@ ReadStatus ReadWholeFile(const std::string& path, FileRead& read) {
     if (status != ReadStatus::Read)
         return status;
     struct stat after {};
-    if (::fstat(file.get(), &after) != 0)
+    if (system::DescriptorStatus(file.get(), &after) != 0)
         return ReadStatus::CannotRead;
     // Files that tell no size (those under /proc) give more bytes than they say and keep
     // their state; a file that grew, shrank or was written while being read does not.
     if (bytes.size() < static_cast<std::size_t>(before.st_size) || StateOf(after) != StateOf(before))
         return ReadStatus::ChangedWhileRead;
+    // Those that tell no size are made anew at each reading, and are no form being written.
+    if (TimesCannotTell(after) && bytes.size() == static_cast<std::size_t>(after.st_size)) {
+        const ReadStatus confirmed = ConfirmedByASecondReading(file.get(), bytes);
+        if (confirmed != ReadStatus::Read)
+            return confirmed;
+    }
     read.bytes = std::move(bytes);
     read.info = after;
     return ReadStatus::Read;
+}
+
+bool StillHolds(const std::string& path, const FileRead& read) {
+    struct stat info {};
+    if (system::LinkStatus(path.c_str(), &info) != 0 || StateOf(info) != read.State())
+        return false;
+    if (!TimesCannotTell(info))
+        return true;
+    struct stat opened {};
+    const FileDescriptor file(OpenPlainFile(path, opened));
+    std::string bytes;
+    if (!file.valid() || StateOf(opened) != read.State() ||
+        ReadAll(file.get(), static_cast<std::size_t>(opened.st_size), bytes) != ReadStatus::Read || bytes != read.bytes)
+        return false;
+    // A change the times do show, made while the bytes were compared, is seen here.
+    return system::LinkStatus(path.c_str(), &info) == 0 && StateOf(info) == read.State();
 }
 
 }  // namespace tremaro

@@ -47,7 +47,18 @@ struct FileRead {
 
 enum class ReadStatus { Read, Missing, CannotRead, TooLarge, ChangedWhileRead };
 
-// read changes only when the whole file was read (ReadStatus::Read).
+// Whether the file's times cannot show a rewrite that put them back: times kept to whole
+// seconds or coarser (FAT, exFAT, many network file systems), or a change time that equals
+// the modification time (exFAT's driver shows one as the other, and a program that puts
+// the modification time back then puts both back).
+bool TimesCannotTell(const struct stat& info);
+
+// read changes only when the whole file was read (ReadStatus::Read). Where the times cannot
+// tell, the file is read a second time and must give the same bytes.
 ReadStatus ReadWholeFile(const std::string& path, FileRead& read);
+
+// Whether path itself (no link followed) is still the file read found, in the same state,
+// and, where its times cannot tell, holding the same bytes.
+bool StillHolds(const std::string& path, const FileRead& read);
 
 }  // namespace tremaro

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -175,6 +176,45 @@ int Link(const char* from, const char* to, int flags) {
 
 int Unlink(const char* path) {
     return RecordedOnNames(FileCall::Unlink, path, nullptr, Fails(FileCall::Unlink) ? -1 : ::unlink(path));
+}
+
+int LockExclusive(int descriptor) {
+    if (Fails(FileCall::Lock))
+        return RecordedOnDescriptor(FileCall::Lock, descriptor, -1);
+    int result = ::flock(descriptor, LOCK_EX | LOCK_NB);
+    if (result != 0 && errno == EWOULDBLOCK) {
+        if (TheSeam().switches.beforeWaitingForLock)
+            TheSeam().switches.beforeWaitingForLock();
+        while ((result = ::flock(descriptor, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+    }
+    return RecordedOnDescriptor(FileCall::Lock, descriptor, result);
+}
+
+namespace {
+
+// FAT keeps modification times to two seconds and exFAT's driver shows the change time as
+// the modification time.
+int AsTheClockKeepsIt(int result, struct stat* info) {
+    if (result == 0 && TheSeam().switches.coarseClock) {
+        info->st_mtim = {info->st_mtim.tv_sec - info->st_mtim.tv_sec % 2, 0};
+        info->st_ctim = info->st_mtim;
+    }
+    return result;
+}
+
+}  // namespace
+
+int Status(const char* path, struct stat* info) {
+    return AsTheClockKeepsIt(::stat(path, info), info);
+}
+
+int LinkStatus(const char* path, struct stat* info) {
+    return AsTheClockKeepsIt(::lstat(path, info), info);
+}
+
+int DescriptorStatus(int descriptor, struct stat* info) {
+    return AsTheClockKeepsIt(::fstat(descriptor, info), info);
 }
 
 }  // namespace tremaro::system

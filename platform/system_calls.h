@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 // Every system call with which a form is read and saved goes through these functions, so
@@ -31,8 +32,9 @@ enum class FileCall {
     Rename,
     Link,
     Unlink,
+    Lock,  // an exclusive lock on a folder, for saves of one folder to take turns
 };
-constexpr std::size_t kFileCallKinds = static_cast<std::size_t>(FileCall::Unlink) + 1;
+constexpr std::size_t kFileCallKinds = static_cast<std::size_t>(FileCall::Lock) + 1;
 
 struct FailingCall {
     FileCall call;
@@ -48,6 +50,10 @@ struct FileSystemSwitches {
     std::function<void(FileCall)> beforeCall;  // mischief by someone else between two calls
     bool recordCalls = false;                  // see RecordedCalls
     int killedBeforeCall = 0;  // the process kills itself with SIGKILL just before its n-th call of any kind
+    // Times kept to two seconds, and a change time that follows the modification time, as on
+    // FAT and exFAT: a rewrite with the times put back then leaves a file's status as it was.
+    bool coarseClock = false;
+    std::function<void()> beforeWaitingForLock = nullptr;  // the lock is held by someone else; the wait begins
 };
 
 // Takes effect at once; calls are counted (and recorded) anew from here.
@@ -83,5 +89,13 @@ int RenameNoReplace(const char* from, const char* to);
 int Rename(const char* from, const char* to);
 int Link(const char* from, const char* to, int flags = 0);
 int Unlink(const char* path);
+// flock(descriptor, LOCK_EX), waiting for as long as another holder keeps it.
+int LockExclusive(int descriptor);
+
+// stat, lstat and fstat, with the times as the switched file system keeps them. They are
+// not counted among the calls: looking changes nothing that a fault could spoil.
+int Status(const char* path, struct stat* info);
+int LinkStatus(const char* path, struct stat* info);
+int DescriptorStatus(int descriptor, struct stat* info);
 
 }  // namespace tremaro::system

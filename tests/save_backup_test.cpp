@@ -10,8 +10,12 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <map>
+#include <random>
 #include <optional>
 #include <set>
 #include <grp.h>
@@ -41,36 +45,101 @@ std::string AclOf(const std::string& path) {
     return acl;
 }
 
-TEST(BackupName, replacesTheExtensionOfTheFilesOwnName) {
-    EXPECT_EQ(BackupNameFor("/work/form1.frm"), "/work/form1.bak");
-    EXPECT_EQ(BackupNameFor("/work/a.v1.frm"), "/work/a.v1.bak");
-    EXPECT_EQ(BackupNameFor("/work/form1."), "/work/form1.bak");
-    EXPECT_EQ(BackupNameFor("form1.frm"), "form1.bak");
+using Names = std::vector<std::string>;
+
+TEST(BackupName, alone_replacesTheExtensionOrAppendsOne) {
+    const std::pair<std::string, std::string> cases[] = {{"/work/form1.frm", "/work/form1.bak"},
+                                                         {"/work/a.v1.frm", "/work/a.v1.bak"},
+                                                         {"/work/form1.", "/work/form1.bak"},
+                                                         {"form1.frm", "form1.bak"},
+                                                         {"/work/Form1", "/work/Form1.bak"},
+                                                         {"/work/.hidden", "/work/.hidden.bak"},
+                                                         {"/w/release.2/Form1", "/w/release.2/Form1.bak"},
+                                                         {"/w/release.2/form1.frm", "/w/release.2/form1.bak"}};
+    for (const auto& [form, backup] : cases) {
+        const std::string name = form.substr(form.rfind('/') + 1);
+        EXPECT_EQ(BackupNameAmong(form, Names{name, "form1.frx.txt", "Form2.frm", name + ".bak"}), backup) << form;
+    }
 }
 
-TEST(BackupName, appendsWhereTheNameHasNoExtension) {
-    EXPECT_EQ(BackupNameFor("/work/Form1"), "/work/Form1.bak");
-    EXPECT_EQ(BackupNameFor("/work/.hidden"), "/work/.hidden.bak");
-    EXPECT_EQ(BackupNameFor("/work/release.2/Form1"), "/work/release.2/Form1.bak");
-    EXPECT_EQ(BackupNameFor("Form1"), "Form1.bak");
+// Files of one base name (X with any extension or none), and X.frm.frm beside X.frm, would
+// share a backup: each keeps its whole name in its backup's. Backups take no name.
+TEST(BackupName, namesThatWouldShareABackup_eachKeepTheWholeName) {
+    const Names folder{"calc2.frm", "CALC2.ctl", "Main.frm", "Main.frx", "Page.pag",  "Page.bak",
+                       "Page.BAK3", "X",         "X.frm",    "Y.frm",    "Y.frm.frm", "Y.ctl"};
+    const std::pair<std::string, std::string> cases[] = {{"calc2.frm", "calc2.frm.bak"},
+                                                         {"CALC2.ctl", "CALC2.ctl.bak"},
+                                                         {"Main.frm", "Main.frm.bak"},
+                                                         {"Page.pag", "Page.bak"},
+                                                         {"X", "X.bak"},
+                                                         {"X.frm", "X.frm.bak"},
+                                                         {"Y.frm", "Y.frm.bak"},
+                                                         {"Y.frm.frm", "Y.frm.frm.bak"},
+                                                         {"Page.bak", "Page.bak"}};
+    for (const auto& [form, backup] : cases)
+        EXPECT_EQ(BackupNameAmong("/f/" + form, folder), "/f/" + backup) << form;
 }
 
-TEST(BackupName, keepsTheFolder) {
-    EXPECT_EQ(BackupNameFor("/work/release.2/form1.frm"), "/work/release.2/form1.bak");
+// A folder its user may write but not list hides what stands beside the form.
+TEST(BackupName, folderThatCannotBeListed_keepsTheWholeName) {
+    EXPECT_EQ(BackupNameAmong("/f/X.frm", std::nullopt), "/f/X.frm.bak");
+    EXPECT_EQ(BackupNameAmong("/f/X.ctl", std::nullopt), "/f/X.ctl.bak");
+    EXPECT_EQ(BackupNameAmong("/f/X", std::nullopt), "/f/X.bak");
 }
 
-// Forms of one base name in one folder would share one backup; each keeps its extension.
-TEST(BackupName, formsSharingABaseName_eachKeepTheirExtension) {
-    TempFolder folder;
-    for (const char* name :
-         {"calc2.frm", "CALC2.ctl", "Tab.pag", "tab.DOB", "Main.frm", "Main.frx", "Page.pag", "Page.bak"})
-        WriteBytes(folder.Path(name), "");
-    EXPECT_EQ(BackupNameFor(folder.Path("calc2.frm")), folder.Path("calc2.frm.bak"));
-    EXPECT_EQ(BackupNameFor(folder.Path("CALC2.ctl")), folder.Path("CALC2.ctl.bak"));
-    EXPECT_EQ(BackupNameFor(folder.Path("Tab.pag")), folder.Path("Tab.pag.bak"));
-    EXPECT_EQ(BackupNameFor(folder.Path("tab.DOB")), folder.Path("tab.DOB.bak"));
-    EXPECT_EQ(BackupNameFor(folder.Path("Main.frm")), folder.Path("Main.bak")) << "a form's resources are no form";
-    EXPECT_EQ(BackupNameFor(folder.Path("Page.pag")), folder.Path("Page.bak")) << "nor is its backup";
+// Named as a backup is: ending in .bak or .bak and a number.
+bool NamedAsABackup(const std::string& name) {
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0)
+        return false;
+    const std::string extension = name.substr(dot + 1);
+    return extension.size() >= 3 && (extension.substr(0, 3) == "bak" || extension.substr(0, 3) == "BAK") &&
+           extension.find_first_not_of("0123456789", 3) == std::string::npos;
+}
+
+std::string Lowered(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Random folders of names made of few parts, so that bases, extensions and cases meet: in
+// each, the backup names of the files that are no backups are all different, and none is
+// another file's own name, in any case of letters where the names are so too (as on FAT and
+// exFAT), and byte for byte where names differing in case stand side by side (as on ext4).
+TEST(BackupName, randomFolders_neverGiveTwoFilesOneBackupName) {
+    const char* const parts[] = {"x", "X", ".frm", ".FRM", ".ctl", ".bak", ".bak1", ".frx", ".", "y"};
+    std::mt19937 random(26);
+    for (int round = 0; round < 20000; ++round) {
+        const bool ignoresCase = round % 2 == 0;
+        Names folder;
+        std::set<std::string> seen;
+        const int count = 1 + static_cast<int>(random() % 7);
+        for (int i = 0; i < count; ++i) {
+            std::string name;
+            for (int length = 1 + static_cast<int>(random() % 4); length > 0; --length)
+                name += parts[random() % std::size(parts)];
+            if (name != "." && name != ".." && seen.insert(ignoresCase ? Lowered(name) : name).second)
+                folder.push_back(name);
+        }
+        const auto listed = round % 5 == 4 ? std::nullopt : std::optional<Names>(folder);
+        std::map<std::string, std::string> takenBy;
+        for (const std::string& name : folder) {
+            const std::string backup = BackupNameAmong(name, listed);
+            if (NamedAsABackup(name)) {
+                EXPECT_EQ(Lowered(backup), Lowered(name)) << "a backup saved as a form is refused";
+                continue;
+            }
+            const std::string key = ignoresCase ? Lowered(backup) : backup;
+            const auto [at, fresh] = takenBy.emplace(key, name);
+            ASSERT_TRUE(fresh) << name << " and " << at->second << " share " << backup << " (round " << round << ")";
+            for (const std::string& other : folder) {
+                if (!NamedAsABackup(other)) {
+                    ASSERT_NE(ignoresCase ? Lowered(other) : other, key) << name << "'s backup is the file " << other;
+                }
+            }
+        }
+    }
 }
 
 class SaveTest : public ::testing::Test {
@@ -241,6 +310,14 @@ TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
     EXPECT_FALSE(fs::exists(backup));
 }
 
+// A file past 64 MiB is refused by the read, so a save that wrote one could never be read.
+TEST_F(SaveTest, save_textPast64MiB_isRefusedAndTouchesNothing) {
+    port.SetViewText(std::u16string(kMaxFileSize + 1, u'x'));
+    EXPECT_EQ(Save(), SaveOutcome::TooLarge);
+    EXPECT_EQ(Report(), messages::TooLarge(form));
+    EXPECT_EQ(ReadBytes(form), kOriginal);
+}
+
 TEST_F(SaveTest, save_everyByteValue_survives) {
     const std::string bytes = testing::EveryByteValue();
     std::u16string text;
@@ -359,19 +436,61 @@ TEST_F(SaveTest, save_changeTheStateCannotShow_isFoundByTheBytes) {
 }
 
 // In a sticky folder another user may swap a link in for his own form between root's read
-// and save; written through it, the save would write over the file it leads to.
-TEST_F(SaveTest, save_linkSwappedInAfterTheRead_isRefusedAndTheFileItLeadsToUntouched) {
-    const std::string other = folder.Path("other.txt");
-    WriteBytes(other, "not a form\r\n");
-    Read();
-    fs::remove(form);
-    fs::create_symlink(other, form);
-    RefuseAChange();
-    EXPECT_EQ(Save(), SaveOutcome::ChangedByAnotherProgram);
-    EXPECT_EQ(port.LastMessage(), messages::ChangedSinceRead(form));
-    EXPECT_EQ(ReadBytes(other), "not a form\r\n");
-    EXPECT_TRUE(fs::is_symlink(form));
-    EXPECT_FALSE(fs::exists(backup));
+// and save, to a file of his choice or to a path where none is yet; written through it, the
+// save would write over that file or make one there. Swapped in before each call of the
+// save in turn (the operator agreeing to write over any change), the link is refused, unless
+// it came after the form was replaced, and nothing is made or changed where it leads.
+TEST_F(SaveTest, save_linkSwappedInAtEachCall_isRefusedAndWhereItLeadsUntouched) {
+    fs::create_directory(folder.Path("elsewhere"));
+    const std::string other = folder.Path("elsewhere/other.txt");
+    const std::string missing = folder.Path("elsewhere/new.frm");
+    for (const std::string& leadsTo : {other, missing}) {
+        int refused = 0;
+        for (int swapBefore = 1;; ++swapBefore) {
+            SCOPED_TRACE("to " + leadsTo + ", swapped in before call " + std::to_string(swapBefore));
+            fs::remove_all(form);
+            fs::remove(backup);
+            fs::remove(missing);
+            WriteBytes(other, "not a form\r\n");
+            WriteBytes(form, kOriginal);
+            Read();
+            port = ConsolePort();
+            port.SetViewText(kNewText);
+            int calls = 0;
+            system::FileSystemSwitches switches;
+            switches.beforeCall = [&](system::FileCall) {
+                if (++calls == swapBefore) {
+                    fs::remove(form);
+                    fs::create_symlink(leadsTo, form);
+                }
+            };
+            SaveOutcome outcome = SaveOutcome::NothingToSave;
+            {
+                SwitchedFileSystem switched(switches);
+                outcome = Save();
+            }
+            EXPECT_EQ(ReadBytes(other), "not a form\r\n");
+            EXPECT_FALSE(fs::exists(missing));
+            if (calls < swapBefore)
+                break;
+            if (!IsSaved(outcome)) {
+                EXPECT_TRUE(fs::is_symlink(form));
+                // Swapped in while the form was read, or while its attributes were copied, the
+                // link is found by those steps.
+                const std::set<SaveOutcome> refusals{SaveOutcome::LeadsElsewhere, SaveOutcome::ChangedWhileChecked,
+                                                     SaveOutcome::BackupFailed, SaveOutcome::WriteFailed};
+                EXPECT_TRUE(refusals.count(outcome)) << Report();
+                if (fs::exists(backup)) {
+                    EXPECT_EQ(ReadBytes(backup), kOriginal);
+                    EXPECT_NE(Report().find(backup), std::string::npos) << "a backup left unsaid: " << Report();
+                }
+                ++refused;
+            }
+            if (HasFailure())
+                return;
+        }
+        EXPECT_GT(refused, 5) << "the swaps missed the save";
+    }
 }
 
 // A user may not give a file away, nor to a group he is not in: his save of another's form
@@ -474,9 +593,9 @@ constexpr system::FileCall kCalls[] = {
     system::FileCall::Open,         system::FileCall::Read,        system::FileCall::Write,
     system::FileCall::Flush,        system::FileCall::ChangeOwner, system::FileCall::ChangeMode,
     system::FileCall::SetAttribute, system::FileCall::SetTimes,    system::FileCall::Rename,
-    system::FileCall::Link,         system::FileCall::Unlink};
-constexpr const char* kCallNames[] = {"open",  "read",          "write",  "flush", "chown", "chmod",
-                                      "xattr", "set the times", "rename", "link",  "unlink"};
+    system::FileCall::Link,         system::FileCall::Unlink,      system::FileCall::Lock};
+constexpr const char* kCallNames[] = {"open",  "read",          "write",  "flush", "chown",  "chmod",
+                                      "xattr", "set the times", "rename", "link",  "unlink", "lock"};
 static_assert(std::size(kCalls) == system::kFileCallKinds && std::size(kCallNames) == system::kFileCallKinds);
 
 class SaveTableTest : public SaveTest {
@@ -561,7 +680,7 @@ protected:
             const bool asked = std::any_of(port.Messages().begin(), port.Messages().end(), [&](const auto& shown) {
                 return shown.text == messages::ChangedSinceRead(form);
             });
-            EXPECT_EQ(asked, report != messages::BackupRefused(form, backup)) << "the change was not asked about";
+            EXPECT_TRUE(asked || report == messages::BackupRefused(form, backup)) << "the change was not asked about";
         }
 
         const bool saidSaved = report.starts_with(saved);
@@ -779,62 +898,271 @@ TEST_F(SaveTest, save_onEveryPath_flushesEachFileBeforeItsNameAndTheFolderAfter)
     }
 }
 
-// A program that cuts the form short to write it anew, doing so just before each call of the
-// save in turn: the save never writes over the cut unseen (but in the instant between its
-// last look and the rename, just before the rename itself), never keeps a cut backup, and
-// never says it saved a form it did not save whole.
-TEST_F(SaveTest, save_formCutShortAtEachCallInTurn_isNeverWrittenOverUnseenNorBackedUpCut) {
-    const std::string cutForm = std::string(kOriginal).substr(0, 10);
-    for (const FileSystemPath& path : kFileSystemPaths) {
-        int refused = 0;
-        for (int cutBefore = 1;; ++cutBefore) {
-            SCOPED_TRACE(std::string(path.name) + ", cut before call " + std::to_string(cutBefore));
-            fs::remove(backup);
+// Another program changing the form just before each call of the save in turn: cutting it
+// short to write it anew, or (on a clock of two seconds, as FAT's, whose change time follows
+// the modification time) rewriting it to the same length and putting its times back, which
+// only its bytes then show. The save never writes over the change unseen (but in the
+// instant between its last look and the rename, just before the rename itself), never
+// keeps a changed backup, and never says it saved a form it did not save whole. A backup
+// it made before the change stays, the only copy of the form as read, and its report says
+// where.
+TEST_F(SaveTest, save_formChangedAtEachCallInTurn_isNeverWrittenOverUnseenNorBackedUpChanged) {
+    struct Change {
+        const char* name;
+        bool coarseClock;
+        std::string result;
+    };
+    std::string sameLength = kOriginal;
+    sameLength[20] = '9';
+    const Change changes[] = {{"cut short", false, std::string(kOriginal).substr(0, 10)},
+                              {"rewritten with its times put back", true, sameLength}};
+    for (const Change& change : changes) {
+        for (const FileSystemPath& path : kFileSystemPaths) {
+            int refused = 0;
+            for (int changeBefore = 1;; ++changeBefore) {
+                SCOPED_TRACE(std::string(change.name) + ", " + path.name + ", before call " +
+                             std::to_string(changeBefore));
+                fs::remove(backup);
+                WriteBytes(form, kOriginal);
+                {
+                    system::FileSystemSwitches clock;
+                    clock.coarseClock = change.coarseClock;
+                    SwitchedFileSystem readOnTheSameClock(clock);
+                    Read();
+                }
+                RefuseAChange();
+                int calls = 0;
+                bool changed = false;
+                bool backupWhenChanged = false;
+                system::FileSystemSwitches switches{
+                    path.noHardLinks, path.noRenameNoReplace, path.noUnnamedTemporary, true, {}, {}};
+                switches.recordCalls = true;
+                switches.coarseClock = change.coarseClock;
+                switches.beforeCall = [&](system::FileCall) {
+                    if (++calls == changeBefore && ReadBytes(form) == kOriginal) {
+                        struct stat before {};
+                        ::stat(form.c_str(), &before);
+                        std::ofstream(form, std::ios::binary | std::ios::in | std::ios::out)
+                            << change.result.substr(0, 21);
+                        fs::resize_file(form, change.result.size());
+                        const struct timespec times[2] = {before.st_atim, before.st_mtim};
+                        ::utimensat(AT_FDCWD, form.c_str(), times, 0);
+                        changed = true;
+                        backupWhenChanged = fs::exists(backup);
+                    }
+                };
+                SaveOutcome outcome = SaveOutcome::NothingToSave;
+                int formReplacedAt = 0;
+                int lastBytesCompared = 0;
+                {
+                    SwitchedFileSystem switched(switches);
+                    outcome = Save();
+                    const Calls& recorded = system::RecordedCalls();
+                    for (std::size_t i = 0; i < recorded.size(); ++i)
+                        if (recorded[i].call == system::FileCall::Rename && recorded[i].succeeded &&
+                            recorded[i].newPath == form)
+                            formReplacedAt = static_cast<int>(i) + 1;
+                    // The bytes compared after the new form was written, or none (then the
+                    // rename is the last instant).
+                    lastBytesCompared = formReplacedAt - 1;
+                    for (int i = 0; i + 1 < formReplacedAt; ++i) {
+                        if (recorded[i].call == system::FileCall::Write)
+                            lastBytesCompared = formReplacedAt - 1;
+                        else if (recorded[i].call == system::FileCall::Read && recorded[i].size > 0)
+                            lastBytesCompared = i + 1;
+                    }
+                }
+                // The one moment a change can slip through: after the last look, before the
+                // rename; where only the bytes can tell, the last look is their last read.
+                const bool inTheLastInstant =
+                    change.coarseClock ? changeBefore > lastBytesCompared : changeBefore == formReplacedAt;
+                if (fs::exists(backup)) {
+                    EXPECT_EQ(ReadBytes(backup), kOriginal) << "a changed backup";
+                }
+                if (IsSaved(outcome)) {
+                    EXPECT_EQ(ReadBytes(form), newBytes);
+                    EXPECT_TRUE(!changed || inTheLastInstant) << "the change was written over unseen";
+
+                } else {
+                    EXPECT_TRUE(outcome == SaveOutcome::ChangedByAnotherProgram ||
+                                outcome == SaveOutcome::ChangedWhileChecked)
+                        << static_cast<int>(outcome);
+                    EXPECT_EQ(ReadBytes(form), change.result);
+                    EXPECT_TRUE(fs::exists(backup) || !backupWhenChanged) << "the only copy of the original removed";
+                    EXPECT_EQ(fs::exists(backup), Report().ends_with(messages::VersionReadKeptAs(backup)))
+                        << "a backup left unsaid, or said and not left: " << Report();
+                    ++refused;
+                }
+                if (HasFailure())
+                    return;
+                if (calls < changeBefore)
+                    break;
+            }
+            EXPECT_GT(refused, 5) << path.name << ": the changes missed the save";
+        }
+    }
+}
+
+// The outcome of a save run in a process of its own, and its last message.
+struct OtherSave {
+    SaveOutcome outcome = SaveOutcome::NothingToSave;
+    std::string report;
+};
+
+// Two saves of one form, each from the form as read before either began (two windows, a
+// window and the command line, two batch runs): the second starts just before each call of
+// the first in turn, in a process of its own, and runs until it ends or waits for the
+// first's turn. Whatever the order, the original and every text a report says was saved
+// are still on the disk, no report speaks of an older backup (there was none), and each
+// backup a report names holds what the form held before that save.
+class TwoSavesTest : public SaveTest {
+protected:
+    static constexpr const char* kFirstText = "first\r\n";
+    static constexpr const char* kSecondText = "second\r\n";
+
+    // Starts the second save and returns once it has ended or waits for the folder's lock;
+    // reports holds the pipe its outcome comes through.
+    pid_t StartSecondSave(PressedButton answer, int reports[2]) {
+        const FileRead known = *this->known;
+        if (::pipe(reports) != 0)
+            return -1;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            CloseAllBut(reports[1]);
+            system::FileSystemSwitches switches;
+            switches.beforeWaitingForLock = [&] { Send(reports[1], "W"); };
+            system::SetFileSystemSwitches(switches);
+            ConsolePort second;
+            second.SetViewText(u"second\r\n");
+            for (int i = 0; i < 4; ++i)
+                second.AnswerNextQuestion(i == 0 ? PressedButton::Ok : answer);
+            const SaveOutcome outcome = SaveWithBackup(form, known, second, CodePage::Windows1251);
+            Send(reports[1], "D" + std::to_string(static_cast<int>(outcome)) + " " + second.LastMessage());
+            ::_exit(0);
+        }
+        ::close(reports[1]);
+        char first = 0;
+        if (::read(reports[0], &first, 1) != 1)
+            ADD_FAILURE() << "the second save said nothing";
+        startedAndWaiting = first == 'W';
+        if (first == 'D')
+            doneAtOnce = true;
+        return child;
+    }
+
+    // The other process holds none of this one's files: a copy of the first save's folder
+    // descriptor would hold its lock for as long as the second save waits for it.
+    static void CloseAllBut(int kept) {
+        std::vector<int> open;
+        for (const auto& entry : fs::directory_iterator("/proc/self/fd"))
+            open.push_back(std::stoi(entry.path().filename().string()));
+        for (const int descriptor : open)
+            if (descriptor > 2 && descriptor != kept)
+                ::close(descriptor);
+    }
+
+    static void Send(int descriptor, const std::string& text) {
+        if (::write(descriptor, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+            ::_exit(1);
+    }
+
+    OtherSave Finish(pid_t child, int reports[2]) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        std::string text = doneAtOnce ? "D" : "";
+        char buffer[512];
+        for (ssize_t count; (count = ::read(reports[0], buffer, sizeof buffer)) > 0;)
+            text.append(buffer, static_cast<std::size_t>(count));
+        ::close(reports[0]);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        const auto space = text.find(' ');
+        if (text.empty() || text[0] != 'D' || space == std::string::npos)
+            return {};
+        return {static_cast<SaveOutcome>(std::stoi(text.substr(1, space - 1))), text.substr(space + 1)};
+    }
+
+    // Each backup that report names holds what the form held before the save: the original,
+    // or the other save's text.
+    void ExpectTrue(const std::string& report, const std::string& otherText) const {
+        EXPECT_EQ(report.find(messages::OlderBackupKept(backup)), std::string::npos) << report;
+        for (const auto& entry : fs::directory_iterator(folder.Root())) {
+            const std::string name = entry.path().string();
+            if (name == form)
+                continue;
+            const bool named = report.find(messages::OriginalKeptAs(name)) != std::string::npos ||
+                               report.find(messages::VersionReadKeptAs(name)) != std::string::npos;
+            if (named) {
+                const std::string held = ReadBytes(name);
+                EXPECT_TRUE(held == kOriginal || held == otherText) << name << " holds " << held;
+            }
+        }
+    }
+
+    bool Holds(const std::string& bytes) const {
+        for (const auto& entry : fs::directory_iterator(folder.Root()))
+            if (ReadBytes(entry.path().string()) == bytes)
+                return true;
+        return false;
+    }
+
+    bool startedAndWaiting = false;
+    bool doneAtOnce = false;
+};
+
+TEST_F(TwoSavesTest, secondStartedAtEachCallOfTheFirst_losesNothingAndReportsTruly) {
+    for (const PressedButton answer : {PressedButton::Cancel, PressedButton::Ok}) {
+        int waited = 0;
+        for (int startBefore = 1;; ++startBefore) {
+            SCOPED_TRACE(std::string(answer == PressedButton::Ok ? "writing over changes" : "refusing changes") +
+                         ", the second save started before call " + std::to_string(startBefore));
+            for (const auto& entry : fs::directory_iterator(folder.Root()))
+                fs::remove_all(entry.path());
             WriteBytes(form, kOriginal);
             Read();
-            RefuseAChange();
+            port = ConsolePort();
+            port.SetViewText(u"first\r\n");
+            for (int i = 0; i < 4; ++i)
+                port.AnswerNextQuestion(i == 0 ? PressedButton::Ok : answer);
             int calls = 0;
-            bool cut = false;
-            system::FileSystemSwitches switches{
-                path.noHardLinks, path.noRenameNoReplace, path.noUnnamedTemporary, true, {}, {}};
-            switches.recordCalls = true;
+            int reports[2] = {-1, -1};
+            pid_t second = -1;
+            startedAndWaiting = doneAtOnce = false;
+            system::FileSystemSwitches switches;
             switches.beforeCall = [&](system::FileCall) {
-                if (++calls == cutBefore && ReadBytes(form) == kOriginal) {
-                    fs::resize_file(form, cutForm.size());
-                    cut = true;
-                }
+                if (++calls == startBefore)
+                    second = StartSecondSave(answer, reports);
             };
-            SaveOutcome outcome = SaveOutcome::NothingToSave;
-            int formReplacedAt = 0;
+            SaveOutcome first = SaveOutcome::NothingToSave;
             {
                 SwitchedFileSystem switched(switches);
-                outcome = Save();
-                const Calls& recorded = system::RecordedCalls();
-                for (std::size_t i = 0; i < recorded.size(); ++i)
-                    if (recorded[i].call == system::FileCall::Rename && recorded[i].succeeded &&
-                        recorded[i].newPath == form)
-                        formReplacedAt = static_cast<int>(i) + 1;
+                first = Save();
             }
-            if (fs::exists(backup)) {
-                EXPECT_EQ(ReadBytes(backup), kOriginal) << "a cut backup";
+            if (second < 0)
+                break;
+            waited += startedAndWaiting ? 1 : 0;
+            const OtherSave other = Finish(second, reports);
+            ASSERT_NE(other.outcome, SaveOutcome::NothingToSave) << "the second save sent no outcome";
+            EXPECT_TRUE(Holds(kOriginal)) << "the original is lost";
+            if (IsSaved(first)) {
+                EXPECT_TRUE(Holds(kFirstText)) << "the first save's text is lost";
             }
-            if (IsSaved(outcome)) {
-                EXPECT_EQ(ReadBytes(form), newBytes);
-                EXPECT_TRUE(!cut || cutBefore == formReplacedAt) << "the cut was written over unseen";
-            } else {
-                EXPECT_TRUE(outcome == SaveOutcome::ChangedByAnotherProgram ||
-                            outcome == SaveOutcome::ChangedWhileChecked)
-                    << static_cast<int>(outcome);
-                EXPECT_EQ(ReadBytes(form), cutForm);
-                EXPECT_FALSE(fs::exists(backup)) << "this save's backup was left";
-                ++refused;
+            if (IsSaved(other.outcome)) {
+                EXPECT_TRUE(Holds(kSecondText)) << "the second save's text is lost";
+            }
+            const std::string now = ReadBytes(form);
+            EXPECT_TRUE(now == kOriginal || (now == kFirstText && IsSaved(first)) ||
+                        (now == kSecondText && IsSaved(other.outcome)))
+                << now;
+            ExpectTrue(Report(), kSecondText);
+            ExpectTrue(other.report, kFirstText);
+            for (const auto& entry : fs::directory_iterator(folder.Root())) {
+                const std::string name = entry.path().string();
+                EXPECT_TRUE(name == form || name.starts_with(backup)) << name << " left";
             }
             if (HasFailure())
                 return;
-            if (calls < cutBefore)
-                break;
         }
-        EXPECT_GT(refused, 5) << path.name << ": the cuts missed the save";
+        EXPECT_GT(waited, 3) << "the second save never waited for the first";
     }
 }
 
