@@ -283,6 +283,38 @@ std::optional<double> CorrectionFactorOf(std::u16string_view percentText) {
     return factor;
 }
 
+namespace {
+
+// The bytes of lines of ASCII, each with its CR LF.
+std::size_t BytesOfLines(const std::vector<std::u16string>& asciiLines) {
+    std::size_t bytes = 0;
+    for (const std::u16string& line : asciiLines)
+        bytes += line.size() + 2;
+    return bytes;
+}
+
+// Whether the form, grown by grownBy bytes of ASCII, would be written larger than a read
+// takes: then it could be saved but never read again. Three bytes a character bound every code
+// page, so the lines are encoded to count only when that bound is passed.
+bool WouldPassTheLargestFile(const FormLines& lines, std::ptrdiff_t grownBy) {
+    std::ptrdiff_t characters = 0;
+    for (int line = 1; line <= lines.LineCount(); ++line)
+        characters += static_cast<std::ptrdiff_t>(lines.Line(line).size()) + 2;
+    const auto largest = static_cast<std::ptrdiff_t>(kMaxFileSize);
+    if (3 * characters + grownBy <= largest)
+        return false;
+    std::ptrdiff_t bytes = grownBy;
+    std::string encoded;
+    for (int line = 1; line <= lines.LineCount(); ++line) {
+        encoded.clear();
+        AppendEncoded(lines.TextCodePage(), lines.Line(line), encoded);
+        bytes += static_cast<std::ptrdiff_t>(encoded.size()) + 2;
+    }
+    return bytes > largest;
+}
+
+}  // namespace
+
 CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& lines, OperatorPort& port) {
     const auto factor = CorrectionFactorOf(percentText);
     if (!factor) {
@@ -336,6 +368,16 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     if (fontGroup && lineCount + fontGroup->lines.size() > static_cast<std::size_t>(FormLines::kMaxLineCount)) {
         port.ShowMessage(messages::TooLong(lines.FileName()), MessageButtons::Ok);
         return CorrectionOutcome::TooLong;
+    }
+    // Numbers are ASCII in every code page: a character each way is a byte.
+    std::ptrdiff_t grownBy = fontGroup ? static_cast<std::ptrdiff_t>(BytesOfLines(fontGroup->lines)) : 0;
+    for (const PlannedLine& rewrite : planned)
+        for (std::uint32_t i = 0; i < rewrite.count; ++i)
+            grownBy += static_cast<std::ptrdiff_t>(rewrite.replacements[i].numberLength) -
+                       static_cast<std::ptrdiff_t>(rewrite.replacements[i].end - rewrite.replacements[i].first);
+    if (WouldPassTheLargestFile(lines, grownBy)) {
+        port.ShowMessage(messages::TooLarge(lines.FileName()), MessageButtons::Ok);
+        return CorrectionOutcome::TooLarge;
     }
     for (const PlannedLine& rewrite : planned) {
         auto numberOf = [&numbers](const PlannedReplacement& replacement) {

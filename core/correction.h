@@ -28,7 +28,7 @@ namespace tremaro {
 // rewritten, refuses the whole run before any line changes, naming the file's line number.
 // The store keeps the corrected lines, so a second run scales the scaled values again.
 
-enum class CorrectionOutcome { Corrected, PercentRefused, NoForm, ValueOutOfRange, TooLong };
+enum class CorrectionOutcome { Corrected, PercentRefused, NoForm, ValueOutOfRange, TooLong, TooLarge };
 
 // A font size scaled and cut to two decimals on its decimal value: a scaled size within 1e-9
 // of a whole number of hundredths counts as that number, for in binary 12.37 × 100 is

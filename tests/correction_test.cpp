@@ -775,6 +775,25 @@ TEST_F(RunCorrectionTest, fontGroup_onceAdded_scalesLikeAnyOther) {
     EXPECT_EQ(corrected[3], "      Size            =   24.74");
 }
 
+// A form a few bytes under the largest a read takes: grown past it, it could be saved but
+// never read again, so the run is refused as the file would be; shrunk, it is corrected.
+TEST_F(RunCorrectionTest, resultPastTheLargestFile_refusesTheRun) {
+    std::string bytes = "Begin VB.Form Form1\r\n   BeginProperty Font\r\n   EndProperty\r\n";
+    for (int control = 0; control < 100; ++control)
+        bytes += "   Left = 999\r\n";
+    const std::string tag = "   Tag = \"" + std::string(4000, 'x') + "\"\r\n";
+    while (bytes.size() + tag.size() + 8 <= kMaxFileSize)
+        bytes += tag;
+    bytes += std::string(kMaxFileSize - 8 - bytes.size(), ' ') + "\r\nEnd\r\n";
+    ASSERT_EQ(bytes.size(), kMaxFileSize - 1);
+    Load(bytes);
+    EXPECT_EQ(Run(u"200"), CorrectionOutcome::TooLarge);  // 999 becomes 1998: a byte more each
+    EXPECT_EQ(LastMessage(), messages::TooLarge(folder.Path("form.frm")));
+    EXPECT_EQ(lines.Line(4), u"   Left = 999");
+    EXPECT_EQ(Run(u"50"), CorrectionOutcome::Corrected);
+    EXPECT_EQ(lines.Line(4), u"   Left = 500");
+}
+
 TEST_F(RunCorrectionTest, fontGroup_thatWouldPassTheLineLimit_refusesTheRun) {
     std::string bytes = "Begin VB.Form Form1\r\n   Top = 100\r\n";
     for (int line = 3; line < 32758; ++line)
