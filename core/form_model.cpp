@@ -195,11 +195,14 @@ public:
         : lines_(lines), structure_(FormStructure::Scan(lines)) {}
 
     void Read(int line) {
+        // Most of a long form is its code, outside the description: those lines are not trimmed.
         const FormStructure::LinePlace& place = structure_.PlaceOf(line);
+        if (place.role != FormStructure::LineRole::BlockStart && place.role != FormStructure::LineRole::Inside)
+            return;
         const std::u16string_view trimmed = TrimmedText(lines_[static_cast<std::size_t>(line - 1)]);
         if (place.role == FormStructure::LineRole::BlockStart)
             OpenBlock(trimmed.substr(5), structure_.BlockAt(place.block).parent, line);
-        else if (place.role == FormStructure::LineRole::Inside)
+        else
             ReadProperty(trimmed, place);
     }
 
@@ -354,6 +357,14 @@ FormModel BuildFormModel(std::span<const std::u16string_view> lines) {
 FormModel BuildFormModel(std::u16string_view text) {
     const std::vector<std::u16string_view> lines = SplitIntoLines(text);
     return BuildFormModel(std::span<const std::u16string_view>(lines));
+}
+
+FormModel BuildFormModel(const FormLines& lines) {
+    std::vector<std::u16string_view> views;
+    views.reserve(static_cast<std::size_t>(lines.LineCount()));
+    for (int slot = 1; slot <= lines.LineCount(); ++slot)
+        views.push_back(lines.Line(slot));
+    return BuildFormModel(std::span<const std::u16string_view>(views));
 }
 
 bool FormModel::HasTitleBar() const {
