@@ -37,17 +37,14 @@ std::optional<std::u16string> QuotedTextIn(std::u16string_view value) {
     if (value.empty() || value.front() != u'"')
         return std::nullopt;
     std::u16string text;
-    for (std::size_t i = 1; i < value.size(); ++i) {
-        if (value[i] != u'"') {
-            text.push_back(value[i]);
-        } else if (i + 1 < value.size() && value[i + 1] == u'"') {
-            text.push_back(u'"');
-            ++i;
-        } else {
-            break;
-        }
+    for (std::size_t from = 1;;) {
+        const std::size_t quote = value.find(u'"', from);
+        text.append(value.substr(from, quote == std::u16string_view::npos ? quote : quote - from));
+        if (quote == std::u16string_view::npos || quote + 1 >= value.size() || value[quote + 1] != u'"')
+            return text;
+        text.push_back(u'"');
+        from = quote + 2;
     }
-    return text;
 }
 
 bool IsTrue(std::u16string_view value) {
@@ -106,85 +103,212 @@ bool ReadTabLayout(FormControl& control, std::u16string_view name, std::u16strin
     return true;
 }
 
+// The properties the model reads from a control's own lines. A form names dozens of others
+// (TabIndex, ToolTipText, the binary _ExtentX...), so a name is looked up among these, sorted
+// by length and then by text, rather than compared with each in turn.
+enum class Property : std::uint8_t {
+    Other,
+    X1,
+    Y1,
+    X2,
+    Y2,
+    Top,
+    Left,
+    Text,
+    Width,
+    Height,
+    Caption,
+    Index,
+    ForeColor,
+    BackColor,
+    BorderColor,
+    FillColor,
+    Visible,
+    BorderStyle,
+    BackStyle,
+    BorderWidth,
+    Shape,
+    Value,
+    Style,
+    Alignment,
+    FillStyle,
+    AutoSize,
+    WordWrap,
+    MultiLine,
+    ScaleMode,
+    ScaleLeft,
+    ScaleTop,
+    ScaleWidth,
+    ScaleHeight,
+    OldFont,
+};
+
+struct NamedProperty {
+    std::u16string_view name;
+    Property property;
+};
+
+constexpr bool ShorterOrBefore(std::u16string_view a, std::u16string_view b) {
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+constexpr NamedProperty kNamedProperties[] = {
+    {u"X1", Property::X1},
+    {u"X2", Property::X2},
+    {u"Y1", Property::Y1},
+    {u"Y2", Property::Y2},
+    {u"Top", Property::Top},
+    {u"Left", Property::Left},
+    {u"Text", Property::Text},
+    {u"Index", Property::Index},
+    {u"Shape", Property::Shape},
+    {u"Style", Property::Style},
+    {u"Value", Property::Value},
+    {u"Width", Property::Width},
+    {u"Height", Property::Height},
+    {u"Caption", Property::Caption},
+    {u"Visible", Property::Visible},
+    {u"AutoSize", Property::AutoSize},
+    {u"FontBold", Property::OldFont},
+    {u"FontName", Property::OldFont},
+    {u"FontSize", Property::OldFont},
+    {u"ScaleTop", Property::ScaleTop},
+    {u"WordWrap", Property::WordWrap},
+    {u"Alignment", Property::Alignment},
+    {u"BackColor", Property::BackColor},
+    {u"BackStyle", Property::BackStyle},
+    {u"FillColor", Property::FillColor},
+    {u"FillStyle", Property::FillStyle},
+    {u"ForeColor", Property::ForeColor},
+    {u"MultiLine", Property::MultiLine},
+    {u"ScaleLeft", Property::ScaleLeft},
+    {u"ScaleMode", Property::ScaleMode},
+    {u"FontItalic", Property::OldFont},
+    {u"ScaleWidth", Property::ScaleWidth},
+    {u"BorderColor", Property::BorderColor},
+    {u"BorderStyle", Property::BorderStyle},
+    {u"BorderWidth", Property::BorderWidth},
+    {u"ScaleHeight", Property::ScaleHeight},
+};
+
+static_assert(std::is_sorted(std::begin(kNamedProperties), std::end(kNamedProperties),
+                             [](const NamedProperty& a, const NamedProperty& b) {
+                                 return ShorterOrBefore(a.name, b.name);
+                             }));
+
+Property PropertyNamed(std::u16string_view name) {
+    const NamedProperty* found = std::lower_bound(
+        std::begin(kNamedProperties), std::end(kNamedProperties), name,
+        [](const NamedProperty& named, std::u16string_view n) { return ShorterOrBefore(named.name, n); });
+    return found != std::end(kNamedProperties) && found->name == name ? found->property : Property::Other;
+}
+
 void ReadControlProperty(FormControl& control, std::u16string_view name, std::u16string_view value) {
     if (name.starts_with(u"Tab") && ReadTabLayout(control, name, value))
         return;
-    switch (name.size()) {
-    case 2:
-        if (name == u"X1")
-            control.x1 = NumberIn(value);
-        else if (name == u"Y1")
-            control.y1 = NumberIn(value);
-        else if (name == u"X2")
-            control.x2 = NumberIn(value);
-        else if (name == u"Y2")
-            control.y2 = NumberIn(value);
+    switch (PropertyNamed(name)) {
+    case Property::Other:
         return;
-    case 3:
-        if (name == u"Top")
-            control.top = NumberIn(value);
+    case Property::X1:
+        control.x1 = NumberIn(value);
         return;
-    case 4:
-        if (name == u"Left")
-            control.left = NumberIn(value);
-        else if (name == u"Text")
-            control.text = QuotedTextIn(value);
+    case Property::Y1:
+        control.y1 = NumberIn(value);
         return;
-    default:
-        break;
-    }
-    if (name == u"Width")
+    case Property::X2:
+        control.x2 = NumberIn(value);
+        return;
+    case Property::Y2:
+        control.y2 = NumberIn(value);
+        return;
+    case Property::Top:
+        control.top = NumberIn(value);
+        return;
+    case Property::Left:
+        control.left = NumberIn(value);
+        return;
+    case Property::Text:
+        control.text = QuotedTextIn(value);
+        return;
+    case Property::Width:
         control.width = NumberIn(value);
-    else if (name == u"Height")
+        return;
+    case Property::Height:
         control.height = NumberIn(value);
-    else if (name == u"Caption")
+        return;
+    case Property::Caption:
         control.caption = QuotedTextIn(value);
-    else if (name == u"Index")
+        return;
+    case Property::Index:
         control.index = WholeNumberIn(value, 0);
-    else if (name == u"ForeColor")
+        return;
+    case Property::ForeColor:
         control.foreColor = ColorIn(value);
-    else if (name == u"BackColor")
+        return;
+    case Property::BackColor:
         control.backColor = ColorIn(value);
-    else if (name == u"BorderColor")
+        return;
+    case Property::BorderColor:
         control.borderColor = ColorIn(value);
-    else if (name == u"FillColor")
+        return;
+    case Property::FillColor:
         control.fillColor = ColorIn(value);
-    else if (name == u"Visible")
+        return;
+    case Property::Visible:
         control.visible = IsTrue(value);
-    else if (name == u"BorderStyle")
+        return;
+    case Property::BorderStyle:
         control.borderStyle = WholeNumberIn(value, -1);
-    else if (name == u"BackStyle")
+        return;
+    case Property::BackStyle:
         control.backStyle = WholeNumberIn(value, -1);
-    else if (name == u"BorderWidth")
+        return;
+    case Property::BorderWidth:
         control.borderWidth = std::clamp(WholeNumberIn(value, 1), 1, 100);
-    else if (name == u"Shape")
+        return;
+    case Property::Shape:
         control.shape = WholeNumberIn(value, 0);
-    else if (name == u"Value")
+        return;
+    case Property::Value:
         control.value = WholeNumberIn(value, 0);
-    else if (name == u"Style")
+        return;
+    case Property::Style:
         control.style = WholeNumberIn(value, 0);
-    else if (name == u"Alignment")
+        return;
+    case Property::Alignment:
         control.alignment = WholeNumberIn(value, 0);
-    else if (name == u"FillStyle")
+        return;
+    case Property::FillStyle:
         control.fillStyle = WholeNumberIn(value, 1);
-    else if (name == u"AutoSize")
+        return;
+    case Property::AutoSize:
         control.autoSize = IsTrue(value);
-    else if (name == u"WordWrap")
+        return;
+    case Property::WordWrap:
         control.wordWrap = IsTrue(value);
-    else if (name == u"MultiLine")
+        return;
+    case Property::MultiLine:
         control.multiLine = IsTrue(value);
-    else if (name == u"ScaleMode")
+        return;
+    case Property::ScaleMode:
         control.scaleMode = WholeNumberIn(value, 1);
-    else if (name == u"ScaleLeft")
+        return;
+    case Property::ScaleLeft:
         control.scaleLeft = NumberIn(value);
-    else if (name == u"ScaleTop")
+        return;
+    case Property::ScaleTop:
         control.scaleTop = NumberIn(value);
-    else if (name == u"ScaleWidth")
+        return;
+    case Property::ScaleWidth:
         control.scaleWidth = NumberIn(value);
-    else if (name == u"ScaleHeight")
+        return;
+    case Property::ScaleHeight:
         control.scaleHeight = NumberIn(value);
-    else if (name == u"FontName" || name == u"FontSize" || name == u"FontBold" || name == u"FontItalic")
+        return;
+    case Property::OldFont:
         ReadFontProperty(control, name, value);
+        return;
+    }
 }
 
 // One pass over the lines, with the description's blocks and groups as the correction finds
@@ -195,11 +319,14 @@ public:
         : lines_(lines), structure_(FormStructure::Scan(lines)) {}
 
     void Read(int line) {
+        // Most of a long form is its code, outside the description: those lines are not trimmed.
         const FormStructure::LinePlace& place = structure_.PlaceOf(line);
+        if (place.role != FormStructure::LineRole::BlockStart && place.role != FormStructure::LineRole::Inside)
+            return;
         const std::u16string_view trimmed = TrimmedText(lines_[static_cast<std::size_t>(line - 1)]);
         if (place.role == FormStructure::LineRole::BlockStart)
             OpenBlock(trimmed.substr(5), structure_.BlockAt(place.block).parent, line);
-        else if (place.role == FormStructure::LineRole::Inside)
+        else
             ReadProperty(trimmed, place);
     }
 
@@ -354,6 +481,14 @@ FormModel BuildFormModel(std::span<const std::u16string_view> lines) {
 FormModel BuildFormModel(std::u16string_view text) {
     const std::vector<std::u16string_view> lines = SplitIntoLines(text);
     return BuildFormModel(std::span<const std::u16string_view>(lines));
+}
+
+FormModel BuildFormModel(const FormLines& lines) {
+    std::vector<std::u16string_view> views;
+    views.reserve(static_cast<std::size_t>(lines.LineCount()));
+    for (int slot = 1; slot <= lines.LineCount(); ++slot)
+        views.push_back(lines.Line(slot));
+    return BuildFormModel(std::span<const std::u16string_view>(views));
 }
 
 bool FormModel::HasTitleBar() const {

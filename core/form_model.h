@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/form_lines.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -101,6 +103,9 @@ struct FormModel {
 FormModel BuildFormModel(std::span<const std::u16string_view> lines);
 
 FormModel BuildFormModel(std::u16string_view text);
+
+// The model of the store's lines as they stand: no text is assembled and split again.
+FormModel BuildFormModel(const FormLines& lines);
 
 // Whether a control occupies a place on the form's surface: it has a position and a size
 // (or both ends, for a line) and is not of a kind that shows nothing there (menus, timers,

@@ -38,20 +38,21 @@ struct Comparison {
 
 Comparison ReadAndCorrect(const std::u16string& percent, const std::string& path, int correctionRefused,
                           std::ostream& err) {
+    // Both models are read from the lines themselves: nobody looks at a view.
     ConsolePort port;
+    port.ShowNoViewText();
     FormDocument form(port);
     if (form.Read(path) != FormLines::LoadStatus::Loaded) {
         PrintMessage(err, port.LastMessage());
         return {{}, {}, kFileFailed};
     }
-    const std::u16string beforeText = port.ViewText();
+    FormModel before = BuildFormModel(form.Lines());
     if (form.Correct(percent) != CorrectionOutcome::Corrected) {
         err << path << ": ";  // the message names a line, not the file
         PrintMessage(err, port.LastMessage());
         return {{}, {}, correctionRefused};
     }
-    return {BuildFormModel(std::u16string_view(beforeText)), BuildFormModel(std::u16string_view(port.ViewText())),
-            kWritten};
+    return {std::move(before), BuildFormModel(form.Lines()), kWritten};
 }
 
 int WritePicture(const std::u16string& percent, const std::string& path, const std::string& picturePath,

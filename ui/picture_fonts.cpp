@@ -55,24 +55,47 @@ QFont PictureFont(const FormFont& formFont, double zoom) {
 
 TextExtent PictureTextMeasure::Measure(const FormFont& font, std::u16string_view text, std::optional<double> wrapWidth,
                                        bool mnemonics) {
-    const QFontMetrics& metrics = MetricsOf(font);
-    const QString shown = mnemonics ? WithoutMnemonics(ToQString(text)) : ToQString(text);
-    const int oneLine = metrics.horizontalAdvance(shown);
+    const std::size_t index = FontIndexOf(font);
+    const int oneLine = SizeOf(index, text, mnemonics, kOneLine).width();
     const int wrapPixels = wrapWidth ? static_cast<int>(std::floor(*wrapWidth / kTwipsPerPixel)) : kNoLimit;
+    const Measured& measured = fonts_[index];
     if (oneLine <= wrapPixels)
-        return {oneLine * kTwipsPerPixel, metrics.ascent() * kTwipsPerPixel};
+        return {oneLine * kTwipsPerPixel, measured.ascent * kTwipsPerPixel};
     // Broken as the picture breaks it when it draws the text into its room.
-    const QRect lines = metrics.boundingRect(QRect(0, 0, std::max(wrapPixels, 1), kNoLimit),
-                                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
-    return {lines.width() * kTwipsPerPixel, (lines.height() - metrics.descent()) * kTwipsPerPixel};
+    const QSize lines = SizeOf(index, text, mnemonics, std::max(wrapPixels, 1));
+    return {lines.width() * kTwipsPerPixel, (lines.height() - measured.descent) * kTwipsPerPixel};
 }
 
-const QFontMetrics& PictureTextMeasure::MetricsOf(const FormFont& font) {
-    for (const Measured& measured : fonts_)
-        if (SameFont(measured.font, font))
-            return measured.metrics;
-    fonts_.push_back({font, QFontMetrics(PictureFont(font, 1.0))});
-    return fonts_.back().metrics;
+std::size_t PictureTextMeasure::TextKeyHash::operator()(const TextKey& key) const {
+    std::size_t hash = std::hash<std::u16string>()(key.text);
+    for (const std::size_t part : {key.font, static_cast<std::size_t>(key.wrapPixels), std::size_t{key.mnemonics}})
+        hash = (hash ^ part) * 0x100000001b3;  // FNV's prime spreads each part over the bits
+    return hash;
+}
+
+std::size_t PictureTextMeasure::FontIndexOf(const FormFont& font) {
+    for (std::size_t i = 0; i < fonts_.size(); ++i)
+        if (SameFont(fonts_[i].font, font))
+            return i;
+    const QFontMetrics metrics(PictureFont(font, 1.0));
+    fonts_.push_back({font, metrics, metrics.ascent(), metrics.descent()});
+    return fonts_.size() - 1;
+}
+
+QSize PictureTextMeasure::SizeOf(std::size_t font, std::u16string_view text, bool mnemonics, int wrapPixels) {
+    TextKey key{font, wrapPixels, mnemonics, std::u16string(text)};
+    if (const auto known = sizes_.find(key); known != sizes_.end())
+        return known->second;
+    const QFontMetrics& metrics = fonts_[font].metrics;
+    const QString shown = mnemonics ? WithoutMnemonics(ToQString(text)) : ToQString(text);
+    const QSize size = wrapPixels == kOneLine
+                           ? QSize(metrics.horizontalAdvance(shown), 0)
+                           : metrics
+                                 .boundingRect(QRect(0, 0, wrapPixels, kNoLimit),
+                                               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown)
+                                 .size();
+    sizes_.emplace(std::move(key), size);
+    return size;
 }
 
 }  // namespace tremaro
