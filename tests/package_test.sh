@@ -75,8 +75,8 @@ done
 printf 'VERSION 5.00\r\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\r\nEnd\r\n' >"$scratch/Form1.frm"
 scaled=$("$root/usr/bin/tremaro-scale" --stdout 120 "$scratch/Form1.frm") || fail "tremaro-scale --stdout exits with $?"
 grep -q "ClientHeight    =   3834" <<<"$scaled" || fail "the unpacked tremaro-scale did not scale: $scaled"
-# A GBK form is read through ICU, loaded as it is needed: its font's Charset names GBK, which
-# is taken only when ICU finds the bytes valid in it.
+# A GBK form is read through ICU, loaded as it is needed: its font's Charset names GBK, and
+# its caption comes back byte for byte through ICU's converter.
 printf 'VERSION 5.00\r\nBegin VB.Form Form1\r\n   Caption = "\xD0\xC5\xBA\xC5"\r\n   BeginProperty Font\r\n      Charset = 134\r\n   EndProperty\r\nEnd\r\n' >"$scratch/Gbk.frm"
 shown=$("$root/usr/bin/tremaro-scale" --show-code-page "$scratch/Gbk.frm") || fail "--show-code-page exits with $?"
 [ "$shown" = "$scratch/Gbk.frm	gbk	own" ] || fail "--show-code-page printed: $shown"
