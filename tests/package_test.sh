@@ -79,7 +79,7 @@ grep -q "ClientHeight    =   3834" <<<"$scaled" || fail "the unpacked tremaro-sc
 # is taken only when ICU finds the bytes valid in it.
 printf 'VERSION 5.00\r\nBegin VB.Form Form1\r\n   Caption = "\xD0\xC5\xBA\xC5"\r\n   BeginProperty Font\r\n      Charset = 134\r\n   EndProperty\r\nEnd\r\n' >"$scratch/Gbk.frm"
 shown=$("$root/usr/bin/tremaro-scale" --show-code-page "$scratch/Gbk.frm") || fail "--show-code-page exits with $?"
-[ "$shown" = "$scratch/Gbk.frm	gbk" ] || fail "--show-code-page printed: $shown"
+[ "$shown" = "$scratch/Gbk.frm	gbk	own" ] || fail "--show-code-page printed: $shown"
 scaled=$("$root/usr/bin/tremaro-scale" --stdout 120 "$scratch/Gbk.frm" | od -An -tx1 | tr -d ' \n')
 [[ $scaled == *d0c5bac5* ]] || fail "the GBK caption did not come back: $scaled"
 
