@@ -7,6 +7,8 @@
 #include "core/form_document.h"
 #include "core/messages.h"
 #include "platform/code_page.h"
+#include "platform/file_ops.h"
+#include "platform/folder_batch.h"
 #include "platform/unicode.h"
 
 #include <algorithm>
@@ -118,22 +120,53 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
     return kSuccess;
 }
 
+// What one file's correction and save said, and where it goes.
+struct Report {
+    bool toStandardOutput;
+    std::string message;
+};
+
 // Running the command confirms the save; a form that another program changed after it was
 // read is refused (the question answered with Cancel, its text the failure's).
 bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::optional<CodePageDecision> codePage,
-                    std::ostream& out, std::ostream& err) {
+                    FolderBatch& batch, std::vector<Report>& reports) {
     ConsolePort port;
     port.AnswerNextQuestion(PressedButton::Ok);
     port.AnswerNextQuestion(PressedButton::Cancel);
     FormDocument form(port);
     if (form.Read(path, codePage) != FormLines::LoadStatus::Loaded ||
         form.Correct(percent) != CorrectionOutcome::Corrected) {
-        PrintMessage(err, port.LastMessage());
+        reports.push_back({false, port.LastMessage()});
         return false;
     }
-    const bool saved = IsSaved(form.Save());
-    PrintMessage(saved ? out : err, port.LastMessage());
+    const bool saved = IsSaved(form.Save(&batch));
+    reports.push_back({saved, port.LastMessage()});
     return saved;
+}
+
+std::vector<std::string> FoldersOf(std::span<const std::string> files) {
+    std::vector<std::string> folders;
+    for (const std::string& file : files)
+        folders.push_back(FolderOf(FinalTarget(file)));
+    return folders;
+}
+
+// The files are saved as one batch, and each is reported once the batch has flushed its
+// folders: a form said to be saved is saved for good.
+bool CorrectAndSaveAll(const std::u16string& percent, std::span<const std::string> files,
+                       const std::vector<std::optional<CodePageDecision>>& decisions, std::ostream& out,
+                       std::ostream& err) {
+    std::vector<Report> reports;
+    bool allSaved = true;
+    {
+        FolderBatch batch(FoldersOf(files));
+        for (std::size_t i = 0; i < files.size(); ++i)
+            allSaved = CorrectAndSave(percent, files[i], decisions[i], batch, reports) && allSaved;
+        batch.Finish();
+    }
+    for (const Report& report : reports)
+        PrintMessage(report.toStandardOutput ? out : err, report.message);
+    return allSaved;
 }
 
 // The code page each file is read in: the one the operator named, or what each form and the
@@ -199,10 +232,7 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
     if (commandLine.toStandardOutput)
         return CorrectToStandardOutput(percent, files[0], decisions[0], out, err);
 
-    bool allSaved = true;
-    for (std::size_t i = 0; i < files.size(); ++i)
-        allSaved = CorrectAndSave(percent, files[i], decisions[i], out, err) && allSaved;
-    return allSaved ? kSuccess : kFileFailed;
+    return CorrectAndSaveAll(percent, files, decisions, out, err) ? kSuccess : kFileFailed;
 }
 
 }  // namespace tremaro

@@ -55,9 +55,9 @@ CorrectionOutcome FormDocument::Correct(std::u16string_view percentText) {
     return RunCorrection(percentText, lines_, port_);
 }
 
-SaveOutcome FormDocument::Save() {
+SaveOutcome FormDocument::Save(FolderBatch* batch) {
     FileRead written;
-    const SaveOutcome outcome = SaveWithBackup(fileName_, lines_.File(), port_, lines_.TextCodePage(), &written);
+    const SaveOutcome outcome = SaveWithBackup(fileName_, lines_.File(), port_, lines_.TextCodePage(), &written, batch);
     if (IsSaved(outcome))
         lines_.Written(std::move(written));
     return outcome;

@@ -103,9 +103,12 @@ bool SameIdentity(const FileRead& a, const FileRead& b) {
 // operator.
 class FormSave {
 public:
-    FormSave(const std::string& formFileName, std::string bytes, const FileRead& known, OperatorPort& port)
-        : formFileName_(formFileName), listedName_(NameAsListed(formFileName)), bytes_(std::move(bytes)), known_(known),
-          port_(port) {}
+    FormSave(const std::string& formFileName, std::string bytes, const FileRead& known, OperatorPort& port,
+             FolderBatch* batch)
+        : formFileName_(formFileName),
+          listedName_(batch ? NameAsListedAmong(formFileName, batch->NamesBeside(formFileName))
+                            : NameAsListed(formFileName)),
+          bytes_(std::move(bytes)), known_(known), port_(port), batch_(batch) {}
 
     SaveOutcome Run(FileRead* saved) {
         for (;;) {
@@ -152,13 +155,17 @@ private:
     // An end of the save, or none when the form is not as it was read and the operator is to
     // be asked.
     std::optional<SaveOutcome> Attempt() {
-        const SavePaths paths{listedName_, FinalTarget(listedName_), BackupNameFor(listedName_)};
+        const SavePaths paths{
+            listedName_, FinalTarget(listedName_),
+            batch_ ? BackupNameAmong(listedName_, batch_->NamesBeside(listedName_)) : BackupNameFor(listedName_)};
         if (EqualIgnoringLetterCase(paths.backupName, paths.formFileName) ||
             KindOfPath(paths.target) == PathKind::Folder)
             return BackupRefused(paths.backupName);
         if (KindOfPath(paths.target) == PathKind::PlainFile && !IsWritable(paths.target))
             return Report(SaveOutcome::ReadOnly, messages::ReadOnly(formFileName_));
-        const FolderLock turn(FolderOf(paths.target));
+        std::optional<FolderLock> turn;
+        if (!batch_ || !batch_->Holds(FolderOf(paths.target)))
+            turn.emplace(FolderOf(paths.target));
         FileRead found;
         switch (ReadWholeFile(paths.target, found)) {
         case ReadStatus::Read:
@@ -233,7 +240,7 @@ private:
     std::optional<SaveOutcome> WriteOver(const SavePaths& paths, const FileRead& found,
                                          const std::optional<MadeBackup>& made, bool backupOwnerKept,
                                          const std::string& backupReport) {
-        const ReplaceOutcome replaced = ReplaceFile(paths.target, bytes_, &found);
+        const ReplaceOutcome replaced = ReplaceFile(paths.target, bytes_, &found, batch_);
         switch (replaced.result) {
         case ReplaceResult::Replaced:
             written_ = replaced.written;
@@ -253,7 +260,7 @@ private:
     }
 
     std::optional<SaveOutcome> SaveWithoutOriginal(const SavePaths& paths) {
-        const ReplaceOutcome replaced = ReplaceFile(paths.target, bytes_, nullptr);
+        const ReplaceOutcome replaced = ReplaceFile(paths.target, bytes_, nullptr, batch_);
         switch (replaced.result) {
         case ReplaceResult::Replaced:
             written_ = replaced.written;
@@ -289,6 +296,7 @@ private:
     std::string bytes_;
     const FileRead& known_;
     OperatorPort& port_;
+    FolderBatch* batch_;
     bool changeAccepted_ = false;
     std::vector<std::string> copiesLeft_;  // backups made by attempts whose form then changed
     struct stat written_ {};               // the new form file's status, once written
@@ -316,7 +324,7 @@ std::string BackupNameFor(const std::string& formFileName) {
 }
 
 SaveOutcome SaveWithBackup(const std::string& formFileName, const FileRead& known, OperatorPort& port,
-                           CodePage codePage, FileRead* saved) {
+                           CodePage codePage, FileRead* saved, FolderBatch* batch) {
     if (formFileName.empty()) {
         port.ShowMessage(messages::kNothingToSave, MessageButtons::Ok);
         return SaveOutcome::NothingToSave;
@@ -333,7 +341,7 @@ SaveOutcome SaveWithBackup(const std::string& formFileName, const FileRead& know
         port.ShowMessage(messages::TooLarge(formFileName), MessageButtons::Ok);
         return SaveOutcome::TooLarge;
     }
-    return FormSave(formFileName, std::move(std::get<std::string>(encoded)), known, port).Run(saved);
+    return FormSave(formFileName, std::move(std::get<std::string>(encoded)), known, port, batch).Run(saved);
 }
 
 }  // namespace tremaro

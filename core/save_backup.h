@@ -2,6 +2,7 @@
 
 #include "core/operator_port.h"
 #include "platform/code_page.h"
+#include "platform/folder_batch.h"
 #include "platform/input_file.h"
 
 #include <optional>
@@ -63,8 +64,9 @@ std::string BackupNameFor(const std::string& formFileName);
 
 // known is the form file as the text to save was made from it; the view's text is written
 // in codePage, the one the form was read in. When the save writes the form, *saved (where
-// given) becomes the file as written, for the next save to check.
+// given) becomes the file as written, for the next save to check. A save made as one of a
+// batch (where given) takes the batch's listing, lock and flush of the folders it holds.
 SaveOutcome SaveWithBackup(const std::string& formFileName, const FileRead& known, OperatorPort& port,
-                           CodePage codePage, FileRead* saved = nullptr);
+                           CodePage codePage, FileRead* saved = nullptr, FolderBatch* batch = nullptr);
 
 }  // namespace tremaro

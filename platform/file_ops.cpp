@@ -1,6 +1,7 @@
 #include "platform/file_ops.h"
 
 #include "platform/file_descriptor.h"
+#include "platform/folder_batch.h"
 #include "platform/system_calls.h"
 
 #include <algorithm>
@@ -328,8 +329,11 @@ bool IsWritable(const std::string& path) {
 }
 
 std::string NameAsListed(const std::string& path) {
+    return NameAsListedAmong(path, NamesBeside(path));
+}
+
+std::string NameAsListedAmong(const std::string& path, const std::optional<std::vector<std::string>>& names) {
     struct stat named {};
-    const auto names = NamesBeside(path);
     if (!names || system::LinkStatus(path.c_str(), &named) != 0)
         return path;
     const std::string_view name = std::string_view(path).substr(path.rfind('/') + 1);
@@ -366,7 +370,8 @@ CopyOutcome CopyToNewName(const FileRead& source, const std::string& sourcePath,
     return outcome;
 }
 
-ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, const FileRead* original) {
+ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, const FileRead* original,
+                           FolderBatch* batch) {
     const std::string folder = FolderOf(path);
     const std::optional<Original> attributesFrom =
         original ? std::optional<Original>(Original{path, original->info, false}) : std::nullopt;
@@ -383,7 +388,10 @@ ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, cons
     }
     ReplaceOutcome outcome{ReplaceResult::Replaced, temporary->ownerKept, {}};
     system::DescriptorStatus(temporary->descriptor->get(), &outcome.written);
-    SyncFolder(folder);
+    if (batch && batch->Holds(folder))
+        batch->RenamedIn(folder);
+    else
+        SyncFolder(folder);
     return outcome;
 }
 

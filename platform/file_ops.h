@@ -10,6 +10,8 @@
 
 namespace tremaro {
 
+class FolderBatch;
+
 // The file operations of a save. Neither of the two that write ever leaves a file under
 // its name half written or missing: both write a temporary file in the folder of the file
 // being made, flush it to the disk and only then give it its name in one step. The
@@ -42,6 +44,9 @@ std::optional<std::vector<std::string>> NamesBeside(const std::string& path);
 // keeps the name as it stands and names the backup after it. path itself wherever the
 // folder cannot be listed or lists no other spelling of the same file.
 std::string NameAsListed(const std::string& path);
+
+// The same, among the names the folder listed (nothing where it could not be listed).
+std::string NameAsListedAmong(const std::string& path, const std::optional<std::vector<std::string>>& names);
 
 // Whether this process may write the file at path (links followed) and its mode lets its
 // owner write it; a root process may write anything, so the mode is its only guard.
@@ -90,8 +95,10 @@ struct ReplaceOutcome {
 // attributes, or the usual permissions of a new file where there was none. The rename
 // happens only while path still holds that file (in the same state), or nothing; the one
 // moment another program could change it unseen is between that look and the rename. On
-// any result but Replaced nothing under path has changed.
-ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, const FileRead* original);
+// any result but Replaced nothing under path has changed. The rename is flushed at once,
+// or, where batch holds the folder, when the batch finishes.
+ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, const FileRead* original,
+                           FolderBatch* batch = nullptr);
 
 bool RemoveFile(const std::string& path);
 

@@ -15,6 +15,7 @@
 #include <iostream>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tremaro {
 namespace {
@@ -67,9 +68,14 @@ bool FolderHasUnnamedFiles(const std::string& folder) {
     return true;
 }
 
-// The twin of tremaro-scale saving the form, killed (by itself, with SIGKILL) just before
-// its n-th call through the file system seam, or never with 0. Returns the wait status.
-int SaveKilledBeforeCall(const SavePath& path, const std::string& form, int call) {
+// The twin of tremaro-scale saving the forms in one run, killed (by itself, with SIGKILL)
+// just before its n-th call through the file system seam, or never with 0. Returns the wait
+// status.
+int SaveKilledBeforeCall(const SavePath& path, const std::vector<std::string>& forms, int call) {
+    std::vector<const char*> arguments{TREMARO_SCALE_SWITCHABLE, "120"};
+    for (const std::string& form : forms)
+        arguments.push_back(form.c_str());
+    arguments.push_back(nullptr);
     const pid_t pid = ::fork();
     if (pid == 0) {
         const int devNull = ::open("/dev/null", O_WRONLY);
@@ -77,7 +83,7 @@ int SaveKilledBeforeCall(const SavePath& path, const std::string& form, int call
         ::dup2(devNull, STDERR_FILENO);
         ::setenv("TREMARO_TEST_FILE_SYSTEM", path.fileSystem, 1);
         ::setenv("TREMARO_TEST_KILLED_BEFORE_CALL", std::to_string(call).c_str(), 1);
-        ::execl(TREMARO_SCALE_SWITCHABLE, TREMARO_SCALE_SWITCHABLE, "120", form.c_str(), nullptr);
+        ::execv(TREMARO_SCALE_SWITCHABLE, const_cast<char* const*>(arguments.data()));
         ::_exit(127);
     }
     int status = 0;
@@ -182,7 +188,7 @@ TEST_P(KilledSaveTest, atEachCallInTurn_leavesTheOldOrTheWholeNewForm) {
     for (;; ++call) {
         ASSERT_LE(call, kMostCallsExpected) << "the save never ended";
         Reset();
-        const int status = SaveKilledBeforeCall(Path(), form, call);
+        const int status = SaveKilledBeforeCall(Path(), {form}, call);
         if (!KilledBySigkill(status)) {
             ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save failed, status " << status;
             break;
@@ -214,6 +220,106 @@ INSTANTIATE_TEST_SUITE_P(EveryPath, KilledSaveTest,
                          ::testing::Combine(::testing::ValuesIn(kSavePaths),
                                             ::testing::Values(Save::First, Save::Second)),
                          NameOf);
+
+// Three forms saved in one run, two in one folder and one in another, killed at each call in
+// turn: every form is at every moment the old one or the whole new one, and a form is
+// replaced only once its backup holds the original.
+class KilledBatchSaveTest : public ::testing::TestWithParam<SavePath> {
+protected:
+    struct Form {
+        std::string path;
+        std::string backup;
+        std::string older;
+        std::string newer;
+    };
+
+    void SetUp() override {
+        if (GetParam().unnamedTemporary && !FolderHasUnnamedFiles(folder.Root().string()))
+            GTEST_SKIP() << "the temporary folder has no unnamed files: this path is the one without them";
+        const std::string shapes[][2] = {
+            {"one/form1.frm", "one/form1.bak"}, {"one/form2.frm", "one/form2.bak"}, {"two/form3.frm", "two/form3.bak"}};
+        int seed = 11;
+        for (const auto& [name, backup] : shapes) {
+            fs::create_directories(fs::path(folder.Path(name)).parent_path());
+            WriteBytes(folder.Path(name), tremaro::GenerateSampleForm(200, seed++));
+            forms.push_back({folder.Path(name), folder.Path(backup), ReadBytes(folder.Path(name)),
+                             CorrectedBytes(folder.Path(name))});
+        }
+    }
+
+    std::vector<std::string> Paths() const {
+        std::vector<std::string> paths;
+        for (const Form& form : forms)
+            paths.push_back(form.path);
+        return paths;
+    }
+
+    void Reset() {
+        for (const Form& form : forms) {
+            for (const auto& entry : fs::directory_iterator(fs::path(form.path).parent_path()))
+                fs::remove_all(entry.path());
+        }
+        for (const Form& form : forms)
+            WriteBytes(form.path, form.older);
+    }
+
+    void CheckWhatTheKillLeft(int call) {
+        SCOPED_TRACE("killed before call " + std::to_string(call));
+        int temporaryFiles = 0;
+        for (const Form& form : forms) {
+            ASSERT_TRUE(fs::is_regular_file(form.path)) << form.path << " gone";
+            const std::string now = ReadBytes(form.path);
+            ASSERT_TRUE(now == form.older || now == form.newer) << form.path << " is a part of a form";
+            if (fs::exists(form.backup))
+                ASSERT_EQ(ReadBytes(form.backup), form.older) << form.backup << " is not the original";
+            else
+                ASSERT_EQ(now, form.older) << form.path << ": the original is lost";
+            killsLeavingANewForm += now == form.newer ? 1 : 0;
+            killsLeavingAnOldForm += now == form.older ? 1 : 0;
+        }
+        for (const auto& folderPath : {folder.Path("one"), folder.Path("two")}) {
+            for (const auto& entry : fs::directory_iterator(folderPath)) {
+                const std::string name = entry.path().filename().string();
+                if (name.ends_with(".frm") || name.ends_with(".bak"))
+                    continue;
+                ASSERT_TRUE(name.starts_with(".tremaro-")) << name << " left";
+                ++temporaryFiles;
+            }
+        }
+        ASSERT_LE(temporaryFiles, 1);
+    }
+
+    TempFolder folder;
+    std::vector<Form> forms;
+    int killsLeavingAnOldForm = 0;
+    int killsLeavingANewForm = 0;
+};
+
+TEST_P(KilledBatchSaveTest, atEachCallInTurn_leavesEachFormOldOrWholeNew) {
+    int call = 1;
+    for (;; ++call) {
+        ASSERT_LE(call, kMostCallsExpected) << "the batch never ended";
+        Reset();
+        const int status = SaveKilledBeforeCall(GetParam(), Paths(), call);
+        if (!KilledBySigkill(status)) {
+            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the batch failed, status " << status;
+            break;
+        }
+        CheckWhatTheKillLeft(call);
+        if (HasFatalFailure())
+            return;
+    }
+    EXPECT_GT(call - 1, 3 * kFewestKillsExpected);
+    EXPECT_GT(killsLeavingAnOldForm, 0);
+    EXPECT_GT(killsLeavingANewForm, 0);
+    for (const Form& form : forms) {
+        EXPECT_EQ(ReadBytes(form.path), form.newer);
+        EXPECT_EQ(ReadBytes(form.backup), form.older);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryPath, KilledBatchSaveTest, ::testing::ValuesIn(kSavePaths),
+                         [](const ::testing::TestParamInfo<SavePath>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tremaro

@@ -1,4 +1,5 @@
 #include "core/save_backup.h"
+#include "platform/folder_batch.h"
 #include "core/messages.h"
 #include "platform/input_file.h"
 
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
@@ -896,6 +898,49 @@ TEST_F(SaveTest, save_onEveryPath_flushesEachFileBeforeItsNameAndTheFolderAfter)
         EXPECT_LT(ArrivalOf(calls, backup).folderFlush, ArrivalOf(calls, form).putInPlace)
             << "the form was replaced before its backup's name was on the disk";
     }
+}
+
+// Saves made as one batch: each backup is on the disk, name and all, before its form is
+// replaced; the folder is locked once for the whole batch and flushed once after its last
+// rename, not after each.
+TEST_F(SaveTest, batchSave_flushesEachBackupBeforeItsFormAndTheFolderOnceAtTheEnd) {
+    const std::string secondForm = folder.Path("form2.frm");
+    const std::string secondBackup = folder.Path("form2.bak");
+    WriteBytes(secondForm, kOriginal);
+    system::FileSystemSwitches switches;
+    switches.recordCalls = true;
+    SwitchedFileSystem switched(switches);
+    {
+        FolderBatch batch({folder.Root().string()});
+        for (const std::string& name : {form, secondForm}) {
+            port = ConsolePort();
+            port.SetViewText(kNewText);
+            ASSERT_EQ(SaveWithBackup(name, AsRead(name), port, CodePage::Windows1251, nullptr, &batch),
+                      SaveOutcome::BackedUpAndWritten)
+                << name;
+        }
+        batch.Finish();
+    }
+    const Calls& calls = system::RecordedCalls();
+    EXPECT_EQ(ReadBytes(secondForm), newBytes);
+    EXPECT_EQ(ReadBytes(secondBackup), kOriginal);
+    for (const auto& [formName, backupName] : {std::pair{form, backup}, std::pair{secondForm, secondBackup}}) {
+        SCOPED_TRACE(formName);
+        const Arrival backupArrival = ArrivalOf(calls, backupName);
+        const Arrival formArrival = ArrivalOf(calls, formName);
+        ASSERT_NE(formArrival.putInPlace, Arrival::kNone);
+        EXPECT_NE(backupArrival.flush, Arrival::kNone) << "the backup's bytes were not flushed";
+        EXPECT_LT(backupArrival.folderFlush, formArrival.putInPlace) << "replaced before its backup's name was flushed";
+        EXPECT_NE(formArrival.flush, Arrival::kNone) << "the new form was not flushed before it was named";
+        EXPECT_NE(formArrival.folderFlush, Arrival::kNone) << "its rename was never flushed";
+    }
+    EXPECT_LT(ArrivalOf(calls, form).putInPlace, ArrivalOf(calls, secondBackup).putInPlace);
+    EXPECT_EQ(ArrivalOf(calls, form).folderFlush, ArrivalOf(calls, secondBackup).folderFlush)
+        << "the first form's rename was flushed on its own";
+    const auto locks = std::count_if(calls.begin(), calls.end(), [](const system::RecordedCall& call) {
+        return call.call == system::FileCall::Lock;
+    });
+    EXPECT_EQ(locks, 1) << "the folder was locked again for each save";
 }
 
 // Another program changing the form just before each call of the save in turn: cutting it

@@ -229,8 +229,9 @@ TEST_F(ScaleCommandTest, batch_formChangedAfterItWasRead_isRefusedAndTheOthersSa
         int opens = 0;
         system::FileSystemSwitches switches;
         switches.beforeCall = [&, make = make](system::FileCall call) {
-            // The batch looks at both forms' code pages, reads the first, and its save reads it again.
-            if (call == system::FileCall::Open && ++opens == 4)
+            // The batch looks at both forms' code pages, opens the folder to lock it, reads the
+            // first, and its save reads it again.
+            if (call == system::FileCall::Open && ++opens == 5)
                 make();
         };
         SwitchedFileSystem switched(switches);

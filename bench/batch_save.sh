@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Times a batch save against the disk's floor, in one run on the machine as it is loaded:
+# copying the same folder of forms with cp -r and flushing it with sync, then tremaro-scale
+# saving every form of a fresh copy (new form and backup each); a second tremaro-scale (an
+# earlier release's) is timed in the same rounds where given. Prints the times, the ratios to
+# the copy, the form count, the file system and the load. Each measure is taken three times,
+# alternating, and the medians compared.
+#
+# bench/batch_save.sh TREMARO_SCALE [EARLIER_TREMARO_SCALE]
+# TREMARO_BENCH_FORMS: the folders of forms, separated by spaces (default: the public corpus),
+# copied until there are at least 1,000 forms.
+set -euo pipefail
+scale=${1:?usage: bench/batch_save.sh TREMARO_SCALE [EARLIER_TREMARO_SCALE]}
+earlier=${2:-}
+read -r -a sources <<<"${TREMARO_BENCH_FORMS:-/work/corpus/tune /work/corpus/heldout /work/corpus/heldout-ascii}"
+work=$(mktemp -d /tmp/tremaro-batch-bench.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+
+mkdir "$work/forms"
+round=0
+while [ "$(find "$work/forms" -name '*.frm' | wc -l)" -lt 1000 ]; do
+    round=$((round + 1))
+    for source in "${sources[@]}"; do
+        for form in "$source"/*.frm; do
+            cp "$form" "$work/forms/r${round}_$(basename "$form")"
+        done
+    done
+done
+count=$(find "$work/forms" -name '*.frm' | wc -l)
+sync
+
+now() { date +%s.%N; }
+# Seconds a batch save of a fresh copy of the forms takes with the given program.
+time_save() {
+    rm -rf "$work/saved"
+    cp -r "$work/forms" "$work/saved"
+    sync
+    local start
+    start=$(now)
+    "$1" 120 "$work"/saved/*.frm >/dev/null 2>&1 || true
+    echo "$(now) - $start" | bc
+}
+copy_times=()
+save_times=()
+earlier_times=()
+for attempt in 1 2 3; do
+    rm -rf "$work/copy"
+    start=$(now)
+    cp -r "$work/forms" "$work/copy"
+    sync
+    copy_times+=("$(echo "$(now) - $start" | bc)")
+    save_times+=("$(time_save "$scale")")
+    if [ -n "$earlier" ]; then
+        earlier_times+=("$(time_save "$earlier")")
+    fi
+done
+median() { printf '%s\n' "$@" | sort -n | sed -n 2p; }
+copy=$(median "${copy_times[@]}")
+save=$(median "${save_times[@]}")
+echo "forms: $count on $(df -T "$work" | awk 'NR == 2 { print $2 }')"
+echo "cp -r + sync:        ${copy} s (${copy_times[*]})"
+echo "batch save:          ${save} s (${save_times[*]}), $(echo "scale=2; $save / $copy" | bc)x the copy"
+if [ -n "$earlier" ]; then
+    before=$(median "${earlier_times[@]}")
+    echo "earlier batch save:  ${before} s (${earlier_times[*]}), $(echo "scale=2; $before / $copy" | bc)x the copy"
+fi
+echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"
