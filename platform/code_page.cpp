@@ -455,6 +455,11 @@ bool IsEastAsian(CodePage page) {
            page == CodePage::Big5;
 }
 
+bool IsLatin(CodePage page) {
+    return page == CodePage::Windows1250 || page == CodePage::Windows1252 || page == CodePage::Windows1254 ||
+           page == CodePage::Windows1257 || page == CodePage::Windows1258;
+}
+
 void AppendDecoded(CodePage page, std::string_view bytes, std::u16string& out) {
     if (IsSingleByte(page))
         AppendDecodedBytes(page, bytes, out);

@@ -62,6 +62,10 @@ std::optional<CodePage> CodePageNamed(std::string_view name);
 // Chinese, Japanese and Korean: two bytes make most characters.
 bool IsEastAsian(CodePage page);
 
+// Central European, Western, Turkish, Baltic and Vietnamese: the Latin script, with accented
+// letters of their own above ASCII.
+bool IsLatin(CodePage page);
+
 // Appends the characters of bytes to out.
 void AppendDecoded(CodePage page, std::string_view bytes, std::u16string& out);
 
