@@ -59,11 +59,14 @@ bool ReachesOutAnew(const TwipsBox& now, const std::optional<TwipsBox>& was, dou
 }
 
 // How much two spans across (or down) share, in twips; negative when they lie apart. A span
-// of no length (a Line across a control) lying strictly inside the other shares as much as a
-// pixel, so that a line across a control is seen; touching it is not.
+// of no length (a Line across a control) shares how deep it lies inside the other, from the
+// nearer end: a line whose ends are given in pixels or inches may stand a few twips inside a
+// control whose edge it runs along, which cannot be seen.
 double Shared(double a0, double a1, double b0, double b1) {
-    if (a0 == a1 || b0 == b1)
-        return a0 < b1 && b0 < a1 ? kLeastVisible : -1;
+    if (a0 == a1)
+        return std::min(a0 - b0, b1 - a0);
+    if (b0 == b1)
+        return std::min(b0 - a0, a1 - b0);
     return std::min(a1, b1) - std::max(a0, b0);
 }
 

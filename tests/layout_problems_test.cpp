@@ -89,9 +89,11 @@ TEST(LayoutProblemsTest, overlaps_onlyNewOnesOfAPixelOrMoreBetweenControlsOfOneC
                                    {"CommandButton", "D", "", 2300, 600, 100, 100},  // inside C already
                                    {"CommandButton", "E", "Frame1", 0, 0, 100, 100},
                                    {"CommandButton", "F", "", 2200, 1000, 200, 200},
-                                   {"CommandButton", "G", "", 2400, 1000, 200, 200},   // touches F
-                                   {"Line", "H", "", 2700, 100, 0, 1000},              // a line down...
-                                   {"CommandButton", "I", "", 2750, 500, 200, 200}});  // ...beside a button
+                                   {"CommandButton", "G", "", 2400, 1000, 200, 200},  // touches F
+                                   {"Line", "H", "", 2700, 100, 0, 1000},             // a line down...
+                                   {"CommandButton", "I", "", 2750, 500, 200, 200},   // ...beside a button
+                                   {"Line", "J", "", 2200, 1300, 0, 300},             // on a button's edge
+                                   {"CommandButton", "K", "", 2200, 1250, 200, 400}});
     const FormModel after = Form({{"CommandButton", "A", "", 2200, 100, 215, 200},
                                   {"CommandButton", "B", "", 2400, 100, 200, 200},
                                   {"CommandButton", "C", "", 2200, 500, 400, 400},
@@ -100,7 +102,9 @@ TEST(LayoutProblemsTest, overlaps_onlyNewOnesOfAPixelOrMoreBetweenControlsOfOneC
                                   {"CommandButton", "F", "", 2200, 1000, 201, 200},  // a twip of rounding
                                   {"CommandButton", "G", "", 2400, 1000, 200, 200},
                                   {"Line", "H", "", 2700, 100, 0, 1000},
-                                  {"CommandButton", "I", "", 2650, 500, 200, 200}});  // now across the line
+                                  {"CommandButton", "I", "", 2650, 500, 200, 200},  // now across the line
+                                  {"Line", "J", "", 2200, 1300, 0, 300},            // 5 twips inside, in rounding
+                                  {"CommandButton", "K", "", 2195, 1250, 200, 400}});
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
               (std::vector<std::u16string>{messages::Overlaps(u"A", u"B"), messages::Overlaps(u"H", u"I")}));
     EXPECT_TRUE(FindNewLayoutProblems(before, before).Empty());

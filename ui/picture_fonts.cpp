@@ -31,7 +31,7 @@ bool NamesAny(const QString& lower, std::initializer_list<const char16_t*> faces
 // The faces on this system for the scripts the stand-ins of Europe lack, which Qt takes each
 // character from in turn when no face before it has the character: Chinese (simplified and
 // traditional), Japanese, Korean and Thai, as the packages the program recommends install
-// them. Han characters look different in each of the three countries, so the face made for
+// them, and Arabic. Han characters look different in each of the three countries, so the face made for
 // the form's own country goes first: the one its font names, else Chinese.
 QStringList FacesForOtherScripts(const QString& lower) {
     const QString chinese = QStringLiteral("WenQuanYi Micro Hei");
@@ -43,7 +43,8 @@ QStringList FacesForOtherScripts(const QString& lower) {
     else if (NamesAny(lower,
                       {u"gulim", u"dotum", u"batang", u"gungsuh", u"malgun", u"굴림", u"돋움", u"바탕", u"궁서"}))
         faces = {korean, chinese, japanese};
-    faces << QStringLiteral("Loma");
+    // DejaVu Sans last: the serif and fixed stand-ins lack Arabic, which it has.
+    faces << QStringLiteral("Loma") << QStringLiteral("DejaVu Sans");
     return faces;
 }
 
