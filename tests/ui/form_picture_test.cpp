@@ -491,6 +491,12 @@ TEST(FormPictureTest, previewCommandProblems_listsEachFilesNewProblemsAndGoesOnP
     out.str("");
     EXPECT_EQ(RunPreviewCommand({"--problems", "100", cut}, out, err), 0);
     EXPECT_EQ(out.str(), "");
+    // Buttons that overlap by 100 twips overlap by 125 at 125 %: in proportion, nothing new.
+    const std::string overlapping =
+        write("overlapping.frm", FormHolding(Control("CommandButton", "A", 1500, 1500, 1200, 450) +
+                                             Control("CommandButton", "B", 2600, 1500, 1200, 450)));
+    EXPECT_EQ(RunPreviewCommand({"--problems", "125", overlapping}, out, err), 0);
+    EXPECT_EQ(out.str(), "");
     for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--problems", "60"},
                                                   {"--problems"},
                                                   {"--problems", "19", cut},
