@@ -25,26 +25,71 @@ bool ContainerHasSize(const FormModel& model, std::size_t container) {
     return c.width && c.height;
 }
 
-bool ReachesOut(const FormModel& model, std::size_t index) {
+// How far a control reaches past each inner edge of its container, in twips (negative
+// where it stays inside): left, top, right, bottom. Nothing when it is not looked at or its
+// container has no size.
+std::optional<TwipsBox> ReachOf(const FormModel& model, std::size_t index) {
     const FormControl& control = model.controls[index];
     if (!Looked(control) || !ContainerHasSize(model, *control.container))
-        return false;
+        return std::nullopt;
     const TwipsBox box = BoxOf(control);
     const TwipsBox inner = InnerBoxOf(model, *control.container);
-    return inner.left - box.left >= kLeastVisible || inner.top - box.top >= kLeastVisible ||
-           box.right - inner.right >= kLeastVisible || box.bottom - inner.bottom >= kLeastVisible;
+    return TwipsBox{inner.left - box.left, inner.top - box.top, box.right - inner.right, box.bottom - inner.bottom};
 }
 
-// Whether two spans across (or down) share at least a pixel. A span of no length (a Line
-// across a control) shares enough when it lies strictly inside the other.
-bool SpansShare(double a0, double a1, double b0, double b1) {
-    if (a0 == a1 || b0 == b1)
-        return a0 < b1 && b0 < a1;
-    return std::min(a1, b1) - std::max(a0, b0) >= kLeastVisible;
+// Whether a reach (or an overlap) of `now` twips is new beside one of `was` before a
+// correction by factor: a pixel or more, and, where there was one before, a pixel or more
+// beyond it scaled. A correction that scales every value keeps what was there in proportion,
+// and rounding each value on its own moves edges by a twip or two, which scaled overlaps of
+// a few twips cross a pixel with.
+bool NewInProportion(double now, std::optional<double> was, double factor) {
+    if (now < kLeastVisible)
+        return false;
+    return !was || *was <= 0 || now - *was * factor >= kLeastVisible;
 }
 
-bool Overlap(const TwipsBox& a, const TwipsBox& b) {
-    return SpansShare(a.left, a.right, b.left, b.right) && SpansShare(a.top, a.bottom, b.top, b.bottom);
+bool ReachesOutAnew(const TwipsBox& now, const std::optional<TwipsBox>& was, double factor) {
+    const auto side = [&was](double TwipsBox::*edge) {
+        return was ? std::optional<double>((*was).*edge) : std::nullopt;
+    };
+    return NewInProportion(now.left, side(&TwipsBox::left), factor) ||
+           NewInProportion(now.top, side(&TwipsBox::top), factor) ||
+           NewInProportion(now.right, side(&TwipsBox::right), factor) ||
+           NewInProportion(now.bottom, side(&TwipsBox::bottom), factor);
+}
+
+// How much two spans across (or down) share, in twips; negative when they lie apart. A span
+// of no length (a Line across a control) shares how deep it lies inside the other, from the
+// nearer end: a line whose ends are given in pixels or inches may stand a few twips inside a
+// control whose edge it runs along, which cannot be seen.
+double Shared(double a0, double a1, double b0, double b1) {
+    if (a0 == a1)
+        return std::min(a0 - b0, b1 - a0);
+    if (b0 == b1)
+        return std::min(b0 - a0, a1 - b0);
+    return std::min(a1, b1) - std::max(a0, b0);
+}
+
+struct Overlap {
+    double across = 0, down = 0;  // twips shared; an overlap when both are positive
+};
+
+Overlap OverlapOf(const TwipsBox& a, const TwipsBox& b) {
+    return {Shared(a.left, a.right, b.left, b.right), Shared(a.top, a.bottom, b.top, b.bottom)};
+}
+
+bool Seen(const Overlap& overlap) {
+    return overlap.across >= kLeastVisible && overlap.down >= kLeastVisible;
+}
+
+// Controls that lay apart (or touched) before overlap anew as soon as the overlap is seen;
+// controls that overlapped before only when it has grown past the scaled one on an axis.
+bool OverlapsAnew(const Overlap& now, const std::optional<Overlap>& was, double factor) {
+    if (!Seen(now))
+        return false;
+    if (!was || was->across <= 0 || was->down <= 0)
+        return true;
+    return NewInProportion(now.across, was->across, factor) || NewInProportion(now.down, was->down, factor);
 }
 
 // The earlier state, looked up once for each control of the later one.
@@ -59,19 +104,23 @@ public:
                 match_[i] = found->second;
     }
 
-    bool ReachedOut(std::size_t later) const { return match_[later] && ReachesOut(model_, *match_[later]); }
+    std::optional<TwipsBox> Reach(std::size_t later) const {
+        return match_[later] ? ReachOf(model_, *match_[later]) : std::nullopt;
+    }
 
     // A control that is new did not fit before, in the sense that its problem is new.
     bool TextFitted(std::size_t later, TextMeasure& measure) const {
         return !match_[later] || TextFits(model_.controls[*match_[later]], measure);
     }
 
-    bool Overlapped(std::size_t later, std::size_t otherLater) const {
+    std::optional<Overlap> OverlapBefore(std::size_t later, std::size_t otherLater) const {
         if (!match_[later] || !match_[otherLater])
-            return false;
+            return std::nullopt;
         const FormControl& was = model_.controls[*match_[later]];
         const FormControl& other = model_.controls[*match_[otherLater]];
-        return Looked(was) && Looked(other) && Overlap(BoxOf(was), BoxOf(other));
+        if (!Looked(was) || !Looked(other))
+            return std::nullopt;
+        return OverlapOf(BoxOf(was), BoxOf(other));
     }
 
 private:
@@ -129,7 +178,7 @@ private:
 };
 
 // Sorted by left edge, each control meets only those that start before it ends.
-void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, const Earlier& earlier,
+void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, const Earlier& earlier, double factor,
                      ProblemCollector& found) {
     std::sort(siblings.begin(), siblings.end(), [](const Placed& a, const Placed& b) {
         // By position in the file among equals, so the same form always lists the same problems.
@@ -139,11 +188,12 @@ void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, cons
         for (std::size_t j = i + 1; j < siblings.size() && siblings[j].box.left < siblings[i].box.right; ++j) {
             if (!found.LookAtPair())
                 return;
-            if (!Overlap(siblings[i].box, siblings[j].box))
+            const Overlap overlap = OverlapOf(siblings[i].box, siblings[j].box);
+            if (!Seen(overlap))
                 continue;
             const std::size_t first = std::min(siblings[i].index, siblings[j].index);
             const std::size_t second = std::max(siblings[i].index, siblings[j].index);
-            if (!earlier.Overlapped(first, second))
+            if (OverlapsAnew(overlap, earlier.OverlapBefore(first, second), factor))
                 found.Found([&] { return Problem(LayoutProblem::Kind::Overlaps, after, first, second); });
         }
     }
@@ -151,7 +201,8 @@ void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, cons
 
 }  // namespace
 
-LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after, TextMeasure* measure) {
+LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after, double factor,
+                                     TextMeasure* measure) {
     if (after.Empty())
         return {};
     ProblemCollector found;
@@ -162,7 +213,8 @@ LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& a
         if (!Looked(control))
             continue;
         children[*control.container].push_back({i, BoxOf(control)});
-        if (ReachesOut(after, i) && !earlier.ReachedOut(i))
+        if (const std::optional<TwipsBox> reach = ReachOf(after, i);
+            reach && ReachesOutAnew(*reach, earlier.Reach(i), factor))
             found.Found([&] { return Problem(LayoutProblem::Kind::ReachesOut, after, i, *control.container); });
         if (measure && !TextFits(control, *measure) && earlier.TextFitted(i, *measure))
             found.Found([&] { return Problem(LayoutProblem::Kind::TextDoesNotFit, after, i, i); });
@@ -170,7 +222,7 @@ LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& a
     for (std::vector<Placed>& siblings : children) {
         if (found.CountingStopped())
             break;
-        FindNewOverlaps(siblings, after, earlier, found);
+        FindNewOverlaps(siblings, after, earlier, factor, found);
     }
     LayoutProblems problems = found.Take();
     std::stable_sort(problems.listed.begin(), problems.listed.end(),

@@ -2,6 +2,7 @@
 
 #include "cli/command_texts.h"
 #include "cli/console_port.h"
+#include "core/correction.h"
 #include "core/form_document.h"
 #include "core/messages.h"
 #include "core/form_model.h"
@@ -33,6 +34,7 @@ int WrongCommandLine(std::ostream& err) {
 struct Comparison {
     FormModel before;
     FormModel after;
+    double factor = 1.0;
     int failure = kWritten;
 };
 
@@ -44,15 +46,15 @@ Comparison ReadAndCorrect(const std::u16string& percent, const std::string& path
     FormDocument form(port);
     if (form.Read(path) != FormLines::LoadStatus::Loaded) {
         PrintMessage(err, port.LastMessage());
-        return {{}, {}, kFileFailed};
+        return {{}, {}, 1.0, kFileFailed};
     }
     FormModel before = BuildFormModel(form.Lines());
     if (form.Correct(percent) != CorrectionOutcome::Corrected) {
         err << path << ": ";  // the message names a line, not the file
         PrintMessage(err, port.LastMessage());
-        return {{}, {}, correctionRefused};
+        return {{}, {}, 1.0, correctionRefused};
     }
-    return {std::move(before), BuildFormModel(form.Lines()), kWritten};
+    return {std::move(before), BuildFormModel(form.Lines()), *CorrectionFactorOf(percent), kWritten};
 }
 
 int WritePicture(const std::u16string& percent, const std::string& path, const std::string& picturePath,
@@ -61,8 +63,8 @@ int WritePicture(const std::u16string& percent, const std::string& path, const s
     if (forms.failure != kWritten)
         return forms.failure;
     PictureTextMeasure measure;
-    const QImage picture =
-        RenderComparison(forms.before, forms.after, FindNewLayoutProblems(forms.before, forms.after, &measure), 1.0);
+    const QImage picture = RenderComparison(
+        forms.before, forms.after, FindNewLayoutProblems(forms.before, forms.after, forms.factor, &measure), 1.0);
     if (picture.isNull()) {
         PrintMessage(err, command_texts::kPictureNotDrawn);
         return kFileFailed;
@@ -85,7 +87,7 @@ int ListProblems(const std::u16string& percent, std::span<const std::string> fil
             status = forms.failure;
             continue;
         }
-        const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, &measure);
+        const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, forms.factor, &measure);
         for (const LayoutProblem& problem : problems.listed)
             out << path << ": " << Utf16ToUtf8(problem.text) << '\n';
         if (const std::u16string more = UnlistedProblemsNote(problems); !more.empty())

@@ -61,13 +61,13 @@ std::vector<std::u16string> Texts(const LayoutProblems& problems) {
 TEST(LayoutProblemsTest, reachingPastTheContainer_isReportedOnceItIsNewAndAPixelOrMore) {
     const FormModel before = Form({{"CommandButton", "Command1", "Frame1", 900, 100, 1000, 300},
                                    {"TextBox", "Text1", "", 2500, 1800, 600, 300},
-                                   {"Label", "Label1", "Frame1", 0, 0, 2000, 1500},
-                                   {"Label", "Label2", "Frame1", 0, 0, 2000, 1500},
+                                   {"Label", "Label1", "Frame1", 0, 600, 2000, 900},
+                                   {"Label", "Label2", "Frame1", 0, 600, 2000, 900},
                                    {"Label", "Label3", "", 0, 0, 100, 100}});
     const FormModel after = Form({{"CommandButton", "Command1", "Frame1", 900, 100, 1115, 300},
-                                  {"TextBox", "Text1", "", 2500, 1800, 700, 300},
-                                  {"Label", "Label1", "Frame1", -15, 0, 2000, 1500},
-                                  {"Label", "Label2", "Frame1", 0, 0, 2014, 1514},
+                                  {"TextBox", "Text1", "", 2500, 1800, 614, 300},  // out before, hardly more
+                                  {"Label", "Label1", "Frame1", -15, 600, 2000, 900},
+                                  {"Label", "Label2", "Frame1", 0, 600, 2014, 914},
                                   {"Label", "Label3", "", -14, -14, 100, 100}});
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
               (std::vector<std::u16string>{messages::ReachesOut(u"Command1", u"Frame1"),
@@ -89,21 +89,54 @@ TEST(LayoutProblemsTest, overlaps_onlyNewOnesOfAPixelOrMoreBetweenControlsOfOneC
                                    {"CommandButton", "D", "", 2300, 600, 100, 100},  // inside C already
                                    {"CommandButton", "E", "Frame1", 0, 0, 100, 100},
                                    {"CommandButton", "F", "", 2200, 1000, 200, 200},
-                                   {"CommandButton", "G", "", 2400, 1000, 200, 200},   // touches F
-                                   {"Line", "H", "", 2700, 100, 0, 1000},              // a line down...
-                                   {"CommandButton", "I", "", 2750, 500, 200, 200}});  // ...beside a button
+                                   {"CommandButton", "G", "", 2400, 1000, 200, 200},  // touches F
+                                   {"Line", "H", "", 2700, 100, 0, 1000},             // a line down...
+                                   {"CommandButton", "I", "", 2750, 500, 200, 200},   // ...beside a button
+                                   {"Line", "J", "", 2200, 1300, 0, 300},             // on a button's edge
+                                   {"CommandButton", "K", "", 2200, 1250, 200, 400}});
     const FormModel after = Form({{"CommandButton", "A", "", 2200, 100, 215, 200},
                                   {"CommandButton", "B", "", 2400, 100, 200, 200},
                                   {"CommandButton", "C", "", 2200, 500, 400, 400},
-                                  {"CommandButton", "D", "", 2300, 600, 120, 120},
+                                  {"CommandButton", "D", "", 2300, 600, 114, 114},   // grown by less than a pixel
                                   {"CommandButton", "E", "Frame1", 0, 0, 100, 100},  // under C, other container
                                   {"CommandButton", "F", "", 2200, 1000, 201, 200},  // a twip of rounding
                                   {"CommandButton", "G", "", 2400, 1000, 200, 200},
                                   {"Line", "H", "", 2700, 100, 0, 1000},
-                                  {"CommandButton", "I", "", 2650, 500, 200, 200}});  // now across the line
+                                  {"CommandButton", "I", "", 2650, 500, 200, 200},  // now across the line
+                                  {"Line", "J", "", 2200, 1300, 0, 300},            // 5 twips inside, in rounding
+                                  {"CommandButton", "K", "", 2195, 1250, 200, 400}});
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
               (std::vector<std::u16string>{messages::Overlaps(u"A", u"B"), messages::Overlaps(u"H", u"I")}));
     EXPECT_TRUE(FindNewLayoutProblems(before, before).Empty());
+}
+
+// At 125 % an overlap of 12 twips becomes 15, a pixel, and a reach of 12 past an edge too:
+// in proportion nothing has changed. What grows past the scaled amount by a pixel is new, and
+// so is an overlap of controls that lay apart.
+TEST(LayoutProblemsTest, atAFactor_onlyWhatExceedsTheScaledOverlapOrReachIsNew) {
+    const FormModel before = Form({{"CommandButton", "A", "", 200, 100, 412, 200},  // 12 into B
+                                   {"CommandButton", "B", "", 600, 100, 400, 200},
+                                   {"CommandButton", "C", "", 200, 500, 400, 200},  // 12 into D
+                                   {"CommandButton", "D", "", 588, 500, 400, 200},
+                                   {"CommandButton", "E", "", 200, 900, 400, 200},  // apart from F
+                                   {"CommandButton", "F", "", 600, 900, 400, 200},
+                                   {"CommandButton", "G", "", 2412, 1200, 600, 200},  // 12 past the right edge
+                                   {"CommandButton", "H", "", 2412, 1500, 600, 200}});
+    const FormModel after = Form({{"CommandButton", "A", "", 250, 125, 515, 250},  // 15 into B: in proportion
+                                  {"CommandButton", "B", "", 750, 125, 500, 250},
+                                  {"CommandButton", "C", "", 250, 625, 500, 250},  // 30 into D: 15 more
+                                  {"CommandButton", "D", "", 720, 625, 500, 250},
+                                  {"CommandButton", "E", "", 250, 1125, 500, 250},  // 30 into F, newly
+                                  {"CommandButton", "F", "", 720, 1125, 500, 250},
+                                  {"CommandButton", "G", "", 3015, 1500, 750, 250},    // 15 past: in proportion
+                                  {"CommandButton", "H", "", 3000, 1875, 780, 250}});  // 30 past: 15 more
+    // The form's client area grows with its controls.
+    FormModel scaledAfter = after;
+    scaledAfter.clientWidth = 3750;
+    scaledAfter.clientHeight = 2500;
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, scaledAfter, 1.25)),
+              (std::vector<std::u16string>{messages::Overlaps(u"C", u"D"), messages::Overlaps(u"E", u"F"),
+                                           messages::ReachesOut(u"H", u"Form1")}));
 }
 
 TEST(LayoutProblemsTest, newControlsCountAsNew_hiddenAndPlacelessOnesAreNotLookedAt) {
@@ -179,12 +212,12 @@ TEST(LayoutProblemsTest, textThatNoLongerFits_isListedForEachKindThatShowsIt) {
     const FormModel before = form(false);
     const FormModel after = form(true);
     FixedPitch measure;
-    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after, &measure)),
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after, 1.0, &measure)),
               (std::vector<std::u16string>{messages::TextDoesNotFit(u"Narrower"),
                                            messages::TextDoesNotFit(u"WrapsTooLow"), messages::TextDoesNotFit(u"Go"),
                                            messages::TextDoesNotFit(u"Box"), messages::TextDoesNotFit(u"Single"),
                                            messages::TextDoesNotFit(u"Tick"), messages::TextDoesNotFit(u"Fresh")}));
-    const LayoutProblem first = FindNewLayoutProblems(before, after, &measure).listed.front();
+    const LayoutProblem first = FindNewLayoutProblems(before, after, 1.0, &measure).listed.front();
     EXPECT_EQ(first.kind, LayoutProblem::Kind::TextDoesNotFit);
     EXPECT_EQ(after.controls[first.control].name, u"Narrower");
     // Without a measure the text is not looked at.

@@ -41,9 +41,12 @@ depends=$(dpkg-deb --field "$package" Depends)
 for library in libqt6widgets6 libqt6gui6 libc6; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
-# Without Qt's translations its own texts (the open dialog, OK and Cancel) stay in English.
+# Without Qt's translations its own texts (the open dialog, OK and Cancel) stay in English;
+# without the fonts, Chinese, Japanese, Korean and Thai text shows in the picture as boxes.
 recommends=$(dpkg-deb --field "$package" Recommends)
-grep -qw qt6-translations-l10n <<<"$recommends" || fail "Recommends lacks qt6-translations-l10n: $recommends"
+for recommended in qt6-translations-l10n fonts-wqy-microhei fonts-ipafont-gothic fonts-nanum fonts-tlwg-loma; do
+    grep -qw "$recommended" <<<"$recommends" || fail "Recommends lacks $recommended: $recommends"
+done
 # ICU and uchardet are loaded when a form needs them, not linked: the command line starts
 # without them, and the package names them, since no scan of what it links can.
 for library in libicu libuchardet; do

@@ -1,5 +1,6 @@
 #include "ui/convert_form.h"
 
+#include "core/correction.h"
 #include "core/view_text.h"
 #include "ui/captions.h"
 #include "ui/enter_presses_button.h"
@@ -240,10 +241,13 @@ void ConvertForm::OpenFileWhenShown(std::string path) {
 }
 
 void ConvertForm::StartCorrection() {
-    const QString percent = percentBox_->text();
-    document_.Correct(std::u16string_view(reinterpret_cast<const char16_t*>(percent.utf16()),
-                                          static_cast<std::size_t>(percent.size())));
-    preview_->Refresh();
+    const QString percentText = percentBox_->text();
+    const std::u16string_view percent(reinterpret_cast<const char16_t*>(percentText.utf16()),
+                                      static_cast<std::size_t>(percentText.size()));
+    if (document_.Correct(percent) == CorrectionOutcome::Corrected)
+        preview_->Corrected(*CorrectionFactorOf(percent));
+    else
+        preview_->Refresh();
 }
 
 void ConvertForm::SaveForm() {

@@ -27,6 +27,11 @@ constexpr double kMaxSide = 16000;
 // Real forms nest a handful of containers deep; a file nesting thousands must not exhaust the
 // stack, and nothing that deep could be seen anyway.
 constexpr int kDeepestNesting = 100;
+// The room a property page's tab leaves on each side of its caption, in pixels at 100 %:
+// the padding Windows gives the tabs of its own property sheets.
+constexpr int kTabMargin = 6;
+// Room enough for any caption to be measured in.
+constexpr int kTallest = 1 << 20;
 const QColor kFace(212, 208, 200);
 const QColor kShadow(128, 128, 128);
 const QColor kDarkShadow(64, 64, 64);
@@ -90,7 +95,8 @@ public:
         const FormControl& control = model_.controls[index];
         if (!control.container)
             return QRect(QPoint(0, 0), FormPictureSize(model_, zoom_));
-        return RectIn(*control.container, BoxOf(control));
+        const QRect stored = RectIn(*control.container, BoxOf(control));
+        return control.autoSize && control.Kind() == u"Label" ? AutoSized(control, stored) : stored;
     }
 
     void Draw(const PictureMarks& marks) {
@@ -123,6 +129,34 @@ private:
                      std::max(1, Pixels(outer.y() + box.bottom) - top));
     }
 
+    // A label with AutoSize takes the size of its caption in its font, as Visual Basic makes it
+    // whatever the form stores: with WordWrap it keeps its width and grows down; without, it
+    // takes the caption's width and height, growing from the edge its alignment keeps (the
+    // left, the right, or the centre). An empty caption leaves it as stored.
+    QRect AutoSized(const FormControl& control, const QRect& stored) const {
+        const QString caption = CaptionOf(control);
+        if (caption.isEmpty())
+            return stored;
+        const QFontMetrics metrics(PictureFont(control.font, zoom_));
+        const int border = LabelBorder(control);
+        if (control.wordWrap) {
+            const QRect text = metrics.boundingRect(QRect(0, 0, std::max(1, stored.width() - 2 * border), kTallest),
+                                                    Qt::AlignLeft | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+            return QRect(stored.left(), stored.top(), stored.width(), text.height() + 2 * border);
+        }
+        const QRect text =
+            metrics.boundingRect(QRect(0, 0, kTallest, kTallest), Qt::AlignLeft | Qt::TextShowMnemonic, caption);
+        const int width = text.width() + 2 * border;
+        int left = stored.left();
+        if (control.alignment == 1)
+            left = stored.right() + 1 - width;
+        else if (control.alignment == 2)
+            left = stored.left() + (stored.width() - width) / 2;
+        return QRect(left, stored.top(), width, text.height() + 2 * border);
+    }
+
+    int LabelBorder(const FormControl& control) const { return control.borderStyle == 1 ? Scaled(1) : 0; }
+
     // Where the control's text is drawn: the room the fit check measures it against.
     QRect TextRectOf(const FormControl& control, const QRect& otherwise) const {
         const std::optional<TextRoom> room = TextRoomOf(control);
@@ -135,13 +169,16 @@ private:
         painter_.save();
         if (container != 0)
             painter_.setClipRect(RectOf(container), Qt::IntersectClip);
+        // Windowless controls lie beneath the windowed ones of their container, and within
+        // each layer the designer writes the topmost control first: drawn from the last up.
+        const std::vector<std::size_t>& children = children_[container];
         for (const bool lightweight : {true, false}) {
-            for (const std::size_t child : children_[container]) {
-                if (IsLightweight(model_.controls[child].Kind()) != lightweight)
+            for (auto child = children.rbegin(); child != children.rend(); ++child) {
+                if (IsLightweight(model_.controls[*child].Kind()) != lightweight)
                     continue;
-                DrawControl(child);
+                DrawControl(*child);
                 if (depth < kDeepestNesting)
-                    DrawChildren(child, depth + 1);
+                    DrawChildren(*child, depth + 1);
             }
         }
         painter_.restore();
@@ -225,6 +262,13 @@ private:
             painter_.fillRect(rect, ColorOf(control.backColor, kFace));
         if (control.borderStyle == 1)
             Edge(rect, 0, kShadow, Qt::white);
+        if (control.autoSize) {  // sized to the caption: nothing to break or cut
+            const int border = LabelBorder(control);
+            Text(control, rect.adjusted(border, border, -border, -border),
+                 AlignmentOf(control) | Qt::AlignTop | (control.wordWrap ? Qt::TextWordWrap : 0), CaptionOf(control),
+                 ColorOf(control.foreColor, Qt::black));
+            return;
+        }
         Text(control, TextRectOf(control, rect), AlignmentOf(control) | Qt::AlignTop | Qt::TextWordWrap,
              CaptionOf(control), ColorOf(control.foreColor, Qt::black));
     }
@@ -436,15 +480,24 @@ private:
             TabRow(control, rect, shownRow, place, rowHeight, face);
     }
 
+    // In the dialog's own style the tabs of a row share its width equally; in the style of
+    // property pages (Style = 1) each is as wide as its caption and the margins beside it.
     void TabRow(const FormControl& control, const QRect& rect, int row, int place, int rowHeight, const QColor& face) {
         const int perRow = std::max(1, control.tabs.perRow);
         const int top = rect.top() + place * rowHeight;
+        const QFontMetrics metrics(PictureFont(control.font, zoom_));
+        int right = rect.left();
         for (int column = 0; column < perRow; ++column) {
             const int tab = row * perRow + column;
             if (tab >= control.tabs.count)
                 break;
-            const int left = rect.left() + static_cast<int>(static_cast<qint64>(rect.width()) * column / perRow);
-            const int right = rect.left() + static_cast<int>(static_cast<qint64>(rect.width()) * (column + 1) / perRow);
+            const int left = control.style == 1
+                                 ? right
+                                 : rect.left() + static_cast<int>(static_cast<qint64>(rect.width()) * column / perRow);
+            right = control.style == 1
+                        ? left + metrics.horizontalAdvance(WithoutMnemonics(TabCaption(control, tab))) +
+                              2 * Scaled(kTabMargin)
+                        : rect.left() + static_cast<int>(static_cast<qint64>(rect.width()) * (column + 1) / perRow);
             const bool shown = tab == control.tabs.shown;
             // A tab not shown stands a little lower and apart from the page by its edge.
             const int lift = shown ? 0 : std::min(Scaled(2), rowHeight / 4);

@@ -30,6 +30,12 @@ FormPreview::~FormPreview() {
 
 void FormPreview::FormRead(std::u16string textAsRead) {
     textAsRead_ = std::move(textAsRead);
+    factorSinceRead_ = 1.0;
+    Refresh();
+}
+
+void FormPreview::Corrected(double factor) {
+    factorSinceRead_ *= factor;
     Refresh();
 }
 
@@ -49,7 +55,7 @@ void FormPreview::Open() {
 void FormPreview::Refresh() {
     typingPause_.stop();
     if (window_)
-        window_->ShowForms(textAsRead_, viewText_());
+        window_->ShowForms(textAsRead_, viewText_(), factorSinceRead_);
 }
 
 // Closing hides the main window (a hide the window system makes, on minimising, is left

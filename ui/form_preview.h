@@ -18,7 +18,9 @@ namespace tremaro {
 // The main window's link to its preview: it keeps the text as it was read, opens the window
 // from its action ("Преглед на формата", which the main window puts in the view's context
 // menu) and from F5, and redraws an open window after a read, after a correction and shortly
-// after typing stops.
+// after typing stops. "Преди" stands to "След" as the product of the corrections made since
+// the read (each scales the values the one before left), so the problems are weighed in that
+// proportion; text only typed leaves it as it was.
 // The window opens beside the main window, puts the view's cursor on the Begin line of the
 // control whose problem the operator picks, and closes when the main window closes.
 class FormPreview final : public QObject {
@@ -31,6 +33,7 @@ public:
     ~FormPreview() override;
 
     void FormRead(std::u16string textAsRead);
+    void Corrected(double factor);
     void Open();
     void Refresh();  // an open window only
 
@@ -47,6 +50,7 @@ private:
     QPlainTextEdit& view_;
     std::function<std::u16string()> viewText_;
     std::u16string textAsRead_;
+    double factorSinceRead_ = 1.0;
     QPointer<PreviewWindow> window_;
     QAction* openAction_ = nullptr;
     QTimer typingPause_;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace tremaro {
 namespace {
@@ -20,7 +21,35 @@ bool SameFont(const FormFont& a, const FormFont& b) {
     return a.size == b.size && a.bold == b.bold && a.italic == b.italic && a.name == b.name;
 }
 
-// The text as shown: "&" marks the next character, "&&" is one "&".
+// Faces of Windows made for one East Asian script, as forms name them in English or in their
+// own script.
+bool NamesAny(const QString& lower, std::initializer_list<const char16_t*> faces) {
+    return std::any_of(faces.begin(), faces.end(),
+                       [&lower](const char16_t* face) { return lower.contains(QString::fromUtf16(face)); });
+}
+
+// The faces on this system for the scripts the stand-ins of Europe lack, which Qt takes each
+// character from in turn when no face before it has the character: Chinese (simplified and
+// traditional), Japanese, Korean and Thai, as the packages the program recommends install
+// them, and Arabic. Han characters look different in each of the three countries, so the face made for
+// the form's own country goes first: the one its font names, else Chinese.
+QStringList FacesForOtherScripts(const QString& lower) {
+    const QString chinese = QStringLiteral("WenQuanYi Micro Hei");
+    const QString japanese = QStringLiteral("IPAPGothic");
+    const QString korean = QStringLiteral("NanumGothic");
+    QStringList faces{chinese, japanese, korean};
+    if (NamesAny(lower, {u"gothic", u"mincho", u"meiryo", u"ｍｓ", u"ゴシック", u"明朝"}))
+        faces = {japanese, chinese, korean};
+    else if (NamesAny(lower,
+                      {u"gulim", u"dotum", u"batang", u"gungsuh", u"malgun", u"굴림", u"돋움", u"바탕", u"궁서"}))
+        faces = {korean, chinese, japanese};
+    // DejaVu Sans last: the serif and fixed stand-ins lack Arabic, which it has.
+    faces << QStringLiteral("Loma") << QStringLiteral("DejaVu Sans");
+    return faces;
+}
+
+}  // namespace
+
 QString WithoutMnemonics(const QString& text) {
     QString shown;
     shown.reserve(text.size());
@@ -32,8 +61,6 @@ QString WithoutMnemonics(const QString& text) {
     return shown;
 }
 
-}  // namespace
-
 QFont PictureFont(const FormFont& formFont, double zoom) {
     const QString name = ToQString(formFont.name);
     const QString lower = name.toLower();
@@ -44,6 +71,7 @@ QFont PictureFont(const FormFont& formFont, double zoom) {
     const QFont standIn = mono ? CourierNewFont(8) : serif ? TimesNewRomanFont(8, false) : SansSerifFont(8, false);
     QStringList families = standIn.families();
     families.prepend(name);
+    families << FacesForOtherScripts(lower);
     QFont font;
     font.setFamilies(families);
     font.setPixelSize(

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QSize>
+#include <QString>
 
 #include <cstddef>
 #include <string>
@@ -15,10 +16,14 @@
 namespace tremaro {
 
 // The font the layout picture draws a form's text in: the face the form names, followed by
-// the stand-ins the main window uses for its kind of face (Liberation, then DejaVu), at the
-// size Windows shows it (ShownFontPixels, so a bitmap face keeps to its own sizes) times the
-// zoom.
+// the stand-ins the main window uses for its kind of face (Liberation, then DejaVu), then the
+// faces for Chinese, Japanese, Korean and Thai (the one of the form's East Asian face first),
+// at the size Windows shows it (ShownFontPixels, so a bitmap face keeps to its own sizes)
+// times the zoom.
 QFont PictureFont(const FormFont& font, double zoom);
+
+// A caption as shown: "&" marks the next character and is not shown, "&&" shows one "&".
+QString WithoutMnemonics(const QString& text);
 
 // How large text is in the picture's fonts at 100 %: what the layout problems ask to tell
 // whether a control's text fits (core/text_fit.h). It keeps the metrics of each font it has

@@ -39,8 +39,9 @@ public:
     // Moves the window (not yet shown) beside the main window, as PlaceBeside says.
     void MoveBeside(const QWidget& mainWindow);
 
-    // Draws both texts afresh, keeping the zoom.
-    void ShowForms(std::u16string_view before, std::u16string_view after);
+    // Draws both texts afresh, keeping the zoom; after stands to before as factor says (the
+    // corrections since the read), which the problems are weighed by.
+    void ShowForms(std::u16string_view before, std::u16string_view after, double factor = 1.0);
 
     double Zoom() const { return zoom_; }
     void SetZoom(double zoom);

@@ -8,10 +8,13 @@
 #include "test_support.h"
 #include "qstring_printer.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -186,20 +189,47 @@ TEST(FormPictureTest, overlappingControls_areBothOutlinedInRed) {
 
 // Each light control comes after the button it overlaps in the file, and is still drawn
 // beneath it, as in the designer; where it lies alone its own colour shows.
-TEST(FormPictureTest, labelsAndShapes_lieBeneathTheOtherControlsOfTheirContainer) {
+// Pixels of text (dark, not the grey of an edge) inside a rectangle of the picture.
+int DarkPixels(const QImage& image, const QRect& rect) {
+    int dark = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 60;
+    return dark;
+}
+
+// The designer writes the topmost control of a layer first, and windowless controls (labels,
+// images, shapes, lines) always lie beneath the windowed ones, whatever the order.
+TEST(FormPictureTest, stacking_windowlessBeneathWindowed_andInEachLayerTheEarlierAbove) {
     const FormModel model = BuildFormModel(
-        FormHolding(Control("CommandButton", "Command1", 1500, 1500, 1200, 450) +  // pixels 100..179 x 100..129
-                    Control("Label", "Label1", 2100, 1650, 1200, 600,              // pixels 140..219 x 110..149
+        FormHolding(Control("Label", "Label1", 2100, 1650, 1200, 600,  // pixels 140..219 x 110..149
                             "  BackStyle = 1\n  BackColor = &H00FF0000&\n") +
-                    Control("CommandButton", "Command2", 1500, 3000, 1200, 450) +  // pixels 100..179 x 200..229
+                    Control("CommandButton", "Command1", 1500, 1500, 1200, 450) +  // pixels 100..179 x 100..129
                     Control("Shape", "Shape1", 2100, 3150, 1200, 600,              // pixels 140..219 x 210..249
-                            "  BackStyle = 1\n  BackColor = &H0000FF00&\n")));
+                            "  BackStyle = 1\n  BackColor = &H0000FF00&\n") +
+                    Control("CommandButton", "Command2", 1500, 3000, 1200, 450) +  // pixels 100..179 x 200..229
+                    // A white background shape behind a caption, written after it, as real forms have it.
+                    Control("Label", "Caption1", 300, 300, 1500, 300,  // pixels 20..119 x 20..39
+                            "  Caption = \"WWWW\"\n  BackStyle = 0\n") +
+                    Control("Shape", "Background", 0, 0, 3000, 1200,
+                            "  FillStyle = 0\n  FillColor = &H00FFFFFF&\n  BorderStyle = 0\n") +
+                    // Two buttons of one layer: the one written first lies above.
+                    Control("CommandButton", "Upper", 3750, 1500, 1200, 450,  // pixels 250..329 x 100..129
+                            "  BackColor = &H000000FF&\n  Style = 1\n") +
+                    Control("CommandButton", "Lower", 4350, 1500, 1200, 450,  // pixels 290..369 x 100..129
+                            "  BackColor = &H00FFFF00&\n  Style = 1\n")));
     const QImage image = RenderFormPicture(model, 1.0);
     const QRgb buttonFace = qRgb(212, 208, 200);
     EXPECT_EQ(image.pixel(160, 120), buttonFace);       // where the label and the button overlap
     EXPECT_EQ(image.pixel(200, 140), qRgb(0, 0, 255));  // the label alone
     EXPECT_EQ(image.pixel(160, 220), buttonFace);       // where the shape and the button overlap
     EXPECT_EQ(image.pixel(200, 240), qRgb(0, 255, 0));  // the shape alone
+
+    EXPECT_EQ(image.pixel(10, 60), qRgb(255, 255, 255));       // the background shape
+    EXPECT_GT(DarkPixels(image, QRect(20, 20, 100, 20)), 20);  // the caption's letters over it
+
+    EXPECT_EQ(image.pixel(310, 115), qRgb(255, 0, 0));    // where the two buttons overlap: the upper
+    EXPECT_EQ(image.pixel(350, 115), qRgb(0, 255, 255));  // the lower alone
 }
 
 // A form of three labels in a font, as the designer writes it at 100 % and as a correction by
@@ -228,22 +258,109 @@ TEST(FormPictureTest, textThatNoLongerFitsInTheFontItIsDrawnIn_isListed) {
     EXPECT_EQ(PictureFont(small, 1.0).pixelSize(), 7);
 
     PictureTextMeasure measure;
-    const LayoutProblems bitmap = FindNewLayoutProblems(BuildFormModel(ThreeLabels("MS Sans Serif", 1)),
-                                                        BuildFormModel(ThreeLabels("MS Sans Serif", 0.6)), &measure);
+    const LayoutProblems bitmap =
+        FindNewLayoutProblems(BuildFormModel(ThreeLabels("MS Sans Serif", 1)),
+                              BuildFormModel(ThreeLabels("MS Sans Serif", 0.6)), 0.6, &measure);
     ASSERT_EQ(bitmap.listed.size(), 1u);
     EXPECT_EQ(bitmap.listed[0].text, messages::TextDoesNotFit(u"lblProvince"));
     EXPECT_TRUE(FindNewLayoutProblems(BuildFormModel(ThreeLabels("Arial", 1)),
-                                      BuildFormModel(ThreeLabels("Arial", 0.6)), &measure)
+                                      BuildFormModel(ThreeLabels("Arial", 0.6)), 0.6, &measure)
                     .Empty());
 }
 
-// Pixels of text (dark, not the grey of an edge) inside a rectangle of the picture.
-int DarkPixels(const QImage& image, const QRect& rect) {
-    int dark = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            dark += qGray(image.pixel(x, y)) < 60;
-    return dark;
+// In the style of property pages each tab is as wide as its caption and its margins: "A" is
+// narrow, the long caption wide; shared equally, each would be 133 pixels.
+TEST(FormPictureTest, aTabbedDialogInPropertyPageStyle_hasTabsAsWideAsTheirCaptions) {
+    const auto tabEdges = [](int style) {
+        const FormModel model = BuildFormModel(
+            FormHolding(" Begin TabDlg.SSTab Tabs\n  Left = 0\n  Top = 0\n  Width = 6000\n  Height = 3000\n"
+                        "  Tabs = 3\n  Tab = 0\n  TabsPerRow = 3\n  TabHeight = 529\n  Style = " +
+                        std::to_string(style) +
+                        "\n  TabCaption(0) = \"A\"\n  TabCaption(1) = \"&Bb\"\n"
+                        "  TabCaption(2) = \"A much longer caption than the others\"\n End\n"));
+        const QImage image = RenderFormPicture(model, 1.0);
+        std::vector<int> edges;  // the dark right edges along the tabs' row
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, 10) == qRgb(64, 64, 64))
+                edges.push_back(x);
+        return edges;
+    };
+    const std::vector<int> pages = tabEdges(1);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_LT(pages[0], 30);              // "A" and 12 pixels of margin
+    EXPECT_LT(pages[1] - pages[0], 40);   // "Bb", its mark not shown
+    EXPECT_GT(pages[2] - pages[1], 150);  // the long caption
+    EXPECT_EQ(tabEdges(0), (std::vector<int>{132, 265, 399}));
+}
+
+// A label with AutoSize is as large as its caption whatever the form stores, growing from the
+// edge its alignment keeps; with WordWrap it keeps its width and grows down.
+TEST(FormPictureTest, autoSizeLabels_takeTheSizeOfTheirCaption) {
+    const std::string caption = "  Caption = \"Provinces and towns\"\n  AutoSize = -1  'True\n";
+    const FormModel model = BuildFormModel(
+        FormHolding(Control("Label", "Grows", 1500, 300, 300, 150, caption) +  // stored: pixels 100..119 x 20..29
+                    Control("Label", "Right", 3000, 900, 300, 150, caption + "  Alignment = 1\n") +
+                    Control("Label", "Centred", 3000, 1500, 300, 150, caption + "  Alignment = 2\n") +
+                    Control("Label", "Down", 1500, 2100, 900, 150, caption + "  WordWrap = -1  'True\n")));
+    const auto rect = [&model](std::size_t control) { return ControlRectInPicture(model, control, 1.0); };
+    EXPECT_EQ(rect(1).left(), 100);
+    EXPECT_GT(rect(1).width(), 80);
+    EXPECT_GE(rect(1).height(), 12);
+    EXPECT_EQ(rect(2).right(), 219);
+    EXPECT_EQ(rect(2).width(), rect(1).width());
+    EXPECT_NEAR(rect(3).center().x(), 210, 1);
+    EXPECT_EQ(rect(4).left(), 100);
+    EXPECT_EQ(rect(4).width(), 60);
+    EXPECT_GE(rect(4).height(), 2 * rect(1).height());
+
+    const QImage image = RenderFormPicture(model, 1.0);
+    EXPECT_GT(DarkPixels(image, QRect(130, 20, 50, 12)), 20);                      // the caption, past the stored width
+    EXPECT_GT(DarkPixels(image, QRect(100, 140 + rect(1).height(), 60, 12)), 10);  // its second line
+}
+
+// The faces of Windows are not on the system; what the picture draws in must still have a
+// glyph for every character of every code page's script.
+TEST(FormPictureTest, captionsInEveryCodePagesScript_haveTheirGlyphsInThePicturesFont) {
+    const char16_t* const samples[] = {
+        u"Zażółć gęślą jaźń Ťť Őő",         // windows-1250
+        u"Съобщение за грешка Ђђ Її",       // windows-1251
+        u"Größe façade Œuvre €",            // windows-1252
+        u"Ελληνικά γράμματα ΆΈ",            // windows-1253
+        u"Türkçe ığüşöç İŞĞ",               // windows-1254
+        u"עברית שלום",                      // windows-1255
+        u"العربية سلام",                    // windows-1256
+        u"Lietuvių ąčęėįšųūž āēīūļņ",       // windows-1257
+        u"Tiếng Việt Ơơ Ưư Đđ ₫",           // windows-1258
+        u"ภาษาไทย สวัสดี",                    // windows-874
+        u"日本語のテキスト カタカナ ｶﾀｶﾅ",  // shift_jis
+        u"简体中文 设置",                   // gbk
+        u"한국어 텍스트 설정",              // cp949
+        u"繁體中文 設定",                   // big5
+        u"Мир 世界 한글 ไทย",               // utf-8
+    };
+    for (const char16_t* face :
+         {u"MS Sans Serif", u"Arial", u"Times New Roman", u"Courier New", u"MS Gothic", u"Gulim", u"SimSun"}) {
+        const QFont font = PictureFont(FormFont{face, 9}, 1.0);
+        // Each family on its own, so that no face of the system outside the list stands in.
+        std::vector<QFont> families;
+        for (const QString& family : font.families()) {
+            QFont single(family);
+            single.setStyleStrategy(QFont::NoFontMerging);
+            if (QFontInfo(single).family().compare(family, Qt::CaseInsensitive) == 0)
+                families.push_back(single);
+        }
+        for (const char16_t* sample : samples) {
+            for (const char32_t character : QString::fromUtf16(sample).toUcs4()) {
+                if (character == U' ')
+                    continue;
+                const bool drawn = std::any_of(families.begin(), families.end(), [character](const QFont& single) {
+                    return QFontMetrics(single).inFontUcs4(character);
+                });
+                EXPECT_TRUE(drawn) << Utf16ToUtf8(face) << ": U+" << std::hex << static_cast<unsigned>(character)
+                                   << " in " << Utf16ToUtf8(sample);
+            }
+        }
+    }
 }
 
 // Four tabs in rows of two, each 300 twips (529 HIMETRIC, 20 pixels) high, over a dialog 300
@@ -373,6 +490,12 @@ TEST(FormPictureTest, previewCommandProblems_listsEachFilesNewProblemsAndGoesOnP
     EXPECT_EQ(out.str(), cut + ": " + cutLabel + "\n");
     out.str("");
     EXPECT_EQ(RunPreviewCommand({"--problems", "100", cut}, out, err), 0);
+    EXPECT_EQ(out.str(), "");
+    // Buttons that overlap by 100 twips overlap by 125 at 125 %: in proportion, nothing new.
+    const std::string overlapping =
+        write("overlapping.frm", FormHolding(Control("CommandButton", "A", 1500, 1500, 1200, 450) +
+                                             Control("CommandButton", "B", 2600, 1500, 1200, 450)));
+    EXPECT_EQ(RunPreviewCommand({"--problems", "125", overlapping}, out, err), 0);
     EXPECT_EQ(out.str(), "");
     for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--problems", "60"},
                                                   {"--problems"},

@@ -201,6 +201,37 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
     EXPECT_EQ(OpenPreviews(), std::vector<PreviewWindow*>{window});
 }
 
+// Two buttons that overlap by 100 twips on purpose overlap by 125 after a correction by
+// 125 %, and by 156 after a second one: in proportion to what was read, nothing is new.
+TEST_F(PreviewWindowTest, problemsAreWeighedInTheProportionOfTheCorrectionsSinceTheRead) {
+    const std::string overlapping = std::string(kForm).insert(std::string(kForm).rfind("End\r\n"),
+                                                              "   Begin VB.CommandButton Command2\r\n"
+                                                              "      Height          =   450\r\n"
+                                                              "      Left            =   2600\r\n"
+                                                              "      Top             =   1500\r\n"
+                                                              "      Width           =   1200\r\n"
+                                                              "   End\r\n");
+    WriteBytes(formPath, overlapping);
+    form.Chooser().SetNextAnswer(QString::fromStdString(formPath));
+    form.findChild<QPushButton*>(QStringLiteral("cmdRead"))->click();
+    PreviewWindow* window = OpenWithF5();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->After().controls.size(), 3u);
+
+    Correct(QStringLiteral("125"));
+    EXPECT_EQ(ListedProblems(window), QStringList{captions::NoNewProblems()});
+    Correct(QStringLiteral("125"));
+    EXPECT_EQ(ListedProblems(window), QStringList{captions::NoNewProblems()});
+
+    // Typed text keeps the proportion: a button moved further over the other is news.
+    QString text = View()->toPlainText();
+    text.replace(QRegularExpression(QStringLiteral("Left *= *4062")), QStringLiteral("Left = 3500"));
+    View()->setPlainText(text);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return ListedProblems(window) == QStringList{ToQString(messages::Overlaps(u"Command1", u"Command2"))}; },
+        kPatienceMs));
+}
+
 // Изход closes the main window, and the preview with it: nothing is left to keep the program
 // running. The help window keeps its own life.
 TEST_F(PreviewWindowTest, exit_closesThePreviewWithTheMainWindow) {
