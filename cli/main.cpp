@@ -1,5 +1,5 @@
 #include "cli/command_texts.h"
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "cli/scale_command.h"
 
 #include <iostream>

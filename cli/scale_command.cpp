@@ -1,7 +1,7 @@
 #include "cli/scale_command.h"
 
 #include "cli/command_texts.h"
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "cli/standard_options.h"
 #include "core/folder_code_pages.h"
 #include "core/form_document.h"

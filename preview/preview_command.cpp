@@ -1,14 +1,14 @@
 #include "preview/preview_command.h"
 
 #include "cli/command_texts.h"
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "core/form_document.h"
 #include "core/messages.h"
 #include "core/form_model.h"
 #include "core/layout_problems.h"
 #include "platform/unicode.h"
-#include "ui/form_picture.h"
-#include "ui/picture_fonts.h"
+#include "picture/form_picture.h"
+#include "picture/picture_fonts.h"
 
 #include <QImage>
 #include <QString>

@@ -2,7 +2,7 @@
 #include "core/layout_names.h"
 #include "core/messages.h"
 
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,13 +1,13 @@
 #include "ui/convert_form.h"
 
 #include "core/view_text.h"
-#include "ui/captions.h"
+#include "picture/captions.h"
 #include "ui/enter_presses_button.h"
-#include "ui/fonts.h"
+#include "picture/fonts.h"
 #include "ui/help_window.h"
 #include "ui/form_preview.h"
-#include "ui/qt_text.h"
-#include "ui/twips.h"
+#include "picture/qt_text.h"
+#include "picture/twips.h"
 
 #include <QCloseEvent>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "ui/form_preview.h"
 
-#include "ui/captions.h"
+#include "picture/captions.h"
 
 #include <QAction>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
-#include "ui/form_picture.h"
+#include "picture/form_picture.h"
 #include "preview/preview_command.h"
-#include "ui/captions.h"
-#include "ui/picture_fonts.h"
+#include "picture/captions.h"
+#include "picture/picture_fonts.h"
 #include "core/messages.h"
 #include "platform/unicode.h"
 
