@@ -36,10 +36,6 @@ struct LineContext {
     bool isLineControl = false;
 };
 
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
 bool IsDigitOrPoint(char16_t c) {
     return IsDigit(c) || c == u'.';
 }
