@@ -1,6 +1,7 @@
 #include "preview/preview_command.h"
 
 #include "cli/command_texts.h"
+#include "cli/standard_options.h"
 #include "core/console_port.h"
 #include "core/form_document.h"
 #include "core/messages.h"
@@ -18,14 +19,8 @@
 namespace tremaro {
 namespace {
 
-constexpr int kWritten = 0;
-constexpr int kFileFailed = 1;
-constexpr int kRefused = 2;
-
 int WrongCommandLine(std::ostream& err) {
-    PrintMessage(err, command_texts::kWrongCommandLine);
-    err << command_texts::kPreviewUsage;
-    return kRefused;
+    return tremaro::WrongCommandLine(err, command_texts::kPreviewUsage);
 }
 
 // A form as read and as the correction makes it; or, when it could not be read or corrected,
@@ -33,7 +28,7 @@ int WrongCommandLine(std::ostream& err) {
 struct Comparison {
     FormModel before;
     FormModel after;
-    int failure = kWritten;
+    int failure = kExitSuccess;
 };
 
 Comparison ReadAndCorrect(const std::u16string& percent, const std::string& path, int correctionRefused,
@@ -44,7 +39,7 @@ Comparison ReadAndCorrect(const std::u16string& percent, const std::string& path
     FormDocument form(port);
     if (form.Read(path) != FormLines::LoadStatus::Loaded) {
         PrintMessage(err, port.LastMessage());
-        return {{}, {}, kFileFailed};
+        return {{}, {}, kExitFileFailed};
     }
     FormModel before = BuildFormModel(form.Lines());
     if (form.Correct(percent) != CorrectionOutcome::Corrected) {
@@ -52,36 +47,36 @@ Comparison ReadAndCorrect(const std::u16string& percent, const std::string& path
         PrintMessage(err, port.LastMessage());
         return {{}, {}, correctionRefused};
     }
-    return {std::move(before), BuildFormModel(form.Lines()), kWritten};
+    return {std::move(before), BuildFormModel(form.Lines()), kExitSuccess};
 }
 
 int WritePicture(const std::u16string& percent, const std::string& path, const std::string& picturePath,
                  std::ostream& err) {
-    const Comparison forms = ReadAndCorrect(percent, path, kRefused, err);
-    if (forms.failure != kWritten)
+    const Comparison forms = ReadAndCorrect(percent, path, kExitRefused, err);
+    if (forms.failure != kExitSuccess)
         return forms.failure;
     PictureTextMeasure measure;
     const QImage picture =
         RenderComparison(forms.before, forms.after, FindNewLayoutProblems(forms.before, forms.after, &measure), 1.0);
     if (picture.isNull()) {
         PrintMessage(err, command_texts::kPictureNotDrawn);
-        return kFileFailed;
+        return kExitFileFailed;
     }
     if (!picture.save(QString::fromLocal8Bit(picturePath.c_str()), "PNG")) {
         err << command_texts::PictureNotWritten(picturePath) << '\n';
-        return kFileFailed;
+        return kExitFileFailed;
     }
-    return kWritten;
+    return kExitSuccess;
 }
 
 // Each file's new problems, one to a line, and the line that closes a list cut short.
 int ListProblems(const std::u16string& percent, std::span<const std::string> files, std::ostream& out,
                  std::ostream& err) {
     PictureTextMeasure measure;  // one for all the files: their fonts are mostly the same
-    int status = kWritten;
+    int status = kExitSuccess;
     for (const std::string& path : files) {
-        const Comparison forms = ReadAndCorrect(percent, path, kFileFailed, err);
-        if (forms.failure != kWritten) {
+        const Comparison forms = ReadAndCorrect(percent, path, kExitFileFailed, err);
+        if (forms.failure != kExitSuccess) {
             status = forms.failure;
             continue;
         }
@@ -94,7 +89,7 @@ int ListProblems(const std::u16string& percent, std::span<const std::string> fil
     out.flush();
     if (!out) {
         PrintMessage(err, command_texts::kOutputNotWritten);
-        return kFileFailed;
+        return kExitFileFailed;
     }
     return status;
 }
@@ -108,7 +103,7 @@ int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& o
     const std::u16string percent = Utf8ToUtf16(arguments[listing ? 1 : 0]);
     if (!CorrectionFactorOf(percent)) {
         PrintMessage(err, messages::kPercentRefused);
-        return kRefused;
+        return kExitRefused;
     }
     if (listing)
         return ListProblems(percent, std::span(arguments).subspan(2), out, err);
