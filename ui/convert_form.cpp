@@ -5,7 +5,7 @@
 #include "ui/enter_presses_button.h"
 #include "picture/fonts.h"
 #include "ui/help_window.h"
-#include "ui/form_preview.h"
+#include "ui/preview_link.h"
 #include "picture/qt_text.h"
 #include "picture/twips.h"
 
@@ -66,7 +66,7 @@ ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent),
     connect(cmdSave_, &QPushButton::clicked, this, &ConvertForm::SaveForm);
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { help_.ShowHelp(); });
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
-    preview_ = new FormPreview(*this, *formView_, [this] { return ViewText(); });
+    preview_ = new PreviewLink(*this, *formView_, [this] { return ViewText(); });
     formView_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(formView_, &QWidget::customContextMenuRequested, this, &ConvertForm::ShowViewMenu);
 }
