@@ -291,7 +291,7 @@ void ReadControlProperty(FormControl& control, std::u16string_view name, std::u1
         control.multiLine = IsTrue(value);
         return;
     case Property::ScaleMode:
-        control.scaleMode = WholeNumberIn(value, 1);
+        control.scaleMode = static_cast<ScaleMode>(WholeNumberIn(value, 1));
         return;
     case Property::ScaleLeft:
         control.scaleLeft = NumberIn(value);
@@ -374,7 +374,7 @@ private:
     Scale ScaleOf(std::size_t container) const {
         const FormControl& c = model_.controls[container];
         switch (c.scaleMode) {
-        case 0: {
+        case ScaleMode::User: {
             const TwipsBox inner = InnerBoxOf(model_, container);
             Scale scale;
             if (c.scaleWidth && *c.scaleWidth != 0)
@@ -385,21 +385,22 @@ private:
             scale.top = c.scaleTop.value_or(0);
             return scale;
         }
-        case 2:
-            return {20, 20};
-        case 3:
-            return {15, 15};
-        case 4:
-            return {120, 240};
-        case 5:
-            return {1440, 1440};
-        case 6:
-            return {1440 / 25.4, 1440 / 25.4};
-        case 7:
-            return {1440 / 2.54, 1440 / 2.54};
-        default:
+        case ScaleMode::Twips:
             return {};
+        case ScaleMode::Points:
+            return {kTwipsPerPoint, kTwipsPerPoint};
+        case ScaleMode::Pixels:
+            return {kTwipsPerPixel, kTwipsPerPixel};
+        case ScaleMode::Characters:
+            return {120, 240};
+        case ScaleMode::Inches:
+            return {kTwipsPerInch, kTwipsPerInch};
+        case ScaleMode::Millimeters:
+            return {kTwipsPerInch / 25.4, kTwipsPerInch / 25.4};
+        case ScaleMode::Centimeters:
+            return {kTwipsPerInch / 2.54, kTwipsPerInch / 2.54};
         }
+        return {};  // a number no ScaleMode has: read as twips
     }
 
     static void ToTwips(std::optional<double>& value, double perUnit, double origin) {
@@ -411,8 +412,7 @@ private:
     // fixed units, else its outer size.
     std::optional<double> ClientSide(std::optional<double> scaleSide, double perUnit,
                                      std::optional<double> outer) const {
-        const int mode = model_.controls[0].scaleMode;
-        if (mode != 0 && scaleSide)
+        if (model_.controls[0].scaleMode != ScaleMode::User && scaleSide)
             return *scaleSide * perUnit;
         return outer;
     }
