@@ -144,6 +144,11 @@ TEST(FormModelTest, hiddenTabs_linesAndPlacelessControls) {
     const FormControl& line = Named(model, u"Line1");
     EXPECT_TRUE(TakesPlace(line));
     EXPECT_EQ(line.borderWidth, 3);
+    // A pen is at least one pixel wide, as the designer has it.
+    EXPECT_EQ(BuildFormModel(Text("Begin VB.Form F\n Begin VB.Line L\n  BorderWidth = 0\n End\nEnd\n"))
+                  .controls[1]
+                  .borderWidth,
+              1);
     const TwipsBox box = BoxOf(line);
     EXPECT_EQ(box.left, 150);
     EXPECT_EQ(box.top, 300);
@@ -237,6 +242,17 @@ TEST(FormModelTest, everyScaleMode_putsTheEndsOfALineInTwips) {
         EXPECT_NEAR(box.top, 2 * c.down, 0.01);
         EXPECT_NEAR(box.bottom, 4 * c.down, 0.01);
     }
+    // A user scale that starts elsewhere than 0, 0: ScaleLeft = 100 and ScaleTop = 50 stand at
+    // the inner box's top left corner.
+    const FormModel shifted =
+        BuildFormModel(Text("Begin VB.Form F\n ClientWidth = 4000\n ClientHeight = 3000\n ScaleMode = 0\n"
+                            " ScaleLeft = 100\n ScaleTop = 50\n ScaleWidth = 200\n ScaleHeight = 100\n"
+                            " Begin VB.Line L\n  X1 = 101\n  Y1 = 52\n  X2 = 103\n  Y2 = 54\n End\nEnd\n"));
+    const TwipsBox box = BoxOf(Named(shifted, u"L"));
+    EXPECT_NEAR(box.left, 20, 0.01);
+    EXPECT_NEAR(box.top, 60, 0.01);
+    EXPECT_NEAR(box.right, 60, 0.01);
+    EXPECT_NEAR(box.bottom, 120, 0.01);
 }
 
 // The designer writes names with their capitals, yet Visual Basic reads them in any case, and
@@ -249,7 +265,8 @@ TEST(FormModelTest, propertyNamesInAnyCase_areReadAsTheDesignersOwn) {
              " Begin VB.CheckBox C\n  left = 120\n  TOP = 240\n  wIdTh = 900\n  height = 300\n"
              "  caption = \"Yes\"\n  value = 1\n  backcolor = &H000000FF&\n  fontbold = -1\n End\n"
              " Begin VB.Line L\n  x1 = 1\n  y1 = 2\n  X2 = 3\n  y2 = 4\n End\n"
-             " Begin TabDlg.SSTab T\n  tabs = 5\n  tabsperrow = 2\n  TAB = 1\n  tabcaption(1) = \"Two\"\n End\n"
+             " Begin TabDlg.SSTab T\n  tabs = 5\n  tabsperrow = 2\n  TAB = 1\n  tabcaption(1) = \"Two\"\n"
+             "  tabheight = 1058\n End\n"
              "End\n"));
     EXPECT_EQ(model.clientWidth, 4000);
     EXPECT_EQ(model.clientHeight, 3000);
@@ -276,6 +293,7 @@ TEST(FormModelTest, propertyNamesInAnyCase_areReadAsTheDesignersOwn) {
     EXPECT_EQ(tabs.tabs.shown, 1);
     ASSERT_EQ(tabs.tabs.captions.size(), 2u);
     EXPECT_EQ(tabs.tabs.captions[1], u"Two");
+    EXPECT_NEAR(tabs.tabs.rowHeight, 600, 0.5);  // stored in HIMETRIC: 1058 is 0.6 inch
 }
 
 // A font is bold from a Weight of 600 (semibold) up, as Windows draws it; 599 and the normal
