@@ -1,5 +1,5 @@
 #include "cli/standard_options.h"
-#include "ui/captions.h"
+#include "picture/captions.h"
 #include "ui/convert_form.h"
 #include "ui/help_window.h"
 

@@ -68,26 +68,11 @@ hyperfine --shell=none --warmup 5 --runs "${RUNS:-60}" --export-json "$json" --s
     -n "awk GBK" "awk -v pct=120 -f $peer/peer_scale.awk $formgbk" >/dev/null
 echo "Load average after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
-python3 - "$json" <<'PYTHON'
-import json
-import statistics
-import sys
-
-results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
-median = {name: statistics.median(r["times"]) for name, r in results.items()}
-cpu = {name: statistics.median([u + s for u, s in zip(r["user"], r["system"])]) if "user" in r and isinstance(r["user"], list)
-       else r["user"] + r["system"] for name, r in results.items()}
-print("\n%-28s %10s %10s" % ("median of the runs", "wall ms", "cpu ms"))
-for name in median:
-    print("%-28s %10.2f %10.2f" % (name, median[name] * 1000, cpu[name] * 1000))
-print()
-for label, slower, faster in [
-        ("--version: previous / new", "previous --version", "new --version"),
-        ("1251 form: previous / new", "previous 1251", "new 1251"),
-        ("1251 form: awk / new", "awk 1251", "new 1251"),
-        ("1251 --code-page: previous / new", "previous 1251 --code-page", "new 1251 --code-page"),
-        ("1251 --code-page: awk / new", "awk 1251", "new 1251 --code-page"),
-        ("GBK form: previous / new", "previous GBK", "new GBK"),
-        ("GBK form: awk / new", "awk GBK", "new GBK")]:
-    print("%-34s %6.2fx" % (label, median[slower] / median[faster]))
-PYTHON
+python3 bench/medians.py "$json" \
+    "--version: previous / new=previous --version/new --version" \
+    "1251 form: previous / new=previous 1251/new 1251" \
+    "1251 form: awk / new=awk 1251/new 1251" \
+    "1251 --code-page: previous / new=previous 1251 --code-page/new 1251 --code-page" \
+    "1251 --code-page: awk / new=awk 1251/new 1251 --code-page" \
+    "GBK form: previous / new=previous GBK/new GBK" \
+    "GBK form: awk / new=awk GBK/new GBK"

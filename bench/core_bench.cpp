@@ -3,7 +3,7 @@
 // file) and the Perl script a user might write instead.
 #include "bench_support.h"
 
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "core/correction.h"
 #include "core/form_model.h"
 #include "core/layout_problems.h"

@@ -72,22 +72,7 @@ hyperfine --ignore-failure --warmup 2 --runs "${RUNS:-15}" --export-json "$json"
     -n "new --problems 80" "$new --problems 80 $forms/*" >/dev/null
 echo "Load average after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
-python3 - "$json" <<'PYTHON'
-import json
-import statistics
-import sys
-
-results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
-median = {name: statistics.median(r["times"]) for name, r in results.items()}
-cpu = {name: statistics.median([u + s for u, s in zip(r["user"], r["system"])]) if "user" in r and isinstance(r["user"], list)
-       else r["user"] + r["system"] for name, r in results.items()}
-print("\n%-28s %10s %10s" % ("median of the runs", "wall ms", "cpu ms"))
-for name in median:
-    print("%-28s %10.1f %10.1f" % (name, median[name] * 1000, cpu[name] * 1000))
-print()
-for label, slower, faster in [
-        ("previous / cat", "previous --problems 80", "cat"),
-        ("new / cat", "new --problems 80", "cat"),
-        ("previous / new", "previous --problems 80", "new --problems 80")]:
-    print("%-34s %6.2fx wall %6.2fx cpu" % (label, median[slower] / median[faster], cpu[slower] / cpu[faster]))
-PYTHON
+python3 bench/medians.py "$json" \
+    "previous / cat=previous --problems 80/cat" \
+    "new / cat=new --problems 80/cat" \
+    "previous / new=previous --problems 80/new --problems 80"

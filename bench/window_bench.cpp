@@ -8,8 +8,8 @@
 #include "core/form_lines.h"
 #include "tools/sample_form.h"
 #include "ui/convert_form.h"
-#include "ui/form_picture.h"
-#include "ui/picture_fonts.h"
+#include "picture/form_picture.h"
+#include "picture/picture_fonts.h"
 #include "core/layout_problems.h"
 #include "ui/help_window.h"
 

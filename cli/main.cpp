@@ -1,6 +1,7 @@
 #include "cli/command_texts.h"
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "cli/scale_command.h"
+#include "cli/standard_options.h"
 
 #include <iostream>
 #include <malloc.h>
@@ -61,9 +62,9 @@ int main(int argc, char* argv[]) {
     std::signal(SIGPIPE, SIG_IGN);
     const int status = tremaro::RunScaleCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
     // A run that failed has said why already; one that did not must not end as a success.
-    if (!StandardOutputClosed() && status == 0) {
+    if (!StandardOutputClosed() && status == tremaro::kExitSuccess) {
         tremaro::PrintMessage(std::cerr, tremaro::command_texts::kOutputNotWritten);
-        return 1;
+        return tremaro::kExitFileFailed;
     }
     return status;
 }

@@ -1,7 +1,7 @@
 #include "cli/scale_command.h"
 
 #include "cli/command_texts.h"
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "cli/standard_options.h"
 #include "core/folder_code_pages.h"
 #include "core/form_document.h"
@@ -19,14 +19,8 @@ namespace tremaro {
 
 namespace {
 
-constexpr int kSuccess = 0;
-constexpr int kFileFailed = 1;
-constexpr int kRefused = 2;
-
 int WrongCommandLine(std::ostream& err) {
-    PrintMessage(err, command_texts::kWrongCommandLine);
-    err << command_texts::kScaleUsage;
-    return kRefused;
+    return tremaro::WrongCommandLine(err, command_texts::kScaleUsage);
 }
 
 // The operator's options, then the percent and the files (or, to show code pages, only the
@@ -107,17 +101,17 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
     FormDocument form(port);
     if (form.Read(path, codePage) != FormLines::LoadStatus::Loaded) {
         PrintMessage(err, port.LastMessage());
-        return kFileFailed;
+        return kExitFileFailed;
     }
     const CorrectionOutcome outcome = form.Correct(percent);
     PrintMessage(err, port.LastMessage());
     if (outcome != CorrectionOutcome::Corrected)
-        return kRefused;
+        return kExitRefused;
     if (!WriteLineBytes(form.Lines(), out)) {
         PrintMessage(err, command_texts::kOutputNotWritten);
-        return kFileFailed;
+        return kExitFileFailed;
     }
-    return kSuccess;
+    return kExitSuccess;
 }
 
 // What one file's correction and save said, and where it goes.
@@ -200,7 +194,7 @@ int ShowCodePages(std::span<const std::string> files, std::optional<CodePage> co
         out << files[i] << '\t' << LowerCaseName(form.TextCodePage()) << '\t' << (byFolder ? "folder" : "own") << '\n';
     }
     out.flush();
-    return allRead ? kSuccess : kFileFailed;
+    return allRead ? kExitSuccess : kExitFileFailed;
 }
 
 }  // namespace
@@ -216,7 +210,7 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
         codePage = CodePageNamed(*commandLine.codePageName);
         if (!codePage) {
             PrintMessage(err, command_texts::UnknownCodePage(*commandLine.codePageName));
-            return kRefused;
+            return kExitRefused;
         }
     }
     if (commandLine.showCodePages)
@@ -225,14 +219,14 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
     const std::u16string percent = Utf8ToUtf16(commandLine.operands[0]);
     if (!CorrectionFactorOf(percent)) {
         PrintMessage(err, messages::kPercentRefused);
-        return kRefused;
+        return kExitRefused;
     }
     const auto files = std::span(commandLine.operands).subspan(1);
     const auto decisions = CodePagesOf(files, codePage);
     if (commandLine.toStandardOutput)
         return CorrectToStandardOutput(percent, files[0], decisions[0], out, err);
 
-    return CorrectAndSaveAll(percent, files, decisions, out, err) ? kSuccess : kFileFailed;
+    return CorrectAndSaveAll(percent, files, decisions, out, err) ? kExitSuccess : kExitFileFailed;
 }
 
 }  // namespace tremaro

@@ -1,6 +1,7 @@
 #include "cli/standard_options.h"
 
 #include "cli/command_texts.h"
+#include "core/console_port.h"
 
 namespace tremaro {
 
@@ -10,13 +11,19 @@ std::optional<int> AnswerStandardOption(const std::vector<std::string>& argument
         return std::nullopt;
     if (arguments[0] == "--version") {
         out << command_texts::Version(program) << '\n';
-        return 0;
+        return kExitSuccess;
     }
     if (usage && (arguments[0] == "--help" || arguments[0] == "-h")) {
         out << usage;
-        return 0;
+        return kExitSuccess;
     }
     return std::nullopt;
+}
+
+int WrongCommandLine(std::ostream& err, const char* usage) {
+    PrintMessage(err, command_texts::kWrongCommandLine);
+    err << usage;
+    return kExitRefused;
 }
 
 }  // namespace tremaro

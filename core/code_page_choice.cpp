@@ -3,6 +3,7 @@
 #include "core/most_frequent.h"
 #include "core/text_reading.h"
 #include "platform/charset_detector.h"
+#include "platform/text_ops.h"
 #include "platform/unicode.h"
 
 #include <algorithm>
@@ -110,7 +111,7 @@ private:
         const std::string_view digits = Trimmed(rest.substr(1));
         long charset = 0;
         std::size_t i = 0;
-        for (; i < digits.size() && i < 6 && digits[i] >= '0' && digits[i] <= '9'; ++i)
+        for (; i < digits.size() && i < 6 && IsDigit(digits[i]); ++i)
             charset = charset * 10 + (digits[i] - '0');
         if (i > 0)
             if (const auto page = CodePageOfCharset(charset))

@@ -49,10 +49,6 @@ inline CodePageDecision ChosenByHand(CodePage page) {
 // of the forms this tool was made for, which then decides nothing the correction writes.
 CodePageDecision DecideCodePage(std::string_view bytes);
 
-inline CodePage ChooseCodePage(std::string_view bytes) {
-    return DecideCodePage(bytes).page;
-}
-
 // DEFAULT_CHARSET: the font takes the script of the system it is shown on.
 inline constexpr int kSystemDefaultCharset = 1;
 

@@ -36,10 +36,6 @@ struct LineContext {
     bool isLineControl = false;
 };
 
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
 bool IsDigitOrPoint(char16_t c) {
     return IsDigit(c) || c == u'.';
 }
@@ -164,8 +160,10 @@ std::optional<FieldNumber> CommaNumberInField(std::u16string_view line, std::siz
     return FieldNumber{ReadNumber(pointed).value, first, first + field.size(), true};
 }
 
-void PlanWholeNumber(const FieldNumber& number, bool shiftedByTab, double factor, LinePlan& plan) {
-    const auto scaled = ScaleWholeNumber(number.value, factor, shiftedByTab);
+// The number's replacement by its scaled value, written by write; none where the value stays
+// (the line is then left byte for byte), the whole line refused where there is no value.
+template <typename Scaled, typename WriteNumber>
+void PlanScaled(const FieldNumber& number, const std::optional<Scaled>& scaled, LinePlan& plan, WriteNumber write) {
     if (!scaled) {
         plan = LinePlan::OutOfRange();
         return;
@@ -173,22 +171,20 @@ void PlanWholeNumber(const FieldNumber& number, bool shiftedByTab, double factor
     if (*scaled == number.value)
         return;
     Replacement replacement{number.first, number.end, {}};
-    replacement.number.AppendInteger(*scaled);
+    write(*scaled, replacement);
     plan.Add(replacement);
 }
 
+void PlanWholeNumber(const FieldNumber& number, bool shiftedByTab, double factor, LinePlan& plan) {
+    PlanScaled(number, ScaleWholeNumber(number.value, factor, shiftedByTab), plan,
+               [](std::int32_t scaled, Replacement& replacement) { replacement.number.AppendInteger(scaled); });
+}
+
 void PlanFontSize(const FieldNumber& number, double factor, LinePlan& plan) {
-    const auto scaled = ScaledFontSize(number.value, factor);
-    if (!scaled) {
-        plan = LinePlan::OutOfRange();
-        return;
-    }
-    if (*scaled == number.value)
-        return;
-    Replacement replacement{number.first, number.end, {}};
-    for (char16_t c : NumberToText(*scaled))
-        replacement.number.Append(number.decimalComma && c == u'.' ? u',' : c);
-    plan.Add(replacement);
+    PlanScaled(number, ScaledFontSize(number.value, factor), plan, [&number](double scaled, Replacement& replacement) {
+        for (char16_t c : NumberToText(scaled))
+            replacement.number.Append(number.decimalComma && c == u'.' ? u',' : c);
+    });
 }
 
 // A Forms 2.0 control's size, `"W;H"`: the quote stands in the value field after its blanks,

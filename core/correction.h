@@ -16,9 +16,11 @@ namespace tremaro {
 // (core/layout_names.h): whole numbers are rounded half to even, font sizes cut to two
 // decimals. The value is read from the value field: at most 10 characters after the first
 // "=", taking in further characters while the field's last one and the next one are both a
-// digit or ".", so that a long number is read and replaced whole. The field is replaced by
-// two blanks and the new number, padded with blanks to the field's width; a number that
-// needs more room widens the line. A whole number of 1 or more never becomes less than 1
+// digit or ".", so that a long number is read and replaced whole. Only the number's own
+// characters, as Val read them (a sign and "&H" included), give way to the new number: the
+// blanks before it and whatever follows it stay, so a longer number lengthens the line and a
+// shorter one shortens it, and a value that comes out the same leaves the line byte for
+// byte. A whole number of 1 or more never becomes less than 1
 // (the designer refuses a pen or border 0 wide), and a Left of -60000 or less (a control on
 // a hidden tab, stored 75000 twips to the left) is scaled where it stands. Fields holding no
 // number, and lines with an apostrophe after the "=" (a Boolean or a named constant as the

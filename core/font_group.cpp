@@ -2,6 +2,7 @@
 
 #include "core/code_page_choice.h"
 #include "core/correction.h"
+#include "core/form_model.h"
 #include "core/most_frequent.h"
 #include "platform/numbers.h"
 #include "platform/text_ops.h"
@@ -82,7 +83,7 @@ std::optional<long> ScriptCharsetOf(std::u16string_view line) {
     rest = TrimmedText(rest.substr(1));
     long charset = 0;
     std::size_t digits = 0;
-    for (; digits < rest.size() && digits < 6 && rest[digits] >= u'0' && rest[digits] <= u'9'; ++digits)
+    for (; digits < rest.size() && digits < 6 && IsDigit(rest[digits]); ++digits)
         charset = charset * 10 + (rest[digits] - u'0');
     if (digits == 0 || !NamesAScript(charset))
         return std::nullopt;
@@ -125,12 +126,12 @@ std::optional<long> CharsetForFontGroup(const FormStructure& structure, const Fo
 }
 
 std::vector<std::u16string> FontGroupLines(const std::u16string& indentation, double factor, long charsetValue) {
-    const std::u16string size = NumberToText(*ScaledFontSize(8.25, factor));
+    const std::u16string size = NumberToText(*ScaledFontSize(kDefaultFontSize, factor));
     const std::u16string charset = NumberToText(static_cast<double>(charsetValue));
     const std::u16string inner = indentation + u"   ";
     return {
         indentation + u"BeginProperty Font ",
-        inner + u"Name            =   \"MS Sans Serif\"",
+        inner + u"Name            =   \"" + std::u16string(kDefaultFontName) + u"\"",
         inner + u"Size            =   " + size,
         inner + u"Charset         =   " + charset,
         inner + u"Weight          =   400",

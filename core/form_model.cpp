@@ -1,8 +1,10 @@
 #include "core/form_model.h"
 
 #include "core/form_structure.h"
+#include "core/layout_names.h"
 #include "platform/numbers.h"
 #include "platform/text_lines.h"
+#include "platform/text_ops.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,17 +56,17 @@ bool IsTrue(std::u16string_view value) {
 
 void ReadFontProperty(FormControl& control, std::u16string_view name, std::u16string_view value) {
     control.ownFont = true;
-    if (name == u"Name" || name == u"FontName") {
+    if (SameName(name, u"Name") || SameName(name, u"FontName")) {
         if (auto text = QuotedTextIn(value))
             control.font.name = std::move(*text);
-    } else if (name == u"Size" || name == u"FontSize") {
+    } else if (SameName(name, u"Size") || SameName(name, u"FontSize")) {
         if (auto size = NumberIn(value); size && *size > 0 && *size < 2000)
             control.font.size = *size;
-    } else if (name == u"Weight") {
+    } else if (SameName(name, u"Weight")) {
         control.font.bold = WholeNumberIn(value, 400) >= 600;
-    } else if (name == u"FontBold") {
+    } else if (SameName(name, u"FontBold")) {
         control.font.bold = IsTrue(value);
-    } else if (name == u"Italic" || name == u"FontItalic") {
+    } else if (SameName(name, u"Italic") || SameName(name, u"FontItalic")) {
         control.font.italic = IsTrue(value);
     }
 }
@@ -72,7 +74,7 @@ void ReadFontProperty(FormControl& control, std::u16string_view name, std::u16st
 // TabCaption(n) = "Text" of a tabbed dialog; false for any other name.
 bool ReadTabCaption(FormControl& control, std::u16string_view name, std::u16string_view value) {
     constexpr std::u16string_view kStart = u"TabCaption(";
-    if (!name.starts_with(kStart) || !name.ends_with(u')'))
+    if (!NameStartsWith(name, kStart) || !name.ends_with(u')'))
         return false;
     const std::optional<double> number = NumberIn(name.substr(kStart.size()));
     // Real dialogs have a handful of tabs; a number past any sane count is not believed.
@@ -88,13 +90,13 @@ bool ReadTabCaption(FormControl& control, std::u16string_view name, std::u16stri
 
 // The tabbed dialog's own layout: how many tabs, in rows of how many, which is shown, how high.
 bool ReadTabLayout(FormControl& control, std::u16string_view name, std::u16string_view value) {
-    if (name == u"Tabs")
+    if (SameName(name, u"Tabs"))
         control.tabs.count = std::clamp(WholeNumberIn(value, 3), 1, 1000);
-    else if (name == u"TabsPerRow")
+    else if (SameName(name, u"TabsPerRow"))
         control.tabs.perRow = std::clamp(WholeNumberIn(value, 3), 1, 1000);
-    else if (name == u"Tab")
+    else if (SameName(name, u"Tab"))
         control.tabs.shown = WholeNumberIn(value, 0);
-    else if (name == u"TabHeight") {
+    else if (SameName(name, u"TabHeight")) {
         if (const auto height = NumberIn(value); height && *height >= 0 && *height < 1e7)
             control.tabs.rowHeight = *height * 1440 / 2540;
     } else {
@@ -105,7 +107,7 @@ bool ReadTabLayout(FormControl& control, std::u16string_view name, std::u16strin
 
 // The properties the model reads from a control's own lines. A form names dozens of others
 // (TabIndex, ToolTipText, the binary _ExtentX...), so a name is looked up among these, sorted
-// by length and then by text, rather than compared with each in turn.
+// as NamedRow wants them, rather than compared with each in turn.
 enum class Property : std::uint8_t {
     Other,
     X1,
@@ -148,10 +150,6 @@ struct NamedProperty {
     Property property;
 };
 
-constexpr bool ShorterOrBefore(std::u16string_view a, std::u16string_view b) {
-    return a.size() != b.size() ? a.size() < b.size() : a < b;
-}
-
 constexpr NamedProperty kNamedProperties[] = {
     {u"X1", Property::X1},
     {u"X2", Property::X2},
@@ -193,18 +191,16 @@ constexpr NamedProperty kNamedProperties[] = {
 
 static_assert(std::is_sorted(std::begin(kNamedProperties), std::end(kNamedProperties),
                              [](const NamedProperty& a, const NamedProperty& b) {
-                                 return ShorterOrBefore(a.name, b.name);
+                                 return NameBefore(a.name, b.name);
                              }));
 
 Property PropertyNamed(std::u16string_view name) {
-    const NamedProperty* found = std::lower_bound(
-        std::begin(kNamedProperties), std::end(kNamedProperties), name,
-        [](const NamedProperty& named, std::u16string_view n) { return ShorterOrBefore(named.name, n); });
-    return found != std::end(kNamedProperties) && found->name == name ? found->property : Property::Other;
+    const NamedProperty* found = NamedRow(kNamedProperties, name);
+    return found ? found->property : Property::Other;
 }
 
 void ReadControlProperty(FormControl& control, std::u16string_view name, std::u16string_view value) {
-    if (name.starts_with(u"Tab") && ReadTabLayout(control, name, value))
+    if (NameStartsWith(name, u"Tab") && ReadTabLayout(control, name, value))
         return;
     switch (PropertyNamed(name)) {
     case Property::Other:
@@ -291,7 +287,7 @@ void ReadControlProperty(FormControl& control, std::u16string_view name, std::u1
         control.multiLine = IsTrue(value);
         return;
     case Property::ScaleMode:
-        control.scaleMode = WholeNumberIn(value, 1);
+        control.scaleMode = static_cast<ScaleMode>(WholeNumberIn(value, 1));
         return;
     case Property::ScaleLeft:
         control.scaleLeft = NumberIn(value);
@@ -359,9 +355,11 @@ private:
         FormControl& control = model_.controls[static_cast<std::size_t>(place.block)];
         if (place.group == FormStructure::kNone) {
             ReadControlProperty(control, name, value);
-            if (!control.container && (name == u"ClientWidth" || name == u"ClientHeight"))
-                (name == u"ClientWidth" ? model_.clientWidth : model_.clientHeight) = NumberIn(value);
-        } else if (structure_.GroupName(lines_, place.group) == u"Font") {
+            if (!control.container && SameName(name, u"ClientWidth"))
+                model_.clientWidth = NumberIn(value);
+            else if (!control.container && SameName(name, u"ClientHeight"))
+                model_.clientHeight = NumberIn(value);
+        } else if (SameName(structure_.GroupName(lines_, place.group), u"Font")) {
             ReadFontProperty(control, name, value);
         }
     }
@@ -374,7 +372,7 @@ private:
     Scale ScaleOf(std::size_t container) const {
         const FormControl& c = model_.controls[container];
         switch (c.scaleMode) {
-        case 0: {
+        case ScaleMode::User: {
             const TwipsBox inner = InnerBoxOf(model_, container);
             Scale scale;
             if (c.scaleWidth && *c.scaleWidth != 0)
@@ -385,21 +383,22 @@ private:
             scale.top = c.scaleTop.value_or(0);
             return scale;
         }
-        case 2:
-            return {20, 20};
-        case 3:
-            return {15, 15};
-        case 4:
-            return {120, 240};
-        case 5:
-            return {1440, 1440};
-        case 6:
-            return {1440 / 25.4, 1440 / 25.4};
-        case 7:
-            return {1440 / 2.54, 1440 / 2.54};
-        default:
+        case ScaleMode::Twips:
             return {};
+        case ScaleMode::Points:
+            return {kTwipsPerPoint, kTwipsPerPoint};
+        case ScaleMode::Pixels:
+            return {kTwipsPerPixel, kTwipsPerPixel};
+        case ScaleMode::Characters:
+            return {120, 240};
+        case ScaleMode::Inches:
+            return {kTwipsPerInch, kTwipsPerInch};
+        case ScaleMode::Millimeters:
+            return {kTwipsPerInch / 25.4, kTwipsPerInch / 25.4};
+        case ScaleMode::Centimeters:
+            return {kTwipsPerInch / 2.54, kTwipsPerInch / 2.54};
         }
+        return {};  // a number no ScaleMode has: read as twips
     }
 
     static void ToTwips(std::optional<double>& value, double perUnit, double origin) {
@@ -411,8 +410,7 @@ private:
     // fixed units, else its outer size.
     std::optional<double> ClientSide(std::optional<double> scaleSide, double perUnit,
                                      std::optional<double> outer) const {
-        const int mode = model_.controls[0].scaleMode;
-        if (mode != 0 && scaleSide)
+        if (model_.controls[0].scaleMode != ScaleMode::User && scaleSide)
             return *scaleSide * perUnit;
         return outer;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/form_lines.h"
+#include "core/form_units.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,9 +28,14 @@ namespace tremaro {
 // not understand are skipped: any text gives a model, an empty one when there is no
 // description at all.
 
+// The font a form has when it names none, and that its controls inherit: the designer writes
+// a Font group only where a font differs from it.
+inline constexpr std::u16string_view kDefaultFontName = u"MS Sans Serif";
+inline constexpr double kDefaultFontSize = 8.25;  // points
+
 struct FormFont {
-    std::u16string name = u"MS Sans Serif";
-    double size = 8.25;  // points
+    std::u16string name{kDefaultFontName};
+    double size = kDefaultFontSize;  // points
     bool bold = false;
     bool italic = false;
 };
@@ -78,7 +84,7 @@ struct FormControl {
     } tabs;
 
     // How the control's own children are placed (its ScaleMode and user scale, as read).
-    int scaleMode = 1;
+    ScaleMode scaleMode = ScaleMode::Twips;
     std::optional<double> scaleLeft, scaleTop, scaleWidth, scaleHeight;
 
     // The class without its library ("CommandButton" for "VB.CommandButton").

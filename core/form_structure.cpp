@@ -68,7 +68,7 @@ bool SetsUserScale(const Property& property) {
 std::optional<long> DigitsAt(std::u16string_view text, std::size_t& pos) {
     const std::size_t start = pos;
     long number = 0;
-    while (pos < text.size() && text[pos] >= u'0' && text[pos] <= u'9' && pos - start < 9)
+    while (pos < text.size() && IsDigit(text[pos]) && pos - start < 9)
         number = number * 10 + (text[pos++] - u'0');
     if (pos == start)
         return std::nullopt;

@@ -106,34 +106,4 @@ private:
 // list can put it on a hidden tab. The correction and the picture both ask this.
 bool StandsOnHiddenTab(FormStructure::TabPlacement placement, std::optional<double> left);
 
-// What separates words in a form's lines: a blank or a tab.
-inline bool IsBlank(char16_t c) {
-    return c == u' ' || c == u'\t';
-}
-
-// The line without its leading and trailing blanks and tabs. Inline: the correction asks
-// it of every property name.
-inline std::u16string_view TrimmedText(std::u16string_view line) {
-    std::size_t first = 0;
-    while (first < line.size() && IsBlank(line[first]))
-        ++first;
-    std::size_t last = line.size();
-    while (last > first && IsBlank(line[last - 1]))
-        --last;
-    return line.substr(first, last - first);
-}
-
-// The next blank- or tab-separated word of text, taken off its front.
-inline std::u16string_view NextWord(std::u16string_view& text) {
-    std::size_t start = 0;
-    while (start < text.size() && IsBlank(text[start]))
-        ++start;
-    std::size_t end = start;
-    while (end < text.size() && !IsBlank(text[end]))
-        ++end;
-    const std::u16string_view word = text.substr(start, end - start);
-    text.remove_prefix(end);
-    return word;
-}
-
 }  // namespace tremaro

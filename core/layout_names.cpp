@@ -7,10 +7,6 @@
 namespace tremaro {
 namespace {
 
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
 // Most names of a form are ruled out by their last character alone, and the others need
 // only the rows whose names end in it: the rows are grouped by that character once, from the
 // table itself, so that no row can be passed over. Rows that end in digits are looked at for
@@ -44,14 +40,14 @@ constexpr RowsByLastCharacter kRowsByLastCharacter = GroupRows();
 bool NameMatches(std::u16string_view name, const NameRule& rule) {
     switch (rule.match) {
     case NameRule::Match::Exact:
-        return EqualIgnoringAsciiCase(name, rule.name);
+        return SameName(name, rule.name);
     case NameRule::Match::Ending:
-        return EndsWithIgnoringAsciiCase(name, rule.name);
+        return NameEndsWith(name, rule.name);
     case NameRule::Match::EndingThenDigits: {
         std::size_t digits = name.size();
         while (digits > 0 && IsDigit(name[digits - 1]))
             --digits;
-        return digits < name.size() && EndsWithIgnoringAsciiCase(name.substr(0, digits), rule.name);
+        return digits < name.size() && NameEndsWith(name.substr(0, digits), rule.name);
     }
     }
     return false;

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "platform/text_ops.h"
+
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
 namespace tremaro {
@@ -104,6 +109,40 @@ inline constexpr NameRule kTable[] = {
 }  // namespace name_rules
 
 inline constexpr auto& kNameRules = name_rules::kTable;
+
+// How every reader of a form compares a property's or a group's name with one it knows: as
+// Visual Basic reads names, the letters A to Z in either case alike ("left" is Left).
+inline bool SameName(std::u16string_view name, std::u16string_view known) {
+    return EqualIgnoringAsciiCase(name, known);
+}
+
+inline bool NameEndsWith(std::u16string_view name, std::u16string_view ending) {
+    return EndsWithIgnoringAsciiCase(name, ending);
+}
+
+inline bool NameStartsWith(std::u16string_view name, std::u16string_view start) {
+    return name.size() >= start.size() && SameName(name.substr(0, start.size()), start);
+}
+
+// The order a table of known names is sorted in for NamedRow: shorter first, then by the
+// letters with their case folded.
+constexpr bool NameBefore(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldAsciiCase(a[i]) != FoldAsciiCase(b[i]))
+            return FoldAsciiCase(a[i]) < FoldAsciiCase(b[i]);
+    return false;
+}
+
+// The row of rows (sorted by NameBefore on their .name) whose name is name in any case, or
+// nullptr: a binary search, for readers that look up every property line of a form.
+template <typename Row, std::size_t N>
+const Row* NamedRow(const Row (&rows)[N], std::u16string_view name) {
+    const Row* found = std::lower_bound(std::begin(rows), std::end(rows), name,
+                                        [](const Row& row, std::u16string_view n) { return NameBefore(row.name, n); });
+    return found != std::end(rows) && SameName(found->name, name) ? found : nullptr;
+}
 
 // What the table says of a property named name standing at place.
 ValueKind KindOfValue(std::u16string_view name, const NamePlace& place);

@@ -12,7 +12,7 @@ namespace {
 
 // Less than a pixel at 100 % cannot be seen, and values rounded one by one (a control's Left,
 // its neighbour's Left and Width) often meet a twip apart after a correction.
-constexpr double kLeastVisible = 15;
+constexpr double kLeastVisible = kTwipsPerPixel;
 
 bool Looked(const FormControl& control) {
     return TakesPlace(control) && !control.onHiddenTab;

@@ -1,11 +1,11 @@
 #include "core/text_fit.h"
 
+#include "core/form_units.h"
+
 #include <algorithm>
 
 namespace tremaro {
 namespace {
-
-constexpr double kTwipsPerPixel = 15;
 
 TwipsBox Inset(TwipsBox box, double leftPixels, double topPixels, double rightPixels, double bottomPixels) {
     box.left += leftPixels * kTwipsPerPixel;

@@ -1,7 +1,7 @@
 // libFuzzer target: arbitrary bytes as a form file and an arbitrary percent text, through
 // load, correction and assembling. The first byte gives the percent text's length (0 to
 // 11), the bytes after it the percent, and the rest is the form file.
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "core/correction.h"
 #include "core/form_lines.h"
 #include "core/layout_names.h"

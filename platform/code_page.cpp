@@ -413,10 +413,6 @@ std::string Lowered(std::string_view name) {
 
 }  // namespace
 
-int WindowsNumber(CodePage page) {
-    return FactsOf(page).number;
-}
-
 std::string_view LowerCaseName(CodePage page) {
     return FactsOf(page).lowerCaseName;
 }

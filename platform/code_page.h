@@ -43,9 +43,6 @@ inline constexpr CodePage kCodePages[] = {
     CodePage::ShiftJis,    CodePage::Gbk,         CodePage::UnifiedHangul, CodePage::Big5,        CodePage::Utf8,
 };
 
-// The code page's number in Windows: 1250 to 1258, 874, 932, 936, 949, 950; 65001 for UTF-8.
-int WindowsNumber(CodePage page);
-
 // As the command line prints it: "windows-1252", "windows-874", "shift_jis", "gbk", "cp949",
 // "big5", "utf-8".
 std::string_view LowerCaseName(CodePage page);

@@ -1,5 +1,7 @@
 #include "platform/numbers.h"
 
+#include "platform/text_ops.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -13,10 +15,6 @@ namespace {
 // Val drops line feeds inside a number as it drops blanks and tabs.
 bool IsDroppedByVal(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n';
-}
-
-bool IsDecimalDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 // Digit value in the given base, or -1.
@@ -71,7 +69,7 @@ CompactReading ReadRadixNumber(std::string_view digits, int base) {
 }
 
 std::size_t SkipDigits(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && IsDecimalDigit(text[pos]))
+    while (pos < text.size() && IsDigit(text[pos]))
         ++pos;
     return pos;
 }
@@ -145,14 +143,14 @@ std::optional<NumberReading> ReadPlainInteger(std::u16string_view text) {
         negative = text[i++] == u'-';
     const std::size_t digitsStart = i;
     std::int64_t value = 0;
-    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9' && i - digitsStart < kMostDigits)
+    while (i < text.size() && IsDigit(text[i]) && i - digitsStart < kMostDigits)
         value = value * 10 + (text[i++] - u'0');
     if (i == digitsStart)
         return std::nullopt;
     if (i < text.size()) {
         const char16_t next = text[i];
-        const bool couldContinue = (next >= u'0' && next <= u'9') || next == u'.' || next == u'E' || next == u'e' ||
-                                   next == u'D' || next == u'd' || IsDroppedByVal(next);
+        const bool couldContinue = IsDigit(next) || next == u'.' || next == u'E' || next == u'e' || next == u'D' ||
+                                   next == u'd' || IsDroppedByVal(next);
         if (couldContinue)
             return std::nullopt;
     }
@@ -202,7 +200,7 @@ std::u16string NumberToText(double value) {
 
     std::string digits;
     for (const char c : scientific.substr(0, ePos))
-        if (IsDecimalDigit(c))
+        if (IsDigit(c))
             digits.push_back(c);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();

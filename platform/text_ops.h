@@ -31,4 +31,40 @@ inline bool EndsWithIgnoringAsciiCase(std::u16string_view text, std::u16string_v
     return text.size() >= ending.size() && EqualIgnoringAsciiCase(text.substr(text.size() - ending.size()), ending);
 }
 
+// A digit 0 to 9, as a number in a form's text is written: no other script's digits. For
+// the bytes of a text and its UTF-16 characters alike.
+constexpr bool IsDigit(char32_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// What separates words in a form's lines: a blank or a tab.
+inline bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
+
+// The line without its leading and trailing blanks and tabs. Inline: the correction asks
+// it of every property name.
+inline std::u16string_view TrimmedText(std::u16string_view line) {
+    std::size_t first = 0;
+    while (first < line.size() && IsBlank(line[first]))
+        ++first;
+    std::size_t last = line.size();
+    while (last > first && IsBlank(line[last - 1]))
+        --last;
+    return line.substr(first, last - first);
+}
+
+// The next blank- or tab-separated word of text, taken off its front.
+inline std::u16string_view NextWord(std::u16string_view& text) {
+    std::size_t start = 0;
+    while (start < text.size() && IsBlank(text[start]))
+        ++start;
+    std::size_t end = start;
+    while (end < text.size() && !IsBlank(text[end]))
+        ++end;
+    const std::u16string_view word = text.substr(start, end - start);
+    text.remove_prefix(end);
+    return word;
+}
+
 }  // namespace tremaro

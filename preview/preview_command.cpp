@@ -1,15 +1,16 @@
 #include "preview/preview_command.h"
 
 #include "cli/command_texts.h"
-#include "cli/console_port.h"
+#include "cli/standard_options.h"
+#include "core/console_port.h"
 #include "core/correction.h"
 #include "core/form_document.h"
 #include "core/messages.h"
 #include "core/form_model.h"
 #include "core/layout_problems.h"
 #include "platform/unicode.h"
-#include "ui/form_picture.h"
-#include "ui/picture_fonts.h"
+#include "picture/form_picture.h"
+#include "picture/picture_fonts.h"
 
 #include <QImage>
 #include <QString>
@@ -19,14 +20,8 @@
 namespace tremaro {
 namespace {
 
-constexpr int kWritten = 0;
-constexpr int kFileFailed = 1;
-constexpr int kRefused = 2;
-
 int WrongCommandLine(std::ostream& err) {
-    PrintMessage(err, command_texts::kWrongCommandLine);
-    err << command_texts::kPreviewUsage;
-    return kRefused;
+    return tremaro::WrongCommandLine(err, command_texts::kPreviewUsage);
 }
 
 // A form as read and as the correction makes it; or, when it could not be read or corrected,
@@ -35,7 +30,7 @@ struct Comparison {
     FormModel before;
     FormModel after;
     double factor = 1.0;
-    int failure = kWritten;
+    int failure = kExitSuccess;
 };
 
 Comparison ReadAndCorrect(const std::u16string& percent, const std::string& path, int correctionRefused,
@@ -46,7 +41,7 @@ Comparison ReadAndCorrect(const std::u16string& percent, const std::string& path
     FormDocument form(port);
     if (form.Read(path) != FormLines::LoadStatus::Loaded) {
         PrintMessage(err, port.LastMessage());
-        return {{}, {}, 1.0, kFileFailed};
+        return {{}, {}, 1.0, kExitFileFailed};
     }
     FormModel before = BuildFormModel(form.Lines());
     if (form.Correct(percent) != CorrectionOutcome::Corrected) {
@@ -54,36 +49,36 @@ Comparison ReadAndCorrect(const std::u16string& percent, const std::string& path
         PrintMessage(err, port.LastMessage());
         return {{}, {}, 1.0, correctionRefused};
     }
-    return {std::move(before), BuildFormModel(form.Lines()), *CorrectionFactorOf(percent), kWritten};
+    return {std::move(before), BuildFormModel(form.Lines()), *CorrectionFactorOf(percent), kExitSuccess};
 }
 
 int WritePicture(const std::u16string& percent, const std::string& path, const std::string& picturePath,
                  std::ostream& err) {
-    const Comparison forms = ReadAndCorrect(percent, path, kRefused, err);
-    if (forms.failure != kWritten)
+    const Comparison forms = ReadAndCorrect(percent, path, kExitRefused, err);
+    if (forms.failure != kExitSuccess)
         return forms.failure;
     PictureTextMeasure measure;
     const QImage picture = RenderComparison(
         forms.before, forms.after, FindNewLayoutProblems(forms.before, forms.after, forms.factor, &measure), 1.0);
     if (picture.isNull()) {
         PrintMessage(err, command_texts::kPictureNotDrawn);
-        return kFileFailed;
+        return kExitFileFailed;
     }
     if (!picture.save(QString::fromLocal8Bit(picturePath.c_str()), "PNG")) {
         err << command_texts::PictureNotWritten(picturePath) << '\n';
-        return kFileFailed;
+        return kExitFileFailed;
     }
-    return kWritten;
+    return kExitSuccess;
 }
 
 // Each file's new problems, one to a line, and the line that closes a list cut short.
 int ListProblems(const std::u16string& percent, std::span<const std::string> files, std::ostream& out,
                  std::ostream& err) {
     PictureTextMeasure measure;  // one for all the files: their fonts are mostly the same
-    int status = kWritten;
+    int status = kExitSuccess;
     for (const std::string& path : files) {
-        const Comparison forms = ReadAndCorrect(percent, path, kFileFailed, err);
-        if (forms.failure != kWritten) {
+        const Comparison forms = ReadAndCorrect(percent, path, kExitFileFailed, err);
+        if (forms.failure != kExitSuccess) {
             status = forms.failure;
             continue;
         }
@@ -96,7 +91,7 @@ int ListProblems(const std::u16string& percent, std::span<const std::string> fil
     out.flush();
     if (!out) {
         PrintMessage(err, command_texts::kOutputNotWritten);
-        return kFileFailed;
+        return kExitFileFailed;
     }
     return status;
 }
@@ -110,7 +105,7 @@ int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& o
     const std::u16string percent = Utf8ToUtf16(arguments[listing ? 1 : 0]);
     if (!CorrectionFactorOf(percent)) {
         PrintMessage(err, messages::kPercentRefused);
-        return kRefused;
+        return kExitRefused;
     }
     if (listing)
         return ListProblems(percent, std::span(arguments).subspan(2), out, err);

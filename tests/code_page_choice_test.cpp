@@ -26,6 +26,10 @@ const std::string kRussian =
 
 // A form with the caption and a font group for each Charset value, as the designer writes
 // them, and any further lines of its own.
+CodePage ChooseCodePage(std::string_view bytes) {
+    return DecideCodePage(bytes).page;
+}
+
 std::string Form(const std::string& caption, const std::vector<int>& charsets, const std::string& more = "") {
     std::string form = "VERSION 5.00\r\nBegin VB.Form Form1\r\n   Caption         =   \"" + caption + "\"\r\n";
     for (const int charset : charsets)

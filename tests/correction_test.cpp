@@ -2,7 +2,7 @@
 #include "core/layout_names.h"
 #include "core/messages.h"
 
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -576,7 +576,7 @@ TEST(RewrittenValue, aValueThatComesOutTheSame_leavesTheLineAsItWas) {
 
 // --- What stays as it was ----------------------------------------------------------------
 
-TEST(UnchangedLine, linesThatAreNoMeasures_stayAsTheyAre) {
+TEST(ValueRewrite, linesThatAreNoMeasures_stayAsTheyAre) {
     for (const std::u16string line : {
              u"   Top  ",
              u"   Top             =",
@@ -588,14 +588,14 @@ TEST(UnchangedLine, linesThatAreNoMeasures_stayAsTheyAre) {
         EXPECT_EQ(Corrected(line, 150), line);
 }
 
-TEST(UnchangedLine, numberRunningPastTheField_isReadWhole) {
+TEST(ValueRewrite, numberRunningPastTheField_isReadWhole) {
     EXPECT_EQ(Corrected(u"ScaleHeight     =   6127.313", 120), u"ScaleHeight     =   7353");
     EXPECT_EQ(Corrected(u"Left  =   12345678XY", 20), u"Left  =   2469136XY");
     EXPECT_EQ(Corrected(u"Top  =   1234567 89", 200), u"Top  =   2469134 89");
     EXPECT_EQ(OutcomeOf(u"Top  =   12345678901234", 100), CorrectionOutcome::ValueOutOfRange);
 }
 
-TEST(UnchangedLine, wholeNumberOfOneOrMore_neverBecomesLessThanOne) {
+TEST(ValueRewrite, wholeNumberOfOneOrMore_neverBecomesLessThanOne) {
     EXPECT_EQ(Corrected(u"   BorderWidth     =   1", 20), u"   BorderWidth     =   1");
     EXPECT_EQ(Corrected(u"   BorderWidth     =   1", 49), u"   BorderWidth     =   1");
     EXPECT_EQ(Corrected(u"   BorderWidth     =   2", 20), u"   BorderWidth     =   1");
@@ -605,7 +605,7 @@ TEST(UnchangedLine, wholeNumberOfOneOrMore_neverBecomesLessThanOne) {
     EXPECT_EQ(Corrected(u"   Left            =   -2", 20), u"   Left            =   0");
 }
 
-TEST(UnchangedLine, hiddenTabControlOfNoTabbedDialog_isScaledWhereItStands) {
+TEST(ValueRewrite, hiddenTabControlOfNoTabbedDialog_isScaledWhereItStands) {
     EXPECT_EQ(Corrected(u"      Left            =   -74880", 120), u"      Left            =   -74856");
     EXPECT_EQ(Corrected(u"      Left            =   -60000", 50), u"      Left            =   -67500");
     EXPECT_EQ(Corrected(u"      Left            =   -59999", 50), u"      Left            =   -30000");
@@ -613,7 +613,7 @@ TEST(UnchangedLine, hiddenTabControlOfNoTabbedDialog_isScaledWhereItStands) {
     EXPECT_EQ(Corrected(u"\tleft  \t=   -70000", 50), u"\tleft  \t=   -72500");
 }
 
-TEST(UnchangedLine, unrepresentableValue_refusesTheRun) {
+TEST(ValueRewrite, unrepresentableValue_refusesTheRun) {
     using Outcome = CorrectionOutcome;
     EXPECT_EQ(OutcomeOf(u"Top  =2000000000", 200), Outcome::ValueOutOfRange);
     EXPECT_EQ(OutcomeOf(u"Top  =-999999999", 500), Outcome::ValueOutOfRange);

@@ -3,7 +3,7 @@
 #include "core/view_text.h"
 #include "tools/sample_form.h"
 
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "core/form_document.h"
 #include "core/messages.h"
 
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -144,6 +144,11 @@ TEST(FormModelTest, hiddenTabs_linesAndPlacelessControls) {
     const FormControl& line = Named(model, u"Line1");
     EXPECT_TRUE(TakesPlace(line));
     EXPECT_EQ(line.borderWidth, 3);
+    // A pen is at least one pixel wide, as the designer has it.
+    EXPECT_EQ(BuildFormModel(Text("Begin VB.Form F\n Begin VB.Line L\n  BorderWidth = 0\n End\nEnd\n"))
+                  .controls[1]
+                  .borderWidth,
+              1);
     const TwipsBox box = BoxOf(line);
     EXPECT_EQ(box.left, 150);
     EXPECT_EQ(box.top, 300);
@@ -210,6 +215,106 @@ TEST(FormModelTest, containersInOtherUnits_placeControlsInTwipsAndOnlyLineEndsIn
         BuildFormModel(Text("Begin VB.Form F\n ScaleMode = 3\n ScaleWidth = 100\n ScaleHeight = 50\nEnd\n"));
     EXPECT_EQ(noClient.clientWidth, 1500);
     EXPECT_EQ(noClient.clientHeight, 750);
+}
+
+// A line from (1, 2) to (3, 4) in a form of each ScaleMode, and where its ends stand in twips,
+// worked out by hand: a point is 20 twips, a pixel 15, a character 120 across and 240 down,
+// an inch 1440, a millimetre 1440 / 25.4 and a centimetre 1440 / 2.54. A user scale of 200 x
+// 100 over a 4000 x 3000 client area makes a unit 20 twips across and 30 down.
+TEST(FormModelTest, everyScaleMode_putsTheEndsOfALineInTwips) {
+    struct Case {
+        int scaleMode;
+        double across, down;
+    };
+    const Case cases[] = {
+        {0, 20, 30},   {1, 1, 1},       {2, 20, 20},           {3, 15, 15},
+        {4, 120, 240}, {5, 1440, 1440}, {6, 56.6929, 56.6929}, {7, 566.929, 566.929},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scaleMode);
+        const FormModel model =
+            BuildFormModel(Text("Begin VB.Form F\n ClientWidth = 4000\n ClientHeight = 3000\n ScaleMode = " +
+                                std::to_string(c.scaleMode) + "\n ScaleWidth = 200\n ScaleHeight = 100\n" +
+                                " Begin VB.Line L\n  X1 = 1\n  Y1 = 2\n  X2 = 3\n  Y2 = 4\n End\nEnd\n"));
+        const TwipsBox box = BoxOf(Named(model, u"L"));
+        EXPECT_NEAR(box.left, 1 * c.across, 0.01);
+        EXPECT_NEAR(box.right, 3 * c.across, 0.01);
+        EXPECT_NEAR(box.top, 2 * c.down, 0.01);
+        EXPECT_NEAR(box.bottom, 4 * c.down, 0.01);
+    }
+    // A user scale that starts elsewhere than 0, 0: ScaleLeft = 100 and ScaleTop = 50 stand at
+    // the inner box's top left corner.
+    const FormModel shifted =
+        BuildFormModel(Text("Begin VB.Form F\n ClientWidth = 4000\n ClientHeight = 3000\n ScaleMode = 0\n"
+                            " ScaleLeft = 100\n ScaleTop = 50\n ScaleWidth = 200\n ScaleHeight = 100\n"
+                            " Begin VB.Line L\n  X1 = 101\n  Y1 = 52\n  X2 = 103\n  Y2 = 54\n End\nEnd\n"));
+    const TwipsBox box = BoxOf(Named(shifted, u"L"));
+    EXPECT_NEAR(box.left, 20, 0.01);
+    EXPECT_NEAR(box.top, 60, 0.01);
+    EXPECT_NEAR(box.right, 60, 0.01);
+    EXPECT_NEAR(box.bottom, 120, 0.01);
+}
+
+// The designer writes names with their capitals, yet Visual Basic reads them in any case, and
+// so does the correction: a form edited by hand to "left = 120" is drawn where it is scaled to.
+// (The keywords Begin, End, BeginProperty and EndProperty are read as written, by both.)
+TEST(FormModelTest, propertyNamesInAnyCase_areReadAsTheDesignersOwn) {
+    const FormModel model = BuildFormModel(
+        Text("Begin VB.Form F\n clientwidth = 4000\n CLIENTHEIGHT = 3000\n scalemode = 3\n"
+             " BeginProperty font\n  name = \"Arial\"\n  SIZE = 12\n  weight = 700\n  ITALIC = -1\n EndProperty\n"
+             " Begin VB.CheckBox C\n  left = 120\n  TOP = 240\n  wIdTh = 900\n  height = 300\n"
+             "  caption = \"Yes\"\n  value = 1\n  backcolor = &H000000FF&\n  fontbold = -1\n End\n"
+             " Begin VB.Line L\n  x1 = 1\n  y1 = 2\n  X2 = 3\n  y2 = 4\n End\n"
+             " Begin TabDlg.SSTab T\n  tabs = 5\n  tabsperrow = 2\n  TAB = 1\n  tabcaption(1) = \"Two\"\n"
+             "  tabheight = 1058\n End\n"
+             "End\n"));
+    EXPECT_EQ(model.clientWidth, 4000);
+    EXPECT_EQ(model.clientHeight, 3000);
+    const FormControl& form = model.controls[0];
+    EXPECT_EQ(form.font.name, u"Arial");
+    EXPECT_EQ(form.font.size, 12);
+    EXPECT_TRUE(form.font.bold);
+    EXPECT_TRUE(form.font.italic);
+    const FormControl& check = Named(model, u"C");
+    EXPECT_EQ(check.left, 120);
+    EXPECT_EQ(check.top, 240);
+    EXPECT_EQ(check.width, 900);
+    EXPECT_EQ(check.height, 300);
+    EXPECT_EQ(check.caption, u"Yes");
+    EXPECT_EQ(check.value, 1);
+    EXPECT_EQ(check.backColor, 0xFFu);
+    EXPECT_TRUE(check.font.bold);
+    const TwipsBox line = BoxOf(Named(model, u"L"));
+    EXPECT_EQ(line.left, 15);  // in pixels: the form's lowercase ScaleMode counts
+    EXPECT_EQ(line.bottom, 60);
+    const FormControl& tabs = Named(model, u"T");
+    EXPECT_EQ(tabs.tabs.count, 5);
+    EXPECT_EQ(tabs.tabs.perRow, 2);
+    EXPECT_EQ(tabs.tabs.shown, 1);
+    ASSERT_EQ(tabs.tabs.captions.size(), 2u);
+    EXPECT_EQ(tabs.tabs.captions[1], u"Two");
+    EXPECT_NEAR(tabs.tabs.rowHeight, 600, 0.5);  // stored in HIMETRIC: 1058 is 0.6 inch
+}
+
+// A font is bold from a Weight of 600 (semibold) up, as Windows draws it; 599 and the normal
+// 400 are not. The old FontBold line says it outright.
+TEST(FormModelTest, fontWeight_isBoldFrom600Up) {
+    const auto boldAt = [](const std::string& weightLine) {
+        return BuildFormModel(Text("Begin VB.Form F\n BeginProperty Font\n  " + weightLine + "\n EndProperty\nEnd\n"))
+            .controls[0]
+            .font.bold;
+    };
+    EXPECT_FALSE(boldAt("Weight = 400"));
+    EXPECT_FALSE(boldAt("Weight = 599"));
+    EXPECT_TRUE(boldAt("Weight = 600"));
+    EXPECT_TRUE(boldAt("Weight = 700"));
+    EXPECT_FALSE(BuildFormModel(Text("Begin VB.Form F\n FontBold = 0\nEnd\n")).controls[0].font.bold);
+    EXPECT_TRUE(BuildFormModel(Text("Begin VB.Form F\n FontBold = -1 'True\nEnd\n")).controls[0].font.bold);
+    // Without a font the form has the designer's default.
+    const FormFont plain = BuildFormModel(Text("Begin VB.Form F\nEnd\n")).controls[0].font;
+    EXPECT_EQ(plain.name, u"MS Sans Serif");
+    EXPECT_EQ(plain.size, 8.25);
+    EXPECT_FALSE(plain.bold);
 }
 
 TEST(FormModelTest, brokenStructure_readsWhatItCanAndSkipsTheRest) {

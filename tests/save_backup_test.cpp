@@ -4,7 +4,7 @@
 #include "platform/input_file.h"
 
 #include "platform/code_page.h"
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "test_support.h"
 
-#include "cli/console_port.h"
+#include "core/console_port.h"
 
 #include <fstream>
 #include <random>

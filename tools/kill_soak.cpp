@@ -11,7 +11,7 @@
 // form is saved; the soak works in a folder of its own inside it and removes it afterwards.
 // Exit status: 0 when every kill left what the README allows, 1 when one did not, 2 for a
 // wrong command line.
-#include "cli/console_port.h"
+#include "core/console_port.h"
 #include "core/correction.h"
 #include "core/form_lines.h"
 #include "core/view_text.h"

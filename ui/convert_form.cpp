@@ -2,13 +2,13 @@
 
 #include "core/correction.h"
 #include "core/view_text.h"
-#include "ui/captions.h"
+#include "picture/captions.h"
 #include "ui/enter_presses_button.h"
-#include "ui/fonts.h"
+#include "picture/fonts.h"
 #include "ui/help_window.h"
-#include "ui/form_preview.h"
-#include "ui/qt_text.h"
-#include "ui/twips.h"
+#include "ui/preview_link.h"
+#include "picture/qt_text.h"
+#include "picture/twips.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -67,7 +67,7 @@ ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent),
     connect(cmdSave_, &QPushButton::clicked, this, &ConvertForm::SaveForm);
     connect(cmdHelp_, &QPushButton::clicked, this, [this] { help_.ShowHelp(); });
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
-    preview_ = new FormPreview(*this, *formView_, [this] { return ViewText(); });
+    preview_ = new PreviewLink(*this, *formView_, [this] { return ViewText(); });
     formView_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(formView_, &QWidget::customContextMenuRequested, this, &ConvertForm::ShowViewMenu);
 }

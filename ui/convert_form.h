@@ -22,7 +22,7 @@ class QPushButton;
 namespace tremaro {
 
 class HelpLauncher;
-class FormPreview;
+class PreviewLink;
 
 // The main window: one button for each operation along the top, the percent box beside
 // them and the form's text below, which the operator may edit before saving. It owns the
@@ -91,7 +91,7 @@ private:
     QPlainTextEdit* formView_ = nullptr;
     QLabel* addressLabel_ = nullptr;
     QLabel* codePageGuessed_ = nullptr;
-    FormPreview* preview_ = nullptr;  // the picture of the layout, when the operator asks for it
+    PreviewLink* preview_ = nullptr;  // the picture of the layout, when the operator asks for it
     std::optional<std::string> fileToOpenWhenShown_;
 };
 

@@ -1,6 +1,6 @@
 #include "ui/file_chooser.h"
 
-#include "ui/captions.h"
+#include "picture/captions.h"
 
 #include <QFileDialog>
 #include <QFileSystemModel>

@@ -1,6 +1,6 @@
 #include "ui/help_text.h"
 
-#include "ui/captions.h"
+#include "picture/captions.h"
 
 namespace tremaro {
 namespace {

@@ -1,9 +1,9 @@
 #include "ui/help_window.h"
 
-#include "ui/captions.h"
-#include "ui/fonts.h"
+#include "picture/captions.h"
+#include "picture/fonts.h"
 #include "ui/help_text.h"
-#include "ui/twips.h"
+#include "picture/twips.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>

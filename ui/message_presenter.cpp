@@ -1,6 +1,6 @@
 #include "ui/message_presenter.h"
 
-#include "ui/captions.h"
+#include "picture/captions.h"
 
 #include <QMessageBox>
 

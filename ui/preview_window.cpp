@@ -1,9 +1,9 @@
 #include "ui/preview_window.h"
 
-#include "ui/captions.h"
+#include "picture/captions.h"
 #include "ui/enter_presses_button.h"
-#include "ui/form_picture.h"
-#include "ui/qt_text.h"
+#include "picture/form_picture.h"
+#include "picture/qt_text.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

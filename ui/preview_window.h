@@ -2,7 +2,7 @@
 
 #include "core/form_model.h"
 #include "core/layout_problems.h"
-#include "ui/picture_fonts.h"
+#include "picture/picture_fonts.h"
 
 #include <QRect>
 #include <QWidget>

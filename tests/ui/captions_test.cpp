@@ -1,4 +1,4 @@
-#include "ui/captions.h"
+#include "picture/captions.h"
 
 #include "qstring_printer.h"
 

@@ -1,6 +1,6 @@
 #include "ui/convert_form.h"
 #include "core/messages.h"
-#include "ui/captions.h"
+#include "picture/captions.h"
 #include "ui/help_window.h"
 #include "ui/preview_window.h"
 

@@ -1,7 +1,7 @@
-#include "ui/form_picture.h"
+#include "picture/form_picture.h"
 #include "preview/preview_command.h"
-#include "ui/captions.h"
-#include "ui/picture_fonts.h"
+#include "picture/captions.h"
+#include "picture/picture_fonts.h"
 #include "core/messages.h"
 #include "platform/unicode.h"
 
@@ -156,6 +156,106 @@ TEST(FormPictureTest, formsInOtherUnits_haveEveryControlInItsPlace) {
         BuildFormModel(Text("Begin VB.Form Inches\n ClientWidth = 5760\n ClientHeight = 2880\n ScaleMode = 5 'Inch\n" +
                             Control("CommandButton", "Command1", 1440, 1440, 2880, 375) + "End\n"));
     EXPECT_EQ(ControlRectInPicture(inches, 1, 1.0), QRect(96, 96, 192, 25));
+}
+
+const QRgb kFacePixel = qRgb(212, 208, 200);
+const QRgb kShadowPixel = qRgb(128, 128, 128);
+const QRgb kWhitePixel = qRgb(255, 255, 255);
+const QRgb kBlackPixel = qRgb(0, 0, 0);
+
+// A check box 100 x 20 pixels at (100, 100): its mark is a sunken box of 13 pixels (or the
+// control's height, if less) at its left edge, centred down it, at (100, 103) to (112, 115):
+// a grey edge at the top and left, a white one at the bottom and right, white inside; on the
+// right with Alignment = 1; a black tick when checked, a grey one on a grey box when greyed.
+TEST(FormPictureTest, aCheckBoxsMark_isA13PixelSunkenBoxBesideItsCaption) {
+    const auto render = [](const std::string& more, double zoom = 1.0) {
+        return RenderFormPicture(
+            BuildFormModel(FormHolding(Control("CheckBox", "Check1", 1500, 1500, 1500, 300, more))), zoom);
+    };
+    const QImage plain = render("");
+    EXPECT_EQ(plain.pixel(100, 103), kShadowPixel);  // the box's top left corner
+    EXPECT_EQ(plain.pixel(106, 103), kShadowPixel);
+    EXPECT_EQ(plain.pixel(106, 102), kFacePixel);   // above it
+    EXPECT_EQ(plain.pixel(112, 109), kWhitePixel);  // its right edge
+    EXPECT_EQ(plain.pixel(113, 109), kFacePixel);   // beside it
+    EXPECT_EQ(plain.pixel(106, 115), kWhitePixel);  // its bottom edge
+    EXPECT_EQ(plain.pixel(106, 116), kFacePixel);
+    for (int y = 105; y <= 113; ++y)
+        for (int x = 102; x <= 110; ++x)
+            ASSERT_EQ(plain.pixel(x, y), kWhitePixel) << x << "," << y;  // unchecked: nothing inside
+
+    const QImage right = render("  Alignment = 1\n");
+    EXPECT_EQ(right.pixel(187, 103), kShadowPixel);
+    EXPECT_EQ(right.pixel(186, 109), kFacePixel);
+    EXPECT_EQ(right.pixel(199, 109), kWhitePixel);
+    EXPECT_EQ(right.pixel(100, 103), kFacePixel);
+
+    // Twice the size at 200 %: 26 pixels from (200, 207), the edges still one pixel wide.
+    const QImage large = render("", 2.0);
+    EXPECT_EQ(large.pixel(200, 207), kShadowPixel);
+    EXPECT_EQ(large.pixel(225, 220), kWhitePixel);
+    EXPECT_EQ(large.pixel(226, 220), kFacePixel);
+
+    // A box lower than 13 pixels has a mark as high as itself.
+    const QImage low =
+        RenderFormPicture(BuildFormModel(FormHolding(Control("CheckBox", "Check1", 1500, 1500, 1500, 150))), 1.0);
+    EXPECT_EQ(low.pixel(109, 105), kWhitePixel);  // the right edge of a 10-pixel box
+    EXPECT_EQ(low.pixel(110, 105), kFacePixel);
+
+    const auto count = [](const QImage& image, QRgb colour) {
+        int found = 0;
+        for (int y = 104; y <= 114; ++y)
+            for (int x = 101; x <= 111; ++x)
+                found += image.pixel(x, y) == colour ? 1 : 0;
+        return found;
+    };
+    const QImage checked = render("  Value = 1 'Checked\n");
+    EXPECT_GT(count(checked, kBlackPixel), 10);
+    const QImage greyed = render("  Value = 2 'Grayed\n");
+    EXPECT_EQ(count(greyed, kBlackPixel), 0);
+    EXPECT_GT(count(greyed, kShadowPixel), 10);
+    EXPECT_EQ(greyed.pixel(102, 106), kFacePixel);  // a grey box
+    EXPECT_EQ(greyed.pixel(110, 113), kFacePixel);
+}
+
+// A combo box 100 x 20 pixels at (100, 100) is a sunken white field with a raised button of
+// 16 pixels inside its right edge, 2 pixels in from the top and bottom: (182, 102) to
+// (197, 117), a white edge at its top and left, a black one at its bottom and right, and a
+// black arrow in the middle.
+TEST(FormPictureTest, aComboBoxsButton_is16PixelsWideInsideItsRightEdge) {
+    const QImage image =
+        RenderFormPicture(BuildFormModel(FormHolding(Control("ComboBox", "Combo1", 1500, 1500, 1500, 300))), 1.0);
+    EXPECT_EQ(image.pixel(180, 110), kWhitePixel);  // the field
+    EXPECT_EQ(image.pixel(182, 110), kWhitePixel);  // the button's light left edge
+    EXPECT_EQ(image.pixel(183, 110), kFacePixel);   // its face
+    EXPECT_EQ(image.pixel(185, 105), kFacePixel);
+    EXPECT_EQ(image.pixel(190, 102), kWhitePixel);       // its top edge
+    EXPECT_EQ(image.pixel(190, 101), qRgb(64, 64, 64));  // the field's dark inner edge, above it
+    EXPECT_EQ(image.pixel(197, 110), kBlackPixel);       // its dark right edge
+    EXPECT_EQ(image.pixel(190, 117), kBlackPixel);       // and bottom edge
+    EXPECT_EQ(image.pixel(190, 118), kFacePixel);        // the field's inner edge below it
+    EXPECT_EQ(image.pixel(189, 109), kBlackPixel);       // the arrow
+    EXPECT_EQ(image.pixel(185, 112), kFacePixel);        // which points down, narrowing
+}
+
+// A caption that fits in its regular font may not in bold, whose strokes and advances are
+// wider: the measure keeps the two apart, whichever it met first. Italic is a face of its own.
+TEST(FormPictureTest, boldAndItalicFonts_measureApartFromTheRegularOne) {
+    const std::u16string text = u"Преглед на формата";
+    FormFont regular;
+    FormFont bold = regular;
+    bold.bold = true;
+    FormFont italic = regular;
+    italic.italic = true;
+    PictureTextMeasure measure;
+    const double regularWidth = measure.Measure(regular, text, std::nullopt, false).width;
+    const double boldWidth = measure.Measure(bold, text, std::nullopt, false).width;
+    EXPECT_GT(boldWidth, regularWidth);
+    EXPECT_EQ(PictureTextMeasure().Measure(bold, text, std::nullopt, false).width, boldWidth);
+    EXPECT_TRUE(PictureFont(bold, 1.0).bold());
+    EXPECT_FALSE(PictureFont(regular, 1.0).bold());
+    EXPECT_TRUE(PictureFont(italic, 1.0).italic());
+    EXPECT_FALSE(PictureFont(regular, 1.0).italic());
 }
 
 bool IsRed(const QImage& image, QPoint at) {

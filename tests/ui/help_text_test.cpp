@@ -1,5 +1,5 @@
 #include "ui/help_text.h"
-#include "ui/captions.h"
+#include "picture/captions.h"
 #include "qstring_printer.h"
 
 #include <QStringList>

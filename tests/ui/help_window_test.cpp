@@ -1,4 +1,4 @@
-#include "ui/captions.h"
+#include "picture/captions.h"
 #include "ui/convert_form.h"
 #include "ui/help_text.h"
 #include "ui/help_window.h"

@@ -1,9 +1,9 @@
 #include "ui/convert_form.h"
 #include "core/messages.h"
-#include "ui/captions.h"
+#include "picture/captions.h"
 #include "ui/help_window.h"
 #include "ui/preview_window.h"
-#include "ui/qt_text.h"
+#include "picture/qt_text.h"
 
 #include "test_support.h"
 #include "window_waits.h"

@@ -1,9 +1,9 @@
-#include "ui/picture_fonts.h"
+#include "picture/picture_fonts.h"
 
 #include "core/shown_font.h"
-#include "ui/fonts.h"
-#include "ui/qt_text.h"
-#include "ui/twips.h"
+#include "picture/fonts.h"
+#include "picture/qt_text.h"
+#include "picture/twips.h"
 
 #include <QStringList>
 

@@ -1,11 +1,11 @@
-#include "ui/form_picture.h"
+#include "picture/form_picture.h"
 
 #include "core/text_fit.h"
-#include "ui/captions.h"
-#include "ui/fonts.h"
-#include "ui/picture_fonts.h"
-#include "ui/qt_text.h"
-#include "ui/twips.h"
+#include "picture/captions.h"
+#include "picture/fonts.h"
+#include "picture/picture_fonts.h"
+#include "picture/qt_text.h"
+#include "picture/twips.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "cli/console_port.h"
+#include "core/console_port.h"
 
 namespace tremaro {
 

@@ -1,6 +1,6 @@
-#include "ui/form_preview.h"
+#include "ui/preview_link.h"
 
-#include "ui/captions.h"
+#include "picture/captions.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -10,25 +10,25 @@
 
 namespace tremaro {
 
-FormPreview::FormPreview(QWidget& mainWindow, QPlainTextEdit& view, std::function<std::u16string()> viewText)
+PreviewLink::PreviewLink(QWidget& mainWindow, QPlainTextEdit& view, std::function<std::u16string()> viewText)
     : QObject(&mainWindow), mainWindow_(mainWindow), view_(view), viewText_(std::move(viewText)) {
     mainWindow_.installEventFilter(this);
     openAction_ = new QAction(captions::PreviewTitle(), this);
     openAction_->setObjectName(QStringLiteral("previewForm"));
-    connect(openAction_, &QAction::triggered, this, &FormPreview::Open);
+    connect(openAction_, &QAction::triggered, this, &PreviewLink::Open);
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F5), &mainWindow);
-    connect(shortcut, &QShortcut::activated, this, &FormPreview::Open);
+    connect(shortcut, &QShortcut::activated, this, &PreviewLink::Open);
     typingPause_.setSingleShot(true);
     typingPause_.setInterval(kTypingPauseMs);
     connect(&view_, &QPlainTextEdit::textChanged, &typingPause_, qOverload<>(&QTimer::start));
-    connect(&typingPause_, &QTimer::timeout, this, &FormPreview::Refresh);
+    connect(&typingPause_, &QTimer::timeout, this, &PreviewLink::Refresh);
 }
 
-FormPreview::~FormPreview() {
+PreviewLink::~PreviewLink() {
     delete window_.data();
 }
 
-void FormPreview::FormRead(std::u16string textAsRead) {
+void PreviewLink::FormRead(std::u16string textAsRead) {
     textAsRead_ = std::move(textAsRead);
     factorSinceRead_ = 1.0;
     Refresh();
@@ -39,10 +39,10 @@ void FormPreview::Corrected(double factor) {
     Refresh();
 }
 
-void FormPreview::Open() {
+void PreviewLink::Open() {
     if (!window_) {
         window_ = new PreviewWindow;
-        connect(window_, &PreviewWindow::ProblemPicked, this, &FormPreview::ShowLineInView);
+        connect(window_, &PreviewWindow::ProblemPicked, this, &PreviewLink::ShowLineInView);
         window_->MoveBeside(mainWindow_);
         window_->show();
     }
@@ -52,7 +52,7 @@ void FormPreview::Open() {
     window_->activateWindow();
 }
 
-void FormPreview::Refresh() {
+void PreviewLink::Refresh() {
     typingPause_.stop();
     if (window_)
         window_->ShowForms(textAsRead_, viewText_(), factorSinceRead_);
@@ -61,13 +61,13 @@ void FormPreview::Refresh() {
 // Closing hides the main window (a hide the window system makes, on minimising, is left
 // alone): the preview goes with it, as it shows nothing but that window's form. The help
 // window keeps its own life.
-bool FormPreview::eventFilter(QObject* watched, QEvent* event) {
+bool PreviewLink::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &mainWindow_ && event->type() == QEvent::Hide && !event->spontaneous() && window_)
         window_->close();
     return QObject::eventFilter(watched, event);
 }
 
-void FormPreview::ShowLineInView(int line) {
+void PreviewLink::ShowLineInView(int line) {
     const QTextBlock block = view_.document()->findBlockByNumber(line - 1);
     if (!block.isValid())
         return;

@@ -23,14 +23,14 @@ namespace tremaro {
 // proportion; text only typed leaves it as it was.
 // The window opens beside the main window, puts the view's cursor on the Begin line of the
 // control whose problem the operator picks, and closes when the main window closes.
-class FormPreview final : public QObject {
+class PreviewLink final : public QObject {
     Q_OBJECT
 
 public:
     static constexpr int kTypingPauseMs = 500;
 
-    FormPreview(QWidget& mainWindow, QPlainTextEdit& view, std::function<std::u16string()> viewText);
-    ~FormPreview() override;
+    PreviewLink(QWidget& mainWindow, QPlainTextEdit& view, std::function<std::u16string()> viewText);
+    ~PreviewLink() override;
 
     void FormRead(std::u16string textAsRead);
     void Corrected(double factor);

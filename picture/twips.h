@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/form_units.h"
+
 #include <QRect>
 #include <QtMath>
 
 namespace tremaro {
 
-// The window layout is given in twips; at 96 dots per inch there are 15 to the pixel.
-inline constexpr double kTwipsPerPixel = 15.0;
-
+// The window layout is given in twips, as a form's is (kTwipsPerPixel).
 inline int TwipsToPixels(double twips) {
     return qRound(twips / kTwipsPerPixel);
 }

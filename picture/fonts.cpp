@@ -1,4 +1,4 @@
-#include "ui/fonts.h"
+#include "picture/fonts.h"
 
 #include <QStringList>
 
