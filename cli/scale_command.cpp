@@ -12,6 +12,7 @@
 #include "platform/unicode.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -116,26 +117,40 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
 
 // What one file's correction and save said, and where it goes.
 struct Report {
-    bool toStandardOutput;
+    bool toStandardOutput = false;
     std::string message;
 };
 
-// Running the command confirms the save; a form that another program changed after it was
-// read is refused (the question answered with Cancel, its text the failure's).
-bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::optional<CodePageDecision> codePage,
-                    FolderBatch& batch, std::vector<Report>& reports) {
+// One file of a batch: its form, and what its save said once it ended.
+struct BatchForm {
     ConsolePort port;
-    port.AnswerNextQuestion(PressedButton::Ok);
-    port.AnswerNextQuestion(PressedButton::Cancel);
-    FormDocument form(port);
-    if (form.Read(path, codePage) != FormLines::LoadStatus::Loaded ||
-        form.Correct(percent) != CorrectionOutcome::Corrected) {
-        reports.push_back({false, port.LastMessage()});
+    FormDocument form{port};
+    bool saved = false;
+    Report report;
+};
+
+// Running the command confirms the save; a form that another program changed after it was
+// read is refused (the question answered with Cancel, its text the failure's). A form saved
+// with others waits for the batch's flush (true), and its save ends when the batch puts it in
+// place; a form saved alone is saved as the window saves it, flushing its own files.
+bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::optional<CodePageDecision> codePage,
+                    FolderBatch& batch, bool withOthers, BatchForm& file) {
+    file.port.AnswerNextQuestion(PressedButton::Ok);
+    file.port.AnswerNextQuestion(PressedButton::Cancel);
+    const auto ended = [&file](SaveOutcome outcome) {
+        file.saved = IsSaved(outcome);
+        file.report = {file.saved, file.port.LastMessage()};
+    };
+    if (file.form.Read(path, codePage) != FormLines::LoadStatus::Loaded ||
+        file.form.Correct(percent) != CorrectionOutcome::Corrected) {
+        file.report = {false, file.port.LastMessage()};
         return false;
     }
-    const bool saved = IsSaved(form.Save(&batch));
-    reports.push_back({saved, port.LastMessage()});
-    return saved;
+    const SaveOutcome outcome = withOthers ? file.form.Save(&batch, ended) : file.form.Save(&batch);
+    if (outcome == SaveOutcome::WaitsForBatch)
+        return true;
+    ended(outcome);
+    return false;
 }
 
 std::vector<std::string> FoldersOf(std::span<const std::string> files) {
@@ -146,21 +161,41 @@ std::vector<std::string> FoldersOf(std::span<const std::string> files) {
 }
 
 // The files are saved as one batch, and each is reported once the batch has flushed its
-// folders: a form said to be saved is saved for good.
+// folders: a form said to be saved is saved for good. A file's form is let go once its save
+// has ended, so that a batch of thousands holds only the forms that wait.
 bool CorrectAndSaveAll(const std::u16string& percent, std::span<const std::string> files,
                        const std::vector<std::optional<CodePageDecision>>& decisions, std::ostream& out,
                        std::ostream& err) {
-    std::vector<Report> reports;
-    bool allSaved = true;
+    std::vector<Report> reports(files.size());
+    std::vector<bool> saved(files.size());
+    std::vector<std::pair<std::size_t, std::unique_ptr<BatchForm>>> waiting;
+    const auto takeEnded = [&] {
+        for (auto& [index, file] : waiting) {
+            reports[index] = std::move(file->report);
+            saved[index] = file->saved;
+        }
+        waiting.clear();
+    };
     {
         FolderBatch batch(FoldersOf(files));
-        for (std::size_t i = 0; i < files.size(); ++i)
-            allSaved = CorrectAndSave(percent, files[i], decisions[i], batch, reports) && allSaved;
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            if (batch.Full()) {
+                batch.PutWaitingInPlace();
+                takeEnded();
+            }
+            waiting.emplace_back(i, std::make_unique<BatchForm>());
+            if (!CorrectAndSave(percent, files[i], decisions[i], batch, files.size() > 1, *waiting.back().second)) {
+                reports[i] = std::move(waiting.back().second->report);
+                saved[i] = waiting.back().second->saved;
+                waiting.pop_back();
+            }
+        }
         batch.Finish();
+        takeEnded();
     }
     for (const Report& report : reports)
         PrintMessage(report.toStandardOutput ? out : err, report.message);
-    return allSaved;
+    return std::all_of(saved.begin(), saved.end(), [](bool each) { return each; });
 }
 
 // The code page each file is read in: the one the operator named, or what each form and the

@@ -4,6 +4,7 @@
 #include "core/view_text.h"
 #include "platform/text_lines.h"
 
+#include <memory>
 #include <variant>
 
 namespace tremaro {
@@ -55,11 +56,21 @@ CorrectionOutcome FormDocument::Correct(std::u16string_view percentText) {
     return RunCorrection(percentText, lines_, port_);
 }
 
-SaveOutcome FormDocument::Save(FolderBatch* batch) {
-    FileRead written;
-    const SaveOutcome outcome = SaveWithBackup(fileName_, lines_.File(), port_, lines_.TextCodePage(), &written, batch);
-    if (IsSaved(outcome))
-        lines_.Written(std::move(written));
+SaveOutcome FormDocument::Save(FolderBatch* batch, SaveEnded ended) {
+    auto written = std::make_shared<FileRead>();
+    auto takeWritten = [this, written](SaveOutcome outcome) {
+        if (IsSaved(outcome))
+            lines_.Written(std::move(*written));
+    };
+    if (batch && ended)
+        return SaveWithBackup(fileName_, lines_.File(), port_, lines_.TextCodePage(), written.get(), batch,
+                              [takeWritten, ended = std::move(ended)](SaveOutcome outcome) {
+                                  takeWritten(outcome);
+                                  ended(outcome);
+                              });
+    const SaveOutcome outcome =
+        SaveWithBackup(fileName_, lines_.File(), port_, lines_.TextCodePage(), written.get(), batch);
+    takeWritten(outcome);
     return outcome;
 }
 

@@ -40,7 +40,9 @@ public:
     // Writes the view's text (which the operator may have edited) over the file read last,
     // which must still be as it was read or as the last save left it, unless the operator
     // agrees to write over another program's change; once saved, that text is the file's.
-    SaveOutcome Save(FolderBatch* batch = nullptr);
+    // In a batch, given ended, the save waits for the batch's flush (WaitsForBatch) and ended
+    // is told its end; the document must last until then.
+    SaveOutcome Save(FolderBatch* batch = nullptr, SaveEnded ended = nullptr);
 
     // Whether the view's text differs, line by line, from the form file's as last read or
     // saved. Never before a form has been read: there is nothing it could be saved to.

@@ -6,6 +6,7 @@
 #include "platform/folder_lock.h"
 
 #include <algorithm>
+#include <memory>
 #include <cctype>
 #include <optional>
 #include <string_view>
@@ -101,21 +102,50 @@ bool SameIdentity(const FileRead& a, const FileRead& b) {
 // whether to try again over the change. An attempt holds its folder's lock; the question is
 // asked once it has let the lock go, so that a save waiting for its turn never waits on an
 // operator.
-class FormSave {
+//
+// In a batch that is to tell it its end (ended), the first attempt stops once the backup and
+// the new text are written beside their names, and waits for the batch's flush; the rest of
+// the save (and any later attempt, which flushes its own files) runs when the batch puts the
+// waiting saves in place.
+class FormSave : public FolderBatch::Waiting {
 public:
     FormSave(const std::string& formFileName, std::string bytes, const FileRead& known, OperatorPort& port,
-             FolderBatch* batch)
+             FileRead* saved, FolderBatch* batch, SaveEnded ended)
         : formFileName_(formFileName),
           listedName_(batch ? NameAsListedAmong(formFileName, batch->NamesBeside(formFileName))
                             : NameAsListed(formFileName)),
-          bytes_(std::move(bytes)), known_(known), port_(port), batch_(batch) {}
+          bytes_(std::move(bytes)), known_(known), port_(port), saved_(saved), batch_(batch), ended_(std::move(ended)) {
+    }
 
-    SaveOutcome Run(FileRead* saved) {
+    // The save's outcome, or WaitsForBatch when its first attempt waits for the batch.
+    SaveOutcome Run() { return GoOnFrom(Attempt()); }
+
+    // The folder of the form whose files wait for the batch.
+    std::string FolderWaitedIn() const { return FolderOf(staged_->paths.target); }
+
+    void PutInPlace(bool flushed) override {
+        Staged staged = std::move(*staged_);
+        staged_.reset();
+        const SaveOutcome outcome = GoOnFrom(flushed ? PutStagedInPlace(staged) : FlushFailed(staged));
+        ended_(outcome);
+    }
+
+private:
+    // The form's files as the first attempt of a save in a batch wrote them.
+    struct Staged {
+        SavePaths paths;
+        FileRead found;
+        std::optional<StagedFile> backup;  // none where an older backup is kept
+        StagedFile form;
+    };
+
+    // From an attempt's end (or none, when the form is not as read) to the save's.
+    SaveOutcome GoOnFrom(std::optional<SaveOutcome> outcome) {
         for (;;) {
-            if (const std::optional<SaveOutcome> outcome = Attempt()) {
-                if (saved && IsSaved(*outcome)) {
-                    saved->bytes = std::move(bytes_);
-                    saved->info = written_;
+            if (outcome) {
+                if (saved_ && IsSaved(*outcome)) {
+                    saved_->bytes = std::move(bytes_);
+                    saved_->info = written_;
                 }
                 return *outcome;
             }
@@ -123,10 +153,10 @@ public:
                 return copiesLeft_.empty()
                            ? SaveOutcome::ChangedByAnotherProgram
                            : Report(SaveOutcome::ChangedByAnotherProgram, messages::ChangedAndNotSaved(formFileName_));
+            outcome = Attempt();
         }
     }
 
-private:
     // Every report names the copies this save left behind: each is the only copy of the form
     // as one of its attempts read it.
     SaveOutcome Report(SaveOutcome outcome, const std::string& message) {
@@ -203,8 +233,17 @@ private:
         return backup && backup->device == found.info.st_dev && backup->inode == found.info.st_ino;
     }
 
+    // Whether this attempt writes its files for the batch to flush: the first, where the
+    // batch holds the folders of both the form and its backup.
+    bool WaitsForTheBatch(const SavePaths& paths) const {
+        return batch_ && ended_ && !changeAccepted_ && batch_->Holds(FolderOf(paths.target)) &&
+               batch_->Holds(FolderOf(paths.backupName));
+    }
+
     // The form as it was read goes to the backup name; a backup there already is kept.
     std::optional<SaveOutcome> SaveBesideBackup(const SavePaths& paths, const FileRead& found) {
+        if (WaitsForTheBatch(paths))
+            return Stage(paths, found);
         const CopyOutcome copy = CopyToNewName(found, paths.target, paths.backupName);
         switch (copy.result) {
         case CopyResult::Copied:
@@ -218,6 +257,62 @@ private:
             break;
         }
         return BackupRefused(paths.backupName);
+    }
+
+    // The backup (where none is there yet) and the new text written, to be put in place
+    // once the batch has flushed them.
+    std::optional<SaveOutcome> Stage(const SavePaths& paths, const FileRead& found) {
+        std::optional<StagedFile> backup;
+        switch (KindOfPath(paths.backupName)) {
+        case PathKind::Missing:
+            backup = StageCopy(found, paths.target, paths.backupName);
+            if (!backup)
+                return BackupRefused(paths.backupName);
+            break;
+        case PathKind::PlainFile:
+            break;
+        default:
+            return BackupRefused(paths.backupName);
+        }
+        std::optional<StagedFile> form = StageReplacement(paths.target, bytes_, &found);
+        if (!form) {
+            if (backup)
+                Discard(*backup);
+            return Report(SaveOutcome::WriteFailed, messages::NotSaved(formFileName_) + messages::kOriginalUnchanged);
+        }
+        staged_.emplace(Staged{paths, found, std::move(backup), std::move(*form)});
+        return SaveOutcome::WaitsForBatch;
+    }
+
+    // The backup first, then the form, as SaveBesideBackup puts them.
+    std::optional<SaveOutcome> PutStagedInPlace(Staged& staged) {
+        const SavePaths& paths = staged.paths;
+        if (!staged.backup)
+            return WriteOver(paths, staged.found, std::nullopt, true, messages::OlderBackupKept(paths.backupName),
+                             &staged.form);
+        const CopyOutcome copy =
+            PutStagedCopyInPlace(*staged.backup, staged.found, paths.target, paths.backupName, *batch_);
+        switch (copy.result) {
+        case CopyResult::Copied:
+            return WriteOver(paths, staged.found, MadeBackup{paths.backupName, StateAt(paths.backupName)},
+                             copy.ownerKept, messages::OriginalKeptAs(paths.backupName), &staged.form);
+        case CopyResult::TargetExists:
+            if (KindOfPath(paths.backupName) == PathKind::PlainFile)
+                return WriteOver(paths, staged.found, std::nullopt, true, messages::OlderBackupKept(paths.backupName),
+                                 &staged.form);
+            break;
+        case CopyResult::Failed:
+            break;
+        }
+        Discard(staged.form);
+        return BackupRefused(paths.backupName);
+    }
+
+    SaveOutcome FlushFailed(const Staged& staged) {
+        if (staged.backup)
+            Discard(*staged.backup);
+        Discard(staged.form);
+        return Report(SaveOutcome::WriteFailed, messages::NotSaved(formFileName_) + messages::kOriginalUnchanged);
     }
 
     // A form another program changed goes whole to a backup, never in an older one's place.
@@ -239,8 +334,10 @@ private:
     // backup is the only copy of the form as read, and stays.
     std::optional<SaveOutcome> WriteOver(const SavePaths& paths, const FileRead& found,
                                          const std::optional<MadeBackup>& made, bool backupOwnerKept,
-                                         const std::string& backupReport) {
-        const ReplaceOutcome replaced = ReplaceFile(paths.target, bytes_, &found, batch_);
+                                         const std::string& backupReport, StagedFile* staged = nullptr) {
+        const ReplaceOutcome replaced =
+            staged ? PutStagedReplacementInPlace(*staged, paths.target, bytes_, &found, *batch_)
+                   : ReplaceFile(paths.target, bytes_, &found, batch_);
         switch (replaced.result) {
         case ReplaceResult::Replaced:
             written_ = replaced.written;
@@ -291,12 +388,15 @@ private:
         return !made.state || StateAt(made.name) != made.state || RemoveFile(made.name);
     }
 
-    const std::string& formFileName_;
+    const std::string formFileName_;
     const std::string listedName_;
     std::string bytes_;
     const FileRead& known_;
     OperatorPort& port_;
+    FileRead* saved_;
     FolderBatch* batch_;
+    SaveEnded ended_;
+    std::optional<Staged> staged_;
     bool changeAccepted_ = false;
     std::vector<std::string> copiesLeft_;  // backups made by attempts whose form then changed
     struct stat written_ {};               // the new form file's status, once written
@@ -324,7 +424,7 @@ std::string BackupNameFor(const std::string& formFileName) {
 }
 
 SaveOutcome SaveWithBackup(const std::string& formFileName, const FileRead& known, OperatorPort& port,
-                           CodePage codePage, FileRead* saved, FolderBatch* batch) {
+                           CodePage codePage, FileRead* saved, FolderBatch* batch, SaveEnded ended) {
     if (formFileName.empty()) {
         port.ShowMessage(messages::kNothingToSave, MessageButtons::Ok);
         return SaveOutcome::NothingToSave;
@@ -341,7 +441,14 @@ SaveOutcome SaveWithBackup(const std::string& formFileName, const FileRead& know
         port.ShowMessage(messages::TooLarge(formFileName), MessageButtons::Ok);
         return SaveOutcome::TooLarge;
     }
-    return FormSave(formFileName, std::move(std::get<std::string>(encoded)), known, port, batch).Run(saved);
+    auto save = std::make_unique<FormSave>(formFileName, std::move(std::get<std::string>(encoded)), known, port, saved,
+                                           batch, std::move(ended));
+    const SaveOutcome outcome = save->Run();
+    if (outcome == SaveOutcome::WaitsForBatch) {
+        const std::string folder = save->FolderWaitedIn();
+        batch->Wait(std::move(save), folder);
+    }
+    return outcome;
 }
 
 }  // namespace tremaro

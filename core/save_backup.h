@@ -5,6 +5,7 @@
 #include "platform/folder_batch.h"
 #include "platform/input_file.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,7 @@ enum class SaveOutcome {
     LeadsElsewhere,           // a link now under the name leads to another file than the one read, or to none
     BackupFailed,             // no backup could be made; nothing was written
     WriteFailed,
+    WaitsForBatch,  // written beside the form, to be put in place when its batch has flushed it
 };
 
 bool IsSaved(SaveOutcome outcome);
@@ -62,11 +64,18 @@ std::string BackupNameAmong(const std::string& formFileName,
 // The backup name of the form file among the names its folder lists now.
 std::string BackupNameFor(const std::string& formFileName);
 
+// Told the end of a save that waited for its batch.
+using SaveEnded = std::function<void(SaveOutcome)>;
+
 // known is the form file as the text to save was made from it; the view's text is written
 // in codePage, the one the form was read in. When the save writes the form, *saved (where
 // given) becomes the file as written, for the next save to check. A save made as one of a
 // batch (where given) takes the batch's listing, lock and flush of the folders it holds.
+// Given ended too, it writes its files and returns WaitsForBatch; the batch puts them in
+// place when it flushes (FolderBatch::PutWaitingInPlace), and the save's report and *saved
+// follow then, and ended is told the outcome. known, port and saved must last until then.
 SaveOutcome SaveWithBackup(const std::string& formFileName, const FileRead& known, OperatorPort& port,
-                           CodePage codePage, FileRead* saved = nullptr, FolderBatch* batch = nullptr);
+                           CodePage codePage, FileRead* saved = nullptr, FolderBatch* batch = nullptr,
+                           SaveEnded ended = nullptr);
 
 }  // namespace tremaro

@@ -64,12 +64,7 @@ void SyncFolder(const std::string& folder) {
         system::Flush(descriptor.get());
 }
 
-// A file being made beside its final name: unnamed until it is complete, where it can be.
-struct Temporary {
-    std::unique_ptr<FileDescriptor> descriptor;
-    std::string name;       // empty while unnamed
-    bool ownerKept = true;  // it has the owner and group of the file it stands for
-};
+using Temporary = StagedFile;
 
 std::optional<Temporary> OpenNamedTemporary(const std::string& folder) {
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -110,11 +105,6 @@ bool NameTemporary(Temporary& temporary, const std::string& folder) {
             return false;
     }
     return false;
-}
-
-void Discard(const Temporary& temporary) {
-    if (!temporary.name.empty())
-        system::Unlink(temporary.name.c_str());
 }
 
 // An ACL entry lost would give the group the rights of the ACL's mask; other attributes
@@ -185,10 +175,13 @@ bool HasOwnerOf(int descriptor, const struct stat& wanted) {
            info.st_gid == wanted.st_gid;
 }
 
-// The temporary file holding bytes, flushed to the disk, with the original's attributes
-// or (with no original) those of a new file.
+// Whether a file just written is flushed at once, or with the rest of its batch.
+enum class FlushWhen { Now, WithBatch };
+
+// The temporary file holding bytes, with the original's attributes or (with no original)
+// those of a new file, flushed to the disk unless its batch is to flush it.
 std::optional<Temporary> WriteTemporary(const std::string& folder, std::string_view bytes, const Original* original,
-                                        bool unnamed) {
+                                        bool unnamed, FlushWhen flush = FlushWhen::Now) {
     auto temporary = OpenTemporary(folder, unnamed);
     if (!temporary)
         return std::nullopt;
@@ -196,7 +189,7 @@ std::optional<Temporary> WriteTemporary(const std::string& folder, std::string_v
     const bool complete = WriteAll(descriptor, bytes) &&
                           (original ? GiveAttributesOf(descriptor, original->path, original->info, original->withTimes)
                                     : GiveMode(descriptor, PermissionsForNewFile())) &&
-                          system::Flush(descriptor) == 0;
+                          (flush == FlushWhen::WithBatch || system::Flush(descriptor) == 0);
     if (!complete) {
         Discard(*temporary);
         return std::nullopt;
@@ -205,16 +198,27 @@ std::optional<Temporary> WriteTemporary(const std::string& folder, std::string_v
     return temporary;
 }
 
-// Written and named, or nothing: an unnamed file that cannot get a name (no hard links
-// here) is written again as a named one.
+// Named, or nothing: an unnamed file that cannot get a name (no hard links here) is written
+// again as a named one, and flushed.
+bool NameOrWriteAgain(std::optional<Temporary>& temporary, const std::string& folder, std::string_view bytes,
+                      const Original* original) {
+    if (!temporary->name.empty() || NameTemporary(*temporary, folder))
+        return true;
+    if (!IsUnsupported(errno) && errno != ENOENT) {  // ENOENT: no /proc to name it through
+        temporary.reset();
+        return false;
+    }
+    temporary = WriteTemporary(folder, bytes, original, false);
+    return temporary.has_value();
+}
+
+// Written, flushed and named, or nothing.
 std::optional<Temporary> WriteNamedTemporary(const std::string& folder, std::string_view bytes,
                                              const Original* original) {
     auto temporary = WriteTemporary(folder, bytes, original, true);
-    if (!temporary || !temporary->name.empty() || NameTemporary(*temporary, folder))
-        return temporary;
-    if (!IsUnsupported(errno) && errno != ENOENT)  // ENOENT: no /proc to name it through
-        return std::nullopt;
-    return WriteTemporary(folder, bytes, original, false);
+    if (temporary)
+        NameOrWriteAgain(temporary, folder, bytes, original);
+    return temporary;
 }
 
 CopyResult PutInPlaceByCheckedRename(const Temporary& temporary, const std::string& target) {
@@ -370,29 +374,78 @@ CopyOutcome CopyToNewName(const FileRead& source, const std::string& sourcePath,
     return outcome;
 }
 
-ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, const FileRead* original,
-                           FolderBatch* batch) {
-    const std::string folder = FolderOf(path);
-    const std::optional<Original> attributesFrom =
-        original ? std::optional<Original>(Original{path, original->info, false}) : std::nullopt;
-    const auto temporary = WriteNamedTemporary(folder, bytes, attributesFrom ? &*attributesFrom : nullptr);
-    if (!temporary)
-        return {ReplaceResult::Failed, true, {}};
+std::optional<StagedFile> StageCopy(const FileRead& source, const std::string& sourcePath, const std::string& target) {
+    const Original original{sourcePath, source.info, true};
+    return WriteTemporary(FolderOf(target), source.bytes, &original, true, FlushWhen::WithBatch);
+}
+
+CopyOutcome PutStagedCopyInPlace(StagedFile& staged, const FileRead& source, const std::string& sourcePath,
+                                 const std::string& target, FolderBatch& batch) {
+    const Original original{sourcePath, source.info, true};
+    const std::string folder = FolderOf(target);
+    const CopyOutcome outcome = PutInPlace(staged, target, folder, source.bytes, original);
+    if (outcome.result == CopyResult::Copied)
+        batch.RenamedIn(folder);
+    return outcome;
+}
+
+namespace {
+
+// The rename of a written and named temporary file over path, while path holds what the
+// caller found there.
+ReplaceOutcome PutNamedReplacementInPlace(const Temporary& temporary, const std::string& path, const FileRead* original,
+                                          FolderBatch* batch) {
     if (!StillAsFound(path, original)) {
-        Discard(*temporary);
+        Discard(temporary);
         return {ReplaceResult::ChangedMeanwhile, true, {}};
     }
-    if (system::Rename(temporary->name.c_str(), path.c_str()) != 0) {
-        Discard(*temporary);
+    if (system::Rename(temporary.name.c_str(), path.c_str()) != 0) {
+        Discard(temporary);
         return {ReplaceResult::Failed, true, {}};
     }
-    ReplaceOutcome outcome{ReplaceResult::Replaced, temporary->ownerKept, {}};
-    system::DescriptorStatus(temporary->descriptor->get(), &outcome.written);
+    ReplaceOutcome outcome{ReplaceResult::Replaced, temporary.ownerKept, {}};
+    system::DescriptorStatus(temporary.descriptor->get(), &outcome.written);
+    const std::string folder = FolderOf(path);
     if (batch && batch->Holds(folder))
         batch->RenamedIn(folder);
     else
         SyncFolder(folder);
     return outcome;
+}
+
+std::optional<Original> AttributesFrom(const std::string& path, const FileRead* original) {
+    return original ? std::optional<Original>(Original{path, original->info, false}) : std::nullopt;
+}
+
+}  // namespace
+
+ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, const FileRead* original,
+                           FolderBatch* batch) {
+    const std::optional<Original> attributesFrom = AttributesFrom(path, original);
+    const auto temporary = WriteNamedTemporary(FolderOf(path), bytes, attributesFrom ? &*attributesFrom : nullptr);
+    if (!temporary)
+        return {ReplaceResult::Failed, true, {}};
+    return PutNamedReplacementInPlace(*temporary, path, original, batch);
+}
+
+std::optional<StagedFile> StageReplacement(const std::string& path, std::string_view bytes, const FileRead* original) {
+    const std::optional<Original> attributesFrom = AttributesFrom(path, original);
+    return WriteTemporary(FolderOf(path), bytes, attributesFrom ? &*attributesFrom : nullptr, true,
+                          FlushWhen::WithBatch);
+}
+
+ReplaceOutcome PutStagedReplacementInPlace(StagedFile& staged, const std::string& path, std::string_view bytes,
+                                           const FileRead* original, FolderBatch& batch) {
+    const std::optional<Original> attributesFrom = AttributesFrom(path, original);
+    std::optional<Temporary> temporary(std::move(staged));
+    if (!NameOrWriteAgain(temporary, FolderOf(path), bytes, attributesFrom ? &*attributesFrom : nullptr))
+        return {ReplaceResult::Failed, true, {}};
+    return PutNamedReplacementInPlace(*temporary, path, original, &batch);
+}
+
+void Discard(const StagedFile& staged) {
+    if (!staged.name.empty())
+        system::Unlink(staged.name.c_str());
 }
 
 bool RemoveFile(const std::string& path) {

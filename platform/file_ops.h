@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/file_descriptor.h"
 #include "platform/input_file.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -101,5 +103,34 @@ ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, cons
                            FolderBatch* batch = nullptr);
 
 bool RemoveFile(const std::string& path);
+
+// The same two writes in a batch, in two steps each, so that one flush can serve every file
+// of the batch: a file is first written beside its final name, unnamed where the file system
+// has such files (else under a temporary name), and not flushed; once the batch has flushed
+// it, it is put in place as CopyToNewName and ReplaceFile do, and the rename is flushed with
+// the batch's folders. A staged file that is not to be put in place is discarded.
+struct StagedFile {
+    std::unique_ptr<FileDescriptor> descriptor;
+    std::string name;       // empty while unnamed
+    bool ownerKept = true;  // it has the owner and group of the file it stands for
+};
+
+// The copy of source that CopyToNewName would put under target, written and not flushed.
+std::optional<StagedFile> StageCopy(const FileRead& source, const std::string& sourcePath, const std::string& target);
+
+// Puts the staged copy under target, which it never takes from anything standing there.
+CopyOutcome PutStagedCopyInPlace(StagedFile& staged, const FileRead& source, const std::string& sourcePath,
+                                 const std::string& target, FolderBatch& batch);
+
+// The file that ReplaceFile would put under path, written and not flushed.
+std::optional<StagedFile> StageReplacement(const std::string& path, std::string_view bytes, const FileRead* original);
+
+// Replaces path with the staged file as ReplaceFile does; bytes are what it holds (written
+// again under a name of its own where an unnamed file cannot be given one).
+ReplaceOutcome PutStagedReplacementInPlace(StagedFile& staged, const std::string& path, std::string_view bytes,
+                                           const FileRead* original, FolderBatch& batch);
+
+// Removes a staged file's temporary name, if it has one.
+void Discard(const StagedFile& staged);
 
 }  // namespace tremaro

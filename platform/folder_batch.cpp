@@ -4,6 +4,7 @@
 #include "platform/file_ops.h"
 #include "platform/system_calls.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -49,13 +50,39 @@ void FolderBatch::RenamedIn(const std::string& folder) {
         renamedIn_.emplace(*identity, folder);
 }
 
-void FolderBatch::Finish() {
+void FolderBatch::Wait(std::unique_ptr<Waiting> save, const std::string& folder) {
+    const auto identity = IdentityOf(folder);
+    waiting_.emplace_back(identity ? identity->first : dev_t{}, std::move(save));
+}
+
+bool FolderBatch::FlushFileSystem(dev_t device) const {
+    const auto held =
+        std::find_if(locks_.begin(), locks_.end(), [device](const auto& lock) { return lock.first.first == device; });
+    return held != locks_.end() && system::FlushFileSystem(held->second->Descriptor()) == 0;
+}
+
+void FolderBatch::PutWaitingInPlace() {
+    std::map<dev_t, bool> flushed;
+    for (const auto& [device, save] : waiting_)
+        if (!flushed.contains(device))
+            flushed[device] = FlushFileSystem(device);
+    for (auto& [device, save] : waiting_)
+        save->PutInPlace(flushed[device]);
+    waiting_.clear();
+    FlushFolders();
+}
+
+void FolderBatch::FlushFolders() {
     for (const auto& [identity, folder] : renamedIn_) {
         const FileDescriptor descriptor(system::Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (descriptor.valid())
             system::Flush(descriptor.get());
     }
     renamedIn_.clear();
+}
+
+void FolderBatch::Finish() {
+    PutWaitingInPlace();
     locks_.clear();
 }
 

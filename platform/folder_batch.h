@@ -12,16 +12,23 @@
 
 namespace tremaro {
 
-// The folders that one run of saves, one form after another, works in. Saved one at a time,
-// each form would list its folder, take the folder's lock and flush the folder after its
-// rename; a run of a thousand forms would list each folder a thousand times and wait for
-// the disk a thousand times more. A batch instead takes the lock of every folder at once,
-// before the first save's look at its form, and holds them until the last rename of each
-// folder has been flushed (once per folder, in Finish); it lists each folder once, and the
-// listing serves every save there (a save adds backups and replaces forms under their own
-// names, none of which changes a backup name's choice). The flush that makes a backup's name
-// last before its form is replaced stays in each save: only the flush after the rename,
-// which decides nothing but whether a power loss keeps the new form or the old one, waits.
+// The folders that one run of saves, one form after another, works in, and the saves of that
+// run that wait for one flush together. Saved one at a time, each form would list its
+// folder, take the folder's lock, and wait for the disk four times: for its backup, for the
+// backup's name, for its new text and for the rename. A batch instead takes the lock of
+// every folder at once, before the first save's look at its form, and holds them until the
+// last rename of each folder has been flushed; it lists each folder once, and the listing
+// serves every save there (a save adds backups and replaces forms under their own names,
+// none of which changes a backup name's choice).
+//
+// A save in the batch checks its form and writes its backup and its new text beside their
+// final names, unflushed, and then waits (Wait). When enough wait, or at the end, the batch
+// flushes each file system they were written on once (syncfs: data, attributes and all, in
+// one wait, where flushing each file would wait for the journal once per file), and then
+// each save in turn puts its backup under its name and only then its new form in the form's
+// place, so that at no moment is the form replaced while its original has no other name;
+// last, each folder a name was made in is flushed once. A save whose file system could not
+// be flushed puts nothing in place, and says so.
 //
 // The locks are taken in the order of the folders' device and inode numbers, so that two
 // batches sharing folders never each wait for the other. A folder that a save meets only
@@ -43,17 +50,42 @@ public:
     // What the folder that holds path lists, as listed at its first asking in this batch.
     const std::optional<std::vector<std::string>>& NamesBeside(const std::string& path);
 
-    // A rename in folder, which the batch holds, is to be flushed by Finish.
+    // A rename in folder, which the batch holds, is to be flushed with the batch's folders.
     void RenamedIn(const std::string& folder);
 
-    // Flushes each folder a rename was made in, then lets every lock go. Nothing is held after.
+    // A save whose files are written and wait for the batch's flush to be put in place.
+    class Waiting {
+    public:
+        virtual ~Waiting() = default;
+        // flushed: whether the file system its files were written on was flushed.
+        virtual void PutInPlace(bool flushed) = 0;
+    };
+
+    // The save waits, its files written in folder, which the batch holds.
+    void Wait(std::unique_ptr<Waiting> save, const std::string& folder);
+
+    // Whether so many saves wait that the next one should wait for their flush first: each
+    // holds its files open, and a process may open only so many.
+    bool Full() const { return waiting_.size() >= kMostWaiting; }
+
+    // Flushes the waiting saves' file systems, puts each save's files in place in the order
+    // they came, and flushes each folder a name was made in. The locks stay held.
+    void PutWaitingInPlace();
+
+    // PutWaitingInPlace, then lets every lock go. Nothing is held after.
     void Finish();
 
 private:
     using Identity = std::pair<dev_t, ino_t>;
+    static constexpr std::size_t kMostWaiting = 200;
+
+    void FlushFolders();
+    bool FlushFileSystem(dev_t device) const;
+
     std::map<Identity, std::unique_ptr<FolderLock>> locks_;
     std::map<Identity, std::string> renamedIn_;
     std::map<std::string, std::optional<std::vector<std::string>>> listings_;
+    std::vector<std::pair<dev_t, std::unique_ptr<Waiting>>> waiting_;
 };
 
 }  // namespace tremaro

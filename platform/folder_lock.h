@@ -22,6 +22,9 @@ public:
 
     bool Taken() const { return taken_; }
 
+    // The folder's own descriptor, held open as long as the lock.
+    int Descriptor() const { return folder_.get(); }
+
 private:
     FileDescriptor folder_;
     bool taken_ = false;

@@ -72,12 +72,12 @@ std::size_t Moved(ssize_t count) {
 }
 
 int RecordedOnDescriptor(FileCall call, int descriptor, int result) {
-    Record([&] { return RecordedCall{call, descriptor, false, {}, {}, 0, result == 0}; });
+    Record([&] { return RecordedCall{call, descriptor, false, false, {}, {}, 0, result == 0}; });
     return result;
 }
 
 int RecordedOnNames(FileCall call, const char* path, const char* newPath, int result) {
-    Record([&] { return RecordedCall{call, -1, false, path, newPath ? newPath : "", 0, result == 0}; });
+    Record([&] { return RecordedCall{call, -1, false, false, path, newPath ? newPath : "", 0, result == 0}; });
     return result;
 }
 
@@ -105,19 +105,19 @@ int Open(const char* path, int flags, mode_t mode) {
         errno = EOPNOTSUPP;
     else
         descriptor = ::open(path, flags, mode);
-    Record([&] { return RecordedCall{FileCall::Open, descriptor, false, path, {}, 0, descriptor >= 0}; });
+    Record([&] { return RecordedCall{FileCall::Open, descriptor, false, false, path, {}, 0, descriptor >= 0}; });
     return descriptor;
 }
 
 ssize_t Read(int descriptor, void* buffer, size_t size) {
     const ssize_t count = Fails(FileCall::Read) ? -1 : ::read(descriptor, buffer, size);
-    Record([&] { return RecordedCall{FileCall::Read, descriptor, false, {}, {}, Moved(count), count >= 0}; });
+    Record([&] { return RecordedCall{FileCall::Read, descriptor, false, false, {}, {}, Moved(count), count >= 0}; });
     return count;
 }
 
 ssize_t Write(int descriptor, const void* bytes, size_t size) {
     const ssize_t count = Fails(FileCall::Write) ? -1 : ::write(descriptor, bytes, size);
-    Record([&] { return RecordedCall{FileCall::Write, descriptor, false, {}, {}, Moved(count), count >= 0}; });
+    Record([&] { return RecordedCall{FileCall::Write, descriptor, false, false, {}, {}, Moved(count), count >= 0}; });
     return count;
 }
 
@@ -126,6 +126,14 @@ int Flush(int descriptor) {
     if (!Fails(FileCall::Flush))
         result = TheSeam().switches.flushesDoNothing ? 0 : ::fsync(descriptor);
     return RecordedOnDescriptor(FileCall::Flush, descriptor, result);
+}
+
+int FlushFileSystem(int descriptor) {
+    int result = -1;
+    if (!Fails(FileCall::Flush))
+        result = TheSeam().switches.flushesDoNothing ? 0 : ::syncfs(descriptor);
+    Record([&] { return RecordedCall{FileCall::Flush, descriptor, false, true, {}, {}, 0, result == 0}; });
+    return result;
 }
 
 int ChangeOwner(int descriptor, uid_t owner, gid_t group) {

@@ -66,11 +66,12 @@ bool FailingCallReached(std::size_t index = 0);
 // worked on: the one the latest open before it returned, or, in a name /proc/self/fd/N, N.
 struct RecordedCall {
     FileCall call;
-    int descriptor = -1;    // the descriptor a call on a descriptor was given, or the one an open returned
-    bool onFolder = false;  // that descriptor is a folder's
-    std::string path;       // what an open, an unlink or the first name of a rename or link names
-    std::string newPath;    // the second name of a rename or link
-    std::size_t size = 0;   // the bytes a read or write moved
+    int descriptor = -1;           // the descriptor a call on a descriptor was given, or the one an open returned
+    bool onFolder = false;         // that descriptor is a folder's
+    bool wholeFileSystem = false;  // a flush of everything on the descriptor's file system
+    std::string path;              // what an open, an unlink or the first name of a rename or link names
+    std::string newPath;           // the second name of a rename or link
+    std::size_t size = 0;          // the bytes a read or write moved
     bool succeeded = false;
 };
 
@@ -81,6 +82,9 @@ int Open(const char* path, int flags, mode_t mode = 0);
 ssize_t Read(int descriptor, void* buffer, size_t size);
 ssize_t Write(int descriptor, const void* bytes, size_t size);
 int Flush(int descriptor);
+// syncfs: flushes everything written on the file system that holds descriptor's file. It
+// counts and fails as a Flush.
+int FlushFileSystem(int descriptor);
 int ChangeOwner(int descriptor, uid_t owner, gid_t group);
 int ChangeMode(int descriptor, mode_t mode);
 int SetAttribute(int descriptor, const char* name, const void* value, size_t size);

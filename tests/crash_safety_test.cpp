@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -223,7 +224,10 @@ INSTANTIATE_TEST_SUITE_P(EveryPath, KilledSaveTest,
 
 // Three forms saved in one run, two in one folder and one in another, killed at each call in
 // turn: every form is at every moment the old one or the whole new one, and a form is
-// replaced only once its backup holds the original.
+// replaced only once its backup holds the original. The run writes every form's backup and
+// new text before it flushes them together and puts them in place: where its files are
+// unnamed until then, a kill leaves at most the one being named; elsewhere it may leave the
+// temporary files of every form, each a part of a copy of a form.
 class KilledBatchSaveTest : public ::testing::TestWithParam<SavePath> {
 protected:
     struct Form {
@@ -283,16 +287,26 @@ protected:
                 if (name.ends_with(".frm") || name.ends_with(".bak"))
                     continue;
                 ASSERT_TRUE(name.starts_with(".tremaro-")) << name << " left";
+                ASSERT_TRUE(IsPartOfAForm(ReadBytes(entry.path().string())))
+                    << name << " holds what is no copy of a form";
                 ++temporaryFiles;
             }
         }
-        ASSERT_LE(temporaryFiles, 1);
+        ASSERT_LE(temporaryFiles, GetParam().unnamedTemporary ? 1 : 2 * static_cast<int>(forms.size()));
+        killsLeavingATemporaryFile += temporaryFiles > 0 ? 1 : 0;
+    }
+
+    bool IsPartOfAForm(const std::string& bytes) const {
+        return std::any_of(forms.begin(), forms.end(), [&](const Form& form) {
+            return form.older.starts_with(bytes) || form.newer.starts_with(bytes);
+        });
     }
 
     TempFolder folder;
     std::vector<Form> forms;
     int killsLeavingAnOldForm = 0;
     int killsLeavingANewForm = 0;
+    int killsLeavingATemporaryFile = 0;
 };
 
 TEST_P(KilledBatchSaveTest, atEachCallInTurn_leavesEachFormOldOrWholeNew) {
@@ -312,10 +326,15 @@ TEST_P(KilledBatchSaveTest, atEachCallInTurn_leavesEachFormOldOrWholeNew) {
     EXPECT_GT(call - 1, 3 * kFewestKillsExpected);
     EXPECT_GT(killsLeavingAnOldForm, 0);
     EXPECT_GT(killsLeavingANewForm, 0);
+    EXPECT_GT(killsLeavingATemporaryFile, 0);
     for (const Form& form : forms) {
         EXPECT_EQ(ReadBytes(form.path), form.newer);
         EXPECT_EQ(ReadBytes(form.backup), form.older);
     }
+    for (const auto& folderPath : {folder.Path("one"), folder.Path("two")})
+        EXPECT_EQ(std::distance(fs::directory_iterator(folderPath), fs::directory_iterator()),
+                  folderPath == folder.Path("one") ? 4 : 2)
+            << folderPath << " holds more than its forms and their backups";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPath, KilledBatchSaveTest, ::testing::ValuesIn(kSavePaths),

@@ -900,47 +900,79 @@ TEST_F(SaveTest, save_onEveryPath_flushesEachFileBeforeItsNameAndTheFolderAfter)
     }
 }
 
-// Saves made as one batch: each backup is on the disk, name and all, before its form is
-// replaced; the folder is locked once for the whole batch and flushed once after its last
-// rename, not after each.
-TEST_F(SaveTest, batchSave_flushesEachBackupBeforeItsFormAndTheFolderOnceAtTheEnd) {
-    const std::string secondForm = folder.Path("form2.frm");
-    const std::string secondBackup = folder.Path("form2.bak");
-    WriteBytes(secondForm, kOriginal);
+// Saves made as one batch of three forms in two folders: each writes its backup and new
+// text and waits, touching no name; then one flush of the file system serves every file,
+// each backup takes its name before its form is replaced, and each folder is flushed once
+// after its last rename. Each folder is locked once for the whole batch.
+TEST_F(SaveTest, batchSave_flushesEveryFileOnceTogetherThenPutsEachBackupBeforeItsForm) {
+    fs::create_directory(folder.Path("two"));
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {form, backup},
+        {folder.Path("form2.frm"), folder.Path("form2.bak")},
+        {folder.Path("two/form3.frm"), folder.Path("two/form3.bak")}};
+    for (const auto& [name, backupName] : files)
+        WriteBytes(name, kOriginal);
+    std::vector<ConsolePort> ports(files.size());
+    std::vector<FileRead> read(files.size());
+    std::vector<SaveOutcome> ended(files.size(), SaveOutcome::WaitsForBatch);
     system::FileSystemSwitches switches;
     switches.recordCalls = true;
     SwitchedFileSystem switched(switches);
+    std::size_t callsBeforeThePutting = 0;
     {
-        FolderBatch batch({folder.Root().string()});
-        for (const std::string& name : {form, secondForm}) {
-            port = ConsolePort();
-            port.SetViewText(kNewText);
-            ASSERT_EQ(SaveWithBackup(name, AsRead(name), port, CodePage::Windows1251, nullptr, &batch),
-                      SaveOutcome::BackedUpAndWritten)
-                << name;
+        FolderBatch batch({folder.Root().string(), folder.Path("two")});
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            ports[i].SetViewText(kNewText);
+            read[i] = AsRead(files[i].first);
+            ASSERT_EQ(SaveWithBackup(files[i].first, read[i], ports[i], CodePage::Windows1251, nullptr, &batch,
+                                     [&ended, i](SaveOutcome outcome) { ended[i] = outcome; }),
+                      SaveOutcome::WaitsForBatch);
         }
+        for (const auto& [name, backupName] : files) {
+            EXPECT_EQ(ReadBytes(name), kOriginal) << name << " replaced before the batch's flush";
+            EXPECT_FALSE(fs::exists(backupName)) << backupName << " named before the batch's flush";
+        }
+        callsBeforeThePutting = system::RecordedCalls().size();
         batch.Finish();
     }
     const Calls& calls = system::RecordedCalls();
-    EXPECT_EQ(ReadBytes(secondForm), newBytes);
-    EXPECT_EQ(ReadBytes(secondBackup), kOriginal);
-    for (const auto& [formName, backupName] : {std::pair{form, backup}, std::pair{secondForm, secondBackup}}) {
-        SCOPED_TRACE(formName);
+    const auto isFlush = [](const system::RecordedCall& call) { return call.call == system::FileCall::Flush; };
+    EXPECT_FALSE(
+        std::any_of(calls.begin(), calls.begin() + static_cast<std::ptrdiff_t>(callsBeforeThePutting), isFlush))
+        << "a file was flushed on its own";
+    const auto fileSystemFlush = std::find_if(calls.begin(), calls.end(), [](const system::RecordedCall& call) {
+        return call.call == system::FileCall::Flush && call.wholeFileSystem && call.succeeded;
+    });
+    ASSERT_NE(fileSystemFlush, calls.end()) << "the files were never flushed";
+    const auto flushedAt = static_cast<std::size_t>(fileSystemFlush - calls.begin());
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const auto& call) { return call.wholeFileSystem; }), 1)
+        << "one file system flushed more than once";
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const auto& [name, backupName] = files[i];
+        SCOPED_TRACE(name);
+        EXPECT_EQ(ended[i], SaveOutcome::BackedUpAndWritten);
+        EXPECT_EQ(ports[i].LastMessage(), messages::Saved(name) + messages::OriginalKeptAs(backupName));
+        EXPECT_EQ(ReadBytes(name), newBytes);
+        EXPECT_EQ(ReadBytes(backupName), kOriginal);
         const Arrival backupArrival = ArrivalOf(calls, backupName);
-        const Arrival formArrival = ArrivalOf(calls, formName);
+        const Arrival formArrival = ArrivalOf(calls, name);
         ASSERT_NE(formArrival.putInPlace, Arrival::kNone);
-        EXPECT_NE(backupArrival.flush, Arrival::kNone) << "the backup's bytes were not flushed";
-        EXPECT_LT(backupArrival.folderFlush, formArrival.putInPlace) << "replaced before its backup's name was flushed";
-        EXPECT_NE(formArrival.flush, Arrival::kNone) << "the new form was not flushed before it was named";
+        EXPECT_LT(backupArrival.lastWrite, flushedAt) << "the backup was written after the flush";
+        EXPECT_LT(formArrival.lastWrite, flushedAt) << "the new form was written after the flush";
+        EXPECT_LT(flushedAt, backupArrival.putInPlace) << "the backup was named before it was flushed";
+        EXPECT_LT(backupArrival.putInPlace, formArrival.putInPlace) << "replaced before its backup was named";
         EXPECT_NE(formArrival.folderFlush, Arrival::kNone) << "its rename was never flushed";
     }
-    EXPECT_LT(ArrivalOf(calls, form).putInPlace, ArrivalOf(calls, secondBackup).putInPlace);
-    EXPECT_EQ(ArrivalOf(calls, form).folderFlush, ArrivalOf(calls, secondBackup).folderFlush)
+    EXPECT_EQ(ArrivalOf(calls, form).folderFlush, ArrivalOf(calls, files[1].first).folderFlush)
         << "the first form's rename was flushed on its own";
+    const auto folderFlushes = std::count_if(calls.begin(), calls.end(), [](const system::RecordedCall& call) {
+        return call.call == system::FileCall::Flush && call.onFolder && !call.wholeFileSystem;
+    });
+    EXPECT_EQ(folderFlushes, 2) << "a folder was flushed more than once";
     const auto locks = std::count_if(calls.begin(), calls.end(), [](const system::RecordedCall& call) {
         return call.call == system::FileCall::Lock;
     });
-    EXPECT_EQ(locks, 1) << "the folder was locked again for each save";
+    EXPECT_EQ(locks, 2) << "a folder was locked again for each save";
 }
 
 // Another program changing the form just before each call of the save in turn: cutting it

@@ -1,6 +1,7 @@
 #include "cli/command_texts.h"
 #include "cli/scale_command.h"
 #include "core/messages.h"
+#include "platform/system_calls.h"
 
 #include "test_support.h"
 
@@ -241,6 +242,60 @@ TEST_F(ScaleCommandTest, batch_formChangedAfterItWasRead_isRefusedAndTheOthersSa
         EXPECT_EQ(ReadBytes(form), before);
         EXPECT_EQ(ReadBytes(other), "not a form\r\n");
         EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
+    }
+}
+
+// A batch of three forms in two folders that fails part way says of each form whether it was
+// saved: a rename that fails leaves that form (and no backup of it) as it was and the others
+// saved; a flush of the file system that fails saves none, and leaves nothing beside them.
+TEST_F(ScaleCommandTest, batch_failingPartWay_reportsEachFormSavedOrNot) {
+    fs::create_directory(folder.Path("two"));
+    const std::vector<std::string> forms = {form, folder.Path("form2.frm"), folder.Path("two/form3.frm")};
+    const auto backupOf = [](const std::string& path) { return path.substr(0, path.size() - 3) + "bak"; };
+    struct Failure {
+        const char* name;
+        system::FailingCall call;
+        std::vector<bool> saved;
+    };
+    const Failure failures[] = {
+        {"the second form's rename", {system::FileCall::Rename, 2}, {true, false, true}},
+        {"the file system's flush", {system::FileCall::Flush, 1}, {false, false, false}},
+    };
+    for (const Failure& failure : failures) {
+        SCOPED_TRACE(failure.name);
+        for (const std::string& path : forms) {
+            for (const auto& entry : fs::directory_iterator(fs::path(path).parent_path()))
+                if (entry.is_regular_file())
+                    fs::remove(entry.path());
+        }
+        for (const std::string& path : forms)
+            WriteBytes(path, kForm);
+        system::FileSystemSwitches switches;
+        switches.failing = {failure.call};
+        std::string expectedOut;
+        std::string expectedErr;
+        {
+            SwitchedFileSystem switched(switches);
+            EXPECT_EQ(Run({"120", forms[0], forms[1], forms[2]}), 1);
+            EXPECT_TRUE(system::FailingCallReached());
+        }
+        for (std::size_t i = 0; i < forms.size(); ++i) {
+            SCOPED_TRACE(forms[i]);
+            if (failure.saved[i]) {
+                expectedOut += Printed(messages::Saved(forms[i]) + messages::OriginalKeptAs(backupOf(forms[i])));
+                EXPECT_NE(ReadBytes(forms[i]).find("=   594\r\n"), std::string::npos);
+                EXPECT_EQ(ReadBytes(backupOf(forms[i])), kForm);
+            } else {
+                expectedErr += Printed(messages::NotSaved(forms[i]) + messages::kOriginalUnchanged);
+                EXPECT_EQ(ReadBytes(forms[i]), kForm);
+                EXPECT_FALSE(fs::exists(backupOf(forms[i])));
+            }
+        }
+        EXPECT_EQ(out.str(), expectedOut);
+        EXPECT_EQ(err.str(), expectedErr);
+        for (const auto& inside : {folder.Root(), fs::path(folder.Path("two"))})
+            for (const auto& entry : fs::directory_iterator(inside))
+                EXPECT_FALSE(entry.path().filename().string().starts_with(".tremaro-")) << entry.path() << " left";
     }
 }
 
