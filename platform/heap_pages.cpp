@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::size_t kHugePage = 2u << 20;
 constexpr std::size_t kBlockHeader = sizeof(std::size_t);  // what the heap keeps before each block
-constexpr std::size_t kPiece = 16u << 20;                   // below the largest size kept on the heap
+constexpr std::size_t kPiece = 16u << 20;                  // below the largest size kept on the heap
 
 // The heap grows by pieces of kPiece bytes up to reserveBytes, and the part of them that
 // lies in whole huge pages is marked for huge pages; the pieces go back to the heap's top.
