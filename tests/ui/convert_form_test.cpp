@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -329,6 +330,8 @@ TEST_F(ConvertFormTest, read_aFormLongerThanTheView_keepsTheViewsWidthAndShowsEv
     Read(formPath);
     const int width = view->viewport()->width();
     Read(longPath);
+    QApplication::processEvents();  // the scroll bars follow the document's new size
+    EXPECT_TRUE(view->verticalScrollBar()->isVisible());
     EXPECT_EQ(view->viewport()->width(), width);
     EXPECT_EQ(view->blockCount(), 3007 + 1);  // the text ends with a line break
     EXPECT_EQ(form.ViewText(), QString::fromStdString(longForm).toStdU16String());
