@@ -1,5 +1,6 @@
 #include "cli/standard_options.h"
 #include "picture/captions.h"
+#include "platform/heap_pages.h"
 #include "ui/convert_form.h"
 #include "ui/help_window.h"
 
@@ -44,6 +45,9 @@ bool HasDisplay() {
 // tremaro [FILE]: the window, with FILE read as Чете reads it (a file manager's "Open with"
 // passes one), or tremaro --version, which needs no display.
 int main(int argc, char* argv[]) {
+    // A large form's text document is some 20 MB of small blocks: in huge pages it comes in
+    // a few faults rather than thousands.
+    const tremaro::HeapInHugePages heap(64u << 20);
     if (const auto answered = tremaro::AnswerStandardOption(std::vector<std::string>(argv + 1, argv + argc), "tremaro",
                                                             nullptr, std::cout))
         return *answered;

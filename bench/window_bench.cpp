@@ -11,6 +11,7 @@
 #include "picture/form_picture.h"
 #include "picture/picture_fonts.h"
 #include "core/layout_problems.h"
+#include "platform/heap_pages.h"
 #include "ui/help_window.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <sys/resource.h>
 #include <string>
 
 namespace tremaro::bench {
@@ -61,6 +63,53 @@ void BM_WindowStartToView(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WindowStartToView)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The benchmark form of ../shared/bench/big_form.py (Windows-1251 labels with their fonts,
+// then code) of lineCount lines, or where that script is missing the generated sample form.
+std::string BenchmarkForm(int lineCount) {
+    const std::string path = BenchFolder() + "/Form" + std::to_string(lineCount) + ".frm";
+    if (std::ifstream(BIG_FORM_SCRIPT).good() &&
+        RunProgram({"python3", BIG_FORM_SCRIPT, path, std::to_string(lineCount)}) == 0)
+        return path;
+    std::ofstream(path, std::ios::binary) << GenerateSampleForm(lineCount);
+    return path;
+}
+
+// What the program does for `tremaro FORM`, then ends as soon as the form is in the view,
+// laid out and painted: the child process of BM_ProgramShowsForm.
+int ShowFormAndEnd(const char* path) {
+    HelpLauncher help;
+    ConvertForm form(help);
+    form.OpenFileWhenShown(path);
+    form.show();
+    while (!form.Lines().HasForm())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QApplication::processEvents();
+    std::fflush(stdout);
+    std::_Exit(0);  // what is left is the teardown, which the operator does not wait for
+}
+
+double ChildrenCpuMs() {
+    rusage usage{};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// The program from its start to a form shown in its window (this benchmark program run again
+// as ShowFormAndEnd): a small form (200 lines) and the benchmark form (32,757 lines, room left
+// for the Font group a correction adds), each in a process of its own, as the operator opens
+// one. The ratio of the two is what the form's size costs beyond starting the window; the
+// processor time (cpu_ms) wanders less with the machine's load than the wall time.
+void BM_ProgramShowsForm(benchmark::State& state) {
+    const std::string path = BenchmarkForm(static_cast<int>(state.range(0)));
+    const double cpuBefore = ChildrenCpuMs();
+    for (auto _ : state)
+        if (RunProgram({"/proc/self/exe", "--show-form", path}) != 0)
+            state.SkipWithError("the window did not show the form");
+    state.counters["cpu_ms"] = (ChildrenCpuMs() - cpuBefore) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_ProgramShowsForm)->Arg(200)->Arg(32757)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The layout picture of a form of several hundred controls (frames of labels and text
 // boxes, some on hidden tabs), drawn at 100 % into an image.
@@ -157,11 +206,14 @@ int ReportPeakMemory() {
 }  // namespace tremaro::bench
 
 int main(int argc, char* argv[]) {
+    const tremaro::HeapInHugePages heap(64u << 20);  // as the program has it (app/main.cpp)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "--memory") == 0)
         return tremaro::bench::ReportPeakMemory();
+    if (argc > 2 && std::strcmp(argv[1], "--show-form") == 0)
+        return tremaro::bench::ShowFormAndEnd(argv[2]);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

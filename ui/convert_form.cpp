@@ -93,7 +93,10 @@ void ConvertForm::BuildControls() {
     formView_->setFont(CourierNewFont(9.75));
     formView_->setLineWrapMode(QPlainTextEdit::NoWrap);
     formView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    formView_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The vertical bar is always there, as in the classic text box with both bars: were it to
+    // come with a long form, the view's width would change under the new text, and the view
+    // would lay every line out again (a layout object per line: a quarter of showing a large form).
+    formView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the view for the next control, as it leaves every text box of the window;
     // a TAB typed by mistake would otherwise end up in the saved form. The view still takes
     // Ctrl+Tab and the like as a character, which the window's filter keeps from it.
@@ -259,10 +262,9 @@ PressedButton ConvertForm::ShowMessage(const std::string& text, MessageButtons b
 }
 
 void ConvertForm::SetViewText(std::u16string text) {
-    // The view breaks lines itself; a CR would make a line break of its own.
-    QString plain = ToQString(text);
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    formView_->setPlainText(plain);
+    // The view takes CR LF as one line break, so the text goes in as it is, without a copy
+    // with other line breaks.
+    formView_->setPlainText(ToQString(text));
 }
 
 std::u16string ConvertForm::ViewText() const {

@@ -34,7 +34,7 @@ void PreviewLink::FormRead(std::u16string textAsRead) {
     Refresh();
 }
 
-void FormPreview::Corrected(double factor) {
+void PreviewLink::Corrected(double factor) {
     factorSinceRead_ *= factor;
     Refresh();
 }

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -315,6 +316,25 @@ TEST_F(ConvertFormTest, read_sameFileTwice_showsTheSame) {
     Read(formPath);
     EXPECT_EQ(ViewPlainText(), firstView);
     EXPECT_EQ(form.windowTitle(), firstTitle);
+}
+
+// A form longer than the view shows must not change the view's width: the view would lay
+// every line out again, which is most of the time a large form takes to show.
+TEST_F(ConvertFormTest, read_aFormLongerThanTheView_keepsTheViewsWidthAndShowsEveryLine) {
+    std::string longForm = kForm;
+    for (int i = 0; i < 3000; ++i)
+        longForm += "Private Sub X" + std::to_string(i) + "()\r\n";
+    const std::string longPath = folder.Path("long.frm");
+    WriteBytes(longPath, longForm);
+    auto* view = Find<QPlainTextEdit>("Text");
+    Read(formPath);
+    const int width = view->viewport()->width();
+    Read(longPath);
+    QApplication::processEvents();  // the scroll bars follow the document's new size
+    EXPECT_TRUE(view->verticalScrollBar()->isVisible());
+    EXPECT_EQ(view->viewport()->width(), width);
+    EXPECT_EQ(view->blockCount(), 3007 + 1);  // the text ends with a line break
+    EXPECT_EQ(form.ViewText(), QString::fromStdString(longForm).toStdU16String());
 }
 
 TEST_F(ConvertFormTest, buttons_keepWorkingWhileHelpIsOpen) {
