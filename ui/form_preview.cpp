@@ -37,8 +37,7 @@ void FormPreview::Open() {
     if (!window_) {
         window_ = new PreviewWindow;
         connect(window_, &PreviewWindow::ProblemPicked, this, &FormPreview::ShowLineInView);
-        window_->MoveBeside(mainWindow_);
-        window_->show();
+        window_->OpenBeside(mainWindow_);
     }
     Refresh();
     window_->show();
