@@ -81,6 +81,43 @@ void AnswerNextModal(std::function<void(QWidget*)> look) {
     poll->start();
 }
 
+// While it lives, presses key in each real message box that opens, as the operator does once
+// the box has the keyboard (which the window manager gives it in its own time), and records the
+// boxes' texts. A box the key did not close is closed with Esc's answer, so that a failing
+// check never leaves the test waiting on it.
+class KeyInMessageBoxes {
+public:
+    explicit KeyInMessageBoxes(Qt::Key key) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, key] { PressIn(key); });
+        poll_.start(5);
+    }
+
+    QStringList texts;
+    bool everyBoxClosedByTheKey = true;
+
+private:
+    void PressIn(Qt::Key key) {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == answering_)
+            return;
+        answering_ = box;
+        texts.append(box->text());
+        const auto focusInBox = [box] {
+            const QWidget* focused = QApplication::focusWidget();
+            return focused && focused->window() == box;
+        };
+        if (QTest::qWaitFor(focusInBox, kPatienceMs))
+            QTest::keyClick(QApplication::focusWidget(), key);
+        if (answering_ && answering_->isVisible()) {
+            everyBoxClosedByTheKey = false;
+            answering_->reject();
+        }
+    }
+
+    QTimer poll_;
+    QPointer<QMessageBox> answering_;
+};
+
 class ConvertFormTest : public ::testing::Test {
 protected:
     ConvertFormTest() {
@@ -420,7 +457,7 @@ TEST_F(ConvertFormTest, save_formChangedSinceRead_asksAndEachAnswerKeepsTheChang
     Click("cmdSave");
     ASSERT_EQ(form.Messages().Shown().size(), 2u);
     EXPECT_EQ(LastMessage(), QString::fromStdString(messages::ChangedSinceRead(formPath)));
-    EXPECT_EQ(form.Messages().Shown().back().buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(form.Messages().Shown().back().buttons, MessageButtons::OkCancelDefaultCancel);
     EXPECT_EQ(ReadBytes(formPath), changed);
     EXPECT_FALSE(fs::exists(backup));
 
@@ -430,7 +467,8 @@ TEST_F(ConvertFormTest, save_formChangedSinceRead_asksAndEachAnswerKeepsTheChang
     const auto& shown = form.Messages().Shown();
     ASSERT_EQ(shown.size(), 5u);
     EXPECT_EQ(shown[3].text, QString::fromStdString(messages::ChangedSinceRead(formPath)));
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::Saved(formPath) + messages::OriginalKeptAs(backup)));
+    EXPECT_EQ(LastMessage(),
+              QString::fromStdString(messages::Saved(formPath) + messages::OtherProgramsChangeKeptIn(backup)));
     EXPECT_EQ(ReadBytes(backup), changed);
     EXPECT_EQ(ReadBytes(formPath), kForm);
 }
@@ -481,6 +519,42 @@ TEST_F(ConvertFormTest, realMessageBox_showsTheTextAndButtons) {
     EXPECT_EQ(title, captions::ProgramName());
     EXPECT_EQ(buttons, QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(icon, QMessageBox::NoIcon);
+}
+
+// Enter and Space press Отказ in the two questions whose Добре would drop the typed text or
+// write over another program's change, and Добре in "Записва файл:": the text and both files
+// stay as they were.
+TEST_F(ConvertFormTest, realMessageBoxes_enterAndSpaceKeepTheTextAndTheFile) {
+    const std::string otherPath = folder.Path("form2.frm");
+    WriteBytes(otherPath, "Begin VB.Form Form2\r\nEnd\r\n");
+    Read(formPath);
+    TypeAtEndOfLine(1, QStringLiteral(" "));
+    const QString typed = ViewPlainText();
+    const std::string changed = "VERSION 5.00\r\n' changed in the designer\r\n";
+    WriteBytes(formPath, changed);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        SCOPED_TRACE(key == Qt::Key_Return ? "Enter" : "Space");
+        {
+            KeyInMessageBoxes operatorsKey(key);
+            form.Chooser().SetNextAnswer(QString::fromStdString(otherPath));
+            Click("cmdRead");
+            EXPECT_EQ(operatorsKey.texts, QStringList{QString::fromStdString(messages::kDropUnsavedWork)});
+            EXPECT_TRUE(operatorsKey.everyBoxClosedByTheKey);
+        }
+        EXPECT_EQ(ViewPlainText(), typed);
+        EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
+
+        {
+            KeyInMessageBoxes operatorsKey(key);
+            Click("cmdSave");
+            EXPECT_EQ(operatorsKey.texts, QStringList({QString::fromStdString(messages::ConfirmSave(formPath)),
+                                                       QString::fromStdString(messages::ChangedSinceRead(formPath))}));
+            EXPECT_TRUE(operatorsKey.everyBoxClosedByTheKey);
+        }
+        EXPECT_EQ(ReadBytes(formPath), changed);
+        EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
+        EXPECT_EQ(ViewPlainText(), typed);
+    }
 }
 
 TEST_F(ConvertFormTest, realOpenDialog_offersTheThreeFileTypes) {
@@ -559,7 +633,7 @@ TEST_F(ConvertFormTest, unsavedWork_exitCloseAndRead_askExactlyWhenTheTextChange
         wayOut();
         ASSERT_EQ(MessagesSoFar(), before + 1);
         EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
-        EXPECT_EQ(form.Messages().Shown().back().buttons, MessageButtons::OkCancel);
+        EXPECT_EQ(form.Messages().Shown().back().buttons, MessageButtons::OkCancelDefaultCancel);
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(ViewPlainText(), typed);
         EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
