@@ -1,3 +1,4 @@
+#include "cli/command_texts.h"
 #include "cli/standard_options.h"
 #include "ui/captions.h"
 #include "ui/convert_form.h"
@@ -42,10 +43,10 @@ bool HasDisplay() {
 }  // namespace
 
 // tremaro [FILE]: the window, with FILE read as Чете reads it (a file manager's "Open with"
-// passes one), or tremaro --version, which needs no display.
+// passes one), or tremaro --help or --version, which need no display.
 int main(int argc, char* argv[]) {
     if (const auto answered = tremaro::AnswerStandardOption(std::vector<std::string>(argv + 1, argv + argc), "tremaro",
-                                                            nullptr, std::cout))
+                                                            tremaro::command_texts::kWindowUsage, std::cout))
         return *answered;
     if (!HasDisplay()) {
         std::fputs((tremaro::captions::NoDisplay() + QLatin1Char('\n')).toUtf8().constData(), stderr);

@@ -11,11 +11,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,12 +28,14 @@
 #include <QTextCursor>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 namespace tremaro {
 namespace {
@@ -555,6 +561,69 @@ TEST_F(ConvertFormTest, realMessageBoxes_enterAndSpaceKeepTheTextAndTheFile) {
         EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
         EXPECT_EQ(ViewPlainText(), typed);
     }
+}
+
+// Чете's dialog lists the folder of the form last read or saved, in a later run too; once that
+// folder is gone, the home folder.
+TEST_F(ConvertFormTest, realOpenDialog_startsInTheFolderOfTheFormLastRead) {
+    const auto folderShown = [this] {
+        ConvertForm nextRun{help};
+        EXPECT_TRUE(testing::ShowActive(nextRun));
+        QString shown;
+        AnswerNextModal([&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal))
+                shown = dialog->directory().absolutePath();
+        });
+        nextRun.findChild<QPushButton*>(QStringLiteral("cmdRead"))->click();
+        return shown;
+    };
+    auto elsewhere = std::make_unique<TempFolder>();
+    const std::string formElsewhere = elsewhere->Path("form9.frm");
+    WriteBytes(formElsewhere, kForm);
+    Read(formElsewhere);
+    EXPECT_EQ(folderShown(), QString::fromStdString(fs::path(formElsewhere).parent_path().string()));
+    Read(formPath);
+    EXPECT_EQ(folderShown(), QString::fromStdString(fs::path(formPath).parent_path().string()));
+    Read(formElsewhere);
+    elsewhere.reset();
+    EXPECT_EQ(folderShown(), QDir::homePath());
+}
+
+// A form file dropped on the window is read as Чете reads it, unsaved work asked about first;
+// the text box it lands on takes nothing from it.
+TEST_F(ConvertFormTest, droppedFormFile_isReadAsReadReadsIt) {
+    const std::string otherPath = folder.Path("form2.frm");
+    WriteBytes(otherPath, "Begin VB.Form Form2\r\nEnd\r\n");
+    const auto drop = [this](const std::string& path, QWidget* on) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        const QPoint at(30, 30);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &enter);
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &dropped);
+        return enter.isAccepted() && dropped.isAccepted();
+    };
+    QWidget* view = Find<QPlainTextEdit>("Text")->viewport();
+    EXPECT_TRUE(drop(formPath, view));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.windowTitle() == QString::fromStdString("Tremaro: " + formPath); },
+                                kPatienceMs));
+    EXPECT_TRUE(ViewPlainText().startsWith(QStringLiteral("VERSION 5.00\nBegin VB.Form Form1\n")));
+
+    TypeAtEndOfLine(1, QStringLiteral(" "));
+    const QString typed = ViewPlainText();
+    form.Messages().SetNextAnswer(PressedButton::Cancel);
+    EXPECT_TRUE(drop(otherPath, view));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return MessagesSoFar() == 1; }, kPatienceMs));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
+    EXPECT_EQ(ViewPlainText(), typed);
+
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    EXPECT_TRUE(drop(otherPath, Find<QPushButton>("cmdStart")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.windowTitle() == QString::fromStdString("Tremaro: " + otherPath); },
+                                kPatienceMs));
+    EXPECT_EQ(ViewPlainText(), QStringLiteral("Begin VB.Form Form2\nEnd\n"));
+    EXPECT_EQ(MessagesSoFar(), 2u);
 }
 
 TEST_F(ConvertFormTest, realOpenDialog_offersTheThreeFileTypes) {
