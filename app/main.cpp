@@ -1,3 +1,4 @@
+#include "cli/command_texts.h"
 #include "cli/standard_options.h"
 #include "picture/captions.h"
 #include "platform/heap_pages.h"
@@ -43,13 +44,13 @@ bool HasDisplay() {
 }  // namespace
 
 // tremaro [FILE]: the window, with FILE read as Чете reads it (a file manager's "Open with"
-// passes one), or tremaro --version, which needs no display.
+// passes one), or tremaro --help or --version, which need no display.
 int main(int argc, char* argv[]) {
     // A large form's text document is some 20 MB of small blocks: in huge pages it comes in
     // a few faults rather than thousands.
     const tremaro::HeapInHugePages heap(64u << 20);
     if (const auto answered = tremaro::AnswerStandardOption(std::vector<std::string>(argv + 1, argv + argc), "tremaro",
-                                                            nullptr, std::cout))
+                                                            tremaro::command_texts::kWindowUsage, std::cout))
         return *answered;
     if (!HasDisplay()) {
         std::fputs((tremaro::captions::NoDisplay() + QLatin1Char('\n')).toUtf8().constData(), stderr);

@@ -33,6 +33,15 @@ const char* const kPreviewUsage =
     "      показва версията\n"
     "Процентът е от 20 до 500.\n";
 
+const char* const kWindowUsage =
+    "Употреба:\n"
+    "  tremaro [ФАЙЛ]\n"
+    "      отваря прозореца на програмата; ФАЙЛ, ако е даден, се чете както с \"Чете\"\n"
+    "  tremaro --help\n"
+    "      показва тази помощ\n"
+    "  tremaro --version\n"
+    "      показва версията\n";
+
 const char* const kWrongCommandLine = "Грешен команден ред.";
 const char* const kOutputNotWritten = "Резултатът не може да бъде изведен.";
 const char* const kPictureNotDrawn = "Картината не може да бъде нарисувана: няма достатъчно памет.";

@@ -4,7 +4,7 @@ namespace tremaro {
 
 PressedButton ConsolePort::ShowMessage(const std::string& text, MessageButtons buttons) {
     messages_.push_back({text, buttons});
-    if (buttons != MessageButtons::OkCancel || answers_.empty())
+    if (!AsksQuestion(buttons) || answers_.empty())
         return PressedButton::Ok;
     const PressedButton answer = answers_.front();
     answers_.pop_front();

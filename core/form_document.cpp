@@ -93,7 +93,7 @@ bool FormDocument::HasUnsavedWork() {
 
 bool FormDocument::MayDropUnsavedWork() {
     return !HasUnsavedWork() ||
-           port_.ShowMessage(messages::kDropUnsavedWork, MessageButtons::OkCancel) == PressedButton::Ok;
+           port_.ShowMessage(messages::kDropUnsavedWork, MessageButtons::OkCancelDefaultCancel) == PressedButton::Ok;
 }
 
 }  // namespace tremaro

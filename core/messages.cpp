@@ -57,6 +57,10 @@ std::string OriginalKeptAs(const std::string& backupName) {
     return "Оригиналният файл е преименуван на " + backupName + ".";
 }
 
+std::string OtherProgramsChangeKeptIn(const std::string& backupName) {
+    return "Промените на другата програма са запазени в " + backupName + ".";
+}
+
 std::string OlderBackupKept(const std::string& backupName) {
     return "Резервният файл " + backupName + " вече съществува и е оставен без промяна.";
 }

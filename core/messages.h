@@ -30,6 +30,7 @@ std::string ChangedSinceRead(const std::string& path);  // a question too
 std::string Saved(const std::string& path);             // the report's first line, CR LF included
 std::string NotSaved(const std::string& path);          // likewise
 std::string OriginalKeptAs(const std::string& backupName);
+std::string OtherProgramsChangeKeptIn(const std::string& backupName);  // in its place, after a change was written over
 std::string OlderBackupKept(const std::string& backupName);
 std::string CopyLeftBeside(const std::string& backupName);
 std::string ChangedAndNotSaved(const std::string& path);

@@ -4,8 +4,16 @@
 
 namespace tremaro {
 
-enum class MessageButtons { Ok, OkCancel };
+// The buttons of a message: OK alone, or OK and Cancel for a question. Enter and Space press the
+// button that has the focus: OK in a plain question, Cancel in one whose OK would drop the
+// operator's work or write over another program's change, so that a key pressed in haste
+// keeps everything.
+enum class MessageButtons { Ok, OkCancel, OkCancelDefaultCancel };
 enum class PressedButton { Ok, Cancel };
+
+inline bool AsksQuestion(MessageButtons buttons) {
+    return buttons != MessageButtons::Ok;
+}
 
 // A character of the view that the form file's code page cannot hold.
 struct UnsavableCharacter {

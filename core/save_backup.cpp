@@ -177,8 +177,8 @@ private:
 
     // Whether the operator will have the form written over a change another program made.
     bool AcceptsChange() {
-        changeAccepted_ =
-            port_.ShowMessage(messages::ChangedSinceRead(formFileName_), MessageButtons::OkCancel) == PressedButton::Ok;
+        changeAccepted_ = port_.ShowMessage(messages::ChangedSinceRead(formFileName_),
+                                            MessageButtons::OkCancelDefaultCancel) == PressedButton::Ok;
         return changeAccepted_;
     }
 
@@ -323,7 +323,7 @@ private:
             const CopyOutcome copy = CopyToNewName(found, paths.target, name);
             if (copy.result == CopyResult::Copied)
                 return WriteOver(paths, found, MadeBackup{name, StateAt(name)}, copy.ownerKept,
-                                 messages::OriginalKeptAs(name));
+                                 messages::OtherProgramsChangeKeptIn(name));
             if (copy.result == CopyResult::Failed)
                 break;
         }

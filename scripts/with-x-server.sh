@@ -2,9 +2,17 @@
 # Runs a command on an X server of its own with a window manager, the way the windows meet
 # an operator's desktop: Xvfb at 96 dots per inch with openbox. Both are stopped when the
 # command ends, however it ends, and the command's exit status is passed on.
-#   scripts/with-x-server.sh COMMAND [ARGUMENT...]
+#   scripts/with-x-server.sh [--screen WIDTHxHEIGHT] COMMAND [ARGUMENT...]
+# The screen is 1280x800 unless --screen gives another size (1600x1000, 1024x768).
 # Needs the packages in TREMARO_X_PACKAGES (scripts/ensure-packages.sh).
 set -euo pipefail
+
+screen=1280x800
+if [ "${1:-}" = "--screen" ]; then
+    [[ ${2:-} =~ ^[0-9]+x[0-9]+$ ]] || { echo "with-x-server: --screen WIDTHxHEIGHT, not '${2:-}'" >&2; exit 2; }
+    screen=$2
+    shift 2
+fi
 
 work=$(mktemp -d)
 server_pid=
@@ -46,7 +54,7 @@ manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '
 # between clients.
 start_server() {
     : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp -noreset \
+    Xvfb -displayfd 3 -screen 0 "${screen}x24" -dpi 96 -nolisten tcp -noreset \
         3>"$work/display" 2>"$work/xvfb.log" &
     server_pid=$!
     wait_for display_number_written && server_alive

@@ -49,5 +49,16 @@ TEST(CommandTexts, previewProgram) {
     EXPECT_EQ(command_texts::PictureNotWritten("/f/a.png"), "Картината не може да бъде записана: /f/a.png");
 }
 
+TEST(CommandTexts, windowProgram) {
+    EXPECT_STREQ(command_texts::kWindowUsage,
+                 "Употреба:\n"
+                 "  tremaro [ФАЙЛ]\n"
+                 "      отваря прозореца на програмата; ФАЙЛ, ако е даден, се чете както с \"Чете\"\n"
+                 "  tremaro --help\n"
+                 "      показва тази помощ\n"
+                 "  tremaro --version\n"
+                 "      показва версията\n");
+}
+
 }  // namespace
 }  // namespace tremaro

@@ -65,7 +65,7 @@ TEST_F(FormDocumentTest, saveAfterSave_asksOnlyAboutAChangeAndKeepsItBesideTheFi
     port.SetViewText(u"third\r\n");
     EXPECT_EQ(form.Save(), SaveOutcome::BackedUpAndWritten);
     EXPECT_EQ(port.Messages()[port.Messages().size() - 2].text, messages::ChangedSinceRead(path));
-    EXPECT_EQ(LastMessage(), messages::Saved(path) + messages::OriginalKeptAs(backup + "1"));
+    EXPECT_EQ(LastMessage(), messages::Saved(path) + messages::OtherProgramsChangeKeptIn(backup + "1"));
     EXPECT_EQ(ReadBytes(backup), kForm);
     EXPECT_EQ(ReadBytes(backup + "1"), "changed elsewhere\r\n");
     EXPECT_EQ(ReadBytes(path), "third\r\n");
@@ -155,7 +155,8 @@ TEST_F(FormDocumentTest, unsavedWork_isAskedAboutExactlyWhenTheViewDiffersFromTh
         port.AnswerNextQuestion(answer);
         const bool mayDrop = form.MayDropUnsavedWork();
         return port.Messages().size() == before + 1 && LastMessage() == messages::kDropUnsavedWork &&
-               port.Messages().back().buttons == MessageButtons::OkCancel && mayDrop == (answer == PressedButton::Ok);
+               port.Messages().back().buttons == MessageButtons::OkCancelDefaultCancel &&
+               mayDrop == (answer == PressedButton::Ok);
     };
     const auto notAsked = [this] {
         const std::size_t before = port.Messages().size();

@@ -31,6 +31,8 @@ TEST(Messages, saving) {
     EXPECT_EQ(messages::Saved("/f/a.frm"), "Записан е файл /f/a.frm.\r\n");
     EXPECT_EQ(messages::NotSaved("/f/a.frm"), "Файлът /f/a.frm не е записан.\r\n");
     EXPECT_EQ(messages::OriginalKeptAs("/f/a.bak"), "Оригиналният файл е преименуван на /f/a.bak.");
+    EXPECT_EQ(messages::OtherProgramsChangeKeptIn("/f/a.bak1"),
+              "Промените на другата програма са запазени в /f/a.bak1.");
     EXPECT_EQ(messages::OlderBackupKept("/f/a.bak"),
               "Резервният файл /f/a.bak вече съществува и е оставен без промяна.");
     EXPECT_EQ(messages::CopyLeftBeside("/f/a.bak"),

@@ -68,6 +68,10 @@ usage=$("$root/usr/bin/tremaro-scale" --help) || fail "tremaro-scale --help exit
 [[ $usage == "Употреба:"* ]] || fail "tremaro-scale --help printed: $usage"
 usage=$("$root/usr/bin/tremaro-preview" --help) || fail "tremaro-preview --help exits with $?"
 [[ $usage == "Употреба:"*"tremaro-preview --help"* ]] || fail "tremaro-preview --help printed: $usage"
+# The window's usage needs no display either.
+usage=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/tremaro" --help) ||
+    fail "tremaro --help exits with $?"
+[[ $usage == "Употреба:"*"tremaro [ФАЙЛ]"*"tremaro --help"* ]] || fail "tremaro --help printed: $usage"
 version=$(dpkg-deb --field "$package" Version)
 for program in tremaro tremaro-scale tremaro-preview; do
     # The window answers without a display.

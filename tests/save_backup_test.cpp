@@ -411,7 +411,7 @@ TEST_F(SaveTest, save_formChangedSinceRead_isAskedAboutAndEachAnswerKeepsTheChan
     EXPECT_EQ(Save(), SaveOutcome::ChangedByAnotherProgram);
     ASSERT_EQ(port.Messages().size(), 2u);
     EXPECT_EQ(port.Messages()[1].text, messages::ChangedSinceRead(form));
-    EXPECT_EQ(port.Messages()[1].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(port.Messages()[1].buttons, MessageButtons::OkCancelDefaultCancel);
     EXPECT_EQ(ReadBytes(form), changed);
     EXPECT_FALSE(fs::exists(backup));
 
@@ -420,7 +420,7 @@ TEST_F(SaveTest, save_formChangedSinceRead_isAskedAboutAndEachAnswerKeepsTheChan
     EXPECT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
     ASSERT_EQ(port.Messages().size(), 3u);
     EXPECT_EQ(port.Messages()[1].text, messages::ChangedSinceRead(form));
-    EXPECT_EQ(Report(), messages::Saved(form) + messages::OriginalKeptAs(backup));
+    EXPECT_EQ(Report(), messages::Saved(form) + messages::OtherProgramsChangeKeptIn(backup));
     EXPECT_EQ(ReadBytes(backup), changed);
     EXPECT_EQ(ReadBytes(form), newBytes);
 }
@@ -662,7 +662,8 @@ protected:
         const std::string made = start == Start::ChangedSinceRead ? backup + "1" : backup;
         const std::string saved = messages::Saved(form);
         const std::string notSaved = messages::NotSaved(form);
-        const std::string renamed = messages::OriginalKeptAs(made);
+        const std::string renamed = start == Start::ChangedSinceRead ? messages::OtherProgramsChangeKeptIn(made)
+                                                                     : messages::OriginalKeptAs(made);
         const std::string copyLeft = messages::CopyLeftBeside(made);
         const std::string kept = messages::OlderBackupKept(backup);
         const std::string unchanged = messages::kOriginalUnchanged;
@@ -1167,6 +1168,7 @@ protected:
             if (name == form)
                 continue;
             const bool named = report.find(messages::OriginalKeptAs(name)) != std::string::npos ||
+                               report.find(messages::OtherProgramsChangeKeptIn(name)) != std::string::npos ||
                                report.find(messages::VersionReadKeptAs(name)) != std::string::npos;
             if (named) {
                 const std::string held = ReadBytes(name);

@@ -11,15 +11,19 @@
 #include "picture/twips.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextDocument>
+#include <QUrl>
 #include <QWindow>
 
 #include <algorithm>
@@ -45,6 +49,14 @@ QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& 
     return button;
 }
 
+// The one local file a drag carries; a drag of several files, or of anything else, is not one
+// the window takes.
+std::optional<QString> DraggedFile(const QMimeData* data) {
+    if (!data || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile())
+        return std::nullopt;
+    return data->urls().constFirst().toLocalFile();
+}
+
 }  // namespace
 
 ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent), help_(help) {
@@ -56,6 +68,7 @@ ConvertForm::ConvertForm(HelpLauncher& help, QWidget* parent) : QWidget(parent),
     background.setColor(QPalette::Window, QColor(224, 224, 224));
     setPalette(background);
     setAutoFillBackground(true);
+    setAcceptDrops(true);
 
     BuildControls();
     SetTabOrder();
@@ -83,6 +96,7 @@ void ConvertForm::BuildControls() {
 
     percentBox_ = Place(new QLineEdit(this), "Text1", TwipsRect(2940, 70, 700, 300));
     percentBox_->setFont(SansSerifFont(9, true));
+    percentBox_->installEventFilter(this);
 
     percentSign_ = Place(new QLabel(captions::PercentSign(), this), "Label2", TwipsRect(3690, 100, 195, 240));
     QPalette black = percentSign_->palette();
@@ -102,6 +116,8 @@ void ConvertForm::BuildControls() {
     // Ctrl+Tab and the like as a character, which the window's filter keeps from it.
     formView_->setTabChangesFocus(true);
     formView_->installEventFilter(this);
+    // The text boxes take a dragged file as its name in text; the window reads it instead.
+    formView_->viewport()->installEventFilter(this);
     QPalette paleYellow = formView_->palette();
     paleYellow.setColor(QPalette::Base, QColor(255, 255, 192));
     formView_->setPalette(paleYellow);
@@ -200,6 +216,8 @@ bool ConvertForm::eventFilter(QObject* watched, QEvent* event) {
             },
             Qt::QueuedConnection);
     }
+    if ((watched == formView_->viewport() || watched == percentBox_) && TakeFileDrop(event))
+        return true;
     if (watched == formView_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
@@ -218,10 +236,40 @@ void ConvertForm::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
+void ConvertForm::dragEnterEvent(QDragEnterEvent* event) {
+    TakeFileDrop(event);
+}
+
+void ConvertForm::dropEvent(QDropEvent* event) {
+    TakeFileDrop(event);
+}
+
+// Whether the event is a file's drag or drop, which the window takes wherever it lands. The
+// file is read once the drop is over: a question about unsaved work must not keep the program
+// the file came from waiting for the drop's end.
+bool ConvertForm::TakeFileDrop(QEvent* event) {
+    if (event->type() != QEvent::DragEnter && event->type() != QEvent::DragMove && event->type() != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    const std::optional<QString> file = DraggedFile(drop->mimeData());
+    if (!file)
+        return false;
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
+        QMetaObject::invokeMethod(
+            this, [this, path = *file] { ReadDroppedFile(path); }, Qt::QueuedConnection);
+    return true;
+}
+
+void ConvertForm::ReadDroppedFile(const QString& path) {
+    if (document_.MayDropUnsavedWork())
+        OpenFile(QFile::encodeName(path).toStdString());
+}
+
 void ConvertForm::ReadFormFile() {
     if (!document_.MayDropUnsavedWork())
         return;
-    const std::optional<QString> chosen = fileChooser_.ChooseFormFile(this);
+    const std::optional<QString> chosen = fileChooser_.ChooseFormFile(this, lastFolder_.FolderToStartIn());
     if (!chosen || chosen->isEmpty() || chosen->contains(QLatin1Char('*')))
         return;
     OpenFile(QFile::encodeName(*chosen).toStdString());
@@ -233,6 +281,7 @@ void ConvertForm::OpenFile(const std::string& path) {
         chosenForFolder = CodePageDecision{*remembered, CodePageBasis::Folder, true};
     if (document_.Read(path, chosenForFolder) != FormLines::LoadStatus::Loaded)
         return;
+    lastFolder_.RememberFolderOf(path);
     ShowWhetherTheCodePageIsGuessed();
     preview_->FormRead(document_.Lines().AssembleText());
 }
@@ -254,7 +303,8 @@ void ConvertForm::StartCorrection() {
 }
 
 void ConvertForm::SaveForm() {
-    document_.Save();
+    if (IsSaved(document_.Save()))
+        lastFolder_.RememberFolderOf(document_.FileName());
 }
 
 PressedButton ConvertForm::ShowMessage(const std::string& text, MessageButtons buttons) {

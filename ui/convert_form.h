@@ -5,6 +5,7 @@
 #include "ui/file_chooser.h"
 #include "ui/message_presenter.h"
 #include "ui/remembered_code_pages.h"
+#include "ui/remembered_folder.h"
 
 #include <QWidget>
 
@@ -12,6 +13,8 @@
 #include <string>
 
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QKeyEvent;
 class QLabel;
 class QMenu;
@@ -28,7 +31,8 @@ class PreviewLink;
 // them and the form's text below, which the operator may edit before saving. It owns the
 // form being worked on, hands each button to it, and is the core's operator port. Work that
 // was not saved is never dropped without the operator's word: a read, reading it again in
-// another code page and closing the window ask first.
+// another code page and closing the window ask first. A form file dropped on the window is
+// read as Чете reads it.
 class ConvertForm final : public QWidget, public OperatorPort {
     Q_OBJECT
 
@@ -61,6 +65,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildControls();
@@ -71,6 +77,8 @@ private:
     void ReadAgainIn(CodePage codePage);
     void ShowWhetherTheCodePageIsGuessed();
     void ReadFormFile();
+    bool TakeFileDrop(QEvent* event);
+    void ReadDroppedFile(const QString& path);
     void StartCorrection();
     void SaveForm();
 
@@ -79,6 +87,7 @@ private:
     MessagePresenter messages_;
     FormDocument document_{*this};
     RememberedCodePages rememberedCodePages_;
+    RememberedFolder lastFolder_;
 
     QPushButton* cmdRead_ = nullptr;
     QPushButton* cmdStart_ = nullptr;

@@ -48,7 +48,7 @@ private:
 
 }  // namespace
 
-std::optional<QString> FileChooser::ChooseFormFile(QWidget* parent) {
+std::optional<QString> FileChooser::ChooseFormFile(QWidget* parent, const QString& folder) {
     if (!nextAnswers_.empty()) {
         const std::optional<QString> answer = std::move(nextAnswers_.front());
         nextAnswers_.pop_front();
@@ -63,6 +63,7 @@ std::optional<QString> FileChooser::ChooseFormFile(QWidget* parent) {
     dialog.selectNameFilter(captions::AllFilesType());
     auto* startingPattern = new StartingPatternFilter(captions::FormFilesPattern(), &dialog);
     dialog.setProxyModel(startingPattern);
+    dialog.setDirectory(folder);
     QObject::connect(&dialog, &QFileDialog::filterSelected, startingPattern, &StartingPatternFilter::ShowEveryType);
     dialog.selectFile(captions::FormFilesPattern());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -10,11 +10,12 @@ class QWidget;
 namespace tremaro {
 
 // The open dialog of the read button: Qt's own dialog (the same on every desktop), with
-// the three file types and "*.frm" as the starting file name. A test can queue the next
-// answers (a path, or nothing for Cancel); a queued answer is given without a dialog.
+// the three file types and "*.frm" as the starting file name, listing the folder it is given.
+// A test can queue the next answers (a path, or nothing for Cancel); a queued answer is given
+// without a dialog.
 class FileChooser {
 public:
-    std::optional<QString> ChooseFormFile(QWidget* parent);
+    std::optional<QString> ChooseFormFile(QWidget* parent, const QString& folder);
 
     void SetNextAnswer(std::optional<QString> answer) { nextAnswers_.push_back(std::move(answer)); }
 

@@ -16,6 +16,7 @@ PressedButton MessagePresenter::Show(QWidget* parent, const QString& text, Messa
     QMessageBox box(QMessageBox::NoIcon, captions::ProgramName(), text,
                     buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("messageBox"));
+    box.setDefaultButton(buttons == MessageButtons::OkCancelDefaultCancel ? QMessageBox::Cancel : QMessageBox::Ok);
     box.setWindowModality(Qt::WindowModal);
     return box.exec() == QMessageBox::Ok ? PressedButton::Ok : PressedButton::Cancel;
 }

@@ -12,7 +12,8 @@ class QWidget;
 namespace tremaro {
 
 // Shows the program's message boxes: modal over their window, titled "Tremaro", without
-// an icon. A test can queue the next answers; a queued answer is given without showing
+// an icon, with the focus (which Enter and Space press) on the button the message's buttons
+// name as the default. A test can queue the next answers; a queued answer is given without showing
 // anything, and the message is kept in Shown() for the test to read.
 class MessagePresenter {
 public:

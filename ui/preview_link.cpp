@@ -43,8 +43,7 @@ void PreviewLink::Open() {
     if (!window_) {
         window_ = new PreviewWindow;
         connect(window_, &PreviewWindow::ProblemPicked, this, &PreviewLink::ShowLineInView);
-        window_->MoveBeside(mainWindow_);
-        window_->show();
+        window_->OpenBeside(mainWindow_);
     }
     Refresh();
     window_->show();

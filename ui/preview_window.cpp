@@ -4,6 +4,7 @@
 #include "ui/enter_presses_button.h"
 #include "picture/form_picture.h"
 #include "picture/qt_text.h"
+#include "ui/window_placement.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <tuple>
@@ -81,25 +83,6 @@ QPixmap PictureOf(const FormModel& model, double zoom, const PictureMarks& marks
 
 }  // namespace
 
-QRect PlaceBeside(const QRect& mainFrame, QSize frameSize, const QRect& available, int narrowest) {
-    frameSize = frameSize.boundedTo(available.size());
-    const int top = std::clamp(mainFrame.top(), available.top(), available.bottom() + 1 - frameSize.height());
-    const int roomRight = available.right() - mainFrame.right();
-    const int roomLeft = mainFrame.left() - available.left();
-    const int width = frameSize.width();
-    if (roomRight >= width)
-        return QRect(mainFrame.right() + 1, top, width, frameSize.height());
-    if (roomLeft >= width)
-        return QRect(mainFrame.left() - width, top, width, frameSize.height());
-    if (std::max(roomRight, roomLeft) >= narrowest) {
-        if (roomRight >= roomLeft)
-            return QRect(mainFrame.right() + 1, top, roomRight, frameSize.height());
-        return QRect(available.left(), top, roomLeft, frameSize.height());
-    }
-    const int left = std::clamp(mainFrame.left(), available.left(), available.right() + 1 - width);
-    return QRect(left, top, width, frameSize.height());
-}
-
 PreviewWindow::PreviewWindow() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("frmPreview"));
     setWindowTitle(captions::PreviewTitle());
@@ -107,20 +90,41 @@ PreviewWindow::PreviewWindow() : QWidget(nullptr, Qt::Window) {
     BuildControls();
     // Room for two pictures side by side, but never more than the screen has, frame included.
     const QSize wanted(1100, 760);
-    resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size() * 9 / 10) : wanted);
+    wantedSize_ = screen() ? wanted.boundedTo(screen()->availableGeometry().size() * 9 / 10) : wanted;
+    resize(wantedSize_);
 }
 
-void PreviewWindow::MoveBeside(const QWidget& mainWindow) {
-    const QScreen* shown = mainWindow.screen();
+void PreviewWindow::OpenBeside(QWidget& mainWindow) {
+    mainWindow_ = &mainWindow;
+    mainFrameAtOpening_ = mainWindow.frameGeometry();
+    PlaceBeside(mainWindow.frameGeometry().size() - mainWindow.size());
+    awaitingFrame_ = true;
+    show();
+    windowHandle()->installEventFilter(this);
+}
+
+// Both frames are the window manager's: the main window's as it stood when the operator asked
+// for this one, and this one's as it says once the window is mapped.
+void PreviewWindow::PlaceBeside(QSize frame) {
+    const QScreen* shown = mainWindow_ ? mainWindow_->screen() : nullptr;
     if (!shown)
         return;
-    // This window has no frame before it is shown; the window manager will give it one like
-    // the main window's.
-    const QSize frame = mainWindow.frameGeometry().size() - mainWindow.size();
-    const QRect place =
-        PlaceBeside(mainWindow.frameGeometry(), size() + frame, shown->availableGeometry(), kNarrowestBeside);
-    resize(place.size() - frame);
-    move(place.topLeft());
+    const SideBySide place =
+        PlaceSideBySide(mainFrameAtOpening_, wantedSize_ + frame, shown->availableGeometry(), kNarrowestBeside);
+    if (place.main.topLeft() != mainWindow_->frameGeometry().topLeft())
+        mainWindow_->move(place.main.topLeft());
+    resize(place.beside.size() - frame);
+    move(place.beside.topLeft());
+}
+
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (awaitingFrame_ && watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        // Only the first frame is followed: the window is the operator's to move from then on.
+        awaitingFrame_ = false;
+        const QMargins margins = windowHandle()->frameMargins();
+        PlaceBeside(QSize(margins.left() + margins.right(), margins.top() + margins.bottom()));
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PreviewWindow::BuildControls() {

@@ -4,6 +4,7 @@
 #include "core/layout_problems.h"
 #include "picture/picture_fonts.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -19,13 +20,6 @@ class QScrollArea;
 
 namespace tremaro {
 
-// Where a window whose frame is frameSize opens next to a main window whose frame is mainFrame,
-// on a screen whose free area is available (all in pixels): its frame beside the main window,
-// on the right where the room there takes it whole, else on the left, else on the side with
-// more room, made as narrow as that room, down to narrowest; where neither side has that much,
-// over the main window, from its top left corner. It never leaves the free area.
-QRect PlaceBeside(const QRect& mainFrame, QSize frameSize, const QRect& available, int narrowest);
-
 // "Преглед на формата": the form as it was read ("Преди") and as the view's text stands now
 // ("След"), side by side at one zoom, with the places where "След" has a problem that "Преди"
 // did not listed under them and outlined in red; picking one in the list shows it. A window
@@ -36,8 +30,11 @@ class PreviewWindow final : public QWidget {
 public:
     PreviewWindow();
 
-    // Moves the window (not yet shown) beside the main window, as PlaceBeside says.
-    void MoveBeside(const QWidget& mainWindow);
+    // Shows the window (not yet shown) beside the main window as PlaceSideBySide says, moving
+    // the main window where the screen has no room beside it. Until the window manager has
+    // framed this window, its frame is taken to be like the main window's; once it is mapped,
+    // the two are placed again with the frame it got.
+    void OpenBeside(QWidget& mainWindow);
 
     // Draws both texts afresh, keeping the zoom; after stands to before as factor says (the
     // corrections since the read), which the problems are weighed by.
@@ -57,12 +54,19 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void PlaceBeside(QSize frame);
     void BuildControls();
     void Redraw();
     void ShowProblem(int row);
     int ColumnHeadingWidth(const char* objectName) const;
+
+    QSize wantedSize_;  // inside the frame
+    QPointer<QWidget> mainWindow_;
+    QRect mainFrameAtOpening_;
+    bool awaitingFrame_ = false;
 
     FormModel before_;
     FormModel after_;

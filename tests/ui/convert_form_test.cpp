@@ -11,11 +11,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,12 +29,14 @@
 #include <QTextCursor>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 namespace tremaro {
 namespace {
@@ -81,6 +87,43 @@ void AnswerNextModal(std::function<void(QWidget*)> look) {
     });
     poll->start();
 }
+
+// While it lives, presses key in each real message box that opens, as the operator does once
+// the box has the keyboard (which the window manager gives it in its own time), and records the
+// boxes' texts. A box the key did not close is closed with Esc's answer, so that a failing
+// check never leaves the test waiting on it.
+class KeyInMessageBoxes {
+public:
+    explicit KeyInMessageBoxes(Qt::Key key) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, key] { PressIn(key); });
+        poll_.start(5);
+    }
+
+    QStringList texts;
+    bool everyBoxClosedByTheKey = true;
+
+private:
+    void PressIn(Qt::Key key) {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == answering_)
+            return;
+        answering_ = box;
+        texts.append(box->text());
+        const auto focusInBox = [box] {
+            const QWidget* focused = QApplication::focusWidget();
+            return focused && focused->window() == box;
+        };
+        if (QTest::qWaitFor(focusInBox, kPatienceMs))
+            QTest::keyClick(QApplication::focusWidget(), key);
+        if (answering_ && answering_->isVisible()) {
+            everyBoxClosedByTheKey = false;
+            answering_->reject();
+        }
+    }
+
+    QTimer poll_;
+    QPointer<QMessageBox> answering_;
+};
 
 class ConvertFormTest : public ::testing::Test {
 protected:
@@ -440,7 +483,7 @@ TEST_F(ConvertFormTest, save_formChangedSinceRead_asksAndEachAnswerKeepsTheChang
     Click("cmdSave");
     ASSERT_EQ(form.Messages().Shown().size(), 2u);
     EXPECT_EQ(LastMessage(), QString::fromStdString(messages::ChangedSinceRead(formPath)));
-    EXPECT_EQ(form.Messages().Shown().back().buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(form.Messages().Shown().back().buttons, MessageButtons::OkCancelDefaultCancel);
     EXPECT_EQ(ReadBytes(formPath), changed);
     EXPECT_FALSE(fs::exists(backup));
 
@@ -450,7 +493,8 @@ TEST_F(ConvertFormTest, save_formChangedSinceRead_asksAndEachAnswerKeepsTheChang
     const auto& shown = form.Messages().Shown();
     ASSERT_EQ(shown.size(), 5u);
     EXPECT_EQ(shown[3].text, QString::fromStdString(messages::ChangedSinceRead(formPath)));
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::Saved(formPath) + messages::OriginalKeptAs(backup)));
+    EXPECT_EQ(LastMessage(),
+              QString::fromStdString(messages::Saved(formPath) + messages::OtherProgramsChangeKeptIn(backup)));
     EXPECT_EQ(ReadBytes(backup), changed);
     EXPECT_EQ(ReadBytes(formPath), kForm);
 }
@@ -501,6 +545,105 @@ TEST_F(ConvertFormTest, realMessageBox_showsTheTextAndButtons) {
     EXPECT_EQ(title, captions::ProgramName());
     EXPECT_EQ(buttons, QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(icon, QMessageBox::NoIcon);
+}
+
+// Enter and Space press Отказ in the two questions whose Добре would drop the typed text or
+// write over another program's change, and Добре in "Записва файл:": the text and both files
+// stay as they were.
+TEST_F(ConvertFormTest, realMessageBoxes_enterAndSpaceKeepTheTextAndTheFile) {
+    const std::string otherPath = folder.Path("form2.frm");
+    WriteBytes(otherPath, "Begin VB.Form Form2\r\nEnd\r\n");
+    Read(formPath);
+    TypeAtEndOfLine(1, QStringLiteral(" "));
+    const QString typed = ViewPlainText();
+    const std::string changed = "VERSION 5.00\r\n' changed in the designer\r\n";
+    WriteBytes(formPath, changed);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        SCOPED_TRACE(key == Qt::Key_Return ? "Enter" : "Space");
+        {
+            KeyInMessageBoxes operatorsKey(key);
+            form.Chooser().SetNextAnswer(QString::fromStdString(otherPath));
+            Click("cmdRead");
+            EXPECT_EQ(operatorsKey.texts, QStringList{QString::fromStdString(messages::kDropUnsavedWork)});
+            EXPECT_TRUE(operatorsKey.everyBoxClosedByTheKey);
+        }
+        EXPECT_EQ(ViewPlainText(), typed);
+        EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
+
+        {
+            KeyInMessageBoxes operatorsKey(key);
+            Click("cmdSave");
+            EXPECT_EQ(operatorsKey.texts, QStringList({QString::fromStdString(messages::ConfirmSave(formPath)),
+                                                       QString::fromStdString(messages::ChangedSinceRead(formPath))}));
+            EXPECT_TRUE(operatorsKey.everyBoxClosedByTheKey);
+        }
+        EXPECT_EQ(ReadBytes(formPath), changed);
+        EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
+        EXPECT_EQ(ViewPlainText(), typed);
+    }
+}
+
+// Чете's dialog lists the folder of the form last read or saved, in a later run too; once that
+// folder is gone, the home folder.
+TEST_F(ConvertFormTest, realOpenDialog_startsInTheFolderOfTheFormLastRead) {
+    const auto folderShown = [this] {
+        ConvertForm nextRun{help};
+        EXPECT_TRUE(testing::ShowActive(nextRun));
+        QString shown;
+        AnswerNextModal([&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal))
+                shown = dialog->directory().absolutePath();
+        });
+        nextRun.findChild<QPushButton*>(QStringLiteral("cmdRead"))->click();
+        return shown;
+    };
+    auto elsewhere = std::make_unique<TempFolder>();
+    const std::string formElsewhere = elsewhere->Path("form9.frm");
+    WriteBytes(formElsewhere, kForm);
+    Read(formElsewhere);
+    EXPECT_EQ(folderShown(), QString::fromStdString(fs::path(formElsewhere).parent_path().string()));
+    Read(formPath);
+    EXPECT_EQ(folderShown(), QString::fromStdString(fs::path(formPath).parent_path().string()));
+    Read(formElsewhere);
+    elsewhere.reset();
+    EXPECT_EQ(folderShown(), QDir::homePath());
+}
+
+// A form file dropped on the window is read as Чете reads it, unsaved work asked about first;
+// the text box it lands on takes nothing from it.
+TEST_F(ConvertFormTest, droppedFormFile_isReadAsReadReadsIt) {
+    const std::string otherPath = folder.Path("form2.frm");
+    WriteBytes(otherPath, "Begin VB.Form Form2\r\nEnd\r\n");
+    const auto drop = [this](const std::string& path, QWidget* on) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        const QPoint at(30, 30);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &enter);
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &dropped);
+        return enter.isAccepted() && dropped.isAccepted();
+    };
+    QWidget* view = Find<QPlainTextEdit>("Text")->viewport();
+    EXPECT_TRUE(drop(formPath, view));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.windowTitle() == QString::fromStdString("Tremaro: " + formPath); },
+                                kPatienceMs));
+    EXPECT_TRUE(ViewPlainText().startsWith(QStringLiteral("VERSION 5.00\nBegin VB.Form Form1\n")));
+
+    TypeAtEndOfLine(1, QStringLiteral(" "));
+    const QString typed = ViewPlainText();
+    form.Messages().SetNextAnswer(PressedButton::Cancel);
+    EXPECT_TRUE(drop(otherPath, view));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return MessagesSoFar() == 1; }, kPatienceMs));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
+    EXPECT_EQ(ViewPlainText(), typed);
+
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    EXPECT_TRUE(drop(otherPath, Find<QPushButton>("cmdStart")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.windowTitle() == QString::fromStdString("Tremaro: " + otherPath); },
+                                kPatienceMs));
+    EXPECT_EQ(ViewPlainText(), QStringLiteral("Begin VB.Form Form2\nEnd\n"));
+    EXPECT_EQ(MessagesSoFar(), 2u);
 }
 
 TEST_F(ConvertFormTest, realOpenDialog_offersTheThreeFileTypes) {
@@ -579,7 +722,7 @@ TEST_F(ConvertFormTest, unsavedWork_exitCloseAndRead_askExactlyWhenTheTextChange
         wayOut();
         ASSERT_EQ(MessagesSoFar(), before + 1);
         EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
-        EXPECT_EQ(form.Messages().Shown().back().buttons, MessageButtons::OkCancel);
+        EXPECT_EQ(form.Messages().Shown().back().buttons, MessageButtons::OkCancelDefaultCancel);
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(ViewPlainText(), typed);
         EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));

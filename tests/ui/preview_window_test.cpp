@@ -267,41 +267,48 @@ TEST_F(PreviewWindowTest, clickOnAProblem_putsTheViewsCursorOnItsControlsBeginLi
     EXPECT_TRUE(View()->viewport()->rect().contains(View()->cursorRect()));
 }
 
-// The main window at the screen's left edge: where the screen has room beside it (under Xvfb,
-// 1280 pixels wide) the preview opens there and covers none of it; where it has not
-// (offscreen, 800 wide), over it, covering its top left corner. Either way inside the screen.
-TEST_F(PreviewWindowTest, opensBesideTheMainWindowWhereThereIsRoom_elseOverIt) {
-    const QRect available = form.screen()->availableGeometry();
-    form.move(available.topLeft());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form.frameGeometry().topLeft() == available.topLeft(); }, kPatienceMs));
-    PreviewWindow* window = OpenWithF5();
-    ASSERT_NE(window, nullptr);
-    const QRect main = form.frameGeometry();
-    const bool room = available.right() - main.right() >= 500;
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            const QRect frame = window->frameGeometry();
-            return available.contains(frame) && (room ? !frame.intersects(main) : frame.contains(main.topLeft()));
-        },
-        kPatienceMs))
-        << window->frameGeometry().x() << "," << window->frameGeometry().y() << " " << window->frameGeometry().width()
-        << " beside " << main.x() << "," << main.y() << " " << main.width() << " room " << room;
+// Share of a window's frame that the other window's frame covers.
+double CoveredShare(const QRect& frame, const QRect& other) {
+    const QRect covered = frame.intersected(other);
+    return covered.isEmpty() ? 0.0
+                             : double(covered.width()) * covered.height() / (double(frame.width()) * frame.height());
 }
 
-// Beside on the right where it fits whole, on the left, or made narrower where one side has
-// at least the narrowest width; over the main window where neither has; inside the screen.
-TEST(PreviewPlaceTest, placeBeside_takesTheSideWithRoom_elseGoesOverTheMainWindow) {
-    const QRect wide(0, 0, 1920, 1080);
-    const QRect narrow(0, 0, 1280, 800);
-    const QSize preview(1100, 760);
-    EXPECT_EQ(PlaceBeside(QRect(0, 0, 660, 510), preview, wide, 500), QRect(660, 0, 1100, 760));
-    EXPECT_EQ(PlaceBeside(QRect(1200, 300, 660, 510), preview, wide, 500), QRect(100, 300, 1100, 760));
-    EXPECT_EQ(PlaceBeside(QRect(0, 0, 660, 510), preview, narrow, 500), QRect(660, 0, 620, 760));
-    EXPECT_EQ(PlaceBeside(QRect(600, 100, 660, 510), preview, narrow, 500), QRect(0, 40, 600, 760));
-    EXPECT_EQ(PlaceBeside(QRect(310, 50, 660, 510), preview, narrow, 500), QRect(180, 40, 1100, 760));
-    EXPECT_EQ(PlaceBeside(QRect(50, 30, 660, 510), QSize(720, 540), QRect(0, 0, 800, 600), 500),
-              QRect(50, 30, 720, 540));
-    EXPECT_EQ(PlaceBeside(QRect(310, 50, 660, 510), QSize(3000, 2000), narrow, 500), QRect(0, 0, 1280, 800));
+// The frames are a window manager's (openbox under Xvfb; CTest runs this on screens of 1600 x 1000
+// and 1024 x 768 too). Wherever the main window stands (where the window manager first put it, at
+// either edge of the screen), the preview opens at least 500 pixels wide and both stay on the
+// screen: apart where it is wide enough for both, else covering no more than a quarter of
+// either.
+TEST_F(PreviewWindowTest, opensBesideTheMainWindow_andNeitherCoversMuchOfTheOther) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "needs the frames of a window manager";
+    constexpr double kMostCovered = 0.25;
+    const QRect available = form.screen()->availableGeometry();
+    const int mainWidth = form.frameGeometry().width();
+    const bool roomForBoth = available.width() >= mainWidth + 500;
+    const QPoint starts[] = {form.frameGeometry().topLeft(), available.topLeft(),
+                             QPoint(available.right() + 1 - mainWidth, available.top() + 100)};
+    for (const QPoint start : starts) {
+        SCOPED_TRACE(::testing::Message() << "main window at " << start.x() << "," << start.y() << " on "
+                                          << available.width() << "x" << available.height());
+        if (PreviewWindow* open = OpenPreview())
+            open->close();
+        form.move(start);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form.frameGeometry().topLeft() == start; }, kPatienceMs));
+        PreviewWindow* window = OpenWithF5();
+        ASSERT_NE(window, nullptr);
+        const auto sideBySide = [&] {
+            const QRect main = form.frameGeometry();
+            const QRect preview = window->frameGeometry();
+            return available.contains(main) && available.contains(preview) && preview.width() >= 500 &&
+                   (roomForBoth
+                        ? !preview.intersects(main)
+                        : CoveredShare(main, preview) <= kMostCovered && CoveredShare(preview, main) <= kMostCovered);
+        };
+        EXPECT_TRUE(QTest::qWaitFor(sideBySide, kPatienceMs))
+            << "main " << ::testing::PrintToString(form.frameGeometry()) << ", preview "
+            << ::testing::PrintToString(window->frameGeometry());
+    }
 }
 
 TEST_F(PreviewWindowTest, enterOnAFocusedButton_pressesIt) {
@@ -348,6 +355,9 @@ TEST_F(PreviewWindowTest, aHugeForm_isDrawnNoLargerThanAllowed_andFitsTheWindowW
 TEST_F(PreviewWindowTest, fit_makesRoomForANoteWiderThanItsPicture) {
     PreviewWindow* window = OpenWithF5();
     ASSERT_NE(window, nullptr);
+    // A width that leaves "След" room beside the note whatever room the screen gave the window.
+    window->resize(900, 600);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == 900; }, kPatienceMs));
     window->ShowForms(
         u"Begin VB.Form Form1\n ClientWidth = 6000\n ClientHeight = 300\n"
         u" Begin VB.CommandButton Hidden\n  Left = -60000\n  Top = 0\n  Width = 100\n  Height = 100\n End\n"
