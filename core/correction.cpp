@@ -299,7 +299,7 @@ std::size_t BytesOfLines(const std::vector<std::u16string>& asciiLines) {
 bool WouldPassTheLargestFile(const FormLines& lines, std::ptrdiff_t grownBy) {
     std::ptrdiff_t characters = 0;
     for (int line = 1; line <= lines.LineCount(); ++line)
-        characters += static_cast<std::ptrdiff_t>(lines.Line(line).size()) + 2;
+        characters += static_cast<std::ptrdiff_t>(lines.Line(line).size() + TextOf(lines.EndingOf(line)).size());
     const auto largest = static_cast<std::ptrdiff_t>(kMaxFileSize);
     if (3 * characters + grownBy <= largest)
         return false;
@@ -308,7 +308,7 @@ bool WouldPassTheLargestFile(const FormLines& lines, std::ptrdiff_t grownBy) {
     for (int line = 1; line <= lines.LineCount(); ++line) {
         encoded.clear();
         AppendEncoded(lines.TextCodePage(), lines.Line(line), encoded);
-        bytes += static_cast<std::ptrdiff_t>(encoded.size()) + 2;
+        bytes += static_cast<std::ptrdiff_t>(encoded.size() + TextOf(lines.EndingOf(line)).size());
     }
     return bytes > largest;
 }

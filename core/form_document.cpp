@@ -22,6 +22,26 @@ std::string ReadFailureMessage(FormLines::LoadStatus status, const std::string& 
     }
 }
 
+// The port a save writes through: the view's text with each line ended as the form file
+// ended it, for the view shows every line ended alike.
+class KeptEndingsPort final : public OperatorPort {
+public:
+    KeptEndingsPort(OperatorPort& port, const FormLines& lines) : port_(port), lines_(lines) {}
+
+    PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override {
+        return port_.ShowMessage(text, buttons);
+    }
+    void SetViewText(std::u16string text) override { port_.SetViewText(std::move(text)); }
+    std::u16string ViewTextToSave() override { return lines_.WithKeptEndings(port_.ViewTextToSave()); }
+    bool ViewTextEdited() override { return port_.ViewTextEdited(); }
+    void SetTitle(const std::string& title) override { port_.SetTitle(title); }
+    bool ShowsViewText() const override { return port_.ShowsViewText(); }
+
+private:
+    OperatorPort& port_;
+    const FormLines& lines_;
+};
+
 }  // namespace
 
 FormLines::LoadStatus FormDocument::Read(const std::string& path, std::optional<CodePageDecision> codePage) {
@@ -57,7 +77,8 @@ CorrectionOutcome FormDocument::Correct(std::u16string_view percentText) {
 
 SaveOutcome FormDocument::Save(FolderBatch* batch) {
     FileRead written;
-    const SaveOutcome outcome = SaveWithBackup(fileName_, lines_.File(), port_, lines_.TextCodePage(), &written, batch);
+    KeptEndingsPort port(port_, lines_);
+    const SaveOutcome outcome = SaveWithBackup(fileName_, lines_.File(), port, lines_.TextCodePage(), &written, batch);
     if (IsSaved(outcome))
         lines_.Written(std::move(written));
     return outcome;

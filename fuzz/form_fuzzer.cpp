@@ -112,19 +112,13 @@ InsertedGroup FindInsertedGroup(const std::vector<std::u16string>& before, const
     return {at, 9};
 }
 
-// Whatever the code page the form was read in, its characters encode back to its bytes, line
-// breaks aside.
+// Whatever the code page the form was read in, its lines with their endings encode back to its
+// bytes: LF, CR LF, a lone CR and a last line without one alike.
 void CheckEveryByteComesBack(const std::string& bytes, const FormLines& lines) {
-    std::string unbroken;
-    for (const char byte : bytes)
-        if (byte != '\r' && byte != '\n')
-            unbroken.push_back(byte);
-    std::u16string text;
-    for (int slot = 1; slot <= lines.LineCount(); ++slot)
-        text += lines.Line(slot);
     std::string again;
-    Check(!AppendEncoded(lines.TextCodePage(), text, again), "a character read could not be written back");
-    Check(again == unbroken, "the bytes read did not come back");
+    Check(!AppendEncoded(lines.TextCodePage(), lines.AssembleFileText(), again),
+          "a character read could not be written back");
+    Check(again == bytes, "the bytes read did not come back");
 }
 
 std::string FormPath() {
@@ -149,8 +143,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (lines.LoadFormFile(path) != FormLines::LoadStatus::Loaded)
         return 0;
     std::vector<std::u16string> before;
+    std::vector<LineEnding> endings;
     for (int slot = 1; slot <= lines.LineCount(); ++slot) {
         before.emplace_back(lines.Line(slot));
+        endings.push_back(lines.EndingOf(slot));
         Check(lines.Line(slot).find_first_of(u"\r\n") == std::u16string::npos, "a loaded line holds a line break");
     }
     CheckEveryByteComesBack(formBytes, lines);
@@ -167,6 +163,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             static_cast<int>(index) + 1 + (inserted.lines > 0 && index >= inserted.at ? inserted.lines : 0);
         const std::u16string now(lines.Line(slot));
         Check(now.find_first_of(u"\r\n") == std::u16string::npos, "a corrected line holds a line break");
+        // Only a last line without an ending, with the font group put after it, takes one.
+        Check(lines.EndingOf(slot) == endings[index] ||
+                  (endings[index] == LineEnding::None && inserted.lines > 0 && index + 1 == inserted.at),
+              "a line's ending changed");
+        if (inserted.lines > 0 && index + 1 == inserted.at && endings[index] != LineEnding::None)
+            for (std::size_t added = 1; added <= inserted.lines; ++added)
+                Check(lines.EndingOf(slot + static_cast<int>(added)) == endings[index],
+                      "an added line does not end as the line before it");
         if (!mayChange[index]) {
             Check(now == was, "a line outside the description or a Begin or End line changed");
         } else if (outcome != CorrectionOutcome::Corrected || !HasLayoutName(was)) {
