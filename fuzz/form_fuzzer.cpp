@@ -7,6 +7,7 @@
 #include "core/layout_names.h"
 #include "platform/code_page.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -69,9 +70,8 @@ bool HasLayoutName(const std::u16string& line) {
     return KindOfValue(name, {}) != ValueKind::Kept || KindOfValue(name, {true, u"Font", false}) != ValueKind::Kept;
 }
 
-// A changed line differs from the old one only where a number stood after its first "=":
-// the characters a number can be written with gave way to those a new number is written with
-// (one or, for a Forms 2.0 size, two numbers: the semicolon between them stays).
+// A changed line differs from the old one only inside the value its plan changed: after its
+// first "=", and for a quoted value, inside the quotes; what came in holds no quote.
 void CheckRewrittenLine(const std::u16string& before, const std::u16string& after) {
     std::size_t prefix = 0;
     while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
@@ -80,14 +80,19 @@ void CheckRewrittenLine(const std::u16string& before, const std::u16string& afte
     while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
            before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
         ++suffix;
-    Check(prefix > before.find(u'='), "the text before the number changed");
-    const std::u16string_view removed = std::u16string_view(before).substr(prefix, before.size() - prefix - suffix);
+    const std::size_t equals = before.find(u'=');
+    std::size_t valueFirst = equals + 1;
+    std::size_t valueEnd = before.size();
+    const std::size_t start = before.find_first_not_of(u" \t", equals + 1);
+    if (start != std::u16string::npos && before[start] == u'"') {
+        valueFirst = start + 1;
+        valueEnd = std::min(before.find(u'"', start + 1), before.size());
+    }
+    Check(prefix >= valueFirst, "the text before the value changed");
+    Check(before.size() - suffix <= valueEnd, "the text after the value changed");
     const std::u16string_view added = std::u16string_view(after).substr(prefix, after.size() - prefix - suffix);
-    Check(removed.find_first_not_of(u"0123456789.,;+-&HhOoabcdefABCDEF \t") == std::u16string_view::npos,
-          "something that was no number was replaced");
-    Check(added.find_first_not_of(u"0123456789.,;-E+") == std::u16string_view::npos,
-          "what replaced the number is no number");
-    Check(before.find(u'\'', before.find(u'=')) == std::u16string::npos, "a line with a comment was rewritten");
+    Check(added.find_first_of(u"\"\r\n") == std::u16string_view::npos, "what replaced the value holds a quote");
+    Check(before.find(u'\'', equals) == std::u16string::npos, "a line with a comment was rewritten");
 }
 
 // The lines a correction added: the form's own Font group, nine lines put in one place,
