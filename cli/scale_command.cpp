@@ -73,7 +73,7 @@ void WriteEncoded(std::u16string_view text, CodePage codePage, std::string& byte
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// The corrected lines, each followed by CR LF, as a save writes the view. The text was read
+// The corrected lines, each followed by the ending it was read with, as a save writes the view. The text was read
 // through the code page, so every character has its byte. The lines are gathered a piece at
 // a time into one small buffer and encoded from there: neither the whole form's text nor its
 // bytes are ever assembled, and a code page that needs a converter opens one per piece.
@@ -84,7 +84,7 @@ bool WriteLineBytes(const FormLines& lines, std::ostream& out) {
     std::string bytes;
     for (int slot = 1; slot <= lines.LineCount(); ++slot) {
         piece += lines.Line(slot);
-        piece += u"\r\n";
+        piece += TextOf(lines.EndingOf(slot));
         if (piece.size() >= kPiece) {
             WriteEncoded(piece, lines.TextCodePage(), bytes, out);
             piece.clear();

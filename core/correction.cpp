@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace tremaro {
@@ -49,54 +50,60 @@ std::size_t ValueFieldLength(std::u16string_view line, std::size_t start) {
     return end - start;
 }
 
-// A new number's text, held in place: the correction makes one for most lines of a form,
-// and the longest ("-1.79769313486232E+308") still fits with room to spare.
-class NumberText {
-public:
-    // Left unfilled: a plan is made for every line, and most of them stay empty.
-    NumberText() {}
-
-    void Append(char16_t c) {
-        if (size_ < characters_.size())
-            characters_[size_++] = c;
-    }
-    void Append(std::u16string_view text) {
-        for (const char16_t c : text)
-            Append(c);
-    }
-    void AppendInteger(std::int32_t value) {
-        char digits[12];
-        const auto written = std::to_chars(digits, digits + sizeof digits, value);
-        for (const char* c = digits; c < written.ptr; ++c)
-            Append(static_cast<char16_t>(*c));
-    }
-    std::u16string_view View() const { return {characters_.data(), size_}; }
-
-private:
-    std::array<char16_t, 32> characters_;
-    std::size_t size_ = 0;
-};
-
-// The characters [first, end) of a line give way to a new number.
-struct Replacement {
-    std::size_t first = 0;
-    std::size_t end = 0;
-    NumberText number;
-};
-
 enum class RewriteStatus { Unchanged, Rewritten, OutOfRange };
 
-// What the correction does to one line: at most two numbers (a Forms 2.0 size) replaced.
+// The characters [first, end) of a line give way to a new text, which waits in the run's
+// buffer of new texts from textStart on: most lines of a form get one, and fresh memory for
+// each is what a run on a large form would spend most of its time on.
+struct Replacement {
+    std::uint32_t first = 0;
+    std::uint32_t end = 0;
+    std::uint32_t textStart = 0;
+    std::uint32_t textLength = 0;
+};
+
+// What the correction does to one line: which characters of its value give way to what text,
+// whatever the value is (a number, a quoted text, a Forms 2.0 size's two numbers).
 struct LinePlan {
     RewriteStatus status = RewriteStatus::Unchanged;
-    std::size_t count = 0;
-    std::array<Replacement, 2> replacements;
+    std::uint32_t count = 0;
+    std::array<Replacement, 2> replacements{};
+};
 
-    static LinePlan OutOfRange() { return {RewriteStatus::OutOfRange, 0, {}}; }
-    void Add(Replacement replacement) {
-        status = RewriteStatus::Rewritten;
-        replacements[count++] = replacement;
+// Plans one line's replacements, their texts written to the run's buffer.
+class PlanMaker {
+public:
+    explicit PlanMaker(std::u16string& texts) : texts_(texts) {}
+
+    // The characters [first, end) of the line give way to text.
+    void Replace(std::size_t first, std::size_t end, std::u16string_view text) {
+        const std::size_t start = texts_.size();
+        texts_ += text;
+        Add(first, end, start);
     }
+    void ReplaceWithInteger(std::size_t first, std::size_t end, std::int32_t value) {
+        char digits[12];
+        const auto written = std::to_chars(digits, digits + sizeof digits, value);
+        const std::size_t start = texts_.size();
+        texts_.append(digits, written.ptr);
+        Add(first, end, start);
+    }
+    void OutOfRange() { plan_.status = RewriteStatus::OutOfRange; }
+    bool IsOutOfRange() const { return plan_.status == RewriteStatus::OutOfRange; }
+
+    // The plan made, and the maker emptied for the next line.
+    LinePlan Take() { return std::exchange(plan_, LinePlan{}); }
+
+private:
+    void Add(std::size_t first, std::size_t end, std::size_t start) {
+        plan_.status = RewriteStatus::Rewritten;
+        plan_.replacements[plan_.count++] = {static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(end),
+                                             static_cast<std::uint32_t>(start),
+                                             static_cast<std::uint32_t>(texts_.size() - start)};
+    }
+
+    std::u16string& texts_;
+    LinePlan plan_;
 };
 
 std::optional<std::int32_t> ScaleWholeNumber(double value, double factor, bool shiftedByTab) {
@@ -160,36 +167,33 @@ std::optional<FieldNumber> CommaNumberInField(std::u16string_view line, std::siz
     return FieldNumber{ReadNumber(pointed).value, first, first + field.size(), true};
 }
 
-// The number's replacement by its scaled value, written by write; none where the value stays
-// (the line is then left byte for byte), the whole line refused where there is no value.
-template <typename Scaled, typename WriteNumber>
-void PlanScaled(const FieldNumber& number, const std::optional<Scaled>& scaled, LinePlan& plan, WriteNumber write) {
+void PlanWholeNumber(const FieldNumber& number, bool shiftedByTab, double factor, PlanMaker& plan) {
+    const auto scaled = ScaleWholeNumber(number.value, factor, shiftedByTab);
     if (!scaled) {
-        plan = LinePlan::OutOfRange();
+        plan.OutOfRange();
+        return;
+    }
+    if (*scaled != number.value)
+        plan.ReplaceWithInteger(number.first, number.end, *scaled);
+}
+
+void PlanFontSize(const FieldNumber& number, double factor, PlanMaker& plan) {
+    const auto scaled = ScaledFontSize(number.value, factor);
+    if (!scaled) {
+        plan.OutOfRange();
         return;
     }
     if (*scaled == number.value)
         return;
-    Replacement replacement{number.first, number.end, {}};
-    write(*scaled, replacement);
-    plan.Add(replacement);
-}
-
-void PlanWholeNumber(const FieldNumber& number, bool shiftedByTab, double factor, LinePlan& plan) {
-    PlanScaled(number, ScaleWholeNumber(number.value, factor, shiftedByTab), plan,
-               [](std::int32_t scaled, Replacement& replacement) { replacement.number.AppendInteger(scaled); });
-}
-
-void PlanFontSize(const FieldNumber& number, double factor, LinePlan& plan) {
-    PlanScaled(number, ScaledFontSize(number.value, factor), plan, [&number](double scaled, Replacement& replacement) {
-        for (char16_t c : NumberToText(scaled))
-            replacement.number.Append(number.decimalComma && c == u'.' ? u',' : c);
-    });
+    std::u16string text = NumberToText(*scaled);
+    if (number.decimalComma)
+        std::replace(text.begin(), text.end(), u'.', u',');
+    plan.Replace(number.first, number.end, text);
 }
 
 // A Forms 2.0 control's size, `"W;H"`: the quote stands in the value field after its blanks,
 // and the pair may run on past the field to its closing quote.
-void PlanSizePair(std::u16string_view line, std::size_t start, std::size_t length, double factor, LinePlan& plan) {
+void PlanSizePair(std::u16string_view line, std::size_t start, std::size_t length, double factor, PlanMaker& plan) {
     std::size_t at = start;
     while (at < start + length && IsBlank(line[at]))
         ++at;
@@ -207,39 +211,37 @@ void PlanSizePair(std::u16string_view line, std::size_t start, std::size_t lengt
     }
     for (const FieldNumber& number : numbers) {
         PlanWholeNumber(number, false, factor, plan);
-        if (plan.status == RewriteStatus::OutOfRange)
+        if (plan.IsOutOfRange())
             return;
     }
 }
 
-LinePlan PlanLine(std::u16string_view line, const LineContext& context, double factor) {
+void PlanLine(std::u16string_view line, const LineContext& context, double factor, PlanMaker& plan) {
     if (!context.inDescription)
-        return {};
+        return;
     const std::size_t equals = FindCharacter(line, u'=');
     if (equals == std::u16string_view::npos || FindCharacter(line, u'\'', equals) != std::u16string_view::npos)
-        return {};
+        return;
     const std::u16string_view name = TrimmedText(line.substr(0, equals));
     const ValueKind kind = KindOfValue(name, context.place);
     if (kind == ValueKind::Kept)
-        return {};
+        return;
     const std::size_t start = equals + 1;
     const std::size_t length = ValueFieldLength(line, start);
 
-    LinePlan plan;
     if (kind == ValueKind::SizePair) {
         PlanSizePair(line, start, length, factor, plan);
-        return plan;
+        return;
     }
     auto number = kind == ValueKind::FontSize ? CommaNumberInField(line, start, length) : std::nullopt;
     if (!number)
         number = NumberInField(line, start, length);
     if (!number)
-        return {};
+        return;
     if (kind == ValueKind::WholeNumber)
         PlanWholeNumber(*number, ShiftedByTab(name, number->value, context), factor, plan);
     else
         PlanFontSize(*number, factor, plan);
-    return plan;
 }
 
 LineContext ContextOf(const FormStructure& structure, const FormLines& lines, int line) {
@@ -295,7 +297,7 @@ std::size_t BytesOfLines(const std::vector<std::u16string>& asciiLines) {
 bool WouldPassTheLargestFile(const FormLines& lines, std::ptrdiff_t grownBy) {
     std::ptrdiff_t characters = 0;
     for (int line = 1; line <= lines.LineCount(); ++line)
-        characters += static_cast<std::ptrdiff_t>(lines.Line(line).size()) + 2;
+        characters += static_cast<std::ptrdiff_t>(lines.Line(line).size() + TextOf(lines.EndingOf(line)).size());
     const auto largest = static_cast<std::ptrdiff_t>(kMaxFileSize);
     if (3 * characters + grownBy <= largest)
         return false;
@@ -304,9 +306,31 @@ bool WouldPassTheLargestFile(const FormLines& lines, std::ptrdiff_t grownBy) {
     for (int line = 1; line <= lines.LineCount(); ++line) {
         encoded.clear();
         AppendEncoded(lines.TextCodePage(), lines.Line(line), encoded);
-        bytes += static_cast<std::ptrdiff_t>(encoded.size()) + 2;
+        bytes += static_cast<std::ptrdiff_t>(encoded.size() + TextOf(lines.EndingOf(line)).size());
     }
     return bytes > largest;
+}
+
+void ApplyPlan(int line, const LinePlan& plan, std::u16string_view texts, FormLines& lines) {
+    auto textOf = [texts](const Replacement& replacement) {
+        return texts.substr(replacement.textStart, replacement.textLength);
+    };
+    const Replacement& only = plan.replacements[0];
+    if (plan.count == 1 && only.textLength == only.end - only.first) {
+        lines.OverwriteInLine(line, only.first, textOf(only));
+        return;
+    }
+    const std::u16string_view text = lines.Line(line);
+    std::u16string rewritten;
+    rewritten.reserve(text.size() + 16);
+    std::size_t taken = 0;
+    for (std::uint32_t i = 0; i < plan.count; ++i) {
+        rewritten += text.substr(taken, plan.replacements[i].first - taken);
+        rewritten += textOf(plan.replacements[i]);
+        taken = plan.replacements[i].end;
+    }
+    rewritten += text.substr(taken);
+    lines.ReplaceLine(line, rewritten);
 }
 
 }  // namespace
@@ -325,77 +349,44 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     const FormStructure structure = FormStructure::Scan(lines);
 
     // Work everything out first, so that a refused run leaves every line as it was. The new
-    // numbers wait side by side in one buffer: most lines of a form get one, and fresh
-    // memory is what a run on a large form spends most of its time on.
-    struct PlannedReplacement {
-        std::uint32_t first;
-        std::uint32_t end;
-        std::uint32_t numberStart;  // in numbers
-        std::uint32_t numberLength;
-    };
+    // texts wait side by side in one buffer.
     struct PlannedLine {
         int line;
-        std::uint32_t count;
-        PlannedReplacement replacements[2];
+        LinePlan plan;
     };
     std::vector<PlannedLine> planned;
     planned.reserve(static_cast<std::size_t>(lineCount));
-    std::u16string numbers;
-    numbers.reserve(static_cast<std::size_t>(lineCount) * 6);
+    std::u16string texts;
+    texts.reserve(static_cast<std::size_t>(lineCount) * 6);
+    PlanMaker maker(texts);
     for (int line = 1; line <= lineCount; ++line) {
-        const LinePlan plan = PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factor);
+        PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factor, maker);
+        const LinePlan plan = maker.Take();
         if (plan.status == RewriteStatus::OutOfRange) {
             port.ShowMessage(messages::ValueOutOfRange(line), MessageButtons::Ok);
             return CorrectionOutcome::ValueOutOfRange;
         }
-        if (plan.status != RewriteStatus::Rewritten)
-            continue;
-        PlannedLine& entry = planned.emplace_back(PlannedLine{line, static_cast<std::uint32_t>(plan.count), {}});
-        for (std::size_t i = 0; i < plan.count; ++i) {
-            const Replacement& replacement = plan.replacements[i];
-            entry.replacements[i] = {static_cast<std::uint32_t>(replacement.first),
-                                     static_cast<std::uint32_t>(replacement.end),
-                                     static_cast<std::uint32_t>(numbers.size()),
-                                     static_cast<std::uint32_t>(replacement.number.View().size())};
-            numbers += replacement.number.View();
-        }
+        if (plan.status == RewriteStatus::Rewritten)
+            planned.push_back({line, plan});
     }
     const std::optional<FontGroupInsertion> fontGroup = FontGroupToInsert(structure, lines, *factor);
     if (fontGroup && lineCount + fontGroup->lines.size() > static_cast<std::size_t>(FormLines::kMaxLineCount)) {
         port.ShowMessage(messages::TooLong(lines.FileName()), MessageButtons::Ok);
         return CorrectionOutcome::TooLong;
     }
-    // Numbers are ASCII in every code page: a character each way is a byte.
+    // What a correction writes is ASCII in every code page: a character each way is a byte.
     std::ptrdiff_t grownBy = fontGroup ? static_cast<std::ptrdiff_t>(BytesOfLines(fontGroup->lines)) : 0;
     for (const PlannedLine& rewrite : planned)
-        for (std::uint32_t i = 0; i < rewrite.count; ++i)
-            grownBy += static_cast<std::ptrdiff_t>(rewrite.replacements[i].numberLength) -
-                       static_cast<std::ptrdiff_t>(rewrite.replacements[i].end - rewrite.replacements[i].first);
+        for (std::uint32_t i = 0; i < rewrite.plan.count; ++i)
+            grownBy +=
+                static_cast<std::ptrdiff_t>(rewrite.plan.replacements[i].textLength) -
+                static_cast<std::ptrdiff_t>(rewrite.plan.replacements[i].end - rewrite.plan.replacements[i].first);
     if (WouldPassTheLargestFile(lines, grownBy)) {
         port.ShowMessage(messages::TooLarge(lines.FileName()), MessageButtons::Ok);
         return CorrectionOutcome::TooLarge;
     }
-    for (const PlannedLine& rewrite : planned) {
-        auto numberOf = [&numbers](const PlannedReplacement& replacement) {
-            return std::u16string_view(numbers).substr(replacement.numberStart, replacement.numberLength);
-        };
-        const PlannedReplacement& only = rewrite.replacements[0];
-        if (rewrite.count == 1 && only.numberLength == only.end - only.first) {
-            lines.OverwriteInLine(rewrite.line, only.first, numberOf(only));
-            continue;
-        }
-        const std::u16string_view line = lines.Line(rewrite.line);
-        std::u16string rewritten;
-        rewritten.reserve(line.size() + 16);
-        std::size_t taken = 0;
-        for (std::uint32_t i = 0; i < rewrite.count; ++i) {
-            rewritten += line.substr(taken, rewrite.replacements[i].first - taken);
-            rewritten += numberOf(rewrite.replacements[i]);
-            taken = rewrite.replacements[i].end;
-        }
-        rewritten += line.substr(taken);
-        lines.ReplaceLine(rewrite.line, rewritten);
-    }
+    for (const PlannedLine& rewrite : planned)
+        ApplyPlan(rewrite.line, rewrite.plan, texts, lines);
 
     if (fontGroup)
         lines.InsertLines(fontGroup->afterLine, fontGroup->lines);

@@ -23,6 +23,26 @@ std::string ReadFailureMessage(FormLines::LoadStatus status, const std::string& 
     }
 }
 
+// The port a save writes through: the view's text with each line ended as the form file
+// ended it, for the view shows every line ended alike.
+class KeptEndingsPort final : public OperatorPort {
+public:
+    KeptEndingsPort(OperatorPort& port, const FormLines& lines) : port_(port), lines_(lines) {}
+
+    PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override {
+        return port_.ShowMessage(text, buttons);
+    }
+    void SetViewText(std::u16string text) override { port_.SetViewText(std::move(text)); }
+    std::u16string ViewTextToSave() override { return lines_.WithKeptEndings(port_.ViewTextToSave()); }
+    bool ViewTextEdited() override { return port_.ViewTextEdited(); }
+    void SetTitle(const std::string& title) override { port_.SetTitle(title); }
+    bool ShowsViewText() const override { return port_.ShowsViewText(); }
+
+private:
+    OperatorPort& port_;
+    const FormLines& lines_;
+};
+
 }  // namespace
 
 FormLines::LoadStatus FormDocument::Read(const std::string& path, std::optional<CodePageDecision> codePage) {
@@ -57,19 +77,22 @@ CorrectionOutcome FormDocument::Correct(std::u16string_view percentText) {
 }
 
 SaveOutcome FormDocument::Save(FolderBatch* batch, SaveEnded ended) {
+    // A save that waits for its batch reports through the port when the batch has ended, so
+    // the port and the file it wrote live as long as the save.
     auto written = std::make_shared<FileRead>();
+    auto port = std::make_shared<KeptEndingsPort>(port_, lines_);
     auto takeWritten = [this, written](SaveOutcome outcome) {
         if (IsSaved(outcome))
             lines_.Written(std::move(*written));
     };
     if (batch && ended)
-        return SaveWithBackup(fileName_, lines_.File(), port_, lines_.TextCodePage(), written.get(), batch,
-                              [takeWritten, ended = std::move(ended)](SaveOutcome outcome) {
+        return SaveWithBackup(fileName_, lines_.File(), *port, lines_.TextCodePage(), written.get(), batch,
+                              [takeWritten, port, ended = std::move(ended)](SaveOutcome outcome) {
                                   takeWritten(outcome);
                                   ended(outcome);
                               });
     const SaveOutcome outcome =
-        SaveWithBackup(fileName_, lines_.File(), port_, lines_.TextCodePage(), written.get(), batch);
+        SaveWithBackup(fileName_, lines_.File(), *port, lines_.TextCodePage(), written.get(), batch);
     takeWritten(outcome);
     return outcome;
 }

@@ -37,7 +37,8 @@ public:
     // correction leaves the view as the operator left it.
     CorrectionOutcome Correct(std::u16string_view percentText);
 
-    // Writes the view's text (which the operator may have edited) over the file read last,
+    // Writes the view's text (which the operator may have edited), each line with the ending
+    // the form file gave it (FormLines::WithKeptEndings), over the file read last,
     // which must still be as it was read or as the last save left it, unless the operator
     // agrees to write over another program's change; once saved, that text is the file's.
     // In a batch, given ended, the save waits for the batch's flush (WaitsForBatch) and ended

@@ -7,6 +7,32 @@
 #include <algorithm>
 
 namespace tremaro {
+namespace {
+
+LineEnding EndingAfter(std::u16string_view text, const LineSpan& span) {
+    const std::size_t end = span.start + span.length;
+    if (end >= text.size())
+        return LineEnding::None;
+    if (text[end] == u'\n')
+        return LineEnding::Lf;
+    return end + 1 < text.size() && text[end + 1] == u'\n' ? LineEnding::CrLf : LineEnding::Cr;
+}
+
+}  // namespace
+
+std::u16string_view TextOf(LineEnding ending) {
+    switch (ending) {
+    case LineEnding::CrLf:
+        return u"\r\n";
+    case LineEnding::Lf:
+        return u"\n";
+    case LineEnding::Cr:
+        return u"\r";
+    case LineEnding::None:
+        break;
+    }
+    return {};
+}
 
 FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path, std::optional<CodePageDecision> codePage) {
     FileRead read;
@@ -42,8 +68,15 @@ FormLines::LoadStatus FormLines::Take(FileRead file, CodePageDecision codePage) 
     std::u16string text;
     text.reserve(file.bytes.size() * 2 + 4096);
     AppendDecoded(codePage.page, file.bytes, text);
-    if (!TakeText(std::move(text)))
+    std::vector<Span> spans(1);  // slot 0 unused, so that slot N is the file's line N
+    if (!AppendLineSpans(text, spans, kMaxLineCount))
         return LoadStatus::TooLong;
+    std::vector<LineEnding> endings;
+    endings.reserve(spans.size());
+    endings.push_back(LineEnding::None);
+    for (std::size_t slot = 1; slot < spans.size(); ++slot)
+        endings.push_back(EndingAfter(text, spans[slot]));
+    Store(std::move(text), std::move(spans), std::move(endings));
     file_ = std::move(file);
     codePage_ = codePage;
     hasForm_ = true;
@@ -51,13 +84,56 @@ FormLines::LoadStatus FormLines::Take(FileRead file, CodePageDecision codePage) 
 }
 
 bool FormLines::TakeText(std::u16string text) {
-    std::vector<Span> spans(1);  // slot 0 unused, so that slot N is the file's line N
+    std::vector<Span> spans(1);
     if (!AppendLineSpans(text, spans, kMaxLineCount))
         return false;
+    std::vector<std::u16string_view> lines;
+    lines.reserve(spans.size() - 1);
+    for (std::size_t slot = 1; slot < spans.size(); ++slot)
+        lines.push_back(std::u16string_view(text).substr(spans[slot].start, spans[slot].length));
+    std::vector<LineEnding> endings = EndingsKeptFor(lines);
+    endings.insert(endings.begin(), LineEnding::None);
+    Store(std::move(text), std::move(spans), std::move(endings));
+    return true;
+}
+
+void FormLines::Store(std::u16string text, std::vector<Span> spans, std::vector<LineEnding> endings) {
     text_ = std::move(text);
     spans_ = std::move(spans);
+    endings_ = std::move(endings);
     lineCount_ = static_cast<std::int16_t>(spans_.size() - 1);
-    return true;
+}
+
+std::vector<LineEnding> FormLines::EndingsKeptFor(const std::vector<std::u16string_view>& lines) const {
+    const std::size_t had = static_cast<std::size_t>(lineCount_);
+    const std::size_t has = lines.size();
+    std::size_t sameAtStart = 0;
+    while (sameAtStart < had && sameAtStart < has && Line(static_cast<int>(sameAtStart) + 1) == lines[sameAtStart])
+        ++sameAtStart;
+    std::size_t sameAtEnd = 0;
+    while (sameAtEnd < had - sameAtStart && sameAtEnd < has - sameAtStart &&
+           Line(static_cast<int>(had - sameAtEnd)) == lines[has - 1 - sameAtEnd])
+        ++sameAtEnd;
+    std::vector<LineEnding> endings(has, LineEnding::None);
+    for (std::size_t i = 0; i < has; ++i) {
+        if (i >= has - sameAtEnd)
+            endings[i] = endings_[had - (has - i) + 1];
+        else if (i < had - sameAtEnd)
+            endings[i] = endings_[i + 1];  // the store's own line, or an edited one in its place
+        if (endings[i] == LineEnding::None && i + 1 < has)
+            endings[i] = i > 0 ? endings[i - 1] : UsualEnding();
+    }
+    if (has > 0 && sameAtEnd == 0)
+        endings.back() = had > 0 ? endings_[had] : LineEnding::CrLf;
+    return endings;
+}
+
+// The ending of the store's first line that has one; CR LF, the designer's, when none has.
+LineEnding FormLines::UsualEnding() const {
+    for (int slot = 1; slot <= lineCount_; ++slot)
+        if (EndingOf(slot) != LineEnding::None)
+            return EndingOf(slot);
+    return LineEnding::CrLf;
 }
 
 void FormLines::Written(FileRead written) {
@@ -90,6 +166,20 @@ void FormLines::ReplaceLine(int slot, std::u16string_view text) {
 }
 
 void FormLines::InsertLines(int slot, std::span<const std::u16string> lines) {
+    if (lines.empty())
+        return;
+    const std::size_t before = static_cast<std::size_t>(slot);
+    LineEnding ending = slot > 0 ? endings_[before] : lineCount_ > 0 ? endings_[1] : LineEnding::CrLf;
+    std::vector<LineEnding> endings(lines.size(), ending);
+    if (ending == LineEnding::None) {
+        endings.assign(lines.size(), UsualEnding());
+        endings.back() = LineEnding::None;
+        if (slot > 0)
+            endings_[before] = UsualEnding();
+        else
+            endings.back() = UsualEnding();  // put before a first line without an ending: the form's only line
+    }
+    endings_.insert(endings_.begin() + slot + 1, endings.begin(), endings.end());
     std::vector<Span> inserted;
     inserted.reserve(lines.size());
     for (const std::u16string& line : lines) {
@@ -114,6 +204,31 @@ std::u16string FormLines::AssembleText() const {
         *to++ = u'\n';
     }
     return assembled;
+}
+
+std::u16string FormLines::AssembleFileText() const {
+    std::size_t length = 0;
+    for (int slot = 1; slot <= lineCount_; ++slot)
+        length += spans_[static_cast<std::size_t>(slot)].length + 2;
+    std::u16string assembled;
+    assembled.reserve(length);
+    for (int slot = 1; slot <= lineCount_; ++slot) {
+        assembled += Line(slot);
+        assembled += TextOf(EndingOf(slot));
+    }
+    return assembled;
+}
+
+std::u16string FormLines::WithKeptEndings(std::u16string_view viewText) const {
+    const std::vector<std::u16string_view> lines = SplitIntoLines(viewText);
+    const std::vector<LineEnding> endings = EndingsKeptFor(lines);
+    std::u16string text;
+    text.reserve(viewText.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        text += lines[i];
+        text += TextOf(endings[i]);
+    }
+    return text;
 }
 
 }  // namespace tremaro

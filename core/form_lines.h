@@ -14,6 +14,12 @@
 
 namespace tremaro {
 
+// How a line of the form file ended: each is written back as it was read, so that a form
+// checked out with LF endings comes back with them, and only its last line may have none.
+enum class LineEnding : std::uint8_t { CrLf, Lf, Cr, None };
+
+std::u16string_view TextOf(LineEnding ending);
+
 // The form file being worked on, one string per line: the file's line N is slot N, from 1
 // to LineCount, so the line numbers of the view and of every message are the file's own.
 // HasForm is false until a file has been loaded (an empty file is a form of no lines). A
@@ -28,6 +34,10 @@ namespace tremaro {
 //
 // The lines live one after another in a single buffer, which keeps the largest form a few
 // megabytes in one piece rather than thirty thousand small strings.
+//
+// Each line keeps the ending it was read with. The view shows every line ended alike (CR LF:
+// AssembleText), and what is written to the file gives each line its own (AssembleFileText,
+// WithKeptEndings).
 class FormLines {
 public:
     static constexpr std::int16_t kMaxLineCount = 32766;
@@ -41,8 +51,9 @@ public:
     LoadStatus ReadAgainIn(CodePage codePage);
 
     // Text the operator edited (the view's) as the form's lines, split as a file's text is;
-    // the code page, the file name and the bytes of the file stay. All or nothing: a text of
-    // more than kMaxLineCount lines returns false and changes nothing.
+    // the code page, the file name and the bytes of the file stay, and the lines keep their
+    // endings as WithKeptEndings gives them. All or nothing: a text of more than kMaxLineCount
+    // lines returns false and changes nothing.
     bool TakeText(std::u16string text);
 
     // The form file as a save wrote it: what the file holds now, and what ReadAgainIn,
@@ -66,26 +77,44 @@ public:
         return std::u16string_view(text_).substr(span.start, span.length);
     }
 
+    LineEnding EndingOf(int slot) const { return endings_[static_cast<std::size_t>(slot)]; }
+
     // Overwrites characters of a line in place; the line keeps its length.
     void OverwriteInLine(int slot, std::size_t offset, std::u16string_view piece);
     void ReplaceLine(int slot, std::u16string_view text);
 
-    // Puts lines after slot (0: before the first line); the lines after them move down.
+    // Puts lines after slot (0: before the first line); the lines after them move down. They
+    // take the ending of the line before them (the first line's, put before it); after a last
+    // line without one, that line takes the file's usual ending and the last one put none.
     void InsertLines(int slot, std::span<const std::u16string> lines);
 
-    // Slots 1 to LineCount, each followed by CR LF; empty before any load and for an empty file.
+    // Slots 1 to LineCount, each followed by CR LF, as the view shows them; empty before any
+    // load and for an empty file.
     std::u16string AssembleText() const;
+
+    // Slots 1 to LineCount, each followed by its own ending: what the form file gets.
+    std::u16string AssembleFileText() const;
+
+    // The view's text (its lines broken in any way) as the form file gets it: the lines at its
+    // start and at its end that are the store's own keep their endings, an edited line in the
+    // place of one of the store's takes that one's, a line the operator added takes the ending
+    // of the line before it, and the last line ends as the store's last one does.
+    std::u16string WithKeptEndings(std::u16string_view viewText) const;
 
 private:
     using Span = LineSpan;
 
     LoadStatus Take(FileRead file, CodePageDecision codePage);
+    void Store(std::u16string text, std::vector<Span> spans, std::vector<LineEnding> endings);
+    std::vector<LineEnding> EndingsKeptFor(const std::vector<std::u16string_view>& lines) const;
+    LineEnding UsualEnding() const;
 
     std::string fileName_;
     FileRead file_;  // as last read or written
     CodePageDecision codePage_;
     std::u16string text_;  // the lines' characters (with the file's line breaks between them)
     std::vector<Span> spans_ = std::vector<Span>(1);
+    std::vector<LineEnding> endings_ = std::vector<LineEnding>(1);  // slot by slot, as spans_
     std::int16_t lineCount_ = 0;
     bool hasForm_ = false;
 };

@@ -7,6 +7,7 @@
 #include "core/layout_names.h"
 #include "platform/code_page.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -69,9 +70,8 @@ bool HasLayoutName(const std::u16string& line) {
     return KindOfValue(name, {}) != ValueKind::Kept || KindOfValue(name, {true, u"Font", false}) != ValueKind::Kept;
 }
 
-// A changed line differs from the old one only where a number stood after its first "=":
-// the characters a number can be written with gave way to those a new number is written with
-// (one or, for a Forms 2.0 size, two numbers: the semicolon between them stays).
+// A changed line differs from the old one only inside the value its plan changed: after its
+// first "=", and for a quoted value, inside the quotes; what came in holds no quote.
 void CheckRewrittenLine(const std::u16string& before, const std::u16string& after) {
     std::size_t prefix = 0;
     while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
@@ -80,14 +80,19 @@ void CheckRewrittenLine(const std::u16string& before, const std::u16string& afte
     while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
            before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
         ++suffix;
-    Check(prefix > before.find(u'='), "the text before the number changed");
-    const std::u16string_view removed = std::u16string_view(before).substr(prefix, before.size() - prefix - suffix);
+    const std::size_t equals = before.find(u'=');
+    std::size_t valueFirst = equals + 1;
+    std::size_t valueEnd = before.size();
+    const std::size_t start = before.find_first_not_of(u" \t", equals + 1);
+    if (start != std::u16string::npos && before[start] == u'"') {
+        valueFirst = start + 1;
+        valueEnd = std::min(before.find(u'"', start + 1), before.size());
+    }
+    Check(prefix >= valueFirst, "the text before the value changed");
+    Check(before.size() - suffix <= valueEnd, "the text after the value changed");
     const std::u16string_view added = std::u16string_view(after).substr(prefix, after.size() - prefix - suffix);
-    Check(removed.find_first_not_of(u"0123456789.,;+-&HhOoabcdefABCDEF \t") == std::u16string_view::npos,
-          "something that was no number was replaced");
-    Check(added.find_first_not_of(u"0123456789.,;-E+") == std::u16string_view::npos,
-          "what replaced the number is no number");
-    Check(before.find(u'\'', before.find(u'=')) == std::u16string::npos, "a line with a comment was rewritten");
+    Check(added.find_first_of(u"\"\r\n") == std::u16string_view::npos, "what replaced the value holds a quote");
+    Check(before.find(u'\'', equals) == std::u16string::npos, "a line with a comment was rewritten");
 }
 
 // The lines a correction added: the form's own Font group, nine lines put in one place,
@@ -112,19 +117,13 @@ InsertedGroup FindInsertedGroup(const std::vector<std::u16string>& before, const
     return {at, 9};
 }
 
-// Whatever the code page the form was read in, its characters encode back to its bytes, line
-// breaks aside.
+// Whatever the code page the form was read in, its lines with their endings encode back to its
+// bytes: LF, CR LF, a lone CR and a last line without one alike.
 void CheckEveryByteComesBack(const std::string& bytes, const FormLines& lines) {
-    std::string unbroken;
-    for (const char byte : bytes)
-        if (byte != '\r' && byte != '\n')
-            unbroken.push_back(byte);
-    std::u16string text;
-    for (int slot = 1; slot <= lines.LineCount(); ++slot)
-        text += lines.Line(slot);
     std::string again;
-    Check(!AppendEncoded(lines.TextCodePage(), text, again), "a character read could not be written back");
-    Check(again == unbroken, "the bytes read did not come back");
+    Check(!AppendEncoded(lines.TextCodePage(), lines.AssembleFileText(), again),
+          "a character read could not be written back");
+    Check(again == bytes, "the bytes read did not come back");
 }
 
 std::string FormPath() {
@@ -149,8 +148,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (lines.LoadFormFile(path) != FormLines::LoadStatus::Loaded)
         return 0;
     std::vector<std::u16string> before;
+    std::vector<LineEnding> endings;
     for (int slot = 1; slot <= lines.LineCount(); ++slot) {
         before.emplace_back(lines.Line(slot));
+        endings.push_back(lines.EndingOf(slot));
         Check(lines.Line(slot).find_first_of(u"\r\n") == std::u16string::npos, "a loaded line holds a line break");
     }
     CheckEveryByteComesBack(formBytes, lines);
@@ -167,6 +168,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             static_cast<int>(index) + 1 + (inserted.lines > 0 && index >= inserted.at ? inserted.lines : 0);
         const std::u16string now(lines.Line(slot));
         Check(now.find_first_of(u"\r\n") == std::u16string::npos, "a corrected line holds a line break");
+        // Only a last line without an ending, with the font group put after it, takes one.
+        Check(lines.EndingOf(slot) == endings[index] ||
+                  (endings[index] == LineEnding::None && inserted.lines > 0 && index + 1 == inserted.at),
+              "a line's ending changed");
+        if (inserted.lines > 0 && index + 1 == inserted.at && endings[index] != LineEnding::None)
+            for (std::size_t added = 1; added <= inserted.lines; ++added)
+                Check(lines.EndingOf(slot + static_cast<int>(added)) == endings[index],
+                      "an added line does not end as the line before it");
         if (!mayChange[index]) {
             Check(now == was, "a line outside the description or a Begin or End line changed");
         } else if (outcome != CorrectionOutcome::Corrected || !HasLayoutName(was)) {

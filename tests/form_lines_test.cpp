@@ -62,9 +62,43 @@ TEST_F(FormLinesTest, load_fileBeginningWithAnEmptyLine_keepsItAndNoMore) {
     EXPECT_EQ(Assembled(), u"VERSION 5.00\r\n");
 }
 
-TEST_F(FormLinesTest, load_everyKindOfLineEnd_splitsLines) {
+// The view shows every line ended alike; the file gets each line's own ending back.
+TEST_F(FormLinesTest, load_everyKindOfLineEnd_splitsLinesAndKeepsEachEnding) {
     ASSERT_EQ(Load("a\r\nb\rc\nd\n\re"), FormLines::LoadStatus::Loaded);
     EXPECT_EQ(Assembled(), u"a\r\nb\r\nc\r\nd\r\n\r\ne\r\n");
+    EXPECT_EQ(lines.AssembleFileText(), u"a\r\nb\rc\nd\n\re");
+    EXPECT_EQ(lines.WithKeptEndings(Assembled()), u"a\r\nb\rc\nd\n\re");
+}
+
+// What the operator did in the view, given back with the file's endings: lines kept or
+// edited in place keep theirs, added lines take the one before them, and the file still ends
+// as it did.
+TEST_F(FormLinesTest, withKeptEndings_editedView_keepsTheFilesEndings) {
+    ASSERT_EQ(Load("a\nb\r\nc\nd"), FormLines::LoadStatus::Loaded);
+    EXPECT_EQ(lines.WithKeptEndings(u"a\r\nB\r\nc\r\nd\r\n"), u"a\nB\r\nc\nd");
+    EXPECT_EQ(lines.WithKeptEndings(u"a\r\nb\r\nnew\r\nc\r\nd\r\n"), u"a\nb\r\nnew\r\nc\nd");
+    EXPECT_EQ(lines.WithKeptEndings(u"a\r\nb\r\nc\r\nd\r\nadded\r\n"), u"a\nb\r\nc\nd\nadded");
+    EXPECT_EQ(lines.WithKeptEndings(u"a\r\nb\r\n"), u"a\nb");
+    EXPECT_EQ(lines.WithKeptEndings(u"first\r\na\r\nb\r\nc\r\nd\r\n"), u"first\na\nb\r\nc\nd");
+    EXPECT_EQ(lines.WithKeptEndings(u""), u"");
+
+    // Taken in as the form's lines (a correction of the edited view), they keep them too.
+    ASSERT_TRUE(lines.TakeText(u"a\r\nb\r\nnew\r\nc\r\nd\r\n"));
+    EXPECT_EQ(lines.AssembleFileText(), u"a\nb\r\nnew\r\nc\nd");
+}
+
+// Lines put in take the ending of the line before them; after a last line without one, the
+// form still ends without one.
+TEST_F(FormLinesTest, insertLines_takeTheEndingOfTheLineBefore) {
+    const std::u16string group[] = {u"x", u"y"};
+    ASSERT_EQ(Load("a\r\nb\nc"), FormLines::LoadStatus::Loaded);
+    lines.InsertLines(2, group);
+    EXPECT_EQ(lines.AssembleFileText(), u"a\r\nb\nx\ny\nc");
+    lines.InsertLines(5, group);
+    EXPECT_EQ(lines.AssembleFileText(), u"a\r\nb\nx\ny\nc\r\nx\r\ny");
+    ASSERT_EQ(Load("only"), FormLines::LoadStatus::Loaded);
+    lines.InsertLines(0, group);
+    EXPECT_EQ(lines.AssembleFileText(), u"x\r\ny\r\nonly");
 }
 
 TEST_F(FormLinesTest, load_lastLineWithoutTerminator_isReadWhole) {

@@ -45,9 +45,73 @@ TEST_F(ScaleCommandTest, stdout_writesTheBytesASaveWouldWrite) {
         "   BeginProperty Font \r\n      Name            =   \"MS Sans Serif\"\r\n      Size            =   9.9\r\n"
         "      Charset         =   204\r\n      Weight          =   400\r\n      Underline       =   0   'False\r\n"
         "      Italic          =   0   'False\r\n      Strikethrough   =   0   'False\r\n   EndProperty\r\n"
-        "   Height          =   594\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\r\n");
+        "   Height          =   594\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\n");
     EXPECT_EQ(err.str(), Printed(messages::kCorrectionFinished));
     EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
+}
+
+// A form's lines, each followed by its ending.
+std::string Ended(const std::vector<std::string>& lines, const std::vector<std::string>& endings) {
+    std::string bytes;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        bytes += lines[i] + endings[i];
+    return bytes;
+}
+
+// Every line comes back with the ending it was read with, printed and saved, at 100 % and at
+// 120 %; the font group a correction adds takes the ending of the line before it.
+TEST_F(ScaleCommandTest, lineEndings_comeBackAsTheyWereRead) {
+    const std::vector<std::string> read = {"VERSION 5.00",
+                                           "Begin VB.Form Form1",
+                                           "   Caption         =   \"Form1\"",
+                                           "   ClientHeight    =   3090",
+                                           "   ClientWidth     =   4680",
+                                           "   LinkTopic       =   \"Form1\"",
+                                           "End",
+                                           "Attribute VB_Name = \"Form1\""};
+    const std::vector<std::string> at120 = {"VERSION 5.00",
+                                            "Begin VB.Form Form1",
+                                            "   Caption         =   \"Form1\"",
+                                            "   ClientHeight    =   3708",
+                                            "   ClientWidth     =   5616",
+                                            "   BeginProperty Font ",
+                                            "      Name            =   \"MS Sans Serif\"",
+                                            "      Size            =   9.9",
+                                            "      Charset         =   1",
+                                            "      Weight          =   400",
+                                            "      Underline       =   0   'False",
+                                            "      Italic          =   0   'False",
+                                            "      Strikethrough   =   0   'False",
+                                            "   EndProperty",
+                                            "   LinkTopic       =   \"Form1\"",
+                                            "End",
+                                            "Attribute VB_Name = \"Form1\""};
+    const std::string lf = "\n", crlf = "\r\n", cr = "\r", none;
+    const struct {
+        const char* name;
+        std::vector<std::string> endings;
+    } files[] = {
+        {"LF", {lf, lf, lf, lf, lf, lf, lf, lf}},
+        {"CR LF", {crlf, crlf, crlf, crlf, crlf, crlf, crlf, crlf}},
+        {"mixed", {crlf, lf, crlf, cr, lf, crlf, lf, crlf}},
+        {"last line without one", {lf, lf, lf, lf, lf, lf, lf, none}},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        std::vector<std::string> endings120 = file.endings;
+        endings120.insert(endings120.begin() + 5, 9, file.endings[4]);
+        const std::string original = Ended(read, file.endings);
+        for (const auto& [percent, expected] : {std::pair{"100", original}, {"120", Ended(at120, endings120)}}) {
+            SCOPED_TRACE(percent);
+            WriteBytes(form, original);
+            ASSERT_EQ(Run({"--stdout", percent, form}), 0);
+            EXPECT_EQ(out.str(), expected);
+            ASSERT_EQ(Run({percent, form}), 0);
+            EXPECT_EQ(ReadBytes(form), expected);
+            EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), original);
+            fs::remove(folder.Path("form1.bak"));
+        }
+    }
 }
 
 TEST_F(ScaleCommandTest, stdout_refusedPercent_isCheckedBeforeTheFile) {

@@ -459,7 +459,28 @@ TEST_F(ConvertFormTest, save_writesTheEditedViewAndKeepsTheBackup) {
     const std::string saved = ReadBytes(formPath);
     EXPECT_EQ(saved.substr(0, 14), "VERSION 5.00\r\n");
     EXPECT_NE(saved.find("=   3834\r\n"), std::string::npos);
-    EXPECT_EQ(saved.substr(saved.size() - 17), "End\r\n' \xCA\xEE\xF0\xE8\xE3\xE8\xF0\xE0\xED\xEE");
+    // The line typed after the last one takes the ending of the line before it.
+    EXPECT_EQ(saved.substr(saved.size() - 19), "End\r\n' \xCA\xEE\xF0\xE8\xE3\xE8\xF0\xE0\xED\xEE\r\n");
+}
+
+// A form of mixed line endings shows as one of CR LF endings does; a save from the window
+// gives each line its own back, and a line the operator added takes the one before it.
+TEST_F(ConvertFormTest, save_mixedLineEndings_eachLineKeepsItsOwn) {
+    Read(formPath);
+    const QString shownForCrLf = ViewPlainText();
+    WriteBytes(formPath,
+               "VERSION 5.00\nBegin VB.Form Form1\r\n   ClientHeight    =   3195\n"
+               "   BeginProperty Font\r\n      Size            =   8.25\n   EndProperty\r\nEnd");
+    Read(formPath);
+    EXPECT_EQ(ViewPlainText(), shownForCrLf);
+    Correct(QStringLiteral("120"));
+    TypeAtEndOfLine(1, QStringLiteral("\n' added"));
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    form.Messages().SetNextAnswer(PressedButton::Ok);
+    Click("cmdSave");
+    EXPECT_EQ(ReadBytes(formPath),
+              "VERSION 5.00\n' added\nBegin VB.Form Form1\r\n   ClientHeight    =   3834\n"
+              "   BeginProperty Font\r\n      Size            =   9.9\n   EndProperty\r\nEnd");
 }
 
 TEST_F(ConvertFormTest, save_cancel_touchesNothing) {
@@ -506,7 +527,7 @@ TEST_F(ConvertFormTest, save_everyByteValue_comesBackUnchanged) {
     form.Messages().SetNextAnswer(PressedButton::Ok);
     form.Messages().SetNextAnswer(PressedButton::Ok);
     Click("cmdSave");
-    EXPECT_EQ(ReadBytes(formPath), bytes + "\r\n");
+    EXPECT_EQ(ReadBytes(formPath), bytes);  // a last line without an ending keeps none
 }
 
 TEST_F(ConvertFormTest, save_typedCharacterTheCodePageCannotHold_isRefused) {
