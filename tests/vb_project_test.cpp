@@ -74,8 +74,8 @@ TEST_F(ProjectMembersTest, aGroupOfTwoProjectsSharingAForm_listsTheFormOnce) {
     Make("two/Report.frm");
     Make("one/One.vbp", "Type=Exe\r\nForm=Main.frm\r\nForm=..\\common\\Login.frm\r\n");
     Make("two/Two.vbp", "Type=Exe\r\nForm=Report.frm\r\nForm=..\\COMMON\\login.frm\r\n");
-    const std::string group =
-        Make("All.vbg", "VBGROUP 5.0\r\nStartupProject=one\\One.vbp\r\nProject=two\\Two.vbp\r\nProject=One\\ONE.VBP\r\n");
+    const std::string group = Make(
+        "All.vbg", "VBGROUP 5.0\r\nStartupProject=one\\One.vbp\r\nProject=two\\Two.vbp\r\nProject=One\\ONE.VBP\r\n");
     EXPECT_EQ(MembersOfProjects(std::vector{group}).forms,
               (std::vector<std::string>{At("one/Main.frm"), At("one/../common/Login.frm"), At("two/Report.frm")}));
 }
