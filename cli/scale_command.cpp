@@ -6,12 +6,14 @@
 #include "core/folder_code_pages.h"
 #include "core/form_document.h"
 #include "core/messages.h"
+#include "core/vb_project.h"
 #include "platform/code_page.h"
 #include "platform/file_ops.h"
 #include "platform/folder_batch.h"
 #include "platform/unicode.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -126,22 +128,98 @@ struct Report {
     std::string message;
 };
 
-// Running the command confirms the save; a form that another program changed after it was
-// read is refused (the question answered with Cancel, its text the failure's).
-bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::optional<CodePageDecision> codePage,
-                    FolderBatch& batch, std::vector<Report>& reports) {
-    ConsolePort port;
-    port.AnswerNextQuestion(PressedButton::Ok);
-    port.AnswerNextQuestion(PressedButton::Cancel);
-    FormDocument form(port);
-    if (form.Read(path, codePage) != FormLines::LoadStatus::Loaded ||
-        form.Correct(percent) != CorrectionOutcome::Corrected) {
-        reports.push_back({false, port.LastMessage()});
+// The forms of a run, in pieces: the forms of a project or group file are one piece, corrected
+// together and saved all or none, since half a project scaled is a broken project; a form
+// named on its own is a piece of its own, and its failure stops no other.
+struct Piece {
+    std::optional<std::string> project;  // the project or group file the forms come from
+    std::vector<std::string> forms;
+    std::vector<std::string> designers;  // listed by the project, never scaled
+};
+
+std::vector<Piece> PiecesOf(std::span<const std::string> files) {
+    std::vector<Piece> pieces;
+    for (const std::string& file : files) {
+        if (!ListsForms(file)) {
+            pieces.push_back({std::nullopt, {file}, {}});
+            continue;
+        }
+        ProjectMembers members = MembersOfProjects(std::span(&file, 1));
+        pieces.push_back({file, std::move(members.forms), std::move(members.designers)});
+    }
+    return pieces;
+}
+
+std::vector<std::string> FormsOf(const std::vector<Piece>& pieces) {
+    std::vector<std::string> forms;
+    for (const Piece& piece : pieces)
+        forms.insert(forms.end(), piece.forms.begin(), piece.forms.end());
+    return forms;
+}
+
+// A form read and corrected, waiting for its save. Running the command confirms the save; a
+// form that another program changed after it was read is refused (the question answered with
+// Cancel, its text the failure's).
+struct CorrectedForm {
+    std::unique_ptr<ConsolePort> port = std::make_unique<ConsolePort>();
+    std::unique_ptr<FormDocument> form = std::make_unique<FormDocument>(*port);
+};
+
+// The corrected form, or nothing with the failure reported; a failed correction's message is
+// about a line, so the report names the form.
+std::optional<CorrectedForm> ReadAndCorrect(const std::u16string& percent, const std::string& path,
+                                            std::optional<CodePageDecision> codePage, std::vector<Report>& reports) {
+    CorrectedForm corrected;
+    corrected.port->AnswerNextQuestion(PressedButton::Ok);
+    corrected.port->AnswerNextQuestion(PressedButton::Cancel);
+    if (corrected.form->Read(path, codePage) != FormLines::LoadStatus::Loaded) {
+        reports.push_back({false, corrected.port->LastMessage()});
+        return std::nullopt;
+    }
+    if (corrected.form->Correct(percent) != CorrectionOutcome::Corrected) {
+        reports.push_back({false, command_texts::InForm(path, corrected.port->LastMessage())});
+        return std::nullopt;
+    }
+    return corrected;
+}
+
+bool Save(CorrectedForm& corrected, FolderBatch& batch, std::vector<Report>& reports) {
+    const bool saved = IsSaved(corrected.form->Save(&batch));
+    reports.push_back({saved, corrected.port->LastMessage()});
+    return saved;
+}
+
+// Every form of the project is corrected before the first is saved; a save that fails stops
+// the rest, so that the report can say which forms are corrected and which are as they were.
+bool CorrectAndSaveProject(const std::u16string& percent, const Piece& piece,
+                           std::span<const std::optional<CodePageDecision>> decisions, FolderBatch& batch,
+                           std::vector<Report>& reports) {
+    for (const std::string& designer : piece.designers)
+        reports.push_back({true, command_texts::DesignerNotScaled(designer)});
+    std::vector<CorrectedForm> corrected;
+    for (std::size_t i = 0; i < piece.forms.size(); ++i)
+        if (auto form = ReadAndCorrect(percent, piece.forms[i], decisions[i], reports))
+            corrected.push_back(std::move(*form));
+    if (corrected.size() != piece.forms.size()) {
+        reports.push_back({false, command_texts::ProjectNotSaved(*piece.project)});
         return false;
     }
-    const bool saved = IsSaved(form.Save(&batch));
-    reports.push_back({saved, port.LastMessage()});
-    return saved;
+    std::size_t saved = 0;
+    while (saved < corrected.size() && Save(corrected[saved], batch, reports))
+        ++saved;
+    if (saved == corrected.size())
+        return true;
+    reports.push_back({false, command_texts::ProjectPartlySaved(*piece.project, saved, corrected.size())});
+    return false;
+}
+
+bool CorrectAndSave(const std::u16string& percent, const Piece& piece,
+                    std::span<const std::optional<CodePageDecision>> decisions, FolderBatch& batch,
+                    std::vector<Report>& reports) {
+    if (piece.project)
+        return CorrectAndSaveProject(percent, piece, decisions, batch, reports);
+    auto corrected = ReadAndCorrect(percent, piece.forms[0], decisions[0], reports);
+    return corrected && Save(*corrected, batch, reports);
 }
 
 std::vector<std::string> FoldersOf(std::span<const std::string> files) {
@@ -153,15 +231,18 @@ std::vector<std::string> FoldersOf(std::span<const std::string> files) {
 
 // The files are saved as one batch, and each is reported once the batch has flushed its
 // folders: a form said to be saved is saved for good.
-bool CorrectAndSaveAll(const std::u16string& percent, std::span<const std::string> files,
+bool CorrectAndSaveAll(const std::u16string& percent, const std::vector<Piece>& pieces,
                        const std::vector<std::optional<CodePageDecision>>& decisions, std::ostream& out,
                        std::ostream& err) {
     std::vector<Report> reports;
     bool allSaved = true;
     {
-        FolderBatch batch(FoldersOf(files));
-        for (std::size_t i = 0; i < files.size(); ++i)
-            allSaved = CorrectAndSave(percent, files[i], decisions[i], batch, reports) && allSaved;
+        FolderBatch batch(FoldersOf(FormsOf(pieces)));
+        auto decided = std::span(decisions);
+        for (const Piece& piece : pieces) {
+            allSaved = CorrectAndSave(percent, piece, decided.first(piece.forms.size()), batch, reports) && allSaved;
+            decided = decided.subspan(piece.forms.size());
+        }
         batch.Finish();
     }
     for (const Report& report : reports)
@@ -220,7 +301,7 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
         }
     }
     if (commandLine.showCodePages)
-        return ShowCodePages(commandLine.operands, codePage, out, err);
+        return ShowCodePages(FormsOf(PiecesOf(commandLine.operands)), codePage, out, err);
 
     const std::u16string percent = Utf8ToUtf16(commandLine.operands[0]);
     if (!CorrectionFactorOf(percent)) {
@@ -228,11 +309,15 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
         return kRefused;
     }
     const auto files = std::span(commandLine.operands).subspan(1);
-    const auto decisions = CodePagesOf(files, codePage);
-    if (commandLine.toStandardOutput)
-        return CorrectToStandardOutput(percent, files[0], decisions[0], out, err);
-
-    return CorrectAndSaveAll(percent, files, decisions, out, err) ? kSuccess : kFileFailed;
+    if (commandLine.toStandardOutput) {
+        // One form's bytes go out; a project has many.
+        if (ListsForms(files[0]))
+            return WrongCommandLine(err);
+        return CorrectToStandardOutput(percent, files[0], CodePagesOf(files, codePage)[0], out, err);
+    }
+    const std::vector<Piece> pieces = PiecesOf(files);
+    const std::vector<std::string> forms = FormsOf(pieces);
+    return CorrectAndSaveAll(percent, pieces, CodePagesOf(forms, codePage), out, err) ? kSuccess : kFileFailed;
 }
 
 }  // namespace tremaro

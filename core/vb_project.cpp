@@ -159,6 +159,11 @@ FileRole RoleOfFile(std::string_view bytes) {
     return FileRole::Form;
 }
 
+bool ListsForms(const std::string& path) {
+    // A project's "Type=" or a group's "VBGROUP" opens the file; a form's first 4 KiB say it is none.
+    return RoleOfFile(FirstBytesOf(path, 4096)) != FileRole::Form;
+}
+
 ProjectListing ReadProjectListing(std::string_view bytes) {
     ProjectListing listing;
     for (const std::string_view line : SplitIntoLines(bytes)) {

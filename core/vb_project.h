@@ -13,6 +13,10 @@ namespace tremaro {
 enum class FileRole { Form, Project, Group };
 FileRole RoleOfFile(std::string_view bytes);
 
+// Whether the file at path is a project or a group, from its first bytes; false where it
+// cannot be read (its read as a form then says why).
+bool ListsForms(const std::string& path);
+
 // What a project or group file lists, each path as written there (Windows separators and all).
 struct ProjectListing {
     std::vector<std::string> forms;      // Form=, UserControl=, PropertyPage=, UserDocument=
