@@ -252,21 +252,27 @@ bool CorrectAndSaveAll(const std::u16string& percent, const std::vector<Piece>& 
 
 // The code page each file is read in: the one the operator named, or what each form and the
 // forms of its folder decide together (nothing: the form decides alone as it is read).
-std::vector<std::optional<CodePageDecision>> CodePagesOf(std::span<const std::string> files,
+// A project's forms belong together wherever they are; other forms with their folder's.
+std::vector<std::optional<CodePageDecision>> CodePagesOf(const std::vector<Piece>& pieces,
                                                          std::optional<CodePage> named) {
+    const std::vector<std::string> forms = FormsOf(pieces);
     if (named)
-        return std::vector<std::optional<CodePageDecision>>(files.size(), ChosenByHand(*named));
-    if (files.size() == 1)
+        return std::vector<std::optional<CodePageDecision>>(forms.size(), ChosenByHand(*named));
+    if (forms.size() == 1)
         return {std::nullopt};
-    const std::vector<CodePageDecision> together = DecideCodePagesTogether(files);
+    std::vector<std::string> keys;
+    for (const Piece& piece : pieces)
+        keys.insert(keys.end(), piece.forms.size(), piece.project.value_or(""));
+    const std::vector<CodePageDecision> together = DecideCodePagesTogether(forms, keys);
     return {together.begin(), together.end()};
 }
 
 // One line for each file: its name, the code page it is read in, and whether the form itself
 // or its folder decided it.
-int ShowCodePages(std::span<const std::string> files, std::optional<CodePage> codePage, std::ostream& out,
+int ShowCodePages(const std::vector<Piece>& pieces, std::optional<CodePage> codePage, std::ostream& out,
                   std::ostream& err) {
-    const auto decisions = CodePagesOf(files, codePage);
+    const auto decisions = CodePagesOf(pieces, codePage);
+    const std::vector<std::string> files = FormsOf(pieces);
     bool allRead = true;
     for (std::size_t i = 0; i < files.size(); ++i) {
         ConsolePort port;
@@ -301,7 +307,7 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
         }
     }
     if (commandLine.showCodePages)
-        return ShowCodePages(FormsOf(PiecesOf(commandLine.operands)), codePage, out, err);
+        return ShowCodePages(PiecesOf(commandLine.operands), codePage, out, err);
 
     const std::u16string percent = Utf8ToUtf16(commandLine.operands[0]);
     if (!CorrectionFactorOf(percent)) {
@@ -313,11 +319,11 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
         // One form's bytes go out; a project has many.
         if (ListsForms(files[0]))
             return WrongCommandLine(err);
-        return CorrectToStandardOutput(percent, files[0], CodePagesOf(files, codePage)[0], out, err);
+        const std::vector<Piece> form{{std::nullopt, {files[0]}, {}}};
+        return CorrectToStandardOutput(percent, files[0], CodePagesOf(form, codePage)[0], out, err);
     }
     const std::vector<Piece> pieces = PiecesOf(files);
-    const std::vector<std::string> forms = FormsOf(pieces);
-    return CorrectAndSaveAll(percent, pieces, CodePagesOf(forms, codePage), out, err) ? kSuccess : kFileFailed;
+    return CorrectAndSaveAll(percent, pieces, CodePagesOf(pieces, codePage), out, err) ? kSuccess : kFileFailed;
 }
 
 }  // namespace tremaro

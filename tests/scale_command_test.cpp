@@ -296,6 +296,20 @@ TEST_F(ProjectCommandTest, aValueThatWouldNotFitInOneForm_savesNoFormOfTheProjec
     EXPECT_EQ(ReadBytes(folder.Path("Dialogs/f3.bak")), kForm);
 }
 
+// The project's forms decide its code page together, though they lie in two folders.
+TEST_F(ProjectCommandTest, aFormThatSaysLittle_takesTheCodePageOfItsProject) {
+    const std::string greekFonts = "   BeginProperty Font\r\n      Charset = 161\r\n   EndProperty\r\n";
+    WriteBytes(Form(1),
+               "Begin VB.Form F\r\n   Caption = \"\xCF\xE5\xEB\xDC\xF4\xE5\xF2\"\r\n" + greekFonts + "End\r\n");
+    WriteBytes(Form(2), "Begin VB.Form F\r\n   Caption = \"\xD0\xE1\xF1\xE1\xE3\xE3\xE5\xEB\xDF\xE5\xF2\"\r\n" +
+                            greekFonts + "End\r\n");
+    WriteBytes(Form(3), "Begin VB.Form F\r\n   Caption = \"About\"\r\nEnd\r\n");
+    EXPECT_EQ(Run({"--show-code-page", project}), 0);
+    EXPECT_NE(out.str().find(Form(3) + "\twindows-1253\tfolder\n"), std::string::npos) << out.str();
+    EXPECT_EQ(Run({"--show-code-page", Form(3)}), 0);
+    EXPECT_EQ(out.str().find("windows-1253"), std::string::npos) << out.str();
+}
+
 // The disk fails at each write of the save in turn: every form is whole, either as it was or
 // corrected, and the report counts the corrected ones.
 TEST_F(ProjectCommandTest, aSaveThatFailsPartWay_leavesEveryFormWholeAndCountsTheSavedOnes) {
