@@ -33,7 +33,8 @@ const char* const kPreviewUsage =
     "      показва тази помощ\n"
     "  tremaro-preview --version\n"
     "      показва версията\n"
-    "Процентът е от 20 до 500.\n";
+    "Процентът е от 20 до 500. ФАЙЛ може да е проект (.vbp) или група проекти (.vbg):\n"
+    "тогава се проверяват формите му.\n";
 
 const char* const kWrongCommandLine = "Грешен команден ред.";
 const char* const kOutputNotWritten = "Резултатът не може да бъде изведен.";

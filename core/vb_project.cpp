@@ -184,4 +184,17 @@ ProjectMembers MembersOfProjects(std::span<const std::string> listingPaths) {
     return std::move(gathering).Members();
 }
 
+std::vector<std::string> FormsNamedBy(std::span<const std::string> files) {
+    std::vector<std::string> forms;
+    for (const std::string& file : files) {
+        if (!ListsForms(file)) {
+            forms.push_back(file);
+            continue;
+        }
+        const ProjectMembers members = MembersOfProjects(std::span(&file, 1));
+        forms.insert(forms.end(), members.forms.begin(), members.forms.end());
+    }
+    return forms;
+}
+
 }  // namespace tremaro

@@ -38,4 +38,7 @@ struct ProjectMembers {
 };
 ProjectMembers MembersOfProjects(std::span<const std::string> listingPaths);
 
+// The files named, each project or group file replaced by its forms.
+std::vector<std::string> FormsNamedBy(std::span<const std::string> files);
+
 }  // namespace tremaro

@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "core/form_model.h"
 #include "core/layout_problems.h"
+#include "core/vb_project.h"
 #include "platform/unicode.h"
 #include "ui/form_picture.h"
 #include "ui/picture_fonts.h"
@@ -111,7 +112,7 @@ int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& o
         return kRefused;
     }
     if (listing)
-        return ListProblems(percent, std::span(arguments).subspan(2), out, err);
+        return ListProblems(percent, FormsNamedBy(std::span(arguments).subspan(2)), out, err);
     return WritePicture(percent, arguments[1], arguments[2], err);
 }
 

@@ -55,7 +55,8 @@ TEST(CommandTexts, previewProgram) {
                  "      показва тази помощ\n"
                  "  tremaro-preview --version\n"
                  "      показва версията\n"
-                 "Процентът е от 20 до 500.\n");
+                 "Процентът е от 20 до 500. ФАЙЛ може да е проект (.vbp) или група проекти (.vbg):\n"
+                 "тогава се проверяват формите му.\n");
     EXPECT_STREQ(command_texts::kPictureNotDrawn, "Картината не може да бъде нарисувана: няма достатъчно памет.");
     EXPECT_EQ(command_texts::PictureNotWritten("/f/a.png"), "Картината не може да бъде записана: /f/a.png");
 }
