@@ -17,7 +17,9 @@ const char* const kScaleUsage =
     "      показва версията\n"
     "Процентът е от 20 до 500. С --code-page файловете се четат в кодовата таблица ИМЕ\n"
     "(windows-1252, cp1251, shift_jis, gbk, cp949, big5, utf-8...), иначе в тази, която\n"
-    "личи от тях. След -- всичко е процент и файлове, дори да започва с -.\n";
+    "личи от тях. След -- всичко е процент и файлове, дори да започва с -.\n"
+    "ФАЙЛ може да е проект на Visual Basic (.vbp) или група проекти (.vbg): тогава\n"
+    "формите му се коригират заедно и се записват всички или нито една.\n";
 
 const char* const kPreviewUsage =
     "Употреба:\n"
@@ -31,7 +33,8 @@ const char* const kPreviewUsage =
     "      показва тази помощ\n"
     "  tremaro-preview --version\n"
     "      показва версията\n"
-    "Процентът е от 20 до 500.\n";
+    "Процентът е от 20 до 500. ФАЙЛ може да е проект (.vbp) или група проекти (.vbg):\n"
+    "тогава се проверяват формите му.\n";
 
 const char* const kWindowUsage =
     "Употреба:\n"
@@ -56,6 +59,28 @@ std::string Version(std::string_view program) {
 
 std::string PictureNotWritten(const std::string& path) {
     return "Картината не може да бъде записана: " + path;
+}
+
+}  // namespace tremaro::command_texts
+
+namespace tremaro::command_texts {
+
+std::string InForm(const std::string& path, const std::string& message) {
+    return path + ": " + message;
+}
+
+std::string DesignerNotScaled(const std::string& path) {
+    return "Не е коригиран (дизайнер, а не форма): " + path;
+}
+
+std::string ProjectNotSaved(const std::string& project) {
+    return "Нито една форма на " + project +
+           " не е записана, защото горните не могат да бъдат коригирани. Поправете ги и изпълнете командата отново.";
+}
+
+std::string ProjectPartlySaved(const std::string& project, std::size_t saved, std::size_t forms) {
+    return "От формите на " + project + " са записани " + std::to_string(saved) + " от " + std::to_string(forms) +
+           " (изброени по-горе); останалите не са променени. Поправете причината и коригирайте само тях.";
 }
 
 }  // namespace tremaro::command_texts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,10 @@ extern const char* const kPictureNotDrawn;
 std::string PictureNotWritten(const std::string& path);
 std::string UnknownCodePage(const std::string& name);  // tremaro-scale --code-page NAME
 std::string Version(std::string_view program);         // what PROGRAM --version prints, without its LF
+// A project's (or group's) forms are saved all or none.
+std::string InForm(const std::string& path, const std::string& message);  // a failure, named by its form
+std::string DesignerNotScaled(const std::string& path);
+std::string ProjectNotSaved(const std::string& project);
+std::string ProjectPartlySaved(const std::string& project, std::size_t saved, std::size_t forms);
 
 }  // namespace tremaro::command_texts

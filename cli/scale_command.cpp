@@ -6,6 +6,7 @@
 #include "core/folder_code_pages.h"
 #include "core/form_document.h"
 #include "core/messages.h"
+#include "core/vb_project.h"
 #include "platform/code_page.h"
 #include "platform/file_ops.h"
 #include "platform/folder_batch.h"
@@ -121,31 +122,72 @@ struct Report {
     std::string message;
 };
 
-// One file of a batch: its form, and what its save said once it ended.
+// The forms of a run, in pieces: the forms of a project or group file are one piece, corrected
+// together and saved all or none, since half a project scaled is a broken project; a form
+// named on its own is a piece of its own, and its failure stops no other.
+struct Piece {
+    std::optional<std::string> project;  // the project or group file the forms come from
+    std::vector<std::string> forms;
+    std::vector<std::string> designers;  // listed by the project, never scaled
+};
+
+std::vector<Piece> PiecesOf(std::span<const std::string> files) {
+    std::vector<Piece> pieces;
+    for (const std::string& file : files) {
+        if (!ListsForms(file)) {
+            pieces.push_back({std::nullopt, {file}, {}});
+            continue;
+        }
+        ProjectMembers members = MembersOfProjects(std::span(&file, 1));
+        pieces.push_back({file, std::move(members.forms), std::move(members.designers)});
+    }
+    return pieces;
+}
+
+std::vector<std::string> FormsOf(const std::vector<Piece>& pieces) {
+    std::vector<std::string> forms;
+    for (const Piece& piece : pieces)
+        forms.insert(forms.end(), piece.forms.begin(), piece.forms.end());
+    return forms;
+}
+
+// One file of a batch: its form, and what its save said once it ended. Running the command
+// confirms the save; a form that another program changed after it was read is refused (the
+// question answered with Cancel, its text the failure's).
 struct BatchForm {
+    BatchForm() {
+        port.AnswerNextQuestion(PressedButton::Ok);
+        port.AnswerNextQuestion(PressedButton::Cancel);
+    }
     ConsolePort port;
     FormDocument form{port};
     bool saved = false;
     Report report;
 };
 
-// Running the command confirms the save; a form that another program changed after it was
-// read is refused (the question answered with Cancel, its text the failure's). A form saved
-// with others waits for the batch's flush (true), and its save ends when the batch puts it in
-// place; a form saved alone is saved as the window saves it, flushing its own files.
-bool CorrectAndSave(const std::u16string& percent, const std::string& path, std::optional<CodePageDecision> codePage,
-                    FolderBatch& batch, bool withOthers, BatchForm& file) {
-    file.port.AnswerNextQuestion(PressedButton::Ok);
-    file.port.AnswerNextQuestion(PressedButton::Cancel);
+// Whether the form was read and corrected; if not, its report says why, and names the form
+// where the message is only about a line.
+bool ReadAndCorrect(const std::u16string& percent, const std::string& path, std::optional<CodePageDecision> codePage,
+                    BatchForm& file) {
+    if (file.form.Read(path, codePage) != FormLines::LoadStatus::Loaded) {
+        file.report = {false, file.port.LastMessage()};
+        return false;
+    }
+    if (file.form.Correct(percent) != CorrectionOutcome::Corrected) {
+        file.report = {false, command_texts::InForm(path, file.port.LastMessage())};
+        return false;
+    }
+    return true;
+}
+
+// A form saved with others waits for the batch's flush (true), and its save ends when the
+// batch puts it in place; a form saved alone is saved as the window saves it, flushing its
+// own files.
+bool Save(FolderBatch& batch, bool withOthers, BatchForm& file) {
     const auto ended = [&file](SaveOutcome outcome) {
         file.saved = IsSaved(outcome);
         file.report = {file.saved, file.port.LastMessage()};
     };
-    if (file.form.Read(path, codePage) != FormLines::LoadStatus::Loaded ||
-        file.form.Correct(percent) != CorrectionOutcome::Corrected) {
-        file.report = {false, file.port.LastMessage()};
-        return false;
-    }
     const SaveOutcome outcome = withOthers ? file.form.Save(&batch, ended) : file.form.Save(&batch);
     if (outcome == SaveOutcome::WaitsForBatch)
         return true;
@@ -160,61 +202,133 @@ std::vector<std::string> FoldersOf(std::span<const std::string> files) {
     return folders;
 }
 
-// The files are saved as one batch, and each is reported once the batch has flushed its
+// The forms are saved as one batch, and each is reported once the batch has flushed its
 // folders: a form said to be saved is saved for good. A file's form is let go once its save
-// has ended, so that a batch of thousands holds only the forms that wait.
-bool CorrectAndSaveAll(const std::u16string& percent, std::span<const std::string> files,
+// has ended, so that a batch of thousands holds only the forms that wait (and a project's
+// forms, all corrected before the first is saved).
+class BatchRun {
+public:
+    BatchRun(const std::u16string& percent, const std::vector<Piece>& pieces,
+             const std::vector<std::optional<CodePageDecision>>& decisions)
+        : percent_(percent), forms_(FormsOf(pieces)), decisions_(decisions), reports_(forms_.size()),
+          saved_(forms_.size()), batch_(FoldersOf(forms_)) {}
+
+    // Corrects and saves each piece's forms, and lets the batch end.
+    void Run(const std::vector<Piece>& pieces) {
+        std::size_t first = 0;
+        for (const Piece& piece : pieces) {
+            CorrectAndSave(piece, first);
+            first += piece.forms.size();
+        }
+        batch_.Finish();
+        TakeEnded();
+    }
+
+    // Prints every report; true where every form was saved.
+    bool Report(const std::vector<Piece>& pieces, std::ostream& out, std::ostream& err) const {
+        std::size_t first = 0;
+        for (std::size_t p = 0; p < pieces.size(); ++p) {
+            const Piece& piece = pieces[p];
+            for (const std::string& designer : piece.designers)
+                PrintMessage(out, command_texts::DesignerNotScaled(designer));
+            for (std::size_t i = first; i < first + piece.forms.size(); ++i)
+                if (!reports_[i].message.empty())
+                    PrintMessage(reports_[i].toStandardOutput ? out : err, reports_[i].message);
+            if (piece.project)
+                ReportProject(*piece.project, refused_[p], first, piece.forms.size(), err);
+            first += piece.forms.size();
+        }
+        return std::all_of(saved_.begin(), saved_.end(), [](bool each) { return each; });
+    }
+
+private:
+    void CorrectAndSave(const Piece& piece, std::size_t first) {
+        std::vector<std::pair<std::size_t, std::unique_ptr<BatchForm>>> corrected;
+        for (std::size_t i = first; i < first + piece.forms.size(); ++i) {
+            auto file = std::make_unique<BatchForm>();
+            if (ReadAndCorrect(percent_, forms_[i], decisions_[i], *file))
+                corrected.emplace_back(i, std::move(file));
+            else
+                reports_[i] = std::move(file->report);
+        }
+        refused_.push_back(piece.project && corrected.size() != piece.forms.size());
+        if (refused_.back())
+            return;
+        for (auto& [index, file] : corrected) {
+            if (batch_.Full()) {
+                batch_.PutWaitingInPlace();
+                TakeEnded();
+            }
+            if (Save(batch_, forms_.size() > 1, *file)) {
+                waiting_.emplace_back(index, std::move(file));
+                continue;
+            }
+            reports_[index] = std::move(file->report);
+            saved_[index] = file->saved;
+        }
+    }
+
+    void TakeEnded() {
+        for (auto& [index, file] : waiting_) {
+            reports_[index] = std::move(file->report);
+            saved_[index] = file->saved;
+        }
+        waiting_.clear();
+    }
+
+    // A project none of whose forms was saved, or only some.
+    void ReportProject(const std::string& project, bool refused, std::size_t first, std::size_t count,
+                       std::ostream& err) const {
+        const auto begin = saved_.begin() + static_cast<std::ptrdiff_t>(first);
+        const auto saved =
+            static_cast<std::size_t>(std::count(begin, begin + static_cast<std::ptrdiff_t>(count), true));
+        if (refused)
+            PrintMessage(err, command_texts::ProjectNotSaved(project));
+        else if (saved != count)
+            PrintMessage(err, command_texts::ProjectPartlySaved(project, saved, count));
+    }
+
+    const std::u16string& percent_;
+    std::vector<std::string> forms_;
+    const std::vector<std::optional<CodePageDecision>>& decisions_;
+    std::vector<tremaro::Report> reports_;
+    std::vector<bool> saved_;
+    std::vector<bool> refused_;  // for each piece: a project left whole since a form of it failed
+    FolderBatch batch_;
+    std::vector<std::pair<std::size_t, std::unique_ptr<BatchForm>>> waiting_;
+};
+
+bool CorrectAndSaveAll(const std::u16string& percent, const std::vector<Piece>& pieces,
                        const std::vector<std::optional<CodePageDecision>>& decisions, std::ostream& out,
                        std::ostream& err) {
-    std::vector<Report> reports(files.size());
-    std::vector<bool> saved(files.size());
-    std::vector<std::pair<std::size_t, std::unique_ptr<BatchForm>>> waiting;
-    const auto takeEnded = [&] {
-        for (auto& [index, file] : waiting) {
-            reports[index] = std::move(file->report);
-            saved[index] = file->saved;
-        }
-        waiting.clear();
-    };
-    {
-        FolderBatch batch(FoldersOf(files));
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            if (batch.Full()) {
-                batch.PutWaitingInPlace();
-                takeEnded();
-            }
-            waiting.emplace_back(i, std::make_unique<BatchForm>());
-            if (!CorrectAndSave(percent, files[i], decisions[i], batch, files.size() > 1, *waiting.back().second)) {
-                reports[i] = std::move(waiting.back().second->report);
-                saved[i] = waiting.back().second->saved;
-                waiting.pop_back();
-            }
-        }
-        batch.Finish();
-        takeEnded();
-    }
-    for (const Report& report : reports)
-        PrintMessage(report.toStandardOutput ? out : err, report.message);
-    return std::all_of(saved.begin(), saved.end(), [](bool each) { return each; });
+    BatchRun run(percent, pieces, decisions);
+    run.Run(pieces);
+    return run.Report(pieces, out, err);
 }
 
 // The code page each file is read in: the one the operator named, or what each form and the
 // forms of its folder decide together (nothing: the form decides alone as it is read).
-std::vector<std::optional<CodePageDecision>> CodePagesOf(std::span<const std::string> files,
+// A project's forms belong together wherever they are; other forms with their folder's.
+std::vector<std::optional<CodePageDecision>> CodePagesOf(const std::vector<Piece>& pieces,
                                                          std::optional<CodePage> named) {
+    const std::vector<std::string> forms = FormsOf(pieces);
     if (named)
-        return std::vector<std::optional<CodePageDecision>>(files.size(), ChosenByHand(*named));
-    if (files.size() == 1)
+        return std::vector<std::optional<CodePageDecision>>(forms.size(), ChosenByHand(*named));
+    if (forms.size() == 1)
         return {std::nullopt};
-    const std::vector<CodePageDecision> together = DecideCodePagesTogether(files);
+    std::vector<std::string> keys;
+    for (const Piece& piece : pieces)
+        keys.insert(keys.end(), piece.forms.size(), piece.project.value_or(""));
+    const std::vector<CodePageDecision> together = DecideCodePagesTogether(forms, keys);
     return {together.begin(), together.end()};
 }
 
 // One line for each file: its name, the code page it is read in, and whether the form itself
 // or its folder decided it.
-int ShowCodePages(std::span<const std::string> files, std::optional<CodePage> codePage, std::ostream& out,
+int ShowCodePages(const std::vector<Piece>& pieces, std::optional<CodePage> codePage, std::ostream& out,
                   std::ostream& err) {
-    const auto decisions = CodePagesOf(files, codePage);
+    const auto decisions = CodePagesOf(pieces, codePage);
+    const std::vector<std::string> files = FormsOf(pieces);
     bool allRead = true;
     for (std::size_t i = 0; i < files.size(); ++i) {
         ConsolePort port;
@@ -249,7 +363,7 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
         }
     }
     if (commandLine.showCodePages)
-        return ShowCodePages(commandLine.operands, codePage, out, err);
+        return ShowCodePages(PiecesOf(commandLine.operands), codePage, out, err);
 
     const std::u16string percent = Utf8ToUtf16(commandLine.operands[0]);
     if (!CorrectionFactorOf(percent)) {
@@ -257,11 +371,15 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
         return kExitRefused;
     }
     const auto files = std::span(commandLine.operands).subspan(1);
-    const auto decisions = CodePagesOf(files, codePage);
-    if (commandLine.toStandardOutput)
-        return CorrectToStandardOutput(percent, files[0], decisions[0], out, err);
-
-    return CorrectAndSaveAll(percent, files, decisions, out, err) ? kExitSuccess : kExitFileFailed;
+    if (commandLine.toStandardOutput) {
+        // One form's bytes go out; a project has many.
+        if (ListsForms(files[0]))
+            return WrongCommandLine(err);
+        const std::vector<Piece> form{{std::nullopt, {files[0]}, {}}};
+        return CorrectToStandardOutput(percent, files[0], CodePagesOf(form, codePage)[0], out, err);
+    }
+    const std::vector<Piece> pieces = PiecesOf(files);
+    return CorrectAndSaveAll(percent, pieces, CodePagesOf(pieces, codePage), out, err) ? kExitSuccess : kExitFileFailed;
 }
 
 }  // namespace tremaro

@@ -27,19 +27,6 @@ bool IsLineBreak(char byte) {
     return byte == '\r' || byte == '\n';
 }
 
-char Lowered(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
-    return text.size() >= start.size() && std::equal(start.begin(), start.end(), text.begin(),
-                                                     [](char a, char b) { return Lowered(a) == Lowered(b); });
-}
-
-bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && StartsWithIgnoringCase(text.substr(text.size() - end.size()), end);
-}
-
 std::string_view Trimmed(std::string_view line) {
     std::size_t first = 0;
     while (first < line.size() && (line[first] == ' ' || line[first] == '\t'))
@@ -83,21 +70,21 @@ public:
             ++first;
         if (first == line.size())
             return;
-        const char letter = Lowered(line[first]);
+        const char letter = FoldAsciiCase(line[first]);
         if (letter != 'b' && letter != 'e' && (letter != 'c' || fontGroupDepth_ != 1))
             return;
         const std::string_view trimmed = Trimmed(line);
-        if (StartsWithIgnoringCase(trimmed, "BeginProperty") &&
+        if (StartsWithIgnoringAsciiCase(trimmed, "BeginProperty") &&
             (trimmed.size() == 13 || trimmed[13] == ' ' || trimmed[13] == '\t')) {
             const std::string_view rest = Trimmed(trimmed.substr(13));
             const std::string_view name = rest.substr(0, rest.find_first_of(" \t"));
             if (fontGroupDepth_ > 0)
                 ++fontGroupDepth_;
-            else if (EndsWithIgnoringCase(name, "Font"))
+            else if (EndsWithIgnoringAsciiCase(name, "Font"))
                 fontGroupDepth_ = 1;
         } else if (fontGroupDepth_ > 0 && (trimmed == "EndProperty" || trimmed == "End")) {
             fontGroupDepth_ = trimmed == "End" ? 0 : fontGroupDepth_ - 1;
-        } else if (fontGroupDepth_ == 1 && StartsWithIgnoringCase(trimmed, "Charset")) {
+        } else if (fontGroupDepth_ == 1 && StartsWithIgnoringAsciiCase(trimmed, "Charset")) {
             ReadCharset(Trimmed(trimmed.substr(7)));
         }
     }

@@ -34,13 +34,18 @@ std::optional<CodePage> FolderCodePage(const std::vector<CodePageDecision>& deci
 }  // namespace
 
 std::vector<CodePageDecision> DecideCodePagesTogether(std::span<const std::string> paths) {
+    return DecideCodePagesTogether(paths, std::vector<std::string>(paths.size()));
+}
+
+std::vector<CodePageDecision> DecideCodePagesTogether(std::span<const std::string> paths,
+                                                      std::span<const std::string> keys) {
     std::vector<CodePageDecision> decisions;
     std::vector<std::string> folders;
-    for (const std::string& path : paths) {
+    for (std::size_t i = 0; i < paths.size(); ++i) {
         FileRead read;
-        decisions.push_back(ReadWholeFile(path, read) == ReadStatus::Read ? DecideCodePage(read.bytes)
-                                                                          : DecideCodePage({}));
-        folders.push_back(FolderOf(path));
+        decisions.push_back(ReadWholeFile(paths[i], read) == ReadStatus::Read ? DecideCodePage(read.bytes)
+                                                                              : DecideCodePage({}));
+        folders.push_back(keys[i].empty() ? FolderOf(paths[i]) : keys[i]);
     }
     std::map<std::string, std::optional<CodePage>> folderPages;
     for (std::size_t i = 0; i < decisions.size(); ++i) {

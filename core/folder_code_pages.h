@@ -18,4 +18,10 @@ namespace tremaro {
 // no bytes, and its read reports the failure later.
 std::vector<CodePageDecision> DecideCodePagesTogether(std::span<const std::string> paths);
 
+// The same where the forms that belong together are named: paths[i] belongs with the forms
+// whose key is keys[i] (a project's forms share its file's path, wherever their folders are),
+// or, where keys[i] is empty, with the forms of its folder.
+std::vector<CodePageDecision> DecideCodePagesTogether(std::span<const std::string> paths,
+                                                      std::span<const std::string> keys);
+
 }  // namespace tremaro

@@ -61,7 +61,7 @@ FontGroupPlace PlaceForFontGroup(const FormStructure& structure, const FormLines
             indentationFound = true;
         }
         std::u16string name(TrimmedText(text.substr(0, equals)));
-        std::transform(name.begin(), name.end(), name.begin(), FoldAsciiCase);
+        std::transform(name.begin(), name.end(), name.begin(), FoldAsciiCase<char16_t>);
         if (name > u"font") {
             place.afterLine = line - 1;
             return place;

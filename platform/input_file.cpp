@@ -115,6 +115,26 @@ ReadStatus ReadWholeFile(const std::string& path, FileRead& read) {
     return ReadStatus::Read;
 }
 
+std::string FirstBytesOf(const std::string& path, std::size_t count) {
+    struct stat info {};
+    const int descriptor = OpenPlainFile(path, info);
+    if (descriptor < 0)
+        return {};
+    std::string bytes(count, '\0');
+    std::size_t filled = 0;
+    while (filled < count) {
+        const ssize_t read = system::Read(descriptor, bytes.data() + filled, count - filled);
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read <= 0)
+            break;
+        filled += static_cast<std::size_t>(read);
+    }
+    ::close(descriptor);
+    bytes.resize(filled);
+    return bytes;
+}
+
 bool StillHolds(const std::string& path, const FileRead& read) {
     struct stat info {};
     if (system::LinkStatus(path.c_str(), &info) != 0 || StateOf(info) != read.State())

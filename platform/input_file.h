@@ -57,6 +57,10 @@ bool TimesCannotTell(const struct stat& info);
 // tell, the file is read a second time and must give the same bytes.
 ReadStatus ReadWholeFile(const std::string& path, FileRead& read);
 
+// Up to count bytes from the start of the plain file at path (links followed), as few as it
+// holds; nothing where it is no plain file or cannot be read. Enough to tell what a file is.
+std::string FirstBytesOf(const std::string& path, std::size_t count);
+
 // Whether path itself (no link followed) is still the file read found, in the same state,
 // and, where its times cannot tell, holding the same bytes.
 bool StillHolds(const std::string& path, const FileRead& read);

@@ -13,40 +13,53 @@ namespace {
 // characters are neither, and eight are looked at in one step.
 constexpr std::size_t kBreakBlock = 8;
 
-unsigned LineBreaksIn(const char16_t* block, const char16_t* end) {
+template <typename Char>
+unsigned LineBreaksIn(const Char* block, const Char* end) {
 #ifdef __SSE2__
-    if (block + kBreakBlock <= end) {
-        const __m128i characters = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
-        const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi16(characters, _mm_set1_epi16(u'\r')),
-                                            _mm_cmpeq_epi16(characters, _mm_set1_epi16(u'\n')));
-        return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(breaks, _mm_setzero_si128())));
+    if constexpr (sizeof(Char) == 2) {
+        if (block + kBreakBlock <= end) {
+            const __m128i characters = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
+            const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi16(characters, _mm_set1_epi16(u'\r')),
+                                                _mm_cmpeq_epi16(characters, _mm_set1_epi16(u'\n')));
+            return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(breaks, _mm_setzero_si128())));
+        }
     }
 #endif
     unsigned breaks = 0;
     for (std::size_t i = 0; i < kBreakBlock && block + i < end; ++i)
-        if (block[i] == u'\r' || block[i] == u'\n')
+        if (block[i] == Char{'\r'} || block[i] == Char{'\n'})
             breaks |= 1u << i;
     return breaks;
 }
 
 // Calls lineFound(start, length) for each line in order; stops when it returns false.
-template <typename LineFound>
-void ForEachLine(std::u16string_view text, LineFound lineFound) {
-    const char16_t* const base = text.data();
-    const char16_t* const end = base + text.size();
-    const char16_t* lineStart = base;
-    for (const char16_t* block = base; block < end; block += kBreakBlock) {
+template <typename Char, typename LineFound>
+void ForEachLine(std::basic_string_view<Char> text, LineFound lineFound) {
+    const Char* const base = text.data();
+    const Char* const end = base + text.size();
+    const Char* lineStart = base;
+    for (const Char* block = base; block < end; block += kBreakBlock) {
         for (unsigned breaks = LineBreaksIn(block, end); breaks != 0; breaks &= breaks - 1) {
-            const char16_t* at = block + __builtin_ctz(breaks);
+            const Char* at = block + __builtin_ctz(breaks);
             if (at < lineStart)
                 continue;  // the LF of a CR LF, ended with its CR
             if (!lineFound(static_cast<std::size_t>(lineStart - base), static_cast<std::size_t>(at - lineStart)))
                 return;
-            lineStart = at + (*at == u'\r' && at + 1 < end && at[1] == u'\n' ? 2 : 1);
+            lineStart = at + (*at == Char{'\r'} && at + 1 < end && at[1] == Char{'\n'} ? 2 : 1);
         }
     }
     if (lineStart < end)
         lineFound(static_cast<std::size_t>(lineStart - base), static_cast<std::size_t>(end - lineStart));
+}
+
+template <typename Char>
+std::vector<std::basic_string_view<Char>> LinesOf(std::basic_string_view<Char> text) {
+    std::vector<std::basic_string_view<Char>> lines;
+    ForEachLine(text, [&](std::size_t start, std::size_t length) {
+        lines.push_back(text.substr(start, length));
+        return true;
+    });
+    return lines;
 }
 
 }  // namespace
@@ -70,12 +83,11 @@ bool AppendLineSpans(std::u16string_view text, std::vector<LineSpan>& spans, std
 }
 
 std::vector<std::u16string_view> SplitIntoLines(std::u16string_view text) {
-    std::vector<std::u16string_view> lines;
-    ForEachLine(text, [&](std::size_t start, std::size_t length) {
-        lines.push_back(text.substr(start, length));
-        return true;
-    });
-    return lines;
+    return LinesOf(text);
+}
+
+std::vector<std::string_view> SplitIntoLines(std::string_view text) {
+    return LinesOf(text);
 }
 
 std::size_t LineNumberAt(std::u16string_view text, std::size_t index) {

@@ -26,6 +26,9 @@ bool AppendLineSpans(std::u16string_view text, std::vector<LineSpan>& spans, std
 // The lines themselves, as views into text.
 std::vector<std::u16string_view> SplitIntoLines(std::u16string_view text);
 
+// The same for bytes not yet decoded: the lines of a project file.
+std::vector<std::string_view> SplitIntoLines(std::string_view text);
+
 // The number, counting from 1, of the line in which the character at index stands; a line's
 // break belongs to the line it ends.
 std::size_t LineNumberAt(std::u16string_view text, std::size_t index);

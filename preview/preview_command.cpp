@@ -8,6 +8,7 @@
 #include "core/messages.h"
 #include "core/form_model.h"
 #include "core/layout_problems.h"
+#include "core/vb_project.h"
 #include "platform/unicode.h"
 #include "picture/form_picture.h"
 #include "picture/picture_fonts.h"
@@ -108,7 +109,7 @@ int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& o
         return kExitRefused;
     }
     if (listing)
-        return ListProblems(percent, std::span(arguments).subspan(2), out, err);
+        return ListProblems(percent, FormsNamedBy(std::span(arguments).subspan(2)), out, err);
     return WritePicture(percent, arguments[1], arguments[2], err);
 }
 

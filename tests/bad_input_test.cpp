@@ -140,7 +140,7 @@ TEST_F(BadInputTest, fileChangedWhileRead_isNotTaken) {
         const char* change;
         std::function<void()> write;
         bool coarseClock;
-        int beforeRead;  // the read call that the change comes just before
+        int beforeRead;  // the read call of the form's reading that the change comes just before
     };
     const std::string sample = GenerateSampleForm(1000);
     const struct timeval past[2] = {{1000000000, 0}, {1000000000, 0}};
@@ -165,7 +165,8 @@ TEST_F(BadInputTest, fileChangedWhileRead_isNotTaken) {
             system::FileSystemSwitches atARead;
             atARead.coarseClock = writer.coarseClock;
             atARead.beforeCall = [&](system::FileCall call) {
-                if (call == system::FileCall::Read && ++reads == writer.beforeRead)
+                // The first read looks at the file's head, to see whether it is a project.
+                if (call == system::FileCall::Read && ++reads == writer.beforeRead + 1)
                     writer.write();
             };
             SwitchedFileSystem switched(atARead);

@@ -24,11 +24,22 @@ TEST(CommandTexts, scaleProgram) {
                  "      показва версията\n"
                  "Процентът е от 20 до 500. С --code-page файловете се четат в кодовата таблица ИМЕ\n"
                  "(windows-1252, cp1251, shift_jis, gbk, cp949, big5, utf-8...), иначе в тази, която\n"
-                 "личи от тях. След -- всичко е процент и файлове, дори да започва с -.\n");
+                 "личи от тях. След -- всичко е процент и файлове, дори да започва с -.\n"
+                 "ФАЙЛ може да е проект на Visual Basic (.vbp) или група проекти (.vbg): тогава\n"
+                 "формите му се коригират заедно и се записват всички или нито една.\n");
     EXPECT_STREQ(command_texts::kWrongCommandLine, "Грешен команден ред.");
     EXPECT_STREQ(command_texts::kOutputNotWritten, "Резултатът не може да бъде изведен.");
     EXPECT_EQ(command_texts::UnknownCodePage("koi8-r"), "Непозната кодова таблица: koi8-r.");
     EXPECT_EQ(command_texts::Version("tremaro-scale"), "tremaro-scale 1.0");
+    EXPECT_EQ(command_texts::InForm("a.frm", "Стойността на ред 2 е извън обхвата."),
+              "a.frm: Стойността на ред 2 е извън обхвата.");
+    EXPECT_EQ(command_texts::DesignerNotScaled("Data.Dsr"), "Не е коригиран (дизайнер, а не форма): Data.Dsr");
+    EXPECT_EQ(command_texts::ProjectNotSaved("App.vbp"),
+              "Нито една форма на App.vbp не е записана, защото горните не могат да бъдат коригирани. Поправете ги "
+              "и изпълнете командата отново.");
+    EXPECT_EQ(command_texts::ProjectPartlySaved("App.vbp", 2, 5),
+              "От формите на App.vbp са записани 2 от 5 (изброени по-горе); останалите не са променени. Поправете "
+              "причината и коригирайте само тях.");
 }
 
 TEST(CommandTexts, previewProgram) {
@@ -44,7 +55,8 @@ TEST(CommandTexts, previewProgram) {
                  "      показва тази помощ\n"
                  "  tremaro-preview --version\n"
                  "      показва версията\n"
-                 "Процентът е от 20 до 500.\n");
+                 "Процентът е от 20 до 500. ФАЙЛ може да е проект (.vbp) или група проекти (.vbg):\n"
+                 "тогава се проверяват формите му.\n");
     EXPECT_STREQ(command_texts::kPictureNotDrawn, "Картината не може да бъде нарисувана: няма достатъчно памет.");
     EXPECT_EQ(command_texts::PictureNotWritten("/f/a.png"), "Картината не може да бъде записана: /f/a.png");
 }

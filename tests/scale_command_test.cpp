@@ -294,9 +294,9 @@ TEST_F(ScaleCommandTest, batch_formChangedAfterItWasRead_isRefusedAndTheOthersSa
         int opens = 0;
         system::FileSystemSwitches switches;
         switches.beforeCall = [&, make = make](system::FileCall call) {
-            // The batch looks at both forms' code pages, opens the folder to lock it, reads the
-            // first, and its save reads it again.
-            if (call == system::FileCall::Open && ++opens == 5)
+            // The batch looks at whether each file is a project and at both forms' code pages,
+            // opens the folder to lock it, reads the first, and its save reads it again.
+            if (call == system::FileCall::Open && ++opens == 7)
                 make();
         };
         SwitchedFileSystem switched(switches);
@@ -376,6 +376,88 @@ TEST_F(ScaleCommandTest, batch_failedSaveReport_goesToStandardError) {
     EXPECT_EQ(Run({"120", form}), 1);
     EXPECT_EQ(err.str(), Printed(messages::BackupRefused(form, folder.Path("form1.bak"))));
     EXPECT_EQ(ReadBytes(form), kForm);
+}
+
+// A project of five forms in two folders, its form 3 listed in another case of letters.
+class ProjectCommandTest : public ScaleCommandTest {
+protected:
+    ProjectCommandTest() {
+        fs::create_directory(folder.Path("Dialogs"));
+        for (int i = 1; i <= 5; ++i)
+            WriteBytes(Form(i), kForm);
+        WriteBytes(project,
+                   "Type=Exe\r\nForm=f1.frm\r\nForm=f2.frm\r\nForm=DIALOGS\\F3.FRM\r\nModule=m; m.bas\r\n"
+                   "Form=Dialogs\\f4.frm\r\nUserControl=f5.frm\r\nDesigner=Data.Dsr\r\n");
+    }
+    std::string Form(int i) const {
+        return folder.Path(i == 3 || i == 4 ? "Dialogs/f" : "f") + std::to_string(i) + ".frm";
+    }
+    bool IsCorrected(int i) const { return ReadBytes(Form(i)).find("=   594\r\n") != std::string::npos; }
+
+    const std::string project = folder.Path("App.vbp");
+};
+
+TEST_F(ProjectCommandTest, aValueThatWouldNotFitInOneForm_savesNoFormOfTheProject) {
+    WriteBytes(Form(3), "Begin VB.Form Form1\r\nTop  =2000000000\r\nEnd\r\n");
+    EXPECT_EQ(Run({"200", project}), 1);
+    EXPECT_EQ(out.str(), Printed(command_texts::DesignerNotScaled(folder.Path("Data.Dsr"))));
+    EXPECT_EQ(err.str(), Printed(command_texts::InForm(Form(3), messages::ValueOutOfRange(2))) +
+                             Printed(command_texts::ProjectNotSaved(project)));
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_FALSE(fs::exists(folder.Path("f" + std::to_string(i) + ".bak")));
+        EXPECT_FALSE(IsCorrected(i)) << i;
+    }
+
+    WriteBytes(Form(3), kForm);
+    EXPECT_EQ(Run({"120", project}), 0);
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_TRUE(IsCorrected(i)) << i;
+    EXPECT_EQ(ReadBytes(folder.Path("Dialogs/f3.bak")), kForm);
+}
+
+// The project's forms decide its code page together, though they lie in two folders.
+TEST_F(ProjectCommandTest, aFormThatSaysLittle_takesTheCodePageOfItsProject) {
+    const std::string greekFonts = "   BeginProperty Font\r\n      Charset = 161\r\n   EndProperty\r\n";
+    WriteBytes(Form(1),
+               "Begin VB.Form F\r\n   Caption = \"\xCF\xE5\xEB\xDC\xF4\xE5\xF2\"\r\n" + greekFonts + "End\r\n");
+    WriteBytes(Form(2), "Begin VB.Form F\r\n   Caption = \"\xD0\xE1\xF1\xE1\xE3\xE3\xE5\xEB\xDF\xE5\xF2\"\r\n" +
+                            greekFonts + "End\r\n");
+    WriteBytes(Form(3), "Begin VB.Form F\r\n   Caption = \"About\"\r\nEnd\r\n");
+    EXPECT_EQ(Run({"--show-code-page", project}), 0);
+    EXPECT_NE(out.str().find(Form(3) + "\twindows-1253\tfolder\n"), std::string::npos) << out.str();
+    EXPECT_EQ(Run({"--show-code-page", Form(3)}), 0);
+    EXPECT_EQ(out.str().find("windows-1253"), std::string::npos) << out.str();
+}
+
+// The disk fails at each write of the save in turn: every form is whole, either as it was or
+// corrected, and the report counts the corrected ones.
+TEST_F(ProjectCommandTest, aSaveThatFailsPartWay_leavesEveryFormWholeAndCountsTheSavedOnes) {
+    for (int failing = 1; failing <= 5; ++failing) {
+        SCOPED_TRACE(failing);
+        for (int i = 1; i <= 5; ++i)
+            WriteBytes(Form(i), kForm);
+        for (const char* backup : {"f1.bak", "f2.bak", "Dialogs/f3.bak", "Dialogs/f4.bak", "f5.bak"})
+            fs::remove(folder.Path(backup));
+        int result = 0;
+        {
+            system::FileSystemSwitches switches;
+            switches.failing = {{system::FileCall::Write, failing}};
+            SwitchedFileSystem switched(switches);
+            result = Run({"120", project});
+        }
+        int corrected = 0;
+        for (int i = 1; i <= 5; ++i) {
+            EXPECT_TRUE(IsCorrected(i) || ReadBytes(Form(i)) == kForm) << i;
+            corrected += IsCorrected(i) ? 1 : 0;
+        }
+        if (corrected == 5) {
+            EXPECT_EQ(result, 0);
+            continue;
+        }
+        EXPECT_EQ(result, 1);
+        EXPECT_NE(err.str().find(Printed(command_texts::ProjectPartlySaved(project, corrected, 5))), std::string::npos)
+            << err.str();
+    }
 }
 
 }  // namespace

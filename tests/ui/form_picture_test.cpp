@@ -597,6 +597,12 @@ TEST(FormPictureTest, previewCommandProblems_listsEachFilesNewProblemsAndGoesOnP
                                              Control("CommandButton", "B", 2600, 1500, 1200, 450)));
     EXPECT_EQ(RunPreviewCommand({"--problems", "125", overlapping}, out, err), 0);
     EXPECT_EQ(out.str(), "");
+    out.str("");
+    // A project file stands for its forms.
+    WriteBytes(folder.Path("App.vbp"), "Type=Exe\r\nForm=clean.frm\r\nForm=CUT TOO.FRM\r\nModule=m; m.bas\r\n");
+    EXPECT_EQ(RunPreviewCommand({"--problems", "60", folder.Path("App.vbp")}, out, err), 0);
+    EXPECT_EQ(out.str(), cutToo + ": " + cutLabel + "\n");
+    out.str("");
     for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--problems", "60"},
                                                   {"--problems"},
                                                   {"--problems", "19", cut},
