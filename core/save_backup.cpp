@@ -353,7 +353,7 @@ private:
         }
         return Report(SaveOutcome::WriteFailed,
                       messages::NotSaved(formFileName_) +
-                          (made ? AfterFailedWrite(paths, found, *made) : messages::kOriginalUnchanged));
+                          (made ? AfterFailedWrite(paths, found, *made, backupReport) : messages::kOriginalUnchanged));
     }
 
     std::optional<SaveOutcome> SaveWithoutOriginal(const SavePaths& paths) {
@@ -373,11 +373,13 @@ private:
     // A failed write leaves the form file as it was, so the copy just made is not needed; it
     // goes, unless the form file no longer holds what was read (gone, replaced, or rewritten
     // where only its bytes can tell), in which case the copy is where the original now
-    // lives. What another program put under the backup name meanwhile is not this save's
-    // copy and is left alone.
-    static std::string AfterFailedWrite(const SavePaths& paths, const FileRead& found, const MadeBackup& made) {
+    // lives, and the report says what it holds as a save would have (the original, or another
+    // program's change). What another program put under the backup name meanwhile is not this
+    // save's copy and is left alone.
+    static std::string AfterFailedWrite(const SavePaths& paths, const FileRead& found, const MadeBackup& made,
+                                        const std::string& backupReport) {
         if (!StillHolds(paths.target, found))
-            return messages::OriginalKeptAs(made.name);
+            return backupReport;
         if (RemoveIfUnchanged(made))
             return messages::kOriginalUnchanged;
         return messages::CopyLeftBeside(made.name);

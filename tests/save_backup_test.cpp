@@ -375,20 +375,36 @@ TEST_F(SaveTest, save_throughASymbolicLink_keepsTheLinkAndWritesWhereItLeads) {
     EXPECT_EQ(ReadBytes(target), "second");
 }
 
+// The backup is then where the form as this save found it lives, and the report says so: the
+// original, or (written over with the operator's consent) the other program's change.
 TEST_F(SaveTest, save_formFileReplacedByAFolderWhileSaving_keepsTheBackup) {
-    system::FileSystemSwitches switches;
-    switches.beforeCall = [&](system::FileCall call) {
-        if (call == system::FileCall::Rename && fs::is_regular_file(form)) {
+    const std::string changed = "VERSION 5.00\r\n' changed elsewhere\r\n";
+    for (const bool changedElsewhere : {false, true}) {
+        SCOPED_TRACE(changedElsewhere ? "written over another program's change" : "the form as read");
+        if (fs::is_directory(form))
             fs::remove(form);
-            fs::create_directory(form);
-        }
-    };
-    SwitchedFileSystem switched(switches);
-    EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), messages::NotSaved(form) + messages::OriginalKeptAs(backup));
-    EXPECT_EQ(ReadBytes(backup), kOriginal);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 2)
-        << "no temporary file is left behind";
+        fs::remove(backup);
+        WriteBytes(form, kOriginal);
+        Read();
+        if (changedElsewhere)
+            WriteBytes(form, changed);
+        port = ConsolePort();
+        port.SetViewText(kNewText);
+        system::FileSystemSwitches switches;
+        switches.beforeCall = [&](system::FileCall call) {
+            if (call == system::FileCall::Rename && fs::is_regular_file(form)) {
+                fs::remove(form);
+                fs::create_directory(form);
+            }
+        };
+        SwitchedFileSystem switched(switches);
+        EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
+        EXPECT_EQ(Report(), messages::NotSaved(form) + (changedElsewhere ? messages::OtherProgramsChangeKeptIn(backup)
+                                                                         : messages::OriginalKeptAs(backup)));
+        EXPECT_EQ(ReadBytes(backup), changedElsewhere ? changed : kOriginal);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 2)
+            << "no temporary file is left behind";
+    }
 }
 
 TEST_F(SaveTest, save_backupThatCannotBeRemovedAfterAFailedWrite_isReported) {
