@@ -309,32 +309,39 @@ protected:
     int killsLeavingATemporaryFile = 0;
 };
 
+// The same forms named one by one, and named by their project (which corrects them all before
+// it saves the first).
 TEST_P(KilledBatchSaveTest, atEachCallInTurn_leavesEachFormOldOrWholeNew) {
-    int call = 1;
-    for (;; ++call) {
-        ASSERT_LE(call, kMostCallsExpected) << "the batch never ended";
-        Reset();
-        const int status = SaveKilledBeforeCall(GetParam(), Paths(), call);
-        if (!KilledBySigkill(status)) {
-            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the batch failed, status " << status;
-            break;
+    const std::string project = folder.Path("App.vbp");
+    WriteBytes(project, "Type=Exe\r\nForm=one\\form1.frm\r\nForm=ONE\\FORM2.FRM\r\nForm=two\\form3.frm\r\n");
+    for (const bool byProject : {false, true}) {
+        SCOPED_TRACE(byProject ? "named by their project" : "named one by one");
+        int call = 1;
+        for (;; ++call) {
+            ASSERT_LE(call, kMostCallsExpected) << "the batch never ended";
+            Reset();
+            const int status = SaveKilledBeforeCall(GetParam(), byProject ? std::vector{project} : Paths(), call);
+            if (!KilledBySigkill(status)) {
+                ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the batch failed, status " << status;
+                break;
+            }
+            CheckWhatTheKillLeft(call);
+            if (HasFatalFailure())
+                return;
         }
-        CheckWhatTheKillLeft(call);
-        if (HasFatalFailure())
-            return;
+        EXPECT_GT(call - 1, 3 * kFewestKillsExpected);
+        for (const Form& form : forms) {
+            EXPECT_EQ(ReadBytes(form.path), form.newer);
+            EXPECT_EQ(ReadBytes(form.backup), form.older);
+        }
+        for (const auto& folderPath : {folder.Path("one"), folder.Path("two")})
+            EXPECT_EQ(std::distance(fs::directory_iterator(folderPath), fs::directory_iterator()),
+                      folderPath == folder.Path("one") ? 4 : 2)
+                << folderPath << " holds more than its forms and their backups";
     }
-    EXPECT_GT(call - 1, 3 * kFewestKillsExpected);
     EXPECT_GT(killsLeavingAnOldForm, 0);
     EXPECT_GT(killsLeavingANewForm, 0);
     EXPECT_GT(killsLeavingATemporaryFile, 0);
-    for (const Form& form : forms) {
-        EXPECT_EQ(ReadBytes(form.path), form.newer);
-        EXPECT_EQ(ReadBytes(form.backup), form.older);
-    }
-    for (const auto& folderPath : {folder.Path("one"), folder.Path("two")})
-        EXPECT_EQ(std::distance(fs::directory_iterator(folderPath), fs::directory_iterator()),
-                  folderPath == folder.Path("one") ? 4 : 2)
-            << folderPath << " holds more than its forms and their backups";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPath, KilledBatchSaveTest, ::testing::ValuesIn(kSavePaths),
