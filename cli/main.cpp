@@ -31,7 +31,8 @@ int main(int argc, char* argv[]) {
     // A reader that has gone (a closed pipe) is reported as output that cannot be written,
     // not by dying of SIGPIPE in the middle of a run.
     std::signal(SIGPIPE, SIG_IGN);
-    const int status = tremaro::RunScaleCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    const int status = tremaro::RunScaleCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+                                                ::isatty(STDERR_FILENO) ? &std::cerr : nullptr);
     // A run that failed has said why already; one that did not must not end as a success.
     if (!StandardOutputClosed() && status == tremaro::kExitSuccess) {
         tremaro::PrintMessage(std::cerr, tremaro::command_texts::kOutputNotWritten);

@@ -1,6 +1,7 @@
 #include "cli/scale_command.h"
 
 #include "cli/command_texts.h"
+#include "cli/progress_line.h"
 #include "core/console_port.h"
 #include "cli/standard_options.h"
 #include "core/folder_code_pages.h"
@@ -209,9 +210,9 @@ std::vector<std::string> FoldersOf(std::span<const std::string> files) {
 class BatchRun {
 public:
     BatchRun(const std::u16string& percent, const std::vector<Piece>& pieces,
-             const std::vector<std::optional<CodePageDecision>>& decisions)
+             const std::vector<std::optional<CodePageDecision>>& decisions, std::ostream* terminal)
         : percent_(percent), forms_(FormsOf(pieces)), decisions_(decisions), reports_(forms_.size()),
-          saved_(forms_.size()), batch_(FoldersOf(forms_)) {}
+          saved_(forms_.size()), progress_(terminal, forms_.size()), batch_(FoldersOf(forms_)) {}
 
     // Corrects and saves each piece's forms, and lets the batch end.
     void Run(const std::vector<Piece>& pieces) {
@@ -222,6 +223,7 @@ public:
         }
         batch_.Finish();
         TakeEnded();
+        progress_.Wipe();
     }
 
     // Prints every report; true where every form was saved.
@@ -245,6 +247,7 @@ private:
     void CorrectAndSave(const Piece& piece, std::size_t first) {
         std::vector<std::pair<std::size_t, std::unique_ptr<BatchForm>>> corrected;
         for (std::size_t i = first; i < first + piece.forms.size(); ++i) {
+            progress_.At(i + 1, forms_[i]);
             auto file = std::make_unique<BatchForm>();
             if (ReadAndCorrect(percent_, forms_[i], decisions_[i], *file))
                 corrected.emplace_back(i, std::move(file));
@@ -294,14 +297,15 @@ private:
     std::vector<tremaro::Report> reports_;
     std::vector<bool> saved_;
     std::vector<bool> refused_;  // for each piece: a project left whole since a form of it failed
+    ProgressLine progress_;
     FolderBatch batch_;
     std::vector<std::pair<std::size_t, std::unique_ptr<BatchForm>>> waiting_;
 };
 
 bool CorrectAndSaveAll(const std::u16string& percent, const std::vector<Piece>& pieces,
                        const std::vector<std::optional<CodePageDecision>>& decisions, std::ostream& out,
-                       std::ostream& err) {
-    BatchRun run(percent, pieces, decisions);
+                       std::ostream& err, std::ostream* terminal) {
+    BatchRun run(percent, pieces, decisions, terminal);
     run.Run(pieces);
     return run.Report(pieces, out, err);
 }
@@ -348,7 +352,8 @@ int ShowCodePages(const std::vector<Piece>& pieces, std::optional<CodePage> code
 
 }  // namespace
 
-int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                    std::ostream* terminal) {
     if (const auto answered = AnswerStandardOption(arguments, "tremaro-scale", command_texts::kScaleUsage, out))
         return *answered;
     const CommandLine commandLine = ParseCommandLine(arguments);
@@ -379,7 +384,8 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
         return CorrectToStandardOutput(percent, files[0], CodePagesOf(form, codePage)[0], out, err);
     }
     const std::vector<Piece> pieces = PiecesOf(files);
-    return CorrectAndSaveAll(percent, pieces, CodePagesOf(pieces, codePage), out, err) ? kExitSuccess : kExitFileFailed;
+    return CorrectAndSaveAll(percent, pieces, CodePagesOf(pieces, codePage), out, err, terminal) ? kExitSuccess
+                                                                                                 : kExitFileFailed;
 }
 
 }  // namespace tremaro

@@ -9,9 +9,13 @@ namespace tremaro {
 // tremaro-scale, the command line front of the core:
 //   tremaro-scale [--] PERCENT FILE...        corrects and saves each file with its backup
 //   tremaro-scale --stdout [--] PERCENT FILE  writes the corrected bytes to out, touches nothing
-// "--" ends the options, so that a file named like one can follow it. Reports go to out,
+// A FILE that is a VB project or group stands for its forms, corrected all before the first is
+// saved, and saved all or none. "--" ends the options, so that a file named like one can follow it. Reports go to out,
 // failures to err. Exit codes: 0 success, 1 a file could not be read or saved, 2 a wrong
 // command line, a refused percent or (with --stdout) a value out of range.
-int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+// terminal: standard error where it is a terminal, on which a run of several forms that takes
+// more than a second shows which form it is at; nothing elsewhere.
+int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                    std::ostream* terminal = nullptr);
 
 }  // namespace tremaro
