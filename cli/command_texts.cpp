@@ -29,6 +29,9 @@ const char* const kPreviewUsage =
     "  tremaro-preview --problems ПРОЦЕНТ ФАЙЛ...\n"
     "      извежда новите проблеми, които корекцията с процента създава във всеки\n"
     "      файл, по един на ред като ФАЙЛ: проблем; файловете не се променят\n"
+    "  tremaro-preview --report ПАПКА ПРОЦЕНТ ФАЙЛ...\n"
+    "      записва в ПАПКА картината на всеки файл и ПАПКА/index.html, страница с\n"
+    "      картините и новите проблеми на всички файлове за преглед в браузър\n"
     "  tremaro-preview --help\n"
     "      показва тази помощ\n"
     "  tremaro-preview --version\n"
@@ -81,6 +84,20 @@ std::string ProjectNotSaved(const std::string& project) {
 std::string ProjectPartlySaved(const std::string& project, std::size_t saved, std::size_t forms) {
     return "От формите на " + project + " са записани " + std::to_string(saved) + " от " + std::to_string(forms) +
            " (изброени по-горе); останалите не са променени. Поправете причината и коригирайте само тях.";
+}
+
+std::string ReportTitle(const std::string& percent) {
+    return "Корекция с " + percent + " %: нови проблеми във формите";
+}
+
+std::string ReportCount(std::size_t withProblems, std::size_t forms) {
+    return "Форми с нови проблеми: " + std::to_string(withProblems) + " от " + std::to_string(forms) + ".";
+}
+
+const char* const kReportNoNewProblems = "Няма нови проблеми.";
+
+std::string ReportNotWritten(const std::string& path) {
+    return "Отчетът не може да бъде записан: " + path;
 }
 
 }  // namespace tremaro::command_texts

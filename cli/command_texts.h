@@ -20,6 +20,11 @@ extern const char* const kPictureNotDrawn;
 std::string PictureNotWritten(const std::string& path);
 std::string UnknownCodePage(const std::string& name);  // tremaro-scale --code-page NAME
 std::string Version(std::string_view program);         // what PROGRAM --version prints, without its LF
+// tremaro-preview --report: the page's title, its count, a clean form, and what could not be made.
+std::string ReportTitle(const std::string& percent);
+std::string ReportCount(std::size_t withProblems, std::size_t forms);
+extern const char* const kReportNoNewProblems;
+std::string ReportNotWritten(const std::string& path);
 // A project's (or group's) forms are saved all or none.
 std::string InForm(const std::string& path, const std::string& message);  // a failure, named by its form
 std::string DesignerNotScaled(const std::string& path);

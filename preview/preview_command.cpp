@@ -12,11 +12,18 @@
 #include "platform/unicode.h"
 #include "picture/form_picture.h"
 #include "picture/picture_fonts.h"
+#include "preview/project_report.h"
 
 #include <QImage>
 #include <QString>
 
+#include <cerrno>
+#include <sstream>
+
+#include <cstdio>
+#include <fstream>
 #include <span>
+#include <sys/stat.h>
 
 namespace tremaro {
 namespace {
@@ -97,17 +104,81 @@ int ListProblems(const std::u16string& percent, std::span<const std::string> fil
     return status;
 }
 
+std::string PictureName(std::size_t number) {
+    char name[32];
+    std::snprintf(name, sizeof name, "form-%04zu.png", number);
+    return name;
+}
+
+// One form of the report: its picture beside the page, and its problems; or why not.
+ReportedForm ReportForm(const std::u16string& percent, const std::string& path, const std::string& folder,
+                        std::size_t number, PictureTextMeasure& measure) {
+    std::ostringstream failure;
+    const Comparison forms = ReadAndCorrect(percent, path, kExitFileFailed, failure);
+    if (forms.failure != kExitSuccess) {
+        std::string said = failure.str();
+        while (!said.empty() && said.back() == '\n')
+            said.pop_back();
+        return {path, {}, {}, said};
+    }
+    const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, forms.factor, &measure);
+    ReportedForm reported{path, PictureName(number), {}, {}};
+    for (const LayoutProblem& problem : problems.listed)
+        reported.problems.push_back(Utf16ToUtf8(problem.text));
+    if (const std::u16string more = UnlistedProblemsNote(problems); !more.empty())
+        reported.problems.push_back(Utf16ToUtf8(more));
+    const QImage picture = RenderComparison(forms.before, forms.after, problems, 1.0);
+    const std::string picturePath = folder + "/" + reported.picture;
+    if (picture.isNull())
+        return {path, {}, {}, command_texts::kPictureNotDrawn};
+    if (!picture.save(QString::fromLocal8Bit(picturePath.c_str()), "PNG"))
+        return {path, {}, {}, command_texts::PictureNotWritten(picturePath)};
+    return reported;
+}
+
+// The folder DIR gets each form's picture and index.html; what is there already of other
+// names stays.
+int WriteReport(const std::string& folder, const std::u16string& percent, std::span<const std::string> files,
+                std::ostream& err) {
+    const std::string page = folder + "/index.html";
+    if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
+        PrintMessage(err, command_texts::ReportNotWritten(page));
+        return kExitFileFailed;
+    }
+    PictureTextMeasure measure;
+    std::vector<ReportedForm> reported;
+    int status = kExitSuccess;
+    for (const std::string& path : files) {
+        reported.push_back(ReportForm(percent, path, folder, reported.size() + 1, measure));
+        if (!reported.back().failure.empty()) {
+            PrintMessage(err, reported.back().failure);
+            status = kExitFileFailed;
+        }
+    }
+    std::ofstream file(page, std::ios::binary | std::ios::trunc);
+    file << ProjectReportPage(reported, Utf16ToUtf8(percent));
+    file.close();
+    if (!file) {
+        PrintMessage(err, command_texts::ReportNotWritten(page));
+        return kExitFileFailed;
+    }
+    return status;
+}
+
 }  // namespace
 
 int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const bool listing = !arguments.empty() && arguments[0] == "--problems";
-    if (listing ? arguments.size() < 3 : arguments.size() != 3)
+    const bool reporting = !arguments.empty() && arguments[0] == "--report";
+    if (reporting ? arguments.size() < 4 : listing ? arguments.size() < 3 : arguments.size() != 3)
         return WrongCommandLine(err);
-    const std::u16string percent = Utf8ToUtf16(arguments[listing ? 1 : 0]);
+    const std::u16string percent = Utf8ToUtf16(arguments[reporting ? 2 : listing ? 1 : 0]);
     if (!CorrectionFactorOf(percent)) {
         PrintMessage(err, messages::kPercentRefused);
         return kExitRefused;
     }
+    if (reporting)
+        return WriteReport(arguments[1], percent, FormsNamedBy(std::span(arguments).subspan(3)), err);
     if (listing)
         return ListProblems(percent, FormsNamedBy(std::span(arguments).subspan(2)), out, err);
     return WritePicture(percent, arguments[1], arguments[2], err);

@@ -31,6 +31,10 @@ TEST(CommandTexts, scaleProgram) {
     EXPECT_STREQ(command_texts::kOutputNotWritten, "Резултатът не може да бъде изведен.");
     EXPECT_EQ(command_texts::UnknownCodePage("koi8-r"), "Непозната кодова таблица: koi8-r.");
     EXPECT_EQ(command_texts::Version("tremaro-scale"), "tremaro-scale 1.0");
+    EXPECT_EQ(command_texts::ReportTitle("80"), "Корекция с 80 %: нови проблеми във формите");
+    EXPECT_EQ(command_texts::ReportCount(1, 3), "Форми с нови проблеми: 1 от 3.");
+    EXPECT_STREQ(command_texts::kReportNoNewProblems, "Няма нови проблеми.");
+    EXPECT_EQ(command_texts::ReportNotWritten("r/index.html"), "Отчетът не може да бъде записан: r/index.html");
     EXPECT_EQ(command_texts::InForm("a.frm", "Стойността на ред 2 е извън обхвата."),
               "a.frm: Стойността на ред 2 е извън обхвата.");
     EXPECT_EQ(command_texts::DesignerNotScaled("Data.Dsr"), "Не е коригиран (дизайнер, а не форма): Data.Dsr");
@@ -51,6 +55,9 @@ TEST(CommandTexts, previewProgram) {
                  "  tremaro-preview --problems ПРОЦЕНТ ФАЙЛ...\n"
                  "      извежда новите проблеми, които корекцията с процента създава във всеки\n"
                  "      файл, по един на ред като ФАЙЛ: проблем; файловете не се променят\n"
+                 "  tremaro-preview --report ПАПКА ПРОЦЕНТ ФАЙЛ...\n"
+                 "      записва в ПАПКА картината на всеки файл и ПАПКА/index.html, страница с\n"
+                 "      картините и новите проблеми на всички файлове за преглед в браузър\n"
                  "  tremaro-preview --help\n"
                  "      показва тази помощ\n"
                  "  tremaro-preview --version\n"

@@ -1,5 +1,6 @@
 #include "picture/form_picture.h"
 #include "preview/preview_command.h"
+#include "cli/command_texts.h"
 #include "picture/captions.h"
 #include "picture/picture_fonts.h"
 #include "core/messages.h"
@@ -11,6 +12,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -609,6 +611,48 @@ TEST(FormPictureTest, previewCommandProblems_listsEachFilesNewProblemsAndGoesOnP
                                                   {"--problems", "x", cut}})
         EXPECT_EQ(RunPreviewCommand(wrong, out, err), 2) << wrong.size();
     EXPECT_EQ(out.str(), "");
+}
+
+// The page a maintainer opens to review a project: well-formed, its forms with problems first,
+// then the clean, then the one that could not be read, and every picture it names beside it.
+TEST(FormPictureTest, previewCommandReport_writesAPageOfEveryFormOfTheProjectWithItsPicture) {
+    TempFolder folder;
+    const auto write = [&folder](const std::string& name, const std::u16string& text) {
+        WriteBytes(folder.Path(name), std::string(text.begin(), text.end()));
+        return folder.Path(name);
+    };
+    const std::string clean = write("clean.frm", ThreeLabels("Arial", 1));
+    const std::string cut = write("cut.frm", ThreeLabels("MS Sans Serif", 1));
+    WriteBytes(folder.Path("App.vbp"), "Type=Exe\r\nForm=clean.frm\r\nForm=gone.frm\r\nForm=CUT.FRM\r\n");
+    const std::string report = folder.Path("report");
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunPreviewCommand({"--report", report, "60", folder.Path("App.vbp")}, out, err), 1);
+    EXPECT_EQ(err.str(), testing::Printed(messages::CannotRead(folder.Path("gone.frm"))));
+
+    const std::string page = testing::ReadBytes(report + "/index.html");
+    QXmlStreamReader html(QByteArray::fromStdString(page));
+    std::vector<std::string> headings;
+    std::vector<std::string> pictures;
+    while (!html.atEnd()) {
+        if (html.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (html.name() == u"h2")
+            headings.push_back(html.readElementText().toStdString());
+        else if (html.name() == u"img")
+            pictures.push_back(html.attributes().value("src").toString().toStdString());
+        EXPECT_NE(html.name(), u"script");
+    }
+    EXPECT_FALSE(html.hasError()) << html.errorString().toStdString();
+    EXPECT_EQ(headings, (std::vector<std::string>{cut, clean, folder.Path("gone.frm")}));
+    ASSERT_EQ(pictures.size(), 2u);
+    for (const std::string& picture : pictures) {
+        EXPECT_EQ(picture.find('/'), std::string::npos) << picture << " is not beside the page";
+        EXPECT_FALSE(QImage(QString::fromStdString(report + "/" + picture)).isNull()) << picture;
+    }
+    EXPECT_NE(page.find(command_texts::ReportCount(1, 3)), std::string::npos);
+    EXPECT_NE(page.find(Utf16ToUtf8(messages::TextDoesNotFit(u"lblProvince"))), std::string::npos);
+    EXPECT_EQ(page.find("http"), std::string::npos);
 }
 
 // 300,000 twips square would be 20,000 pixels a side at 100 %, 1.6 GB for one picture.
