@@ -17,6 +17,12 @@ namespace tremaro {
 // still checked. Exit codes: 0 every file checked, 1 a file could not be read or corrected or
 // out not written, 2 a wrong command line or a refused percent.
 //
+// tremaro-preview --report DIR PERCENT FILE...: each file's picture in DIR and DIR/index.html,
+// the page that shows them with their problems (see project_report.h). Exit codes as for
+// --problems, 1 also when the page or a picture could not be written.
+//
+// A FILE that is a VB project or group stands for its forms.
+//
 // Nothing is written to FILE. Needs a QGuiApplication (the offscreen platform will do).
 int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
