@@ -462,9 +462,10 @@ CodePageDecision DecideForText(const FormBytes& found) {
     const auto bytesAbove = static_cast<double>(std::count_if(sample.begin(), sample.end(), IsAboveAscii));
     witnesses.detectorSureness = std::min(1.0, bytesAbove / kBytesTheDetectorNeeds);
 
+    const std::vector<CountedWord> counted = CountedWords(words);
     std::vector<Candidate> candidates;
     for (const CodePage page : kCodePages) {
-        Reading reading = ReadingIn(page, words);
+        Reading reading = ReadingIn(page, counted);
         const double score = Score(page, witnesses, reading);
         candidates.push_back({page, score, std::move(reading)});
     }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <unordered_map>
 
 namespace tremaro {
 namespace {
@@ -67,7 +68,12 @@ bool FitsPage(CodePage page, unsigned scripts, bool hasAsciiLetter, std::size_t 
 // hanzi, Big5's frequent ones, the Hangul syllables of KS X 1001, kana and Shift-JIS's first
 // level of kanji) or their punctuation. European text read in these pages makes pairs too, but
 // of rare characters.
-double ShareOfCommonCharacters(CodePage page, std::string_view lines) {
+struct CommonCharacters {
+    std::size_t characters = 0;
+    std::size_t common = 0;
+};
+
+CommonCharacters CommonCharactersOf(CodePage page, std::string_view lines) {
     auto isLead = [page](unsigned byte) {
         return page == CodePage::ShiftJis ? (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)
                                           : byte >= 0x81 && byte <= 0xFE;
@@ -84,22 +90,21 @@ double ShareOfCommonCharacters(CodePage page, std::string_view lines) {
             return lead <= 0x98;
         }
     };
-    std::size_t characters = 0;
-    std::size_t common = 0;
+    CommonCharacters found;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto byte = static_cast<unsigned char>(lines[i]);
         if (byte < 0x80)
             continue;
-        ++characters;
+        ++found.characters;
         if (isLead(byte) && i + 1 < lines.size()) {
-            common += isCommon(byte, static_cast<unsigned char>(lines[i + 1])) ? 1 : 0;
+            found.common += isCommon(byte, static_cast<unsigned char>(lines[i + 1])) ? 1 : 0;
             ++i;
         } else {
             // Shift-JIS's half-width katakana, which Japanese forms use for their short labels.
-            common += page == CodePage::ShiftJis && byte >= 0xA1 && byte <= 0xDF ? 1 : 0;
+            found.common += page == CodePage::ShiftJis && byte >= 0xA1 && byte <= 0xDF ? 1 : 0;
         }
     }
-    return characters == 0 ? 0.0 : static_cast<double>(common) / static_cast<double>(characters);
+    return found;
 }
 
 // The length of the valid UTF-8 sequence of two bytes or more at the front of bytes, or 0.
@@ -152,6 +157,14 @@ public:
         return above_ == 0 ? 0.0 : static_cast<double>(inWords_) / static_cast<double>(above_);
     }
     int Unread() const { return unread_; }
+
+    // Takes in another tally's finished words as though they had come times over.
+    void AddTimes(WordTally& other, std::size_t times) {
+        other.EndWord();
+        above_ += other.above_ * times;
+        inWords_ += other.inWords_ * times;
+        unread_ += other.unread_ * static_cast<int>(times);
+    }
 
 private:
     void EndWord() {
@@ -304,29 +317,62 @@ bool CanStandInAWord(char byte) {
     return IsAboveAscii(byte) || (byte >= '@' && byte <= '~') || (byte >= '0' && byte <= '9');
 }
 
-}  // namespace
-
-Reading ReadingIn(CodePage page, std::string_view lines) {
-    Reading reading;
-    WordTally tally(page);
+void TallyWord(CodePage page, std::string_view word, std::u16string& text, WordTally& tally) {
     if (IsEastAsian(page)) {
-        TallyEastAsian(page, lines, tally);
+        TallyEastAsian(page, word, tally);
     } else if (page == CodePage::Utf8) {
-        TallyUtf8(lines, tally);
+        TallyUtf8(word, tally);
     } else {
-        AppendDecoded(page, lines, reading.text);
-        for (const char16_t c : reading.text) {
+        const std::size_t start = text.size();
+        AppendDecoded(page, word, text);
+        for (std::size_t i = start; i < text.size(); ++i) {
+            const char16_t c = text[i];
             if (c < 0x80)
                 tally.AddAscii(c);
             else
                 tally.AddAbove(ScriptOf(c), IsUnread(c));
         }
     }
+}
+
+}  // namespace
+
+Reading ReadingIn(CodePage page, const std::vector<CountedWord>& words) {
+    Reading reading;
+    WordTally tally(page);
+    CommonCharacters common;
+    for (const CountedWord& counted : words) {
+        WordTally once(page);
+        TallyWord(page, counted.word, reading.text, once);
+        tally.AddTimes(once, counted.count);
+        if (IsEastAsian(page)) {
+            const CommonCharacters inWord = CommonCharactersOf(page, counted.word);
+            common.characters += inWord.characters * counted.count;
+            common.common += inWord.common * counted.count;
+        }
+    }
     reading.shareInWords = tally.ShareInWords();
     reading.unread = tally.Unread();
     if (IsEastAsian(page))
-        reading.shareInWords *= ShareOfCommonCharacters(page, lines);
+        reading.shareInWords *=
+            common.characters == 0 ? 0.0 : static_cast<double>(common.common) / static_cast<double>(common.characters);
     return reading;
+}
+
+std::vector<CountedWord> CountedWords(std::string_view words) {
+    std::vector<CountedWord> counted;
+    std::unordered_map<std::string_view, std::size_t> indexOfWord;
+    for (std::size_t start = 0; start < words.size();) {
+        std::size_t end = words.find(' ', start);
+        end = end == std::string_view::npos ? words.size() : end + 1;
+        const std::string_view word = words.substr(start, end - start);
+        const auto [at, isNew] = indexOfWord.try_emplace(word, counted.size());
+        if (isNew)
+            counted.push_back({word, 0});
+        ++counted[at->second].count;
+        start = end;
+    }
+    return counted;
 }
 
 std::string WordsAboveAscii(std::string_view lines) {

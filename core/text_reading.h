@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tremaro {
 
@@ -19,16 +20,28 @@ inline bool IsAboveAscii(char byte) {
 }
 
 struct Reading {
-    std::u16string text;      // of a single-byte page: the text as it reads there
+    std::u16string text;      // of a single-byte page: the distinct words as they read there
     double shareInWords = 0;  // of the characters above ASCII, those in words of one script fitting the page
     int unread = 0;           // bytes left undefined or not decoded
 };
 
-Reading ReadingIn(CodePage page, std::string_view words);
+// One word of the text and how often it comes. A word reads the same wherever it stands, and
+// a form repeats its few words hundreds of times ("Поле" in every caption), so each is read once
+// in each page and weighed by its count.
+struct CountedWord {
+    std::string_view word;  // with the blank after it
+    std::size_t count = 0;
+};
+
+// The reading of the words (of WordsAboveAscii), the same as that of the text they come from.
+Reading ReadingIn(CodePage page, const std::vector<CountedWord>& words);
 
 // The words of lines that hold a byte of 128 or more, each followed by a blank: all the text
 // a reading needs, a fraction of the bytes of a form of many ASCII properties.
 std::string WordsAboveAscii(std::string_view lines);
+
+// The distinct words of WordsAboveAscii's text, in the order each first comes, with their counts.
+std::vector<CountedWord> CountedWords(std::string_view words);
 
 // The share of the bytes of 128 or more that stand in valid UTF-8 sequences of two bytes or
 // more: none at all in ANSI text of any length, all of them in a form an editor saved.
