@@ -127,6 +127,10 @@ TEST(NumberToText, writesTheShortestFormWithAPoint) {
     EXPECT_EQ(NumberToText(0.5), u"0.5");
     EXPECT_EQ(NumberToText(-0.05), u"-0.05");
     EXPECT_EQ(NumberToText(1200), u"1200");
+    EXPECT_EQ(NumberToText(-75000), u"-75000");
+    EXPECT_EQ(NumberToText(999999999999999.0), u"999999999999999");
+    EXPECT_EQ(NumberToText(1e15), u"1E+15");
+    EXPECT_EQ(NumberToText(-1e15), u"-1E+15");
     EXPECT_EQ(NumberToText(0.0), u"0");
     EXPECT_EQ(NumberToText(-0.0), u"0");
     EXPECT_EQ(NumberToText(1097.0 / 100), u"10.97");
