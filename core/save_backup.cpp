@@ -123,14 +123,28 @@ public:
     // The folder of the form whose files wait for the batch.
     std::string FolderWaitedIn() const { return FolderOf(staged_->paths.target); }
 
-    void PutInPlace(bool flushed) override {
+    void PutBackupInPlace(bool flushed) override {
+        if (flushed)
+            PutStagedBackupInPlace(*staged_);
+        else
+            ending_ = FlushFailed(*staged_);
+    }
+
+    void PutFormInPlace() override {
         Staged staged = std::move(*staged_);
         staged_.reset();
-        const SaveOutcome outcome = GoOnFrom(flushed ? PutStagedInPlace(staged) : FlushFailed(staged));
+        const SaveOutcome outcome = GoOnFrom(ending_ ? ending_ : PutStagedFormInPlace(staged));
         ended_(outcome);
     }
 
 private:
+    // What replacing the form in a batch needs of its backup's step.
+    struct FormStep {
+        std::optional<MadeBackup> made;
+        bool backupOwnerKept = true;
+        std::string backupReport;
+    };
+
     // The form's files as the first attempt of a save in a batch wrote them.
     struct Staged {
         SavePaths paths;
@@ -284,28 +298,37 @@ private:
         return SaveOutcome::WaitsForBatch;
     }
 
-    // The backup first, then the form, as SaveBesideBackup puts them.
-    std::optional<SaveOutcome> PutStagedInPlace(Staged& staged) {
+    // The backup first, as SaveBesideBackup puts it; the form once every backup of the batch
+    // has its name (PutStagedFormInPlace), or the save's end where the backup was refused.
+    void PutStagedBackupInPlace(Staged& staged) {
         const SavePaths& paths = staged.paths;
-        if (!staged.backup)
-            return WriteOver(paths, staged.found, std::nullopt, true, messages::OlderBackupKept(paths.backupName),
-                             &staged.form);
+        if (!staged.backup) {
+            formStep_ = {std::nullopt, true, messages::OlderBackupKept(paths.backupName)};
+            return;
+        }
         const CopyOutcome copy =
             PutStagedCopyInPlace(*staged.backup, staged.found, paths.target, paths.backupName, *batch_);
         switch (copy.result) {
         case CopyResult::Copied:
-            return WriteOver(paths, staged.found, MadeBackup{paths.backupName, StateAt(paths.backupName)},
-                             copy.ownerKept, messages::OriginalKeptAs(paths.backupName), &staged.form);
+            formStep_ = {MadeBackup{paths.backupName, StateAt(paths.backupName)}, copy.ownerKept,
+                         messages::OriginalKeptAs(paths.backupName)};
+            return;
         case CopyResult::TargetExists:
-            if (KindOfPath(paths.backupName) == PathKind::PlainFile)
-                return WriteOver(paths, staged.found, std::nullopt, true, messages::OlderBackupKept(paths.backupName),
-                                 &staged.form);
+            if (KindOfPath(paths.backupName) == PathKind::PlainFile) {
+                formStep_ = {std::nullopt, true, messages::OlderBackupKept(paths.backupName)};
+                return;
+            }
             break;
         case CopyResult::Failed:
             break;
         }
         Discard(staged.form);
-        return BackupRefused(paths.backupName);
+        ending_ = BackupRefused(paths.backupName);
+    }
+
+    std::optional<SaveOutcome> PutStagedFormInPlace(Staged& staged) {
+        return WriteOver(staged.paths, staged.found, formStep_.made, formStep_.backupOwnerKept, formStep_.backupReport,
+                         &staged.form);
     }
 
     SaveOutcome FlushFailed(const Staged& staged) {
@@ -399,6 +422,8 @@ private:
     FolderBatch* batch_;
     SaveEnded ended_;
     std::optional<Staged> staged_;
+    FormStep formStep_;                  // in a batch, once the backup has its name
+    std::optional<SaveOutcome> ending_;  // in a batch, where the save ended before its form
     bool changeAccepted_ = false;
     std::vector<std::string> copiesLeft_;  // backups made by attempts whose form then changed
     struct stat written_ {};               // the new form file's status, once written

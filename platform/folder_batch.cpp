@@ -67,7 +67,10 @@ void FolderBatch::PutWaitingInPlace() {
         if (!flushed.contains(device))
             flushed[device] = FlushFileSystem(device);
     for (auto& [device, save] : waiting_)
-        save->PutInPlace(flushed[device]);
+        save->PutBackupInPlace(flushed[device]);
+    FlushFolders();
+    for (auto& [device, save] : waiting_)
+        save->PutFormInPlace();
     waiting_.clear();
     FlushFolders();
 }

@@ -24,11 +24,13 @@ namespace tremaro {
 // A save in the batch checks its form and writes its backup and its new text beside their
 // final names, unflushed, and then waits (Wait). When enough wait, or at the end, the batch
 // flushes each file system they were written on once (syncfs: data, attributes and all, in
-// one wait, where flushing each file would wait for the journal once per file), and then
-// each save in turn puts its backup under its name and only then its new form in the form's
-// place, so that at no moment is the form replaced while its original has no other name;
-// last, each folder a name was made in is flushed once. A save whose file system could not
-// be flushed puts nothing in place, and says so.
+// one wait, where flushing each file would wait for the journal once per file); then every
+// save puts its backup under its name, each folder a backup was named in is flushed once, and
+// only then does every save put its new form in the form's place, the folders being flushed
+// once more at the end. So at no moment, on the disk as in the folder, is a form replaced
+// while its original has no other name: a file system that keeps no order among its renames
+// (FAT, exFAT) could otherwise bring back, after a power cut, a form's rename without its
+// backup's. A save whose file system could not be flushed puts nothing in place, and says so.
 //
 // The locks are taken in the order of the folders' device and inode numbers, so that two
 // batches sharing folders never each wait for the other. A folder that a save meets only
@@ -58,7 +60,9 @@ public:
     public:
         virtual ~Waiting() = default;
         // flushed: whether the file system its files were written on was flushed.
-        virtual void PutInPlace(bool flushed) = 0;
+        virtual void PutBackupInPlace(bool flushed) = 0;
+        // Once every backup's name is on the disk; the save ends here.
+        virtual void PutFormInPlace() = 0;
     };
 
     // The save waits, its files written in folder, which the batch holds.
@@ -68,8 +72,9 @@ public:
     // holds its files open, and a process may open only so many.
     bool Full() const { return waiting_.size() >= kMostWaiting; }
 
-    // Flushes the waiting saves' file systems, puts each save's files in place in the order
-    // they came, and flushes each folder a name was made in. The locks stay held.
+    // Flushes the waiting saves' file systems, puts each save's backup and then each save's
+    // form in place in the order they came, flushing the folders after each of the two. The
+    // locks stay held.
     void PutWaitingInPlace();
 
     // PutWaitingInPlace, then lets every lock go. Nothing is held after.

@@ -919,8 +919,8 @@ TEST_F(SaveTest, save_onEveryPath_flushesEachFileBeforeItsNameAndTheFolderAfter)
 
 // Saves made as one batch of three forms in two folders: each writes its backup and new
 // text and waits, touching no name; then one flush of the file system serves every file,
-// each backup takes its name before its form is replaced, and each folder is flushed once
-// after its last rename. Each folder is locked once for the whole batch.
+// every backup takes its name and every folder is flushed before any form is replaced, and
+// each folder is flushed once more after its forms. Each folder is locked once for the whole batch.
 TEST_F(SaveTest, batchSave_flushesEveryFileOnceTogetherThenPutsEachBackupBeforeItsForm) {
     fs::create_directory(folder.Path("two"));
     const std::vector<std::pair<std::string, std::string>> files = {
@@ -977,7 +977,9 @@ TEST_F(SaveTest, batchSave_flushesEveryFileOnceTogetherThenPutsEachBackupBeforeI
         EXPECT_LT(backupArrival.lastWrite, flushedAt) << "the backup was written after the flush";
         EXPECT_LT(formArrival.lastWrite, flushedAt) << "the new form was written after the flush";
         EXPECT_LT(flushedAt, backupArrival.putInPlace) << "the backup was named before it was flushed";
-        EXPECT_LT(backupArrival.putInPlace, formArrival.putInPlace) << "replaced before its backup was named";
+        ASSERT_NE(backupArrival.folderFlush, Arrival::kNone) << "its backup's name was never flushed";
+        EXPECT_LT(backupArrival.folderFlush, formArrival.putInPlace)
+            << "replaced before its backup's name was on the disk";
         EXPECT_NE(formArrival.folderFlush, Arrival::kNone) << "its rename was never flushed";
     }
     EXPECT_EQ(ArrivalOf(calls, form).folderFlush, ArrivalOf(calls, files[1].first).folderFlush)
@@ -985,7 +987,7 @@ TEST_F(SaveTest, batchSave_flushesEveryFileOnceTogetherThenPutsEachBackupBeforeI
     const auto folderFlushes = std::count_if(calls.begin(), calls.end(), [](const system::RecordedCall& call) {
         return call.call == system::FileCall::Flush && call.onFolder && !call.wholeFileSystem;
     });
-    EXPECT_EQ(folderFlushes, 2) << "a folder was flushed more than once";
+    EXPECT_EQ(folderFlushes, 4) << "a folder was not flushed once after the backups' names and once after the forms'";
     const auto locks = std::count_if(calls.begin(), calls.end(), [](const system::RecordedCall& call) {
         return call.call == system::FileCall::Lock;
     });
