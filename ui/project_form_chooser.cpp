@@ -38,7 +38,9 @@ QTreeWidget* MakeList(QWidget* parent, const ProjectFormChooser::Offer& offer) {
     list->setHeaderLabels({captions::ProjectFormFileHeading(), captions::ProjectFormCaptionHeading()});
     for (qsizetype i = 0; i < offer.files.size(); ++i)
         list->addTopLevelItem(new QTreeWidgetItem(QStringList{offer.files[i], offer.captions[i]}));
-    list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // The file names' column as wide as the longest, with a gap before the captions.
+    list->resizeColumnToContents(0);
+    list->setColumnWidth(0, list->columnWidth(0) + list->fontMetrics().averageCharWidth() * 3);
     list->header()->setStretchLastSection(true);
     if (QTreeWidgetItem* start = list->topLevelItem(offer.startingRow))
         list->setCurrentItem(start);
