@@ -126,6 +126,34 @@ inline QString FormFilesPattern() {
     return QStringLiteral("*.frm");
 }
 
+// The read button's dialog lists project and group files too, under a type of their own.
+inline QString ProjectFilesType() {
+    return QStringLiteral("Проекти на Visual Basic (*.vbp *.vbg)");
+}
+
+// The dialog that lists a project's forms, to read one of them: its title (also the view's
+// menu item that opens it again), its column headings, the note of a form the project lists
+// that is not there, its button that gives up, and the key that opens it again for the
+// project read last.
+inline QString ProjectFormsTitle() {
+    return QStringLiteral("Форми на проекта");
+}
+inline QString ProjectFormFileHeading() {
+    return QStringLiteral("Файл");
+}
+inline QString ProjectFormCaptionHeading() {
+    return QStringLiteral("Заглавие");
+}
+inline QString ProjectFormMissing() {
+    return QStringLiteral("(няма такъв файл)");
+}
+inline QString CancelButton() {
+    return QStringLiteral("Отказ");
+}
+inline QString ProjectFormsKeys() {
+    return QStringLiteral("Ctrl+Shift+O");
+}
+
 // The help window.
 inline QString HelpTitle() {
     return QStringLiteral("Помощна информация");

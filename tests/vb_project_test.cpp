@@ -1,4 +1,5 @@
 #include "core/vb_project.h"
+#include "core/project_forms.h"
 
 #include "test_support.h"
 
@@ -87,6 +88,34 @@ TEST_F(ProjectMembersTest, aFormFoundNowhereOrInTwoSpellings_staysAsWritten_andA
     const ProjectMembers members = MembersOfProjects(std::vector{project, At("app/Missing.vbp")});
     EXPECT_EQ(members.forms, (std::vector<std::string>{At("app/main.frm"), At("app/Gone.frm")}));
     EXPECT_EQ(members.unreadableListings, std::vector<std::string>{At("app/Missing.vbp")});
+}
+
+// The window lists a project's forms by their own captions, read in the code page the
+// project's forms decide together: the Greek form's fonts decide it for the ASCII one in
+// another folder too. A control's caption is not the form's; a form not there is listed.
+TEST_F(ProjectMembersTest, formsOfProject_giveTheFormsOwnCaptionInTheProjectsCodePage) {
+    Make("app/Customers.frm",
+         "VERSION 5.00\r\nBegin VB.Form frmCustomers\r\n   BeginProperty Font\r\n      Charset = 161\r\n"
+         "   EndProperty\r\n   Caption = \"\xD0\xE5\xEB\xDC\xF4\xE5\xF2\"\r\n   Begin VB.CommandButton cmdOk\r\n"
+         "      Caption = \"OK\"\r\n   End\r\nEnd\r\n");
+    Make("app/Dialogs/About.frm", "Begin VB.Form frmAbout\r\n   Caption = \"About \"\"Tremaro\"\"\"\r\nEnd\r\n");
+    Make("app/Dialogs/Splash.frm", "Begin VB.Form frmSplash\r\n   Begin VB.Label lbl\r\n      Caption = \"Wait\"\r\n");
+    const std::string project = Make("app/App.vbp",
+                                     "Type=Exe\r\nForm=Customers.frm\r\nForm=dialogs\\about.FRM\r\nForm=Gone.frm\r\n"
+                                     "Form=Dialogs\\Splash.frm\r\n");
+    const std::vector<ProjectForm> forms = FormsOfProject(project);
+    ASSERT_EQ(forms.size(), 4u);
+    EXPECT_EQ(forms[0].path, At("app/Customers.frm"));
+    EXPECT_EQ(forms[0].caption, u"Πελάτες");
+    EXPECT_EQ(forms[1].path, At("app/Dialogs/About.frm"));
+    EXPECT_EQ(forms[1].caption, u"About \"Tremaro\"");
+    EXPECT_EQ(forms[1].codePage.page, CodePage::Windows1253);
+    EXPECT_EQ(forms[1].codePage.basis, CodePageBasis::Folder);
+    EXPECT_EQ(forms[2].path, At("app/Gone.frm"));
+    EXPECT_FALSE(forms[2].found);
+    EXPECT_TRUE(forms[2].caption.empty());
+    EXPECT_TRUE(forms[0].found && forms[1].found && forms[3].found);
+    EXPECT_TRUE(forms[3].caption.empty());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "ui/convert_form.h"
 
 #include "core/correction.h"
+#include "core/project_forms.h"
+#include "core/vb_project.h"
 #include "core/view_text.h"
 #include "picture/captions.h"
 #include "ui/enter_presses_button.h"
@@ -10,6 +12,7 @@
 #include "picture/qt_text.h"
 #include "picture/twips.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -151,6 +154,13 @@ void ConvertForm::AddKeys() {
         connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
         button->setToolTip(text);
     }
+    projectFormsAction_ = new QAction(captions::ProjectFormsTitle(), this);
+    projectFormsAction_->setObjectName(QStringLiteral("projectFormsAction"));
+    projectFormsAction_->setShortcut(QKeySequence(captions::ProjectFormsKeys(), QKeySequence::PortableText));
+    projectFormsAction_->setShortcutContext(Qt::WindowShortcut);
+    projectFormsAction_->setEnabled(false);
+    addAction(projectFormsAction_);
+    connect(projectFormsAction_, &QAction::triggered, this, &ConvertForm::ChooseAgainFromProject);
 }
 
 void ConvertForm::ShowViewMenu(const QPoint& position) {
@@ -165,6 +175,7 @@ void ConvertForm::ShowViewMenu(const QPoint& position) {
     else
         menu->addAction(preview_->OpenAction());
     menu->addSeparator();
+    menu->addAction(projectFormsAction_);
     AddCodePageMenu(*menu);
     menu->exec(formView_->viewport()->mapToGlobal(position));
 }
@@ -276,14 +287,45 @@ void ConvertForm::ReadFormFile() {
 }
 
 void ConvertForm::OpenFile(const std::string& path) {
-    std::optional<CodePageDecision> chosenForFolder;
+    if (ListsForms(path)) {
+        project_ = path;
+        projectFormsAction_->setEnabled(true);
+        lastFolder_.RememberFolderOf(path);
+        ChooseFromProject();
+        return;
+    }
+    ReadForm(path, std::nullopt);
+}
+
+// A code page chosen by hand for the form's folder comes first; else the one given, else the
+// form's own.
+void ConvertForm::ReadForm(const std::string& path, std::optional<CodePageDecision> codePage) {
     if (const std::optional<CodePage> remembered = rememberedCodePages_.ForFolderOf(path))
-        chosenForFolder = CodePageDecision{*remembered, CodePageBasis::Folder, true};
-    if (document_.Read(path, chosenForFolder) != FormLines::LoadStatus::Loaded)
+        codePage = CodePageDecision{*remembered, CodePageBasis::Folder, true};
+    if (document_.Read(path, codePage) != FormLines::LoadStatus::Loaded)
         return;
     lastFolder_.RememberFolderOf(path);
     ShowWhetherTheCodePageIsGuessed();
     preview_->FormRead(document_.Lines().AssembleText());
+}
+
+// The list starts on the form after the one read last from it, so that the project's forms
+// are gone through one Enter each.
+void ConvertForm::ChooseFromProject() {
+    const std::vector<ProjectForm> forms = FormsOfProject(*project_);
+    int startingRow = 0;
+    for (std::size_t i = 0; i < forms.size(); ++i)
+        if (forms[i].path == document_.FileName())
+            startingRow = static_cast<int>(std::min(i + 1, forms.size() - 1));
+    const std::optional<std::size_t> chosen =
+        projectForms_.ChooseForm(this, QFile::decodeName(project_->c_str()), forms, startingRow);
+    if (chosen && *chosen < forms.size())
+        ReadForm(forms[*chosen].path, forms[*chosen].codePage);
+}
+
+void ConvertForm::ChooseAgainFromProject() {
+    if (project_ && document_.MayDropUnsavedWork())
+        ChooseFromProject();
 }
 
 void ConvertForm::OpenFileWhenShown(std::string path) {

@@ -4,6 +4,7 @@
 #include "core/operator_port.h"
 #include "ui/file_chooser.h"
 #include "ui/message_presenter.h"
+#include "ui/project_form_chooser.h"
 #include "ui/remembered_code_pages.h"
 #include "ui/remembered_folder.h"
 
@@ -12,6 +13,7 @@
 #include <optional>
 #include <string>
 
+class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
@@ -33,6 +35,11 @@ class PreviewLink;
 // was not saved is never dropped without the operator's word: a read, reading it again in
 // another code page and closing the window ask first. A form file dropped on the window is
 // read as Чете reads it.
+//
+// A project or group file, chosen or dropped, is not shown: its forms are listed to read one
+// of them ("Форми на проекта"), and the project is remembered until another one is read, so
+// that its list opens again with one key (Ctrl+Shift+O, or the view's menu), the form after
+// the one read last chosen to start with.
 class ConvertForm final : public QWidget, public OperatorPort {
     Q_OBJECT
 
@@ -45,7 +52,8 @@ public:
     bool ViewTextEdited() override;
     void SetTitle(const std::string& title) override;
 
-    // Reads the file as Чете does once the file is chosen.
+    // Reads the file as Чете does once the file is chosen: a form, or a project whose forms
+    // are listed to choose one.
     void OpenFile(const std::string& path);
 
     // The program's command line file: read as OpenFile reads it once the window system has
@@ -55,6 +63,7 @@ public:
 
     FileChooser& Chooser() { return fileChooser_; }
     MessagePresenter& Messages() { return messages_; }
+    ProjectFormChooser& ProjectForms() { return projectForms_; }
     const FormLines& Lines() const { return document_.Lines(); }
     const std::string& FormFileName() const { return document_.FileName(); }
 
@@ -77,6 +86,9 @@ private:
     void ReadAgainIn(CodePage codePage);
     void ShowWhetherTheCodePageIsGuessed();
     void ReadFormFile();
+    void ReadForm(const std::string& path, std::optional<CodePageDecision> codePage);
+    void ChooseFromProject();
+    void ChooseAgainFromProject();
     bool TakeFileDrop(QEvent* event);
     void ReadDroppedFile(const QString& path);
     void StartCorrection();
@@ -85,6 +97,7 @@ private:
     HelpLauncher& help_;
     FileChooser fileChooser_;
     MessagePresenter messages_;
+    ProjectFormChooser projectForms_;
     FormDocument document_{*this};
     RememberedCodePages rememberedCodePages_;
     RememberedFolder lastFolder_;
@@ -102,6 +115,8 @@ private:
     QLabel* codePageGuessed_ = nullptr;
     PreviewLink* preview_ = nullptr;  // the picture of the layout, when the operator asks for it
     std::optional<std::string> fileToOpenWhenShown_;
+    std::optional<std::string> project_;  // the project or group file read last
+    QAction* projectFormsAction_ = nullptr;
 };
 
 }  // namespace tremaro

@@ -59,7 +59,8 @@ std::optional<QString> FileChooser::ChooseFormFile(QWidget* parent, const QStrin
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({captions::AllFilesType(), captions::RichTextFilesType(), captions::TextFilesType()});
+    dialog.setNameFilters({captions::AllFilesType(), captions::RichTextFilesType(), captions::TextFilesType(),
+                           captions::ProjectFilesType()});
     dialog.selectNameFilter(captions::AllFilesType());
     auto* startingPattern = new StartingPatternFilter(captions::FormFilesPattern(), &dialog);
     dialog.setProxyModel(startingPattern);

@@ -10,7 +10,8 @@ class QWidget;
 namespace tremaro {
 
 // The open dialog of the read button: Qt's own dialog (the same on every desktop), with
-// the three file types and "*.frm" as the starting file name, listing the folder it is given.
+// the three file types and one of project files, and "*.frm" as the starting file name,
+// listing the folder it is given.
 // A test can queue the next answers (a path, or nothing for Cancel); a queued answer is given
 // without a dialog.
 class FileChooser {

@@ -35,6 +35,16 @@ TEST(Captions, openDialog) {
     EXPECT_EQ(captions::RichTextFilesType(), QStringLiteral("RichText файлове (*.rtf)"));
     EXPECT_EQ(captions::TextFilesType(), QStringLiteral("Text файлове (*.txt)"));
     EXPECT_EQ(captions::FormFilesPattern(), QStringLiteral("*.frm"));
+    EXPECT_EQ(captions::ProjectFilesType(), QStringLiteral("Проекти на Visual Basic (*.vbp *.vbg)"));
+}
+
+TEST(Captions, projectForms) {
+    EXPECT_EQ(captions::ProjectFormsTitle(), QStringLiteral("Форми на проекта"));
+    EXPECT_EQ(captions::ProjectFormFileHeading(), QStringLiteral("Файл"));
+    EXPECT_EQ(captions::ProjectFormCaptionHeading(), QStringLiteral("Заглавие"));
+    EXPECT_EQ(captions::ProjectFormMissing(), QStringLiteral("(няма такъв файл)"));
+    EXPECT_EQ(captions::CancelButton(), QStringLiteral("Отказ"));
+    EXPECT_EQ(captions::ProjectFormsKeys(), QStringLiteral("Ctrl+Shift+O"));
 }
 
 TEST(Captions, helpWindow) {

@@ -29,6 +29,7 @@
 #include <QTextCursor>
 #include <QPointer>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QWindow>
 
@@ -667,7 +668,7 @@ TEST_F(ConvertFormTest, droppedFormFile_isReadAsReadReadsIt) {
     EXPECT_EQ(MessagesSoFar(), 2u);
 }
 
-TEST_F(ConvertFormTest, realOpenDialog_offersTheThreeFileTypes) {
+TEST_F(ConvertFormTest, realOpenDialog_offersTheThreeFileTypesAndProjects) {
     QStringList filters;
     QStringList typed;
     AnswerNextModal([&](QWidget* modal) {
@@ -677,8 +678,8 @@ TEST_F(ConvertFormTest, realOpenDialog_offersTheThreeFileTypes) {
         }
     });
     Click("cmdRead");
-    EXPECT_EQ(filters,
-              QStringList({captions::AllFilesType(), captions::RichTextFilesType(), captions::TextFilesType()}));
+    EXPECT_EQ(filters, QStringList({captions::AllFilesType(), captions::RichTextFilesType(), captions::TextFilesType(),
+                                    captions::ProjectFilesType()}));
     ASSERT_EQ(typed.size(), 1);
     EXPECT_TRUE(typed.first().endsWith(QLatin1Char('/') + captions::FormFilesPattern())) << typed.first().toStdString();
     EXPECT_TRUE(form.Messages().Shown().empty());
@@ -928,6 +929,99 @@ TEST_F(ConvertFormTest, contextMenu_beforeAnyRead_offersNoCodePageToReadAgainIn)
     });
     EXPECT_TRUE(found);
     EXPECT_FALSE(enabled);
+}
+
+// A project of three forms in two folders: a Greek one whose fonts name its script, one
+// in another folder, and one of ASCII alone, which the project's forms decide for.
+class ProjectInWindowTest : public ConvertFormTest {
+protected:
+    ProjectInWindowTest() {
+        fs::create_directory(folder.Path("Dialogs"));
+        WriteBytes(forms[0],
+                   "Begin VB.Form frmCustomers\r\n   BeginProperty Font\r\n      Charset = 161\r\n"
+                   "   EndProperty\r\n   Caption = \"\xD0\xE5\xEB\xDC\xF4\xE5\xF2\"\r\nEnd\r\n");
+        WriteBytes(forms[1], "Begin VB.Form frmAbout\r\n   Caption = \"About\"\r\nEnd\r\n");
+        WriteBytes(forms[2], "Begin VB.Form frmSplash\r\nEnd\r\n");
+        // Named as no project is: what it holds makes it one.
+        WriteBytes(project, "Type=Exe\r\nForm=Customers.frm\r\nForm=dialogs\\about.frm\r\nForm=Splash.frm\r\n");
+    }
+    void PressProjectFormsKeys() {
+        QTest::keySequence(&form, QKeySequence(captions::ProjectFormsKeys(), QKeySequence::PortableText));
+    }
+    std::size_t ListsOffered() { return form.ProjectForms().Offered().size(); }
+    QString TitleOf(const std::string& path) { return QString::fromStdString("Tremaro: " + path); }
+
+    const std::string project = folder.Path("App.txt");
+    const std::vector<std::string> forms = {folder.Path("Customers.frm"), folder.Path("Dialogs/About.frm"),
+                                            folder.Path("Splash.frm")};
+};
+
+// Чете on a project lists its forms; the one chosen is read, in the code page the project's
+// forms decide. The key opens the list again on the next form, after the question about
+// unsaved work; Cancel in either reads nothing.
+TEST_F(ProjectInWindowTest, read_aProject_listsItsForms_andTheKeyOpensTheListAgainOnTheNext) {
+    PressProjectFormsKeys();
+    EXPECT_EQ(ListsOffered(), 0u) << "a list before any project was read";
+
+    form.ProjectForms().SetNextAnswer(0);
+    Read(project);
+    ASSERT_EQ(ListsOffered(), 1u);
+    const ProjectFormChooser::Offer& first = form.ProjectForms().Offered()[0];
+    EXPECT_EQ(first.files, QStringList({QStringLiteral("Customers.frm"), QStringLiteral("Dialogs/About.frm"),
+                                        QStringLiteral("Splash.frm")}));
+    EXPECT_EQ(first.captions, QStringList({QStringLiteral("Πελάτες"), QStringLiteral("About"), QString()}));
+    EXPECT_EQ(first.startingRow, 0);
+    EXPECT_EQ(form.windowTitle(), TitleOf(forms[0]));
+
+    form.ProjectForms().SetNextAnswer(2);
+    PressProjectFormsKeys();
+    ASSERT_EQ(ListsOffered(), 2u);
+    EXPECT_EQ(form.ProjectForms().Offered()[1].startingRow, 1);
+    EXPECT_EQ(form.windowTitle(), TitleOf(forms[2]));
+    EXPECT_EQ(form.Lines().TextCodePage(), CodePage::Windows1253);
+    EXPECT_EQ(form.Lines().CodePageDecided().basis, CodePageBasis::Folder);
+
+    form.ProjectForms().SetNextAnswer(std::nullopt);
+    PressProjectFormsKeys();
+    EXPECT_EQ(ListsOffered(), 3u);
+    EXPECT_EQ(form.windowTitle(), TitleOf(forms[2]));
+
+    TypeAtEndOfLine(1, QStringLiteral(" "));
+    const QString typed = ViewPlainText();
+    form.Messages().SetNextAnswer(PressedButton::Cancel);
+    form.ProjectForms().SetNextAnswer(std::nullopt);  // a list shown without the question is still answered
+    PressProjectFormsKeys();
+    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
+    EXPECT_EQ(ListsOffered(), 3u) << "the list shown though the operator kept the text";
+    EXPECT_EQ(ViewPlainText(), typed);
+    EXPECT_EQ(MessagesSoFar(), 1u);
+}
+
+// The real dialog, over the window: its title, the forms with their captions, the form after
+// the one read last chosen to start with; Down and Enter read the next one.
+TEST_F(ProjectInWindowTest, realProjectFormsDialog_enterReadsTheChosenForm) {
+    form.ProjectForms().SetNextAnswer(0);
+    Read(project);
+    QString title;
+    QStringList rows;
+    QString startingRow;
+    AnswerNextModal([&](QWidget* modal) {
+        title = modal->windowTitle();
+        auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("projectFormList"));
+        if (!list)
+            return;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            rows.append(list->topLevelItem(i)->text(0) + QLatin1Char('|') + list->topLevelItem(i)->text(1));
+        startingRow = list->currentItem() ? list->currentItem()->text(0) : QString();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    PressProjectFormsKeys();
+    EXPECT_EQ(title, captions::ProjectFormsTitle());
+    EXPECT_EQ(rows, QStringList({QStringLiteral("Customers.frm|Πελάτες"), QStringLiteral("Dialogs/About.frm|About"),
+                                 QStringLiteral("Splash.frm|")}));
+    EXPECT_EQ(startingRow, QStringLiteral("Dialogs/About.frm"));
+    EXPECT_EQ(form.windowTitle(), TitleOf(forms[2]));
 }
 
 }  // namespace
