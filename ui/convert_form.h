@@ -6,6 +6,7 @@
 #include "ui/message_presenter.h"
 #include "ui/remembered_code_pages.h"
 #include "ui/remembered_folder.h"
+#include "ui/remembered_true_type_fonts.h"
 
 #include <QWidget>
 
@@ -74,6 +75,7 @@ private:
     void AddKeys();
     void ShowViewMenu(const QPoint& position);
     void AddCodePageMenu(QMenu& menu);
+    void AddTrueTypeFontsItem(QMenu& menu);
     void ReadAgainIn(CodePage codePage);
     void ShowWhetherTheCodePageIsGuessed();
     void ReadFormFile();
@@ -88,6 +90,7 @@ private:
     FormDocument document_{*this};
     RememberedCodePages rememberedCodePages_;
     RememberedFolder lastFolder_;
+    RememberedTrueTypeFonts trueTypeFonts_;
 
     QPushButton* cmdRead_ = nullptr;
     QPushButton* cmdStart_ = nullptr;
