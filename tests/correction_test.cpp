@@ -644,7 +644,6 @@ TEST_F(RunCorrectionTest, outOfRangeValueOnALineThatStays_doesNotRefuse) {
 }
 
 TEST_F(RunCorrectionTest, emptyFile_endsWithAnEmptyText) {
-    Load("");
     EXPECT_EQ(Run(u"120"), CorrectionOutcome::Corrected);
     EXPECT_EQ(port.ViewText(), u"");
     EXPECT_EQ(LastMessage(), kFinished);
@@ -788,6 +787,26 @@ TEST_F(RunCorrectionTest, trueTypeFonts_theAddedGroupNamesMicrosoftSansSerif) {
                                  FontGroup("   ", "6.6", "1", "Microsoft Sans Serif"),
                                  {"End"}}));
     EXPECT_EQ(LastMessage(), kFinished);
+}
+
+// Only a font group's Name is a face: the same words in another group's or a block's own Name
+// stay, as does a face written with more than its name between the quotes.
+TEST_F(RunCorrectionTest, trueTypeFonts_onlyAFontGroupsNameIsAFace) {
+    const Lines form = {"Begin VB.MDIForm Main",          "   Name = \"Courier\"", "   BeginProperty Panel1",
+                        "      Name = \"MS Sans Serif\"", "   EndProperty",        "   BeginProperty Font",
+                        "      Name = \"Courier \"",      "   EndProperty",        "   BeginProperty SelFont",
+                        "      NAME = \"COURIER\"",       "   EndProperty",        "End"};
+    Lines expected = form;
+    expected[9] = "      NAME = \"Courier New\"";
+    std::string bytes;
+    for (const std::string& line : form)
+        bytes += line + "\r\n";
+    Load(bytes);
+    ASSERT_EQ(RunCorrection(u"100", lines, port, {.trueTypeFonts = true}), CorrectionOutcome::Corrected);
+    Lines corrected;
+    for (int line = 1; line <= lines.LineCount(); ++line)
+        corrected.push_back(Narrow(lines.Line(line)));
+    EXPECT_EQ(corrected, expected);
 }
 
 // A correction that leaves a font group in MS Sans Serif under 8 points, which Windows shows
