@@ -217,8 +217,8 @@ void PlanSizePair(std::u16string_view line, std::size_t start, std::size_t lengt
     }
 }
 
-// Where the text of a quoted value stands: from the opening quote, the first character after
-// the blanks past the "=", to the closing quote, after it.
+// Where the text between a value's quotes stands, when the value is quoted: its opening quote
+// is the first character after the blanks past the "=".
 struct QuotedText {
     std::size_t first = 0;
     std::size_t end = 0;

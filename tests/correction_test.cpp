@@ -644,6 +644,7 @@ TEST_F(RunCorrectionTest, outOfRangeValueOnALineThatStays_doesNotRefuse) {
 }
 
 TEST_F(RunCorrectionTest, emptyFile_endsWithAnEmptyText) {
+    Load("");
     EXPECT_EQ(Run(u"120"), CorrectionOutcome::Corrected);
     EXPECT_EQ(port.ViewText(), u"");
     EXPECT_EQ(LastMessage(), kFinished);
