@@ -360,7 +360,8 @@ bool WouldPassTheLargestFile(const FormLines& lines, std::ptrdiff_t grownBy) {
 }
 
 // Whether a font group of the form names MS Sans Serif and asks for less than the smallest
-// size Windows shows it at: its text is shown larger than its box was made for.
+// size Windows shows it at: its text is shown larger than its box was made for. Only a font
+// group's Name and Size lines are looked at, and the group's name only for them.
 bool AsksBitmapSansSerifUnderItsSmallest(const FormStructure& structure, const FormLines& lines) {
     struct GroupFont {
         bool bitmapSansSerif = false;
@@ -371,22 +372,25 @@ bool AsksBitmapSansSerifUnderItsSmallest(const FormStructure& structure, const F
         const FormStructure::LinePlace& place = structure.PlaceOf(line);
         if (place.role != FormStructure::LineRole::Inside || place.group == FormStructure::kNone)
             continue;
-        const LineContext context = ContextOf(structure, lines, line);
-        if (!InFontGroup(context.place))
-            continue;
         const std::u16string_view text = lines.Line(line);
         const std::size_t equals = FindCharacter(text, u'=');
         if (equals == std::u16string_view::npos)
             continue;
         const std::u16string_view name = TrimmedText(text.substr(0, equals));
+        const bool face = SameName(name, u"Name");
+        if (!face && !SameName(name, u"Size"))
+            continue;
+        if (!InFontGroup(NamePlace{true, structure.GroupName(lines, place.group)}))
+            continue;
         const auto group = static_cast<std::size_t>(place.group);
         if (groups.size() <= group)
             groups.resize(group + 1);
-        if (IsFontsFaceName(name, context.place)) {
-            const std::optional<QuotedText> face = QuotedValue(text, equals + 1);
+        if (face) {
+            const std::optional<QuotedText> quoted = QuotedValue(text, equals + 1);
             groups[group].bitmapSansSerif =
-                face && EqualIgnoringAsciiCase(text.substr(face->first, face->end - face->first), kBitmapSansSerif);
-        } else if (KindOfValue(name, context.place) == ValueKind::FontSize) {
+                quoted &&
+                EqualIgnoringAsciiCase(text.substr(quoted->first, quoted->end - quoted->first), kBitmapSansSerif);
+        } else {
             groups[group].size = FontSizeIn(text, equals + 1);
         }
     }

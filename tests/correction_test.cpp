@@ -832,7 +832,7 @@ TEST_F(RunCorrectionTest, bitmapSansSerifUnderEightPoints_isSaidUnlessTrueTypeFo
     EXPECT_EQ(said("HeadFont", "ms sans serif", "8,25", u"90"), tooSmall);
     EXPECT_EQ(said("Font", "Arial", "8.25", u"50"), kFinished);
     EXPECT_EQ(said("Font", "Microsoft Sans Serif", "8.25", u"50"), kFinished);
-    EXPECT_EQ(said("Panel1", "MS Sans Serif", "8.25", u"50"), kFinished);  // no font group
+    EXPECT_EQ(said("Panel1", "MS Sans Serif", "7.5", u"100"), kFinished);  // no font group
     // The group a correction adds is the form's font in MS Sans Serif.
     Load("Begin VB.Form Form1\r\nEnd\r\n");
     EXPECT_EQ(Run(u"90"), CorrectionOutcome::Corrected);
