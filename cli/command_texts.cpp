@@ -4,10 +4,10 @@ namespace tremaro::command_texts {
 
 const char* const kScaleUsage =
     "Употреба:\n"
-    "  tremaro-scale [--code-page ИМЕ] [--] ПРОЦЕНТ ФАЙЛ...\n"
+    "  tremaro-scale [--truetype] [--code-page ИМЕ] [--] ПРОЦЕНТ ФАЙЛ...\n"
     "      коригира всеки файл с процента и го записва; оригиналът остава\n"
     "      до него с разширение .bak\n"
-    "  tremaro-scale --stdout [--code-page ИМЕ] [--] ПРОЦЕНТ ФАЙЛ\n"
+    "  tremaro-scale --stdout [--truetype] [--code-page ИМЕ] [--] ПРОЦЕНТ ФАЙЛ\n"
     "      извежда коригирания текст на стандартния изход, без да променя файла\n"
     "  tremaro-scale --show-code-page [--code-page ИМЕ] [--] ФАЙЛ...\n"
     "      извежда за всеки файл името му и кодовата таблица, в която се чете\n"
@@ -19,17 +19,19 @@ const char* const kScaleUsage =
     "(windows-1252, cp1251, shift_jis, gbk, cp949, big5, utf-8...), иначе в тази, която\n"
     "личи от тях. След -- всичко е процент и файлове, дори да започва с -.\n"
     "ФАЙЛ може да е проект на Visual Basic (.vbp) или група проекти (.vbg): тогава\n"
-    "формите му се коригират заедно и се записват всички или нито една.\n";
+    "формите му се коригират заедно и се записват всички или нито една.\n"
+    "С --truetype шрифтовете MS Sans Serif и Courier на формите стават Microsoft Sans\n"
+    "Serif и Courier New, които Windows показва във всеки размер.\n";
 
 const char* const kPreviewUsage =
     "Употреба:\n"
-    "  tremaro-preview ПРОЦЕНТ ФАЙЛ КАРТИНА.png\n"
+    "  tremaro-preview [--truetype] ПРОЦЕНТ ФАЙЛ КАРТИНА.png\n"
     "      рисува формата от ФАЙЛ преди и след корекцията с процента и записва\n"
     "      картината; ФАЙЛ не се променя\n"
-    "  tremaro-preview --problems ПРОЦЕНТ ФАЙЛ...\n"
+    "  tremaro-preview [--truetype] --problems ПРОЦЕНТ ФАЙЛ...\n"
     "      извежда новите проблеми, които корекцията с процента създава във всеки\n"
     "      файл, по един на ред като ФАЙЛ: проблем; файловете не се променят\n"
-    "  tremaro-preview --report ПАПКА ПРОЦЕНТ ФАЙЛ...\n"
+    "  tremaro-preview [--truetype] --report ПАПКА ПРОЦЕНТ ФАЙЛ...\n"
     "      записва в ПАПКА картината на всеки файл и ПАПКА/index.html, страница с\n"
     "      картините и новите проблеми на всички файлове за преглед в браузър\n"
     "  tremaro-preview --help\n"
@@ -37,7 +39,8 @@ const char* const kPreviewUsage =
     "  tremaro-preview --version\n"
     "      показва версията\n"
     "Процентът е от 20 до 500. ФАЙЛ може да е проект (.vbp) или група проекти (.vbg):\n"
-    "тогава се проверяват формите му.\n";
+    "тогава се проверяват формите му.\n"
+    "С --truetype шрифтовете се заменят както с tremaro-scale --truetype.\n";
 
 const char* const kWindowUsage =
     "Употреба:\n"

@@ -31,6 +31,7 @@ int WrongCommandLine(std::ostream& err) {
 // begin.
 struct CommandLine {
     bool toStandardOutput = false;
+    CorrectionChoices choices;
     bool showCodePages = false;
     std::optional<std::string> codePageName;
     std::vector<std::string> operands;
@@ -43,6 +44,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     for (; next != arguments.end(); ++next) {
         if (*next == "--stdout" && !commandLine.toStandardOutput) {
             commandLine.toStandardOutput = true;
+        } else if (*next == "--truetype" && !commandLine.choices.trueTypeFonts) {
+            commandLine.choices.trueTypeFonts = true;
         } else if (*next == "--show-code-page" && !commandLine.showCodePages) {
             commandLine.showCodePages = true;
         } else if (*next == "--code-page" && !commandLine.codePageName) {
@@ -63,7 +66,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         commandLine.operands.erase(delimiter);
     const std::size_t count = commandLine.operands.size();
     if (commandLine.showCodePages)
-        commandLine.wellFormed = count >= 1 && !commandLine.toStandardOutput;
+        commandLine.wellFormed = count >= 1 && !commandLine.toStandardOutput && !commandLine.choices.trueTypeFonts;
     else
         commandLine.wellFormed = commandLine.toStandardOutput ? count == 2 : count >= 2;
     return commandLine;
@@ -97,7 +100,7 @@ bool WriteLineBytes(const FormLines& lines, std::ostream& out) {
     return static_cast<bool>(out);
 }
 
-int CorrectToStandardOutput(const std::u16string& percent, const std::string& path,
+int CorrectToStandardOutput(const std::u16string& percent, CorrectionChoices choices, const std::string& path,
                             std::optional<CodePageDecision> codePage, std::ostream& out, std::ostream& err) {
     ConsolePort port;
     port.ShowNoViewText();
@@ -106,7 +109,7 @@ int CorrectToStandardOutput(const std::u16string& percent, const std::string& pa
         PrintMessage(err, port.LastMessage());
         return kExitFileFailed;
     }
-    const CorrectionOutcome outcome = form.Correct(percent);
+    const CorrectionOutcome outcome = form.Correct(percent, choices);
     PrintMessage(err, port.LastMessage());
     if (outcome != CorrectionOutcome::Corrected)
         return kExitRefused;
@@ -163,21 +166,23 @@ struct BatchForm {
     ConsolePort port;
     FormDocument form{port};
     bool saved = false;
+    bool bitmapSansSerifTooSmall = false;  // the correction said so, and the save's report says it again
     Report report;
 };
 
 // Whether the form was read and corrected; if not, its report says why, and names the form
 // where the message is only about a line.
-bool ReadAndCorrect(const std::u16string& percent, const std::string& path, std::optional<CodePageDecision> codePage,
-                    BatchForm& file) {
+bool ReadAndCorrect(const std::u16string& percent, CorrectionChoices choices, const std::string& path,
+                    std::optional<CodePageDecision> codePage, BatchForm& file) {
     if (file.form.Read(path, codePage) != FormLines::LoadStatus::Loaded) {
         file.report = {false, file.port.LastMessage()};
         return false;
     }
-    if (file.form.Correct(percent) != CorrectionOutcome::Corrected) {
+    if (file.form.Correct(percent, choices) != CorrectionOutcome::Corrected) {
         file.report = {false, command_texts::InForm(path, file.port.LastMessage())};
         return false;
     }
+    file.bitmapSansSerifTooSmall = file.port.LastMessage().ends_with(messages::kBitmapSansSerifTooSmall);
     return true;
 }
 
@@ -188,6 +193,8 @@ bool Save(FolderBatch& batch, bool withOthers, BatchForm& file) {
     const auto ended = [&file](SaveOutcome outcome) {
         file.saved = IsSaved(outcome);
         file.report = {file.saved, file.port.LastMessage()};
+        if (file.saved && file.bitmapSansSerifTooSmall)
+            file.report.message += std::string("\r\n") + messages::kBitmapSansSerifTooSmall;
     };
     const SaveOutcome outcome = withOthers ? file.form.Save(&batch, ended) : file.form.Save(&batch);
     if (outcome == SaveOutcome::WaitsForBatch)
@@ -209,9 +216,9 @@ std::vector<std::string> FoldersOf(std::span<const std::string> files) {
 // forms, all corrected before the first is saved).
 class BatchRun {
 public:
-    BatchRun(const std::u16string& percent, const std::vector<Piece>& pieces,
+    BatchRun(const std::u16string& percent, CorrectionChoices choices, const std::vector<Piece>& pieces,
              const std::vector<std::optional<CodePageDecision>>& decisions, std::ostream* terminal)
-        : percent_(percent), forms_(FormsOf(pieces)), decisions_(decisions), reports_(forms_.size()),
+        : percent_(percent), choices_(choices), forms_(FormsOf(pieces)), decisions_(decisions), reports_(forms_.size()),
           saved_(forms_.size()), progress_(terminal, forms_.size()), batch_(FoldersOf(forms_)) {}
 
     // Corrects and saves each piece's forms, and lets the batch end.
@@ -249,7 +256,7 @@ private:
         for (std::size_t i = first; i < first + piece.forms.size(); ++i) {
             progress_.At(i + 1, forms_[i]);
             auto file = std::make_unique<BatchForm>();
-            if (ReadAndCorrect(percent_, forms_[i], decisions_[i], *file))
+            if (ReadAndCorrect(percent_, choices_, forms_[i], decisions_[i], *file))
                 corrected.emplace_back(i, std::move(file));
             else
                 reports_[i] = std::move(file->report);
@@ -292,6 +299,7 @@ private:
     }
 
     const std::u16string& percent_;
+    CorrectionChoices choices_;
     std::vector<std::string> forms_;
     const std::vector<std::optional<CodePageDecision>>& decisions_;
     std::vector<tremaro::Report> reports_;
@@ -302,10 +310,10 @@ private:
     std::vector<std::pair<std::size_t, std::unique_ptr<BatchForm>>> waiting_;
 };
 
-bool CorrectAndSaveAll(const std::u16string& percent, const std::vector<Piece>& pieces,
+bool CorrectAndSaveAll(const std::u16string& percent, CorrectionChoices choices, const std::vector<Piece>& pieces,
                        const std::vector<std::optional<CodePageDecision>>& decisions, std::ostream& out,
                        std::ostream& err, std::ostream* terminal) {
-    BatchRun run(percent, pieces, decisions, terminal);
+    BatchRun run(percent, choices, pieces, decisions, terminal);
     run.Run(pieces);
     return run.Report(pieces, out, err);
 }
@@ -381,11 +389,13 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
         if (ListsForms(files[0]))
             return WrongCommandLine(err);
         const std::vector<Piece> form{{std::nullopt, {files[0]}, {}}};
-        return CorrectToStandardOutput(percent, files[0], CodePagesOf(form, codePage)[0], out, err);
+        return CorrectToStandardOutput(percent, commandLine.choices, files[0], CodePagesOf(form, codePage)[0], out,
+                                       err);
     }
     const std::vector<Piece> pieces = PiecesOf(files);
-    return CorrectAndSaveAll(percent, pieces, CodePagesOf(pieces, codePage), out, err, terminal) ? kExitSuccess
-                                                                                                 : kExitFileFailed;
+    return CorrectAndSaveAll(percent, commandLine.choices, pieces, CodePagesOf(pieces, codePage), out, err, terminal)
+               ? kExitSuccess
+               : kExitFileFailed;
 }
 
 }  // namespace tremaro

@@ -15,6 +15,8 @@ namespace tremaro {
 // command line, a refused percent or (with --stdout) a value out of range.
 // terminal: standard error where it is a terminal, on which a run of several forms that takes
 // more than a second shows which form it is at; nothing elsewhere.
+// --truetype has the forms' fonts name the TrueType twins of MS Sans Serif and Courier
+// (CorrectionChoices).
 int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                     std::ostream* terminal = nullptr);
 

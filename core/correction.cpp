@@ -4,6 +4,7 @@
 #include "core/form_structure.h"
 #include "core/layout_names.h"
 #include "core/messages.h"
+#include "core/true_type_fonts.h"
 #include "platform/numbers.h"
 #include "platform/text_ops.h"
 
@@ -216,13 +217,60 @@ void PlanSizePair(std::u16string_view line, std::size_t start, std::size_t lengt
     }
 }
 
-void PlanLine(std::u16string_view line, const LineContext& context, double factor, PlanMaker& plan) {
+// Where the text between a value's quotes stands, when the value is quoted: its opening quote
+// is the first character after the blanks past the "=".
+struct QuotedText {
+    std::size_t first = 0;
+    std::size_t end = 0;
+};
+
+std::optional<QuotedText> QuotedValue(std::u16string_view line, std::size_t start) {
+    std::size_t at = start;
+    while (at < line.size() && IsBlank(line[at]))
+        ++at;
+    if (at == line.size() || line[at] != u'"')
+        return std::nullopt;
+    const std::size_t closing = FindCharacter(line, u'"', at + 1);
+    if (closing == std::u16string_view::npos)
+        return std::nullopt;
+    return QuotedText{at + 1, closing};
+}
+
+bool IsFontsFaceName(std::u16string_view name, const NamePlace& place) {
+    return InFontGroup(place) && SameName(name, u"Name");
+}
+
+// A font group's face that has a TrueType twin names the twin: the quoted name gives way, the
+// quotes and all around them stay.
+void PlanTrueTypeFace(std::u16string_view line, std::size_t start, PlanMaker& plan) {
+    const std::optional<QuotedText> face = QuotedValue(line, start);
+    if (!face)
+        return;
+    if (const auto twin = TrueTypeTwinOf(line.substr(face->first, face->end - face->first)))
+        plan.Replace(face->first, face->end, *twin);
+}
+
+// The font size a line of a font group asks for, read as the correction reads it.
+std::optional<double> FontSizeIn(std::u16string_view line, std::size_t start) {
+    const std::size_t length = ValueFieldLength(line, start);
+    auto number = CommaNumberInField(line, start, length);
+    if (!number)
+        number = NumberInField(line, start, length);
+    return number ? std::optional<double>(number->value) : std::nullopt;
+}
+
+void PlanLine(std::u16string_view line, const LineContext& context, double factor, const CorrectionChoices& choices,
+              PlanMaker& plan) {
     if (!context.inDescription)
         return;
     const std::size_t equals = FindCharacter(line, u'=');
     if (equals == std::u16string_view::npos || FindCharacter(line, u'\'', equals) != std::u16string_view::npos)
         return;
     const std::u16string_view name = TrimmedText(line.substr(0, equals));
+    if (choices.trueTypeFonts && IsFontsFaceName(name, context.place)) {
+        PlanTrueTypeFace(line, equals + 1, plan);
+        return;
+    }
     const ValueKind kind = KindOfValue(name, context.place);
     if (kind == ValueKind::Kept)
         return;
@@ -311,6 +359,46 @@ bool WouldPassTheLargestFile(const FormLines& lines, std::ptrdiff_t grownBy) {
     return bytes > largest;
 }
 
+// Whether a font group of the form names MS Sans Serif and asks for less than the smallest
+// size Windows shows it at: its text is shown larger than its box was made for. Only a font
+// group's Name and Size lines are looked at, and the group's name only for them.
+bool AsksBitmapSansSerifUnderItsSmallest(const FormStructure& structure, const FormLines& lines) {
+    struct GroupFont {
+        bool bitmapSansSerif = false;
+        std::optional<double> size;
+    };
+    std::vector<GroupFont> groups;
+    for (int line = 1; line <= lines.LineCount(); ++line) {
+        const FormStructure::LinePlace& place = structure.PlaceOf(line);
+        if (place.role != FormStructure::LineRole::Inside || place.group == FormStructure::kNone)
+            continue;
+        const std::u16string_view text = lines.Line(line);
+        const std::size_t equals = FindCharacter(text, u'=');
+        if (equals == std::u16string_view::npos)
+            continue;
+        const std::u16string_view name = TrimmedText(text.substr(0, equals));
+        const bool face = SameName(name, u"Name");
+        if (!face && !SameName(name, u"Size"))
+            continue;
+        if (!InFontGroup(NamePlace{true, structure.GroupName(lines, place.group)}))
+            continue;
+        const auto group = static_cast<std::size_t>(place.group);
+        if (groups.size() <= group)
+            groups.resize(group + 1);
+        if (face) {
+            const std::optional<QuotedText> quoted = QuotedValue(text, equals + 1);
+            groups[group].bitmapSansSerif =
+                quoted &&
+                EqualIgnoringAsciiCase(text.substr(quoted->first, quoted->end - quoted->first), kBitmapSansSerif);
+        } else {
+            groups[group].size = FontSizeIn(text, equals + 1);
+        }
+    }
+    return std::any_of(groups.begin(), groups.end(), [](const GroupFont& font) {
+        return font.bitmapSansSerif && font.size && *font.size < kSmallestBitmapSansSerif;
+    });
+}
+
 void ApplyPlan(int line, const LinePlan& plan, std::u16string_view texts, FormLines& lines) {
     auto textOf = [texts](const Replacement& replacement) {
         return texts.substr(replacement.textStart, replacement.textLength);
@@ -335,7 +423,8 @@ void ApplyPlan(int line, const LinePlan& plan, std::u16string_view texts, FormLi
 
 }  // namespace
 
-CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& lines, OperatorPort& port) {
+CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& lines, OperatorPort& port,
+                                CorrectionChoices choices) {
     const auto factor = CorrectionFactorOf(percentText);
     if (!factor) {
         port.ShowMessage(messages::kPercentRefused, MessageButtons::Ok);
@@ -360,7 +449,7 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     texts.reserve(static_cast<std::size_t>(lineCount) * 6);
     PlanMaker maker(texts);
     for (int line = 1; line <= lineCount; ++line) {
-        PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factor, maker);
+        PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factor, choices, maker);
         const LinePlan plan = maker.Take();
         if (plan.status == RewriteStatus::OutOfRange) {
             port.ShowMessage(messages::ValueOutOfRange(line), MessageButtons::Ok);
@@ -369,7 +458,8 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
         if (plan.status == RewriteStatus::Rewritten)
             planned.push_back({line, plan});
     }
-    const std::optional<FontGroupInsertion> fontGroup = FontGroupToInsert(structure, lines, *factor);
+    const std::optional<FontGroupInsertion> fontGroup = FontGroupToInsert(
+        structure, lines, *factor, choices.trueTypeFonts ? *TrueTypeTwinOf(kDefaultFontName) : kDefaultFontName);
     if (fontGroup && lineCount + fontGroup->lines.size() > static_cast<std::size_t>(FormLines::kMaxLineCount)) {
         port.ShowMessage(messages::TooLong(lines.FileName()), MessageButtons::Ok);
         return CorrectionOutcome::TooLong;
@@ -387,13 +477,20 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     }
     for (const PlannedLine& rewrite : planned)
         ApplyPlan(rewrite.line, rewrite.plan, texts, lines);
+    // The structure still holds: rewriting values moves no Begin, End or group line.
+    const bool bitmapSansSerifTooSmall =
+        !choices.trueTypeFonts && ((fontGroup && fontGroup->size < kSmallestBitmapSansSerif) ||
+                                   AsksBitmapSansSerifUnderItsSmallest(structure, lines));
 
     if (fontGroup)
         lines.InsertLines(fontGroup->afterLine, fontGroup->lines);
 
     if (port.ShowsViewText())
         port.SetViewText(lines.AssembleText());
-    port.ShowMessage(messages::kCorrectionFinished, MessageButtons::Ok);
+    std::string finished = messages::kCorrectionFinished;
+    if (bitmapSansSerifTooSmall)
+        finished += std::string("\r\n") + messages::kBitmapSansSerifTooSmall;
+    port.ShowMessage(finished, MessageButtons::Ok);
     return CorrectionOutcome::Corrected;
 }
 

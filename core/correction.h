@@ -40,8 +40,19 @@ std::optional<double> ScaledFontSize(double value, double factor);
 // The percent text's value / 100 when it lies from 0.2 to 5.0, nothing otherwise.
 std::optional<double> CorrectionFactorOf(std::u16string_view percentText);
 
+// What the operator chose for a correction besides its percent.
+struct CorrectionChoices {
+    // Every font group's face named MS Sans Serif or Courier (the whole quoted name, in any
+    // case of letters) names its TrueType twin instead (core/true_type_fonts.h), at any percent,
+    // 100 included; only the text inside the quotes changes. An added Font group names
+    // Microsoft Sans Serif. Without it, a correction that leaves a font group naming MS Sans
+    // Serif (the one added included) under 8 points says so after its end.
+    bool trueTypeFonts = false;
+};
+
 // The whole operation: checks the percent and the store, corrects every line, shows the
 // assembled text in the view and tells the operator how it ended.
-CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& lines, OperatorPort& port);
+CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& lines, OperatorPort& port,
+                                CorrectionChoices choices = {});
 
 }  // namespace tremaro

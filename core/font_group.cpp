@@ -125,13 +125,14 @@ std::optional<long> CharsetForFontGroup(const FormStructure& structure, const Fo
     return byTheText ? CharsetOf(decided.page) : kSystemDefaultCharset;
 }
 
-std::vector<std::u16string> FontGroupLines(const std::u16string& indentation, double factor, long charsetValue) {
-    const std::u16string size = NumberToText(*ScaledFontSize(kDefaultFontSize, factor));
+std::vector<std::u16string> FontGroupLines(const std::u16string& indentation, std::u16string_view face,
+                                           double sizeValue, long charsetValue) {
+    const std::u16string size = NumberToText(sizeValue);
     const std::u16string charset = NumberToText(static_cast<double>(charsetValue));
     const std::u16string inner = indentation + u"   ";
     return {
         indentation + u"BeginProperty Font ",
-        inner + u"Name            =   \"" + std::u16string(kDefaultFontName) + u"\"",
+        inner + u"Name            =   \"" + std::u16string(face) + u"\"",
         inner + u"Size            =   " + size,
         inner + u"Charset         =   " + charset,
         inner + u"Weight          =   400",
@@ -145,7 +146,7 @@ std::vector<std::u16string> FontGroupLines(const std::u16string& indentation, do
 }  // namespace
 
 std::optional<FontGroupInsertion> FontGroupToInsert(const FormStructure& structure, const FormLines& lines,
-                                                    double factor) {
+                                                    double factor, std::u16string_view face) {
     if (factor == 1.0 || !structure.HasBlocks() || !IsFormWithAFont(structure.ClassName(lines, 0)))
         return std::nullopt;
     const int beginLine = structure.BlockAt(0).beginLine;
@@ -155,7 +156,8 @@ std::optional<FontGroupInsertion> FontGroupToInsert(const FormStructure& structu
     if (!charset)
         return std::nullopt;
     const FontGroupPlace place = PlaceForFontGroup(structure, lines, beginLine);
-    return FontGroupInsertion{place.afterLine, FontGroupLines(place.indentation, factor, *charset)};
+    const double size = *ScaledFontSize(kDefaultFontSize, factor);
+    return FontGroupInsertion{place.afterLine, FontGroupLines(place.indentation, face, size, *charset), size};
 }
 
 }  // namespace tremaro

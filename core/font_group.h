@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/form_lines.h"
+#include "core/form_model.h"
 #include "core/form_structure.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tremaro {
@@ -13,7 +15,8 @@ namespace tremaro {
 // differs from the default, and a control without one takes its form's font when the form
 // loads; so a form without a font of its own keeps its text at the default size however its
 // boxes grow. A correction adds the group the designer writes for the default font (MS Sans
-// Serif, 8.25 points) at the scaled size. Its Charset is the script the form's own font groups
+// Serif, 8.25 points) at the scaled size, naming the face given (its TrueType twin, when the
+// operator chose those). Its Charset is the script the form's own font groups
 // name most often (the first in the file on a tie); with none, the script of the form's code
 // page where the form's text, its folder or the operator decided that, else 1, the system's
 // own script, which is what the inherited font takes. It goes
@@ -31,9 +34,10 @@ namespace tremaro {
 struct FontGroupInsertion {
     int afterLine = 0;  // the group's lines go after this line (0: before the first)
     std::vector<std::u16string> lines;
+    double size = 0;  // the size the group asks for, in points
 };
 
 std::optional<FontGroupInsertion> FontGroupToInsert(const FormStructure& structure, const FormLines& lines,
-                                                    double factor);
+                                                    double factor, std::u16string_view face = kDefaultFontName);
 
 }  // namespace tremaro

@@ -69,11 +69,11 @@ FormLines::LoadStatus FormDocument::ReadAgainIn(CodePage codePage) {
     return status;
 }
 
-CorrectionOutcome FormDocument::Correct(std::u16string_view percentText) {
+CorrectionOutcome FormDocument::Correct(std::u16string_view percentText, CorrectionChoices choices) {
     // A refused percent is said before the view is looked at, as it always was.
     if (CorrectionFactorOf(percentText) && !TakeEditedViewText())
         return CorrectionOutcome::TooLong;
-    return RunCorrection(percentText, lines_, port_);
+    return RunCorrection(percentText, lines_, port_, choices);
 }
 
 SaveOutcome FormDocument::Save(FolderBatch* batch, SaveEnded ended) {

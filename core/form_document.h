@@ -35,7 +35,7 @@ public:
     // Corrects the text as it stands in the view, the operator's edits included. A view of
     // more lines than a form may have is refused as a file of them is (TooLong), and a refused
     // correction leaves the view as the operator left it.
-    CorrectionOutcome Correct(std::u16string_view percentText);
+    CorrectionOutcome Correct(std::u16string_view percentText, CorrectionChoices choices = {});
 
     // Writes the view's text (which the operator may have edited), each line with the ending
     // the form file gave it (FormLines::WithKeptEndings), over the file read last,

@@ -53,10 +53,6 @@ bool NameMatches(std::u16string_view name, const NameRule& rule) {
     return false;
 }
 
-bool InFontGroup(const NamePlace& place) {
-    return place.inGroup && EndsWithIgnoringAsciiCase(place.groupName, u"Font");
-}
-
 bool PlaceMatches(const NamePlace& place, NameRule::Where where) {
     switch (where) {
     case NameRule::Where::Anywhere:
@@ -74,6 +70,10 @@ bool PlaceMatches(const NamePlace& place, NameRule::Where where) {
 }
 
 }  // namespace
+
+bool InFontGroup(const NamePlace& place) {
+    return place.inGroup && EndsWithIgnoringAsciiCase(place.groupName, u"Font");
+}
 
 ValueKind KindOfValue(std::u16string_view name, const NamePlace& place) {
     if (name.empty())

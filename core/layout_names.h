@@ -144,6 +144,9 @@ const Row* NamedRow(const Row (&rows)[N], std::u16string_view name) {
     return found != std::end(rows) && SameName(found->name, name) ? found : nullptr;
 }
 
+// Whether the line stands in a font group: one whose name ends in Font (Font, HeadFont...).
+bool InFontGroup(const NamePlace& place);
+
 // What the table says of a property named name standing at place.
 ValueKind KindOfValue(std::u16string_view name, const NamePlace& place);
 

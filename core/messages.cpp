@@ -28,6 +28,8 @@ std::string ChangedWhileRead(const std::string& path) {
 const char* const kPercentRefused = "Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500.";
 const char* const kNoForm = "Няма форма за коригиране.";
 const char* const kCorrectionFinished = "Край на корекцията.";
+const char* const kBitmapSansSerifTooSmall =
+    "MS Sans Serif не може да бъде по-малък от 8 pt на екрана; изберете TrueType шрифтове.";
 
 std::string ValueOutOfRange(int line) {
     return "Стойността на ред " + std::to_string(line) + " е извън допустимия обхват.\r\nФормата не е променена.";

@@ -21,6 +21,7 @@ std::string ChangedWhileRead(const std::string& path);
 extern const char* const kPercentRefused;
 extern const char* const kNoForm;
 extern const char* const kCorrectionFinished;
+extern const char* const kBitmapSansSerifTooSmall;  // a line of its own after kCorrectionFinished
 std::string ValueOutOfRange(int line);
 
 // Saving it: the question, then a report of one or two lines.

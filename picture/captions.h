@@ -69,6 +69,11 @@ inline QString CodePageMenu() {
     return QStringLiteral("Кодова таблица");
 }
 
+// The text view's context menu: the checkable choice of TrueType fonts for corrections.
+inline QString TrueTypeFontsItem() {
+    return QStringLiteral("TrueType шрифтове");
+}
+
 // A code page in that menu: its number in Windows and the language written in it.
 inline QString CodePageEntry(CodePage page) {
     switch (page) {

@@ -41,7 +41,13 @@ struct Comparison {
     int failure = kExitSuccess;
 };
 
-Comparison ReadAndCorrect(const std::u16string& percent, const std::string& path, int correctionRefused,
+// What the command corrects with: the percent and the operator's choices.
+struct Correction {
+    std::u16string percent;
+    CorrectionChoices choices;
+};
+
+Comparison ReadAndCorrect(const Correction& correction, const std::string& path, int correctionRefused,
                           std::ostream& err) {
     // Both models are read from the lines themselves: nobody looks at a view.
     ConsolePort port;
@@ -52,17 +58,17 @@ Comparison ReadAndCorrect(const std::u16string& percent, const std::string& path
         return {{}, {}, 1.0, kExitFileFailed};
     }
     FormModel before = BuildFormModel(form.Lines());
-    if (form.Correct(percent) != CorrectionOutcome::Corrected) {
+    if (form.Correct(correction.percent, correction.choices) != CorrectionOutcome::Corrected) {
         err << path << ": ";  // the message names a line, not the file
         PrintMessage(err, port.LastMessage());
         return {{}, {}, 1.0, correctionRefused};
     }
-    return {std::move(before), BuildFormModel(form.Lines()), *CorrectionFactorOf(percent), kExitSuccess};
+    return {std::move(before), BuildFormModel(form.Lines()), *CorrectionFactorOf(correction.percent), kExitSuccess};
 }
 
-int WritePicture(const std::u16string& percent, const std::string& path, const std::string& picturePath,
+int WritePicture(const Correction& correction, const std::string& path, const std::string& picturePath,
                  std::ostream& err) {
-    const Comparison forms = ReadAndCorrect(percent, path, kExitRefused, err);
+    const Comparison forms = ReadAndCorrect(correction, path, kExitRefused, err);
     if (forms.failure != kExitSuccess)
         return forms.failure;
     PictureTextMeasure measure;
@@ -80,12 +86,12 @@ int WritePicture(const std::u16string& percent, const std::string& path, const s
 }
 
 // Each file's new problems, one to a line, and the line that closes a list cut short.
-int ListProblems(const std::u16string& percent, std::span<const std::string> files, std::ostream& out,
+int ListProblems(const Correction& correction, std::span<const std::string> files, std::ostream& out,
                  std::ostream& err) {
     PictureTextMeasure measure;  // one for all the files: their fonts are mostly the same
     int status = kExitSuccess;
     for (const std::string& path : files) {
-        const Comparison forms = ReadAndCorrect(percent, path, kExitFileFailed, err);
+        const Comparison forms = ReadAndCorrect(correction, path, kExitFileFailed, err);
         if (forms.failure != kExitSuccess) {
             status = forms.failure;
             continue;
@@ -111,10 +117,10 @@ std::string PictureName(std::size_t number) {
 }
 
 // One form of the report: its picture beside the page, and its problems; or why not.
-ReportedForm ReportForm(const std::u16string& percent, const std::string& path, const std::string& folder,
+ReportedForm ReportForm(const Correction& correction, const std::string& path, const std::string& folder,
                         std::size_t number, PictureTextMeasure& measure) {
     std::ostringstream failure;
-    const Comparison forms = ReadAndCorrect(percent, path, kExitFileFailed, failure);
+    const Comparison forms = ReadAndCorrect(correction, path, kExitFileFailed, failure);
     if (forms.failure != kExitSuccess) {
         std::string said = failure.str();
         while (!said.empty() && said.back() == '\n')
@@ -138,7 +144,7 @@ ReportedForm ReportForm(const std::u16string& percent, const std::string& path, 
 
 // The folder DIR gets each form's picture and index.html; what is there already of other
 // names stays.
-int WriteReport(const std::string& folder, const std::u16string& percent, std::span<const std::string> files,
+int WriteReport(const std::string& folder, const Correction& correction, std::span<const std::string> files,
                 std::ostream& err) {
     const std::string page = folder + "/index.html";
     if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
@@ -149,14 +155,14 @@ int WriteReport(const std::string& folder, const std::u16string& percent, std::s
     std::vector<ReportedForm> reported;
     int status = kExitSuccess;
     for (const std::string& path : files) {
-        reported.push_back(ReportForm(percent, path, folder, reported.size() + 1, measure));
+        reported.push_back(ReportForm(correction, path, folder, reported.size() + 1, measure));
         if (!reported.back().failure.empty()) {
             PrintMessage(err, reported.back().failure);
             status = kExitFileFailed;
         }
     }
     std::ofstream file(page, std::ios::binary | std::ios::trunc);
-    file << ProjectReportPage(reported, Utf16ToUtf8(percent));
+    file << ProjectReportPage(reported, Utf16ToUtf8(correction.percent));
     file.close();
     if (!file) {
         PrintMessage(err, command_texts::ReportNotWritten(page));
@@ -167,21 +173,24 @@ int WriteReport(const std::string& folder, const std::u16string& percent, std::s
 
 }  // namespace
 
-int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int RunPreviewCommand(const std::vector<std::string>& allArguments, std::ostream& out, std::ostream& err) {
+    // --truetype stands first, as tremaro-scale's options do.
+    const bool trueTypeFonts = !allArguments.empty() && allArguments[0] == "--truetype";
+    const auto arguments = std::span(allArguments).subspan(trueTypeFonts ? 1 : 0);
     const bool listing = !arguments.empty() && arguments[0] == "--problems";
     const bool reporting = !arguments.empty() && arguments[0] == "--report";
     if (reporting ? arguments.size() < 4 : listing ? arguments.size() < 3 : arguments.size() != 3)
         return WrongCommandLine(err);
-    const std::u16string percent = Utf8ToUtf16(arguments[reporting ? 2 : listing ? 1 : 0]);
-    if (!CorrectionFactorOf(percent)) {
+    const Correction correction{Utf8ToUtf16(arguments[reporting ? 2 : listing ? 1 : 0]), {trueTypeFonts}};
+    if (!CorrectionFactorOf(correction.percent)) {
         PrintMessage(err, messages::kPercentRefused);
         return kExitRefused;
     }
     if (reporting)
-        return WriteReport(arguments[1], percent, FormsNamedBy(std::span(arguments).subspan(3)), err);
+        return WriteReport(arguments[1], correction, FormsNamedBy(arguments.subspan(3)), err);
     if (listing)
-        return ListProblems(percent, FormsNamedBy(std::span(arguments).subspan(2)), out, err);
-    return WritePicture(percent, arguments[1], arguments[2], err);
+        return ListProblems(correction, FormsNamedBy(arguments.subspan(2)), out, err);
+    return WritePicture(correction, arguments[1], arguments[2], err);
 }
 
 }  // namespace tremaro

@@ -653,10 +653,11 @@ TEST_F(RunCorrectionTest, emptyFile_endsWithAnEmptyText) {
 // --- The font a form's controls inherit -------------------------------------------------
 
 // The group the designer writes for the default font, at its scaled size.
-Lines FontGroup(const std::string& indentation, const std::string& size, const std::string& charset = "1") {
+Lines FontGroup(const std::string& indentation, const std::string& size, const std::string& charset = "1",
+                const std::string& face = "MS Sans Serif") {
     const std::string inner = indentation + "   ";
     return {indentation + "BeginProperty Font ",
-            inner + "Name            =   \"MS Sans Serif\"",
+            inner + "Name            =   \"" + face + "\"",
             inner + "Size            =   " + size,
             inner + "Charset         =   " + charset,
             inner + "Weight          =   400",
@@ -773,6 +774,72 @@ TEST_F(RunCorrectionTest, fontGroup_onceAdded_scalesLikeAnyOther) {
     corrected = CorrectedForm(corrected, 200);
     EXPECT_EQ(corrected.size(), 11u);
     EXPECT_EQ(corrected[3], "      Size            =   24.74");
+}
+
+// --- TrueType fonts ------------------------------------------------------------------------
+
+TEST_F(RunCorrectionTest, trueTypeFonts_theAddedGroupNamesMicrosoftSansSerif) {
+    Load("Begin VB.Form Form1\r\n   Caption         =   \"Form1\"\r\nEnd\r\n");
+    ASSERT_EQ(RunCorrection(u"80", lines, port, {.trueTypeFonts = true}), CorrectionOutcome::Corrected);
+    Lines corrected;
+    for (int line = 1; line <= lines.LineCount(); ++line)
+        corrected.push_back(Narrow(lines.Line(line)));
+    EXPECT_EQ(corrected, Joined({{"Begin VB.Form Form1", "   Caption         =   \"Form1\""},
+                                 FontGroup("   ", "6.6", "1", "Microsoft Sans Serif"),
+                                 {"End"}}));
+    EXPECT_EQ(LastMessage(), kFinished);
+}
+
+// Only a font group's Name is a face: the same words in another group's or a block's own Name
+// stay, as does a face written with more than its name between the quotes.
+TEST_F(RunCorrectionTest, trueTypeFonts_onlyAFontGroupsNameIsAFace) {
+    const Lines form = {"Begin VB.MDIForm Main",          "   Name = \"Courier\"", "   BeginProperty Panel1",
+                        "      Name = \"MS Sans Serif\"", "   EndProperty",        "   BeginProperty Font",
+                        "      Name = \"Courier \"",      "   EndProperty",        "   BeginProperty SelFont",
+                        "      NAME = \"COURIER\"",       "   EndProperty",        "End"};
+    Lines expected = form;
+    expected[9] = "      NAME = \"Courier New\"";
+    std::string bytes;
+    for (const std::string& line : form)
+        bytes += line + "\r\n";
+    Load(bytes);
+    ASSERT_EQ(RunCorrection(u"100", lines, port, {.trueTypeFonts = true}), CorrectionOutcome::Corrected);
+    Lines corrected;
+    for (int line = 1; line <= lines.LineCount(); ++line)
+        corrected.push_back(Narrow(lines.Line(line)));
+    EXPECT_EQ(corrected, expected);
+}
+
+// A correction that leaves a font group in MS Sans Serif under 8 points, which Windows shows
+// at 8, says so in a line after its end; with TrueType fonts chosen, or in other faces, not.
+TEST_F(RunCorrectionTest, bitmapSansSerifUnderEightPoints_isSaidUnlessTrueTypeFontsAreChosen) {
+    const std::string tooSmall = std::string(kFinished) + "\r\n" + messages::kBitmapSansSerifTooSmall;
+    auto said = [this](const std::string& group, const std::string& face, const std::string& size,
+                       const std::u16string& percent, bool trueType = false) {
+        Load(
+            "Begin VB.Form Form1\r\n   BeginProperty Font\r\n   EndProperty\r\n   Begin VB.Label L\r\n"
+            "      BeginProperty " +
+            group + "\r\n         Name = \"" + face + "\"\r\n         Size = " + size +
+            "\r\n      EndProperty\r\n   End\r\nEnd\r\n");
+        EXPECT_EQ(RunCorrection(percent, lines, port, {.trueTypeFonts = trueType}), CorrectionOutcome::Corrected);
+        return LastMessage();
+    };
+    EXPECT_EQ(said("Font", "MS Sans Serif", "8.25", u"80"), tooSmall);
+    EXPECT_EQ(said("Font", "MS Sans Serif", "8.25", u"80", true), kFinished);
+    EXPECT_EQ(said("Font", "MS Sans Serif", "8.25", u"120"), kFinished);
+    EXPECT_EQ(said("Font", "MS Sans Serif", "10", u"80"), kFinished);  // 8 points: shown as asked
+    EXPECT_EQ(said("Font", "MS Sans Serif", "10", u"79"), tooSmall);
+    EXPECT_EQ(said("HeadFont", "ms sans serif", "8,25", u"90"), tooSmall);
+    EXPECT_EQ(said("Font", "Arial", "8.25", u"50"), kFinished);
+    EXPECT_EQ(said("Font", "Microsoft Sans Serif", "8.25", u"50"), kFinished);
+    EXPECT_EQ(said("Panel1", "MS Sans Serif", "7.5", u"100"), kFinished);  // no font group
+    // The group a correction adds is the form's font in MS Sans Serif.
+    Load("Begin VB.Form Form1\r\nEnd\r\n");
+    EXPECT_EQ(Run(u"90"), CorrectionOutcome::Corrected);
+    EXPECT_EQ(LastMessage(), tooSmall);
+    Load("Begin VB.Form Form1\r\nEnd\r\n");
+    EXPECT_EQ(RunCorrection(u"90", lines, port, {.trueTypeFonts = true}), CorrectionOutcome::Corrected);
+    EXPECT_EQ(LastMessage(), kFinished);
 }
 
 // A form a few bytes under the largest a read takes: grown past it, it could be saved but

@@ -1,5 +1,6 @@
 #include "cli/scale_command.h"
 #include "core/code_page_choice.h"
+#include "core/messages.h"
 
 #include "test_support.h"
 
@@ -63,6 +64,32 @@ TEST(FixtureForms, eachIsReadInItsLanguagesCodePage_andScaledAsExpected) {
         EXPECT_EQ(CharsetAdded(form, out.str()), fixture.charsetAdded);
         // Every byte the rules do not change comes back as it was, the undefined ones too.
         EXPECT_EQ(out.str(), ReadBytes(FixturePath(std::string("at120/") + fixture.file)));
+    }
+}
+
+// A form with fonts of each kind, read with LF endings (CR LF on its Attribute lines, none on
+// its last): with --truetype, the font groups' MS Sans Serif and Courier, in any case of
+// letters, name their TrueType twins, and nothing else changes: not Arial or Courier New, not
+// the same names outside a font group's Name, not the blanks after a name's quote.
+TEST(FixtureForms, trueTypeFonts_nameTheTwinsOnly_atOneHundredAndEighty) {
+    const std::string path = FixturePath("truetype_fonts.frm");
+    for (const char* percent : {"100", "80"}) {
+        SCOPED_TRACE(percent);
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(RunScaleCommand({"--stdout", "--truetype", percent, path}, out, err), 0) << err.str();
+        EXPECT_EQ(out.str(), ReadBytes(FixturePath(std::string("at") + percent + "_truetype/truetype_fonts.frm")));
+        EXPECT_EQ(err.str(), testing::Printed(messages::kCorrectionFinished));
+    }
+    // Without the choice, the grid's heading in MS Sans Serif at 7.5 points is said to show
+    // larger, at 100 % too, as are the form's 8.25 at 80 %.
+    for (const char* percent : {"100", "80"}) {
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(RunScaleCommand({"--stdout", percent, path}, out, err), 0) << err.str();
+        EXPECT_EQ(out.str().find("Microsoft Sans Serif"), std::string::npos);
+        EXPECT_EQ(err.str(), testing::Printed(std::string(messages::kCorrectionFinished) + "\r\n" +
+                                              messages::kBitmapSansSerifTooSmall));
     }
 }
 

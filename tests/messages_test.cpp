@@ -19,6 +19,8 @@ TEST(Messages, correcting) {
                  "Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500.");
     EXPECT_STREQ(messages::kNoForm, "Няма форма за коригиране.");
     EXPECT_STREQ(messages::kCorrectionFinished, "Край на корекцията.");
+    EXPECT_STREQ(messages::kBitmapSansSerifTooSmall,
+                 "MS Sans Serif не може да бъде по-малък от 8 pt на екрана; изберете TrueType шрифтове.");
     EXPECT_EQ(messages::ValueOutOfRange(12),
               "Стойността на ред 12 е извън допустимия обхват.\r\nФормата не е променена.");
 }

@@ -185,6 +185,24 @@ TEST_F(ScaleCommandTest, codePage_readsEveryFileInIt) {
     EXPECT_EQ(Run({"--show-code-page"}), 2);
 }
 
+// A form that inherits the default font takes MS Sans Serif at 6.6 points at 80 %: its report
+// says so on a line of its own. With --truetype the font is Microsoft Sans Serif, and nothing
+// is said.
+TEST_F(ScaleCommandTest, batch_bitmapSansSerifUnderEightPoints_isSaidAfterTheReportUnlessTrueType) {
+    const std::string second = folder.Path("form2.frm");
+    WriteBytes(form, kForm);
+    WriteBytes(second, kForm);
+    EXPECT_EQ(Run({"80", form}), 0);
+    EXPECT_EQ(out.str(), Printed(messages::Saved(form) + messages::OriginalKeptAs(folder.Path("form1.bak")) + "\r\n" +
+                                 messages::kBitmapSansSerifTooSmall));
+    EXPECT_NE(ReadBytes(form).find("\"MS Sans Serif\"\r\n      Size            =   6.6\r\n"), std::string::npos);
+    EXPECT_EQ(Run({"--truetype", "80", second}), 0);
+    EXPECT_EQ(out.str(), Printed(messages::Saved(second) + messages::OriginalKeptAs(folder.Path("form2.bak"))));
+    EXPECT_NE(ReadBytes(second).find("\"Microsoft Sans Serif\"\r\n      Size            =   6.6\r\n"),
+              std::string::npos);
+    EXPECT_EQ(err.str(), "");
+}
+
 TEST_F(ScaleCommandTest, wrongCommandLine_exitsTwoWithUsage) {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{}, {"120"}, {"--stdout", "120"}, {"--stdout", "120", "a", "b"}}) {

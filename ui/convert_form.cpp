@@ -177,6 +177,7 @@ void ConvertForm::ShowViewMenu(const QPoint& position) {
     menu->addSeparator();
     menu->addAction(projectFormsAction_);
     AddCodePageMenu(*menu);
+    AddTrueTypeFontsItem(*menu);
     menu->exec(formView_->viewport()->mapToGlobal(position));
 }
 
@@ -193,6 +194,16 @@ void ConvertForm::AddCodePageMenu(QMenu& menu) {
         action->setChecked(page == document_.TextCodePage());
         connect(action, &QAction::triggered, this, [this, page] { ReadAgainIn(page); });
     }
+}
+
+// The choice stands for every correction from now on, in later runs too; a form already
+// corrected keeps the names it got.
+void ConvertForm::AddTrueTypeFontsItem(QMenu& menu) {
+    QAction* item = menu.addAction(captions::TrueTypeFontsItem());
+    item->setObjectName(QStringLiteral("trueTypeFonts"));
+    item->setCheckable(true);
+    item->setChecked(trueTypeFonts_.Chosen());
+    connect(item, &QAction::toggled, this, [this](bool chosen) { trueTypeFonts_.Remember(chosen); });
 }
 
 // A code page chosen by hand is the operator's word for the form's whole folder.
@@ -338,7 +349,7 @@ void ConvertForm::StartCorrection() {
     const QString percentText = percentBox_->text();
     const std::u16string_view percent(reinterpret_cast<const char16_t*>(percentText.utf16()),
                                       static_cast<std::size_t>(percentText.size()));
-    if (document_.Correct(percent) == CorrectionOutcome::Corrected)
+    if (document_.Correct(percent, CorrectionChoices{trueTypeFonts_.Chosen()}) == CorrectionOutcome::Corrected)
         preview_->Corrected(*CorrectionFactorOf(percent));
     else
         preview_->Refresh();

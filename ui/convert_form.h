@@ -7,6 +7,7 @@
 #include "ui/project_form_chooser.h"
 #include "ui/remembered_code_pages.h"
 #include "ui/remembered_folder.h"
+#include "ui/remembered_true_type_fonts.h"
 
 #include <QWidget>
 
@@ -83,6 +84,7 @@ private:
     void AddKeys();
     void ShowViewMenu(const QPoint& position);
     void AddCodePageMenu(QMenu& menu);
+    void AddTrueTypeFontsItem(QMenu& menu);
     void ReadAgainIn(CodePage codePage);
     void ShowWhetherTheCodePageIsGuessed();
     void ReadFormFile();
@@ -101,6 +103,7 @@ private:
     FormDocument document_{*this};
     RememberedCodePages rememberedCodePages_;
     RememberedFolder lastFolder_;
+    RememberedTrueTypeFonts trueTypeFonts_;
 
     QPushButton* cmdRead_ = nullptr;
     QPushButton* cmdStart_ = nullptr;

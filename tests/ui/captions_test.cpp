@@ -28,6 +28,7 @@ TEST(Captions, mainWindow) {
     EXPECT_EQ(captions::SaveKeys(), QStringLiteral("Ctrl+S"));
     EXPECT_EQ(captions::HelpKeys(), QStringLiteral("F1"));
     EXPECT_EQ(captions::CodePageMenu(), QStringLiteral("Кодова таблица"));
+    EXPECT_EQ(captions::TrueTypeFontsItem(), QStringLiteral("TrueType шрифтове"));
 }
 
 TEST(Captions, openDialog) {

@@ -3,6 +3,7 @@
 #include "picture/captions.h"
 #include "ui/help_window.h"
 #include "ui/preview_window.h"
+#include "ui/remembered_true_type_fonts.h"
 
 #include "test_support.h"
 #include "window_waits.h"
@@ -163,7 +164,7 @@ protected:
     // inside the click; pick, called from that loop once the menu is open, only reads it and
     // returns the action to choose, which is triggered after the menu is closed, so that a
     // missing item fails the test instead of leaving the menu open.
-    void UseViewMenu(const std::function<QAction*(QMenu*)>& pick) {
+    void UseViewMenu(const std::function<QAction*(QMenu*)>& pick, ConvertForm* window = nullptr) {
         QAction* chosen = nullptr;
         QTimer picker;
         QObject::connect(&picker, &QTimer::timeout, [&] {
@@ -177,7 +178,9 @@ protected:
                 chosen->trigger();
         });
         picker.start(10);
-        auto* viewport = Find<QPlainTextEdit>("Text")->viewport();
+        auto* view = window ? window->findChild<QPlainTextEdit*>(QStringLiteral("Text")) : Find<QPlainTextEdit>("Text");
+        ASSERT_NE(view, nullptr);
+        auto* viewport = view->viewport();
         const QPoint inside(20, 20);
         QContextMenuEvent click(QContextMenuEvent::Mouse, inside, viewport->mapToGlobal(inside));
         QApplication::sendEvent(viewport, &click);
@@ -916,6 +919,76 @@ TEST_F(ConvertFormTest, codePageGuessed_isSaidUnderTheText) {
                "      Charset = 0\r\n   EndProperty\r\nEnd\r\n");
     Read(formPath);
     EXPECT_FALSE(guessed->isVisibleTo(&form));
+}
+
+// "TrueType шрифтове" is off until the operator checks it; checked, it stays so in the next run
+// and every correction names the TrueType twins; unchecked again, MS Sans Serif under 8 points
+// is said after the correction's end.
+TEST_F(ConvertFormTest, contextMenu_trueTypeFonts_isRememberedForTheNextRunAndUsedByStart) {
+    struct LeaveItOff {
+        ~LeaveItOff() { RememberedTrueTypeFonts().Remember(false); }
+    } leaveItOff;
+    WriteBytes(formPath,
+               "VERSION 5.00\r\nBegin VB.Form Form1\r\n   BeginProperty Font \r\n"
+               "      Name            =   \"MS Sans Serif\"\r\n      Size            =   8.25\r\n"
+               "   EndProperty\r\nEnd\r\n");
+    // The item as offered, and toggled when pick says so.
+    struct Offered {
+        bool found = false;
+        QString text;
+        bool checkable = false;
+        bool checked = false;
+    };
+    const auto useItem = [this](ConvertForm* window, bool toggle) {
+        Offered offered;
+        UseViewMenu(
+            [&](QMenu* menu) -> QAction* {
+                auto* item = menu->findChild<QAction*>(QStringLiteral("trueTypeFonts"));
+                if (!item || !menu->actions().contains(item))
+                    return nullptr;
+                offered = {true, item->text(), item->isCheckable(), item->isChecked()};
+                return toggle ? item : nullptr;
+            },
+            window);
+        return offered;
+    };
+    const auto lastShown = [](ConvertForm& window) {
+        const auto& shown = window.Messages().Shown();
+        return shown.empty() ? QString() : shown.back().text;
+    };
+    const Offered first = useItem(&form, true);
+    ASSERT_TRUE(first.found);
+    EXPECT_EQ(first.text, captions::TrueTypeFontsItem());
+    EXPECT_TRUE(first.checkable);
+    EXPECT_FALSE(first.checked);
+
+    {
+        ConvertForm nextRun{help};
+        ASSERT_TRUE(testing::ShowActive(nextRun));
+        EXPECT_TRUE(useItem(&nextRun, false).checked);
+        nextRun.OpenFile(formPath);
+        nextRun.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("80"));
+        nextRun.Messages().SetNextAnswer(PressedButton::Ok);
+        nextRun.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+        const QString corrected = nextRun.findChild<QPlainTextEdit*>(QStringLiteral("Text"))->toPlainText();
+        EXPECT_TRUE(corrected.contains(QStringLiteral("Name            =   \"Microsoft Sans Serif\"\n")))
+            << corrected.toStdString();
+        EXPECT_EQ(lastShown(nextRun), QString::fromStdString(messages::kCorrectionFinished));
+        EXPECT_TRUE(useItem(&nextRun, true).checked);
+    }
+
+    ConvertForm thirdRun{help};
+    ASSERT_TRUE(testing::ShowActive(thirdRun));
+    EXPECT_FALSE(useItem(&thirdRun, false).checked);
+    thirdRun.OpenFile(formPath);
+    thirdRun.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("80"));
+    thirdRun.Messages().SetNextAnswer(PressedButton::Ok);
+    thirdRun.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+    EXPECT_TRUE(thirdRun.findChild<QPlainTextEdit*>(QStringLiteral("Text"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("Name            =   \"MS Sans Serif\"\n")));
+    EXPECT_EQ(lastShown(thirdRun), QString::fromStdString(std::string(messages::kCorrectionFinished) + "\r\n" +
+                                                          messages::kBitmapSansSerifTooSmall));
 }
 
 TEST_F(ConvertFormTest, contextMenu_beforeAnyRead_offersNoCodePageToReadAgainIn) {

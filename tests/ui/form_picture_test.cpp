@@ -358,6 +358,10 @@ TEST(FormPictureTest, textThatNoLongerFitsInTheFontItIsDrawnIn_isListed) {
     EXPECT_EQ(PictureFont(small, 2.0).pixelSize(), 22);
     small.name = u"Arial";
     EXPECT_EQ(PictureFont(small, 1.0).pixelSize(), 7);
+    // The TrueType twin shrinks, in the stand-ins MS Sans Serif takes.
+    const FormFont twin{u"Microsoft Sans Serif", 4.95};
+    EXPECT_EQ(PictureFont(twin, 1.0).pixelSize(), 7);
+    EXPECT_EQ(PictureFont(twin, 1.0).families().mid(1), PictureFont(FormFont{}, 1.0).families().mid(1));
 
     PictureTextMeasure measure;
     const LayoutProblems bitmap =
@@ -592,6 +596,9 @@ TEST(FormPictureTest, previewCommandProblems_listsEachFilesNewProblemsAndGoesOnP
     EXPECT_EQ(out.str(), cut + ": " + cutLabel + "\n");
     out.str("");
     EXPECT_EQ(RunPreviewCommand({"--problems", "100", cut}, out, err), 0);
+    EXPECT_EQ(out.str(), "");
+    // Corrected with TrueType fonts, the labels' font is Microsoft Sans Serif and shrinks with them.
+    EXPECT_EQ(RunPreviewCommand({"--truetype", "--problems", "60", cut}, out, err), 0);
     EXPECT_EQ(out.str(), "");
     // Buttons that overlap by 100 twips overlap by 125 at 125 %: in proportion, nothing new.
     const std::string overlapping =
