@@ -145,8 +145,8 @@ std::vector<std::u16string> FontGroupLines(const std::u16string& indentation, do
 }  // namespace
 
 std::optional<FontGroupInsertion> FontGroupToInsert(const FormStructure& structure, const FormLines& lines,
-                                                    double factor) {
-    if (factor == 1.0 || !structure.HasBlocks() || !IsFormWithAFont(structure.ClassName(lines, 0)))
+                                                    const ScaleFactors& factors) {
+    if (factors.ChangeNothing() || !structure.HasBlocks() || !IsFormWithAFont(structure.ClassName(lines, 0)))
         return std::nullopt;
     const int beginLine = structure.BlockAt(0).beginLine;
     if (HasOwnFontGroup(structure, lines, beginLine, lines.LineCount()))
@@ -155,7 +155,7 @@ std::optional<FontGroupInsertion> FontGroupToInsert(const FormStructure& structu
     if (!charset)
         return std::nullopt;
     const FontGroupPlace place = PlaceForFontGroup(structure, lines, beginLine);
-    return FontGroupInsertion{place.afterLine, FontGroupLines(place.indentation, factor, *charset)};
+    return FontGroupInsertion{place.afterLine, FontGroupLines(place.indentation, factors.Smaller(), *charset)};
 }
 
 }  // namespace tremaro

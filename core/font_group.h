@@ -2,6 +2,7 @@
 
 #include "core/form_lines.h"
 #include "core/form_structure.h"
+#include "core/scale_factors.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +14,8 @@ namespace tremaro {
 // differs from the default, and a control without one takes its form's font when the form
 // loads; so a form without a font of its own keeps its text at the default size however its
 // boxes grow. A correction adds the group the designer writes for the default font (MS Sans
-// Serif, 8.25 points) at the scaled size. Its Charset is the script the form's own font groups
+// Serif, 8.25 points) at the scaled size (by the smaller factor, as every font size is).
+// Its Charset is the script the form's own font groups
 // name most often (the first in the file on a tie); with none, the script of the form's code
 // page where the form's text, its folder or the operator decided that, else 1, the system's
 // own script, which is what the inherited font takes. It goes
@@ -23,17 +25,17 @@ namespace tremaro {
 // when there is none; indented as the block's first property line, or its Begin line and
 // three blanks.
 //
-// Nothing is added at 100 %, where nothing changes; nor to a top block other than a form, user
-// control, property page or user document (an MDI form has no font), nor to one with a Font
-// group of its own; nor to an East Asian form (its fonts name mostly an East Asian script, or
-// with no font naming one, its code page is East Asian), whose editions of the designer start
-// from other fonts and sizes.
+// Nothing is added at 100 % across and down, where nothing changes; nor to a top block other
+// than a form, user control, property page or user document (an MDI form has no font), nor to
+// one with a Font group of its own; nor to an East Asian form (its fonts name mostly an East
+// Asian script, or with no font naming one, its code page is East Asian), whose editions of
+// the designer start from other fonts and sizes.
 struct FontGroupInsertion {
     int afterLine = 0;  // the group's lines go after this line (0: before the first)
     std::vector<std::u16string> lines;
 };
 
 std::optional<FontGroupInsertion> FontGroupToInsert(const FormStructure& structure, const FormLines& lines,
-                                                    double factor);
+                                                    const ScaleFactors& factors);
 
 }  // namespace tremaro

@@ -6,6 +6,7 @@
 #include "core/correction.h"
 #include "core/form_document.h"
 #include "core/messages.h"
+#include "core/scale_factors.h"
 #include "core/form_model.h"
 #include "core/layout_problems.h"
 #include "core/vb_project.h"
@@ -37,7 +38,7 @@ int WrongCommandLine(std::ostream& err) {
 struct Comparison {
     FormModel before;
     FormModel after;
-    double factor = 1.0;
+    ScaleFactors factors;
     int failure = kExitSuccess;
 };
 
@@ -49,15 +50,15 @@ Comparison ReadAndCorrect(const std::u16string& percent, const std::string& path
     FormDocument form(port);
     if (form.Read(path) != FormLines::LoadStatus::Loaded) {
         PrintMessage(err, port.LastMessage());
-        return {{}, {}, 1.0, kExitFileFailed};
+        return {{}, {}, {}, kExitFileFailed};
     }
     FormModel before = BuildFormModel(form.Lines());
     if (form.Correct(percent) != CorrectionOutcome::Corrected) {
         err << path << ": ";  // the message names a line, not the file
         PrintMessage(err, port.LastMessage());
-        return {{}, {}, 1.0, correctionRefused};
+        return {{}, {}, {}, correctionRefused};
     }
-    return {std::move(before), BuildFormModel(form.Lines()), *CorrectionFactorOf(percent), kExitSuccess};
+    return {std::move(before), BuildFormModel(form.Lines()), *ScaleFactorsOf(percent), kExitSuccess};
 }
 
 int WritePicture(const std::u16string& percent, const std::string& path, const std::string& picturePath,
@@ -67,7 +68,7 @@ int WritePicture(const std::u16string& percent, const std::string& path, const s
         return forms.failure;
     PictureTextMeasure measure;
     const QImage picture = RenderComparison(
-        forms.before, forms.after, FindNewLayoutProblems(forms.before, forms.after, forms.factor, &measure), 1.0);
+        forms.before, forms.after, FindNewLayoutProblems(forms.before, forms.after, forms.factors, &measure), 1.0);
     if (picture.isNull()) {
         PrintMessage(err, command_texts::kPictureNotDrawn);
         return kExitFileFailed;
@@ -90,7 +91,7 @@ int ListProblems(const std::u16string& percent, std::span<const std::string> fil
             status = forms.failure;
             continue;
         }
-        const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, forms.factor, &measure);
+        const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, forms.factors, &measure);
         for (const LayoutProblem& problem : problems.listed)
             out << path << ": " << Utf16ToUtf8(problem.text) << '\n';
         if (const std::u16string more = UnlistedProblemsNote(problems); !more.empty())
@@ -121,7 +122,7 @@ ReportedForm ReportForm(const std::u16string& percent, const std::string& path, 
             said.pop_back();
         return {path, {}, {}, said};
     }
-    const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, forms.factor, &measure);
+    const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, forms.factors, &measure);
     ReportedForm reported{path, PictureName(number), {}, {}};
     for (const LayoutProblem& problem : problems.listed)
         reported.problems.push_back(Utf16ToUtf8(problem.text));
@@ -173,7 +174,7 @@ int RunPreviewCommand(const std::vector<std::string>& arguments, std::ostream& o
     if (reporting ? arguments.size() < 4 : listing ? arguments.size() < 3 : arguments.size() != 3)
         return WrongCommandLine(err);
     const std::u16string percent = Utf8ToUtf16(arguments[reporting ? 2 : listing ? 1 : 0]);
-    if (!CorrectionFactorOf(percent)) {
+    if (!ScaleFactorsOf(percent)) {
         PrintMessage(err, messages::kPercentRefused);
         return kExitRefused;
     }

@@ -134,7 +134,7 @@ TEST(LayoutProblemsTest, atAFactor_onlyWhatExceedsTheScaledOverlapOrReachIsNew) 
     FormModel scaledAfter = after;
     scaledAfter.clientWidth = 3750;
     scaledAfter.clientHeight = 2500;
-    EXPECT_EQ(Texts(FindNewLayoutProblems(before, scaledAfter, 1.25)),
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, scaledAfter, ScaleFactors::Both(1.25))),
               (std::vector<std::u16string>{messages::Overlaps(u"C", u"D"), messages::Overlaps(u"E", u"F"),
                                            messages::ReachesOut(u"H", u"Form1")}));
 }
@@ -212,12 +212,12 @@ TEST(LayoutProblemsTest, textThatNoLongerFits_isListedForEachKindThatShowsIt) {
     const FormModel before = form(false);
     const FormModel after = form(true);
     FixedPitch measure;
-    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after, 1.0, &measure)),
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after, {}, &measure)),
               (std::vector<std::u16string>{messages::TextDoesNotFit(u"Narrower"),
                                            messages::TextDoesNotFit(u"WrapsTooLow"), messages::TextDoesNotFit(u"Go"),
                                            messages::TextDoesNotFit(u"Box"), messages::TextDoesNotFit(u"Single"),
                                            messages::TextDoesNotFit(u"Tick"), messages::TextDoesNotFit(u"Fresh")}));
-    const LayoutProblem first = FindNewLayoutProblems(before, after, 1.0, &measure).listed.front();
+    const LayoutProblem first = FindNewLayoutProblems(before, after, {}, &measure).listed.front();
     EXPECT_EQ(first.kind, LayoutProblem::Kind::TextDoesNotFit);
     EXPECT_EQ(after.controls[first.control].name, u"Narrower");
     // Without a measure the text is not looked at.

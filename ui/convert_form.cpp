@@ -1,6 +1,7 @@
 #include "ui/convert_form.h"
 
 #include "core/correction.h"
+#include "core/scale_factors.h"
 #include "core/view_text.h"
 #include "picture/captions.h"
 #include "ui/enter_presses_button.h"
@@ -297,7 +298,7 @@ void ConvertForm::StartCorrection() {
     const std::u16string_view percent(reinterpret_cast<const char16_t*>(percentText.utf16()),
                                       static_cast<std::size_t>(percentText.size()));
     if (document_.Correct(percent) == CorrectionOutcome::Corrected)
-        preview_->Corrected(*CorrectionFactorOf(percent));
+        preview_->Corrected(*ScaleFactorsOf(percent));
     else
         preview_->Refresh();
 }
