@@ -53,8 +53,8 @@ struct LayoutProblems {
 };
 
 // Without a measure, text is not looked at.
-LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after,
-                                     const ScaleFactors& factors = {}, TextMeasure* measure = nullptr);
+LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after, const ScaleFactors& factors = {},
+                                     TextMeasure* measure = nullptr);
 
 // The line that closes a list cut short ("… и още N проблема."); empty when nothing was left out.
 std::u16string UnlistedProblemsNote(const LayoutProblems& problems);

@@ -180,8 +180,7 @@ void PreviewWindow::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
-void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view after,
-                              const ScaleFactors& factors) {
+void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view after, const ScaleFactors& factors) {
     before_ = BuildFormModel(before);
     after_ = BuildFormModel(after);
     zoom_ = std::min({zoom_, PictureZoom(before_, zoom_), PictureZoom(after_, zoom_)});
