@@ -3,10 +3,12 @@
 #include "core/messages.h"
 
 #include "core/console_port.h"
+#include "platform/unicode.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <random>
@@ -74,7 +76,7 @@ protected:
         for (const std::string& line : form)
             bytes += line + "\r\n";
         Load(bytes);
-        EXPECT_EQ(Run(Wide(percent)), CorrectionOutcome::Corrected);
+        EXPECT_EQ(Run(Utf8ToUtf16(percent)), CorrectionOutcome::Corrected);
         Lines corrected;
         for (int line = 1; line <= lines.LineCount(); ++line)
             corrected.push_back(Narrow(lines.Line(line)));
@@ -99,7 +101,8 @@ protected:
 
 TEST_F(RunCorrectionTest, percentOutsideTheRange_isRefused) {
     Load("Begin VB.MDIForm Form1\r\nTop  =   100\r\nEnd\r\n");
-    for (const std::u16string percent : {u"19.99", u"500.01", u"abc", u"", u"-120", u"1e999", u"0"}) {
+    for (const std::u16string percent : {u"19.99", u"500.01", u"abc", u"", u"-120", u"1e999", u"0", u"10x200",
+                                         u"200x600", u"x100", u"100x", u"100x100x100", u"100\u00D7100x100", u"100 x"}) {
         const std::size_t shownBefore = port.Messages().size();
         EXPECT_EQ(Run(percent), CorrectionOutcome::PercentRefused);
         ASSERT_EQ(port.Messages().size(), shownBefore + 1);
@@ -111,7 +114,8 @@ TEST_F(RunCorrectionTest, percentOutsideTheRange_isRefused) {
 }
 
 TEST_F(RunCorrectionTest, percentAtTheEdgesOrWithASign_isAccepted) {
-    for (const std::u16string percent : {u"20", u"500", u"120%", u"  1 2 0", u"&H64"}) {
+    for (const std::u16string percent :
+         {u"20", u"500", u"120%", u"  1 2 0", u"&H64", u"20x500", u"500 x 20", u"133\u00D7100", u" 80% \u00D7 &H64"}) {
         Load("Begin VB.MDIForm Form1\r\nTop  =   100\r\nEnd\r\n");
         EXPECT_EQ(Run(percent), CorrectionOutcome::Corrected);
         EXPECT_EQ(LastMessage(), kFinished);
@@ -468,6 +472,105 @@ TEST_F(RunCorrectionTest, tabbedDialog_thereAndBack_bringsHiddenControlsBackToTh
             EXPECT_LE(std::abs(now - was), 1) << there << " and " << back << ": " << kTabbedDialog[line];
         }
     }
+}
+
+// --- Two factors: widths across, heights down -----------------------------------------------
+
+// A form with a length of every kind, each of them 100: across, down, and font sizes, which
+// take the smaller factor; a Forms 2.0 size across and down; a Label on a hidden tab, 100
+// twips from the tab's left edge.
+const Lines kAcross = {
+    "   Left = 100",        "   Width = 100",       "   ClientLeft = 100",  "   ClientWidth = 100",
+    "   ScaleLeft = 100",   "   ScaleWidth = 100",  "   X1 = 100",          "   X2 = 100",
+    "   _ExtentX = 100",    "   ExtentX = 100",     "   _cx = 100",         "   Indentation = 100",
+    "   BorderWidth = 100", "   DrawWidth = 100",   "   Width1 = 100",      "   BandLeft2 = 100",
+    "   MarginLeft = 100",  "   MarginRight = 100", "   ColWidthMin = 100", "   ColWidthMax = 100",
+};
+const Lines kDown = {
+    "   Top = 100",          "   Height = 100",      "   ClientTop = 100",    "   ClientHeight = 100",
+    "   ScaleTop = 100",     "   ScaleHeight = 100", "   Y1 = 100",           "   Y2 = 100",
+    "   _ExtentY = 100",     "   ExtentY = 100",     "   _cy = 100",          "   MinHeight1 = 100",
+    "   Top3 = 100",         "   MarginTop = 100",   "   MarginBottom = 100", "   RowHeightMin = 100",
+    "   RowHeightMax = 100",
+};
+const Lines kFontsPairAndHiddenTab = {
+    "   FontSize = 8.25",
+    "   Size = \"100;100\"",
+    "   Begin TabDlg.SSTab SSTab1",
+    "      Tab(1).Control(0)=   \"Label1\"",
+    "      Begin VB.Label Label1",
+    "         Left = -74900",
+    "         BeginProperty Font",
+    "            Size = 8.25",
+    "         EndProperty",
+    "      End",
+    "   End",
+};
+
+Lines WithHundredAs(Lines lines, const std::string& number) {
+    for (std::string& line : lines)
+        line.replace(line.find("100"), 3, number);
+    return lines;
+}
+
+// The form's lines as a correction at percent leaves them, the Font group it adds (nine
+// lines, which must be there) taken out and given back apart.
+struct WithoutAddedGroup {
+    Lines lines;
+    Lines group;
+};
+
+TEST_F(RunCorrectionTest, twoFactors_eachLengthTakesItsAxis_fontSizesTheSmaller) {
+    Lines form = {"VERSION 5.00", "Begin VB.Form Form1"};
+    for (const Lines& part : {kAcross, kDown, kFontsPairAndHiddenTab})
+        form.insert(form.end(), part.begin(), part.end());
+    form.push_back("End");
+    auto corrected = [&](const std::string& percent) {
+        Lines lines = CorrectedForm(form, percent);
+        const auto group = std::find(lines.begin(), lines.end(), "   BeginProperty Font ");
+        EXPECT_NE(group, lines.end()) << percent;
+        if (group == lines.end() || lines.end() - group < 9)
+            return WithoutAddedGroup{lines, {}};
+        Lines added(group, group + 9);
+        lines.erase(group, group + 9);
+        return WithoutAddedGroup{lines, added};
+    };
+    auto expected = [&](const std::string& across, const std::string& down, const std::string& pair,
+                        const std::string& hiddenLeft) {
+        Lines lines = {"VERSION 5.00", "Begin VB.Form Form1"};
+        for (const Lines& part : {WithHundredAs(kAcross, across), WithHundredAs(kDown, down)})
+            lines.insert(lines.end(), part.begin(), part.end());
+        Lines rest = kFontsPairAndHiddenTab;
+        rest[1] = "   Size = \"" + pair + "\"";
+        rest[5] = "         Left = " + hiddenLeft;
+        lines.insert(lines.end(), rest.begin(), rest.end());
+        lines.push_back("End");
+        return lines;
+    };
+    const WithoutAddedGroup wider = corrected("133x100");
+    EXPECT_EQ(wider.lines, expected("133", "100", "133;100", "-74867"));
+    EXPECT_EQ(wider.group.at(2), "      Size            =   8.25");
+    const WithoutAddedGroup taller = corrected("100 \u00D7 133");
+    EXPECT_EQ(taller.lines, expected("100", "133", "100;133", "-74900"));
+    EXPECT_EQ(taller.group.at(2), "      Size            =   8.25");
+    const WithoutAddedGroup smaller = corrected("150x80");
+    EXPECT_EQ(smaller.lines[smaller.lines.size() - 12], "   FontSize = 6.6");
+    EXPECT_EQ(smaller.group.at(2), "      Size            =   6.6");
+}
+
+// One number means both factors, and a percent written twice means that number: what comes
+// out is the same to the byte, the Font group added with it.
+TEST_F(RunCorrectionTest, twoFactors_theSamePercentTwice_isThatPercent) {
+    Lines form = {"VERSION 5.00", "Begin VB.Form Form1"};
+    for (const Lines& part : {kAcross, kDown, kFontsPairAndHiddenTab})
+        form.insert(form.end(), part.begin(), part.end());
+    form.push_back("End");
+    for (const char* percent : {"120", "33.3", "250"}) {
+        const Lines once = CorrectedForm(form, percent);
+        EXPECT_EQ(CorrectedForm(form, std::string(percent) + "x" + percent), once) << percent;
+        EXPECT_EQ(CorrectedForm(form, std::string(percent) + " \u00D7 " + percent), once) << percent;
+    }
+    EXPECT_EQ(CorrectedForm(form, "100x100"), form);
 }
 
 // --- Forms 2.0 sizes ---------------------------------------------------------------------
