@@ -102,7 +102,7 @@ protected:
 TEST_F(RunCorrectionTest, percentOutsideTheRange_isRefused) {
     Load("Begin VB.MDIForm Form1\r\nTop  =   100\r\nEnd\r\n");
     for (const std::u16string percent : {u"19.99", u"500.01", u"abc", u"", u"-120", u"1e999", u"0", u"10x200",
-                                         u"200x600", u"x100", u"100x", u"100x100x100", u"100\u00D7100x100", u"100 x"}) {
+                                         u"200x600", u"x100", u"100x", u"100x100x100", u"100x100\u00D7100", u"100 x"}) {
         const std::size_t shownBefore = port.Messages().size();
         EXPECT_EQ(Run(percent), CorrectionOutcome::PercentRefused);
         ASSERT_EQ(port.Messages().size(), shownBefore + 1);
@@ -1078,13 +1078,26 @@ ValueBounds ValueOf(const std::string& line) {
     return {start + 1, closing == std::string::npos ? line.size() : closing};
 }
 
+// A percent from 20 to 500 for both axes, or one for each written with an x or a ×.
+std::u16string RandomPercent(std::mt19937& random) {
+    const auto percent = [&random] { return Wide(std::to_string(20 + random() % 481)); };
+    switch (random() % 3) {
+    case 0:
+        return percent();
+    case 1:
+        return percent() + u"x" + percent();
+    default:
+        return percent() + u" \u00D7 " + percent();
+    }
+}
+
 TEST_F(RunCorrectionTest, randomForms_changeOnlyTheValuesOfLayoutLinesInsideTheDescription) {
     std::mt19937 percents(20261207);
     int changed = 0;
     for (unsigned round = 0; round < 400; ++round) {
         RandomForm maker(round);
         const Lines form = maker.Make();
-        const int percent = 20 + static_cast<int>(percents() % 481);
+        const std::u16string percent = RandomPercent(percents);
         // Checked out with LF endings, as the designer writes them, or a mix of the two.
         std::vector<LineEnding> endings;
         std::string bytes;
@@ -1094,7 +1107,7 @@ TEST_F(RunCorrectionTest, randomForms_changeOnlyTheValuesOfLayoutLinesInsideTheD
             bytes += line + (lf ? "\n" : "\r\n");
         }
         Load(bytes);
-        if (Run(Wide(std::to_string(percent))) != CorrectionOutcome::Corrected)
+        if (Run(percent) != CorrectionOutcome::Corrected)
             continue;
         for (std::size_t i = 0; i < form.size(); ++i) {
             const std::string& was = form[i];
