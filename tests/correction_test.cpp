@@ -1079,25 +1079,48 @@ ValueBounds ValueOf(const std::string& line) {
 }
 
 // A percent from 20 to 500 for both axes, or one for each written with an x or a ×.
-std::u16string RandomPercent(std::mt19937& random) {
-    const auto percent = [&random] { return Wide(std::to_string(20 + random() % 481)); };
+struct RandomPercent {
+    std::u16string text;
+    std::string across;
+    std::string down;
+};
+
+RandomPercent MakeRandomPercent(std::mt19937& random) {
+    const std::string across = std::to_string(20 + random() % 481);
+    const std::string down = random() % 3 == 0 ? across : std::to_string(20 + random() % 481);
     switch (random() % 3) {
     case 0:
-        return percent();
+        if (down == across)
+            return {Wide(across), across, down};
+        [[fallthrough]];
     case 1:
-        return percent() + u"x" + percent();
+        return {Wide(across) + u"x" + Wide(down), across, down};
     default:
-        return percent() + u" \u00D7 " + percent();
+        return {Wide(across) + u" \u00D7 " + Wide(down), across, down};
     }
+}
+
+// The trimmed text of a line before its "=" and after it.
+std::pair<std::string, std::string> NameAndValue(const std::string& line) {
+    const auto trimmed = [](std::string text) {
+        text.erase(0, text.find_first_not_of(" \t"));
+        text.erase(text.find_last_not_of(" \t") + 1);
+        return text;
+    };
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos)
+        return {};
+    return {trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))};
 }
 
 TEST_F(RunCorrectionTest, randomForms_changeOnlyTheValuesOfLayoutLinesInsideTheDescription) {
     std::mt19937 percents(20261207);
     int changed = 0;
+    int onAnAxis = 0;
     for (unsigned round = 0; round < 400; ++round) {
         RandomForm maker(round);
         const Lines form = maker.Make();
-        const std::u16string percent = RandomPercent(percents);
+        const RandomPercent percent = MakeRandomPercent(percents);
         // Checked out with LF endings, as the designer writes them, or a mix of the two.
         std::vector<LineEnding> endings;
         std::string bytes;
@@ -1107,12 +1130,30 @@ TEST_F(RunCorrectionTest, randomForms_changeOnlyTheValuesOfLayoutLinesInsideTheD
             bytes += line + (lf ? "\n" : "\r\n");
         }
         Load(bytes);
-        if (Run(percent) != CorrectionOutcome::Corrected)
+        const CorrectionOutcome outcome = Run(percent.text);
+        ASSERT_NE(outcome, CorrectionOutcome::PercentRefused) << Narrow(percent.text);
+        if (outcome != CorrectionOutcome::Corrected)
             continue;
         for (std::size_t i = 0; i < form.size(); ++i) {
             const std::string& was = form[i];
             const std::string now = Narrow(lines.Line(static_cast<int>(i) + 1));
             ASSERT_EQ(lines.EndingOf(static_cast<int>(i) + 1), endings[i]) << round << ": " << was;
+            // A length of 100 becomes the percent of its axis: a Width the one across, a Height
+            // the one down.
+            if (const auto [name, value] = NameAndValue(was); maker.InDescription(i) && value == "100") {
+                const auto named = [&name](std::initializer_list<std::u16string_view> names) {
+                    return std::any_of(names.begin(), names.end(), [&name](std::u16string_view one) {
+                        return EqualIgnoringAsciiCase(Wide(name), one);
+                    });
+                };
+                const bool across = named(
+                    {u"Width", u"ClientWidth", u"_ExtentX", u"Width1", u"Indentation", u"MarginRight", u"BorderWidth"});
+                const bool down = named({u"Height", u"_cy", u"RowHeightMin"});
+                if (across || down) {
+                    ASSERT_EQ(NameAndValue(now).second, across ? percent.across : percent.down) << round << ": " << now;
+                    ++onAnAxis;
+                }
+            }
             if (now == was)
                 continue;
             ++changed;
@@ -1134,6 +1175,7 @@ TEST_F(RunCorrectionTest, randomForms_changeOnlyTheValuesOfLayoutLinesInsideTheD
         }
     }
     EXPECT_GT(changed, 1000);
+    EXPECT_GT(onAnAxis, 30);
 }
 
 }  // namespace
