@@ -139,6 +139,24 @@ TEST(LayoutProblemsTest, atAFactor_onlyWhatExceedsTheScaledOverlapOrReachIsNew) 
                                            messages::ReachesOut(u"H", u"Form1")}));
 }
 
+// With a factor for each axis, a reach past a left or right edge is weighed by the one across
+// and a reach past a top or bottom edge by the one down: G reaches 120 past the right edge and
+// K 120 past the bottom; each grows by its own axis' factor, which is no news.
+TEST(LayoutProblemsTest, atTwoFactors_eachEdgeIsWeighedByItsAxis) {
+    const FormModel before =
+        Form({{"CommandButton", "G", "", 2880, 100, 240, 100}, {"CommandButton", "K", "", 100, 1880, 100, 240}});
+    FormModel wider = Form({{"CommandButton", "G", "", 3600, 100, 300, 100},  // 150 past
+                            {"CommandButton", "K", "", 125, 1880, 125, 240}});
+    wider.clientWidth = 3750;
+    EXPECT_TRUE(FindNewLayoutProblems(before, wider, {1.25, 1.0}).Empty());
+    EXPECT_FALSE(FindNewLayoutProblems(before, wider, {1.0, 1.25}).Empty());
+    FormModel taller = Form({{"CommandButton", "G", "", 2880, 125, 240, 125},
+                             {"CommandButton", "K", "", 100, 2350, 100, 300}});  // 150 past
+    taller.clientHeight = 2500;
+    EXPECT_TRUE(FindNewLayoutProblems(before, taller, {1.0, 1.25}).Empty());
+    EXPECT_FALSE(FindNewLayoutProblems(before, taller, {1.25, 1.0}).Empty());
+}
+
 TEST(LayoutProblemsTest, newControlsCountAsNew_hiddenAndPlacelessOnesAreNotLookedAt) {
     const FormModel before = Form({});
     const FormModel after = Form({{"CommandButton", "New1", "", 2900, 0, 200, 100},
