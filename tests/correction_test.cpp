@@ -513,18 +513,23 @@ Lines WithHundredAs(Lines lines, const std::string& number) {
     return lines;
 }
 
-// The form's lines as a correction at percent leaves them, the Font group it adds (nine
-// lines, which must be there) taken out and given back apart.
+Lines FormWithEveryLength(const Lines& across, const Lines& down, const Lines& rest) {
+    Lines form = {"VERSION 5.00", "Begin VB.Form Form1"};
+    for (const Lines& part : {across, down, rest})
+        form.insert(form.end(), part.begin(), part.end());
+    form.push_back("End");
+    return form;
+}
+
+// A corrected form's lines, and apart from them the Font group the correction added (nine
+// lines, which must be there).
 struct WithoutAddedGroup {
     Lines lines;
     Lines group;
 };
 
 TEST_F(RunCorrectionTest, twoFactors_eachLengthTakesItsAxis_fontSizesTheSmaller) {
-    Lines form = {"VERSION 5.00", "Begin VB.Form Form1"};
-    for (const Lines& part : {kAcross, kDown, kFontsPairAndHiddenTab})
-        form.insert(form.end(), part.begin(), part.end());
-    form.push_back("End");
+    const Lines form = FormWithEveryLength(kAcross, kDown, kFontsPairAndHiddenTab);
     auto corrected = [&](const std::string& percent) {
         Lines lines = CorrectedForm(form, percent);
         const auto group = std::find(lines.begin(), lines.end(), "   BeginProperty Font ");
@@ -537,15 +542,10 @@ TEST_F(RunCorrectionTest, twoFactors_eachLengthTakesItsAxis_fontSizesTheSmaller)
     };
     auto expected = [&](const std::string& across, const std::string& down, const std::string& pair,
                         const std::string& hiddenLeft) {
-        Lines lines = {"VERSION 5.00", "Begin VB.Form Form1"};
-        for (const Lines& part : {WithHundredAs(kAcross, across), WithHundredAs(kDown, down)})
-            lines.insert(lines.end(), part.begin(), part.end());
         Lines rest = kFontsPairAndHiddenTab;
         rest[1] = "   Size = \"" + pair + "\"";
         rest[5] = "         Left = " + hiddenLeft;
-        lines.insert(lines.end(), rest.begin(), rest.end());
-        lines.push_back("End");
-        return lines;
+        return FormWithEveryLength(WithHundredAs(kAcross, across), WithHundredAs(kDown, down), rest);
     };
     const WithoutAddedGroup wider = corrected("133x100");
     EXPECT_EQ(wider.lines, expected("133", "100", "133;100", "-74867"));
@@ -561,10 +561,7 @@ TEST_F(RunCorrectionTest, twoFactors_eachLengthTakesItsAxis_fontSizesTheSmaller)
 // One number means both factors, and a percent written twice means that number: what comes
 // out is the same to the byte, the Font group added with it.
 TEST_F(RunCorrectionTest, twoFactors_theSamePercentTwice_isThatPercent) {
-    Lines form = {"VERSION 5.00", "Begin VB.Form Form1"};
-    for (const Lines& part : {kAcross, kDown, kFontsPairAndHiddenTab})
-        form.insert(form.end(), part.begin(), part.end());
-    form.push_back("End");
+    const Lines form = FormWithEveryLength(kAcross, kDown, kFontsPairAndHiddenTab);
     for (const char* percent : {"120", "33.3", "250"}) {
         const Lines once = CorrectedForm(form, percent);
         EXPECT_EQ(CorrectedForm(form, std::string(percent) + "x" + percent), once) << percent;
