@@ -166,7 +166,8 @@ void BM_LayoutProblems_FitCheck(benchmark::State& state) {
     std::size_t found = 0;
     for (auto _ : state) {
         PictureTextMeasure measure;
-        found = FindNewLayoutProblems(before, after, 0.6, measured ? &measure : nullptr).listed.size();
+        found =
+            FindNewLayoutProblems(before, after, ScaleFactors::Both(0.6), measured ? &measure : nullptr).listed.size();
         benchmark::DoNotOptimize(found);
     }
     state.counters["problems"] = static_cast<double>(found);

@@ -7,6 +7,7 @@
 #include "core/folder_code_pages.h"
 #include "core/form_document.h"
 #include "core/messages.h"
+#include "core/scale_factors.h"
 #include "core/vb_project.h"
 #include "platform/code_page.h"
 #include "platform/file_ops.h"
@@ -379,7 +380,7 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
         return ShowCodePages(PiecesOf(commandLine.operands), codePage, out, err);
 
     const std::u16string percent = Utf8ToUtf16(commandLine.operands[0]);
-    if (!CorrectionFactorOf(percent)) {
+    if (!ScaleFactorsOf(percent)) {
         PrintMessage(err, messages::kPercentRefused);
         return kExitRefused;
     }

@@ -5,6 +5,7 @@
 #include "core/layout_names.h"
 #include "core/messages.h"
 #include "core/true_type_fonts.h"
+#include "core/scale_factors.h"
 #include "platform/numbers.h"
 #include "platform/text_ops.h"
 
@@ -193,8 +194,10 @@ void PlanFontSize(const FieldNumber& number, double factor, PlanMaker& plan) {
 }
 
 // A Forms 2.0 control's size, `"W;H"`: the quote stands in the value field after its blanks,
-// and the pair may run on past the field to its closing quote.
-void PlanSizePair(std::u16string_view line, std::size_t start, std::size_t length, double factor, PlanMaker& plan) {
+// and the pair may run on past the field to its closing quote. The width takes the factor
+// across, the height the one down.
+void PlanSizePair(std::u16string_view line, std::size_t start, std::size_t length, const ScaleFactors& factors,
+                  PlanMaker& plan) {
     std::size_t at = start;
     while (at < start + length && IsBlank(line[at]))
         ++at;
@@ -210,11 +213,9 @@ void PlanSizePair(std::u16string_view line, std::size_t start, std::size_t lengt
             return;
         numbers[i] = {ReadNumber(line.substr(first, at - first)).value, first, at, false};
     }
-    for (const FieldNumber& number : numbers) {
-        PlanWholeNumber(number, false, factor, plan);
-        if (plan.IsOutOfRange())
-            return;
-    }
+    PlanWholeNumber(numbers[0], false, factors.horizontal, plan);
+    if (!plan.IsOutOfRange())
+        PlanWholeNumber(numbers[1], false, factors.vertical, plan);
 }
 
 // Where the text between a value's quotes stands, when the value is quoted: its opening quote
@@ -259,8 +260,21 @@ std::optional<double> FontSizeIn(std::u16string_view line, std::size_t start) {
     return number ? std::optional<double>(number->value) : std::nullopt;
 }
 
-void PlanLine(std::u16string_view line, const LineContext& context, double factor, const CorrectionChoices& choices,
-              PlanMaker& plan) {
+double FactorAlong(Axis axis, const ScaleFactors& factors) {
+    switch (axis) {
+    case Axis::Horizontal:
+        return factors.horizontal;
+    case Axis::Vertical:
+        return factors.vertical;
+    case Axis::WidthThenHeight:
+    case Axis::Neither:
+        break;
+    }
+    return factors.Smaller();
+}
+
+void PlanLine(std::u16string_view line, const LineContext& context, const ScaleFactors& factors,
+              const CorrectionChoices& choices, PlanMaker& plan) {
     if (!context.inDescription)
         return;
     const std::size_t equals = FindCharacter(line, u'=');
@@ -271,14 +285,15 @@ void PlanLine(std::u16string_view line, const LineContext& context, double facto
         PlanTrueTypeFace(line, equals + 1, plan);
         return;
     }
-    const ValueKind kind = KindOfValue(name, context.place);
-    if (kind == ValueKind::Kept)
+    const NameRule* rule = RuleOf(name, context.place);
+    if (!rule || rule->kind == ValueKind::Kept)
         return;
+    const ValueKind kind = rule->kind;
     const std::size_t start = equals + 1;
     const std::size_t length = ValueFieldLength(line, start);
 
     if (kind == ValueKind::SizePair) {
-        PlanSizePair(line, start, length, factor, plan);
+        PlanSizePair(line, start, length, factors, plan);
         return;
     }
     auto number = kind == ValueKind::FontSize ? CommaNumberInField(line, start, length) : std::nullopt;
@@ -286,6 +301,7 @@ void PlanLine(std::u16string_view line, const LineContext& context, double facto
         number = NumberInField(line, start, length);
     if (!number)
         return;
+    const double factor = FactorAlong(rule->axis, factors);
     if (kind == ValueKind::WholeNumber)
         PlanWholeNumber(*number, ShiftedByTab(name, number->value, context), factor, plan);
     else
@@ -320,13 +336,6 @@ std::optional<double> ScaledFontSize(double value, double factor) {
     if (std::abs(scaled - nearest / 100) <= kSameHundredth)
         return nearest / 100;
     return std::trunc(hundredths) / 100;
-}
-
-std::optional<double> CorrectionFactorOf(std::u16string_view percentText) {
-    const double factor = TextToNumber(percentText) / 100;
-    if (factor > 5.0 || factor < 0.2)
-        return std::nullopt;
-    return factor;
 }
 
 namespace {
@@ -425,8 +434,8 @@ void ApplyPlan(int line, const LinePlan& plan, std::u16string_view texts, FormLi
 
 CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& lines, OperatorPort& port,
                                 CorrectionChoices choices) {
-    const auto factor = CorrectionFactorOf(percentText);
-    if (!factor) {
+    const std::optional<ScaleFactors> factors = ScaleFactorsOf(percentText);
+    if (!factors) {
         port.ShowMessage(messages::kPercentRefused, MessageButtons::Ok);
         return CorrectionOutcome::PercentRefused;
     }
@@ -449,7 +458,7 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     texts.reserve(static_cast<std::size_t>(lineCount) * 6);
     PlanMaker maker(texts);
     for (int line = 1; line <= lineCount; ++line) {
-        PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factor, choices, maker);
+        PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factors, choices, maker);
         const LinePlan plan = maker.Take();
         if (plan.status == RewriteStatus::OutOfRange) {
             port.ShowMessage(messages::ValueOutOfRange(line), MessageButtons::Ok);
@@ -459,7 +468,7 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
             planned.push_back({line, plan});
     }
     const std::optional<FontGroupInsertion> fontGroup = FontGroupToInsert(
-        structure, lines, *factor, choices.trueTypeFonts ? *TrueTypeTwinOf(kDefaultFontName) : kDefaultFontName);
+        structure, lines, *factors, choices.trueTypeFonts ? *TrueTypeTwinOf(kDefaultFontName) : kDefaultFontName);
     if (fontGroup && lineCount + fontGroup->lines.size() > static_cast<std::size_t>(FormLines::kMaxLineCount)) {
         port.ShowMessage(messages::TooLong(lines.FileName()), MessageButtons::Ok);
         return CorrectionOutcome::TooLong;

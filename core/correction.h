@@ -9,11 +9,13 @@
 
 namespace tremaro {
 
-// Scales the layout of the stored form by a percent, and only its layout. Only property
+// Scales the layout of the stored form by a percent, or by one across and one down (see
+// ScaleFactors), and only its layout. Only property
 // lines inside the form's description can change (see FormStructure): never the lines
 // before it or after its closing End, never its Begin, End, BeginProperty and EndProperty
-// lines. Which lines hold a layout value, and of which kind, the table of layout names says
-// (core/layout_names.h): whole numbers are rounded half to even, font sizes cut to two
+// lines. Which lines hold a layout value, of which kind and along which axis, the table of
+// layout names says (core/layout_names.h): a value across takes the horizontal factor, one
+// down the vertical, a font size the smaller of the two; whole numbers are rounded half to even, font sizes cut to two
 // decimals. The value is read from the value field: at most 10 characters after the first
 // "=", taking in further characters while the field's last one and the next one are both a
 // digit or ".", so that a long number is read and replaced whole. Only the number's own
@@ -36,9 +38,6 @@ enum class CorrectionOutcome { Corrected, PercentRefused, NoForm, ValueOutOfRang
 // of a whole number of hundredths counts as that number, for in binary 12.37 × 100 is
 // 1236.9999… and a plain cut would make 12.36 of it. Nothing when it cannot be represented.
 std::optional<double> ScaledFontSize(double value, double factor);
-
-// The percent text's value / 100 when it lies from 0.2 to 5.0, nothing otherwise.
-std::optional<double> CorrectionFactorOf(std::u16string_view percentText);
 
 // What the operator chose for a correction besides its percent.
 struct CorrectionChoices {

@@ -146,8 +146,8 @@ std::vector<std::u16string> FontGroupLines(const std::u16string& indentation, st
 }  // namespace
 
 std::optional<FontGroupInsertion> FontGroupToInsert(const FormStructure& structure, const FormLines& lines,
-                                                    double factor, std::u16string_view face) {
-    if (factor == 1.0 || !structure.HasBlocks() || !IsFormWithAFont(structure.ClassName(lines, 0)))
+                                                    const ScaleFactors& factors, std::u16string_view face) {
+    if (factors.ChangeNothing() || !structure.HasBlocks() || !IsFormWithAFont(structure.ClassName(lines, 0)))
         return std::nullopt;
     const int beginLine = structure.BlockAt(0).beginLine;
     if (HasOwnFontGroup(structure, lines, beginLine, lines.LineCount()))
@@ -156,7 +156,7 @@ std::optional<FontGroupInsertion> FontGroupToInsert(const FormStructure& structu
     if (!charset)
         return std::nullopt;
     const FontGroupPlace place = PlaceForFontGroup(structure, lines, beginLine);
-    const double size = *ScaledFontSize(kDefaultFontSize, factor);
+    const double size = *ScaledFontSize(kDefaultFontSize, factors.Smaller());
     return FontGroupInsertion{place.afterLine, FontGroupLines(place.indentation, face, size, *charset), size};
 }
 

@@ -3,6 +3,7 @@
 #include "core/form_lines.h"
 #include "core/form_model.h"
 #include "core/form_structure.h"
+#include "core/scale_factors.h"
 
 #include <optional>
 #include <string>
@@ -15,8 +16,9 @@ namespace tremaro {
 // differs from the default, and a control without one takes its form's font when the form
 // loads; so a form without a font of its own keeps its text at the default size however its
 // boxes grow. A correction adds the group the designer writes for the default font (MS Sans
-// Serif, 8.25 points) at the scaled size, naming the face given (its TrueType twin, when the
-// operator chose those). Its Charset is the script the form's own font groups
+// Serif, 8.25 points) at the scaled size (by the smaller factor, as every font size is),
+// naming the face given (its TrueType twin, when the operator chose those). Its Charset is
+// the script the form's own font groups
 // name most often (the first in the file on a tie); with none, the script of the form's code
 // page where the form's text, its folder or the operator decided that, else 1, the system's
 // own script, which is what the inherited font takes. It goes
@@ -26,11 +28,11 @@ namespace tremaro {
 // when there is none; indented as the block's first property line, or its Begin line and
 // three blanks.
 //
-// Nothing is added at 100 %, where nothing changes; nor to a top block other than a form, user
-// control, property page or user document (an MDI form has no font), nor to one with a Font
-// group of its own; nor to an East Asian form (its fonts name mostly an East Asian script, or
-// with no font naming one, its code page is East Asian), whose editions of the designer start
-// from other fonts and sizes.
+// Nothing is added at 100 % across and down, where nothing changes; nor to a top block other
+// than a form, user control, property page or user document (an MDI form has no font), nor to
+// one with a Font group of its own; nor to an East Asian form (its fonts name mostly an East
+// Asian script, or with no font naming one, its code page is East Asian), whose editions of
+// the designer start from other fonts and sizes.
 struct FontGroupInsertion {
     int afterLine = 0;  // the group's lines go after this line (0: before the first)
     std::vector<std::u16string> lines;
@@ -38,6 +40,7 @@ struct FontGroupInsertion {
 };
 
 std::optional<FontGroupInsertion> FontGroupToInsert(const FormStructure& structure, const FormLines& lines,
-                                                    double factor, std::u16string_view face = kDefaultFontName);
+                                                    const ScaleFactors& factors,
+                                                    std::u16string_view face = kDefaultFontName);
 
 }  // namespace tremaro

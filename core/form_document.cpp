@@ -1,6 +1,7 @@
 #include "core/form_document.h"
 
 #include "core/messages.h"
+#include "core/scale_factors.h"
 #include "core/view_text.h"
 #include "platform/text_lines.h"
 
@@ -71,7 +72,7 @@ FormLines::LoadStatus FormDocument::ReadAgainIn(CodePage codePage) {
 
 CorrectionOutcome FormDocument::Correct(std::u16string_view percentText, CorrectionChoices choices) {
     // A refused percent is said before the view is looked at, as it always was.
-    if (CorrectionFactorOf(percentText) && !TakeEditedViewText())
+    if (ScaleFactorsOf(percentText) && !TakeEditedViewText())
         return CorrectionOutcome::TooLong;
     return RunCorrection(percentText, lines_, port_, choices);
 }

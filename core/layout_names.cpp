@@ -75,19 +75,19 @@ bool InFontGroup(const NamePlace& place) {
     return place.inGroup && EndsWithIgnoringAsciiCase(place.groupName, u"Font");
 }
 
-ValueKind KindOfValue(std::u16string_view name, const NamePlace& place) {
+const NameRule* RuleOf(std::u16string_view name, const NamePlace& place) {
     if (name.empty())
-        return ValueKind::Kept;
+        return nullptr;
     const char16_t last = FoldAsciiCase(name.back());
     if (last >= kRowsByLastCharacter.count.size())
-        return ValueKind::Kept;
+        return nullptr;
     // In the table's order: the rows of one character keep the order they have in it.
     for (std::size_t i = 0; i < kRowsByLastCharacter.count[last]; ++i) {
         const NameRule& rule = kNameRules[kRowsByLastCharacter.rows[last][i]];
         if (NameMatches(name, rule) && PlaceMatches(place, rule.where))
-            return rule.kind;
+            return &rule;
     }
-    return ValueKind::Kept;
+    return nullptr;
 }
 
 }  // namespace tremaro

@@ -10,8 +10,8 @@
 
 namespace tremaro {
 
-// Which property lines of a form hold a layout value, and of which kind: one table, read by
-// the correction and by whoever checks it. A property's name is its trimmed text before the
+// Which property lines of a form hold a layout value, of which kind, and along which axis:
+// one table, read by the correction and by whoever checks it. A property's name is its trimmed text before the
 // first "="; it is compared as Visual Basic reads names, without regard to the case of the
 // letters A to Z. The rows are tried in order and the first that matches decides, so the
 // rows that keep a value come before the ones that would scale it.
@@ -21,6 +21,14 @@ enum class ValueKind : std::uint8_t {
     WholeNumber,  // a position or size in twips, rounded
     FontSize,     // points, cut to two decimals
     SizePair,     // a Forms 2.0 control's size, "W;H" in a quoted text: both whole numbers
+};
+
+// Which of a correction's two factors a layout value takes (core/scale_factors.h).
+enum class Axis : std::uint8_t {
+    Horizontal,
+    Vertical,
+    WidthThenHeight,  // a "W;H" pair: its first number across, its second down
+    Neither,          // the smaller factor: a font size, whose text must still fit its box
 };
 
 // Where a property line stands, as far as the names' rules ask.
@@ -48,63 +56,65 @@ struct NameRule {
     Match match;
     Where where;
     ValueKind kind;
+    Axis axis;
 };
 
 namespace name_rules {
 using M = NameRule::Match;
 using W = NameRule::Where;
 using K = ValueKind;
+using A = Axis;
 
 inline constexpr NameRule kTable[] = {
     // The pixel size of an image list's pictures: scaled, the stored pictures no longer fit it.
-    {u"ImageWidth", M::Exact, W::Anywhere, K::Kept},
-    {u"ImageHeight", M::Exact, W::Anywhere, K::Kept},
+    {u"ImageWidth", M::Exact, W::Anywhere, K::Kept, A::Horizontal},
+    {u"ImageHeight", M::Exact, W::Anywhere, K::Kept, A::Vertical},
     // A container's own coordinate system: in user scale its code draws in these units.
-    {u"ScaleTop", M::Exact, W::OwnLineOfUserScale, K::Kept},
-    {u"ScaleLeft", M::Exact, W::OwnLineOfUserScale, K::Kept},
-    {u"ScaleWidth", M::Exact, W::OwnLineOfUserScale, K::Kept},
-    {u"ScaleHeight", M::Exact, W::OwnLineOfUserScale, K::Kept},
+    {u"ScaleTop", M::Exact, W::OwnLineOfUserScale, K::Kept, A::Vertical},
+    {u"ScaleLeft", M::Exact, W::OwnLineOfUserScale, K::Kept, A::Horizontal},
+    {u"ScaleWidth", M::Exact, W::OwnLineOfUserScale, K::Kept, A::Horizontal},
+    {u"ScaleHeight", M::Exact, W::OwnLineOfUserScale, K::Kept, A::Vertical},
     // The ends of a line are stored in its container's units, and a container in user scale
     // keeps its units (its Scale values stay), so they already move with it.
-    {u"X1", M::Exact, W::ContainerInUserScale, K::Kept},
-    {u"Y1", M::Exact, W::ContainerInUserScale, K::Kept},
-    {u"X2", M::Exact, W::ContainerInUserScale, K::Kept},
-    {u"Y2", M::Exact, W::ContainerInUserScale, K::Kept},
+    {u"X1", M::Exact, W::ContainerInUserScale, K::Kept, A::Horizontal},
+    {u"Y1", M::Exact, W::ContainerInUserScale, K::Kept, A::Vertical},
+    {u"X2", M::Exact, W::ContainerInUserScale, K::Kept, A::Horizontal},
+    {u"Y2", M::Exact, W::ContainerInUserScale, K::Kept, A::Vertical},
     // Positions and sizes: every name ending in one of these words, also with a number after
     // it (a CoolBar's bands: Width1, MinHeight1).
-    {u"Top", M::Ending, W::Anywhere, K::WholeNumber},
-    {u"Left", M::Ending, W::Anywhere, K::WholeNumber},
-    {u"Width", M::Ending, W::Anywhere, K::WholeNumber},
-    {u"Height", M::Ending, W::Anywhere, K::WholeNumber},
-    {u"Top", M::EndingThenDigits, W::Anywhere, K::WholeNumber},
-    {u"Left", M::EndingThenDigits, W::Anywhere, K::WholeNumber},
-    {u"Width", M::EndingThenDigits, W::Anywhere, K::WholeNumber},
-    {u"Height", M::EndingThenDigits, W::Anywhere, K::WholeNumber},
+    {u"Top", M::Ending, W::Anywhere, K::WholeNumber, A::Vertical},
+    {u"Left", M::Ending, W::Anywhere, K::WholeNumber, A::Horizontal},
+    {u"Width", M::Ending, W::Anywhere, K::WholeNumber, A::Horizontal},
+    {u"Height", M::Ending, W::Anywhere, K::WholeNumber, A::Vertical},
+    {u"Top", M::EndingThenDigits, W::Anywhere, K::WholeNumber, A::Vertical},
+    {u"Left", M::EndingThenDigits, W::Anywhere, K::WholeNumber, A::Horizontal},
+    {u"Width", M::EndingThenDigits, W::Anywhere, K::WholeNumber, A::Horizontal},
+    {u"Height", M::EndingThenDigits, W::Anywhere, K::WholeNumber, A::Vertical},
     // The ends of a Line control move with everything around them.
-    {u"X1", M::Exact, W::Anywhere, K::WholeNumber},
-    {u"Y1", M::Exact, W::Anywhere, K::WholeNumber},
-    {u"X2", M::Exact, W::Anywhere, K::WholeNumber},
-    {u"Y2", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"X1", M::Exact, W::Anywhere, K::WholeNumber, A::Horizontal},
+    {u"Y1", M::Exact, W::Anywhere, K::WholeNumber, A::Vertical},
+    {u"X2", M::Exact, W::Anywhere, K::WholeNumber, A::Horizontal},
+    {u"Y2", M::Exact, W::Anywhere, K::WholeNumber, A::Vertical},
     // The size an ActiveX control stores of itself must keep agreeing with its Width and
     // Height: _ExtentX, a web browser's ExtentX, a report viewer's _cx.
-    {u"ExtentX", M::Ending, W::Anywhere, K::WholeNumber},
-    {u"ExtentY", M::Ending, W::Anywhere, K::WholeNumber},
-    {u"_cx", M::Exact, W::Anywhere, K::WholeNumber},
-    {u"_cy", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"ExtentX", M::Ending, W::Anywhere, K::WholeNumber, A::Horizontal},
+    {u"ExtentY", M::Ending, W::Anywhere, K::WholeNumber, A::Vertical},
+    {u"_cx", M::Exact, W::Anywhere, K::WholeNumber, A::Horizontal},
+    {u"_cy", M::Exact, W::Anywhere, K::WholeNumber, A::Vertical},
     // Further lengths in twips: a TreeView's indent, the margins that do not end in Left or
     // Top, a grid's limits on its columns and rows.
-    {u"Indentation", M::Exact, W::Anywhere, K::WholeNumber},
-    {u"MarginRight", M::Exact, W::Anywhere, K::WholeNumber},
-    {u"MarginBottom", M::Exact, W::Anywhere, K::WholeNumber},
-    {u"ColWidthMin", M::Exact, W::Anywhere, K::WholeNumber},
-    {u"ColWidthMax", M::Exact, W::Anywhere, K::WholeNumber},
-    {u"RowHeightMin", M::Exact, W::Anywhere, K::WholeNumber},
-    {u"RowHeightMax", M::Exact, W::Anywhere, K::WholeNumber},
+    {u"Indentation", M::Exact, W::Anywhere, K::WholeNumber, A::Horizontal},
+    {u"MarginRight", M::Exact, W::Anywhere, K::WholeNumber, A::Horizontal},
+    {u"MarginBottom", M::Exact, W::Anywhere, K::WholeNumber, A::Vertical},
+    {u"ColWidthMin", M::Exact, W::Anywhere, K::WholeNumber, A::Horizontal},
+    {u"ColWidthMax", M::Exact, W::Anywhere, K::WholeNumber, A::Horizontal},
+    {u"RowHeightMin", M::Exact, W::Anywhere, K::WholeNumber, A::Vertical},
+    {u"RowHeightMax", M::Exact, W::Anywhere, K::WholeNumber, A::Vertical},
     // Font sizes. A Size outside a font group is something else: the byte count of an image
     // list's pictures (a plain number, which stays), or a Forms 2.0 control's "W;H".
-    {u"FontSize", M::Ending, W::Anywhere, K::FontSize},
-    {u"Size", M::Exact, W::InFontGroup, K::FontSize},
-    {u"Size", M::Exact, W::NotInFontGroup, K::SizePair},
+    {u"FontSize", M::Ending, W::Anywhere, K::FontSize, A::Neither},
+    {u"Size", M::Exact, W::InFontGroup, K::FontSize, A::Neither},
+    {u"Size", M::Exact, W::NotInFontGroup, K::SizePair, A::WidthThenHeight},
 };
 }  // namespace name_rules
 
@@ -147,7 +157,14 @@ const Row* NamedRow(const Row (&rows)[N], std::u16string_view name) {
 // Whether the line stands in a font group: one whose name ends in Font (Font, HeadFont...).
 bool InFontGroup(const NamePlace& place);
 
+// The row of the table that decides for a property named name standing at place; nullptr when
+// none does and the value is kept.
+const NameRule* RuleOf(std::u16string_view name, const NamePlace& place);
+
 // What the table says of a property named name standing at place.
-ValueKind KindOfValue(std::u16string_view name, const NamePlace& place);
+inline ValueKind KindOfValue(std::u16string_view name, const NamePlace& place) {
+    const NameRule* rule = RuleOf(name, place);
+    return rule ? rule->kind : ValueKind::Kept;
+}
 
 }  // namespace tremaro

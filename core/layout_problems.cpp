@@ -48,14 +48,16 @@ bool NewInProportion(double now, std::optional<double> was, double factor) {
     return !was || *was <= 0 || now - *was * factor >= kLeastVisible;
 }
 
-bool ReachesOutAnew(const TwipsBox& now, const std::optional<TwipsBox>& was, double factor) {
+// A reach past a left or right edge grows with the widths, one past a top or bottom edge with
+// the heights.
+bool ReachesOutAnew(const TwipsBox& now, const std::optional<TwipsBox>& was, const ScaleFactors& factors) {
     const auto side = [&was](double TwipsBox::*edge) {
         return was ? std::optional<double>((*was).*edge) : std::nullopt;
     };
-    return NewInProportion(now.left, side(&TwipsBox::left), factor) ||
-           NewInProportion(now.top, side(&TwipsBox::top), factor) ||
-           NewInProportion(now.right, side(&TwipsBox::right), factor) ||
-           NewInProportion(now.bottom, side(&TwipsBox::bottom), factor);
+    return NewInProportion(now.left, side(&TwipsBox::left), factors.horizontal) ||
+           NewInProportion(now.top, side(&TwipsBox::top), factors.vertical) ||
+           NewInProportion(now.right, side(&TwipsBox::right), factors.horizontal) ||
+           NewInProportion(now.bottom, side(&TwipsBox::bottom), factors.vertical);
 }
 
 // How much two spans across (or down) share, in twips; negative when they lie apart. A span
@@ -84,12 +86,13 @@ bool Seen(const Overlap& overlap) {
 
 // Controls that lay apart (or touched) before overlap anew as soon as the overlap is seen;
 // controls that overlapped before only when it has grown past the scaled one on an axis.
-bool OverlapsAnew(const Overlap& now, const std::optional<Overlap>& was, double factor) {
+bool OverlapsAnew(const Overlap& now, const std::optional<Overlap>& was, const ScaleFactors& factors) {
     if (!Seen(now))
         return false;
     if (!was || was->across <= 0 || was->down <= 0)
         return true;
-    return NewInProportion(now.across, was->across, factor) || NewInProportion(now.down, was->down, factor);
+    return NewInProportion(now.across, was->across, factors.horizontal) ||
+           NewInProportion(now.down, was->down, factors.vertical);
 }
 
 // The earlier state, looked up once for each control of the later one.
@@ -178,8 +181,8 @@ private:
 };
 
 // Sorted by left edge, each control meets only those that start before it ends.
-void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, const Earlier& earlier, double factor,
-                     ProblemCollector& found) {
+void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, const Earlier& earlier,
+                     const ScaleFactors& factors, ProblemCollector& found) {
     std::sort(siblings.begin(), siblings.end(), [](const Placed& a, const Placed& b) {
         // By position in the file among equals, so the same form always lists the same problems.
         return a.box.left != b.box.left ? a.box.left < b.box.left : a.index < b.index;
@@ -193,7 +196,7 @@ void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, cons
                 continue;
             const std::size_t first = std::min(siblings[i].index, siblings[j].index);
             const std::size_t second = std::max(siblings[i].index, siblings[j].index);
-            if (OverlapsAnew(overlap, earlier.OverlapBefore(first, second), factor))
+            if (OverlapsAnew(overlap, earlier.OverlapBefore(first, second), factors))
                 found.Found([&] { return Problem(LayoutProblem::Kind::Overlaps, after, first, second); });
         }
     }
@@ -201,7 +204,7 @@ void FindNewOverlaps(std::vector<Placed>& siblings, const FormModel& after, cons
 
 }  // namespace
 
-LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after, double factor,
+LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after, const ScaleFactors& factors,
                                      TextMeasure* measure) {
     if (after.Empty())
         return {};
@@ -214,7 +217,7 @@ LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& a
             continue;
         children[*control.container].push_back({i, BoxOf(control)});
         if (const std::optional<TwipsBox> reach = ReachOf(after, i);
-            reach && ReachesOutAnew(*reach, earlier.Reach(i), factor))
+            reach && ReachesOutAnew(*reach, earlier.Reach(i), factors))
             found.Found([&] { return Problem(LayoutProblem::Kind::ReachesOut, after, i, *control.container); });
         if (measure && !TextFits(control, *measure) && earlier.TextFitted(i, *measure))
             found.Found([&] { return Problem(LayoutProblem::Kind::TextDoesNotFit, after, i, i); });
@@ -222,7 +225,7 @@ LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& a
     for (std::vector<Placed>& siblings : children) {
         if (found.CountingStopped())
             break;
-        FindNewOverlaps(siblings, after, earlier, factor, found);
+        FindNewOverlaps(siblings, after, earlier, factors, found);
     }
     LayoutProblems problems = found.Take();
     std::stable_sort(problems.listed.begin(), problems.listed.end(),

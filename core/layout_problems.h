@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/form_model.h"
+#include "core/scale_factors.h"
 #include "core/text_fit.h"
 
 #include <cstddef>
@@ -13,17 +14,17 @@ namespace tremaro {
 // that now reaches past the inner edge of its container, two controls of one container that
 // now overlap, and (when there is a TextMeasure to ask) a control whose text no longer fits
 // inside it (core/text_fit.h). Only what is new is reported, and new in proportion: the later
-// state is the earlier one scaled by a factor (the correction's percent / 100; 1 for text
-// only typed), so an overlap or a reach past an edge that was there before counts only where,
-// on an axis (or an edge), it now exceeds the earlier one times the factor by a pixel or more
-// (15 twips); a form whose controls overlapped on purpose before a correction shows nothing
-// for them afterwards, nor do overlaps of a few twips that scaling makes a pixel wide. A text
-// that did not fit before is not news either. Controls are matched between the two states by
-// name and index; one that did not exist before is new in every respect. Controls that take
-// no place on the form, or lie on a hidden tab, are not looked at. Touching edges are not an
-// overlap, and for controls that lay apart neither is an overlap or a reach past an edge of
-// less than a pixel at 100 %: it cannot be seen, and a correction that rounds each value on
-// its own leaves controls that touched a twip apart.
+// state is the earlier one scaled by factors (the correction's percents / 100, across and
+// down; 1 for text only typed), so an overlap or a reach past an edge that was there before
+// counts only where, on an axis (or an edge), it now exceeds the earlier one times that axis'
+// factor by a pixel or more (15 twips); a form whose controls overlapped on purpose before a
+// correction shows nothing for them afterwards, nor do overlaps of a few twips that scaling
+// makes a pixel wide. A text that did not fit before is not news either. Controls are matched
+// between the two states by name and index; one that did not exist before is new in every
+// respect. Controls that take no place on the form, or lie on a hidden tab, are not looked
+// at. Touching edges are not an overlap, and for controls that lay apart neither is an
+// overlap or a reach past an edge of less than a pixel at 100 %: it cannot be seen, and a
+// correction that rounds each value on its own leaves controls that touched a twip apart.
 //
 // A pile of controls that all overlap one another (a hidden tab's controls brought back to
 // the form by a correction) has pairs in the square of its size, more than anyone can read or
@@ -52,7 +53,7 @@ struct LayoutProblems {
 };
 
 // Without a measure, text is not looked at.
-LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after, double factor = 1.0,
+LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after, const ScaleFactors& factors = {},
                                      TextMeasure* measure = nullptr);
 
 // The line that closes a list cut short ("… и още N проблема."); empty when nothing was left out.

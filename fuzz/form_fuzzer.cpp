@@ -1,6 +1,7 @@
 // libFuzzer target: arbitrary bytes as a form file and an arbitrary percent text, through
 // load, correction and assembling. The first byte gives the percent text's length (0 to
-// 11), the bytes after it the percent, and the rest is the form file.
+// 11), the bytes after it the percent (in code page 1252, where 0xD7 is the × between a
+// width's and a height's percent), and the rest is the form file.
 #include "core/console_port.h"
 #include "core/correction.h"
 #include "core/form_lines.h"
@@ -126,6 +127,22 @@ void CheckEveryByteComesBack(const std::string& bytes, const FormLines& lines) {
     Check(again == bytes, "the bytes read did not come back");
 }
 
+// One number means both factors: written twice around an x, it must correct the form to the
+// same lines and end the same way.
+void CheckSamePercentTwice(const std::string& path, const std::u16string& percent, CorrectionOutcome outcome,
+                           const FormLines& corrected) {
+    if (percent.find_first_of(u"x\u00D7") != std::u16string::npos)
+        return;
+    FormLines lines;
+    if (lines.LoadFormFile(path) != FormLines::LoadStatus::Loaded)
+        return;
+    ConsolePort port;
+    Check(RunCorrection(percent + u"x" + percent, lines, port) == outcome,
+          "a percent written twice ended otherwise than once");
+    Check(lines.AssembleFileText() == corrected.AssembleFileText(),
+          "a percent written twice corrected otherwise than once");
+}
+
 std::string FormPath() {
     return "/dev/shm/tremaro-fuzz-" + std::to_string(::getpid()) + ".frm";
 }
@@ -158,8 +175,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ConsolePort port;
     std::u16string percent;
-    AppendDecoded(CodePage::Windows1251, percentBytes, percent);
+    AppendDecoded(CodePage::Windows1252, percentBytes, percent);
     const CorrectionOutcome outcome = RunCorrection(percent, lines, port);
+    CheckSamePercentTwice(path, percent, outcome, lines);
     const InsertedGroup inserted = FindInsertedGroup(before, lines);
     const std::vector<bool> mayChange = MayChange(before);
     for (std::size_t index = 0; index < before.size(); ++index) {

@@ -6,6 +6,7 @@
 #include "core/correction.h"
 #include "core/form_document.h"
 #include "core/messages.h"
+#include "core/scale_factors.h"
 #include "core/form_model.h"
 #include "core/layout_problems.h"
 #include "core/vb_project.h"
@@ -37,7 +38,7 @@ int WrongCommandLine(std::ostream& err) {
 struct Comparison {
     FormModel before;
     FormModel after;
-    double factor = 1.0;
+    ScaleFactors factors;
     int failure = kExitSuccess;
 };
 
@@ -55,15 +56,15 @@ Comparison ReadAndCorrect(const Correction& correction, const std::string& path,
     FormDocument form(port);
     if (form.Read(path) != FormLines::LoadStatus::Loaded) {
         PrintMessage(err, port.LastMessage());
-        return {{}, {}, 1.0, kExitFileFailed};
+        return {{}, {}, {}, kExitFileFailed};
     }
     FormModel before = BuildFormModel(form.Lines());
     if (form.Correct(correction.percent, correction.choices) != CorrectionOutcome::Corrected) {
         err << path << ": ";  // the message names a line, not the file
         PrintMessage(err, port.LastMessage());
-        return {{}, {}, 1.0, correctionRefused};
+        return {{}, {}, {}, correctionRefused};
     }
-    return {std::move(before), BuildFormModel(form.Lines()), *CorrectionFactorOf(correction.percent), kExitSuccess};
+    return {std::move(before), BuildFormModel(form.Lines()), *ScaleFactorsOf(correction.percent), kExitSuccess};
 }
 
 int WritePicture(const Correction& correction, const std::string& path, const std::string& picturePath,
@@ -73,7 +74,7 @@ int WritePicture(const Correction& correction, const std::string& path, const st
         return forms.failure;
     PictureTextMeasure measure;
     const QImage picture = RenderComparison(
-        forms.before, forms.after, FindNewLayoutProblems(forms.before, forms.after, forms.factor, &measure), 1.0);
+        forms.before, forms.after, FindNewLayoutProblems(forms.before, forms.after, forms.factors, &measure), 1.0);
     if (picture.isNull()) {
         PrintMessage(err, command_texts::kPictureNotDrawn);
         return kExitFileFailed;
@@ -96,7 +97,7 @@ int ListProblems(const Correction& correction, std::span<const std::string> file
             status = forms.failure;
             continue;
         }
-        const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, forms.factor, &measure);
+        const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, forms.factors, &measure);
         for (const LayoutProblem& problem : problems.listed)
             out << path << ": " << Utf16ToUtf8(problem.text) << '\n';
         if (const std::u16string more = UnlistedProblemsNote(problems); !more.empty())
@@ -127,7 +128,7 @@ ReportedForm ReportForm(const Correction& correction, const std::string& path, c
             said.pop_back();
         return {path, {}, {}, said};
     }
-    const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, forms.factor, &measure);
+    const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, forms.factors, &measure);
     ReportedForm reported{path, PictureName(number), {}, {}};
     for (const LayoutProblem& problem : problems.listed)
         reported.problems.push_back(Utf16ToUtf8(problem.text));
@@ -182,7 +183,7 @@ int RunPreviewCommand(const std::vector<std::string>& allArguments, std::ostream
     if (reporting ? arguments.size() < 4 : listing ? arguments.size() < 3 : arguments.size() != 3)
         return WrongCommandLine(err);
     const Correction correction{Utf8ToUtf16(arguments[reporting ? 2 : listing ? 1 : 0]), {trueTypeFonts}};
-    if (!CorrectionFactorOf(correction.percent)) {
+    if (!ScaleFactorsOf(correction.percent)) {
         PrintMessage(err, messages::kPercentRefused);
         return kExitRefused;
     }

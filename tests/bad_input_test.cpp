@@ -184,7 +184,8 @@ TEST_F(BadInputTest, fileChangedWhileRead_isNotTaken) {
 TEST_F(BadInputTest, percentOutOfRange_isRefusedBeforeAnyFileIsTouched) {
     const std::string bytes = "   Top             =   100\r\n";
     WriteBytes(form, bytes);
-    for (const std::string percent : {"1e999", "-120", "0", "", "abc", "19.99", "500.01"}) {
+    for (const std::string percent :
+         {"1e999", "-120", "0", "", "abc", "19.99", "500.01", "10x200", "200\u00D7600", "100x"}) {
         EXPECT_EQ(Run({percent, form}), 2) << percent;
         EXPECT_EQ(err.str(), Printed(messages::kPercentRefused));
         EXPECT_TRUE(NothingChanged(bytes)) << percent;
@@ -193,8 +194,9 @@ TEST_F(BadInputTest, percentOutOfRange_isRefusedBeforeAnyFileIsTouched) {
 
 TEST_F(BadInputTest, strangeButValidPercents_areReadLikeVal) {
     WriteBytes(form, "Begin VB.MDIForm Form1\r\n   Top             =   100\r\nEnd\r\n");
-    const std::pair<std::string, std::string> cases[] = {
-        {"&H64", "100"}, {"  1 2 0", "120"}, {"5e2.1", "500"}, {"120%", "120"}};
+    const std::pair<std::string, std::string> cases[] = {{"&H64", "100"},      {"  1 2 0", "120"},
+                                                         {"5e2.1", "500"},     {"120%", "120"},
+                                                         {"300 x 120", "120"}, {"120\u00D7300", "300"}};
     for (const auto& [percent, value] : cases) {
         EXPECT_EQ(Run({"--stdout", percent, form}), 0) << percent;
         EXPECT_EQ(out.str(), "Begin VB.MDIForm Form1\r\n   Top             =   " + value + "\r\nEnd\r\n") << percent;

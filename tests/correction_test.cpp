@@ -3,10 +3,12 @@
 #include "core/messages.h"
 
 #include "core/console_port.h"
+#include "platform/unicode.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <random>
@@ -74,7 +76,7 @@ protected:
         for (const std::string& line : form)
             bytes += line + "\r\n";
         Load(bytes);
-        EXPECT_EQ(Run(Wide(percent)), CorrectionOutcome::Corrected);
+        EXPECT_EQ(Run(Utf8ToUtf16(percent)), CorrectionOutcome::Corrected);
         Lines corrected;
         for (int line = 1; line <= lines.LineCount(); ++line)
             corrected.push_back(Narrow(lines.Line(line)));
@@ -99,7 +101,8 @@ protected:
 
 TEST_F(RunCorrectionTest, percentOutsideTheRange_isRefused) {
     Load("Begin VB.MDIForm Form1\r\nTop  =   100\r\nEnd\r\n");
-    for (const std::u16string percent : {u"19.99", u"500.01", u"abc", u"", u"-120", u"1e999", u"0"}) {
+    for (const std::u16string percent : {u"19.99", u"500.01", u"abc", u"", u"-120", u"1e999", u"0", u"10x200",
+                                         u"200x600", u"x100", u"100x", u"100x100x100", u"100x100\u00D7100", u"100 x"}) {
         const std::size_t shownBefore = port.Messages().size();
         EXPECT_EQ(Run(percent), CorrectionOutcome::PercentRefused);
         ASSERT_EQ(port.Messages().size(), shownBefore + 1);
@@ -111,7 +114,8 @@ TEST_F(RunCorrectionTest, percentOutsideTheRange_isRefused) {
 }
 
 TEST_F(RunCorrectionTest, percentAtTheEdgesOrWithASign_isAccepted) {
-    for (const std::u16string percent : {u"20", u"500", u"120%", u"  1 2 0", u"&H64"}) {
+    for (const std::u16string percent :
+         {u"20", u"500", u"120%", u"  1 2 0", u"&H64", u"20x500", u"500 x 20", u"133\u00D7100", u" 80% \u00D7 &H64"}) {
         Load("Begin VB.MDIForm Form1\r\nTop  =   100\r\nEnd\r\n");
         EXPECT_EQ(Run(percent), CorrectionOutcome::Corrected);
         EXPECT_EQ(LastMessage(), kFinished);
@@ -468,6 +472,102 @@ TEST_F(RunCorrectionTest, tabbedDialog_thereAndBack_bringsHiddenControlsBackToTh
             EXPECT_LE(std::abs(now - was), 1) << there << " and " << back << ": " << kTabbedDialog[line];
         }
     }
+}
+
+// --- Two factors: widths across, heights down -----------------------------------------------
+
+// A form with a length of every kind, each of them 100: across, down, and font sizes, which
+// take the smaller factor; a Forms 2.0 size across and down; a Label on a hidden tab, 100
+// twips from the tab's left edge.
+const Lines kAcross = {
+    "   Left = 100",        "   Width = 100",       "   ClientLeft = 100",  "   ClientWidth = 100",
+    "   ScaleLeft = 100",   "   ScaleWidth = 100",  "   X1 = 100",          "   X2 = 100",
+    "   _ExtentX = 100",    "   ExtentX = 100",     "   _cx = 100",         "   Indentation = 100",
+    "   BorderWidth = 100", "   DrawWidth = 100",   "   Width1 = 100",      "   BandLeft2 = 100",
+    "   MarginLeft = 100",  "   MarginRight = 100", "   ColWidthMin = 100", "   ColWidthMax = 100",
+};
+const Lines kDown = {
+    "   Top = 100",          "   Height = 100",      "   ClientTop = 100",    "   ClientHeight = 100",
+    "   ScaleTop = 100",     "   ScaleHeight = 100", "   Y1 = 100",           "   Y2 = 100",
+    "   _ExtentY = 100",     "   ExtentY = 100",     "   _cy = 100",          "   MinHeight1 = 100",
+    "   Top3 = 100",         "   MarginTop = 100",   "   MarginBottom = 100", "   RowHeightMin = 100",
+    "   RowHeightMax = 100",
+};
+const Lines kFontsPairAndHiddenTab = {
+    "   FontSize = 8.25",
+    "   Size = \"100;100\"",
+    "   Begin TabDlg.SSTab SSTab1",
+    "      Tab(1).Control(0)=   \"Label1\"",
+    "      Begin VB.Label Label1",
+    "         Left = -74900",
+    "         BeginProperty Font",
+    "            Size = 8.25",
+    "         EndProperty",
+    "      End",
+    "   End",
+};
+
+Lines WithHundredAs(Lines lines, const std::string& number) {
+    for (std::string& line : lines)
+        line.replace(line.find("100"), 3, number);
+    return lines;
+}
+
+Lines FormWithEveryLength(const Lines& across, const Lines& down, const Lines& rest) {
+    Lines form = {"VERSION 5.00", "Begin VB.Form Form1"};
+    for (const Lines& part : {across, down, rest})
+        form.insert(form.end(), part.begin(), part.end());
+    form.push_back("End");
+    return form;
+}
+
+// A corrected form's lines, and apart from them the Font group the correction added (nine
+// lines, which must be there).
+struct WithoutAddedGroup {
+    Lines lines;
+    Lines group;
+};
+
+TEST_F(RunCorrectionTest, twoFactors_eachLengthTakesItsAxis_fontSizesTheSmaller) {
+    const Lines form = FormWithEveryLength(kAcross, kDown, kFontsPairAndHiddenTab);
+    auto corrected = [&](const std::string& percent) {
+        Lines lines = CorrectedForm(form, percent);
+        const auto group = std::find(lines.begin(), lines.end(), "   BeginProperty Font ");
+        EXPECT_NE(group, lines.end()) << percent;
+        if (group == lines.end() || lines.end() - group < 9)
+            return WithoutAddedGroup{lines, {}};
+        Lines added(group, group + 9);
+        lines.erase(group, group + 9);
+        return WithoutAddedGroup{lines, added};
+    };
+    auto expected = [&](const std::string& across, const std::string& down, const std::string& pair,
+                        const std::string& hiddenLeft) {
+        Lines rest = kFontsPairAndHiddenTab;
+        rest[1] = "   Size = \"" + pair + "\"";
+        rest[5] = "         Left = " + hiddenLeft;
+        return FormWithEveryLength(WithHundredAs(kAcross, across), WithHundredAs(kDown, down), rest);
+    };
+    const WithoutAddedGroup wider = corrected("133x100");
+    EXPECT_EQ(wider.lines, expected("133", "100", "133;100", "-74867"));
+    EXPECT_EQ(wider.group.at(2), "      Size            =   8.25");
+    const WithoutAddedGroup taller = corrected("100 \u00D7 133");
+    EXPECT_EQ(taller.lines, expected("100", "133", "100;133", "-74900"));
+    EXPECT_EQ(taller.group.at(2), "      Size            =   8.25");
+    const WithoutAddedGroup smaller = corrected("150x80");
+    EXPECT_EQ(smaller.lines[smaller.lines.size() - 12], "   FontSize = 6.6");
+    EXPECT_EQ(smaller.group.at(2), "      Size            =   6.6");
+}
+
+// One number means both factors, and a percent written twice means that number: what comes
+// out is the same to the byte, the Font group added with it.
+TEST_F(RunCorrectionTest, twoFactors_theSamePercentTwice_isThatPercent) {
+    const Lines form = FormWithEveryLength(kAcross, kDown, kFontsPairAndHiddenTab);
+    for (const char* percent : {"120", "33.3", "250"}) {
+        const Lines once = CorrectedForm(form, percent);
+        EXPECT_EQ(CorrectedForm(form, std::string(percent) + "x" + percent), once) << percent;
+        EXPECT_EQ(CorrectedForm(form, std::string(percent) + " \u00D7 " + percent), once) << percent;
+    }
+    EXPECT_EQ(CorrectedForm(form, "100x100"), form);
 }
 
 // --- Forms 2.0 sizes ---------------------------------------------------------------------
@@ -1042,13 +1142,49 @@ ValueBounds ValueOf(const std::string& line) {
     return {start + 1, closing == std::string::npos ? line.size() : closing};
 }
 
+// A percent from 20 to 500 for both axes, or one for each written with an x or a ×.
+struct RandomPercent {
+    std::u16string text;
+    std::string across;
+    std::string down;
+};
+
+RandomPercent MakeRandomPercent(std::mt19937& random) {
+    const std::string across = std::to_string(20 + random() % 481);
+    const std::string down = random() % 3 == 0 ? across : std::to_string(20 + random() % 481);
+    switch (random() % 3) {
+    case 0:
+        if (down == across)
+            return {Wide(across), across, down};
+        [[fallthrough]];
+    case 1:
+        return {Wide(across) + u"x" + Wide(down), across, down};
+    default:
+        return {Wide(across) + u" \u00D7 " + Wide(down), across, down};
+    }
+}
+
+// The trimmed text of a line before its "=" and after it.
+std::pair<std::string, std::string> NameAndValue(const std::string& line) {
+    const auto trimmed = [](std::string text) {
+        text.erase(0, text.find_first_not_of(" \t"));
+        text.erase(text.find_last_not_of(" \t") + 1);
+        return text;
+    };
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos)
+        return {};
+    return {trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))};
+}
+
 TEST_F(RunCorrectionTest, randomForms_changeOnlyTheValuesOfLayoutLinesInsideTheDescription) {
     std::mt19937 percents(20261207);
     int changed = 0;
+    int onAnAxis = 0;
     for (unsigned round = 0; round < 400; ++round) {
         RandomForm maker(round);
         const Lines form = maker.Make();
-        const int percent = 20 + static_cast<int>(percents() % 481);
+        const RandomPercent percent = MakeRandomPercent(percents);
         // Checked out with LF endings, as the designer writes them, or a mix of the two.
         std::vector<LineEnding> endings;
         std::string bytes;
@@ -1058,12 +1194,30 @@ TEST_F(RunCorrectionTest, randomForms_changeOnlyTheValuesOfLayoutLinesInsideTheD
             bytes += line + (lf ? "\n" : "\r\n");
         }
         Load(bytes);
-        if (Run(Wide(std::to_string(percent))) != CorrectionOutcome::Corrected)
+        const CorrectionOutcome outcome = Run(percent.text);
+        ASSERT_NE(outcome, CorrectionOutcome::PercentRefused) << Narrow(percent.text);
+        if (outcome != CorrectionOutcome::Corrected)
             continue;
         for (std::size_t i = 0; i < form.size(); ++i) {
             const std::string& was = form[i];
             const std::string now = Narrow(lines.Line(static_cast<int>(i) + 1));
             ASSERT_EQ(lines.EndingOf(static_cast<int>(i) + 1), endings[i]) << round << ": " << was;
+            // A length of 100 becomes the percent of its axis: a Width the one across, a Height
+            // the one down.
+            if (const auto [name, value] = NameAndValue(was); maker.InDescription(i) && value == "100") {
+                const auto named = [&name](std::initializer_list<std::u16string_view> names) {
+                    return std::any_of(names.begin(), names.end(), [&name](std::u16string_view one) {
+                        return EqualIgnoringAsciiCase(Wide(name), one);
+                    });
+                };
+                const bool across = named(
+                    {u"Width", u"ClientWidth", u"_ExtentX", u"Width1", u"Indentation", u"MarginRight", u"BorderWidth"});
+                const bool down = named({u"Height", u"_cy", u"RowHeightMin"});
+                if (across || down) {
+                    ASSERT_EQ(NameAndValue(now).second, across ? percent.across : percent.down) << round << ": " << now;
+                    ++onAnAxis;
+                }
+            }
             if (now == was)
                 continue;
             ++changed;
@@ -1085,6 +1239,7 @@ TEST_F(RunCorrectionTest, randomForms_changeOnlyTheValuesOfLayoutLinesInsideTheD
         }
     }
     EXPECT_GT(changed, 1000);
+    EXPECT_GT(onAnAxis, 30);
 }
 
 }  // namespace

@@ -63,7 +63,14 @@ TEST(FixtureForms, eachIsReadInItsLanguagesCodePage_andScaledAsExpected) {
         ASSERT_EQ(RunScaleCommand({"--stdout", "120", FixturePath(fixture.file)}, out, err), 0) << err.str();
         EXPECT_EQ(CharsetAdded(form, out.str()), fixture.charsetAdded);
         // Every byte the rules do not change comes back as it was, the undefined ones too.
-        EXPECT_EQ(out.str(), ReadBytes(FixturePath(std::string("at120/") + fixture.file)));
+        const std::string at120 = ReadBytes(FixturePath(std::string("at120/") + fixture.file));
+        EXPECT_EQ(out.str(), at120);
+        // The same percent for widths and heights is that percent.
+        for (const char* twice : {"120x120", "120 \u00D7 120"}) {
+            std::ostringstream twiceOut;
+            ASSERT_EQ(RunScaleCommand({"--stdout", twice, FixturePath(fixture.file)}, twiceOut, err), 0) << err.str();
+            EXPECT_EQ(twiceOut.str(), at120) << twice;
+        }
     }
 }
 

@@ -134,9 +134,27 @@ TEST(LayoutProblemsTest, atAFactor_onlyWhatExceedsTheScaledOverlapOrReachIsNew) 
     FormModel scaledAfter = after;
     scaledAfter.clientWidth = 3750;
     scaledAfter.clientHeight = 2500;
-    EXPECT_EQ(Texts(FindNewLayoutProblems(before, scaledAfter, 1.25)),
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, scaledAfter, ScaleFactors::Both(1.25))),
               (std::vector<std::u16string>{messages::Overlaps(u"C", u"D"), messages::Overlaps(u"E", u"F"),
                                            messages::ReachesOut(u"H", u"Form1")}));
+}
+
+// With a factor for each axis, a reach past a left or right edge is weighed by the one across
+// and a reach past a top or bottom edge by the one down: G reaches 120 past the right edge and
+// K 120 past the bottom; each grows by its own axis' factor, which is no news.
+TEST(LayoutProblemsTest, atTwoFactors_eachEdgeIsWeighedByItsAxis) {
+    const FormModel before =
+        Form({{"CommandButton", "G", "", 2880, 100, 240, 100}, {"CommandButton", "K", "", 100, 1880, 100, 240}});
+    FormModel wider = Form({{"CommandButton", "G", "", 3600, 100, 300, 100},  // 150 past
+                            {"CommandButton", "K", "", 125, 1880, 125, 240}});
+    wider.clientWidth = 3750;
+    EXPECT_TRUE(FindNewLayoutProblems(before, wider, {1.25, 1.0}).Empty());
+    EXPECT_FALSE(FindNewLayoutProblems(before, wider, {1.0, 1.25}).Empty());
+    FormModel taller = Form({{"CommandButton", "G", "", 2880, 125, 240, 125},
+                             {"CommandButton", "K", "", 100, 2350, 100, 300}});  // 150 past
+    taller.clientHeight = 2500;
+    EXPECT_TRUE(FindNewLayoutProblems(before, taller, {1.0, 1.25}).Empty());
+    EXPECT_FALSE(FindNewLayoutProblems(before, taller, {1.25, 1.0}).Empty());
 }
 
 TEST(LayoutProblemsTest, newControlsCountAsNew_hiddenAndPlacelessOnesAreNotLookedAt) {
@@ -212,12 +230,12 @@ TEST(LayoutProblemsTest, textThatNoLongerFits_isListedForEachKindThatShowsIt) {
     const FormModel before = form(false);
     const FormModel after = form(true);
     FixedPitch measure;
-    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after, 1.0, &measure)),
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after, {}, &measure)),
               (std::vector<std::u16string>{messages::TextDoesNotFit(u"Narrower"),
                                            messages::TextDoesNotFit(u"WrapsTooLow"), messages::TextDoesNotFit(u"Go"),
                                            messages::TextDoesNotFit(u"Box"), messages::TextDoesNotFit(u"Single"),
                                            messages::TextDoesNotFit(u"Tick"), messages::TextDoesNotFit(u"Fresh")}));
-    const LayoutProblem first = FindNewLayoutProblems(before, after, 1.0, &measure).listed.front();
+    const LayoutProblem first = FindNewLayoutProblems(before, after, {}, &measure).listed.front();
     EXPECT_EQ(first.kind, LayoutProblem::Kind::TextDoesNotFit);
     EXPECT_EQ(after.controls[first.control].name, u"Narrower");
     // Without a measure the text is not looked at.

@@ -3,6 +3,7 @@
 #include "core/correction.h"
 #include "core/project_forms.h"
 #include "core/vb_project.h"
+#include "core/scale_factors.h"
 #include "core/view_text.h"
 #include "picture/captions.h"
 #include "ui/enter_presses_button.h"
@@ -350,7 +351,7 @@ void ConvertForm::StartCorrection() {
     const std::u16string_view percent(reinterpret_cast<const char16_t*>(percentText.utf16()),
                                       static_cast<std::size_t>(percentText.size()));
     if (document_.Correct(percent, CorrectionChoices{trueTypeFonts_.Chosen()}) == CorrectionOutcome::Corrected)
-        preview_->Corrected(*CorrectionFactorOf(percent));
+        preview_->Corrected(*ScaleFactorsOf(percent));
     else
         preview_->Refresh();
 }

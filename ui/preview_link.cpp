@@ -30,12 +30,12 @@ PreviewLink::~PreviewLink() {
 
 void PreviewLink::FormRead(std::u16string textAsRead) {
     textAsRead_ = std::move(textAsRead);
-    factorSinceRead_ = 1.0;
+    factorsSinceRead_ = {};
     Refresh();
 }
 
-void PreviewLink::Corrected(double factor) {
-    factorSinceRead_ *= factor;
+void PreviewLink::Corrected(const ScaleFactors& factors) {
+    factorsSinceRead_ = factorsSinceRead_.Then(factors);
     Refresh();
 }
 
@@ -54,7 +54,7 @@ void PreviewLink::Open() {
 void PreviewLink::Refresh() {
     typingPause_.stop();
     if (window_)
-        window_->ShowForms(textAsRead_, viewText_(), factorSinceRead_);
+        window_->ShowForms(textAsRead_, viewText_(), factorsSinceRead_);
 }
 
 // Closing hides the main window (a hide the window system makes, on minimising, is left

@@ -33,7 +33,7 @@ public:
     ~PreviewLink() override;
 
     void FormRead(std::u16string textAsRead);
-    void Corrected(double factor);
+    void Corrected(const ScaleFactors& factors);
     void Open();
     void Refresh();  // an open window only
 
@@ -50,7 +50,7 @@ private:
     QPlainTextEdit& view_;
     std::function<std::u16string()> viewText_;
     std::u16string textAsRead_;
-    double factorSinceRead_ = 1.0;
+    ScaleFactors factorsSinceRead_;  // the Start runs' since the form was read, multiplied
     QPointer<PreviewWindow> window_;
     QAction* openAction_ = nullptr;
     QTimer typingPause_;

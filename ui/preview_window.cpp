@@ -180,11 +180,11 @@ void PreviewWindow::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
-void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view after, double factor) {
+void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view after, const ScaleFactors& factors) {
     before_ = BuildFormModel(before);
     after_ = BuildFormModel(after);
     zoom_ = std::min({zoom_, PictureZoom(before_, zoom_), PictureZoom(after_, zoom_)});
-    problems_ = FindNewLayoutProblems(before_, after_, factor, &measure_);
+    problems_ = FindNewLayoutProblems(before_, after_, factors, &measure_);
     highlighted_.reset();
 
     const QSignalBlocker quiet(problemList_);

@@ -36,9 +36,9 @@ public:
     // the two are placed again with the frame it got.
     void OpenBeside(QWidget& mainWindow);
 
-    // Draws both texts afresh, keeping the zoom; after stands to before as factor says (the
+    // Draws both texts afresh, keeping the zoom; after stands to before as factors say (the
     // corrections since the read), which the problems are weighed by.
-    void ShowForms(std::u16string_view before, std::u16string_view after, double factor = 1.0);
+    void ShowForms(std::u16string_view before, std::u16string_view after, const ScaleFactors& factors = {});
 
     double Zoom() const { return zoom_; }
     void SetZoom(double zoom);

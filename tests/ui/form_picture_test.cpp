@@ -366,11 +366,11 @@ TEST(FormPictureTest, textThatNoLongerFitsInTheFontItIsDrawnIn_isListed) {
     PictureTextMeasure measure;
     const LayoutProblems bitmap =
         FindNewLayoutProblems(BuildFormModel(ThreeLabels("MS Sans Serif", 1)),
-                              BuildFormModel(ThreeLabels("MS Sans Serif", 0.6)), 0.6, &measure);
+                              BuildFormModel(ThreeLabels("MS Sans Serif", 0.6)), ScaleFactors::Both(0.6), &measure);
     ASSERT_EQ(bitmap.listed.size(), 1u);
     EXPECT_EQ(bitmap.listed[0].text, messages::TextDoesNotFit(u"lblProvince"));
     EXPECT_TRUE(FindNewLayoutProblems(BuildFormModel(ThreeLabels("Arial", 1)),
-                                      BuildFormModel(ThreeLabels("Arial", 0.6)), 0.6, &measure)
+                                      BuildFormModel(ThreeLabels("Arial", 0.6)), ScaleFactors::Both(0.6), &measure)
                     .Empty());
 }
 

@@ -201,8 +201,9 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
     EXPECT_EQ(OpenPreviews(), std::vector<PreviewWindow*>{window});
 }
 
-// Two buttons that overlap by 100 twips on purpose overlap by 125 after a correction by
-// 125 %, and by 156 after a second one: in proportion to what was read, nothing is new.
+// Two buttons that overlap by 100 twips across and 450 down on purpose overlap by 125 across
+// after a correction by 125 % across, and by 562 down after one by 125 % down: in proportion to
+// what was read, axis by axis, nothing is new.
 TEST_F(PreviewWindowTest, problemsAreWeighedInTheProportionOfTheCorrectionsSinceTheRead) {
     const std::string overlapping = std::string(kForm).insert(std::string(kForm).rfind("End\r\n"),
                                                               "   Begin VB.CommandButton Command2\r\n"
@@ -218,14 +219,14 @@ TEST_F(PreviewWindowTest, problemsAreWeighedInTheProportionOfTheCorrectionsSince
     ASSERT_NE(window, nullptr);
     ASSERT_EQ(window->After().controls.size(), 3u);
 
-    Correct(QStringLiteral("125"));
+    Correct(QStringLiteral("125x100"));
     EXPECT_EQ(ListedProblems(window), QStringList{captions::NoNewProblems()});
-    Correct(QStringLiteral("125"));
+    Correct(QStringLiteral("100 \u00D7 125"));
     EXPECT_EQ(ListedProblems(window), QStringList{captions::NoNewProblems()});
 
     // Typed text keeps the proportion: a button moved further over the other is news.
     QString text = View()->toPlainText();
-    text.replace(QRegularExpression(QStringLiteral("Left *= *4062")), QStringLiteral("Left = 3500"));
+    text.replace(QRegularExpression(QStringLiteral("Left *= *3250")), QStringLiteral("Left = 2700"));
     View()->setPlainText(text);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return ListedProblems(window) == QStringList{ToQString(messages::Overlaps(u"Command1", u"Command2"))}; },
