@@ -9,8 +9,9 @@ constexpr double kSmallestFactor = 0.2;
 constexpr double kLargestFactor = 5.0;
 
 // The sign between the two percents: the multiplication sign, or the letter x that stands in
-// for it on a keyboard without one.
-constexpr std::u16string_view kBetweenPercents = u"x\u00D7";
+// for it on a keyboard without one, in either case: read as a number, "133X100" would be 133
+// both ways, which no one who typed it meant.
+constexpr std::u16string_view kBetweenPercents = u"xX\u00D7";
 
 // The comparison is made on the quotient, so that 20 and 500 are taken and 19.99 and 500.01
 // are not; a text without a number is 0, and refused with them.

@@ -7,9 +7,9 @@
 namespace tremaro {
 
 // How much a correction scales a form across and down: a percent / 100 for each axis. The
-// operator writes one percent for both, or two as "W×H" or "WxH" (blanks around the sign
-// allowed), widths first: a form made for one screen's or page's proportions and moved to
-// another's needs its widths scaled more than its heights.
+// operator writes one percent for both, or two as "W×H" or "WxH" ("WXH" too; blanks around
+// the sign allowed), widths first: a form made for one screen's or page's proportions and
+// moved to another's needs its widths scaled more than its heights.
 struct ScaleFactors {
     double horizontal = 1.0;
     double vertical = 1.0;

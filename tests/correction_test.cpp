@@ -550,6 +550,7 @@ TEST_F(RunCorrectionTest, twoFactors_eachLengthTakesItsAxis_fontSizesTheSmaller)
     const WithoutAddedGroup wider = corrected("133x100");
     EXPECT_EQ(wider.lines, expected("133", "100", "133;100", "-74867"));
     EXPECT_EQ(wider.group.at(2), "      Size            =   8.25");
+    EXPECT_EQ(corrected("133X100").lines, wider.lines);
     const WithoutAddedGroup taller = corrected("100 \u00D7 133");
     EXPECT_EQ(taller.lines, expected("100", "133", "100;133", "-74900"));
     EXPECT_EQ(taller.group.at(2), "      Size            =   8.25");
