@@ -1,9 +1,10 @@
 #include "ui/remembered_code_pages.h"
 
+#include "ui/user_settings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QUrl>
 
 namespace tremaro {
@@ -15,19 +16,15 @@ QString KeyOfFolderOf(const std::string& formPath) {
     return QStringLiteral("codePageOfFolder/") + QString::fromLatin1(QUrl::toPercentEncoding(QDir::cleanPath(folder)));
 }
 
-QSettings Settings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tremaro"), QStringLiteral("tremaro"));
-}
-
 }  // namespace
 
 std::optional<CodePage> RememberedCodePages::ForFolderOf(const std::string& formPath) const {
-    const QString name = Settings().value(KeyOfFolderOf(formPath)).toString();
+    const QString name = UserSettings().value(KeyOfFolderOf(formPath)).toString();
     return name.isEmpty() ? std::nullopt : CodePageNamed(name.toStdString());
 }
 
 void RememberedCodePages::Remember(const std::string& formPath, CodePage page) {
-    Settings().setValue(
+    UserSettings().setValue(
         KeyOfFolderOf(formPath),
         QString::fromLatin1(LowerCaseName(page).data(), static_cast<qsizetype>(LowerCaseName(page).size())));
 }
