@@ -35,6 +35,7 @@ constexpr double kSameHundredth = 1e-9;
 struct LineContext {
     bool inDescription = false;  // an ordinary line inside the description (not Begin, End...)
     NamePlace place;
+    int group = FormStructure::kNone;  // the property group the line stands in
     FormStructure::TabPlacement tab = FormStructure::TabPlacement::NotListed;
     bool isLineControl = false;
 };
@@ -179,18 +180,20 @@ void PlanWholeNumber(const FieldNumber& number, bool shiftedByTab, double factor
         plan.ReplaceWithInteger(number.first, number.end, *scaled);
 }
 
-void PlanFontSize(const FieldNumber& number, double factor, PlanMaker& plan) {
+// The size as the correction leaves it, where it can be represented.
+std::optional<double> PlanFontSize(const FieldNumber& number, double factor, PlanMaker& plan) {
     const auto scaled = ScaledFontSize(number.value, factor);
     if (!scaled) {
         plan.OutOfRange();
-        return;
+        return std::nullopt;
     }
     if (*scaled == number.value)
-        return;
+        return scaled;
     std::u16string text = NumberToText(*scaled);
     if (number.decimalComma)
         std::replace(text.begin(), text.end(), u'.', u',');
     plan.Replace(number.first, number.end, text);
+    return scaled;
 }
 
 // A Forms 2.0 control's size, `"W;H"`: the quote stands in the value field after its blanks,
@@ -238,7 +241,7 @@ std::optional<QuotedText> QuotedValue(std::u16string_view line, std::size_t star
 }
 
 bool IsFontsFaceName(std::u16string_view name, const NamePlace& place) {
-    return InFontGroup(place) && SameName(name, u"Name");
+    return SameName(name, u"Name") && InFontGroup(place);
 }
 
 // A font group's face that has a TrueType twin names the twin: the quoted name gives way, the
@@ -251,14 +254,39 @@ void PlanTrueTypeFace(std::u16string_view line, std::size_t start, PlanMaker& pl
         plan.Replace(face->first, face->end, *twin);
 }
 
-// The font size a line of a font group asks for, read as the correction reads it.
-std::optional<double> FontSizeIn(std::u16string_view line, std::size_t start) {
-    const std::size_t length = ValueFieldLength(line, start);
-    auto number = CommaNumberInField(line, start, length);
-    if (!number)
-        number = NumberInField(line, start, length);
-    return number ? std::optional<double>(number->value) : std::nullopt;
-}
+// Whether a font group of the form names MS Sans Serif and asks, once corrected, for less than
+// the smallest size Windows shows it at: its text is then shown larger than its box was made
+// for. Noted as the correction passes each group's Name and Size lines.
+class BitmapSansSerifWatch {
+public:
+    void NoteFace(int group, std::u16string_view line, std::size_t start) {
+        const std::optional<QuotedText> quoted = QuotedValue(line, start);
+        GroupAt(group).bitmapSansSerif =
+            quoted && EqualIgnoringAsciiCase(line.substr(quoted->first, quoted->end - quoted->first), kBitmapSansSerif);
+    }
+    void NoteSize(int group, std::optional<double> size) { GroupAt(group).size = size; }
+
+    bool AnyUnderTheSmallest() const {
+        return std::any_of(groups_.begin(), groups_.end(), [](const GroupFont& font) {
+            return font.bitmapSansSerif && font.size && *font.size < kSmallestBitmapSansSerif;
+        });
+    }
+
+private:
+    struct GroupFont {
+        bool bitmapSansSerif = false;
+        std::optional<double> size;
+    };
+
+    GroupFont& GroupAt(int group) {
+        const auto at = static_cast<std::size_t>(group);
+        if (groups_.size() <= at)
+            groups_.resize(at + 1);
+        return groups_[at];
+    }
+
+    std::vector<GroupFont> groups_;
+};
 
 double FactorAlong(Axis axis, const ScaleFactors& factors) {
     switch (axis) {
@@ -273,8 +301,9 @@ double FactorAlong(Axis axis, const ScaleFactors& factors) {
     return factors.Smaller();
 }
 
+// watch: where the correction is to say that MS Sans Serif is asked for under its smallest size.
 void PlanLine(std::u16string_view line, const LineContext& context, const ScaleFactors& factors,
-              const CorrectionChoices& choices, PlanMaker& plan) {
+              const CorrectionChoices& choices, BitmapSansSerifWatch* watch, PlanMaker& plan) {
     if (!context.inDescription)
         return;
     const std::size_t equals = FindCharacter(line, u'=');
@@ -285,6 +314,8 @@ void PlanLine(std::u16string_view line, const LineContext& context, const ScaleF
         PlanTrueTypeFace(line, equals + 1, plan);
         return;
     }
+    if (watch && IsFontsFaceName(name, context.place))
+        watch->NoteFace(context.group, line, equals + 1);
     const NameRule* rule = RuleOf(name, context.place);
     if (!rule || rule->kind == ValueKind::Kept)
         return;
@@ -302,10 +333,13 @@ void PlanLine(std::u16string_view line, const LineContext& context, const ScaleF
     if (!number)
         return;
     const double factor = FactorAlong(rule->axis, factors);
-    if (kind == ValueKind::WholeNumber)
+    if (kind == ValueKind::WholeNumber) {
         PlanWholeNumber(*number, ShiftedByTab(name, number->value, context), factor, plan);
-    else
-        PlanFontSize(*number, factor, plan);
+        return;
+    }
+    const std::optional<double> size = PlanFontSize(*number, factor, plan);
+    if (watch && SameName(name, u"Size") && InFontGroup(context.place))
+        watch->NoteSize(context.group, size);
 }
 
 LineContext ContextOf(const FormStructure& structure, const FormLines& lines, int line) {
@@ -315,6 +349,7 @@ LineContext ContextOf(const FormStructure& structure, const FormLines& lines, in
     if (!context.inDescription)
         return context;
     context.place.inGroup = place.group != FormStructure::kNone;
+    context.group = place.group;
     if (context.place.inGroup)
         context.place.groupName = structure.GroupName(lines, place.group);
     const FormStructure::Block& block = structure.BlockAt(place.block);
@@ -368,46 +403,6 @@ bool WouldPassTheLargestFile(const FormLines& lines, std::ptrdiff_t grownBy) {
     return bytes > largest;
 }
 
-// Whether a font group of the form names MS Sans Serif and asks for less than the smallest
-// size Windows shows it at: its text is shown larger than its box was made for. Only a font
-// group's Name and Size lines are looked at, and the group's name only for them.
-bool AsksBitmapSansSerifUnderItsSmallest(const FormStructure& structure, const FormLines& lines) {
-    struct GroupFont {
-        bool bitmapSansSerif = false;
-        std::optional<double> size;
-    };
-    std::vector<GroupFont> groups;
-    for (int line = 1; line <= lines.LineCount(); ++line) {
-        const FormStructure::LinePlace& place = structure.PlaceOf(line);
-        if (place.role != FormStructure::LineRole::Inside || place.group == FormStructure::kNone)
-            continue;
-        const std::u16string_view text = lines.Line(line);
-        const std::size_t equals = FindCharacter(text, u'=');
-        if (equals == std::u16string_view::npos)
-            continue;
-        const std::u16string_view name = TrimmedText(text.substr(0, equals));
-        const bool face = SameName(name, u"Name");
-        if (!face && !SameName(name, u"Size"))
-            continue;
-        if (!InFontGroup(NamePlace{true, structure.GroupName(lines, place.group)}))
-            continue;
-        const auto group = static_cast<std::size_t>(place.group);
-        if (groups.size() <= group)
-            groups.resize(group + 1);
-        if (face) {
-            const std::optional<QuotedText> quoted = QuotedValue(text, equals + 1);
-            groups[group].bitmapSansSerif =
-                quoted &&
-                EqualIgnoringAsciiCase(text.substr(quoted->first, quoted->end - quoted->first), kBitmapSansSerif);
-        } else {
-            groups[group].size = FontSizeIn(text, equals + 1);
-        }
-    }
-    return std::any_of(groups.begin(), groups.end(), [](const GroupFont& font) {
-        return font.bitmapSansSerif && font.size && *font.size < kSmallestBitmapSansSerif;
-    });
-}
-
 void ApplyPlan(int line, const LinePlan& plan, std::u16string_view texts, FormLines& lines) {
     auto textOf = [texts](const Replacement& replacement) {
         return texts.substr(replacement.textStart, replacement.textLength);
@@ -457,8 +452,10 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     std::u16string texts;
     texts.reserve(static_cast<std::size_t>(lineCount) * 6);
     PlanMaker maker(texts);
+    BitmapSansSerifWatch watch;
+    BitmapSansSerifWatch* const watching = choices.trueTypeFonts ? nullptr : &watch;
     for (int line = 1; line <= lineCount; ++line) {
-        PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factors, choices, maker);
+        PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factors, choices, watching, maker);
         const LinePlan plan = maker.Take();
         if (plan.status == RewriteStatus::OutOfRange) {
             port.ShowMessage(messages::ValueOutOfRange(line), MessageButtons::Ok);
@@ -486,10 +483,8 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     }
     for (const PlannedLine& rewrite : planned)
         ApplyPlan(rewrite.line, rewrite.plan, texts, lines);
-    // The structure still holds: rewriting values moves no Begin, End or group line.
     const bool bitmapSansSerifTooSmall =
-        !choices.trueTypeFonts && ((fontGroup && fontGroup->size < kSmallestBitmapSansSerif) ||
-                                   AsksBitmapSansSerifUnderItsSmallest(structure, lines));
+        watching && ((fontGroup && fontGroup->size < kSmallestBitmapSansSerif) || watch.AnyUnderTheSmallest());
 
     if (fontGroup)
         lines.InsertLines(fontGroup->afterLine, fontGroup->lines);
