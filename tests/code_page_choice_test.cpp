@@ -1,4 +1,5 @@
 #include "core/code_page_choice.h"
+#include "core/text_reading.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,18 @@ std::string Form(const std::string& caption, const std::vector<int>& charsets, c
         form += "   BeginProperty Font\r\n      Name            =   \"Arial\"\r\n      Charset         =   " +
                 std::to_string(charset) + "\r\n   EndProperty\r\n";
     return form + more + "End\r\n";
+}
+
+// Each distinct word is read once in each page, but weighs as often as it comes: three
+// captions holding a byte that Windows-1253 leaves undefined (D2) are three unread bytes, and
+// their letters three times as many characters outside any word as one Greek word's.
+TEST(TextReading, aWordThatComesAgainWeighsEachTime) {
+    const std::string lines = "Caption = \"\xD2\xE1\"\nTag = \"\xD2\xE1\"\nToolTipText = \"\xD2\xE1\"\n"
+                              "Caption = \"\xE1\xE2\"\n";
+    const std::string words = WordsAboveAscii(lines);
+    const Reading reading = ReadingIn(CodePage::Windows1253, CountedWords(words));
+    EXPECT_EQ(reading.unread, 3);
+    EXPECT_DOUBLE_EQ(reading.shareInWords, 2.0 / 8.0);
 }
 
 TEST(CodePageChoice, asciiForm_takesItsFontGroupsMostFrequentCharset) {
