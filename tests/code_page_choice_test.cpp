@@ -43,8 +43,9 @@ std::string Form(const std::string& caption, const std::vector<int>& charsets, c
 // captions holding a byte that Windows-1253 leaves undefined (D2) are three unread bytes, and
 // their letters three times as many characters outside any word as one Greek word's.
 TEST(TextReading, aWordThatComesAgainWeighsEachTime) {
-    const std::string lines = "Caption = \"\xD2\xE1\"\nTag = \"\xD2\xE1\"\nToolTipText = \"\xD2\xE1\"\n"
-                              "Caption = \"\xE1\xE2\"\n";
+    const std::string lines =
+        "Caption = \"\xD2\xE1\"\nTag = \"\xD2\xE1\"\nToolTipText = \"\xD2\xE1\"\n"
+        "Caption = \"\xE1\xE2\"\n";
     const std::string words = WordsAboveAscii(lines);
     const Reading reading = ReadingIn(CodePage::Windows1253, CountedWords(words));
     EXPECT_EQ(reading.unread, 3);
