@@ -17,14 +17,15 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
-# What building, testing and running the program need (acl: setfacl and getfacl, with which
+# What building, testing and running the program need (gettext: msgfmt and xgettext, which
+# make the message catalogues; acl: setfacl and getfacl, with which
 # the save's tests check that a form keeps its ACL). The fonts: Liberation and DejaVu stand in
 # for the faces of Windows; WenQuanYi Micro Hei (Chinese, simplified and traditional), IPA
 # Gothic (Japanese), Nanum (Korean) and Loma (Thai) hold the scripts they lack, so that the
 # layout picture shows the text of every code page a form may be written in.
 TREMARO_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libicu-dev libuchardet-dev qt6-base-dev qt6-translations-l10n
                   fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei fonts-ipafont-gothic fonts-nanum
-                  fonts-tlwg-loma locales acl)
+                  fonts-tlwg-loma locales acl gettext)
 
 # What the window tests need for their second run, on a real X server with a window manager
 # (scripts/with-x-server.sh).
