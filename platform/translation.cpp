@@ -66,6 +66,17 @@ void UseLanguage(const std::string& locale) {
     ::textdomain(kDomain);
 }
 
+std::string LanguageShown() {
+    // The empty text's translation is the catalogue's header, which names its language.
+    const std::string_view header = ::dgettext(kDomain, "");
+    constexpr std::string_view kField = "Language: ";
+    const auto at = header.find(kField);
+    if (at == std::string_view::npos)
+        return "bg";
+    const auto start = at + kField.size();
+    return std::string(header.substr(start, header.find('\n', start) - start));
+}
+
 const char* Translated(const char* text) {
     return ::dgettext(kDomain, text);
 }

@@ -23,6 +23,10 @@ void UseLanguageOfEnvironment();
 // The language a test or a child run asks for by name ("en", "bg_BG.UTF-8").
 void UseLanguage(const std::string& locale);
 
+// The language the texts are shown in, as its catalogue names it ("en"), or "bg" when none
+// answered: for what is translated elsewhere (Qt's own dialogs).
+std::string LanguageShown();
+
 // Marks a text that is translated where it is shown, not where it is written (a table of
 // texts): the catalogue's tools find it by this name.
 constexpr const char* Translatable(const char* text) {
