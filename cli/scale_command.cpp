@@ -176,14 +176,15 @@ struct BatchForm {
 bool ReadAndCorrect(const std::u16string& percent, CorrectionChoices choices, const std::string& path,
                     std::optional<CodePageDecision> codePage, BatchForm& file) {
     if (file.form.Read(path, codePage) != FormLines::LoadStatus::Loaded) {
-        file.report = {false, file.port.LastMessage()};
+        file.report = {false, TextOf(file.port.LastMessage())};
         return false;
     }
     if (file.form.Correct(percent, choices) != CorrectionOutcome::Corrected) {
-        file.report = {false, command_texts::InForm(path, file.port.LastMessage())};
+        file.report = {false, command_texts::InForm(path, TextOf(file.port.LastMessage()))};
         return false;
     }
-    file.bitmapSansSerifTooSmall = file.port.LastMessage().ends_with(messages::kBitmapSansSerifTooSmall);
+    const MessageLines finished = file.port.LastMessage();
+    file.bitmapSansSerifTooSmall = !finished.empty() && finished.back().id == MessageId::BitmapSansSerifTooSmall;
     return true;
 }
 
@@ -193,9 +194,10 @@ bool ReadAndCorrect(const std::u16string& percent, CorrectionChoices choices, co
 bool Save(FolderBatch& batch, bool withOthers, BatchForm& file) {
     const auto ended = [&file](SaveOutcome outcome) {
         file.saved = IsSaved(outcome);
-        file.report = {file.saved, file.port.LastMessage()};
+        MessageLines lines = file.port.LastMessage();
         if (file.saved && file.bitmapSansSerifTooSmall)
-            file.report.message += std::string("\r\n") + messages::kBitmapSansSerifTooSmall;
+            lines.push_back(messages::BitmapSansSerifTooSmall());
+        file.report = {file.saved, TextOf(lines)};
     };
     const SaveOutcome outcome = withOthers ? file.form.Save(&batch, ended) : file.form.Save(&batch);
     if (outcome == SaveOutcome::WaitsForBatch)
@@ -381,7 +383,7 @@ int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out
 
     const std::u16string percent = Utf8ToUtf16(commandLine.operands[0]);
     if (!ScaleFactorsOf(percent)) {
-        PrintMessage(err, messages::kPercentRefused);
+        PrintMessage(err, {messages::PercentRefused()});
         return kExitRefused;
     }
     const auto files = std::span(commandLine.operands).subspan(1);

@@ -2,8 +2,8 @@
 
 namespace tremaro {
 
-PressedButton ConsolePort::ShowMessage(const std::string& text, MessageButtons buttons) {
-    messages_.push_back({text, buttons});
+PressedButton ConsolePort::ShowMessage(const MessageLines& lines, MessageButtons buttons) {
+    messages_.push_back({lines, buttons});
     if (!AsksQuestion(buttons) || answers_.empty())
         return PressedButton::Ok;
     const PressedButton answer = answers_.front();
@@ -20,6 +20,10 @@ void PrintMessage(std::ostream& stream, const std::string& message) {
         text.push_back(message[i]);
     }
     stream << text << '\n';
+}
+
+void PrintMessage(std::ostream& stream, const MessageLines& lines) {
+    PrintMessage(stream, TextOf(lines));
 }
 
 }  // namespace tremaro

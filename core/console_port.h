@@ -15,12 +15,12 @@ namespace tremaro {
 // answers, OK when the queue is empty (running the command is the operator's confirmation).
 class ConsolePort final : public OperatorPort {
 public:
-    struct Message {
-        std::string text;
+    struct ShownMessage {
+        MessageLines lines;
         MessageButtons buttons;
     };
 
-    PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
+    PressedButton ShowMessage(const MessageLines& lines, MessageButtons buttons) override;
     void SetViewText(std::u16string text) override {
         viewText_ = std::move(text);
         viewTextEdited_ = false;
@@ -43,15 +43,15 @@ public:
     }
 
     const std::u16string& ViewText() const { return viewText_; }
-    const std::vector<Message>& Messages() const { return messages_; }
-    std::string LastMessage() const { return messages_.empty() ? std::string() : messages_.back().text; }
+    const std::vector<ShownMessage>& Messages() const { return messages_; }
+    MessageLines LastMessage() const { return messages_.empty() ? MessageLines() : messages_.back().lines; }
     const std::vector<std::string>& Titles() const { return titles_; }
 
 private:
     std::u16string viewText_;
     bool viewTextEdited_ = false;
     bool showsViewText_ = true;
-    std::vector<Message> messages_;
+    std::vector<ShownMessage> messages_;
     std::vector<std::string> titles_;
     std::deque<PressedButton> answers_;
 };
@@ -59,5 +59,6 @@ private:
 // Prints a message as a terminal wants it: the message boxes' CR LF breaks become LF, and
 // the message ends with one.
 void PrintMessage(std::ostream& stream, const std::string& message);
+void PrintMessage(std::ostream& stream, const MessageLines& lines);
 
 }  // namespace tremaro

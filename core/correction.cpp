@@ -431,11 +431,11 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
                                 CorrectionChoices choices) {
     const std::optional<ScaleFactors> factors = ScaleFactorsOf(percentText);
     if (!factors) {
-        port.ShowMessage(messages::kPercentRefused, MessageButtons::Ok);
+        port.ShowMessage({messages::PercentRefused()}, MessageButtons::Ok);
         return CorrectionOutcome::PercentRefused;
     }
     if (!lines.HasForm()) {
-        port.ShowMessage(messages::kNoForm, MessageButtons::Ok);
+        port.ShowMessage({messages::NoForm()}, MessageButtons::Ok);
         return CorrectionOutcome::NoForm;
     }
     const int lineCount = lines.LineCount();
@@ -458,7 +458,7 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
         PlanLine(lines.Line(line), ContextOf(structure, lines, line), *factors, choices, watching, maker);
         const LinePlan plan = maker.Take();
         if (plan.status == RewriteStatus::OutOfRange) {
-            port.ShowMessage(messages::ValueOutOfRange(line), MessageButtons::Ok);
+            port.ShowMessage({messages::ValueOutOfRange(line)}, MessageButtons::Ok);
             return CorrectionOutcome::ValueOutOfRange;
         }
         if (plan.status == RewriteStatus::Rewritten)
@@ -467,7 +467,7 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     const std::optional<FontGroupInsertion> fontGroup = FontGroupToInsert(
         structure, lines, *factors, choices.trueTypeFonts ? *TrueTypeTwinOf(kDefaultFontName) : kDefaultFontName);
     if (fontGroup && lineCount + fontGroup->lines.size() > static_cast<std::size_t>(FormLines::kMaxLineCount)) {
-        port.ShowMessage(messages::TooLong(lines.FileName()), MessageButtons::Ok);
+        port.ShowMessage({messages::TooLong(lines.FileName())}, MessageButtons::Ok);
         return CorrectionOutcome::TooLong;
     }
     // What a correction writes is ASCII in every code page: a character each way is a byte.
@@ -478,7 +478,7 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
                 static_cast<std::ptrdiff_t>(rewrite.plan.replacements[i].textLength) -
                 static_cast<std::ptrdiff_t>(rewrite.plan.replacements[i].end - rewrite.plan.replacements[i].first);
     if (WouldPassTheLargestFile(lines, grownBy)) {
-        port.ShowMessage(messages::TooLarge(lines.FileName()), MessageButtons::Ok);
+        port.ShowMessage({messages::TooLarge(lines.FileName())}, MessageButtons::Ok);
         return CorrectionOutcome::TooLarge;
     }
     for (const PlannedLine& rewrite : planned)
@@ -491,9 +491,9 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
 
     if (port.ShowsViewText())
         port.SetViewText(lines.AssembleText());
-    std::string finished = messages::kCorrectionFinished;
+    MessageLines finished{messages::CorrectionFinished()};
     if (bitmapSansSerifTooSmall)
-        finished += std::string("\r\n") + messages::kBitmapSansSerifTooSmall;
+        finished.push_back(messages::BitmapSansSerifTooSmall());
     port.ShowMessage(finished, MessageButtons::Ok);
     return CorrectionOutcome::Corrected;
 }

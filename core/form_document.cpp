@@ -11,7 +11,7 @@
 namespace tremaro {
 namespace {
 
-std::string ReadFailureMessage(FormLines::LoadStatus status, const std::string& path) {
+Message ReadFailureMessage(FormLines::LoadStatus status, const std::string& path) {
     switch (status) {
     case FormLines::LoadStatus::TooLarge:
         return messages::TooLarge(path);
@@ -30,8 +30,8 @@ class KeptEndingsPort final : public OperatorPort {
 public:
     KeptEndingsPort(OperatorPort& port, const FormLines& lines) : port_(port), lines_(lines) {}
 
-    PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override {
-        return port_.ShowMessage(text, buttons);
+    PressedButton ShowMessage(const MessageLines& lines, MessageButtons buttons) override {
+        return port_.ShowMessage(lines, buttons);
     }
     void SetViewText(std::u16string text) override { port_.SetViewText(std::move(text)); }
     std::u16string ViewTextToSave() override { return lines_.WithKeptEndings(port_.ViewTextToSave()); }
@@ -49,7 +49,7 @@ private:
 FormLines::LoadStatus FormDocument::Read(const std::string& path, std::optional<CodePageDecision> codePage) {
     const FormLines::LoadStatus status = lines_.LoadFormFile(path, codePage);
     if (status != FormLines::LoadStatus::Loaded) {
-        port_.ShowMessage(ReadFailureMessage(status, path), MessageButtons::Ok);
+        port_.ShowMessage({ReadFailureMessage(status, path)}, MessageButtons::Ok);
         return status;
     }
     fileName_ = path;
@@ -62,7 +62,7 @@ FormLines::LoadStatus FormDocument::Read(const std::string& path, std::optional<
 FormLines::LoadStatus FormDocument::ReadAgainIn(CodePage codePage) {
     const FormLines::LoadStatus status = lines_.ReadAgainIn(codePage);
     if (status != FormLines::LoadStatus::Loaded) {
-        port_.ShowMessage(ReadFailureMessage(status, fileName_), MessageButtons::Ok);
+        port_.ShowMessage({ReadFailureMessage(status, fileName_)}, MessageButtons::Ok);
         return status;
     }
     if (port_.ShowsViewText())
@@ -103,7 +103,7 @@ bool FormDocument::TakeEditedViewText() {
         return true;
     if (lines_.TakeText(port_.ViewTextToSave()))
         return true;
-    port_.ShowMessage(messages::TooLong(fileName_), MessageButtons::Ok);
+    port_.ShowMessage({messages::TooLong(fileName_)}, MessageButtons::Ok);
     return false;
 }
 
@@ -117,7 +117,7 @@ bool FormDocument::HasUnsavedWork() {
 
 bool FormDocument::MayDropUnsavedWork() {
     return !HasUnsavedWork() ||
-           port_.ShowMessage(messages::kDropUnsavedWork, MessageButtons::OkCancelDefaultCancel) == PressedButton::Ok;
+           port_.ShowMessage({messages::DropUnsavedWork()}, MessageButtons::OkCancelDefaultCancel) == PressedButton::Ok;
 }
 
 }  // namespace tremaro

@@ -235,9 +235,9 @@ LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& a
     return problems;
 }
 
-std::u16string UnlistedProblemsNote(const LayoutProblems& problems) {
+std::optional<Message> UnlistedProblemsNote(const LayoutProblems& problems) {
     if (problems.unlisted == 0 && !problems.unlistedAtLeast)
-        return {};
+        return std::nullopt;
     return messages::UnlistedProblems(problems.unlisted, problems.unlistedAtLeast);
 }
 

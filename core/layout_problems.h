@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/form_model.h"
+#include "core/message.h"
 #include "core/scale_factors.h"
 #include "core/text_fit.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,7 +40,7 @@ struct LayoutProblem {
     Kind kind = Kind::ReachesOut;
     std::size_t control = 0;  // in the later model
     std::size_t other = 0;    // the container, the control overlapped, or the control itself
-    std::u16string text;  // "Name излиза извън Container." / "Name застъпва Other." / "Текстът на Name не се побира."
+    Message message;          // names the control and the other, as its kind needs
 };
 
 struct LayoutProblems {
@@ -56,7 +58,7 @@ struct LayoutProblems {
 LayoutProblems FindNewLayoutProblems(const FormModel& before, const FormModel& after, const ScaleFactors& factors = {},
                                      TextMeasure* measure = nullptr);
 
-// The line that closes a list cut short ("… и още N проблема."); empty when nothing was left out.
-std::u16string UnlistedProblemsNote(const LayoutProblems& problems);
+// The line that closes a list cut short ("… и още N проблема."); none when nothing was left out.
+std::optional<Message> UnlistedProblemsNote(const LayoutProblems& problems);
 
 }  // namespace tremaro

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/message.h"
+
 #include <string>
 
 namespace tremaro {
@@ -22,13 +24,13 @@ struct UnsavableCharacter {
 };
 
 // What the core asks of whoever shows it to the operator: the main window, the command
-// line front and the tests each provide one. Messages are UTF-8 and are shown titled
-// "Tremaro"; view text is UTF-16 with CR LF line breaks.
+// line front and the tests each provide one. A message is shown as its lines' text in the
+// operator's language (TextOf), titled "Tremaro"; view text is UTF-16 with CR LF line breaks.
 class OperatorPort {
 public:
     virtual ~OperatorPort() = default;
 
-    virtual PressedButton ShowMessage(const std::string& text, MessageButtons buttons) = 0;
+    virtual PressedButton ShowMessage(const MessageLines& lines, MessageButtons buttons) = 0;
     virtual void SetViewText(std::u16string text) = 0;
 
     // The view's whole text with CR LF line breaks, as the operator sees it: what a save

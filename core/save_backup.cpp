@@ -67,9 +67,9 @@ std::string NumberedBackupName(const std::string& backupName, int number) {
     return number == 0 ? backupName : backupName + std::to_string(number);
 }
 
-std::string WithOwnerNote(std::string report, bool ownerKept) {
+MessageLines WithOwnerNote(MessageLines report, bool ownerKept) {
     if (!ownerKept)
-        report += std::string("\r\n") + messages::kOwnerNotKept;
+        report.push_back(messages::OwnerNotKept());
     return report;
 }
 
@@ -142,7 +142,7 @@ private:
     struct FormStep {
         std::optional<MadeBackup> made;
         bool backupOwnerKept = true;
-        std::string backupReport;
+        Message backupReport{};
     };
 
     // The form's files as the first attempt of a save in a batch wrote them.
@@ -164,34 +164,29 @@ private:
                 return *outcome;
             }
             if (!AcceptsChange())
-                return copiesLeft_.empty()
-                           ? SaveOutcome::ChangedByAnotherProgram
-                           : Report(SaveOutcome::ChangedByAnotherProgram, messages::ChangedAndNotSaved(formFileName_));
+                return copiesLeft_.empty() ? SaveOutcome::ChangedByAnotherProgram
+                                           : Report(SaveOutcome::ChangedByAnotherProgram,
+                                                    {messages::ChangedAndNotSaved(formFileName_)});
             outcome = Attempt();
         }
     }
 
     // Every report names the copies this save left behind: each is the only copy of the form
     // as one of its attempts read it.
-    SaveOutcome Report(SaveOutcome outcome, const std::string& message) {
-        port_.ShowMessage(message + CopiesLeft(), MessageButtons::Ok);
+    SaveOutcome Report(SaveOutcome outcome, MessageLines lines) {
+        for (const std::string& name : copiesLeft_)
+            lines.push_back(messages::VersionReadKeptAs(name));
+        port_.ShowMessage(lines, MessageButtons::Ok);
         return outcome;
     }
 
-    std::string CopiesLeft() const {
-        std::string lines;
-        for (const std::string& name : copiesLeft_)
-            lines += "\r\n" + messages::VersionReadKeptAs(name);
-        return lines;
-    }
-
     SaveOutcome BackupRefused(const std::string& backupName) {
-        return Report(SaveOutcome::BackupFailed, messages::BackupRefused(formFileName_, backupName));
+        return Report(SaveOutcome::BackupFailed, {messages::BackupRefused(formFileName_, backupName)});
     }
 
     // Whether the operator will have the form written over a change another program made.
     bool AcceptsChange() {
-        changeAccepted_ = port_.ShowMessage(messages::ChangedSinceRead(formFileName_),
+        changeAccepted_ = port_.ShowMessage({messages::ChangedSinceRead(formFileName_)},
                                             MessageButtons::OkCancelDefaultCancel) == PressedButton::Ok;
         return changeAccepted_;
     }
@@ -206,7 +201,7 @@ private:
             KindOfPath(paths.target) == PathKind::Folder)
             return BackupRefused(paths.backupName);
         if (KindOfPath(paths.target) == PathKind::PlainFile && !IsWritable(paths.target))
-            return Report(SaveOutcome::ReadOnly, messages::ReadOnly(formFileName_));
+            return Report(SaveOutcome::ReadOnly, {messages::ReadOnly(formFileName_)});
         std::optional<FolderLock> turn;
         if (!batch_ || !batch_->Holds(FolderOf(paths.target)))
             turn.emplace(FolderOf(paths.target));
@@ -219,7 +214,7 @@ private:
                 return LeadsElsewhere(paths);
             return SaveWithoutOriginal(paths);
         case ReadStatus::ChangedWhileRead:
-            return Report(SaveOutcome::ChangedWhileChecked, messages::ChangedWhileRead(formFileName_));
+            return Report(SaveOutcome::ChangedWhileChecked, {messages::ChangedWhileRead(formFileName_)});
         case ReadStatus::CannotRead:
         case ReadStatus::TooLarge:
             return BackupRefused(paths.backupName);
@@ -237,7 +232,7 @@ private:
     // none: written through, the save would write over or make a file the operator never
     // read, perhaps one another user chose.
     SaveOutcome LeadsElsewhere(const SavePaths& paths) {
-        return Report(SaveOutcome::LeadsElsewhere, messages::LeadsElsewhere(formFileName_, paths.target));
+        return Report(SaveOutcome::LeadsElsewhere, {messages::LeadsElsewhere(formFileName_, paths.target)});
     }
 
     // Saved through a link that leads to its own backup name, the new text would go into
@@ -292,7 +287,7 @@ private:
         if (!form) {
             if (backup)
                 Discard(*backup);
-            return Report(SaveOutcome::WriteFailed, messages::NotSaved(formFileName_) + messages::kOriginalUnchanged);
+            return Report(SaveOutcome::WriteFailed, {messages::NotSaved(formFileName_), messages::OriginalUnchanged()});
         }
         staged_.emplace(Staged{paths, found, std::move(backup), std::move(*form)});
         return SaveOutcome::WaitsForBatch;
@@ -335,7 +330,7 @@ private:
         if (staged.backup)
             Discard(*staged.backup);
         Discard(staged.form);
-        return Report(SaveOutcome::WriteFailed, messages::NotSaved(formFileName_) + messages::kOriginalUnchanged);
+        return Report(SaveOutcome::WriteFailed, {messages::NotSaved(formFileName_), messages::OriginalUnchanged()});
     }
 
     // A form another program changed goes whole to a backup, never in an older one's place.
@@ -357,7 +352,7 @@ private:
     // backup is the only copy of the form as read, and stays.
     std::optional<SaveOutcome> WriteOver(const SavePaths& paths, const FileRead& found,
                                          const std::optional<MadeBackup>& made, bool backupOwnerKept,
-                                         const std::string& backupReport, StagedFile* staged = nullptr) {
+                                         const Message& backupReport, StagedFile* staged = nullptr) {
         const ReplaceOutcome replaced =
             staged ? PutStagedReplacementInPlace(*staged, paths.target, bytes_, &found, *batch_)
                    : ReplaceFile(paths.target, bytes_, &found, batch_);
@@ -366,7 +361,7 @@ private:
             written_ = replaced.written;
             return Report(
                 made ? SaveOutcome::BackedUpAndWritten : SaveOutcome::BackupKeptAndWritten,
-                WithOwnerNote(messages::Saved(formFileName_) + backupReport, backupOwnerKept && replaced.ownerKept));
+                WithOwnerNote({messages::Saved(formFileName_), backupReport}, backupOwnerKept && replaced.ownerKept));
         case ReplaceResult::ChangedMeanwhile:
             if (made)
                 copiesLeft_.push_back(made->name);
@@ -375,8 +370,8 @@ private:
             break;
         }
         return Report(SaveOutcome::WriteFailed,
-                      messages::NotSaved(formFileName_) +
-                          (made ? AfterFailedWrite(paths, found, *made, backupReport) : messages::kOriginalUnchanged));
+                      {messages::NotSaved(formFileName_),
+                       made ? AfterFailedWrite(paths, found, *made, backupReport) : messages::OriginalUnchanged()});
     }
 
     std::optional<SaveOutcome> SaveWithoutOriginal(const SavePaths& paths) {
@@ -384,13 +379,13 @@ private:
         switch (replaced.result) {
         case ReplaceResult::Replaced:
             written_ = replaced.written;
-            return Report(SaveOutcome::NoOriginalAndWritten, messages::Saved(formFileName_) + messages::kNoOriginal);
+            return Report(SaveOutcome::NoOriginalAndWritten, {messages::Saved(formFileName_), messages::NoOriginal()});
         case ReplaceResult::ChangedMeanwhile:
             return std::nullopt;
         case ReplaceResult::Failed:
             break;
         }
-        return Report(SaveOutcome::WriteFailed, messages::NotSaved(formFileName_) + messages::kNoOriginal);
+        return Report(SaveOutcome::WriteFailed, {messages::NotSaved(formFileName_), messages::NoOriginal()});
     }
 
     // A failed write leaves the form file as it was, so the copy just made is not needed; it
@@ -399,12 +394,12 @@ private:
     // lives, and the report says what it holds as a save would have (the original, or another
     // program's change). What another program put under the backup name meanwhile is not this
     // save's copy and is left alone.
-    static std::string AfterFailedWrite(const SavePaths& paths, const FileRead& found, const MadeBackup& made,
-                                        const std::string& backupReport) {
+    static Message AfterFailedWrite(const SavePaths& paths, const FileRead& found, const MadeBackup& made,
+                                    const Message& backupReport) {
         if (!StillHolds(paths.target, found))
             return backupReport;
         if (RemoveIfUnchanged(made))
-            return messages::kOriginalUnchanged;
+            return messages::OriginalUnchanged();
         return messages::CopyLeftBeside(made.name);
     }
 
@@ -453,19 +448,19 @@ std::string BackupNameFor(const std::string& formFileName) {
 SaveOutcome SaveWithBackup(const std::string& formFileName, const FileRead& known, OperatorPort& port,
                            CodePage codePage, FileRead* saved, FolderBatch* batch, SaveEnded ended) {
     if (formFileName.empty()) {
-        port.ShowMessage(messages::kNothingToSave, MessageButtons::Ok);
+        port.ShowMessage({messages::NothingToSave()}, MessageButtons::Ok);
         return SaveOutcome::NothingToSave;
     }
-    if (port.ShowMessage(messages::ConfirmSave(formFileName), MessageButtons::OkCancel) != PressedButton::Ok)
+    if (port.ShowMessage({messages::ConfirmSave(formFileName)}, MessageButtons::OkCancel) != PressedButton::Ok)
         return SaveOutcome::Cancelled;
     auto encoded = EncodeViewText(port.ViewTextToSave(), codePage);
     if (const auto* found = std::get_if<UnsavableCharacter>(&encoded)) {
-        port.ShowMessage(UnsavableCharacterMessage(formFileName, *found, codePage), MessageButtons::Ok);
+        port.ShowMessage({UnsavableCharacterMessage(formFileName, *found, codePage)}, MessageButtons::Ok);
         return SaveOutcome::UnsavableCharacter;
     }
     // A form past the size a read takes could be saved, but never read again.
     if (std::get<std::string>(encoded).size() > kMaxFileSize) {
-        port.ShowMessage(messages::TooLarge(formFileName), MessageButtons::Ok);
+        port.ShowMessage({messages::TooLarge(formFileName)}, MessageButtons::Ok);
         return SaveOutcome::TooLarge;
     }
     auto save = std::make_unique<FormSave>(formFileName, std::move(std::get<std::string>(encoded)), known, port, saved,

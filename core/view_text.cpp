@@ -23,8 +23,7 @@ std::variant<std::string, UnsavableCharacter> EncodeViewText(std::u16string_view
     return bytes;
 }
 
-std::string UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found,
-                                      CodePage codePage) {
+Message UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found, CodePage codePage) {
     return messages::UnsavableCharacter(formFileName, Utf16ToUtf8(found.character), found.line,
                                         std::string(DisplayName(codePage)));
 }

@@ -13,7 +13,6 @@ namespace tremaro {
 // form file's code page, or the first character that the code page cannot hold.
 std::variant<std::string, UnsavableCharacter> EncodeViewText(std::u16string_view text, CodePage codePage);
 
-std::string UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found,
-                                      CodePage codePage);
+Message UnsavableCharacterMessage(const std::string& formFileName, const UnsavableCharacter& found, CodePage codePage);
 
 }  // namespace tremaro

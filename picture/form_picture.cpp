@@ -640,9 +640,9 @@ QImage RenderComparison(const FormModel& before, const FormModel& after, const L
 
     QStringList lines;
     for (const LayoutProblem& problem : problems.listed)
-        lines << ToQString(problem.text);
-    if (const std::u16string more = UnlistedProblemsNote(problems); !more.empty())
-        lines << ToQString(more);
+        lines << QString::fromStdString(TextOf(problem.message));
+    if (const auto more = UnlistedProblemsNote(problems))
+        lines << QString::fromStdString(TextOf(*more));
     if (lines.isEmpty())
         lines << captions::NoNewProblems();
     int listWidth = 0;

@@ -99,9 +99,9 @@ int ListProblems(const Correction& correction, std::span<const std::string> file
         }
         const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, forms.factors, &measure);
         for (const LayoutProblem& problem : problems.listed)
-            out << path << ": " << Utf16ToUtf8(problem.text) << '\n';
-        if (const std::u16string more = UnlistedProblemsNote(problems); !more.empty())
-            out << path << ": " << Utf16ToUtf8(more) << '\n';
+            out << path << ": " << TextOf(problem.message) << '\n';
+        if (const auto more = UnlistedProblemsNote(problems))
+            out << path << ": " << TextOf(*more) << '\n';
     }
     out.flush();
     if (!out) {
@@ -131,9 +131,9 @@ ReportedForm ReportForm(const Correction& correction, const std::string& path, c
     const LayoutProblems problems = FindNewLayoutProblems(forms.before, forms.after, forms.factors, &measure);
     ReportedForm reported{path, PictureName(number), {}, {}};
     for (const LayoutProblem& problem : problems.listed)
-        reported.problems.push_back(Utf16ToUtf8(problem.text));
-    if (const std::u16string more = UnlistedProblemsNote(problems); !more.empty())
-        reported.problems.push_back(Utf16ToUtf8(more));
+        reported.problems.push_back(TextOf(problem.message));
+    if (const auto more = UnlistedProblemsNote(problems))
+        reported.problems.push_back(TextOf(*more));
     const QImage picture = RenderComparison(forms.before, forms.after, problems, 1.0);
     const std::string picturePath = folder + "/" + reported.picture;
     if (picture.isNull())
@@ -184,7 +184,7 @@ int RunPreviewCommand(const std::vector<std::string>& allArguments, std::ostream
         return WrongCommandLine(err);
     const Correction correction{Utf8ToUtf16(arguments[reporting ? 2 : listing ? 1 : 0]), {trueTypeFonts}};
     if (!ScaleFactorsOf(correction.percent)) {
-        PrintMessage(err, messages::kPercentRefused);
+        PrintMessage(err, {messages::PercentRefused()});
         return kExitRefused;
     }
     if (reporting)

@@ -73,7 +73,7 @@ TEST_F(BadInputTest, oneLineTooMany_isRefusedAndTouchesNothing) {
     const std::string bytes = GenerateSampleForm(32767);
     WriteBytes(form, bytes);
     EXPECT_EQ(Run({"120", form}), 1);
-    EXPECT_EQ(err.str(), messages::TooLong(form) + "\n");
+    EXPECT_EQ(err.str(), Printed(messages::TooLong(form)));
     EXPECT_TRUE(NothingChanged(bytes));
 }
 
@@ -88,7 +88,7 @@ TEST_F(BadInputTest, megabyteLine_changesOnlyItsNumber) {
 
 TEST_F(BadInputTest, folderChosenAsTheFile_cannotBeRead) {
     EXPECT_EQ(Run({"120", folder.Root().string()}), 1);
-    EXPECT_EQ(err.str(), messages::CannotRead(folder.Root().string()) + "\n");
+    EXPECT_EQ(err.str(), Printed(messages::CannotRead(folder.Root().string())));
 }
 
 // Runs the command in a child, so that a read that blocks cannot hold the test: true
@@ -99,7 +99,7 @@ bool RefusedAtOnce(const std::string& path) {
         std::ostringstream out;
         std::ostringstream err;
         const bool refused =
-            RunScaleCommand({"120", path}, out, err) == 1 && err.str() == messages::CannotRead(path) + "\n";
+            RunScaleCommand({"120", path}, out, err) == 1 && err.str() == Printed(messages::CannotRead(path));
         ::_exit(refused ? 0 : 1);
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
@@ -127,7 +127,7 @@ TEST_F(BadInputTest, fileOverTheSizeLimit_isRefusedBeforeItIsRead) {
     WriteBytes(form, "");
     ASSERT_EQ(::truncate(form.c_str(), (64 << 20) + 1), 0);  // sparse: no disk taken
     EXPECT_EQ(Run({"120", form}), 1);
-    EXPECT_EQ(err.str(), messages::TooLarge(form) + "\n");
+    EXPECT_EQ(err.str(), Printed(messages::TooLarge(form)));
     EXPECT_FALSE(fs::exists(folder.Path("form.bak")));
 }
 
@@ -187,7 +187,7 @@ TEST_F(BadInputTest, percentOutOfRange_isRefusedBeforeAnyFileIsTouched) {
     for (const std::string percent :
          {"1e999", "-120", "0", "", "abc", "19.99", "500.01", "10x200", "200\u00D7600", "100x"}) {
         EXPECT_EQ(Run({percent, form}), 2) << percent;
-        EXPECT_EQ(err.str(), Printed(messages::kPercentRefused));
+        EXPECT_EQ(err.str(), Printed(messages::PercentRefused()));
         EXPECT_TRUE(NothingChanged(bytes)) << percent;
     }
 }

@@ -19,8 +19,8 @@ namespace {
 using testing::TempFolder;
 using Lines = std::vector<std::string>;
 
-const char* const kRefused = messages::kPercentRefused;
-const char* const kFinished = messages::kCorrectionFinished;
+const MessageLines kRefused{messages::PercentRefused()};
+const MessageLines kFinished{messages::CorrectionFinished()};
 
 std::u16string Wide(const std::string& ascii) {
     return std::u16string(ascii.begin(), ascii.end());
@@ -68,7 +68,7 @@ protected:
         ASSERT_EQ(lines.LoadFormFile(folder.Path("form.frm")), FormLines::LoadStatus::Loaded);
     }
     CorrectionOutcome Run(const std::u16string& percent) { return RunCorrection(percent, lines, port); }
-    std::string LastMessage() const { return port.Messages().empty() ? "" : port.Messages().back().text; }
+    MessageLines LastMessage() const { return port.LastMessage(); }
 
     // The file's lines as a correction at percent leaves them.
     Lines CorrectedForm(const Lines& form, const std::string& percent) {
@@ -124,7 +124,7 @@ TEST_F(RunCorrectionTest, percentAtTheEdgesOrWithASign_isAccepted) {
 
 TEST_F(RunCorrectionTest, beforeAnyRead_saysThereIsNoForm) {
     EXPECT_EQ(Run(u"120"), CorrectionOutcome::NoForm);
-    EXPECT_EQ(LastMessage(), messages::kNoForm);
+    EXPECT_EQ(LastMessage(), MessageLines{messages::NoForm()});
 }
 
 TEST_F(RunCorrectionTest, form_isCorrectedAndShownWithoutALeadingEmptyLine) {
@@ -730,7 +730,7 @@ TEST_F(RunCorrectionTest, valueOutOfRange_refusesTheWholeRunNamingTheFilesLine) 
         "VERSION 5.00\r\nBegin VB.MDIForm Form1\r\n   Top             =   100\r\n   Width           =2000000000\r\n"
         "   Left  =3000000000\r\nEnd\r\n");
     EXPECT_EQ(Run(u"200"), CorrectionOutcome::ValueOutOfRange);
-    EXPECT_EQ(LastMessage(), messages::ValueOutOfRange(4));
+    EXPECT_EQ(LastMessage(), MessageLines{messages::ValueOutOfRange(4)});
     EXPECT_EQ(port.Messages().size(), 1u);
     EXPECT_EQ(lines.Line(3), u"   Top             =   100");
     EXPECT_EQ(port.ViewText(), u"");
@@ -914,7 +914,7 @@ TEST_F(RunCorrectionTest, trueTypeFonts_onlyAFontGroupsNameIsAFace) {
 // A correction that leaves a font group in MS Sans Serif under 8 points, which Windows shows
 // at 8, says so in a line after its end; with TrueType fonts chosen, or in other faces, not.
 TEST_F(RunCorrectionTest, bitmapSansSerifUnderEightPoints_isSaidUnlessTrueTypeFontsAreChosen) {
-    const std::string tooSmall = std::string(kFinished) + "\r\n" + messages::kBitmapSansSerifTooSmall;
+    const MessageLines tooSmall{messages::CorrectionFinished(), messages::BitmapSansSerifTooSmall()};
     auto said = [this](const std::string& group, const std::string& face, const std::string& size,
                        const std::u16string& percent, bool trueType = false) {
         Load(
@@ -956,7 +956,7 @@ TEST_F(RunCorrectionTest, resultPastTheLargestFile_refusesTheRun) {
     ASSERT_EQ(bytes.size(), kMaxFileSize - 1);
     Load(bytes);
     EXPECT_EQ(Run(u"200"), CorrectionOutcome::TooLarge);  // 999 becomes 1998: a byte more each
-    EXPECT_EQ(LastMessage(), messages::TooLarge(folder.Path("form.frm")));
+    EXPECT_EQ(LastMessage(), MessageLines{messages::TooLarge(folder.Path("form.frm"))});
     EXPECT_EQ(lines.Line(4), u"   Left = 999");
     EXPECT_EQ(Run(u"50"), CorrectionOutcome::Corrected);
     EXPECT_EQ(lines.Line(4), u"   Left = 500");
@@ -968,7 +968,7 @@ TEST_F(RunCorrectionTest, fontGroup_thatWouldPassTheLineLimit_refusesTheRun) {
         bytes += "   Tag = \"\"\r\n";
     Load(bytes + "End\r\n");
     EXPECT_EQ(Run(u"150"), CorrectionOutcome::TooLong);
-    EXPECT_EQ(LastMessage(), messages::TooLong(folder.Path("form.frm")));
+    EXPECT_EQ(LastMessage(), MessageLines{messages::TooLong(folder.Path("form.frm"))});
     EXPECT_EQ(lines.LineCount(), 32758);
     EXPECT_EQ(lines.Line(2), u"   Top = 100");
     Load("Begin VB.Form Form1\r\n   Top = 1E300\r\n" + bytes.substr(bytes.find("   Tag")) + "End\r\n");

@@ -86,7 +86,7 @@ TEST(FixtureForms, trueTypeFonts_nameTheTwinsOnly_atOneHundredAndEighty) {
         std::ostringstream err;
         ASSERT_EQ(RunScaleCommand({"--stdout", "--truetype", percent, path}, out, err), 0) << err.str();
         EXPECT_EQ(out.str(), ReadBytes(FixturePath(std::string("at") + percent + "_truetype/truetype_fonts.frm")));
-        EXPECT_EQ(err.str(), testing::Printed(messages::kCorrectionFinished));
+        EXPECT_EQ(err.str(), testing::Printed(messages::CorrectionFinished()));
     }
     // Without the choice, the grid's heading in MS Sans Serif at 7.5 points is said to show
     // larger, at 100 % too, as are the form's 8.25 at 80 %.
@@ -95,8 +95,8 @@ TEST(FixtureForms, trueTypeFonts_nameTheTwinsOnly_atOneHundredAndEighty) {
         std::ostringstream err;
         ASSERT_EQ(RunScaleCommand({"--stdout", percent, path}, out, err), 0) << err.str();
         EXPECT_EQ(out.str().find("Microsoft Sans Serif"), std::string::npos);
-        EXPECT_EQ(err.str(), testing::Printed(std::string(messages::kCorrectionFinished) + "\r\n" +
-                                              messages::kBitmapSansSerifTooSmall));
+        EXPECT_EQ(err.str(),
+                  testing::Printed(MessageLines{messages::CorrectionFinished(), messages::BitmapSansSerifTooSmall()}));
     }
 }
 

@@ -15,7 +15,7 @@ using testing::WriteBytes;
 
 class FormDocumentTest : public ::testing::Test {
 protected:
-    std::string LastMessage() const { return port.Messages().empty() ? "" : port.Messages().back().text; }
+    MessageLines LastMessage() const { return port.LastMessage(); }
 
     TempFolder folder;
     ConsolePort port;
@@ -32,7 +32,7 @@ TEST_F(FormDocumentTest, readCorrectSave_tellsTheWholeStoryThroughThePort) {
     EXPECT_TRUE(port.Messages().empty());
 
     ASSERT_EQ(form.Correct(u"120"), CorrectionOutcome::Corrected);
-    EXPECT_EQ(LastMessage(), messages::kCorrectionFinished);
+    EXPECT_EQ(LastMessage(), MessageLines{messages::CorrectionFinished()});
 
     port.SetViewText(port.ViewText() + u"' edited\r\n");  // the operator's edit is saved too
     ASSERT_EQ(form.Save(), SaveOutcome::BackedUpAndWritten);
@@ -64,8 +64,8 @@ TEST_F(FormDocumentTest, saveAfterSave_asksOnlyAboutAChangeAndKeepsItBesideTheFi
     WriteBytes(path, "changed elsewhere\r\n");
     port.SetViewText(u"third\r\n");
     EXPECT_EQ(form.Save(), SaveOutcome::BackedUpAndWritten);
-    EXPECT_EQ(port.Messages()[port.Messages().size() - 2].text, messages::ChangedSinceRead(path));
-    EXPECT_EQ(LastMessage(), messages::Saved(path) + messages::OtherProgramsChangeKeptIn(backup + "1"));
+    EXPECT_EQ(port.Messages()[port.Messages().size() - 2].lines, MessageLines{messages::ChangedSinceRead(path)});
+    EXPECT_EQ(LastMessage(), (MessageLines{messages::Saved(path), messages::OtherProgramsChangeKeptIn(backup + "1")}));
     EXPECT_EQ(ReadBytes(backup), kForm);
     EXPECT_EQ(ReadBytes(backup + "1"), "changed elsewhere\r\n");
     EXPECT_EQ(ReadBytes(path), "third\r\n");
@@ -83,10 +83,10 @@ TEST_F(FormDocumentTest, failedRead_saysWhyAndKeepsTheEarlierForm) {
     const std::string aFolder = folder.Root().string();
 
     EXPECT_EQ(form.Read(longPath), FormLines::LoadStatus::TooLong);
-    EXPECT_EQ(LastMessage(), messages::TooLong(longPath));
+    EXPECT_EQ(LastMessage(), MessageLines{messages::TooLong(longPath)});
     for (const std::string& unreadable : {missing, aFolder}) {
         EXPECT_EQ(form.Read(unreadable), FormLines::LoadStatus::CannotRead);
-        EXPECT_EQ(LastMessage(), messages::CannotRead(unreadable));
+        EXPECT_EQ(LastMessage(), MessageLines{messages::CannotRead(unreadable)});
     }
     EXPECT_EQ(form.FileName(), path);
     EXPECT_EQ(form.Lines().AssembleText(), u"kept\r\n");
@@ -130,14 +130,14 @@ TEST_F(FormDocumentTest, correct_refused_leavesTheEditedViewAsItWas) {
         std::u16string view;
         std::u16string percent;
         CorrectionOutcome outcome;
-        std::string message;
+        MessageLines message;
     } refusals[] = {
-        {tooManyLines, u"120", CorrectionOutcome::TooLong, messages::TooLong(path)},
-        {tooManyLines, u"10", CorrectionOutcome::PercentRefused, messages::kPercentRefused},
-        {outOfRange, u"120", CorrectionOutcome::ValueOutOfRange, messages::ValueOutOfRange(2)},
+        {tooManyLines, u"120", CorrectionOutcome::TooLong, MessageLines{messages::TooLong(path)}},
+        {tooManyLines, u"10", CorrectionOutcome::PercentRefused, MessageLines{messages::PercentRefused()}},
+        {outOfRange, u"120", CorrectionOutcome::ValueOutOfRange, MessageLines{messages::ValueOutOfRange(2)}},
     };
     for (const auto& refusal : refusals) {
-        SCOPED_TRACE(refusal.message);
+        SCOPED_TRACE(TextOf(refusal.message));
         port.EditViewText(refusal.view);
         EXPECT_EQ(form.Correct(refusal.percent), refusal.outcome);
         EXPECT_EQ(LastMessage(), refusal.message);
@@ -154,7 +154,7 @@ TEST_F(FormDocumentTest, unsavedWork_isAskedAboutExactlyWhenTheViewDiffersFromTh
         const std::size_t before = port.Messages().size();
         port.AnswerNextQuestion(answer);
         const bool mayDrop = form.MayDropUnsavedWork();
-        return port.Messages().size() == before + 1 && LastMessage() == messages::kDropUnsavedWork &&
+        return port.Messages().size() == before + 1 && LastMessage() == MessageLines{messages::DropUnsavedWork()} &&
                port.Messages().back().buttons == MessageButtons::OkCancelDefaultCancel &&
                mayDrop == (answer == PressedButton::Ok);
     };

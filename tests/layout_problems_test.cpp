@@ -50,10 +50,10 @@ FormModel Form(const std::vector<Box>& boxes) {
     return BuildFormModel(std::u16string(text.begin(), text.end()));
 }
 
-std::vector<std::u16string> Texts(const LayoutProblems& problems) {
-    std::vector<std::u16string> texts;
+MessageLines Texts(const LayoutProblems& problems) {
+    MessageLines texts;
     for (const LayoutProblem& problem : problems.listed)
-        texts.push_back(problem.text);
+        texts.push_back(problem.message);
     return texts;
 }
 
@@ -70,8 +70,7 @@ TEST(LayoutProblemsTest, reachingPastTheContainer_isReportedOnceItIsNewAndAPixel
                                   {"Label", "Label2", "Frame1", 0, 600, 2014, 914},
                                   {"Label", "Label3", "", -14, -14, 100, 100}});
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
-              (std::vector<std::u16string>{messages::ReachesOut(u"Command1", u"Frame1"),
-                                           messages::ReachesOut(u"Label1", u"Frame1")}));
+              (MessageLines{messages::ReachesOut(u"Command1", u"Frame1"), messages::ReachesOut(u"Label1", u"Frame1")}));
     // What already reached out before is not news.
     EXPECT_TRUE(FindNewLayoutProblems(after, after).Empty());
 
@@ -106,7 +105,7 @@ TEST(LayoutProblemsTest, overlaps_onlyNewOnesOfAPixelOrMoreBetweenControlsOfOneC
                                   {"Line", "J", "", 2200, 1300, 0, 300},            // 5 twips inside, in rounding
                                   {"CommandButton", "K", "", 2195, 1250, 200, 400}});
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
-              (std::vector<std::u16string>{messages::Overlaps(u"A", u"B"), messages::Overlaps(u"H", u"I")}));
+              (MessageLines{messages::Overlaps(u"A", u"B"), messages::Overlaps(u"H", u"I")}));
     EXPECT_TRUE(FindNewLayoutProblems(before, before).Empty());
 }
 
@@ -135,8 +134,8 @@ TEST(LayoutProblemsTest, atAFactor_onlyWhatExceedsTheScaledOverlapOrReachIsNew) 
     scaledAfter.clientWidth = 3750;
     scaledAfter.clientHeight = 2500;
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, scaledAfter, ScaleFactors::Both(1.25))),
-              (std::vector<std::u16string>{messages::Overlaps(u"C", u"D"), messages::Overlaps(u"E", u"F"),
-                                           messages::ReachesOut(u"H", u"Form1")}));
+              (MessageLines{messages::Overlaps(u"C", u"D"), messages::Overlaps(u"E", u"F"),
+                            messages::ReachesOut(u"H", u"Form1")}));
 }
 
 // With a factor for each axis, a reach past a left or right edge is weighed by the one across
@@ -162,8 +161,7 @@ TEST(LayoutProblemsTest, newControlsCountAsNew_hiddenAndPlacelessOnesAreNotLooke
     const FormModel after = Form({{"CommandButton", "New1", "", 2900, 0, 200, 100},
                                   {"CommandButton", "Gone", "", -75000, 0, 5000, 100},
                                   {"Timer", "Timer1", "", 2950, 0, 200, 100}});
-    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)),
-              (std::vector<std::u16string>{messages::ReachesOut(u"New1", u"Form1")}));
+    EXPECT_EQ(Texts(FindNewLayoutProblems(before, after)), (MessageLines{messages::ReachesOut(u"New1", u"Form1")}));
 }
 
 // A font of fixed pitch: every character 100 twips wide, a line 200 high, lines broken between
@@ -231,10 +229,10 @@ TEST(LayoutProblemsTest, textThatNoLongerFits_isListedForEachKindThatShowsIt) {
     const FormModel after = form(true);
     FixedPitch measure;
     EXPECT_EQ(Texts(FindNewLayoutProblems(before, after, {}, &measure)),
-              (std::vector<std::u16string>{messages::TextDoesNotFit(u"Narrower"),
-                                           messages::TextDoesNotFit(u"WrapsTooLow"), messages::TextDoesNotFit(u"Go"),
-                                           messages::TextDoesNotFit(u"Box"), messages::TextDoesNotFit(u"Single"),
-                                           messages::TextDoesNotFit(u"Tick"), messages::TextDoesNotFit(u"Fresh")}));
+              (MessageLines{messages::TextDoesNotFit(u"Narrower"), messages::TextDoesNotFit(u"WrapsTooLow"),
+                            messages::TextDoesNotFit(u"Go"), messages::TextDoesNotFit(u"Box"),
+                            messages::TextDoesNotFit(u"Single"), messages::TextDoesNotFit(u"Tick"),
+                            messages::TextDoesNotFit(u"Fresh")}));
     const LayoutProblem first = FindNewLayoutProblems(before, after, {}, &measure).listed.front();
     EXPECT_EQ(first.kind, LayoutProblem::Kind::TextDoesNotFit);
     EXPECT_EQ(after.controls[first.control].name, u"Narrower");
@@ -266,7 +264,7 @@ TEST(LayoutProblemsTest, aPileBroughtBackFromAHiddenTab_isListedUpToTheLimitAndT
     EXPECT_LT(many.unlisted, 1124250u - 200u);
     EXPECT_EQ(UnlistedProblemsNote(many), messages::UnlistedProblems(many.unlisted, true));
 
-    EXPECT_EQ(UnlistedProblemsNote(FindNewLayoutProblems(pile(3, -60000), pile(3, 0))), u"");
+    EXPECT_EQ(UnlistedProblemsNote(FindNewLayoutProblems(pile(3, -60000), pile(3, 0))), std::nullopt);
 }
 
 }  // namespace

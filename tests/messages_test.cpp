@@ -1,66 +1,119 @@
 #include "core/messages.h"
+#include "platform/translation.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <string>
 
 namespace tremaro {
 namespace {
 
-// The one place where the tests write the core's texts out: every other test names them.
+// The core's messages are tested by what they are and what fills them; their words live in
+// the sources (Bulgarian) and in the catalogues, never again here.
+class MessagesTest : public ::testing::Test {
+protected:
+    void TearDown() override { UseLanguage("bg"); }
 
-TEST(Messages, reading) {
-    EXPECT_EQ(messages::CannotRead("/f/a.frm"), "Файлът /f/a.frm не може да бъде прочетен.");
-    EXPECT_EQ(messages::TooLarge("/f/a.frm"), "Файлът /f/a.frm е твърде голям: допустими са до 64 MB.");
-    EXPECT_EQ(messages::TooLong("/f/a.frm"), "Файлът /f/a.frm е твърде дълъг: допустими са до 32766 реда.");
-    EXPECT_EQ(messages::ChangedWhileRead("/f/a.frm"), "Файлът /f/a.frm се промени, докато се четеше; опитайте отново.");
+    static std::string In(const std::string& language, const Message& message) {
+        UseLanguage(language);
+        return TextOf(message);
+    }
+};
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+        ++count;
+    return count;
 }
 
-TEST(Messages, correcting) {
-    EXPECT_STREQ(messages::kPercentRefused,
-                 "Недопустим процент на корекцията.\r\nДопустими стойности са от 20 до 500.");
-    EXPECT_STREQ(messages::kNoForm, "Няма форма за коригиране.");
-    EXPECT_STREQ(messages::kCorrectionFinished, "Край на корекцията.");
-    EXPECT_STREQ(messages::kBitmapSansSerifTooSmall,
-                 "MS Sans Serif не може да бъде по-малък от 8 pt на екрана; изберете TrueType шрифтове.");
-    EXPECT_EQ(messages::ValueOutOfRange(12),
-              "Стойността на ред 12 е извън допустимия обхват.\r\nФормата не е променена.");
+// As many marked arguments as the Bulgarian sentence has places.
+Message Marked(MessageId id) {
+    const std::string pattern = PatternOf(id);
+    Message message{id, {}, 2};
+    for (char number = '1'; number <= '9' && pattern.find(std::string("%") + number) != std::string::npos; ++number)
+        message.arguments.push_back(std::string("<arg") + number + ">");
+    return message;
 }
 
-TEST(Messages, saving) {
-    EXPECT_STREQ(messages::kNothingToSave, "Няма форма за записване.");
-    EXPECT_EQ(messages::ConfirmSave("/f/a.frm"), "Записва файл: /f/a.frm");
-    EXPECT_EQ(messages::ChangedSinceRead("/f/a.frm"),
-              "Файлът /f/a.frm е променен от друга програма, след като е прочетен. Да се запише ли върху промените?");
-    EXPECT_EQ(messages::Saved("/f/a.frm"), "Записан е файл /f/a.frm.\r\n");
-    EXPECT_EQ(messages::NotSaved("/f/a.frm"), "Файлът /f/a.frm не е записан.\r\n");
-    EXPECT_EQ(messages::OriginalKeptAs("/f/a.bak"), "Оригиналният файл е преименуван на /f/a.bak.");
-    EXPECT_EQ(messages::OtherProgramsChangeKeptIn("/f/a.bak1"),
-              "Промените на другата програма са запазени в /f/a.bak1.");
-    EXPECT_EQ(messages::OlderBackupKept("/f/a.bak"),
-              "Резервният файл /f/a.bak вече съществува и е оставен без промяна.");
-    EXPECT_EQ(messages::CopyLeftBeside("/f/a.bak"),
-              "Оригиналният файл е запазен непроменен, а копие от него остана като /f/a.bak.");
-    EXPECT_STREQ(messages::kNoOriginal, "Няма оригинален файл за преименуване.");
-    EXPECT_STREQ(messages::kOriginalUnchanged, "Оригиналният файл е запазен непроменен.");
-    EXPECT_STREQ(messages::kOwnerNotKept, "Собственикът и групата на файла не можаха да бъдат запазени.");
-    EXPECT_EQ(messages::BackupRefused("/f/a.frm", "/f/a.bak"),
-              "Файлът /f/a.frm не е записан: не може да бъде преименуван на /f/a.bak.");
-    EXPECT_EQ(messages::ReadOnly("/f/a.frm"), "Файлът /f/a.frm е само за четене и не е записан.");
-    EXPECT_EQ(messages::UnsavableCharacter("/f/a.frm", "中", 2, "Windows-1252"),
-              "Файлът /f/a.frm не е записан: знакът 中 на ред 2 не може да се запише в кодировка Windows-1252.");
+TEST_F(MessagesTest, everyMessageHasAnEnglishTextThatNamesEachArgumentOnce) {
+    for (int i = 0; i < kMessageIdCount; ++i) {
+        const Message message = Marked(static_cast<MessageId>(i));
+        SCOPED_TRACE(PatternOf(message.id));
+        const std::string bulgarian = In("bg", message);
+        const std::string english = In("en", message);
+        EXPECT_NE(english, bulgarian);
+        for (const std::string& argument : message.arguments) {
+            EXPECT_EQ(Occurrences(bulgarian, argument), 1u) << argument;
+            EXPECT_EQ(Occurrences(english, argument), 1u) << argument;
+        }
+        EXPECT_EQ(english.find('%'), std::string::npos) << "a place left unfilled";
+    }
 }
 
-TEST(Messages, unsavedWork) {
-    EXPECT_STREQ(messages::kDropUnsavedWork, "Формата е променена и не е записана. Да се продължи ли без запис?");
+// A file may be named like a placeholder; its name goes in as it is, and the sentence's own
+// places are filled in the order the language needs, whatever the arguments hold.
+TEST_F(MessagesTest, argumentsGoInAsTheyAre) {
+    const Message message = messages::BackupRefused("/f/100%2.frm", "/f/%1.bak");
+    for (const char* language : {"bg", "en"}) {
+        const std::string text = In(language, message);
+        const auto form = text.find("/f/100%2.frm");
+        const auto backup = text.find("/f/%1.bak");
+        ASSERT_NE(form, std::string::npos) << language;
+        ASSERT_NE(backup, std::string::npos) << language;
+        EXPECT_LT(form, backup) << language;
+    }
 }
 
-TEST(Messages, layoutProblems) {
-    EXPECT_EQ(messages::ReachesOut(u"Label1(3)", u"Frame1"), u"Label1(3) излиза извън Frame1.");
-    EXPECT_EQ(messages::Overlaps(u"A", u"B"), u"A застъпва B.");
-    EXPECT_EQ(messages::TextDoesNotFit(u"lblName(2)"), u"Текстът на lblName(2) не се побира.");
-    EXPECT_EQ(messages::UnlistedProblems(1, false), u"… и още 1 проблем.");
-    EXPECT_EQ(messages::UnlistedProblems(235, false), u"… и още 235 проблема.");
-    EXPECT_EQ(messages::UnlistedProblems(1, true), u"… и още поне 1 проблема.");
-    EXPECT_EQ(messages::UnlistedProblems(1000, true), u"… и още поне 1000 проблема.");
+// A message box breaks lines with CR LF, in every language; the lines of a report are joined
+// the same way.
+TEST_F(MessagesTest, linesBreakWithCarriageReturnAndLineFeed) {
+    for (const char* language : {"bg", "en"}) {
+        const std::string text = In(language, messages::PercentRefused());
+        EXPECT_EQ(Occurrences(text, "\r\n"), 1u) << language;
+        EXPECT_EQ(Occurrences(text, "\n"), 1u) << language;
+        const std::string report = TextOf(MessageLines{messages::Saved("a.frm"), messages::OriginalKeptAs("a.bak")});
+        EXPECT_EQ(report, TextOf(messages::Saved("a.frm")) + "\r\n" + TextOf(messages::OriginalKeptAs("a.bak")));
+    }
+}
+
+TEST_F(MessagesTest, countsTakeTheirLanguagesPluralForm) {
+    EXPECT_TRUE(In("en", messages::UnlistedProblems(1, false)).ends_with(" 1 more problem."));
+    EXPECT_TRUE(In("en", messages::UnlistedProblems(235, false)).ends_with(" 235 more problems."));
+    EXPECT_TRUE(In("en", messages::UnlistedProblems(1, true)).ends_with(" 1 more problem."));
+    EXPECT_TRUE(In("bg", messages::UnlistedProblems(1, false)).ends_with(" 1 проблем."));
+    EXPECT_TRUE(In("bg", messages::UnlistedProblems(235, false)).ends_with(" 235 проблема."));
+    // "at least one" is many in Bulgarian.
+    EXPECT_TRUE(In("bg", messages::UnlistedProblems(1, true)).ends_with(" 1 проблема."));
+}
+
+// The locale's variables as gettext reads them, whether or not the machine has generated the
+// locale they name; Bulgarian where no catalogue answers.
+TEST_F(MessagesTest, theLanguageIsTheLocalesWhereACatalogueHasIt) {
+    const std::map<std::string, std::string> variables[] = {
+        {{"LANG", "en_US.UTF-8"}},
+        {{"LANG", "bg_BG.UTF-8"}},
+        {},
+        {{"LANG", "C"}},
+        {{"LANG", "POSIX"}},
+        {{"LANG", "de_DE.UTF-8"}},
+        {{"LANG", "bg_BG.UTF-8"}, {"LC_MESSAGES", "en_GB.UTF-8"}},
+        {{"LANG", "bg_BG.UTF-8"}, {"LC_ALL", "en_US"}},
+        {{"LANG", "en_US.UTF-8"}, {"LC_ALL", "C"}},
+    };
+    const char* expected[] = {"en", "bg", "bg", "bg", "bg", "bg", "en", "en", "bg"};
+    for (std::size_t i = 0; i < std::size(variables); ++i) {
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+            ::unsetenv(name);
+        for (const auto& [name, value] : variables[i])
+            ::setenv(name.c_str(), value.c_str(), 1);
+        UseLanguageOfEnvironment();
+        EXPECT_EQ(LanguageShown(), expected[i]) << "case " << i;
+    }
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+        ::unsetenv(name);
 }
 
 }  // namespace

@@ -184,7 +184,7 @@ protected:
     SaveOutcome SaveJustRead(const std::string& path) {
         return SaveWithBackup(path, AsRead(path), port, CodePage::Windows1251);
     }
-    std::string Report() const { return port.Messages().empty() ? "" : port.Messages().back().text; }
+    MessageLines Report() const { return port.LastMessage(); }
 
     // Whatever happened, the form as it was must still be on the disk somewhere.
     void ExpectOriginalKept() const {
@@ -204,9 +204,9 @@ protected:
 TEST_F(SaveTest, save_renamesTheOriginalAndWritesTheView) {
     EXPECT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
     ASSERT_EQ(port.Messages().size(), 2u);
-    EXPECT_EQ(port.Messages()[0].text, messages::ConfirmSave(form));
+    EXPECT_EQ(port.Messages()[0].lines, MessageLines{messages::ConfirmSave(form)});
     EXPECT_EQ(port.Messages()[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(Report(), messages::Saved(form) + messages::OriginalKeptAs(backup));
+    EXPECT_EQ(Report(), (MessageLines{messages::Saved(form), messages::OriginalKeptAs(backup)}));
     EXPECT_EQ(port.Messages()[1].buttons, MessageButtons::Ok);
     EXPECT_EQ(ReadBytes(backup), kOriginal);
     EXPECT_EQ(ReadBytes(form), newBytes);
@@ -223,14 +223,14 @@ TEST_F(SaveTest, save_cancel_changesNothing) {
 TEST_F(SaveTest, save_noFormRead_saysSoWithoutAsking) {
     EXPECT_EQ(SaveWithBackup("", FileRead{}, port, CodePage::Windows1251), SaveOutcome::NothingToSave);
     ASSERT_EQ(port.Messages().size(), 1u);
-    EXPECT_EQ(Report(), messages::kNothingToSave);
+    EXPECT_EQ(Report(), MessageLines{messages::NothingToSave()});
 }
 
 TEST_F(SaveTest, save_twice_keepsTheFirstBackup) {
     Save();
     port.SetViewText(u"second");
     EXPECT_EQ(Save(), SaveOutcome::BackupKeptAndWritten);
-    EXPECT_EQ(Report(), messages::Saved(form) + messages::OlderBackupKept(backup));
+    EXPECT_EQ(Report(), (MessageLines{messages::Saved(form), messages::OlderBackupKept(backup)}));
     EXPECT_EQ(ReadBytes(backup), kOriginal);
     EXPECT_EQ(ReadBytes(form), "second");
 }
@@ -247,7 +247,7 @@ TEST_F(SaveTest, save_inADottedFolder_staysInTheFolder) {
 TEST_F(SaveTest, save_formFileGone_writesAndSaysThereWasNoOriginal) {
     fs::remove(form);
     EXPECT_EQ(Save(), SaveOutcome::NoOriginalAndWritten);
-    EXPECT_EQ(Report(), messages::Saved(form) + messages::kNoOriginal);
+    EXPECT_EQ(Report(), (MessageLines{messages::Saved(form), messages::NoOriginal()}));
     EXPECT_EQ(ReadBytes(form), newBytes);
     EXPECT_FALSE(fs::exists(backup));
 }
@@ -255,7 +255,7 @@ TEST_F(SaveTest, save_formFileGone_writesAndSaysThereWasNoOriginal) {
 TEST_F(SaveTest, save_folderUnderTheBackupName_writesNothing) {
     fs::create_directory(backup);
     EXPECT_EQ(Save(), SaveOutcome::BackupFailed);
-    EXPECT_EQ(Report(), messages::BackupRefused(form, backup));
+    EXPECT_EQ(Report(), MessageLines{messages::BackupRefused(form, backup)});
     EXPECT_EQ(ReadBytes(form), kOriginal);
 }
 
@@ -263,7 +263,7 @@ TEST_F(SaveTest, save_backupNameOverTheLengthLimit_writesNothing) {
     const std::string longForm = folder.Path(std::string(253, 'f'));  // ".bak" makes it 257
     WriteBytes(longForm, kOriginal);
     EXPECT_EQ(SaveJustRead(longForm), SaveOutcome::BackupFailed);
-    EXPECT_EQ(Report(), messages::BackupRefused(longForm, longForm + ".bak"));
+    EXPECT_EQ(Report(), MessageLines{messages::BackupRefused(longForm, longForm + ".bak")});
     EXPECT_EQ(ReadBytes(longForm), kOriginal);
 }
 
@@ -289,7 +289,7 @@ TEST_F(SaveTest, save_formLinkedToItsOwnBackupName_isRefusedAndTheBackupKept) {
         port = ConsolePort();
         port.SetViewText(u"new text");
         EXPECT_EQ(Save(), SaveOutcome::BackupFailed);
-        EXPECT_EQ(Report(), messages::BackupRefused(form, backup));
+        EXPECT_EQ(Report(), MessageLines{messages::BackupRefused(form, backup)});
         EXPECT_EQ(ReadBytes(backup), kOriginal);
         EXPECT_TRUE(fs::is_symlink(form));
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 2);
@@ -301,13 +301,13 @@ TEST_F(SaveTest, save_formFolderRemovedAfterReading_reportsTheFailure) {
     const std::string lost = folder.Path("gone/form1.frm");
     fs::remove(folder.Path("gone"));
     EXPECT_EQ(SaveJustRead(lost), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), messages::NotSaved(lost) + messages::kNoOriginal);
+    EXPECT_EQ(Report(), (MessageLines{messages::NotSaved(lost), messages::NoOriginal()}));
 }
 
 TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
     port.SetViewText(u"VERSION 5.00\r\n   Caption = \"中\"\r\n");
     EXPECT_EQ(Save(), SaveOutcome::UnsavableCharacter);
-    EXPECT_EQ(Report(), messages::UnsavableCharacter(form, "中", 2, "Windows-1251"));
+    EXPECT_EQ(Report(), MessageLines{messages::UnsavableCharacter(form, "中", 2, "Windows-1251")});
     EXPECT_EQ(ReadBytes(form), kOriginal);
     EXPECT_FALSE(fs::exists(backup));
 }
@@ -316,7 +316,7 @@ TEST_F(SaveTest, save_characterTheCodePageCannotHold_touchesNothing) {
 TEST_F(SaveTest, save_textPast64MiB_isRefusedAndTouchesNothing) {
     port.SetViewText(std::u16string(kMaxFileSize + 1, u'x'));
     EXPECT_EQ(Save(), SaveOutcome::TooLarge);
-    EXPECT_EQ(Report(), messages::TooLarge(form));
+    EXPECT_EQ(Report(), MessageLines{messages::TooLarge(form)});
     EXPECT_EQ(ReadBytes(form), kOriginal);
 }
 
@@ -332,7 +332,7 @@ TEST_F(SaveTest, save_everyByteValue_survives) {
 TEST_F(SaveTest, save_readOnlyForm_isRefusedAndTouchesNothing) {
     fs::permissions(form, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(Save(), SaveOutcome::ReadOnly);
-    EXPECT_EQ(Report(), messages::ReadOnly(form));
+    EXPECT_EQ(Report(), MessageLines{messages::ReadOnly(form)});
     EXPECT_EQ(ReadBytes(form), kOriginal);
     EXPECT_FALSE(fs::exists(backup));
 }
@@ -399,8 +399,9 @@ TEST_F(SaveTest, save_formFileReplacedByAFolderWhileSaving_keepsTheBackup) {
         };
         SwitchedFileSystem switched(switches);
         EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
-        EXPECT_EQ(Report(), messages::NotSaved(form) + (changedElsewhere ? messages::OtherProgramsChangeKeptIn(backup)
-                                                                         : messages::OriginalKeptAs(backup)));
+        EXPECT_EQ(Report(),
+                  (MessageLines{messages::NotSaved(form), changedElsewhere ? messages::OtherProgramsChangeKeptIn(backup)
+                                                                           : messages::OriginalKeptAs(backup)}));
         EXPECT_EQ(ReadBytes(backup), changedElsewhere ? changed : kOriginal);
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.Root()), fs::directory_iterator()), 2)
             << "no temporary file is left behind";
@@ -412,7 +413,7 @@ TEST_F(SaveTest, save_backupThatCannotBeRemovedAfterAFailedWrite_isReported) {
     switches.failing = {{system::FileCall::Rename, 0}, {system::FileCall::Unlink, 0}};
     SwitchedFileSystem switched(switches);
     EXPECT_EQ(Save(), SaveOutcome::WriteFailed);
-    EXPECT_EQ(Report(), messages::NotSaved(form) + messages::CopyLeftBeside(backup));
+    EXPECT_EQ(Report(), (MessageLines{messages::NotSaved(form), messages::CopyLeftBeside(backup)}));
     EXPECT_EQ(ReadBytes(form), kOriginal);
     EXPECT_EQ(ReadBytes(backup), kOriginal);
 }
@@ -426,7 +427,7 @@ TEST_F(SaveTest, save_formChangedSinceRead_isAskedAboutAndEachAnswerKeepsTheChan
     RefuseAChange();
     EXPECT_EQ(Save(), SaveOutcome::ChangedByAnotherProgram);
     ASSERT_EQ(port.Messages().size(), 2u);
-    EXPECT_EQ(port.Messages()[1].text, messages::ChangedSinceRead(form));
+    EXPECT_EQ(port.Messages()[1].lines, MessageLines{messages::ChangedSinceRead(form)});
     EXPECT_EQ(port.Messages()[1].buttons, MessageButtons::OkCancelDefaultCancel);
     EXPECT_EQ(ReadBytes(form), changed);
     EXPECT_FALSE(fs::exists(backup));
@@ -435,8 +436,8 @@ TEST_F(SaveTest, save_formChangedSinceRead_isAskedAboutAndEachAnswerKeepsTheChan
     port.SetViewText(kNewText);
     EXPECT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
     ASSERT_EQ(port.Messages().size(), 3u);
-    EXPECT_EQ(port.Messages()[1].text, messages::ChangedSinceRead(form));
-    EXPECT_EQ(Report(), messages::Saved(form) + messages::OtherProgramsChangeKeptIn(backup));
+    EXPECT_EQ(port.Messages()[1].lines, MessageLines{messages::ChangedSinceRead(form)});
+    EXPECT_EQ(Report(), (MessageLines{messages::Saved(form), messages::OtherProgramsChangeKeptIn(backup)}));
     EXPECT_EQ(ReadBytes(backup), changed);
     EXPECT_EQ(ReadBytes(form), newBytes);
 }
@@ -497,10 +498,11 @@ TEST_F(SaveTest, save_linkSwappedInAtEachCall_isRefusedAndWhereItLeadsUntouched)
                 // link is found by those steps.
                 const std::set<SaveOutcome> refusals{SaveOutcome::LeadsElsewhere, SaveOutcome::ChangedWhileChecked,
                                                      SaveOutcome::BackupFailed, SaveOutcome::WriteFailed};
-                EXPECT_TRUE(refusals.count(outcome)) << Report();
+                EXPECT_TRUE(refusals.count(outcome)) << TextOf(Report());
                 if (fs::exists(backup)) {
                     EXPECT_EQ(ReadBytes(backup), kOriginal);
-                    EXPECT_NE(Report().find(backup), std::string::npos) << "a backup left unsaid: " << Report();
+                    EXPECT_NE(TextOf(Report()).find(backup), std::string::npos)
+                        << "a backup left unsaid: " << TextOf(Report());
                 }
                 ++refused;
             }
@@ -528,7 +530,7 @@ TEST_F(SaveTest, save_ownerAndGroupThatCannotBeKept_areReported) {
         asNobody.SetViewText(kNewText);
         if (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0)
             SaveWithBackup(form, AsRead(form), asNobody, CodePage::Windows1251);
-        const std::string text = asNobody.LastMessage();
+        const std::string text = TextOf(asNobody.LastMessage());
         const bool sent = ::write(report[1], text.data(), text.size()) == static_cast<ssize_t>(text.size());
         ::_exit(sent ? 0 : 1);
     }
@@ -541,7 +543,8 @@ TEST_F(SaveTest, save_ownerAndGroupThatCannotBeKept_areReported) {
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(text, messages::Saved(form) + messages::OriginalKeptAs(backup) + "\r\n" + messages::kOwnerNotKept);
+    EXPECT_EQ(text,
+              TextOf(MessageLines{messages::Saved(form), messages::OriginalKeptAs(backup), messages::OwnerNotKept()}));
     struct stat info {};
     ASSERT_EQ(::stat(form.c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, 65534u);
@@ -669,22 +672,22 @@ protected:
     // A temporary file that cannot be removed stays; nothing else may.
     void CheckRow(Start start, bool aRemovalFails, const std::string& row) {
         SCOPED_TRACE(row);
-        const std::string report = Report();
+        const std::string report = TextOf(Report());
         EXPECT_EQ(momentsWithoutTheForm, 0);
         if (start == Start::ThroughLink) {
             EXPECT_TRUE(fs::is_symlink(form));
         }
         // A changed form goes to the first free backup name, past the older backup.
         const std::string made = start == Start::ChangedSinceRead ? backup + "1" : backup;
-        const std::string saved = messages::Saved(form);
-        const std::string notSaved = messages::NotSaved(form);
-        const std::string renamed = start == Start::ChangedSinceRead ? messages::OtherProgramsChangeKeptIn(made)
-                                                                     : messages::OriginalKeptAs(made);
-        const std::string copyLeft = messages::CopyLeftBeside(made);
-        const std::string kept = messages::OlderBackupKept(backup);
-        const std::string unchanged = messages::kOriginalUnchanged;
-        const std::string noOriginal = messages::kNoOriginal;
-        const std::string refused = messages::BackupRefused(form, made);
+        const std::string saved = TextOf(messages::Saved(form)) + "\r\n";
+        const std::string notSaved = TextOf(messages::NotSaved(form)) + "\r\n";
+        const std::string renamed = TextOf(start == Start::ChangedSinceRead ? messages::OtherProgramsChangeKeptIn(made)
+                                                                            : messages::OriginalKeptAs(made));
+        const std::string copyLeft = TextOf(messages::CopyLeftBeside(made));
+        const std::string kept = TextOf(messages::OlderBackupKept(backup));
+        const std::string unchanged = TextOf(messages::OriginalUnchanged());
+        const std::string noOriginal = TextOf(messages::NoOriginal());
+        const std::string refused = TextOf(messages::BackupRefused(form, made));
         const std::set<std::string> possible =
             start == Start::FormGone ? std::set<std::string>{saved + noOriginal, notSaved + noOriginal, refused}
             : start == Start::OlderBackup || start == Start::BackupAppearsMeanwhile
@@ -692,14 +695,15 @@ protected:
             : start == Start::ChangedSinceRead
                 // refused before the change was found, when the form could not be read again
                 ? std::set<std::string>{saved + renamed, notSaved + unchanged, notSaved + copyLeft, refused,
-                                        messages::BackupRefused(form, backup)}
+                                        TextOf(messages::BackupRefused(form, backup))}
                 : std::set<std::string>{saved + renamed, notSaved + unchanged, notSaved + copyLeft, refused};
         ASSERT_TRUE(possible.count(report)) << "an unexpected report: " << report;
         if (start == Start::ChangedSinceRead) {
             const bool asked = std::any_of(port.Messages().begin(), port.Messages().end(), [&](const auto& shown) {
-                return shown.text == messages::ChangedSinceRead(form);
+                return shown.lines == MessageLines{messages::ChangedSinceRead(form)};
             });
-            EXPECT_TRUE(asked || report == messages::BackupRefused(form, backup)) << "the change was not asked about";
+            EXPECT_TRUE(asked || report == TextOf(messages::BackupRefused(form, backup)))
+                << "the change was not asked about";
         }
 
         const bool saidSaved = report.starts_with(saved);
@@ -968,7 +972,7 @@ TEST_F(SaveTest, batchSave_flushesEveryFileOnceTogetherThenPutsEachBackupBeforeI
         const auto& [name, backupName] = files[i];
         SCOPED_TRACE(name);
         EXPECT_EQ(ended[i], SaveOutcome::BackedUpAndWritten);
-        EXPECT_EQ(ports[i].LastMessage(), messages::Saved(name) + messages::OriginalKeptAs(backupName));
+        EXPECT_EQ(ports[i].LastMessage(), (MessageLines{messages::Saved(name), messages::OriginalKeptAs(backupName)}));
         EXPECT_EQ(ReadBytes(name), newBytes);
         EXPECT_EQ(ReadBytes(backupName), kOriginal);
         const Arrival backupArrival = ArrivalOf(calls, backupName);
@@ -1085,8 +1089,9 @@ TEST_F(SaveTest, save_formChangedAtEachCallInTurn_isNeverWrittenOverUnseenNorBac
                         << static_cast<int>(outcome);
                     EXPECT_EQ(ReadBytes(form), change.result);
                     EXPECT_TRUE(fs::exists(backup) || !backupWhenChanged) << "the only copy of the original removed";
-                    EXPECT_EQ(fs::exists(backup), Report().ends_with(messages::VersionReadKeptAs(backup)))
-                        << "a backup left unsaid, or said and not left: " << Report();
+                    EXPECT_EQ(fs::exists(backup),
+                              TextOf(Report()).ends_with(TextOf(messages::VersionReadKeptAs(backup))))
+                        << "a backup left unsaid, or said and not left: " << TextOf(Report());
                     ++refused;
                 }
                 if (HasFailure())
@@ -1133,7 +1138,7 @@ protected:
             for (int i = 0; i < 4; ++i)
                 second.AnswerNextQuestion(i == 0 ? PressedButton::Ok : answer);
             const SaveOutcome outcome = SaveWithBackup(form, known, second, CodePage::Windows1251);
-            Send(reports[1], "D" + std::to_string(static_cast<int>(outcome)) + " " + second.LastMessage());
+            Send(reports[1], "D" + std::to_string(static_cast<int>(outcome)) + " " + TextOf(second.LastMessage()));
             ::_exit(0);
         }
         ::close(reports[1]);
@@ -1180,14 +1185,14 @@ protected:
     // Each backup that report names holds what the form held before the save: the original,
     // or the other save's text.
     void ExpectTrue(const std::string& report, const std::string& otherText) const {
-        EXPECT_EQ(report.find(messages::OlderBackupKept(backup)), std::string::npos) << report;
+        EXPECT_EQ(report.find(TextOf(messages::OlderBackupKept(backup))), std::string::npos) << report;
         for (const auto& entry : fs::directory_iterator(folder.Root())) {
             const std::string name = entry.path().string();
             if (name == form)
                 continue;
-            const bool named = report.find(messages::OriginalKeptAs(name)) != std::string::npos ||
-                               report.find(messages::OtherProgramsChangeKeptIn(name)) != std::string::npos ||
-                               report.find(messages::VersionReadKeptAs(name)) != std::string::npos;
+            const bool named = report.find(TextOf(messages::OriginalKeptAs(name))) != std::string::npos ||
+                               report.find(TextOf(messages::OtherProgramsChangeKeptIn(name))) != std::string::npos ||
+                               report.find(TextOf(messages::VersionReadKeptAs(name))) != std::string::npos;
             if (named) {
                 const std::string held = ReadBytes(name);
                 EXPECT_TRUE(held == kOriginal || held == otherText) << name << " holds " << held;
@@ -1250,7 +1255,7 @@ TEST_F(TwoSavesTest, secondStartedAtEachCallOfTheFirst_losesNothingAndReportsTru
             EXPECT_TRUE(now == kOriginal || (now == kFirstText && IsSaved(first)) ||
                         (now == kSecondText && IsSaved(other.outcome)))
                 << now;
-            ExpectTrue(Report(), kSecondText);
+            ExpectTrue(TextOf(Report()), kSecondText);
             ExpectTrue(other.report, kFirstText);
             for (const auto& entry : fs::directory_iterator(folder.Root())) {
                 const std::string name = entry.path().string();

@@ -48,7 +48,7 @@ TEST_F(ScaleCommandTest, stdout_writesTheBytesASaveWouldWrite) {
         "      Charset         =   204\r\n      Weight          =   400\r\n      Underline       =   0   'False\r\n"
         "      Italic          =   0   'False\r\n      Strikethrough   =   0   'False\r\n   EndProperty\r\n"
         "   Height          =   594\r\n   Caption = \"\xD7\xE5\xF2\xE5\"\n");
-    EXPECT_EQ(err.str(), Printed(messages::kCorrectionFinished));
+    EXPECT_EQ(err.str(), Printed(messages::CorrectionFinished()));
     EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
 }
 
@@ -118,7 +118,7 @@ TEST_F(ScaleCommandTest, lineEndings_comeBackAsTheyWereRead) {
 
 TEST_F(ScaleCommandTest, stdout_refusedPercent_isCheckedBeforeTheFile) {
     EXPECT_EQ(Run({"--stdout", "1e999", folder.Path("missing.frm")}), 2);
-    EXPECT_EQ(err.str(), Printed(messages::kPercentRefused));
+    EXPECT_EQ(err.str(), Printed(messages::PercentRefused()));
     EXPECT_EQ(out.str(), "");
 }
 
@@ -193,11 +193,12 @@ TEST_F(ScaleCommandTest, batch_bitmapSansSerifUnderEightPoints_isSaidAfterTheRep
     WriteBytes(form, kForm);
     WriteBytes(second, kForm);
     EXPECT_EQ(Run({"80", form}), 0);
-    EXPECT_EQ(out.str(), Printed(messages::Saved(form) + messages::OriginalKeptAs(folder.Path("form1.bak")) + "\r\n" +
-                                 messages::kBitmapSansSerifTooSmall));
+    EXPECT_EQ(out.str(), Printed(MessageLines{messages::Saved(form), messages::OriginalKeptAs(folder.Path("form1.bak")),
+                                              messages::BitmapSansSerifTooSmall()}));
     EXPECT_NE(ReadBytes(form).find("\"MS Sans Serif\"\r\n      Size            =   6.6\r\n"), std::string::npos);
     EXPECT_EQ(Run({"--truetype", "80", second}), 0);
-    EXPECT_EQ(out.str(), Printed(messages::Saved(second) + messages::OriginalKeptAs(folder.Path("form2.bak"))));
+    EXPECT_EQ(out.str(),
+              Printed(MessageLines{messages::Saved(second), messages::OriginalKeptAs(folder.Path("form2.bak"))}));
     EXPECT_NE(ReadBytes(second).find("\"Microsoft Sans Serif\"\r\n      Size            =   6.6\r\n"),
               std::string::npos);
     EXPECT_EQ(err.str(), "");
@@ -234,7 +235,7 @@ TEST_F(ScaleCommandTest, stdout_outputThatCannotBeWritten_isReportedAndExitsOne)
     RefusingBuffer refusing;
     std::ostream full(&refusing);
     EXPECT_EQ(RunScaleCommand({"--stdout", "120", form}, full, err), 1);
-    EXPECT_EQ(err.str(), Printed(messages::kCorrectionFinished) + Printed(command_texts::kOutputNotWritten));
+    EXPECT_EQ(err.str(), Printed(messages::CorrectionFinished()) + Printed(command_texts::kOutputNotWritten));
     EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
 }
 
@@ -256,8 +257,9 @@ TEST_F(ScaleCommandTest, batch_savesEveryFileWithItsBackup) {
     WriteBytes(form, kForm);
     WriteBytes(second, kForm);
     EXPECT_EQ(Run({"120", form, second}), 0);
-    EXPECT_EQ(out.str(), Printed(messages::Saved(form) + messages::OriginalKeptAs(folder.Path("form1.bak"))) +
-                             Printed(messages::Saved(second) + messages::OriginalKeptAs(folder.Path("form2.bak"))));
+    EXPECT_EQ(out.str(),
+              Printed(MessageLines{messages::Saved(form), messages::OriginalKeptAs(folder.Path("form1.bak"))}) +
+                  Printed(MessageLines{messages::Saved(second), messages::OriginalKeptAs(folder.Path("form2.bak"))}));
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(ReadBytes(folder.Path("form2.bak")), kForm);
     EXPECT_NE(ReadBytes(second).find("=   594\r\n"), std::string::npos);
@@ -268,7 +270,8 @@ TEST_F(ScaleCommandTest, batch_goesOnAfterAFailureAndExitsOne) {
     const std::string missing = folder.Path("missing.frm");
     EXPECT_EQ(Run({"120", missing, form}), 1);
     EXPECT_EQ(err.str(), Printed(messages::CannotRead(missing)));
-    EXPECT_EQ(out.str(), Printed(messages::Saved(form) + messages::OriginalKeptAs(folder.Path("form1.bak"))));
+    EXPECT_EQ(out.str(),
+              Printed(MessageLines{messages::Saved(form), messages::OriginalKeptAs(folder.Path("form1.bak"))}));
 }
 
 // calc2.frm and calc2.ctl of one project would share calc2.bak: each keeps its own, and a
@@ -281,8 +284,8 @@ TEST_F(ScaleCommandTest, batch_formsSharingABaseName_eachKeepsItsOwnBackup) {
     WriteBytes(ctl, control);
     WriteBytes(folder.Path("calc2.bak"), "made before\r\n");
     EXPECT_EQ(Run({"120", frm, ctl}), 0);
-    EXPECT_EQ(out.str(), Printed(messages::Saved(frm) + messages::OriginalKeptAs(frm + ".bak")) +
-                             Printed(messages::Saved(ctl) + messages::OriginalKeptAs(ctl + ".bak")));
+    EXPECT_EQ(out.str(), Printed(MessageLines{messages::Saved(frm), messages::OriginalKeptAs(frm + ".bak")}) +
+                             Printed(MessageLines{messages::Saved(ctl), messages::OriginalKeptAs(ctl + ".bak")}));
     EXPECT_EQ(ReadBytes(frm + ".bak"), kForm);
     EXPECT_EQ(ReadBytes(ctl + ".bak"), control);
     EXPECT_EQ(ReadBytes(folder.Path("calc2.bak")), "made before\r\n");
@@ -322,7 +325,8 @@ TEST_F(ScaleCommandTest, batch_formChangedAfterItWasRead_isRefusedAndTheOthersSa
         SwitchedFileSystem switched(switches);
         EXPECT_EQ(Run({"120", form, second}), 1);
         EXPECT_EQ(err.str(), Printed(messages::ChangedSinceRead(form)));
-        EXPECT_EQ(out.str(), Printed(messages::Saved(second) + messages::OriginalKeptAs(folder.Path("form2.bak"))));
+        EXPECT_EQ(out.str(),
+                  Printed(MessageLines{messages::Saved(second), messages::OriginalKeptAs(folder.Path("form2.bak"))}));
         EXPECT_EQ(ReadBytes(form), before);
         EXPECT_EQ(ReadBytes(other), "not a form\r\n");
         EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
@@ -376,13 +380,14 @@ TEST_F(ScaleCommandTest, batch_formRewrittenBeforeTheFlush_isRefusedAndTheOthers
             }
             EXPECT_TRUE(changed);
             EXPECT_EQ(ReadBytes(forms[1]), rewritten);
-            EXPECT_EQ(err.str(),
-                      Printed(messages::ChangedAndNotSaved(forms[1]) + "\r\n" + messages::VersionReadKeptAs(backup2)) +
-                          (asProject ? Printed(command_texts::ProjectPartlySaved(project, 2, 3)) : ""));
+            EXPECT_EQ(err.str(), Printed(MessageLines{messages::ChangedAndNotSaved(forms[1]),
+                                                      messages::VersionReadKeptAs(backup2)}) +
+                                     (asProject ? Printed(command_texts::ProjectPartlySaved(project, 2, 3)) : ""));
             EXPECT_EQ(ReadBytes(backup2), kForm);
-            EXPECT_EQ(out.str(),
-                      Printed(messages::Saved(forms[0]) + messages::OriginalKeptAs(folder.Path("form1.bak"))) +
-                          Printed(messages::Saved(forms[2]) + messages::OriginalKeptAs(folder.Path("form3.bak"))));
+            EXPECT_EQ(out.str(), Printed(MessageLines{messages::Saved(forms[0]),
+                                                      messages::OriginalKeptAs(folder.Path("form1.bak"))}) +
+                                     Printed(MessageLines{messages::Saved(forms[2]),
+                                                          messages::OriginalKeptAs(folder.Path("form3.bak"))}));
             for (const std::string& path : {forms[0], forms[2]})
                 EXPECT_NE(ReadBytes(path).find("=   594\r\n"), std::string::npos) << path;
         }
@@ -425,11 +430,12 @@ TEST_F(ScaleCommandTest, batch_failingPartWay_reportsEachFormSavedOrNot) {
         for (std::size_t i = 0; i < forms.size(); ++i) {
             SCOPED_TRACE(forms[i]);
             if (failure.saved[i]) {
-                expectedOut += Printed(messages::Saved(forms[i]) + messages::OriginalKeptAs(backupOf(forms[i])));
+                expectedOut +=
+                    Printed(MessageLines{messages::Saved(forms[i]), messages::OriginalKeptAs(backupOf(forms[i]))});
                 EXPECT_NE(ReadBytes(forms[i]).find("=   594\r\n"), std::string::npos);
                 EXPECT_EQ(ReadBytes(backupOf(forms[i])), kForm);
             } else {
-                expectedErr += Printed(messages::NotSaved(forms[i]) + messages::kOriginalUnchanged);
+                expectedErr += Printed(MessageLines{messages::NotSaved(forms[i]), messages::OriginalUnchanged()});
                 EXPECT_EQ(ReadBytes(forms[i]), kForm);
                 EXPECT_FALSE(fs::exists(backupOf(forms[i])));
             }
@@ -480,7 +486,7 @@ TEST_F(ProjectCommandTest, aValueThatWouldNotFitInOneForm_savesNoFormOfTheProjec
     WriteBytes(Form(3), "Begin VB.Form Form1\r\nTop  =2000000000\r\nEnd\r\n");
     EXPECT_EQ(Run({"200", project}), 1);
     EXPECT_EQ(out.str(), Printed(command_texts::DesignerNotScaled(folder.Path("Data.Dsr"))));
-    EXPECT_EQ(err.str(), Printed(command_texts::InForm(Form(3), messages::ValueOutOfRange(2))) +
+    EXPECT_EQ(err.str(), Printed(command_texts::InForm(Form(3), TextOf(messages::ValueOutOfRange(2)))) +
                              Printed(command_texts::ProjectNotSaved(project)));
     for (int i = 1; i <= 5; ++i) {
         EXPECT_FALSE(fs::exists(folder.Path("f" + std::to_string(i) + ".bak")));

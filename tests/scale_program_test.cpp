@@ -60,8 +60,8 @@ protected:
 TEST_F(ScaleProgramTest, stdout_thatCannotBeWritten_isReportedAndExitsOne) {
     WriteBytes(form, "Begin VB.MDIForm Form1\r\n   Height          =   495\r\n");
     const std::string corrected = "Begin VB.MDIForm Form1\r\n   Height          =   594\r\n";
-    const std::string reported = Printed(messages::kCorrectionFinished);
-    const std::string failed = Printed(messages::kCorrectionFinished) + Printed(command_texts::kOutputNotWritten);
+    const std::string reported = Printed(messages::CorrectionFinished());
+    const std::string failed = Printed(messages::CorrectionFinished()) + Printed(command_texts::kOutputNotWritten);
 
     const std::string outName = folder.Path("out");
     const int outFile = ::open(outName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);

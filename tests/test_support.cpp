@@ -41,6 +41,14 @@ std::string Printed(const std::string& message) {
     return printed.str();
 }
 
+std::string Printed(const Message& message) {
+    return Printed(TextOf(message));
+}
+
+std::string Printed(const MessageLines& lines) {
+    return Printed(TextOf(lines));
+}
+
 std::string EveryByteValue() {
     std::string bytes;
     for (int byte = 0; byte < 256; ++byte)
@@ -55,3 +63,14 @@ std::string EveryByteValueButLineBreaks() {
 }
 
 }  // namespace tremaro::testing
+
+namespace tremaro {
+
+void PrintTo(const Message& message, std::ostream* stream) {
+    *stream << "message " << static_cast<int>(message.id) << " {";
+    for (std::size_t i = 0; i < message.arguments.size(); ++i)
+        *stream << (i ? ", " : "") << '"' << message.arguments[i] << '"';
+    *stream << "}: " << TextOf(message);
+}
+
+}  // namespace tremaro

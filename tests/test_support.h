@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/message.h"
 #include "platform/system_calls.h"
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 namespace tremaro::testing {
@@ -31,6 +33,8 @@ std::string ReadBytes(const std::string& path);
 
 // A message as the command line prints it: its CR LF breaks as LF, and an LF after it.
 std::string Printed(const std::string& message);
+std::string Printed(const Message& message);
+std::string Printed(const MessageLines& lines);
 
 // Switches the file system seam for as long as it lives, and back to the bare system
 // calls afterwards.
@@ -45,3 +49,10 @@ public:
 };
 
 }  // namespace tremaro::testing
+
+namespace tremaro {
+
+// What a failed comparison shows of a message: its id's number, its arguments and its text.
+void PrintTo(const Message& message, std::ostream* stream);
+
+}  // namespace tremaro

@@ -361,8 +361,8 @@ void ConvertForm::SaveForm() {
         lastFolder_.RememberFolderOf(document_.FileName());
 }
 
-PressedButton ConvertForm::ShowMessage(const std::string& text, MessageButtons buttons) {
-    return messages_.Show(this, QString::fromStdString(text), buttons);
+PressedButton ConvertForm::ShowMessage(const MessageLines& lines, MessageButtons buttons) {
+    return messages_.Show(this, QString::fromStdString(TextOf(lines)), buttons);
 }
 
 void ConvertForm::SetViewText(std::u16string text) {

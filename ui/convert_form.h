@@ -47,7 +47,7 @@ class ConvertForm final : public QWidget, public OperatorPort {
 public:
     explicit ConvertForm(HelpLauncher& help, QWidget* parent = nullptr);
 
-    PressedButton ShowMessage(const std::string& text, MessageButtons buttons) override;
+    PressedButton ShowMessage(const MessageLines& lines, MessageButtons buttons) override;
     void SetViewText(std::u16string text) override;
     std::u16string ViewTextToSave() override { return ViewText(); }
     bool ViewTextEdited() override;

@@ -190,9 +190,9 @@ void PreviewWindow::ShowForms(std::u16string_view before, std::u16string_view af
     const QSignalBlocker quiet(problemList_);
     problemList_->clear();
     for (const LayoutProblem& problem : problems_.listed)
-        problemList_->addItem(ToQString(problem.text));
-    if (const std::u16string more = UnlistedProblemsNote(problems_); !more.empty()) {
-        auto* rest = new QListWidgetItem(ToQString(more), problemList_);
+        problemList_->addItem(QString::fromStdString(TextOf(problem.message)));
+    if (const auto more = UnlistedProblemsNote(problems_)) {
+        auto* rest = new QListWidgetItem(QString::fromStdString(TextOf(*more)), problemList_);
         rest->setFlags(Qt::NoItemFlags);
     }
     if (problems_.Empty()) {

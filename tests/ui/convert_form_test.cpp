@@ -331,11 +331,11 @@ TEST_F(ConvertFormTest, keyboard_enterOnEachButton_doesWhatAClickDoes) {
         Find<QLineEdit>("Text1")->setText(QStringLiteral("120"));
         form.Messages().SetNextAnswer(PressedButton::Ok);
         press("cmdStart", key, modifiers);
-        EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kCorrectionFinished));
+        EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::CorrectionFinished())));
         EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("=   3834\n")));
         form.Messages().SetNextAnswer(PressedButton::Cancel);
         press("cmdSave", key, modifiers);
-        EXPECT_EQ(LastMessage(), QString::fromStdString(messages::ConfirmSave(path)));
+        EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::ConfirmSave(path))));
         press("cmdHelp", key, modifiers);
         ASSERT_NE(help.Window(), nullptr);
         EXPECT_TRUE(help.Window()->isVisible());
@@ -389,7 +389,7 @@ TEST_F(ConvertFormTest, buttons_keepWorkingWhileHelpIsOpen) {
     ASSERT_NE(help.Window(), nullptr);
     Read(formPath);
     Correct(QStringLiteral("150"));
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kCorrectionFinished));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::CorrectionFinished())));
     EXPECT_TRUE(help.Window() && help.Window()->isVisible());
     help.Window()->close();
 }
@@ -409,7 +409,7 @@ TEST_F(ConvertFormTest, read_failingAfterAGoodRead_keepsTheEarlierForm) {
     const std::string missing = folder.Path("missing.frm");
     form.Messages().SetNextAnswer(PressedButton::Ok);
     Read(missing);
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::CannotRead(missing)));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::CannotRead(missing))));
     EXPECT_EQ(form.FormFileName(), formPath);
     EXPECT_EQ(form.windowTitle(), QString::fromStdString("Tremaro: " + formPath));
     EXPECT_EQ(ViewPlainText(), shownBefore);
@@ -422,24 +422,24 @@ TEST_F(ConvertFormTest, read_tooLongFile_saysWhyAndKeepsTheEarlierForm) {
     WriteBytes(tooLong, std::string(32767 * 2, '\n').substr(0, 32767 * 2));
     form.Messages().SetNextAnswer(PressedButton::Ok);
     Read(tooLong);
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::TooLong(tooLong)));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::TooLong(tooLong))));
     EXPECT_EQ(form.FormFileName(), formPath);
 }
 
 TEST_F(ConvertFormTest, start_correctsWithThePercentBoxsText) {
     Read(formPath);
     Correct(QStringLiteral("120%"));
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kCorrectionFinished));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::CorrectionFinished())));
     EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("   ClientHeight    =   3834\n")));
     EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("      Size            =   9.9\n")));
 }
 
 TEST_F(ConvertFormTest, start_refusedPercentOrNoForm_saysSo) {
     Correct(QStringLiteral("120"));
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kNoForm));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::NoForm())));
     Read(formPath);
     Correct(QStringLiteral("19.99"));
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kPercentRefused));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::PercentRefused())));
     EXPECT_TRUE(ViewPlainText().contains(QStringLiteral("=   3195")));
 }
 
@@ -455,10 +455,11 @@ TEST_F(ConvertFormTest, save_writesTheEditedViewAndKeepsTheBackup) {
 
     const auto& shown = form.Messages().Shown();
     ASSERT_GE(shown.size(), 2u);
-    EXPECT_EQ(shown[shown.size() - 2].text, QString::fromStdString(messages::ConfirmSave(formPath)));
+    EXPECT_EQ(shown[shown.size() - 2].text, QString::fromStdString(TextOf(messages::ConfirmSave(formPath))));
     EXPECT_EQ(shown[shown.size() - 2].buttons, MessageButtons::OkCancel);
     const std::string backup = folder.Path("form1.bak");
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::Saved(formPath) + messages::OriginalKeptAs(backup)));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(
+                                 TextOf(MessageLines{messages::Saved(formPath), messages::OriginalKeptAs(backup)})));
     EXPECT_EQ(ReadBytes(backup), kForm);
     const std::string saved = ReadBytes(formPath);
     EXPECT_EQ(saved.substr(0, 14), "VERSION 5.00\r\n");
@@ -507,7 +508,7 @@ TEST_F(ConvertFormTest, save_formChangedSinceRead_asksAndEachAnswerKeepsTheChang
     form.Messages().SetNextAnswer(PressedButton::Cancel);
     Click("cmdSave");
     ASSERT_EQ(form.Messages().Shown().size(), 2u);
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::ChangedSinceRead(formPath)));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::ChangedSinceRead(formPath))));
     EXPECT_EQ(form.Messages().Shown().back().buttons, MessageButtons::OkCancelDefaultCancel);
     EXPECT_EQ(ReadBytes(formPath), changed);
     EXPECT_FALSE(fs::exists(backup));
@@ -517,9 +518,9 @@ TEST_F(ConvertFormTest, save_formChangedSinceRead_asksAndEachAnswerKeepsTheChang
     Click("cmdSave");
     const auto& shown = form.Messages().Shown();
     ASSERT_EQ(shown.size(), 5u);
-    EXPECT_EQ(shown[3].text, QString::fromStdString(messages::ChangedSinceRead(formPath)));
-    EXPECT_EQ(LastMessage(),
-              QString::fromStdString(messages::Saved(formPath) + messages::OtherProgramsChangeKeptIn(backup)));
+    EXPECT_EQ(shown[3].text, QString::fromStdString(TextOf(messages::ChangedSinceRead(formPath))));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(MessageLines{messages::Saved(formPath),
+                                                                        messages::OtherProgramsChangeKeptIn(backup)})));
     EXPECT_EQ(ReadBytes(backup), changed);
     EXPECT_EQ(ReadBytes(formPath), kForm);
 }
@@ -541,7 +542,8 @@ TEST_F(ConvertFormTest, save_typedCharacterTheCodePageCannotHold_isRefused) {
     form.Messages().SetNextAnswer(PressedButton::Ok);
     form.Messages().SetNextAnswer(PressedButton::Ok);
     Click("cmdSave");
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::UnsavableCharacter(formPath, "中", 1, "Windows-1251")));
+    EXPECT_EQ(LastMessage(),
+              QString::fromStdString(TextOf(messages::UnsavableCharacter(formPath, "中", 1, "Windows-1251"))));
     EXPECT_EQ(ReadBytes(formPath), kForm);
 }
 
@@ -564,9 +566,9 @@ TEST_F(ConvertFormTest, realMessageBox_showsTheTextAndButtons) {
         icon = box->icon();
         box->button(QMessageBox::Cancel)->click();
     });
-    const PressedButton pressed = form.ShowMessage(messages::ConfirmSave(formPath), MessageButtons::OkCancel);
+    const PressedButton pressed = form.ShowMessage({messages::ConfirmSave(formPath)}, MessageButtons::OkCancel);
     EXPECT_EQ(pressed, PressedButton::Cancel);
-    EXPECT_EQ(text, QString::fromStdString(messages::ConfirmSave(formPath)));
+    EXPECT_EQ(text, QString::fromStdString(TextOf(messages::ConfirmSave(formPath))));
     EXPECT_EQ(title, captions::ProgramName());
     EXPECT_EQ(buttons, QMessageBox::Ok | QMessageBox::Cancel);
     EXPECT_EQ(icon, QMessageBox::NoIcon);
@@ -589,7 +591,7 @@ TEST_F(ConvertFormTest, realMessageBoxes_enterAndSpaceKeepTheTextAndTheFile) {
             KeyInMessageBoxes operatorsKey(key);
             form.Chooser().SetNextAnswer(QString::fromStdString(otherPath));
             Click("cmdRead");
-            EXPECT_EQ(operatorsKey.texts, QStringList{QString::fromStdString(messages::kDropUnsavedWork)});
+            EXPECT_EQ(operatorsKey.texts, QStringList{QString::fromStdString(TextOf(messages::DropUnsavedWork()))});
             EXPECT_TRUE(operatorsKey.everyBoxClosedByTheKey);
         }
         EXPECT_EQ(ViewPlainText(), typed);
@@ -598,8 +600,9 @@ TEST_F(ConvertFormTest, realMessageBoxes_enterAndSpaceKeepTheTextAndTheFile) {
         {
             KeyInMessageBoxes operatorsKey(key);
             Click("cmdSave");
-            EXPECT_EQ(operatorsKey.texts, QStringList({QString::fromStdString(messages::ConfirmSave(formPath)),
-                                                       QString::fromStdString(messages::ChangedSinceRead(formPath))}));
+            EXPECT_EQ(operatorsKey.texts,
+                      QStringList({QString::fromStdString(TextOf(messages::ConfirmSave(formPath))),
+                                   QString::fromStdString(TextOf(messages::ChangedSinceRead(formPath)))}));
             EXPECT_TRUE(operatorsKey.everyBoxClosedByTheKey);
         }
         EXPECT_EQ(ReadBytes(formPath), changed);
@@ -660,7 +663,7 @@ TEST_F(ConvertFormTest, droppedFormFile_isReadAsReadReadsIt) {
     form.Messages().SetNextAnswer(PressedButton::Cancel);
     EXPECT_TRUE(drop(otherPath, view));
     EXPECT_TRUE(QTest::qWaitFor([&] { return MessagesSoFar() == 1; }, kPatienceMs));
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::DropUnsavedWork())));
     EXPECT_EQ(ViewPlainText(), typed);
 
     form.Messages().SetNextAnswer(PressedButton::Ok);
@@ -699,11 +702,11 @@ TEST_F(ConvertFormTest, start_correctsTheTextAsTyped_andARefusalLeavesItAsTyped)
         << typed.toStdString();
 
     Correct(QStringLiteral("19.99"));
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kPercentRefused));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::PercentRefused())));
     EXPECT_EQ(ViewPlainText(), typed);
 
     Correct(QStringLiteral("120"));
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kCorrectionFinished));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::CorrectionFinished())));
     EXPECT_EQ(ViewPlainText(), QStringLiteral("VERSION 5.00\nBegin VB.Form Form1\n   Caption         =   \"Заповед\"\n"
                                               "   ClientHeight    =   38340\n   BeginProperty Font\n"
                                               "      Size            =   9.9\n   EndProperty\nEnd\n"));
@@ -746,7 +749,7 @@ TEST_F(ConvertFormTest, unsavedWork_exitCloseAndRead_askExactlyWhenTheTextChange
         form.Messages().SetNextAnswer(PressedButton::Cancel);
         wayOut();
         ASSERT_EQ(MessagesSoFar(), before + 1);
-        EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
+        EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::DropUnsavedWork())));
         EXPECT_EQ(form.Messages().Shown().back().buttons, MessageButtons::OkCancelDefaultCancel);
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(ViewPlainText(), typed);
@@ -764,7 +767,7 @@ TEST_F(ConvertFormTest, unsavedWork_exitCloseAndRead_askExactlyWhenTheTextChange
     form.Messages().SetNextAnswer(PressedButton::Ok);
     Click("cmdExit");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::DropUnsavedWork())));
 }
 
 TEST_F(ConvertFormTest, keys_pressReadSaveAndHelp_andTheTooltipsNameThem) {
@@ -780,7 +783,7 @@ TEST_F(ConvertFormTest, keys_pressReadSaveAndHelp_andTheTooltipsNameThem) {
 
     form.Messages().SetNextAnswer(PressedButton::Cancel);
     QTest::keyClick(view, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::ConfirmSave(formPath)));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::ConfirmSave(formPath))));
     EXPECT_EQ(ReadBytes(formPath), kForm);
 
     auto* percent = Find<QLineEdit>("Text1");
@@ -810,7 +813,7 @@ TEST_F(ConvertFormTest, openFile_readsAsReadDoes_andTheCommandLinesFileOnceTheWi
     const std::string missing = folder.Path("missing.frm");
     form.Messages().SetNextAnswer(PressedButton::Ok);
     form.OpenFile(missing);
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::CannotRead(missing)));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::CannotRead(missing))));
     EXPECT_EQ(form.FormFileName(), formPath);
 }
 
@@ -878,7 +881,7 @@ TEST_F(ConvertFormTest, contextMenu_codePages_readTheFormAgainInTheOneChosen) {
     EXPECT_TRUE(listed.contains(captions::CodePageEntry(CodePage::Windows1252) + QStringLiteral(" *")))
         << listed.join(' ').toStdString();
     ASSERT_EQ(MessagesSoFar(), 1u);
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::DropUnsavedWork())));
     EXPECT_EQ(ViewPlainText(), typed);
 
     form.Messages().SetNextAnswer(PressedButton::Ok);
@@ -973,7 +976,7 @@ TEST_F(ConvertFormTest, contextMenu_trueTypeFonts_isRememberedForTheNextRunAndUs
         const QString corrected = nextRun.findChild<QPlainTextEdit*>(QStringLiteral("Text"))->toPlainText();
         EXPECT_TRUE(corrected.contains(QStringLiteral("Name            =   \"Microsoft Sans Serif\"\n")))
             << corrected.toStdString();
-        EXPECT_EQ(lastShown(nextRun), QString::fromStdString(messages::kCorrectionFinished));
+        EXPECT_EQ(lastShown(nextRun), QString::fromStdString(TextOf(messages::CorrectionFinished())));
         EXPECT_TRUE(useItem(&nextRun, true).checked);
     }
 
@@ -987,8 +990,8 @@ TEST_F(ConvertFormTest, contextMenu_trueTypeFonts_isRememberedForTheNextRunAndUs
     EXPECT_TRUE(thirdRun.findChild<QPlainTextEdit*>(QStringLiteral("Text"))
                     ->toPlainText()
                     .contains(QStringLiteral("Name            =   \"MS Sans Serif\"\n")));
-    EXPECT_EQ(lastShown(thirdRun), QString::fromStdString(std::string(messages::kCorrectionFinished) + "\r\n" +
-                                                          messages::kBitmapSansSerifTooSmall));
+    EXPECT_EQ(lastShown(thirdRun), QString::fromStdString(TextOf(MessageLines{messages::CorrectionFinished(),
+                                                                              messages::BitmapSansSerifTooSmall()})));
 }
 
 TEST_F(ConvertFormTest, contextMenu_beforeAnyRead_offersNoCodePageToReadAgainIn) {
@@ -1064,7 +1067,7 @@ TEST_F(ProjectInWindowTest, read_aProject_listsItsForms_andTheKeyOpensTheListAga
     form.Messages().SetNextAnswer(PressedButton::Cancel);
     form.ProjectForms().SetNextAnswer(std::nullopt);  // a list shown without the question is still answered
     PressProjectFormsKeys();
-    EXPECT_EQ(LastMessage(), QString::fromStdString(messages::kDropUnsavedWork));
+    EXPECT_EQ(LastMessage(), QString::fromStdString(TextOf(messages::DropUnsavedWork())));
     EXPECT_EQ(ListsOffered(), 3u) << "the list shown though the operator kept the text";
     EXPECT_EQ(ViewPlainText(), typed);
     EXPECT_EQ(MessagesSoFar(), 1u);

@@ -368,7 +368,7 @@ TEST(FormPictureTest, textThatNoLongerFitsInTheFontItIsDrawnIn_isListed) {
         FindNewLayoutProblems(BuildFormModel(ThreeLabels("MS Sans Serif", 1)),
                               BuildFormModel(ThreeLabels("MS Sans Serif", 0.6)), ScaleFactors::Both(0.6), &measure);
     ASSERT_EQ(bitmap.listed.size(), 1u);
-    EXPECT_EQ(bitmap.listed[0].text, messages::TextDoesNotFit(u"lblProvince"));
+    EXPECT_EQ(bitmap.listed[0].message, messages::TextDoesNotFit(u"lblProvince"));
     EXPECT_TRUE(FindNewLayoutProblems(BuildFormModel(ThreeLabels("Arial", 1)),
                                       BuildFormModel(ThreeLabels("Arial", 0.6)), ScaleFactors::Both(0.6), &measure)
                     .Empty());
@@ -582,7 +582,7 @@ TEST(FormPictureTest, previewCommandProblems_listsEachFilesNewProblemsAndGoesOnP
     const std::string cutToo = write("cut too.frm", ThreeLabels("MS Sans Serif", 1));
     const std::string huge = write("huge.frm", Text("Begin VB.Form F\n Width = 4000000000\nEnd\n"));
     const std::string missing = folder.Path("missing.frm");
-    const std::string cutLabel = Utf16ToUtf8(messages::TextDoesNotFit(u"lblProvince"));
+    const std::string cutLabel = (TextOf(messages::TextDoesNotFit(u"lblProvince")));
     std::ostringstream out;
     std::ostringstream err;
 
@@ -658,7 +658,7 @@ TEST(FormPictureTest, previewCommandReport_writesAPageOfEveryFormOfTheProjectWit
         EXPECT_FALSE(QImage(QString::fromStdString(report + "/" + picture)).isNull()) << picture;
     }
     EXPECT_NE(page.find(command_texts::ReportCount(1, 3)), std::string::npos);
-    EXPECT_NE(page.find(Utf16ToUtf8(messages::TextDoesNotFit(u"lblProvince"))), std::string::npos);
+    EXPECT_NE(page.find((TextOf(messages::TextDoesNotFit(u"lblProvince")))), std::string::npos);
     EXPECT_EQ(page.find("http"), std::string::npos);
 }
 

@@ -187,7 +187,8 @@ TEST_F(PreviewWindowTest, shortcutOpensIt_andItFollowsStartAndTyping) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return ListedProblems(window).size() == 1 && ListedProblems(window)[0] != captions::NoNewProblems(); },
         kPatienceMs));
-    EXPECT_EQ(ListedProblems(window), QStringList{ToQString(messages::ReachesOut(u"Command1", u"Form1"))});
+    EXPECT_EQ(ListedProblems(window),
+              QStringList{QString::fromStdString(TextOf(messages::ReachesOut(u"Command1", u"Form1")))});
 
     auto* list = window->findChild<QListWidget*>(QStringLiteral("problems"));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
@@ -229,7 +230,10 @@ TEST_F(PreviewWindowTest, problemsAreWeighedInTheProportionOfTheCorrectionsSince
     text.replace(QRegularExpression(QStringLiteral("Left *= *3250")), QStringLiteral("Left = 2700"));
     View()->setPlainText(text);
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return ListedProblems(window) == QStringList{ToQString(messages::Overlaps(u"Command1", u"Command2"))}; },
+        [&] {
+            return ListedProblems(window) ==
+                   QStringList{QString::fromStdString(TextOf(messages::Overlaps(u"Command1", u"Command2")))};
+        },
         kPatienceMs));
 }
 
@@ -392,8 +396,8 @@ TEST(PreviewWindowProblemList, oneProblemBeyondTheListed_isNamedInTheSingular) {
     window.ShowForms(form(100000), form(50));
     const QStringList rows = ListedProblems(&window);
     ASSERT_EQ(rows.size(), 201);
-    EXPECT_EQ(rows.front(), ToQString(messages::ReachesOut(u"C0", u"F")));
-    EXPECT_EQ(rows.back(), ToQString(messages::UnlistedProblems(1, false)));
+    EXPECT_EQ(rows.front(), QString::fromStdString(TextOf(messages::ReachesOut(u"C0", u"F"))));
+    EXPECT_EQ(rows.back(), QString::fromStdString(TextOf(messages::UnlistedProblems(1, false))));
     const auto* list = window.findChild<QListWidget*>(QStringLiteral("problems"));
     EXPECT_EQ(list->item(200)->flags(), Qt::NoItemFlags);  // a closing line, not a place to show
 }
