@@ -1,6 +1,7 @@
 #include "preview/project_report.h"
 
 #include "cli/command_texts.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 
@@ -76,10 +77,11 @@ std::string ProjectReportPage(const std::vector<ReportedForm>& forms, const std:
         std::count_if(forms.begin(), forms.end(), [](const ReportedForm& form) { return Rank(form) == 0; }));
 
     const std::string title = command_texts::ReportTitle(percent);
-    std::string page = "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\"/>\n<title>" +
-                       Escaped(title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n<h1>" +
-                       Escaped(title) + "</h1>\n<p>" + Escaped(command_texts::ReportCount(withProblems, forms.size())) +
-                       "</p>\n";
+    // The page says which language it is in, for the browser's fonts, hyphens and reader.
+    std::string page = "<!DOCTYPE html>\n<html lang=\"" + LanguageShown() +
+                       "\">\n<head>\n<meta charset=\"utf-8\"/>\n<title>" + Escaped(title) + "</title>\n<style>" +
+                       kStyle + "</style>\n</head>\n<body>\n<h1>" + Escaped(title) + "</h1>\n<p>" +
+                       Escaped(command_texts::ReportCount(withProblems, forms.size())) + "</p>\n";
     for (const ReportedForm* form : ordered)
         AppendForm(*form, page);
     page += "</body>\n</html>\n";
