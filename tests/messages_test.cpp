@@ -5,7 +5,9 @@
 
 #include <cstdlib>
 #include <map>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace tremaro {
 namespace {
@@ -29,6 +31,15 @@ std::size_t Occurrences(const std::string& text, const std::string& part) {
     return count;
 }
 
+// The languages the build made a catalogue for, besides Bulgarian.
+std::vector<std::string> TranslatedLanguages() {
+    std::vector<std::string> languages;
+    std::istringstream list(TREMARO_TRANSLATED_LANGUAGES);
+    for (std::string language; std::getline(list, language, ';');)
+        languages.push_back(language);
+    return languages;
+}
+
 // As many marked arguments as the Bulgarian sentence has places.
 Message Marked(MessageId id) {
     const std::string pattern = PatternOf(id);
@@ -38,18 +49,21 @@ Message Marked(MessageId id) {
     return message;
 }
 
-TEST_F(MessagesTest, everyMessageHasAnEnglishTextThatNamesEachArgumentOnce) {
-    for (int i = 0; i < kMessageIdCount; ++i) {
-        const Message message = Marked(static_cast<MessageId>(i));
-        SCOPED_TRACE(PatternOf(message.id));
-        const std::string bulgarian = In("bg", message);
-        const std::string english = In("en", message);
-        EXPECT_NE(english, bulgarian);
-        for (const std::string& argument : message.arguments) {
-            EXPECT_EQ(Occurrences(bulgarian, argument), 1u) << argument;
-            EXPECT_EQ(Occurrences(english, argument), 1u) << argument;
+TEST_F(MessagesTest, everyMessageHasATextInEachLanguageThatNamesEachArgumentOnce) {
+    ASSERT_FALSE(TranslatedLanguages().empty());
+    for (const std::string& language : TranslatedLanguages()) {
+        for (int i = 0; i < kMessageIdCount; ++i) {
+            const Message message = Marked(static_cast<MessageId>(i));
+            SCOPED_TRACE(language + ": " + PatternOf(message.id));
+            const std::string bulgarian = In("bg", message);
+            const std::string translated = In(language, message);
+            EXPECT_NE(translated, bulgarian);
+            for (const std::string& argument : message.arguments) {
+                EXPECT_EQ(Occurrences(bulgarian, argument), 1u) << argument;
+                EXPECT_EQ(Occurrences(translated, argument), 1u) << argument;
+            }
+            EXPECT_EQ(translated.find('%'), std::string::npos) << "a place left unfilled";
         }
-        EXPECT_EQ(english.find('%'), std::string::npos) << "a place left unfilled";
     }
 }
 
