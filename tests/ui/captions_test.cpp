@@ -3,8 +3,10 @@
 #include "ui/convert_form.h"
 #include "ui/help_window.h"
 #include "ui/preview_window.h"
+#include "ui/project_form_chooser.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 
 #include "qstring_printer.h"
 #include "window_waits.h"
@@ -196,6 +199,41 @@ TEST(Captions, theMainWindowShowsEveryCaptionWholeAtItsDesignSize_inBothLanguage
         ConvertForm form(help);
         form.findChild<QLabel*>(QStringLiteral("codePageGuessed"))->show();
         ExpectWholeCaptions(form, language);
+    }
+    UseLanguage("bg");
+}
+
+// Looks at the project's forms dialog once it is up, then closes it.
+void ExamineDialogWhenShown(const std::function<void(QDialog&)>& examine) {
+    QTimer::singleShot(0, [examine] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) {
+            ExamineDialogWhenShown(examine);
+            return;
+        }
+        examine(*dialog);
+        dialog->reject();
+    });
+}
+
+TEST(Captions, theProjectFormsDialogShowsItsCaptionsWhole_andItsEnglishButtonsHaveKeysOfTheirOwn) {
+    const std::vector<ProjectForm> forms = {{"/nowhere/Form1.frm", u"Form1", true, {}}};
+    for (const char* language : {"bg", "en"}) {
+        UseLanguage(language);
+        ProjectFormChooser chooser;
+        bool examined = false;
+        ExamineDialogWhenShown([&](QDialog& dialog) {
+            examined = true;
+            EXPECT_EQ(dialog.windowTitle(), captions::ProjectFormsTitle());
+            ExpectWholeCaptions(dialog, language);
+            ExpectNoKeyTwice(dialog);
+            if (std::string(language) == "en") {
+                for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+                    EXPECT_FALSE(QKeySequence::mnemonic(button->text()).isEmpty()) << button->text().toStdString();
+            }
+        });
+        EXPECT_EQ(chooser.ChooseForm(nullptr, QStringLiteral("/nowhere/Project1.vbp"), forms, 0), std::nullopt);
+        EXPECT_TRUE(examined) << language;
     }
     UseLanguage("bg");
 }
