@@ -2,12 +2,13 @@
 #include "cli/standard_options.h"
 #include "picture/captions.h"
 #include "platform/heap_pages.h"
+#include "platform/translation.h"
 #include "ui/convert_form.h"
 #include "ui/help_window.h"
+#include "ui/qt_texts.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <cstdio>
@@ -17,13 +18,6 @@
 #include <vector>
 
 namespace {
-
-// Qt's own texts (dialog buttons, the open dialog) in Bulgarian, like the rest of the
-// program; without the translation they stay in English and everything still works.
-void LoadBulgarianQtTexts(QApplication& app, QTranslator& translator) {
-    if (translator.load(QStringLiteral("qtbase_bg"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&translator);
-}
 
 // Every window's icon, at each size it was drawn for (app/icons, compiled into the program).
 QIcon ProgramIcon() {
@@ -46,6 +40,8 @@ bool HasDisplay() {
 // tremaro [FILE]: the window, with FILE read as Чете reads it (a file manager's "Open with"
 // passes one), or tremaro --help or --version, which need no display.
 int main(int argc, char* argv[]) {
+    // Every text, --help's included, in the operator's language.
+    tremaro::UseLanguageOfEnvironment();
     // A large form's text document is some 20 MB of small blocks: in huge pages it comes in
     // a few faults rather than thousands.
     const tremaro::HeapInHugePages heap(64u << 20);
@@ -61,7 +57,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("tremaro"));
     QApplication::setWindowIcon(ProgramIcon());
     QTranslator translator;
-    LoadBulgarianQtTexts(app, translator);
+    tremaro::LoadQtTexts(app, translator);
 
     tremaro::HelpLauncher help;
     tremaro::ConvertForm form(help);

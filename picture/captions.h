@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/code_page.h"
+#include "platform/translation.h"
 
 #include <QString>
 
@@ -13,6 +14,17 @@ namespace tremaro::captions {
 // Only Qt Core is needed, so the picture library (Qt Gui alone) uses it too. The core's texts
 // (messages, layout problems) are in core/messages.h, and the help text, one long text of its
 // own, in ui/help_text.h.
+//
+// Each text is written in Bulgarian, the program's language, and shown in the operator's
+// (platform/translation.h): the Bulgarian text is its key in po/LANGUAGE.po. A button's
+// caption in another language may mark a letter with & for Alt to press it; the marked
+// letters differ within a window. The keys, the address and the program's name are the same
+// in every language and are not translated.
+
+// A translated text, which gettext gives as UTF-8.
+inline QString Shown(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 // The program's name: the main window's title until a form is read, and every message box's.
 inline QString ProgramName() {
@@ -21,24 +33,24 @@ inline QString ProgramName() {
 
 // What app/main.cpp prints when there is no display to show the window on.
 inline QString NoDisplay() {
-    return QStringLiteral("tremaro: няма графичен екран (DISPLAY не е зададен); програмата не може да се покаже.");
+    return Shown(Translated("tremaro: няма графичен екран (DISPLAY не е зададен); програмата не може да се покаже."));
 }
 
 // The main window.
 inline QString ReadButton() {
-    return QStringLiteral("Чете");
+    return Shown(Translated("Чете"));
 }
 inline QString StartButton() {
-    return QStringLiteral("Старт");
+    return Shown(Translated("Старт"));
 }
 inline QString SaveButton() {
-    return QStringLiteral("Запис");
+    return Shown(Translated("Запис"));
 }
 inline QString HelpButton() {
-    return QStringLiteral("Помощ");
+    return Shown(Translated("Помощ"));
 }
 inline QString ExitButton() {
-    return QStringLiteral("Изход");
+    return Shown(Translated("Изход"));
 }
 // The keys that press three of the buttons, as their tooltips name them; the keys are read
 // from these texts, so a tooltip never names a key that does nothing.
@@ -52,7 +64,7 @@ inline QString HelpKeys() {
     return QStringLiteral("F1");
 }
 inline QString PercentLabel() {
-    return QStringLiteral("Процент на корекцията: ");
+    return Shown(Translated("Процент на корекцията: "));
 }
 inline QString PercentSign() {
     return QStringLiteral("%");
@@ -66,66 +78,66 @@ inline QString MakerAddress() {
 // The text view's context menu: the submenu of the code pages the form can be read in
 // (their names are the core's, DisplayName).
 inline QString CodePageMenu() {
-    return QStringLiteral("Кодова таблица");
+    return Shown(Translated("Кодова таблица"));
 }
 
 // The text view's context menu: the checkable choice of TrueType fonts for corrections.
 inline QString TrueTypeFontsItem() {
-    return QStringLiteral("TrueType шрифтове");
+    return Shown(Translated("TrueType шрифтове"));
 }
 
 // A code page in that menu: its number in Windows and the language written in it.
 inline QString CodePageEntry(CodePage page) {
     switch (page) {
     case CodePage::Windows1250:
-        return QStringLiteral("1250 — централноевропейски");
+        return Shown(Translated("1250 — централноевропейски"));
     case CodePage::Windows1251:
-        return QStringLiteral("1251 — кирилица");
+        return Shown(Translated("1251 — кирилица"));
     case CodePage::Windows1252:
-        return QStringLiteral("1252 — западноевропейски");
+        return Shown(Translated("1252 — западноевропейски"));
     case CodePage::Windows1253:
-        return QStringLiteral("1253 — гръцки");
+        return Shown(Translated("1253 — гръцки"));
     case CodePage::Windows1254:
-        return QStringLiteral("1254 — турски");
+        return Shown(Translated("1254 — турски"));
     case CodePage::Windows1255:
-        return QStringLiteral("1255 — иврит");
+        return Shown(Translated("1255 — иврит"));
     case CodePage::Windows1256:
-        return QStringLiteral("1256 — арабски");
+        return Shown(Translated("1256 — арабски"));
     case CodePage::Windows1257:
-        return QStringLiteral("1257 — балтийски");
+        return Shown(Translated("1257 — балтийски"));
     case CodePage::Windows1258:
-        return QStringLiteral("1258 — виетнамски");
+        return Shown(Translated("1258 — виетнамски"));
     case CodePage::Windows874:
-        return QStringLiteral("874 — тайландски");
+        return Shown(Translated("874 — тайландски"));
     case CodePage::ShiftJis:
-        return QStringLiteral("932 — японски");
+        return Shown(Translated("932 — японски"));
     case CodePage::Gbk:
-        return QStringLiteral("936 — китайски (опростен)");
+        return Shown(Translated("936 — китайски (опростен)"));
     case CodePage::UnifiedHangul:
-        return QStringLiteral("949 — корейски");
+        return Shown(Translated("949 — корейски"));
     case CodePage::Big5:
-        return QStringLiteral("950 — китайски (традиционен)");
+        return Shown(Translated("950 — китайски (традиционен)"));
     case CodePage::Utf8:
-        return QStringLiteral("65001 — Уникод (UTF-8)");
+        return Shown(Translated("65001 — Уникод (UTF-8)"));
     }
     return {};
 }
 
 // Under the form's text when the form's own bytes said little of their code page.
 inline QString CodePageGuessed() {
-    return QStringLiteral("Кодовата таблица е предположена; проверете текста.");
+    return Shown(Translated("Кодовата таблица е предположена; проверете текста."));
 }
 
 // The read button's open dialog: its file types, and the pattern it starts with as the file
 // name, which lists the form files until a type is picked.
 inline QString AllFilesType() {
-    return QStringLiteral("Всички файлове (*.*)");
+    return Shown(Translated("Всички файлове (*.*)"));
 }
 inline QString RichTextFilesType() {
-    return QStringLiteral("RichText файлове (*.rtf)");
+    return Shown(Translated("RichText файлове (*.rtf)"));
 }
 inline QString TextFilesType() {
-    return QStringLiteral("Text файлове (*.txt)");
+    return Shown(Translated("Text файлове (*.txt)"));
 }
 inline QString FormFilesPattern() {
     return QStringLiteral("*.frm");
@@ -133,7 +145,7 @@ inline QString FormFilesPattern() {
 
 // The read button's dialog lists project and group files too, under a type of their own.
 inline QString ProjectFilesType() {
-    return QStringLiteral("Проекти на Visual Basic (*.vbp *.vbg)");
+    return Shown(Translated("Проекти на Visual Basic (*.vbp *.vbg)"));
 }
 
 // The dialog that lists a project's forms, to read one of them: its title (also the view's
@@ -141,19 +153,19 @@ inline QString ProjectFilesType() {
 // that is not there, its button that gives up, and the key that opens it again for the
 // project read last.
 inline QString ProjectFormsTitle() {
-    return QStringLiteral("Форми на проекта");
+    return Shown(Translated("Форми на проекта"));
 }
 inline QString ProjectFormFileHeading() {
-    return QStringLiteral("Файл");
+    return Shown(Translated("Файл"));
 }
 inline QString ProjectFormCaptionHeading() {
-    return QStringLiteral("Заглавие");
+    return Shown(Translated("Заглавие"));
 }
 inline QString ProjectFormMissing() {
-    return QStringLiteral("(няма такъв файл)");
+    return Shown(Translated("(няма такъв файл)"));
 }
 inline QString CancelButton() {
-    return QStringLiteral("Отказ");
+    return Shown(Translated("Отказ"));
 }
 inline QString ProjectFormsKeys() {
     return QStringLiteral("Ctrl+Shift+O");
@@ -161,13 +173,13 @@ inline QString ProjectFormsKeys() {
 
 // The help window.
 inline QString HelpTitle() {
-    return QStringLiteral("Помощна информация");
+    return Shown(Translated("Помощна информация"));
 }
 
 // The layout preview: its title, which is also the main window's menu item that opens it,
 // its buttons, the headings over the two pictures and the notes under them.
 inline QString PreviewTitle() {
-    return QStringLiteral("Преглед на формата");
+    return Shown(Translated("Преглед на формата"));
 }
 inline QString ZoomOutButton() {
     return QStringLiteral("−");  // the minus sign (U+2212), not a hyphen
@@ -176,28 +188,28 @@ inline QString ZoomInButton() {
     return QStringLiteral("+");
 }
 inline QString ZoomToFitButton() {
-    return QStringLiteral("Побери");
+    return Shown(Translated("Побери"));
 }
 inline QString ZoomShown(int percent) {
     return QStringLiteral("%1 %").arg(percent);
 }
 inline QString BeforeHeading() {
-    return QStringLiteral("Преди");
+    return Shown(Translated("Преди"));
 }
 inline QString AfterHeading() {
-    return QStringLiteral("След");
+    return Shown(Translated("След"));
 }
 // For one control or more.
 inline QString HiddenTabControls(std::size_t count) {
-    if (count == 1)
-        return QStringLiteral("1 контрола на скрит раздел не е показана.");
-    return QStringLiteral("%1 контроли на скрити раздели не са показани.").arg(count);
+    return Shown(TranslatedPlural("%1 контрола на скрит раздел не е показана.",
+                                  "%1 контроли на скрити раздели не са показани.", count))
+        .arg(count);
 }
 inline QString NoFormDescription() {
-    return QStringLiteral("Няма описание на форма.");
+    return Shown(Translated("Няма описание на форма."));
 }
 inline QString NoNewProblems() {
-    return QStringLiteral("Няма нови проблеми.");
+    return Shown(Translated("Няма нови проблеми."));
 }
 
 }  // namespace tremaro::captions
