@@ -61,7 +61,7 @@ TEST_F(ScaleProgramTest, stdout_thatCannotBeWritten_isReportedAndExitsOne) {
     WriteBytes(form, "Begin VB.MDIForm Form1\r\n   Height          =   495\r\n");
     const std::string corrected = "Begin VB.MDIForm Form1\r\n   Height          =   594\r\n";
     const std::string reported = Printed(messages::kCorrectionFinished);
-    const std::string failed = Printed(messages::kCorrectionFinished) + Printed(command_texts::kOutputNotWritten);
+    const std::string failed = Printed(messages::kCorrectionFinished) + Printed(command_texts::OutputNotWritten());
 
     const std::string outName = folder.Path("out");
     const int outFile = ::open(outName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -101,7 +101,7 @@ TEST_F(ScaleProgramTest, save_whoseReportCannotBeWritten_isSavedAndExitsOne) {
     const Finished finished = RunWithStandardOutput(pipeEnds[1], {"120", form});
     ::close(pipeEnds[1]);
     EXPECT_TRUE(ExitedWith(finished, 1)) << "status " << finished.status;
-    EXPECT_EQ(finished.err, Printed(command_texts::kOutputNotWritten));
+    EXPECT_EQ(finished.err, Printed(command_texts::OutputNotWritten()));
     EXPECT_EQ(ReadBytes(form), "Begin VB.MDIForm Form1\r\n   Height          =   594\r\n");
     EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), "Begin VB.MDIForm Form1\r\n   Height          =   495\r\n");
 }
