@@ -94,6 +94,20 @@ for page in tremaro tremaro-scale tremaro-preview; do
     [ "$headings" = "$original" ] || fail "the English $page(1) has $headings sections, the Bulgarian $original"
     zcat "$english" | grep -q '^\.SH DESCRIPTION' || fail "the English $page(1) has no DESCRIPTION"
 done
+# man finds the English pages by the locale, as it finds any language's, when the locale
+# exists: one is made here, whatever the machine has generated.
+mkdir -p "$scratch/locale"
+localedef -i en_US -f UTF-8 "$scratch/locale/en_US.UTF-8" 2>/dev/null || [ -d "$scratch/locale/en_US.UTF-8" ] ||
+    fail "localedef en_US.UTF-8"
+for page in tremaro tremaro-scale tremaro-preview; do
+    found=$(LOCPATH=$scratch/locale MANPATH=$root/usr/share/man LANG=en_US.UTF-8 man -w "$page")
+    [ "$found" = "$root/usr/share/man/en/man1/$page.1.gz" ] || fail "man under en_US.UTF-8 finds $found"
+    found=$(LOCPATH=$scratch/locale MANPATH=$root/usr/share/man LANG=C.UTF-8 man -w "$page")
+    [ "$found" = "$root/usr/share/man/man1/$page.1.gz" ] || fail "man under C.UTF-8 finds $found"
+done
+usage=$(LOCPATH=$scratch/locale LANG=en_US.UTF-8 "$root/usr/bin/tremaro-scale" --help) ||
+    fail "tremaro-scale --help in a generated en_US.UTF-8 exits with $?"
+[[ $usage == "Usage:"* ]] || fail "tremaro-scale --help in a generated en_US.UTF-8 printed: $usage"
 version=$(dpkg-deb --field "$package" Version)
 for program in tremaro tremaro-scale tremaro-preview; do
     # The window answers without a display.
