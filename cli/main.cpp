@@ -3,6 +3,7 @@
 #include "cli/scale_command.h"
 #include "cli/standard_options.h"
 #include "platform/heap_pages.h"
+#include "platform/translation.h"
 
 #include <iostream>
 #include <unistd.h>
@@ -22,6 +23,8 @@ bool StandardOutputClosed() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Before anything is said, --help and the refusals included.
+    tremaro::UseLanguageOfEnvironment();
     // The huge pages pay only when forms are read: --version or --help alone would spend more
     // on the first huge page's clearing than on its whole answer.
     std::optional<tremaro::HeapInHugePages> heap;
@@ -35,7 +38,7 @@ int main(int argc, char* argv[]) {
                                                 ::isatty(STDERR_FILENO) ? &std::cerr : nullptr);
     // A run that failed has said why already; one that did not must not end as a success.
     if (!StandardOutputClosed() && status == tremaro::kExitSuccess) {
-        tremaro::PrintMessage(std::cerr, tremaro::command_texts::kOutputNotWritten);
+        tremaro::PrintMessage(std::cerr, tremaro::command_texts::OutputNotWritten());
         return tremaro::kExitFileFailed;
     }
     return status;

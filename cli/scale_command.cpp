@@ -24,7 +24,7 @@ namespace tremaro {
 namespace {
 
 int WrongCommandLine(std::ostream& err) {
-    return tremaro::WrongCommandLine(err, command_texts::kScaleUsage);
+    return tremaro::WrongCommandLine(err, command_texts::ScaleUsage());
 }
 
 // The operator's options, then the percent and the files (or, to show code pages, only the
@@ -115,7 +115,7 @@ int CorrectToStandardOutput(const std::u16string& percent, CorrectionChoices cho
     if (outcome != CorrectionOutcome::Corrected)
         return kExitRefused;
     if (!WriteLineBytes(form.Lines(), out)) {
-        PrintMessage(err, command_texts::kOutputNotWritten);
+        PrintMessage(err, command_texts::OutputNotWritten());
         return kExitFileFailed;
     }
     return kExitSuccess;
@@ -365,7 +365,7 @@ int ShowCodePages(const std::vector<Piece>& pieces, std::optional<CodePage> code
 
 int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                     std::ostream* terminal) {
-    if (const auto answered = AnswerStandardOption(arguments, "tremaro-scale", command_texts::kScaleUsage, out))
+    if (const auto answered = AnswerStandardOption(arguments, "tremaro-scale", command_texts::ScaleUsage(), out))
         return *answered;
     const CommandLine commandLine = ParseCommandLine(arguments);
     if (!commandLine.wellFormed)

@@ -21,7 +21,7 @@ std::optional<int> AnswerStandardOption(const std::vector<std::string>& argument
 }
 
 int WrongCommandLine(std::ostream& err, const char* usage) {
-    PrintMessage(err, command_texts::kWrongCommandLine);
+    PrintMessage(err, command_texts::WrongCommandLine());
     err << usage;
     return kExitRefused;
 }

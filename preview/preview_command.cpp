@@ -30,7 +30,7 @@ namespace tremaro {
 namespace {
 
 int WrongCommandLine(std::ostream& err) {
-    return tremaro::WrongCommandLine(err, command_texts::kPreviewUsage);
+    return tremaro::WrongCommandLine(err, command_texts::PreviewUsage());
 }
 
 // A form as read and as the correction makes it; or, when it could not be read or corrected,
@@ -76,7 +76,7 @@ int WritePicture(const Correction& correction, const std::string& path, const st
     const QImage picture = RenderComparison(
         forms.before, forms.after, FindNewLayoutProblems(forms.before, forms.after, forms.factors, &measure), 1.0);
     if (picture.isNull()) {
-        PrintMessage(err, command_texts::kPictureNotDrawn);
+        PrintMessage(err, command_texts::PictureNotDrawn());
         return kExitFileFailed;
     }
     if (!picture.save(QString::fromLocal8Bit(picturePath.c_str()), "PNG")) {
@@ -105,7 +105,7 @@ int ListProblems(const Correction& correction, std::span<const std::string> file
     }
     out.flush();
     if (!out) {
-        PrintMessage(err, command_texts::kOutputNotWritten);
+        PrintMessage(err, command_texts::OutputNotWritten());
         return kExitFileFailed;
     }
     return status;
@@ -137,7 +137,7 @@ ReportedForm ReportForm(const Correction& correction, const std::string& path, c
     const QImage picture = RenderComparison(forms.before, forms.after, problems, 1.0);
     const std::string picturePath = folder + "/" + reported.picture;
     if (picture.isNull())
-        return {path, {}, {}, command_texts::kPictureNotDrawn};
+        return {path, {}, {}, command_texts::PictureNotDrawn()};
     if (!picture.save(QString::fromLocal8Bit(picturePath.c_str()), "PNG"))
         return {path, {}, {}, command_texts::PictureNotWritten(picturePath)};
     return reported;

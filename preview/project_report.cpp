@@ -53,7 +53,7 @@ void AppendForm(const ReportedForm& form, std::string& page) {
         return;
     }
     if (form.problems.empty()) {
-        page += "<p class=\"clean\">" + Escaped(command_texts::kReportNoNewProblems) + "</p>\n";
+        page += "<p class=\"clean\">" + Escaped(command_texts::ReportNoNewProblems()) + "</p>\n";
     } else {
         page += "<ul class=\"problems\">\n";
         for (const std::string& problem : form.problems)

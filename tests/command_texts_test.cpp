@@ -1,87 +1,115 @@
 #include "cli/command_texts.h"
 
+#include "platform/translation.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace tremaro {
 namespace {
 
-// The one place where the tests write the command line programs' own texts out: every other
-// test names them.
+// Every text of the command lines, made with arguments that can be told apart (and that
+// carry placeholders of their own, which must come out as they went in), listed in the
+// order the Bulgarian sentence names them.
+struct Sample {
+    std::string name;
+    std::function<std::string()> text;
+    std::vector<std::string> arguments;
+    bool sameInEnglish = false;  // a pattern of placeholders alone
+};
 
-TEST(CommandTexts, scaleProgram) {
-    EXPECT_STREQ(command_texts::kScaleUsage,
-                 "Употреба:\n"
-                 "  tremaro-scale [--truetype] [--code-page ИМЕ] [--] ПРОЦЕНТ ФАЙЛ...\n"
-                 "      коригира всеки файл с процента и го записва; оригиналът остава\n"
-                 "      до него с разширение .bak\n"
-                 "  tremaro-scale --stdout [--truetype] [--code-page ИМЕ] [--] ПРОЦЕНТ ФАЙЛ\n"
-                 "      извежда коригирания текст на стандартния изход, без да променя файла\n"
-                 "  tremaro-scale --show-code-page [--code-page ИМЕ] [--] ФАЙЛ...\n"
-                 "      извежда за всеки файл името му и кодовата таблица, в която се чете\n"
-                 "  tremaro-scale --help\n"
-                 "      показва тази помощ\n"
-                 "  tremaro-scale --version\n"
-                 "      показва версията\n"
-                 "Процентът е от 20 до 500. С --code-page файловете се четат в кодовата таблица ИМЕ\n"
-                 "(windows-1252, cp1251, shift_jis, gbk, cp949, big5, utf-8...), иначе в тази, която\n"
-                 "личи от тях. След -- всичко е процент и файлове, дори да започва с -.\n"
-                 "ПРОЦЕНТ може да е и ШxВ или Ш×В (например 133x100): ширините се коригират с Ш,\n"
-                 "височините с В, а шрифтовете с по-малкия от двата.\n"
-                 "ФАЙЛ може да е проект на Visual Basic (.vbp) или група проекти (.vbg): тогава\n"
-                 "формите му се коригират заедно и се записват всички или нито една.\n"
-                 "С --truetype шрифтовете MS Sans Serif и Courier на формите стават Microsoft Sans\n"
-                 "Serif и Courier New, които Windows показва във всеки размер.\n");
-    EXPECT_STREQ(command_texts::kWrongCommandLine, "Грешен команден ред.");
-    EXPECT_STREQ(command_texts::kOutputNotWritten, "Резултатът не може да бъде изведен.");
-    EXPECT_EQ(command_texts::UnknownCodePage("koi8-r"), "Непозната кодова таблица: koi8-r.");
-    EXPECT_EQ(command_texts::Version("tremaro-scale"), "tremaro-scale 1.0");
-    EXPECT_EQ(command_texts::ReportTitle("80"), "Корекция с 80 %: нови проблеми във формите");
-    EXPECT_EQ(command_texts::ReportCount(1, 3), "Форми с нови проблеми: 1 от 3.");
-    EXPECT_STREQ(command_texts::kReportNoNewProblems, "Няма нови проблеми.");
-    EXPECT_EQ(command_texts::ReportNotWritten("r/index.html"), "Отчетът не може да бъде записан: r/index.html");
-    EXPECT_EQ(command_texts::InForm("a.frm", "Стойността на ред 2 е извън обхвата."),
-              "a.frm: Стойността на ред 2 е извън обхвата.");
-    EXPECT_EQ(command_texts::DesignerNotScaled("Data.Dsr"), "Не е коригиран (дизайнер, а не форма): Data.Dsr");
-    EXPECT_EQ(command_texts::ProjectNotSaved("App.vbp"),
-              "Нито една форма на App.vbp не е записана, защото горните не могат да бъдат коригирани. Поправете ги "
-              "и изпълнете командата отново.");
-    EXPECT_EQ(command_texts::ProjectPartlySaved("App.vbp", 2, 5),
-              "От формите на App.vbp са записани 2 от 5 (изброени по-горе); останалите не са променени. Поправете "
-              "причината и коригирайте само тях.");
+std::vector<Sample> Samples() {
+    using namespace command_texts;
+    return {
+        {"ScaleUsage", [] { return std::string(ScaleUsage()); }, {}},
+        {"PreviewUsage", [] { return std::string(PreviewUsage()); }, {}},
+        {"WindowUsage", [] { return std::string(WindowUsage()); }, {}},
+        {"WrongCommandLine", [] { return std::string(WrongCommandLine()); }, {}},
+        {"OutputNotWritten", [] { return std::string(OutputNotWritten()); }, {}},
+        {"PictureNotDrawn", [] { return std::string(PictureNotDrawn()); }, {}},
+        {"PictureNotWritten", [] { return PictureNotWritten("/f/%2a.png"); }, {"/f/%2a.png"}},
+        {"UnknownCodePage", [] { return UnknownCodePage("koi8-%1"); }, {"koi8-%1"}},
+        {"ReportTitle", [] { return ReportTitle("1%2"); }, {"1%2"}},
+        {"ReportCount of one", [] { return ReportCount(0, 1); }, {"0", "1"}},
+        {"ReportCount", [] { return ReportCount(2, 5); }, {"2", "5"}},
+        {"ReportNoNewProblems", [] { return std::string(ReportNoNewProblems()); }, {}},
+        {"ReportNotWritten", [] { return ReportNotWritten("r%1/index.html"); }, {"r%1/index.html"}},
+        {"InForm", [] { return InForm("a%2.frm", "said %1"); }, {"a%2.frm", "said %1"}, true},
+        {"DesignerNotScaled", [] { return DesignerNotScaled("Data%1.Dsr"); }, {"Data%1.Dsr"}},
+        {"ProjectNotSaved", [] { return ProjectNotSaved("App%2.vbp"); }, {"App%2.vbp"}},
+        {"ProjectPartlySaved of one", [] { return ProjectPartlySaved("A%3%2.vbp", 1, 4); }, {"A%3%2.vbp", "1", "4"}},
+        {"ProjectPartlySaved", [] { return ProjectPartlySaved("A%3%2.vbp", 7, 9); }, {"A%3%2.vbp", "7", "9"}},
+    };
 }
 
-TEST(CommandTexts, previewProgram) {
-    EXPECT_STREQ(command_texts::kPreviewUsage,
-                 "Употреба:\n"
-                 "  tremaro-preview [--truetype] ПРОЦЕНТ ФАЙЛ КАРТИНА.png\n"
-                 "      рисува формата от ФАЙЛ преди и след корекцията с процента и записва\n"
-                 "      картината; ФАЙЛ не се променя\n"
-                 "  tremaro-preview [--truetype] --problems ПРОЦЕНТ ФАЙЛ...\n"
-                 "      извежда новите проблеми, които корекцията с процента създава във всеки\n"
-                 "      файл, по един на ред като ФАЙЛ: проблем; файловете не се променят\n"
-                 "  tremaro-preview [--truetype] --report ПАПКА ПРОЦЕНТ ФАЙЛ...\n"
-                 "      записва в ПАПКА картината на всеки файл и ПАПКА/index.html, страница с\n"
-                 "      картините и новите проблеми на всички файлове за преглед в браузър\n"
-                 "  tremaro-preview --help\n"
-                 "      показва тази помощ\n"
-                 "  tremaro-preview --version\n"
-                 "      показва версията\n"
-                 "Процентът е от 20 до 500. ФАЙЛ може да е проект (.vbp) или група проекти (.vbg):\n"
-                 "тогава се проверяват формите му.\n"
-                 "С --truetype шрифтовете се заменят както с tremaro-scale --truetype.\n");
-    EXPECT_STREQ(command_texts::kPictureNotDrawn, "Картината не може да бъде нарисувана: няма достатъчно памет.");
-    EXPECT_EQ(command_texts::PictureNotWritten("/f/a.png"), "Картината не може да бъде записана: /f/a.png");
+// The language for as long as it lives; Bulgarian, the program's own, afterwards.
+class InLanguage {
+public:
+    explicit InLanguage(const std::string& locale) { UseLanguage(locale); }
+    ~InLanguage() { UseLanguage("bg"); }
+    InLanguage(const InLanguage&) = delete;
+    InLanguage& operator=(const InLanguage&) = delete;
+};
+
+std::string TextIn(const std::string& locale, const Sample& sample) {
+    const InLanguage language(locale);
+    return sample.text();
 }
 
-TEST(CommandTexts, windowProgram) {
-    EXPECT_STREQ(command_texts::kWindowUsage,
-                 "Употреба:\n"
-                 "  tremaro [ФАЙЛ]\n"
-                 "      отваря прозореца на програмата; ФАЙЛ, ако е даден, се чете както с \"Чете\"\n"
-                 "  tremaro --help\n"
-                 "      показва тази помощ\n"
-                 "  tremaro --version\n"
-                 "      показва версията\n");
+bool HasCyrillic(const std::string& text) {
+    // Cyrillic letters are two bytes in UTF-8, led by 0xD0 … 0xD3.
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0xD0 && byte <= 0xD3)
+            return true;
+    }
+    return false;
+}
+
+bool HasPlaceholder(const std::string& text) {
+    for (std::size_t at = 0; at + 1 < text.size(); ++at)
+        if (text[at] == '%' && text[at + 1] >= '1' && text[at + 1] <= '9')
+            return true;
+    return false;
+}
+
+TEST(CommandTexts, bulgarian_namesEachArgument_asItIs_inTheOrderOfItsSentence) {
+    for (const Sample& sample : Samples()) {
+        SCOPED_TRACE(sample.name);
+        const std::string text = TextIn("bg", sample);
+        EXPECT_TRUE(HasCyrillic(text) || sample.sameInEnglish) << text;
+        std::size_t after = 0;
+        for (const std::string& argument : sample.arguments) {
+            const std::size_t at = text.find(argument, after);
+            ASSERT_NE(at, std::string::npos) << "no " << argument << " after position " << after << " in " << text;
+            after = at + argument.size();
+        }
+    }
+}
+
+TEST(CommandTexts, english_translatesEveryText_andKeepsEachArgument) {
+    for (const Sample& sample : Samples()) {
+        SCOPED_TRACE(sample.name);
+        const std::string bulgarian = TextIn("bg", sample);
+        const std::string english = TextIn("en_US.UTF-8", sample);
+        if (!sample.sameInEnglish) {
+            EXPECT_NE(english, bulgarian);
+        }
+        EXPECT_FALSE(HasCyrillic(english)) << english;
+        std::string rest = english;
+        for (const std::string& argument : sample.arguments) {
+            const std::size_t at = rest.find(argument);
+            ASSERT_NE(at, std::string::npos) << "no " << argument << " in " << english;
+            rest.erase(at, argument.size());
+        }
+        // Nothing the catalogue left unfilled: the arguments' own placeholders are gone with them.
+        EXPECT_FALSE(HasPlaceholder(rest)) << english;
+    }
+    // The language is Bulgarian again when the English has gone.
+    EXPECT_TRUE(HasCyrillic(command_texts::WrongCommandLine()));
 }
 
 }  // namespace

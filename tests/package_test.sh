@@ -5,6 +5,9 @@
 # of one (lintian, appstreamcli, desktop-file-validate).
 #   tests/package_test.sh BUILD_FOLDER CPACK
 set -euo pipefail
+# The programs speak the language the locale names: Bulgarian unless a test asks for another.
+unset LC_ALL LC_MESSAGES LANGUAGE
+export LANG=C.UTF-8
 build=$1
 cpack=$2
 scratch=$(mktemp -d)
@@ -27,7 +30,9 @@ for file in usr/bin/tremaro usr/bin/tremaro-scale usr/share/applications/tremaro
             usr/share/man/man1/tremaro.1.gz usr/share/man/man1/tremaro-scale.1.gz \
             usr/bin/tremaro-preview usr/share/man/man1/tremaro-preview.1.gz usr/share/mime/packages/tremaro.xml \
             $icons/scalable/apps/tremaro.svg \
-            usr/share/metainfo/example.tremaro.Tremaro.metainfo.xml usr/share/doc/tremaro/copyright; do
+            usr/share/metainfo/example.tremaro.Tremaro.metainfo.xml usr/share/doc/tremaro/copyright \
+            usr/share/locale/en/LC_MESSAGES/tremaro.mo usr/share/man/en/man1/tremaro.1.gz \
+            usr/share/man/en/man1/tremaro-scale.1.gz usr/share/man/en/man1/tremaro-preview.1.gz; do
     [ -f "$root/$file" ] || fail "$file is not in the package"
 done
 for size in 16 32 48 64 128 256; do
@@ -72,6 +77,37 @@ usage=$("$root/usr/bin/tremaro-preview" --help) || fail "tremaro-preview --help 
 usage=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/tremaro" --help) ||
     fail "tremaro --help exits with $?"
 [[ $usage == "Употреба:"*"tremaro [ФАЙЛ]"*"tremaro --help"* ]] || fail "tremaro --help printed: $usage"
+# Under an English locale the programs answer from the package's catalogue, in English.
+for program in tremaro-scale tremaro-preview; do
+    usage=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=en_US.UTF-8 "$root/usr/bin/$program" --help) ||
+        fail "LANG=en_US.UTF-8 $program --help exits with $?"
+    [[ $usage == "Usage:"*"$program --help"* ]] || fail "LANG=en_US.UTF-8 $program --help printed: $usage"
+done
+# The English manual pages render without a warning, and say what the Bulgarian ones say
+# under the same headings.
+for page in tremaro tremaro-scale tremaro-preview; do
+    english=$root/usr/share/man/en/man1/$page.1.gz
+    warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$english" 2>&1 >/dev/null) || fail "man -l $english"
+    [ -z "$warnings" ] || fail "the English $page(1) warns: $warnings"
+    headings=$(zcat "$english" | grep -c '^\.SH')
+    original=$(zcat "$root/usr/share/man/man1/$page.1.gz" | grep -c '^\.SH')
+    [ "$headings" = "$original" ] || fail "the English $page(1) has $headings sections, the Bulgarian $original"
+    zcat "$english" | grep -q '^\.SH DESCRIPTION' || fail "the English $page(1) has no DESCRIPTION"
+done
+# man finds the English pages by the locale, as it finds any language's, when the locale
+# exists: one is made here, whatever the machine has generated.
+mkdir -p "$scratch/locale"
+localedef -i en_US -f UTF-8 "$scratch/locale/en_US.UTF-8" 2>/dev/null || [ -d "$scratch/locale/en_US.UTF-8" ] ||
+    fail "localedef en_US.UTF-8"
+for page in tremaro tremaro-scale tremaro-preview; do
+    found=$(LOCPATH=$scratch/locale MANPATH=$root/usr/share/man LANG=en_US.UTF-8 man -w "$page")
+    [ "$found" = "$root/usr/share/man/en/man1/$page.1.gz" ] || fail "man under en_US.UTF-8 finds $found"
+    found=$(LOCPATH=$scratch/locale MANPATH=$root/usr/share/man LANG=C.UTF-8 man -w "$page")
+    [ "$found" = "$root/usr/share/man/man1/$page.1.gz" ] || fail "man under C.UTF-8 finds $found"
+done
+usage=$(LOCPATH=$scratch/locale LANG=en_US.UTF-8 "$root/usr/bin/tremaro-scale" --help) ||
+    fail "tremaro-scale --help in a generated en_US.UTF-8 exits with $?"
+[[ $usage == "Usage:"* ]] || fail "tremaro-scale --help in a generated en_US.UTF-8 printed: $usage"
 version=$(dpkg-deb --field "$package" Version)
 for program in tremaro tremaro-scale tremaro-preview; do
     # The window answers without a display.

@@ -208,12 +208,12 @@ TEST_F(ScaleCommandTest, wrongCommandLine_exitsTwoWithUsage) {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{}, {"120"}, {"--stdout", "120"}, {"--stdout", "120", "a", "b"}}) {
         EXPECT_EQ(Run(arguments), 2);
-        EXPECT_EQ(err.str(), Printed(command_texts::kWrongCommandLine) + command_texts::kScaleUsage);
+        EXPECT_EQ(err.str(), Printed(command_texts::WrongCommandLine()) + command_texts::ScaleUsage());
         EXPECT_EQ(out.str(), "");
     }
     for (const char* help : {"--help", "-h"}) {
         EXPECT_EQ(Run({help}), 0);
-        EXPECT_EQ(out.str(), command_texts::kScaleUsage);
+        EXPECT_EQ(out.str(), command_texts::ScaleUsage());
         EXPECT_EQ(err.str(), "");
     }
     EXPECT_EQ(Run({"--version"}), 0);
@@ -235,7 +235,7 @@ TEST_F(ScaleCommandTest, stdout_outputThatCannotBeWritten_isReportedAndExitsOne)
     RefusingBuffer refusing;
     std::ostream full(&refusing);
     EXPECT_EQ(RunScaleCommand({"--stdout", "120", form}, full, err), 1);
-    EXPECT_EQ(err.str(), Printed(messages::CorrectionFinished()) + Printed(command_texts::kOutputNotWritten));
+    EXPECT_EQ(err.str(), Printed(messages::CorrectionFinished()) + Printed(command_texts::OutputNotWritten()));
     EXPECT_FALSE(fs::exists(folder.Path("form1.bak")));
 }
 

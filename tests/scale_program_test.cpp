@@ -1,5 +1,6 @@
 #include "cli/command_texts.h"
 #include "core/messages.h"
+#include "platform/translation.h"
 
 #include "test_support.h"
 
@@ -36,6 +37,9 @@ protected:
             const int errFile = ::open(errName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             ::dup2(output, STDOUT_FILENO);
             ::dup2(errFile, STDERR_FILENO);
+            // The texts expected are this process's own, Bulgarian, whatever the locale the
+            // tests were started in.
+            ::setenv("LC_ALL", "C.UTF-8", 1);
             std::vector<char*> argv{const_cast<char*>(TREMARO_SCALE)};
             for (const std::string& argument : arguments)
                 argv.push_back(const_cast<char*>(argument.c_str()));
@@ -45,6 +49,36 @@ protected:
         }
         Finished finished;
         ::waitpid(pid, &finished.status, 0);
+        finished.err = ReadBytes(errName);
+        return finished;
+    }
+
+    // The program run with only the environment given, as a login shell with just these
+    // variables would start it: no LC_ALL, LC_MESSAGES or LANGUAGE from the test's own.
+    Finished RunInEnvironment(const std::vector<std::string>& environment, const std::vector<std::string>& arguments,
+                              std::string& out) {
+        const std::string outName = folder.Path("out");
+        const std::string errName = folder.Path("err");
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const int outFile = ::open(outName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int errFile = ::open(errName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            ::dup2(outFile, STDOUT_FILENO);
+            ::dup2(errFile, STDERR_FILENO);
+            std::vector<char*> argv{const_cast<char*>(TREMARO_SCALE)};
+            for (const std::string& argument : arguments)
+                argv.push_back(const_cast<char*>(argument.c_str()));
+            argv.push_back(nullptr);
+            std::vector<char*> envp;
+            for (const std::string& variable : environment)
+                envp.push_back(const_cast<char*>(variable.c_str()));
+            envp.push_back(nullptr);
+            ::execve(TREMARO_SCALE, argv.data(), envp.data());
+            ::_exit(127);
+        }
+        Finished finished;
+        ::waitpid(pid, &finished.status, 0);
+        out = ReadBytes(outName);
         finished.err = ReadBytes(errName);
         return finished;
     }
@@ -61,7 +95,7 @@ TEST_F(ScaleProgramTest, stdout_thatCannotBeWritten_isReportedAndExitsOne) {
     WriteBytes(form, "Begin VB.MDIForm Form1\r\n   Height          =   495\r\n");
     const std::string corrected = "Begin VB.MDIForm Form1\r\n   Height          =   594\r\n";
     const std::string reported = Printed(messages::CorrectionFinished());
-    const std::string failed = Printed(messages::CorrectionFinished()) + Printed(command_texts::kOutputNotWritten);
+    const std::string failed = Printed(messages::CorrectionFinished()) + Printed(command_texts::OutputNotWritten());
 
     const std::string outName = folder.Path("out");
     const int outFile = ::open(outName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -101,9 +135,51 @@ TEST_F(ScaleProgramTest, save_whoseReportCannotBeWritten_isSavedAndExitsOne) {
     const Finished finished = RunWithStandardOutput(pipeEnds[1], {"120", form});
     ::close(pipeEnds[1]);
     EXPECT_TRUE(ExitedWith(finished, 1)) << "status " << finished.status;
-    EXPECT_EQ(finished.err, Printed(command_texts::kOutputNotWritten));
+    EXPECT_EQ(finished.err, Printed(command_texts::OutputNotWritten()));
     EXPECT_EQ(ReadBytes(form), "Begin VB.MDIForm Form1\r\n   Height          =   594\r\n");
     EXPECT_EQ(ReadBytes(folder.Path("form1.bak")), "Begin VB.MDIForm Form1\r\n   Height          =   495\r\n");
+}
+
+// The texts in a language, as this process finds them in the build's catalogues; Bulgarian,
+// the program's own, afterwards.
+struct CommandTexts {
+    std::string usage;
+    std::string wrongCommandLine;
+};
+
+CommandTexts CommandTextsIn(const std::string& locale) {
+    UseLanguage(locale);
+    CommandTexts texts{command_texts::ScaleUsage(), Printed(command_texts::WrongCommandLine())};
+    UseLanguage("bg");
+    return texts;
+}
+
+TEST_F(ScaleProgramTest, texts_areInTheLanguageTheLocaleNames_bulgarianWhereNoCatalogueAnswers) {
+    const CommandTexts english = CommandTextsIn("en");
+    const CommandTexts bulgarian = CommandTextsIn("bg");
+    ASSERT_NE(english.usage, bulgarian.usage);
+    const struct {
+        std::vector<std::string> environment;
+        const CommandTexts& expected;
+    } runs[] = {
+        {{"LANG=en_US.UTF-8"}, english},
+        {{"LANG=bg_BG.UTF-8"}, bulgarian},
+        {{"LANG=C"}, bulgarian},
+        {{}, bulgarian},
+        {{"LANG=de_DE.UTF-8"}, bulgarian},  // a language nobody has translated
+        {{"LANG=bg_BG.UTF-8", "LC_MESSAGES=en_GB.UTF-8"}, english},
+        {{"LANG=en_US.UTF-8", "LC_ALL=bg_BG.UTF-8"}, bulgarian},
+    };
+    for (const auto& run : runs) {
+        SCOPED_TRACE(::testing::PrintToString(run.environment));
+        std::string out;
+        const Finished help = RunInEnvironment(run.environment, {"--help"}, out);
+        EXPECT_TRUE(ExitedWith(help, 0)) << help.status;
+        EXPECT_EQ(out, run.expected.usage);
+        const Finished refused = RunInEnvironment(run.environment, {"--no-such-option"}, out);
+        EXPECT_TRUE(ExitedWith(refused, 2)) << refused.status;
+        EXPECT_EQ(refused.err, run.expected.wrongCommandLine + run.expected.usage);
+    }
 }
 
 }  // namespace
