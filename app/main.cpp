@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
     // a few faults rather than thousands.
     const tremaro::HeapInHugePages heap(64u << 20);
     if (const auto answered = tremaro::AnswerStandardOption(std::vector<std::string>(argv + 1, argv + argc), "tremaro",
-                                                            tremaro::command_texts::WindowUsage(), std::cout))
+                                                            tremaro::command_texts::WindowUsage, std::cout))
         return *answered;
     if (!HasDisplay()) {
         std::fputs((tremaro::captions::NoDisplay() + QLatin1Char('\n')).toUtf8().constData(), stderr);

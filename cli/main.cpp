@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -23,8 +24,10 @@ bool StandardOutputClosed() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Before anything is said, --help and the refusals included.
-    tremaro::UseLanguageOfEnvironment();
+    // Before anything is said, --help and the refusals included. --version says no word of
+    // any language, and scripts ask it often enough for its start to count.
+    if (argc != 2 || std::string_view(argv[1]) != "--version")
+        tremaro::UseLanguageOfEnvironment();
     // The huge pages pay only when forms are read: --version or --help alone would spend more
     // on the first huge page's clearing than on its whole answer.
     std::optional<tremaro::HeapInHugePages> heap;

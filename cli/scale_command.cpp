@@ -365,7 +365,7 @@ int ShowCodePages(const std::vector<Piece>& pieces, std::optional<CodePage> code
 
 int RunScaleCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                     std::ostream* terminal) {
-    if (const auto answered = AnswerStandardOption(arguments, "tremaro-scale", command_texts::ScaleUsage(), out))
+    if (const auto answered = AnswerStandardOption(arguments, "tremaro-scale", command_texts::ScaleUsage, out))
         return *answered;
     const CommandLine commandLine = ParseCommandLine(arguments);
     if (!commandLine.wellFormed)

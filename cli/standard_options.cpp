@@ -6,7 +6,7 @@
 namespace tremaro {
 
 std::optional<int> AnswerStandardOption(const std::vector<std::string>& arguments, std::string_view program,
-                                        const char* usage, std::ostream& out) {
+                                        UsageText usage, std::ostream& out) {
     if (arguments.size() != 1)
         return std::nullopt;
     if (arguments[0] == "--version") {
@@ -14,7 +14,7 @@ std::optional<int> AnswerStandardOption(const std::vector<std::string>& argument
         return kExitSuccess;
     }
     if (usage && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        out << usage;
+        out << usage();
         return kExitSuccess;
     }
     return std::nullopt;

@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     tremaro::UseLanguageOfEnvironment();
     if (const auto answered =
             tremaro::AnswerStandardOption(std::vector<std::string>(argv + 1, argv + argc), "tremaro-preview",
-                                          tremaro::command_texts::PreviewUsage(), std::cout))
+                                          tremaro::command_texts::PreviewUsage, std::cout))
         return *answered;
     // The picture is drawn into memory: no display is needed, and none is opened even when
     // there is one.
