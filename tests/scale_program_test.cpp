@@ -145,18 +145,24 @@ TEST_F(ScaleProgramTest, save_whoseReportCannotBeWritten_isSavedAndExitsOne) {
 struct CommandTexts {
     std::string usage;
     std::string wrongCommandLine;
+    std::string percentRefused;
+    std::string cannotRead;  // the file "missing.frm"
+    std::string saved;       // the file "form1.frm"
 };
 
-CommandTexts CommandTextsIn(const std::string& locale) {
+CommandTexts CommandTextsIn(const std::string& locale, const TempFolder& folder) {
     UseLanguage(locale);
-    CommandTexts texts{command_texts::ScaleUsage(), Printed(command_texts::WrongCommandLine())};
+    CommandTexts texts{command_texts::ScaleUsage(), Printed(command_texts::WrongCommandLine()),
+                       Printed(messages::PercentRefused()), Printed(messages::CannotRead(folder.Path("missing.frm"))),
+                       Printed(MessageLines{messages::Saved(folder.Path("form1.frm")),
+                                            messages::OriginalKeptAs(folder.Path("form1.bak"))})};
     UseLanguage("bg");
     return texts;
 }
 
 TEST_F(ScaleProgramTest, texts_areInTheLanguageTheLocaleNames_bulgarianWhereNoCatalogueAnswers) {
-    const CommandTexts english = CommandTextsIn("en");
-    const CommandTexts bulgarian = CommandTextsIn("bg");
+    const CommandTexts english = CommandTextsIn("en", folder);
+    const CommandTexts bulgarian = CommandTextsIn("bg", folder);
     ASSERT_NE(english.usage, bulgarian.usage);
     const struct {
         std::vector<std::string> environment;
@@ -179,6 +185,14 @@ TEST_F(ScaleProgramTest, texts_areInTheLanguageTheLocaleNames_bulgarianWhereNoCa
         const Finished refused = RunInEnvironment(run.environment, {"--no-such-option"}, out);
         EXPECT_TRUE(ExitedWith(refused, 2)) << refused.status;
         EXPECT_EQ(refused.err, run.expected.wrongCommandLine + run.expected.usage);
+        EXPECT_EQ(RunInEnvironment(run.environment, {"10", form}, out).err, run.expected.percentRefused);
+        EXPECT_EQ(RunInEnvironment(run.environment, {"120", folder.Path("missing.frm")}, out).err,
+                  run.expected.cannotRead);
+        WriteBytes(form, "Begin VB.Form Form1\r\n   Height          =   495\r\nEnd\r\n");
+        fs::remove(folder.Path("form1.bak"));
+        const Finished save = RunInEnvironment(run.environment, {"120", form}, out);
+        EXPECT_TRUE(ExitedWith(save, 0)) << save.status;
+        EXPECT_EQ(out, run.expected.saved);
     }
 }
 
