@@ -164,6 +164,9 @@ TEST_F(ScaleProgramTest, texts_areInTheLanguageTheLocaleNames_bulgarianWhereNoCa
     const CommandTexts english = CommandTextsIn("en", folder);
     const CommandTexts bulgarian = CommandTextsIn("bg", folder);
     ASSERT_NE(english.usage, bulgarian.usage);
+    ASSERT_NE(english.percentRefused, bulgarian.percentRefused);
+    ASSERT_NE(english.cannotRead, bulgarian.cannotRead);
+    ASSERT_NE(english.saved, bulgarian.saved);
     const struct {
         std::vector<std::string> environment;
         const CommandTexts& expected;
