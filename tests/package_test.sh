@@ -78,7 +78,7 @@ usage=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/trem
     fail "tremaro --help exits with $?"
 [[ $usage == "Употреба:"*"tremaro [ФАЙЛ]"*"tremaro --help"* ]] || fail "tremaro --help printed: $usage"
 # Under an English locale the programs answer from the package's catalogue, in English.
-for program in tremaro-scale tremaro-preview; do
+for program in tremaro tremaro-scale tremaro-preview; do
     usage=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=en_US.UTF-8 "$root/usr/bin/$program" --help) ||
         fail "LANG=en_US.UTF-8 $program --help exits with $?"
     [[ $usage == "Usage:"*"$program --help"* ]] || fail "LANG=en_US.UTF-8 $program --help printed: $usage"
