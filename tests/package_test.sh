@@ -83,6 +83,12 @@ for program in tremaro tremaro-scale tremaro-preview; do
         fail "LANG=en_US.UTF-8 $program --help exits with $?"
     [[ $usage == "Usage:"*"$program --help"* ]] || fail "LANG=en_US.UTF-8 $program --help printed: $usage"
 done
+# Under a Bulgarian one, generated or not, in Bulgarian.
+for program in tremaro tremaro-scale tremaro-preview; do
+    usage=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=bg_BG.UTF-8 "$root/usr/bin/$program" --help) ||
+        fail "LANG=bg_BG.UTF-8 $program --help exits with $?"
+    [[ $usage == "Употреба:"*"$program --help"* ]] || fail "LANG=bg_BG.UTF-8 $program --help printed: $usage"
+done
 # The English manual pages render without a warning, and say what the Bulgarian ones say
 # under the same headings.
 for page in tremaro tremaro-scale tremaro-preview; do
