@@ -111,7 +111,9 @@ const char* PatternOf(MessageId id) {
 std::string TextOf(const Message& message) {
     const char* pattern =
         Counts(message.id) ? CountingPattern(message.id, message.count) : Translated(PatternOf(message.id));
-    return WithMessageBoxBreaks(Filled(pattern, message.arguments));
+    // The sentence's own lines break as a message box breaks them; what fills it (a file's
+    // name may hold an LF) goes in as it is.
+    return Filled(WithMessageBoxBreaks(pattern), message.arguments);
 }
 
 std::string TextOf(const MessageLines& lines) {

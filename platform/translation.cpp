@@ -42,10 +42,14 @@ void BindCatalogue() {
 }
 
 // gettext looks in LANGUAGE's list where the messages' locale is anything but "C"; C.UTF-8 is
-// built into the C library, so it is there even where no other locale was generated.
-void ShowLanguageOf(const std::string& locale) {
-    std::setlocale(LC_MESSAGES, "C.UTF-8");
-    ::setenv("LANGUAGE", locale.c_str(), 1);
+// built into the C library, so it is there even where no other locale was generated. An
+// operator's own LANGUAGE list is kept: it comes before the locale, as where the locale exists.
+void ShowLanguageOf(const std::string& locale, bool keepLanguageList) {
+    if (!std::setlocale(LC_MESSAGES, "C.UTF-8"))
+        return;  // a C library without it: Bulgarian
+    const char* list = std::getenv("LANGUAGE");
+    if (!keepLanguageList || !list || !*list)
+        ::setenv("LANGUAGE", locale.c_str(), 1);
     // gettext keeps what it has looked up until the domain is set again.
     ::textdomain(kDomain);
 }
@@ -68,12 +72,12 @@ void UseLanguageOfEnvironment() {
     // A locale that has not been generated leaves gettext in "C", where it translates
     // nothing; the operator who named English still reads English.
     if (const char* locale = NamedLocale())
-        ShowLanguageOf(locale);
+        ShowLanguageOf(locale, true);
 }
 
 void UseLanguage(const std::string& locale) {
     BindCatalogue();
-    ShowLanguageOf(locale);
+    ShowLanguageOf(locale, false);
 }
 
 std::string LanguageShown() {

@@ -40,6 +40,28 @@ std::vector<std::string> TranslatedLanguages() {
     return languages;
 }
 
+// The locale's variables as they were, put back when the test ends.
+class KeptEnvironment {
+public:
+    KeptEnvironment() {
+        for (const char* name : kNames)
+            if (const char* value = std::getenv(name))
+                values_[name] = value;
+    }
+    ~KeptEnvironment() {
+        for (const char* name : kNames)
+            ::unsetenv(name);
+        for (const auto& [name, value] : values_)
+            ::setenv(name.c_str(), value.c_str(), 1);
+    }
+    KeptEnvironment(const KeptEnvironment&) = delete;
+    KeptEnvironment& operator=(const KeptEnvironment&) = delete;
+
+private:
+    static constexpr const char* kNames[] = {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"};
+    std::map<std::string, std::string> values_;
+};
+
 // As many marked arguments as the Bulgarian sentence has places.
 Message Marked(MessageId id) {
     const std::string pattern = PatternOf(id);
@@ -67,13 +89,13 @@ TEST_F(MessagesTest, everyMessageHasATextInEachLanguageThatNamesEachArgumentOnce
     }
 }
 
-// A file may be named like a placeholder; its name goes in as it is, and the sentence's own
-// places are filled in the order the language needs, whatever the arguments hold.
+// A file may be named like a placeholder, or hold a line break; its name goes in as it is,
+// and the sentence's own places are filled in the order the language needs.
 TEST_F(MessagesTest, argumentsGoInAsTheyAre) {
-    const Message message = messages::BackupRefused("/f/100%2.frm", "/f/%1.bak");
+    const Message message = messages::BackupRefused("/f/100%2\n.frm", "/f/%1.bak");
     for (const char* language : {"bg", "en"}) {
         const std::string text = In(language, message);
-        const auto form = text.find("/f/100%2.frm");
+        const auto form = text.find("/f/100%2\n.frm");
         const auto backup = text.find("/f/%1.bak");
         ASSERT_NE(form, std::string::npos) << language;
         ASSERT_NE(backup, std::string::npos) << language;
@@ -116,8 +138,13 @@ TEST_F(MessagesTest, theLanguageIsTheLocalesWhereACatalogueHasIt) {
         {{"LANG", "bg_BG.UTF-8"}, {"LC_MESSAGES", "en_GB.UTF-8"}},
         {{"LANG", "bg_BG.UTF-8"}, {"LC_ALL", "en_US"}},
         {{"LANG", "en_US.UTF-8"}, {"LC_ALL", "C"}},
+        // The operator's own list of languages comes first, whether the locale was generated
+        // or not.
+        {{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "bg"}},
+        {{"LANG", "bg_BG.UTF-8"}, {"LANGUAGE", "en"}},
     };
-    const char* expected[] = {"en", "bg", "bg", "bg", "bg", "bg", "en", "en", "bg"};
+    const char* expected[] = {"en", "bg", "bg", "bg", "bg", "bg", "en", "en", "bg", "bg", "en"};
+    const KeptEnvironment kept;
     for (std::size_t i = 0; i < std::size(variables); ++i) {
         for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
             ::unsetenv(name);
@@ -126,8 +153,6 @@ TEST_F(MessagesTest, theLanguageIsTheLocalesWhereACatalogueHasIt) {
         UseLanguageOfEnvironment();
         EXPECT_EQ(LanguageShown(), expected[i]) << "case " << i;
     }
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
-        ::unsetenv(name);
 }
 
 }  // namespace

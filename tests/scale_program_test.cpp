@@ -38,8 +38,9 @@ protected:
             ::dup2(output, STDOUT_FILENO);
             ::dup2(errFile, STDERR_FILENO);
             // The texts expected are this process's own, Bulgarian, whatever the locale the
-            // tests were started in.
-            ::setenv("LC_ALL", "C.UTF-8", 1);
+            // tests were started in: gettext reads LANGUAGE in any locale but "C".
+            ::setenv("LC_ALL", "C", 1);
+            ::unsetenv("LANGUAGE");
             std::vector<char*> argv{const_cast<char*>(TREMARO_SCALE)};
             for (const std::string& argument : arguments)
                 argv.push_back(const_cast<char*>(argument.c_str()));

@@ -4,18 +4,21 @@
 #include "ui/help_window.h"
 #include "ui/preview_window.h"
 #include "ui/project_form_chooser.h"
+#include "ui/qt_texts.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include "qstring_printer.h"
 #include "window_waits.h"
@@ -102,6 +105,23 @@ TEST(Captions, everyCaptionHasEnglishOfItsOwn_andBulgarianComesBack) {
     UseLanguage("bg");
     EXPECT_EQ(LanguageShown(), "bg");
     EXPECT_EQ(captions::ReadButton(), bulgarian[1]);
+}
+
+// Qt's own buttons and dialogs speak the language the program's own texts are shown in.
+TEST(Captions, qtsOwnTextsFollowTheLanguageShown) {
+    const auto cancelIn = [](const char* language) {
+        UseLanguage(language);
+        QTranslator translator;
+        LoadQtTexts(*QCoreApplication::instance(), translator);
+        const QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok | QMessageBox::Cancel);
+        return box.button(QMessageBox::Cancel)->text();
+    };
+    const QString bulgarian = cancelIn("bg");
+    const QString english = cancelIn("en");
+    UseLanguage("bg");
+    EXPECT_TRUE(HasCyrillic(bulgarian)) << bulgarian.toStdString();
+    EXPECT_FALSE(HasCyrillic(english)) << english.toStdString();
+    EXPECT_FALSE(english.isEmpty());
 }
 
 TEST_F(CaptionsInEnglish, theCountOfHiddenControlsTakesTheFormItsNumberNeeds) {
