@@ -83,11 +83,35 @@ struct SavePaths {
     bool ThroughLink() const { return target != formFileName; }
 };
 
-// A backup this save has just put in place, by its name and its state then.
+// A backup this save has just put in place, by its name and its state then, and whether it is
+// the form's own file under a second name rather than a copy.
 struct MadeBackup {
     std::string name;
     std::optional<FileState> state;
+    bool linked = false;
 };
+
+bool SameIdentity(const std::optional<FileState>& a, const std::optional<FileState>& b) {
+    return a && b && a->device == b->device && a->inode == b->inode;
+}
+
+// What became of a backup that is the form's own file, where the form was not replaced.
+enum class LinkedBackupLeft {
+    Nothing,            // removed, or no longer this save's: another program's file is there
+    TheFileRead,        // the form's name leads to another file now; this is the one read
+    ASecondNameOfForm,  // the form's name still leads to it, and it could not be removed
+};
+
+// While the form's name still leads to the backup's file, the backup adds nothing (a change
+// written into the form is in it too), and it goes.
+LinkedBackupLeft TakeAwayLinkedBackup(const std::string& target, const MadeBackup& made) {
+    const auto backup = StateAt(made.name);
+    if (!SameIdentity(backup, made.state))
+        return LinkedBackupLeft::Nothing;
+    if (!SameIdentity(StateAt(target), backup))
+        return LinkedBackupLeft::TheFileRead;
+    return RemoveFile(made.name) ? LinkedBackupLeft::Nothing : LinkedBackupLeft::ASecondNameOfForm;
+}
 
 bool SameFile(const FileRead& a, const FileRead& b) {
     return a.State() == b.State() && a.bytes == b.bytes;
@@ -149,7 +173,8 @@ private:
     struct Staged {
         SavePaths paths;
         FileRead found;
-        std::optional<StagedFile> backup;  // none where an older backup is kept
+        std::optional<StagedFile> backup;  // none where an older backup is kept, or the form's file is linked
+        std::optional<MadeBackup> linked;  // the form's own file, given the backup name already
         StagedFile form;
     };
 
@@ -236,8 +261,12 @@ private:
     }
 
     // Saved through a link that leads to its own backup name, the new text would go into
-    // the backup, and the old form would be left nowhere.
+    // the backup, and the old form would be left nowhere. (A form that is no link may share
+    // its file with its backup, as a killed save leaves them: its new text replaces only the
+    // form's name.)
     static bool LeadsToItsOwnBackup(const SavePaths& paths, const FileRead& found) {
+        if (!paths.ThroughLink())
+            return false;
         const auto backup = StateAt(paths.backupName);
         return backup && backup->device == found.info.st_dev && backup->inode == found.info.st_ino;
     }
@@ -249,47 +278,73 @@ private:
                batch_->Holds(FolderOf(paths.backupName));
     }
 
-    // The form as it was read goes to the backup name; a backup there already is kept.
-    std::optional<SaveOutcome> SaveBesideBackup(const SavePaths& paths, const FileRead& found) {
+    // The form as it was read goes to the backup name, as the form's own file where it can;
+    // a backup there already is kept.
+    std::optional<SaveOutcome> SaveBesideBackup(const SavePaths& paths, FileRead& found) {
         if (WaitsForTheBatch(paths))
             return Stage(paths, found);
+        switch (LinkAsBackup(found, paths.target, paths.backupName)) {
+        case LinkResult::Linked:
+            return WriteOver(paths, found, MadeBackup{paths.backupName, StateAt(paths.backupName), true}, true,
+                             messages::OriginalKeptAs(paths.backupName));
+        case LinkResult::TargetExists:
+            return KeepOlderBackup(paths, found);
+        case LinkResult::Unavailable:
+            break;
+        }
         const CopyOutcome copy = CopyToNewName(found, paths.target, paths.backupName);
         switch (copy.result) {
         case CopyResult::Copied:
             return WriteOver(paths, found, MadeBackup{paths.backupName, StateAt(paths.backupName)}, copy.ownerKept,
                              messages::OriginalKeptAs(paths.backupName));
         case CopyResult::TargetExists:
-            if (KindOfPath(paths.backupName) == PathKind::PlainFile)
-                return WriteOver(paths, found, std::nullopt, true, messages::OlderBackupKept(paths.backupName));
-            break;
+            return KeepOlderBackup(paths, found);
         case CopyResult::Failed:
             break;
         }
         return BackupRefused(paths.backupName);
     }
 
+    std::optional<SaveOutcome> KeepOlderBackup(const SavePaths& paths, const FileRead& found) {
+        if (KindOfPath(paths.backupName) != PathKind::PlainFile)
+            return BackupRefused(paths.backupName);
+        return WriteOver(paths, found, std::nullopt, true, messages::OlderBackupKept(paths.backupName));
+    }
+
     // The backup (where none is there yet) and the new text written, to be put in place
     // once the batch has flushed them.
-    std::optional<SaveOutcome> Stage(const SavePaths& paths, const FileRead& found) {
+    // A backup that is the form's own file takes its name at once: the batch's flush puts that
+    // name on the disk before any form is replaced.
+    std::optional<SaveOutcome> Stage(const SavePaths& paths, FileRead& found) {
+        std::optional<StagedFile> form = StageReplacement(paths.target, bytes_, &found);
+        if (!form)
+            return Report(SaveOutcome::WriteFailed, {messages::NotSaved(formFileName_), messages::OriginalUnchanged()});
         std::optional<StagedFile> backup;
+        std::optional<MadeBackup> linked;
         switch (KindOfPath(paths.backupName)) {
         case PathKind::Missing:
-            backup = StageCopy(found, paths.target, paths.backupName);
-            if (!backup)
-                return BackupRefused(paths.backupName);
+            switch (LinkAsBackup(found, paths.target, paths.backupName, batch_)) {
+            case LinkResult::Linked:
+                linked = MadeBackup{paths.backupName, StateAt(paths.backupName), true};
+                break;
+            case LinkResult::TargetExists:
+                break;  // an older backup, kept when the backups are put in place
+            case LinkResult::Unavailable:
+                backup = StageCopy(found, paths.target, paths.backupName);
+                if (!backup) {
+                    Discard(*form);
+                    return BackupRefused(paths.backupName);
+                }
+                break;
+            }
             break;
         case PathKind::PlainFile:
             break;
         default:
+            Discard(*form);
             return BackupRefused(paths.backupName);
         }
-        std::optional<StagedFile> form = StageReplacement(paths.target, bytes_, &found);
-        if (!form) {
-            if (backup)
-                Discard(*backup);
-            return Report(SaveOutcome::WriteFailed, {messages::NotSaved(formFileName_), messages::OriginalUnchanged()});
-        }
-        staged_.emplace(Staged{paths, found, std::move(backup), std::move(*form)});
+        staged_.emplace(Staged{paths, found, std::move(backup), std::move(linked), std::move(*form)});
         return SaveOutcome::WaitsForBatch;
     }
 
@@ -297,8 +352,17 @@ private:
     // has its name (PutStagedFormInPlace), or the save's end where the backup was refused.
     void PutStagedBackupInPlace(Staged& staged) {
         const SavePaths& paths = staged.paths;
+        if (staged.linked) {
+            formStep_ = {staged.linked, true, messages::OriginalKeptAs(paths.backupName)};
+            return;
+        }
         if (!staged.backup) {
-            formStep_ = {std::nullopt, true, messages::OlderBackupKept(paths.backupName)};
+            if (KindOfPath(paths.backupName) == PathKind::PlainFile) {
+                formStep_ = {std::nullopt, true, messages::OlderBackupKept(paths.backupName)};
+                return;
+            }
+            Discard(staged.form);
+            ending_ = BackupRefused(paths.backupName);
             return;
         }
         const CopyOutcome copy =
@@ -330,7 +394,11 @@ private:
         if (staged.backup)
             Discard(*staged.backup);
         Discard(staged.form);
-        return Report(SaveOutcome::WriteFailed, {messages::NotSaved(formFileName_), messages::OriginalUnchanged()});
+        const Message backupReport = messages::OriginalKeptAs(staged.paths.backupName);
+        return Report(SaveOutcome::WriteFailed,
+                      {messages::NotSaved(formFileName_),
+                       staged.linked ? AfterFailedWriteWithLink(staged.paths, *staged.linked, backupReport)
+                                     : messages::OriginalUnchanged()});
     }
 
     // A form another program changed goes whole to a backup, never in an older one's place.
@@ -363,7 +431,7 @@ private:
                 made ? SaveOutcome::BackedUpAndWritten : SaveOutcome::BackupKeptAndWritten,
                 WithOwnerNote({messages::Saved(formFileName_), backupReport}, backupOwnerKept && replaced.ownerKept));
         case ReplaceResult::ChangedMeanwhile:
-            if (made)
+            if (made && (!made->linked || TakeAwayLinkedBackup(paths.target, *made) != LinkedBackupLeft::Nothing))
                 copiesLeft_.push_back(made->name);
             return std::nullopt;
         case ReplaceResult::Failed:
@@ -396,11 +464,28 @@ private:
     // save's copy and is left alone.
     static Message AfterFailedWrite(const SavePaths& paths, const FileRead& found, const MadeBackup& made,
                                     const Message& backupReport) {
+        if (made.linked)
+            return AfterFailedWriteWithLink(paths, made, backupReport);
         if (!StillHolds(paths.target, found))
             return backupReport;
         if (RemoveIfUnchanged(made))
             return messages::OriginalUnchanged();
         return messages::CopyLeftBeside(made.name);
+    }
+
+    // A backup that is the form's own file stays only where the form's name no longer leads to
+    // that file: it is then where the original lives.
+    static Message AfterFailedWriteWithLink(const SavePaths& paths, const MadeBackup& made,
+                                            const Message& backupReport) {
+        switch (TakeAwayLinkedBackup(paths.target, made)) {
+        case LinkedBackupLeft::Nothing:
+            break;
+        case LinkedBackupLeft::TheFileRead:
+            return backupReport;
+        case LinkedBackupLeft::ASecondNameOfForm:
+            return messages::CopyLeftBeside(made.name);
+        }
+        return messages::OriginalUnchanged();
     }
 
     // True unless the copy is still there and could not be removed.

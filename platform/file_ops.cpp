@@ -374,6 +374,30 @@ CopyOutcome CopyToNewName(const FileRead& source, const std::string& sourcePath,
     return outcome;
 }
 
+LinkResult LinkAsBackup(FileRead& source, const std::string& sourcePath, const std::string& target,
+                        const FolderBatch* batch) {
+    if (source.info.st_nlink != 1 || !StillHolds(sourcePath, source))
+        return LinkResult::Unavailable;
+    if (system::Link(sourcePath.c_str(), target.c_str()) != 0)
+        return errno == EEXIST ? LinkResult::TargetExists : LinkResult::Unavailable;
+    // The file linked is the one read only where its state, but for the change time the link
+    // gave it, is as the read found it (and, where the times cannot tell, its bytes too).
+    const struct stat asRead = source.info;
+    if (system::LinkStatus(target.c_str(), &source.info) == 0) {
+        FileState expected = StateOf(asRead);
+        expected.changedSeconds = source.info.st_ctim.tv_sec;
+        expected.changedNanoseconds = source.info.st_ctim.tv_nsec;
+        if (StateOf(source.info) == expected && StillHolds(target, source)) {
+            if (!batch)
+                SyncFolder(FolderOf(target));
+            return LinkResult::Linked;
+        }
+    }
+    source.info = asRead;
+    // Another program's file, linked in the instant after the look: its own name still holds it.
+    return system::Unlink(target.c_str()) == 0 ? LinkResult::Unavailable : LinkResult::TargetExists;
+}
+
 std::optional<StagedFile> StageCopy(const FileRead& source, const std::string& sourcePath, const std::string& target) {
     const Original original{sourcePath, source.info, true};
     return WriteTemporary(FolderOf(target), source.bytes, &original, true, FlushWhen::WithBatch);

@@ -78,6 +78,25 @@ struct CopyOutcome {
 // one moment another process could slip a file in between.
 CopyOutcome CopyToNewName(const FileRead& source, const std::string& sourcePath, const std::string& target);
 
+enum class LinkResult {
+    Linked,
+    TargetExists,  // something stands under the new name; it is left as it is
+    Unavailable,   // no link was made, and nothing is left under the new name
+};
+
+// Gives the file at sourcePath, which a read found as source, the name target as well (a hard
+// link), for a backup that is the original itself: its bytes, inode, attributes and times,
+// those no copy could be given included; nothing is written, and nothing freed once the new text
+// has replaced the form. A file that has other names already is not linked, since those who
+// share it could change it after the save; nor is one no longer as the read found it. Where
+// the file system has no hard links, or the names are on two, the result is Unavailable, and
+// the caller makes a copy. On Linked, source.info is the file's status after the link (which
+// changed its change time), for the checks before the rename. The new name is flushed at once,
+// or, where batch is given, by its flush of the whole file system, before any form is replaced.
+// A file linked in the instant after the look that cannot be taken away again is TargetExists.
+LinkResult LinkAsBackup(FileRead& source, const std::string& sourcePath, const std::string& target,
+                        const FolderBatch* batch = nullptr);
+
 enum class ReplaceResult {
     Replaced,
     ChangedMeanwhile,  // path no longer held the file found there; nothing was written over it

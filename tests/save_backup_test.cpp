@@ -212,6 +212,38 @@ TEST_F(SaveTest, save_renamesTheOriginalAndWritesTheView) {
     EXPECT_EQ(ReadBytes(form), newBytes);
 }
 
+// The backup is the form's own file under a second name, where that changes nothing for anyone
+// else: a file with another name already (a second name elsewhere) gets a copy, which its other
+// name's users cannot change. A form left sharing its file with its backup, as a save killed
+// between the two names leaves them, is saved, and the backup holds the original.
+TEST_F(SaveTest, save_backupIsTheFormsOwnFileUnlessItHasOtherNames) {
+    Read();
+    const ino_t original = known->info.st_ino;
+    ASSERT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
+    struct stat info {};
+    ASSERT_EQ(::stat(backup.c_str(), &info), 0);
+    EXPECT_EQ(info.st_ino, original) << "the backup is a copy";
+
+    fs::remove(backup);
+    const std::string elsewhere = folder.Path("elsewhere.frm");
+    WriteBytes(form, kOriginal);
+    fs::create_hard_link(form, elsewhere);
+    known.reset();
+    ASSERT_EQ(Save(), SaveOutcome::BackedUpAndWritten);
+    EXPECT_FALSE(fs::equivalent(backup, elsewhere)) << "the backup shares its file with another name";
+    EXPECT_EQ(ReadBytes(backup), kOriginal);
+    EXPECT_EQ(ReadBytes(elsewhere), kOriginal);
+
+    fs::remove(backup);
+    fs::remove(elsewhere);
+    WriteBytes(form, kOriginal);
+    fs::create_hard_link(form, backup);
+    known.reset();
+    EXPECT_EQ(Save(), SaveOutcome::BackupKeptAndWritten);
+    EXPECT_EQ(ReadBytes(form), newBytes);
+    EXPECT_EQ(ReadBytes(backup), kOriginal);
+}
+
 TEST_F(SaveTest, save_cancel_changesNothing) {
     port.AnswerNextQuestion(PressedButton::Cancel);
     EXPECT_EQ(Save(), SaveOutcome::Cancelled);
@@ -658,7 +690,9 @@ protected:
     // At every system call of the save: the form file under its name, old or whole new.
     void WatchTheForm(system::FileSystemSwitches& switches, Start start) {
         switches.beforeCall = [this, start](system::FileCall call) {
-            if (start == Start::BackupAppearsMeanwhile && call == system::FileCall::Write && !fs::exists(backup))
+            // Before the save's first write, or its first link (the backup made as a second name of the form).
+            const bool makes = call == system::FileCall::Write || call == system::FileCall::Link;
+            if (start == Start::BackupAppearsMeanwhile && makes && !fs::exists(backup))
                 WriteBytes(backup, kOlderBackup);
             if (start == Start::FormGone && !fs::exists(target))
                 return;
@@ -907,7 +941,20 @@ TEST_F(SaveTest, save_onEveryPath_flushesEachFileBeforeItsNameAndTheFolderAfter)
         ASSERT_EQ(ReadBytes(form), newBytes);
 
         const Calls& calls = system::RecordedCalls();
-        for (const auto& [name, bytes] : {std::pair{backup, std::string(kOriginal)}, std::pair{form, newBytes}}) {
+        // With hard links the backup is the form's own file, written long before: given its
+        // second name, its folder flushed.
+        const Arrival linked = ArrivalOf(calls, backup);
+        if (!path.noHardLinks) {
+            ASSERT_NE(linked.putInPlace, Arrival::kNone);
+            EXPECT_EQ(calls[linked.putInPlace].call, system::FileCall::Link);
+            EXPECT_EQ(calls[linked.putInPlace].path, form) << "the backup is not the form's own file";
+            EXPECT_EQ(linked.bytesWritten, 0u) << "the original was written again";
+            EXPECT_NE(linked.folderFlush, Arrival::kNone) << "its folder was not flushed after it was named";
+        }
+        std::vector<std::pair<std::string, std::string>> written = {{form, newBytes}};
+        if (path.noHardLinks)
+            written.emplace_back(backup, kOriginal);
+        for (const auto& [name, bytes] : written) {
             SCOPED_TRACE(name);
             const Arrival arrival = ArrivalOf(calls, name);
             ASSERT_NE(arrival.putInPlace, Arrival::kNone) << "nothing was renamed or linked to it";
@@ -921,81 +968,101 @@ TEST_F(SaveTest, save_onEveryPath_flushesEachFileBeforeItsNameAndTheFolderAfter)
     }
 }
 
-// Saves made as one batch of three forms in two folders: each writes its backup and new
-// text and waits, touching no name; then one flush of the file system serves every file,
-// every backup takes its name and every folder is flushed before any form is replaced, and
-// each folder is flushed once more after its forms. Each folder is locked once for the whole batch.
+// Saves made as one batch of three forms in two folders: each writes its new text and waits,
+// replacing nothing; then one flush of the file system serves every file, and only then is any
+// form replaced, each folder being flushed once after its forms. Where the file system has
+// hard links, each backup is its form's own file, given the backup's name before that flush,
+// which puts the name on the disk. Elsewhere each backup is a copy written beside it, named after
+// the flush, and every folder is flushed once more before any form is replaced. Each folder is
+// locked once for the whole batch.
 TEST_F(SaveTest, batchSave_flushesEveryFileOnceTogetherThenPutsEachBackupBeforeItsForm) {
     fs::create_directory(folder.Path("two"));
     const std::vector<std::pair<std::string, std::string>> files = {
         {form, backup},
         {folder.Path("form2.frm"), folder.Path("form2.bak")},
         {folder.Path("two/form3.frm"), folder.Path("two/form3.bak")}};
-    for (const auto& [name, backupName] : files)
-        WriteBytes(name, kOriginal);
-    std::vector<ConsolePort> ports(files.size());
-    std::vector<FileRead> read(files.size());
-    std::vector<SaveOutcome> ended(files.size(), SaveOutcome::WaitsForBatch);
-    system::FileSystemSwitches switches;
-    switches.recordCalls = true;
-    SwitchedFileSystem switched(switches);
-    std::size_t callsBeforeThePutting = 0;
-    {
-        FolderBatch batch({folder.Root().string(), folder.Path("two")});
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            ports[i].SetViewText(kNewText);
-            read[i] = AsRead(files[i].first);
-            ASSERT_EQ(SaveWithBackup(files[i].first, read[i], ports[i], CodePage::Windows1251, nullptr, &batch,
-                                     [&ended, i](SaveOutcome outcome) { ended[i] = outcome; }),
-                      SaveOutcome::WaitsForBatch);
-        }
+    for (const bool hardLinks : {true, false}) {
+        SCOPED_TRACE(hardLinks ? "with hard links" : "without hard links nor unnamed files, as on FAT");
         for (const auto& [name, backupName] : files) {
-            EXPECT_EQ(ReadBytes(name), kOriginal) << name << " replaced before the batch's flush";
-            EXPECT_FALSE(fs::exists(backupName)) << backupName << " named before the batch's flush";
+            fs::remove(backupName);
+            WriteBytes(name, kOriginal);
         }
-        callsBeforeThePutting = system::RecordedCalls().size();
-        batch.Finish();
+        std::vector<ConsolePort> ports(files.size());
+        std::vector<FileRead> read(files.size());
+        std::vector<SaveOutcome> ended(files.size(), SaveOutcome::WaitsForBatch);
+        system::FileSystemSwitches switches;
+        switches.noHardLinks = !hardLinks;
+        switches.noUnnamedTemporary = !hardLinks;
+        switches.recordCalls = true;
+        SwitchedFileSystem switched(switches);
+        std::size_t callsBeforeThePutting = 0;
+        {
+            FolderBatch batch({folder.Root().string(), folder.Path("two")});
+            for (std::size_t i = 0; i < files.size(); ++i) {
+                ports[i].SetViewText(kNewText);
+                read[i] = AsRead(files[i].first);
+                ASSERT_EQ(SaveWithBackup(files[i].first, read[i], ports[i], CodePage::Windows1251, nullptr, &batch,
+                                         [&ended, i](SaveOutcome outcome) { ended[i] = outcome; }),
+                          SaveOutcome::WaitsForBatch);
+            }
+            for (const auto& [name, backupName] : files) {
+                EXPECT_EQ(ReadBytes(name), kOriginal) << name << " replaced before the batch's flush";
+                EXPECT_EQ(fs::exists(backupName) && fs::equivalent(backupName, name), hardLinks)
+                    << backupName << ": no second name of its form, or named before the batch's flush";
+            }
+            callsBeforeThePutting = system::RecordedCalls().size();
+            batch.Finish();
+        }
+        const Calls& calls = system::RecordedCalls();
+        const auto isFlush = [](const system::RecordedCall& call) { return call.call == system::FileCall::Flush; };
+        EXPECT_FALSE(
+            std::any_of(calls.begin(), calls.begin() + static_cast<std::ptrdiff_t>(callsBeforeThePutting), isFlush))
+            << "a file was flushed on its own";
+        const auto fileSystemFlush = std::find_if(calls.begin(), calls.end(), [](const system::RecordedCall& call) {
+            return call.call == system::FileCall::Flush && call.wholeFileSystem && call.succeeded;
+        });
+        ASSERT_NE(fileSystemFlush, calls.end()) << "the files were never flushed";
+        const auto flushedAt = static_cast<std::size_t>(fileSystemFlush - calls.begin());
+        EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const auto& call) { return call.wholeFileSystem; }), 1)
+            << "one file system flushed more than once";
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            const auto& [name, backupName] = files[i];
+            SCOPED_TRACE(name);
+            EXPECT_EQ(ended[i], SaveOutcome::BackedUpAndWritten);
+            EXPECT_EQ(ports[i].LastMessage(),
+                      (MessageLines{messages::Saved(name), messages::OriginalKeptAs(backupName)}));
+            EXPECT_EQ(ReadBytes(name), newBytes);
+            EXPECT_EQ(ReadBytes(backupName), kOriginal);
+            const Arrival backupArrival = ArrivalOf(calls, backupName);
+            const Arrival formArrival = ArrivalOf(calls, name);
+            ASSERT_NE(formArrival.putInPlace, Arrival::kNone);
+            ASSERT_NE(backupArrival.putInPlace, Arrival::kNone);
+            EXPECT_LT(formArrival.lastWrite, flushedAt) << "the new form was written after the flush";
+            EXPECT_LT(flushedAt, formArrival.putInPlace) << "the form was replaced before the flush";
+            EXPECT_NE(formArrival.folderFlush, Arrival::kNone) << "its rename was never flushed";
+            if (hardLinks) {
+                EXPECT_EQ(backupArrival.bytesWritten, 0u) << "the original was written again";
+                EXPECT_LT(backupArrival.putInPlace, flushedAt) << "the backup's name was not flushed with the files";
+                continue;
+            }
+            EXPECT_LT(backupArrival.lastWrite, flushedAt) << "the backup was written after the flush";
+            EXPECT_LT(flushedAt, backupArrival.putInPlace) << "the backup was named before it was flushed";
+            ASSERT_NE(backupArrival.folderFlush, Arrival::kNone) << "its backup's name was never flushed";
+            EXPECT_LT(backupArrival.folderFlush, formArrival.putInPlace)
+                << "replaced before its backup's name was on the disk";
+        }
+        EXPECT_EQ(ArrivalOf(calls, form).folderFlush, ArrivalOf(calls, files[1].first).folderFlush)
+            << "the first form's rename was flushed on its own";
+        const auto folderFlushes = std::count_if(calls.begin(), calls.end(), [](const system::RecordedCall& call) {
+            return call.call == system::FileCall::Flush && call.onFolder && !call.wholeFileSystem;
+        });
+        EXPECT_EQ(folderFlushes, hardLinks ? 2 : 4)
+            << "a folder was not flushed once after the forms' names, and (with copies) once after the backups'";
+        const auto locks = std::count_if(calls.begin(), calls.end(), [](const system::RecordedCall& call) {
+            return call.call == system::FileCall::Lock;
+        });
+        EXPECT_EQ(locks, 2) << "a folder was locked again for each save";
     }
-    const Calls& calls = system::RecordedCalls();
-    const auto isFlush = [](const system::RecordedCall& call) { return call.call == system::FileCall::Flush; };
-    EXPECT_FALSE(
-        std::any_of(calls.begin(), calls.begin() + static_cast<std::ptrdiff_t>(callsBeforeThePutting), isFlush))
-        << "a file was flushed on its own";
-    const auto fileSystemFlush = std::find_if(calls.begin(), calls.end(), [](const system::RecordedCall& call) {
-        return call.call == system::FileCall::Flush && call.wholeFileSystem && call.succeeded;
-    });
-    ASSERT_NE(fileSystemFlush, calls.end()) << "the files were never flushed";
-    const auto flushedAt = static_cast<std::size_t>(fileSystemFlush - calls.begin());
-    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const auto& call) { return call.wholeFileSystem; }), 1)
-        << "one file system flushed more than once";
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const auto& [name, backupName] = files[i];
-        SCOPED_TRACE(name);
-        EXPECT_EQ(ended[i], SaveOutcome::BackedUpAndWritten);
-        EXPECT_EQ(ports[i].LastMessage(), (MessageLines{messages::Saved(name), messages::OriginalKeptAs(backupName)}));
-        EXPECT_EQ(ReadBytes(name), newBytes);
-        EXPECT_EQ(ReadBytes(backupName), kOriginal);
-        const Arrival backupArrival = ArrivalOf(calls, backupName);
-        const Arrival formArrival = ArrivalOf(calls, name);
-        ASSERT_NE(formArrival.putInPlace, Arrival::kNone);
-        EXPECT_LT(backupArrival.lastWrite, flushedAt) << "the backup was written after the flush";
-        EXPECT_LT(formArrival.lastWrite, flushedAt) << "the new form was written after the flush";
-        EXPECT_LT(flushedAt, backupArrival.putInPlace) << "the backup was named before it was flushed";
-        ASSERT_NE(backupArrival.folderFlush, Arrival::kNone) << "its backup's name was never flushed";
-        EXPECT_LT(backupArrival.folderFlush, formArrival.putInPlace)
-            << "replaced before its backup's name was on the disk";
-        EXPECT_NE(formArrival.folderFlush, Arrival::kNone) << "its rename was never flushed";
-    }
-    EXPECT_EQ(ArrivalOf(calls, form).folderFlush, ArrivalOf(calls, files[1].first).folderFlush)
-        << "the first form's rename was flushed on its own";
-    const auto folderFlushes = std::count_if(calls.begin(), calls.end(), [](const system::RecordedCall& call) {
-        return call.call == system::FileCall::Flush && call.onFolder && !call.wholeFileSystem;
-    });
-    EXPECT_EQ(folderFlushes, 4) << "a folder was not flushed once after the backups' names and once after the forms'";
-    const auto locks = std::count_if(calls.begin(), calls.end(), [](const system::RecordedCall& call) {
-        return call.call == system::FileCall::Lock;
-    });
-    EXPECT_EQ(locks, 2) << "a folder was locked again for each save";
 }
 
 // Another program changing the form just before each call of the save in turn: cutting it
@@ -1048,7 +1115,8 @@ TEST_F(SaveTest, save_formChangedAtEachCallInTurn_isNeverWrittenOverUnseenNorBac
                         const struct timespec times[2] = {before.st_atim, before.st_mtim};
                         ::utimensat(AT_FDCWD, form.c_str(), times, 0);
                         changed = true;
-                        backupWhenChanged = fs::exists(backup);
+                        // A backup that is the form's own file holds the change too: no copy of the original.
+                        backupWhenChanged = fs::exists(backup) && !fs::equivalent(backup, form);
                     }
                 };
                 SaveOutcome outcome = SaveOutcome::NothingToSave;
@@ -1076,8 +1144,12 @@ TEST_F(SaveTest, save_formChangedAtEachCallInTurn_isNeverWrittenOverUnseenNorBac
                 // rename; where only the bytes can tell, the last look is their last read.
                 const bool inTheLastInstant =
                     change.coarseClock ? changeBefore > lastBytesCompared : changeBefore == formReplacedAt;
+                // A backup that is the form's own file keeps a change made in the last instant,
+                // where a copy would have let it go with the old file.
                 if (fs::exists(backup)) {
-                    EXPECT_EQ(ReadBytes(backup), kOriginal) << "a changed backup";
+                    const std::string held = ReadBytes(backup);
+                    EXPECT_TRUE(held == kOriginal || (inTheLastInstant && !path.noHardLinks && held == change.result))
+                        << "a changed backup";
                 }
                 if (IsSaved(outcome)) {
                     EXPECT_EQ(ReadBytes(form), newBytes);

@@ -336,9 +336,10 @@ TEST_F(ScaleCommandTest, batch_formChangedAfterItWasRead_isRefusedAndTheOthersSa
 // Another program rewrites the second of three forms after the batch has written its files
 // and before it flushes them and puts them in place: once with a change the times show, and
 // once on a clock of two seconds (FAT's, exFAT's) to the same length with its times put back,
-// which only the bytes show. That form is refused and keeps the other program's bytes; its
-// backup, already in place, holds the form as read, and the report says so; the others are
-// saved. The same for the forms named one by one and for a project of them.
+// which only the bytes show. That form is refused and keeps the other program's bytes; a backup
+// copy, written already, holds the form as read, and the report says so; the others are
+// saved. The same for the forms named one by one and for a project of them, with and without
+// hard links.
 TEST_F(ScaleCommandTest, batch_formRewrittenBeforeTheFlush_isRefusedAndTheOthersSaved) {
     const std::vector<std::string> forms = {form, folder.Path("form2.frm"), folder.Path("form3.frm")};
     const std::string project = folder.Path("App.vbp");
@@ -346,51 +347,62 @@ TEST_F(ScaleCommandTest, batch_formRewrittenBeforeTheFlush_isRefusedAndTheOthers
     std::string sameLength = kForm;
     sameLength.replace(sameLength.find("495"), 3, "496");
     for (const bool asProject : {false, true})
-        for (const bool coarseClock : {false, true}) {
-            SCOPED_TRACE(std::string(asProject ? "a project, " : "named one by one, ") +
-                         (coarseClock ? "coarse clock, times put back" : "fine clock"));
-            for (const auto& entry : fs::directory_iterator(folder.Root()))
-                fs::remove(entry.path());
-            for (const std::string& path : forms)
-                WriteBytes(path, kForm);
-            WriteBytes(project, "Type=Exe\r\nForm=form1.frm\r\nForm=form2.frm\r\nForm=form3.frm\r\n");
-            const std::vector<std::string> arguments =
-                asProject ? std::vector<std::string>{"120", project}
-                          : std::vector<std::string>{"120", forms[0], forms[1], forms[2]};
-            const std::string rewritten = coarseClock ? sameLength : "rewritten elsewhere\r\n";
-            bool changed = false;
-            system::FileSystemSwitches switches;
-            switches.coarseClock = coarseClock;
-            switches.beforeCall = [&](system::FileCall call) {
-                if (call != system::FileCall::Flush || changed)
-                    return;
-                struct stat before {};
-                ::stat(forms[1].c_str(), &before);
-                std::ofstream(forms[1], std::ios::binary | std::ios::in | std::ios::out) << rewritten;
-                fs::resize_file(forms[1], rewritten.size());
-                if (coarseClock) {
-                    const struct timespec times[2] = {before.st_atim, before.st_mtim};
-                    ::utimensat(AT_FDCWD, forms[1].c_str(), times, 0);
+        for (const bool coarseClock : {false, true})
+            for (const bool hardLinks : {false, true}) {
+                SCOPED_TRACE(std::string(asProject ? "a project, " : "named one by one, ") +
+                             (coarseClock ? "coarse clock, times put back" : "fine clock") +
+                             (hardLinks ? ", hard links" : ", no hard links"));
+                for (const auto& entry : fs::directory_iterator(folder.Root()))
+                    fs::remove(entry.path());
+                for (const std::string& path : forms)
+                    WriteBytes(path, kForm);
+                WriteBytes(project, "Type=Exe\r\nForm=form1.frm\r\nForm=form2.frm\r\nForm=form3.frm\r\n");
+                const std::vector<std::string> arguments =
+                    asProject ? std::vector<std::string>{"120", project}
+                              : std::vector<std::string>{"120", forms[0], forms[1], forms[2]};
+                const std::string rewritten = coarseClock ? sameLength : "rewritten elsewhere\r\n";
+                bool changed = false;
+                system::FileSystemSwitches switches;
+                switches.coarseClock = coarseClock;
+                switches.noHardLinks = !hardLinks;
+                switches.beforeCall = [&](system::FileCall call) {
+                    if (call != system::FileCall::Flush || changed)
+                        return;
+                    struct stat before {};
+                    ::stat(forms[1].c_str(), &before);
+                    std::ofstream(forms[1], std::ios::binary | std::ios::in | std::ios::out) << rewritten;
+                    fs::resize_file(forms[1], rewritten.size());
+                    if (coarseClock) {
+                        const struct timespec times[2] = {before.st_atim, before.st_mtim};
+                        ::utimensat(AT_FDCWD, forms[1].c_str(), times, 0);
+                    }
+                    changed = true;
+                };
+                {
+                    SwitchedFileSystem switched(switches);
+                    EXPECT_EQ(Run(arguments), 1);
                 }
-                changed = true;
-            };
-            {
-                SwitchedFileSystem switched(switches);
-                EXPECT_EQ(Run(arguments), 1);
+                EXPECT_TRUE(changed);
+                EXPECT_EQ(ReadBytes(forms[1]), rewritten);
+                // A backup that is the form's own file took the change too, and went: the other
+                // program wrote over the original, as it would have with no save running. A copy
+                // keeps the version read.
+                const MessageLines refused = hardLinks ? MessageLines{messages::ChangedSinceRead(forms[1])}
+                                                       : MessageLines{messages::ChangedAndNotSaved(forms[1]),
+                                                                      messages::VersionReadKeptAs(backup2)};
+                EXPECT_EQ(err.str(), Printed(refused) +
+                                         (asProject ? Printed(command_texts::ProjectPartlySaved(project, 2, 3)) : ""));
+                if (hardLinks)
+                    EXPECT_FALSE(fs::exists(backup2));
+                else
+                    EXPECT_EQ(ReadBytes(backup2), kForm);
+                EXPECT_EQ(out.str(), Printed(MessageLines{messages::Saved(forms[0]),
+                                                          messages::OriginalKeptAs(folder.Path("form1.bak"))}) +
+                                         Printed(MessageLines{messages::Saved(forms[2]),
+                                                              messages::OriginalKeptAs(folder.Path("form3.bak"))}));
+                for (const std::string& path : {forms[0], forms[2]})
+                    EXPECT_NE(ReadBytes(path).find("=   594\r\n"), std::string::npos) << path;
             }
-            EXPECT_TRUE(changed);
-            EXPECT_EQ(ReadBytes(forms[1]), rewritten);
-            EXPECT_EQ(err.str(), Printed(MessageLines{messages::ChangedAndNotSaved(forms[1]),
-                                                      messages::VersionReadKeptAs(backup2)}) +
-                                     (asProject ? Printed(command_texts::ProjectPartlySaved(project, 2, 3)) : ""));
-            EXPECT_EQ(ReadBytes(backup2), kForm);
-            EXPECT_EQ(out.str(), Printed(MessageLines{messages::Saved(forms[0]),
-                                                      messages::OriginalKeptAs(folder.Path("form1.bak"))}) +
-                                     Printed(MessageLines{messages::Saved(forms[2]),
-                                                          messages::OriginalKeptAs(folder.Path("form3.bak"))}));
-            for (const std::string& path : {forms[0], forms[2]})
-                EXPECT_NE(ReadBytes(path).find("=   594\r\n"), std::string::npos) << path;
-        }
 }
 
 // A batch of three forms in two folders that fails part way says of each form whether it was
