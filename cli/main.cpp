@@ -29,10 +29,13 @@ int main(int argc, char* argv[]) {
     if (argc != 2 || std::string_view(argv[1]) != "--version")
         tremaro::UseLanguageOfEnvironment();
     // The huge pages pay only when forms are read: --version or --help alone would spend more
-    // on the first huge page's clearing than on its whole answer.
+    // on the first huge page's clearing than on its whole answer. A batch holds up to 200 forms
+    // at once, a hundred megabytes of real ones: the heap is marked that far (address space
+    // only; no page is taken before it is touched), else each 4 KiB page past the mark costs a
+    // fault of its own.
     std::optional<tremaro::HeapInHugePages> heap;
     if (argc != 2 || argv[1][0] != '-')
-        heap.emplace(30u << 20);
+        heap.emplace(256u << 20);
     std::ios::sync_with_stdio(false);
     // A reader that has gone (a closed pipe) is reported as output that cannot be written,
     // not by dying of SIGPIPE in the middle of a run.

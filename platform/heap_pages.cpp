@@ -3,6 +3,7 @@
 #include <malloc.h>
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <cstdlib>
@@ -49,7 +50,9 @@ std::uintptr_t MarkHeapForHugePages(std::size_t reserveBytes) {
 
 HeapInHugePages::HeapInHugePages(std::size_t reserveBytes) {
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+    // The marked pieces go back to the heap's top, which a trim would hand back to the system,
+    // marking and all.
+    mallopt(M_TRIM_THRESHOLD, static_cast<int>(std::max(2 * reserveBytes, std::size_t{128} << 20)));
     const std::uintptr_t first = MarkHeapForHugePages(reserveBytes);
     if (first == 0)
         return;
