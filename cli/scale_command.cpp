@@ -161,6 +161,7 @@ std::vector<std::string> FormsOf(const std::vector<Piece>& pieces) {
 // question answered with Cancel, its text the failure's).
 struct BatchForm {
     BatchForm() {
+        port.ShowNoViewText();  // nobody edits it: the save takes the lines themselves
         port.AnswerNextQuestion(PressedButton::Ok);
         port.AnswerNextQuestion(PressedButton::Cancel);
     }

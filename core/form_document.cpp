@@ -34,7 +34,10 @@ public:
         return port_.ShowMessage(lines, buttons);
     }
     void SetViewText(std::u16string text) override { port_.SetViewText(std::move(text)); }
-    std::u16string ViewTextToSave() override { return lines_.WithKeptEndings(port_.ViewTextToSave()); }
+    // A front that shows no view (the command line's batch) saves the lines as they are.
+    std::u16string ViewTextToSave() override {
+        return port_.ShowsViewText() ? lines_.WithKeptEndings(port_.ViewTextToSave()) : lines_.AssembleFileText();
+    }
     bool ViewTextEdited() override { return port_.ViewTextEdited(); }
     void SetTitle(const std::string& title) override { port_.SetTitle(title); }
     bool ShowsViewText() const override { return port_.ShowsViewText(); }

@@ -44,9 +44,9 @@ public:
     virtual void SetTitle(const std::string& title) = 0;
 
     // Whether the port shows the form's text at all. One that does not (the command line
-    // printing the corrected form, which it takes from the lines) is never given it: the
-    // whole form need not be assembled into a view after the read and again after the
-    // correction.
+    // printing or saving corrected forms, which it takes from the lines) is never given it,
+    // nor asked for it: the whole form need not be assembled into a view after the read and
+    // again after the correction, and a save writes the lines as they are.
     virtual bool ShowsViewText() const { return true; }
 };
 

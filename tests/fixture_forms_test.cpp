@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace tremaro {
 namespace {
@@ -72,6 +74,33 @@ TEST(FixtureForms, eachIsReadInItsLanguagesCodePage_andScaledAsExpected) {
             EXPECT_EQ(twiceOut.str(), at120) << twice;
         }
     }
+}
+
+// Saved together as one batch, each in a folder of its own (so that each decides its code page
+// alone), the forms are written as --stdout prints them, byte for byte; the truetype form's
+// LF endings, CR LF lines and last line without an ending among them.
+TEST(FixtureForms, savedInOneBatch_writeWhatStandardOutputPrints) {
+    testing::TempFolder folder;
+    std::vector<std::string> arguments = {"120"};
+    std::vector<std::string> expected;
+    for (const Fixture& fixture : kFixtures) {
+        const std::string copy = folder.Path(std::string(fixture.file) + ".d/" + fixture.file);
+        std::filesystem::create_directory(folder.Path(std::string(fixture.file) + ".d"));
+        testing::WriteBytes(copy, ReadBytes(FixturePath(fixture.file)));
+        arguments.push_back(copy);
+        expected.push_back(ReadBytes(FixturePath(std::string("at120/") + fixture.file)));
+    }
+    const std::string truetype = folder.Path("truetype_fonts.frm");
+    testing::WriteBytes(truetype, ReadBytes(FixturePath("truetype_fonts.frm")));
+    arguments.push_back(truetype);
+    std::ostringstream truetypeOut;
+    std::ostringstream err;
+    ASSERT_EQ(RunScaleCommand({"--stdout", "120", truetype}, truetypeOut, err), 0) << err.str();
+    expected.push_back(truetypeOut.str());
+    std::ostringstream out;
+    ASSERT_EQ(RunScaleCommand(arguments, out, err), 0) << err.str();
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_TRUE(ReadBytes(arguments[i + 1]) == expected[i]) << arguments[i + 1] << " differs";
 }
 
 // A form with fonts of each kind, read with LF endings (CR LF on its Attribute lines, none on
