@@ -52,14 +52,22 @@ std::string LongBackupName(std::string_view name) {
     return std::string(name) + ".bak";
 }
 
+// Whether other's short backup name (its name up to its extension, and ".bak") or its long
+// one (its whole name and ".bak") is, in any case of letters, stem and ".bak". Compared in
+// place: a batch asks this of every name in the folder for each of its forms.
+bool WouldTakeBackupName(std::string_view other, std::string_view stem) {
+    const auto dot = ExtensionDot(other);
+    return EqualIgnoringLetterCase(other.substr(0, dot == std::string_view::npos ? other.size() : dot), stem) ||
+           EqualIgnoringLetterCase(other, stem);
+}
+
 // Whether another file listed beside name, that is no backup itself, could take the short
 // backup name of name, as its own short or long one.
 bool ShortNameWouldBeShared(std::string_view name, const std::vector<std::string>& namesInFolder) {
-    const std::string wanted = ShortBackupName(name);
+    const auto dot = ExtensionDot(name);
+    const std::string_view stem = name.substr(0, dot == std::string_view::npos ? name.size() : dot);
     return std::any_of(namesInFolder.begin(), namesInFolder.end(), [&](const std::string& other) {
-        return other != name && !IsBackupName(other) &&
-               (EqualIgnoringLetterCase(ShortBackupName(other), wanted) ||
-                EqualIgnoringLetterCase(LongBackupName(other), wanted));
+        return WouldTakeBackupName(other, stem) && other != name && !IsBackupName(other);
     });
 }
 
