@@ -287,16 +287,23 @@ private:
     }
 
     // The form as it was read goes to the backup name, as the form's own file where it can;
-    // a backup there already is kept.
+    // a backup there already is kept. Where the new text can be written unnamed, it is written
+    // and flushed first, so that the form's file takes its second name only when nothing but
+    // the rename is left to fail: a name linked and taken away again changes the file's change
+    // time, and the next save would take that for another program's change.
     std::optional<SaveOutcome> SaveBesideBackup(const SavePaths& paths, FileRead& found) {
         if (WaitsForTheBatch(paths))
             return Stage(paths, found);
+        UnnamedReplacement written = WriteUnnamedReplacement(paths.target, bytes_, &found);
+        if (!written.file && !written.unsupported)
+            return Report(SaveOutcome::WriteFailed, {messages::NotSaved(formFileName_), messages::OriginalUnchanged()});
+        StagedFile* const form = written.file ? &*written.file : nullptr;
         switch (LinkAsBackup(found, paths.target, paths.backupName)) {
         case LinkResult::Linked:
             return WriteOver(paths, found, MadeBackup{paths.backupName, StateAt(paths.backupName), true}, true,
-                             messages::OriginalKeptAs(paths.backupName));
+                             messages::OriginalKeptAs(paths.backupName), form);
         case LinkResult::TargetExists:
-            return KeepOlderBackup(paths, found);
+            return KeepOlderBackup(paths, found, form);
         case LinkResult::Unavailable:
             break;
         }
@@ -304,19 +311,20 @@ private:
         switch (copy.result) {
         case CopyResult::Copied:
             return WriteOver(paths, found, MadeBackup{paths.backupName, StateAt(paths.backupName)}, copy.ownerKept,
-                             messages::OriginalKeptAs(paths.backupName));
+                             messages::OriginalKeptAs(paths.backupName), form);
         case CopyResult::TargetExists:
-            return KeepOlderBackup(paths, found);
+            return KeepOlderBackup(paths, found, form);
         case CopyResult::Failed:
             break;
         }
         return BackupRefused(paths.backupName);
     }
 
-    std::optional<SaveOutcome> KeepOlderBackup(const SavePaths& paths, const FileRead& found) {
+    std::optional<SaveOutcome> KeepOlderBackup(const SavePaths& paths, const FileRead& found,
+                                               StagedFile* form = nullptr) {
         if (KindOfPath(paths.backupName) != PathKind::PlainFile)
             return BackupRefused(paths.backupName);
-        return WriteOver(paths, found, std::nullopt, true, messages::OlderBackupKept(paths.backupName));
+        return WriteOver(paths, found, std::nullopt, true, messages::OlderBackupKept(paths.backupName), form);
     }
 
     // The backup (where none is there yet) and the new text written, to be put in place
@@ -429,9 +437,9 @@ private:
     std::optional<SaveOutcome> WriteOver(const SavePaths& paths, const FileRead& found,
                                          const std::optional<MadeBackup>& made, bool backupOwnerKept,
                                          const Message& backupReport, StagedFile* staged = nullptr) {
-        const ReplaceOutcome replaced =
-            staged ? PutStagedReplacementInPlace(*staged, paths.target, bytes_, &found, *batch_)
-                   : ReplaceFile(paths.target, bytes_, &found, batch_);
+        const ReplaceOutcome replaced = staged
+                                            ? PutStagedReplacementInPlace(*staged, paths.target, bytes_, &found, batch_)
+                                            : ReplaceFile(paths.target, bytes_, &found, batch_);
         switch (replaced.result) {
         case ReplaceResult::Replaced:
             written_ = replaced.written;

@@ -78,12 +78,16 @@ std::optional<Temporary> OpenNamedTemporary(const std::string& folder) {
     return std::nullopt;
 }
 
-std::optional<Temporary> OpenTemporary(const std::string& folder, bool unnamed) {
-    if (unnamed) {
+// What a temporary file may be: named only; unnamed where the file system has such files,
+// else named; or unnamed and nothing else.
+enum class Naming { Named, UnnamedWherePossible, UnnamedOnly };
+
+std::optional<Temporary> OpenTemporary(const std::string& folder, Naming naming) {
+    if (naming != Naming::Named) {
         const int descriptor = system::Open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
         if (descriptor >= 0)
             return Temporary{std::make_unique<FileDescriptor>(descriptor), "", true};
-        if (!IsUnsupported(errno))
+        if (!IsUnsupported(errno) || naming == Naming::UnnamedOnly)
             return std::nullopt;
     }
     return OpenNamedTemporary(folder);
@@ -181,8 +185,8 @@ enum class FlushWhen { Now, WithBatch };
 // The temporary file holding bytes, with the original's attributes or (with no original)
 // those of a new file, flushed to the disk unless its batch is to flush it.
 std::optional<Temporary> WriteTemporary(const std::string& folder, std::string_view bytes, const Original* original,
-                                        bool unnamed, FlushWhen flush = FlushWhen::Now) {
-    auto temporary = OpenTemporary(folder, unnamed);
+                                        Naming naming, FlushWhen flush = FlushWhen::Now) {
+    auto temporary = OpenTemporary(folder, naming);
     if (!temporary)
         return std::nullopt;
     const int descriptor = temporary->descriptor->get();
@@ -208,14 +212,14 @@ bool NameOrWriteAgain(std::optional<Temporary>& temporary, const std::string& fo
         temporary.reset();
         return false;
     }
-    temporary = WriteTemporary(folder, bytes, original, false);
+    temporary = WriteTemporary(folder, bytes, original, Naming::Named);
     return temporary.has_value();
 }
 
 // Written, flushed and named, or nothing.
 std::optional<Temporary> WriteNamedTemporary(const std::string& folder, std::string_view bytes,
                                              const Original* original) {
-    auto temporary = WriteTemporary(folder, bytes, original, true);
+    auto temporary = WriteTemporary(folder, bytes, original, Naming::UnnamedWherePossible);
     if (temporary)
         NameOrWriteAgain(temporary, folder, bytes, original);
     return temporary;
@@ -261,7 +265,7 @@ CopyOutcome PutInPlace(Temporary& temporary, const std::string& target, const st
         return {CopyResult::TargetExists, true};
     if (!IsUnsupported(errno) && errno != ENOENT)
         return {CopyResult::Failed, true};
-    auto named = WriteTemporary(folder, bytes, &original, false);
+    auto named = WriteTemporary(folder, bytes, &original, Naming::Named);
     return named ? CopyOutcome{PutNamedInPlace(*named, target), named->ownerKept}
                  : CopyOutcome{CopyResult::Failed, true};
 }
@@ -365,7 +369,7 @@ CopyOutcome CopyToNewName(const FileRead& source, const std::string& sourcePath,
         return {CopyResult::TargetExists, true};  // spares the copy; the steps below check again
     const Original original{sourcePath, source.info, true};
     const std::string folder = FolderOf(target);
-    auto temporary = WriteTemporary(folder, source.bytes, &original, true);
+    auto temporary = WriteTemporary(folder, source.bytes, &original, Naming::UnnamedWherePossible);
     if (!temporary)
         return {CopyResult::Failed, true};
     const CopyOutcome outcome = PutInPlace(*temporary, target, folder, source.bytes, original);
@@ -400,7 +404,8 @@ LinkResult LinkAsBackup(FileRead& source, const std::string& sourcePath, const s
 
 std::optional<StagedFile> StageCopy(const FileRead& source, const std::string& sourcePath, const std::string& target) {
     const Original original{sourcePath, source.info, true};
-    return WriteTemporary(FolderOf(target), source.bytes, &original, true, FlushWhen::WithBatch);
+    return WriteTemporary(FolderOf(target), source.bytes, &original, Naming::UnnamedWherePossible,
+                          FlushWhen::WithBatch);
 }
 
 CopyOutcome PutStagedCopyInPlace(StagedFile& staged, const FileRead& source, const std::string& sourcePath,
@@ -454,17 +459,26 @@ ReplaceOutcome ReplaceFile(const std::string& path, std::string_view bytes, cons
 
 std::optional<StagedFile> StageReplacement(const std::string& path, std::string_view bytes, const FileRead* original) {
     const std::optional<Original> attributesFrom = AttributesFrom(path, original);
-    return WriteTemporary(FolderOf(path), bytes, attributesFrom ? &*attributesFrom : nullptr, true,
-                          FlushWhen::WithBatch);
+    return WriteTemporary(FolderOf(path), bytes, attributesFrom ? &*attributesFrom : nullptr,
+                          Naming::UnnamedWherePossible, FlushWhen::WithBatch);
+}
+
+UnnamedReplacement WriteUnnamedReplacement(const std::string& path, std::string_view bytes, const FileRead* original) {
+    const std::optional<Original> attributesFrom = AttributesFrom(path, original);
+    auto written =
+        WriteTemporary(FolderOf(path), bytes, attributesFrom ? &*attributesFrom : nullptr, Naming::UnnamedOnly);
+    if (written)
+        return {std::move(written), false};
+    return {std::nullopt, IsUnsupported(errno)};
 }
 
 ReplaceOutcome PutStagedReplacementInPlace(StagedFile& staged, const std::string& path, std::string_view bytes,
-                                           const FileRead* original, FolderBatch& batch) {
+                                           const FileRead* original, FolderBatch* batch) {
     const std::optional<Original> attributesFrom = AttributesFrom(path, original);
     std::optional<Temporary> temporary(std::move(staged));
     if (!NameOrWriteAgain(temporary, FolderOf(path), bytes, attributesFrom ? &*attributesFrom : nullptr))
         return {ReplaceResult::Failed, true, {}};
-    return PutNamedReplacementInPlace(*temporary, path, original, &batch);
+    return PutNamedReplacementInPlace(*temporary, path, original, batch);
 }
 
 void Discard(const StagedFile& staged) {

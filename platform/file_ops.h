@@ -144,10 +144,19 @@ CopyOutcome PutStagedCopyInPlace(StagedFile& staged, const FileRead& source, con
 // The file that ReplaceFile would put under path, written and not flushed.
 std::optional<StagedFile> StageReplacement(const std::string& path, std::string_view bytes, const FileRead* original);
 
+// The same file written, unnamed, and flushed at once, for a save that is no batch's; none
+// where the file system has no unnamed files (unsupported) or the writing failed.
+struct UnnamedReplacement {
+    std::optional<StagedFile> file;
+    bool unsupported = false;
+};
+UnnamedReplacement WriteUnnamedReplacement(const std::string& path, std::string_view bytes, const FileRead* original);
+
 // Replaces path with the staged file as ReplaceFile does; bytes are what it holds (written
-// again under a name of its own where an unnamed file cannot be given one).
+// again under a name of its own where an unnamed file cannot be given one). The rename is
+// flushed with batch's folders, or at once where there is no batch.
 ReplaceOutcome PutStagedReplacementInPlace(StagedFile& staged, const std::string& path, std::string_view bytes,
-                                           const FileRead* original, FolderBatch& batch);
+                                           const FileRead* original, FolderBatch* batch);
 
 // Removes a staged file's temporary name, if it has one.
 void Discard(const StagedFile& staged);
