@@ -99,6 +99,10 @@ struct MadeBackup {
     bool linked = false;
 };
 
+std::string_view LastName(std::string_view path) {
+    return path.substr(path.rfind('/') + 1);  // npos + 1 is 0: no folder
+}
+
 bool SameIdentity(const std::optional<FileState>& a, const std::optional<FileState>& b) {
     return a && b && a->device == b->device && a->inode == b->inode;
 }
@@ -181,8 +185,8 @@ private:
     struct Staged {
         SavePaths paths;
         FileRead found;
-        std::optional<StagedFile> backup;  // none where an older backup is kept, or the form's file is linked
-        std::optional<MadeBackup> linked;  // the form's own file, given the backup name already
+        bool backupNameFree = false;       // no older backup: this save makes one
+        std::optional<StagedFile> backup;  // the copy, where the backup is one
         StagedFile form;
     };
 
@@ -269,14 +273,21 @@ private:
     }
 
     // Saved through a link that leads to its own backup name, the new text would go into
-    // the backup, and the old form would be left nowhere. (A form that is no link may share
-    // its file with its backup, as a killed save leaves them: its new text replaces only the
-    // form's name.)
+    // the backup, and the old form would be left nowhere. A file that is only shared between
+    // the two names (a killed save leaves the form's file linked under its backup name) is no
+    // such case: the new text replaces only the name the link leads to.
     static bool LeadsToItsOwnBackup(const SavePaths& paths, const FileRead& found) {
         if (!paths.ThroughLink())
             return false;
         const auto backup = StateAt(paths.backupName);
-        return backup && backup->device == found.info.st_dev && backup->inode == found.info.st_ino;
+        if (!backup || backup->device != found.info.st_dev || backup->inode != found.info.st_ino)
+            return false;
+        const auto targetFolder = StateAt(FolderOf(paths.target));
+        const auto backupFolder = StateAt(FolderOf(paths.backupName));
+        if (!targetFolder || !backupFolder)
+            return true;
+        return SameIdentity(targetFolder, backupFolder) &&
+               EqualIgnoringLetterCase(LastName(paths.target), LastName(paths.backupName));
     }
 
     // Whether this attempt writes its files for the batch to flush: the first, where the
@@ -304,7 +315,8 @@ private:
                              messages::OriginalKeptAs(paths.backupName), form);
         case LinkResult::TargetExists:
             return KeepOlderBackup(paths, found, form);
-        case LinkResult::Unavailable:
+        case LinkResult::NotThisFile:
+        case LinkResult::NoHardLinks:
             break;
         }
         const CopyOutcome copy = CopyToNewName(found, paths.target, paths.backupName);
@@ -327,40 +339,28 @@ private:
         return WriteOver(paths, found, std::nullopt, true, messages::OlderBackupKept(paths.backupName), form);
     }
 
-    // The backup (where none is there yet) and the new text written, to be put in place
-    // once the batch has flushed them.
-    // A backup that is the form's own file takes its name at once: the batch's flush puts that
-    // name on the disk before any form is replaced.
+    // The new text written, to be put in place once the batch has flushed it. The backup takes
+    // its name only then, with the others, as the form's own file where the file system has
+    // hard links: a batch killed before its flush leaves no form sharing its file with its
+    // backup, which a program writing into the form would then change too. A copy, where the
+    // batch has found the file system without hard links, is written now, for the same flush.
     std::optional<SaveOutcome> Stage(const SavePaths& paths, FileRead& found) {
         std::optional<StagedFile> form = StageReplacement(paths.target, bytes_, &found);
         if (!form)
             return Report(SaveOutcome::WriteFailed, {messages::NotSaved(formFileName_), messages::OriginalUnchanged()});
         std::optional<StagedFile> backup;
-        std::optional<MadeBackup> linked;
-        switch (KindOfPath(paths.backupName)) {
-        case PathKind::Missing:
-            switch (LinkAsBackup(found, paths.target, paths.backupName, batch_)) {
-            case LinkResult::Linked:
-                linked = MadeBackup{paths.backupName, StateAt(paths.backupName), true};
-                break;
-            case LinkResult::TargetExists:
-                break;  // an older backup, kept when the backups are put in place
-            case LinkResult::Unavailable:
-                backup = StageCopy(found, paths.target, paths.backupName);
-                if (!backup) {
-                    Discard(*form);
-                    return BackupRefused(paths.backupName);
-                }
-                break;
+        const PathKind standing = KindOfPath(paths.backupName);
+        if (standing == PathKind::Missing && !batch_->MakesHardLinksIn(FolderOf(paths.backupName))) {
+            backup = StageCopy(found, paths.target, paths.backupName);
+            if (!backup) {
+                Discard(*form);
+                return BackupRefused(paths.backupName);
             }
-            break;
-        case PathKind::PlainFile:
-            break;
-        default:
+        } else if (standing != PathKind::Missing && standing != PathKind::PlainFile) {
             Discard(*form);
             return BackupRefused(paths.backupName);
         }
-        staged_.emplace(Staged{paths, found, std::move(backup), std::move(linked), std::move(*form)});
+        staged_.emplace(Staged{paths, found, standing == PathKind::Missing, std::move(backup), std::move(*form)});
         return SaveOutcome::WaitsForBatch;
     }
 
@@ -368,18 +368,28 @@ private:
     // has its name (PutStagedFormInPlace), or the save's end where the backup was refused.
     void PutStagedBackupInPlace(Staged& staged) {
         const SavePaths& paths = staged.paths;
-        if (staged.linked) {
-            formStep_ = {staged.linked, true, messages::OriginalKeptAs(paths.backupName)};
-            return;
-        }
+        if (!staged.backupNameFree)
+            return KeepStagedOlderBackup(staged);
         if (!staged.backup) {
-            if (KindOfPath(paths.backupName) == PathKind::PlainFile) {
-                formStep_ = {std::nullopt, true, messages::OlderBackupKept(paths.backupName)};
+            switch (LinkAsBackup(staged.found, paths.target, paths.backupName, batch_)) {
+            case LinkResult::Linked:
+                formStep_ = {MadeBackup{paths.backupName, StateAt(paths.backupName), true}, true,
+                             messages::OriginalKeptAs(paths.backupName)};
+                return;
+            case LinkResult::TargetExists:
+                return KeepStagedOlderBackup(staged);
+            case LinkResult::NoHardLinks:
+                batch_->NoteNoHardLinks(staged.found.info.st_dev);
+                break;
+            case LinkResult::NotThisFile:
+                break;
+            }
+            staged.backup = StageCopy(staged.found, paths.target, paths.backupName);
+            if (!staged.backup || !FlushStaged(*staged.backup)) {
+                Discard(staged.form);
+                ending_ = BackupRefused(paths.backupName);
                 return;
             }
-            Discard(staged.form);
-            ending_ = BackupRefused(paths.backupName);
-            return;
         }
         const CopyOutcome copy =
             PutStagedCopyInPlace(*staged.backup, staged.found, paths.target, paths.backupName, *batch_);
@@ -389,16 +399,21 @@ private:
                          messages::OriginalKeptAs(paths.backupName)};
             return;
         case CopyResult::TargetExists:
-            if (KindOfPath(paths.backupName) == PathKind::PlainFile) {
-                formStep_ = {std::nullopt, true, messages::OlderBackupKept(paths.backupName)};
-                return;
-            }
-            break;
+            return KeepStagedOlderBackup(staged);
         case CopyResult::Failed:
             break;
         }
         Discard(staged.form);
         ending_ = BackupRefused(paths.backupName);
+    }
+
+    void KeepStagedOlderBackup(Staged& staged) {
+        if (KindOfPath(staged.paths.backupName) == PathKind::PlainFile) {
+            formStep_ = {std::nullopt, true, messages::OlderBackupKept(staged.paths.backupName)};
+            return;
+        }
+        Discard(staged.form);
+        ending_ = BackupRefused(staged.paths.backupName);
     }
 
     std::optional<SaveOutcome> PutStagedFormInPlace(Staged& staged) {
@@ -410,11 +425,7 @@ private:
         if (staged.backup)
             Discard(*staged.backup);
         Discard(staged.form);
-        const Message backupReport = messages::OriginalKeptAs(staged.paths.backupName);
-        return Report(SaveOutcome::WriteFailed,
-                      {messages::NotSaved(formFileName_),
-                       staged.linked ? AfterFailedWriteWithLink(staged.paths, *staged.linked, backupReport)
-                                     : messages::OriginalUnchanged()});
+        return Report(SaveOutcome::WriteFailed, {messages::NotSaved(formFileName_), messages::OriginalUnchanged()});
     }
 
     // A form another program changed goes whole to a backup, never in an older one's place.

@@ -378,12 +378,29 @@ CopyOutcome CopyToNewName(const FileRead& source, const std::string& sourcePath,
     return outcome;
 }
 
+bool FolderMakesHardLinks(const std::string& folder) {
+    auto temporary = OpenTemporary(folder, Naming::UnnamedWherePossible);
+    if (!temporary)
+        return false;
+    bool linked = false;
+    if (temporary->name.empty()) {  // naming an unnamed file is a link itself
+        linked = NameTemporary(*temporary, folder);
+    } else {
+        const std::string second = RandomTemporaryName(folder);
+        linked = system::Link(temporary->name.c_str(), second.c_str()) == 0;
+        if (linked)
+            system::Unlink(second.c_str());
+    }
+    Discard(*temporary);
+    return linked;
+}
+
 LinkResult LinkAsBackup(FileRead& source, const std::string& sourcePath, const std::string& target,
-                        const FolderBatch* batch) {
+                        FolderBatch* batch) {
     if (source.info.st_nlink != 1 || !StillHolds(sourcePath, source))
-        return LinkResult::Unavailable;
+        return LinkResult::NotThisFile;
     if (system::Link(sourcePath.c_str(), target.c_str()) != 0)
-        return errno == EEXIST ? LinkResult::TargetExists : LinkResult::Unavailable;
+        return errno == EEXIST ? LinkResult::TargetExists : LinkResult::NoHardLinks;
     // The file linked is the one read only where its state, but for the change time the link
     // gave it, is as the read found it (and, where the times cannot tell, its bytes too).
     const struct stat asRead = source.info;
@@ -392,20 +409,26 @@ LinkResult LinkAsBackup(FileRead& source, const std::string& sourcePath, const s
         expected.changedSeconds = source.info.st_ctim.tv_sec;
         expected.changedNanoseconds = source.info.st_ctim.tv_nsec;
         if (StateOf(source.info) == expected && StillHolds(target, source)) {
-            if (!batch)
+            if (batch)
+                batch->RenamedIn(FolderOf(target));
+            else
                 SyncFolder(FolderOf(target));
             return LinkResult::Linked;
         }
     }
     source.info = asRead;
     // Another program's file, linked in the instant after the look: its own name still holds it.
-    return system::Unlink(target.c_str()) == 0 ? LinkResult::Unavailable : LinkResult::TargetExists;
+    return system::Unlink(target.c_str()) == 0 ? LinkResult::NotThisFile : LinkResult::TargetExists;
 }
 
 std::optional<StagedFile> StageCopy(const FileRead& source, const std::string& sourcePath, const std::string& target) {
     const Original original{sourcePath, source.info, true};
     return WriteTemporary(FolderOf(target), source.bytes, &original, Naming::UnnamedWherePossible,
                           FlushWhen::WithBatch);
+}
+
+bool FlushStaged(const StagedFile& staged) {
+    return system::Flush(staged.descriptor->get()) == 0;
 }
 
 CopyOutcome PutStagedCopyInPlace(StagedFile& staged, const FileRead& source, const std::string& sourcePath,

@@ -78,10 +78,15 @@ struct CopyOutcome {
 // one moment another process could slip a file in between.
 CopyOutcome CopyToNewName(const FileRead& source, const std::string& sourcePath, const std::string& target);
 
+// Whether the file system of folder gives a file a second name: an empty temporary file made
+// there is linked under another temporary name, and both go again.
+bool FolderMakesHardLinks(const std::string& folder);
+
 enum class LinkResult {
     Linked,
     TargetExists,  // something stands under the new name; it is left as it is
-    Unavailable,   // no link was made, and nothing is left under the new name
+    NotThisFile,   // this file is not to be linked; nothing is left under the new name
+    NoHardLinks,   // the file system made no link (it has none, or the names are on two)
 };
 
 // Gives the file at sourcePath, which a read found as source, the name target as well (a hard
@@ -89,13 +94,13 @@ enum class LinkResult {
 // those no copy could be given included; nothing is written, and nothing freed once the new text
 // has replaced the form. A file that has other names already is not linked, since those who
 // share it could change it after the save; nor is one no longer as the read found it. Where
-// the file system has no hard links, or the names are on two, the result is Unavailable, and
-// the caller makes a copy. On Linked, source.info is the file's status after the link (which
-// changed its change time), for the checks before the rename. The new name is flushed at once,
-// or, where batch is given, by its flush of the whole file system, before any form is replaced.
-// A file linked in the instant after the look that cannot be taken away again is TargetExists.
+// the file system has no hard links, or the names are on two, the caller makes a copy. On
+// Linked, source.info is the file's status after the link (which changed its change time), for
+// the checks before the rename. The new name is flushed at once, or, where batch is given, with
+// the batch's folders, before any form is replaced. A file linked in the instant after the look
+// that cannot be taken away again is TargetExists.
 LinkResult LinkAsBackup(FileRead& source, const std::string& sourcePath, const std::string& target,
-                        const FolderBatch* batch = nullptr);
+                        FolderBatch* batch = nullptr);
 
 enum class ReplaceResult {
     Replaced,
@@ -136,6 +141,9 @@ struct StagedFile {
 
 // The copy of source that CopyToNewName would put under target, written and not flushed.
 std::optional<StagedFile> StageCopy(const FileRead& source, const std::string& sourcePath, const std::string& target);
+
+// Flushes a staged file that is to be put in place before its batch's next flush.
+bool FlushStaged(const StagedFile& staged);
 
 // Puts the staged copy under target, which it never takes from anything standing there.
 CopyOutcome PutStagedCopyInPlace(StagedFile& staged, const FileRead& source, const std::string& sourcePath,

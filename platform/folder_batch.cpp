@@ -50,6 +50,16 @@ void FolderBatch::RenamedIn(const std::string& folder) {
         renamedIn_.emplace(*identity, folder);
 }
 
+bool FolderBatch::MakesHardLinksIn(const std::string& folder) {
+    struct stat info {};
+    if (system::Status(folder.c_str(), &info) != 0)
+        return true;  // the link, tried, says more
+    auto [at, added] = hardLinks_.try_emplace(info.st_dev);
+    if (added)
+        at->second = FolderMakesHardLinks(folder);
+    return at->second;
+}
+
 void FolderBatch::Wait(std::unique_ptr<Waiting> save, const std::string& folder) {
     const auto identity = IdentityOf(folder);
     waiting_.emplace_back(identity ? identity->first : dev_t{}, std::move(save));

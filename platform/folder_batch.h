@@ -55,6 +55,13 @@ public:
     // A rename in folder, which the batch holds, is to be flushed with the batch's folders.
     void RenamedIn(const std::string& folder);
 
+    // Whether the file system of folder gives a file a second name (looked at once per file
+    // system and batch): where it does not, the saves write their backups as copies before the
+    // batch's flush, so that the one flush serves them too.
+    bool MakesHardLinksIn(const std::string& folder);
+    // A link refused where the look found hard links: the later saves there write copies.
+    void NoteNoHardLinks(dev_t device) { hardLinks_[device] = false; }
+
     // A save whose files are written and wait for the batch's flush to be put in place.
     class Waiting {
     public:
@@ -91,6 +98,7 @@ private:
     std::map<Identity, std::string> renamedIn_;
     std::map<std::string, std::optional<std::vector<std::string>>> listings_;
     std::vector<std::pair<dev_t, std::unique_ptr<Waiting>>> waiting_;
+    std::map<dev_t, bool> hardLinks_;
 };
 
 }  // namespace tremaro
