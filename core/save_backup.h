@@ -12,24 +12,27 @@
 
 namespace tremaro {
 
-// Saving writes the view's text over the form file after keeping a copy of the file as it
-// was under its backup name. The form file stays under its name at every moment: the
-// backup is a copy, put in place without ever replacing anything, and the new text
-// replaces the form file in one rename once it is whole on the disk; a form file that is
-// a symbolic link stays one, and the file it leads to gets the new text. The backup is
-// never replaced, so after several saves it still holds the form from before the first
-// one. A form file its owner may not write is not saved. When anything fails before the
-// form file is replaced, the form file is untouched and a backup this save made is
+// Saving writes the view's text over the form file after keeping the file as it was under
+// its backup name. The form file stays under its name at every moment: the backup is the
+// form's own file given a second name (a hard link) or, where that cannot be (no hard links,
+// another file system, a file with other names already), a copy; either is put in place
+// without ever replacing anything, and the new text replaces the form file in one rename
+// once it is whole on the disk, leaving the old file under the backup name alone. A form
+// file that is a symbolic link stays one, and the file it leads to gets the new text. The
+// backup is never replaced, so after several saves it still holds the form from before the
+// first one. A form file its owner may not write is not saved. When anything fails before
+// the form file is replaced, the form file is untouched and a backup this save made is
 // removed again; the report says what really happened, also when that removal fails.
 //
 // The save knows what the text was made from: the form file as it was read (or as the
 // last save wrote it). Before it writes, it reads the file again and checks that the name
-// still leads to the same file, in the same state, holding the same bytes; the backup is
-// written from those bytes. A file another program has changed since is not written over
-// unasked: the operator is asked, and on OK the file as it is now goes to the backup (to
-// the first free name of X.bak, X.bak1, X.bak2, … when a backup is there already), so
-// that the other program's change is kept. The same look comes again just before the
-// rename that replaces the form; a change found there is asked about in the same way.
+// still leads to the same file, in the same state, holding the same bytes; a backup copy is
+// written from those bytes, and the form's file is linked only while it is in that state. A
+// file another program has changed since is not written over unasked: the operator is
+// asked, and on OK the file as it is now goes to the backup (to the first free name of
+// X.bak, X.bak1, X.bak2, … when a backup is there already), so that the other program's
+// change is kept. The same look comes again just before the rename that replaces the form;
+// a change found there is asked about in the same way.
 
 enum class SaveOutcome {
     NothingToSave,            // no form has been read
