@@ -232,7 +232,124 @@ std::optional<std::size_t> AppendEncodedBytes(CodePage page, std::u16string_view
     return std::nullopt;
 }
 
-// --- Multibyte code pages: ICU, with every character checked to go back to its bytes ---
+// A character a byte of another code page usually becomes: none of the page, a C1 control, or
+// one of the private use area.
+bool IsForeignCharacter(char16_t c) {
+    return IsByteKeptAsItWas(c) || (c >= 0x80 && c <= 0x9F) || (c >= 0xE000 && c <= 0xF8FF);
+}
+
+// --- Double-byte code pages: ICU's tables too, with whether each character reads back ---
+
+bool IsDoubleByte(CodePage page) {
+    return IsEastAsian(page);
+}
+
+std::size_t DoubleByteTable(CodePage page) {
+    return static_cast<std::size_t>(page) - static_cast<std::size_t>(CodePage::ShiftJis);
+}
+
+bool BitIsSet(const std::uint8_t* bits, unsigned k) {
+    return (bits[k / 8] >> (k % 8) & 1u) != 0;
+}
+
+// What ICU reads where a byte from 0x80 on starts a character: the character, the bytes it
+// takes (0 where it reads none: the byte is undefined, or a lead byte with no trail byte of
+// its own after it), and whether it encodes back to those very bytes.
+struct DoubleByteRead {
+    char16_t character = 0;
+    std::size_t length = 0;
+    bool readsBack = false;
+};
+
+DoubleByteRead ReadDoubleByte(std::size_t table, std::string_view bytes, std::size_t i) {
+    const unsigned lead = static_cast<unsigned char>(bytes[i]) - 0x80u;
+    if (const char16_t lone = icu_tables::kLoneByte[table][lead])
+        return {lone, 1, BitIsSet(icu_tables::kLoneByteReadsBack[table], lead)};
+    if (i + 1 == bytes.size())
+        return {};
+    const unsigned trail = static_cast<unsigned char>(bytes[i + 1]);
+    if (const char16_t pair = icu_tables::kPair[table][lead][trail])
+        return {pair, 2, BitIsSet(icu_tables::kPairReadsBack[table][lead], trail)};
+    return {};
+}
+
+// A character only where it encodes back to the bytes it came from; the bytes of any other
+// stay as they were, and a byte that starts none stays as it was, the next one read anew.
+void AppendDecodedDoubleBytes(CodePage page, std::string_view bytes, std::u16string& out) {
+    const std::size_t table = DoubleByteTable(page);
+    const std::size_t start = out.size();
+    out.resize(start + bytes.size());  // never more characters than bytes
+    char16_t* to = out.data() + start;
+    std::size_t written = 0;
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (i + kAsciiBlock <= bytes.size() && WidenAsciiBlock(bytes.data() + i, to + written)) {
+            i += kAsciiBlock;
+            written += kAsciiBlock;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80) {
+            to[written++] = byte;
+            ++i;
+            continue;
+        }
+        const DoubleByteRead read = ReadDoubleByte(table, bytes, i);
+        if (read.readsBack) {
+            to[written++] = read.character;
+            i += read.length;
+            continue;
+        }
+        for (const std::size_t end = i + std::max<std::size_t>(read.length, 1); i < end; ++i) {
+            const auto kept = static_cast<unsigned char>(bytes[i]);
+            to[written++] = kept < 0x80 ? kept : KeptByte(kept);
+        }
+    }
+    out.resize(start + written);
+}
+
+std::optional<std::size_t> AppendEncodedDoubleBytes(CodePage page, std::u16string_view text, std::string& out) {
+    const std::size_t table = DoubleByteTable(page);
+    const std::size_t start = out.size();
+    out.resize(start + 2 * text.size());
+    char* to = out.data() + start;
+    std::size_t written = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (i + kAsciiBlock <= text.size() && NarrowAsciiBlock(text.data() + i, to + written)) {
+            i += kAsciiBlock - 1;
+            written += kAsciiBlock;
+            continue;
+        }
+        const char16_t c = text[i];
+        if (c < 0x80 || IsByteKeptAsItWas(c)) {
+            to[written++] = static_cast<char>(c & 0xFF);
+            continue;
+        }
+        const std::uint16_t block = icu_tables::kDoubleByteEncodeBlockOf[table][c >> 8];
+        const std::uint16_t code = icu_tables::kDoubleByteEncodeBlocks[block][c & 0xFF];
+        if (code == 0) {
+            out.resize(start + written);
+            return i;
+        }
+        if (code > 0xFF)
+            to[written++] = static_cast<char>(code >> 8);
+        to[written++] = static_cast<char>(code & 0xFF);
+    }
+    out.resize(start + written);
+    return std::nullopt;
+}
+
+bool ReadsAsDoubleByteText(CodePage page, std::string_view bytes) {
+    const std::size_t table = DoubleByteTable(page);
+    for (std::size_t i = EndOfAscii(bytes, 0); i < bytes.size(); i = EndOfAscii(bytes, i)) {
+        const DoubleByteRead read = ReadDoubleByte(table, bytes, i);
+        if (read.length == 0 || IsForeignCharacter(read.character))
+            return false;
+        i += read.length;
+    }
+    return true;
+}
+
+// --- UTF-8: ICU, with every character checked to go back to its bytes -------------------
 
 bool IsHighSurrogate(char16_t c) {
     return c >= 0xD800 && c < 0xDC00;
@@ -243,8 +360,7 @@ bool IsHighSurrogate(char16_t c) {
 // bytes of units[k] start.
 void AppendCheckedCharacters(UConverter* converter, const char16_t* units, const int32_t* offsets, std::size_t count,
                              std::string_view bytes, std::u16string& out) {
-    // An ASCII byte is its own character wherever a character starts (IBM's tables for
-    // Shift-JIS trade three control codes among themselves, which Windows does not).
+    // An ASCII byte is its own character wherever a character starts.
     const bool asciiAsItself = std::all_of(offsets, offsets + count, [&](const int32_t& offset) {
         const std::size_t k = static_cast<std::size_t>(&offset - offsets);
         return units[k] >= 0x80 || units[k] == static_cast<unsigned char>(bytes[static_cast<std::size_t>(offset)]);
@@ -302,13 +418,13 @@ void AppendDecodedRun(UConverter* converter, std::string_view run, std::u16strin
     }
 }
 
-void AppendDecodedMultibyte(CodePage page, std::string_view bytes, std::u16string& out) {
+void AppendDecodedUtf8(CodePage page, std::string_view bytes, std::u16string& out) {
     const Converter converter = OpenConverter(page);
     out.reserve(out.size() + bytes.size());
     std::size_t i = 0;
     while (i < bytes.size()) {
-        // ASCII bytes are characters of their own in each of these code pages wherever a
-        // character may start, and a line break never ends a character.
+        // ASCII bytes are characters of their own wherever a character may start, and a line
+        // break never ends a character.
         const std::size_t asciiEnd = EndOfAscii(bytes, i);
         AppendAscii(bytes.substr(i, asciiEnd - i), out);
         i = asciiEnd;
@@ -327,7 +443,7 @@ void AppendDecodedMultibyte(CodePage page, std::string_view bytes, std::u16strin
     }
 }
 
-std::optional<std::size_t> AppendEncodedMultibyte(CodePage page, std::u16string_view text, std::string& out) {
+std::optional<std::size_t> AppendEncodedUtf8(CodePage page, std::u16string_view text, std::string& out) {
     const Converter converter = OpenConverter(page);
     for (std::size_t i = 0; i < text.size();) {
         const char16_t c = text[i];
@@ -399,10 +515,6 @@ bool IsWellFormedUtf8(std::string_view bytes) {
     return true;
 }
 
-bool IsForeignCharacter(char16_t c) {
-    return IsByteKeptAsItWas(c) || (c >= 0x80 && c <= 0x9F) || (c >= 0xE000 && c <= 0xF8FF);
-}
-
 std::string Lowered(std::string_view name) {
     std::string lowered(name);
     for (char& c : lowered)
@@ -459,14 +571,18 @@ bool IsLatin(CodePage page) {
 void AppendDecoded(CodePage page, std::string_view bytes, std::u16string& out) {
     if (IsSingleByte(page))
         AppendDecodedBytes(page, bytes, out);
+    else if (IsDoubleByte(page))
+        AppendDecodedDoubleBytes(page, bytes, out);
     else
-        AppendDecodedMultibyte(page, bytes, out);
+        AppendDecodedUtf8(page, bytes, out);
 }
 
 std::optional<std::size_t> AppendEncoded(CodePage page, std::u16string_view text, std::string& out) {
     if (IsSingleByte(page))
         return AppendEncodedBytes(page, text, out);
-    return AppendEncodedMultibyte(page, text, out);
+    if (IsDoubleByte(page))
+        return AppendEncodedDoubleBytes(page, text, out);
+    return AppendEncodedUtf8(page, text, out);
 }
 
 bool ReadsAsText(CodePage page, std::string_view bytes) {
@@ -476,23 +592,9 @@ bool ReadsAsText(CodePage page, std::string_view bytes) {
             return IsForeignCharacter(decode[static_cast<unsigned char>(byte)]);
         });
     }
-    if (page == CodePage::Utf8)
-        return IsWellFormedUtf8(bytes);
-    // One pass that stops at the first sequence the code page does not have: text of another
-    // code page is told at once.
-    const Converter converter = OpenConverter(page);
-    if (!converter)
-        return false;
-    std::u16string text(bytes.size() + 1, u'\0');
-    UChar* target = reinterpret_cast<UChar*>(text.data());
-    const char* source = bytes.data();
-    UErrorCode error = U_ZERO_ERROR;
-    IcuConverters()->toUnicode(converter.get(), &target, target + text.size(), &source, bytes.data() + bytes.size(),
-                               nullptr, true, &error);
-    if (U_FAILURE(error))
-        return false;
-    text.resize(static_cast<std::size_t>(target - reinterpret_cast<UChar*>(text.data())));
-    return std::none_of(text.begin(), text.end(), IsForeignCharacter);
+    if (IsDoubleByte(page))
+        return ReadsAsDoubleByteText(page, bytes);
+    return IsWellFormedUtf8(bytes);
 }
 
 }  // namespace tremaro

@@ -4,10 +4,10 @@
 
 namespace tremaro {
 
-// The functions of ICU's converters that the multibyte code pages and the rarer names of code
-// pages need, taken from the versioned libicuuc when the first of them is needed. The
-// declarations are those of the ICU headers the program was built with; the names carry
-// that ICU's version (ucnv_open_72), as the library exports them.
+// The functions of ICU's converters that UTF-8 and the rarer names of code pages need, taken
+// from the versioned libicuuc when the first of them is needed. The declarations are those of
+// the ICU headers the program was built with; the names carry that ICU's version
+// (ucnv_open_72), as the library exports them.
 struct IcuConverterFunctions {
     decltype(&ucnv_open) open = nullptr;
     decltype(&ucnv_close) close = nullptr;
@@ -24,8 +24,8 @@ struct IcuConverterFunctions {
     UConverterFromUCallback stopFromUnicode = nullptr;  // UCNV_FROM_U_CALLBACK_STOP
 };
 
-// ICU's converter functions, or nothing when ICU cannot be loaded (then a multibyte page keeps
-// its bytes as they were, as it would with a converter that failed to open).
+// ICU's converter functions, or nothing when ICU cannot be loaded (then UTF-8 keeps its bytes
+// as they were, as it would with a converter that failed to open).
 const IcuConverterFunctions* IcuConverters();
 
 }  // namespace tremaro

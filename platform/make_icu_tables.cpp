@@ -1,6 +1,6 @@
-// Run by the build: writes ICU's answers for the single-byte code pages and for letters as a
-// C++ source (platform/icu_tables.h declares them), so that the programs look them up in
-// their own read-only data instead of loading ICU at every start.
+// Run by the build: writes ICU's answers for the Windows code pages as a C++ source
+// (platform/icu_tables.h declares them), so that the programs look them up in their own
+// read-only data instead of loading ICU and its 30 MB of data for a form.
 //   make_icu_tables OUTPUT.cpp
 
 #include <unicode/uclean.h>
@@ -24,6 +24,9 @@ constexpr const char* kSingleBytePages[] = {"windows-1250", "windows-1251", "win
                                             "windows-1254", "windows-1255", "windows-1256", "windows-1257",
                                             "windows-1258", "windows-874"};
 
+// In the order of tremaro::CodePage: Shift-JIS, GBK, Unified Hangul, Big5.
+constexpr const char* kDoubleBytePages[] = {"windows-31j", "windows-936", "windows-949", "windows-950"};
+
 char16_t KeptByte(unsigned byte) {
     return static_cast<char16_t>(0xDC00 + byte);
 }
@@ -45,6 +48,22 @@ Converter OpenConverter(const char* name) {
     return U_SUCCESS(error) ? std::move(converter) : nullptr;
 }
 
+// Stops the build, saying why: the words are written one after another.
+template <typename... Words>
+[[noreturn]] void Fail(const Words&... words) {
+    std::ostringstream why;
+    (why << ... << words);
+    std::fprintf(stderr, "make_icu_tables: %s\n", why.str().c_str());
+    std::exit(1);
+}
+
+Converter OpenConverterOrFail(const char* name) {
+    Converter converter = OpenConverter(name);
+    if (!converter)
+        Fail("ICU has no converter ", name);
+    return converter;
+}
+
 std::optional<std::string> Encoded(UConverter* converter, char16_t character) {
     ucnv_resetFromUnicode(converter);
     char bytes[8];
@@ -61,11 +80,7 @@ std::optional<std::string> Encoded(UConverter* converter, char16_t character) {
 // back as it was; any other byte stays as it was, as U+DC00 + the byte.
 std::array<char16_t, 256> DecodeTable(const char* name) {
     std::array<char16_t, 256> table{};
-    const Converter converter = OpenConverter(name);
-    if (!converter) {
-        std::fprintf(stderr, "make_icu_tables: ICU has no converter %s\n", name);
-        std::exit(1);
-    }
+    const Converter converter = OpenConverterOrFail(name);
     for (unsigned byte = 0; byte < 256; ++byte) {
         table[byte] = KeptByte(byte);
         ucnv_resetToUnicode(converter.get());
@@ -98,6 +113,147 @@ std::string Hex(unsigned value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%X", value);
     return text;
+}
+
+// --- Double-byte code pages -------------------------------------------------------------
+
+// What ICU reads in bytes when it takes all of them as one character, or nothing.
+std::optional<char16_t> ReadAsOne(UConverter* converter, const std::string& bytes, const char* name) {
+    ucnv_resetToUnicode(converter);
+    UChar out[4];
+    UErrorCode error = U_ZERO_ERROR;
+    const int32_t count = ucnv_toUChars(converter, out, 4, bytes.data(), static_cast<int32_t>(bytes.size()), &error);
+    if (U_FAILURE(error))
+        return std::nullopt;
+    // The tables hold one UTF-16 unit per character: a page that reads a pair of bytes as
+    // two units (or a character past U+FFFF) needs another layout.
+    if (count != 1)
+        Fail(name, " reads ", bytes.size(), " bytes as ", count, " units");
+    return static_cast<char16_t>(out[0]);
+}
+
+// A byte from 0x80 on, alone or leading a pair: the character ICU reads there (0 where it
+// reads none), and whether it encodes back to the very bytes it came from.
+struct DoubleBytePage {
+    std::array<char16_t, 128> lone{};
+    std::array<bool, 128> loneReadsBack{};
+    std::vector<std::array<char16_t, 256>> pair = std::vector<std::array<char16_t, 256>>(128);
+    std::vector<std::array<bool, 256>> pairReadsBack = std::vector<std::array<bool, 256>>(128);
+    std::array<EncodeBlock, 256> encode{};  // by the character's high byte: its bytes, 0 for none
+};
+
+DoubleBytePage ReadDoubleBytePage(const char* name) {
+    const Converter converter = OpenConverterOrFail(name);
+    DoubleBytePage page;
+    for (unsigned lead = 0x80; lead < 0x100; ++lead) {
+        const std::string alone(1, static_cast<char>(lead));
+        if (const auto character = ReadAsOne(converter.get(), alone, name)) {
+            page.lone[lead - 0x80] = *character;
+            page.loneReadsBack[lead - 0x80] = Encoded(converter.get(), *character) == alone;
+            continue;
+        }
+        for (unsigned trail = 0; trail < 0x100; ++trail) {
+            const std::string both{static_cast<char>(lead), static_cast<char>(trail)};
+            if (const auto character = ReadAsOne(converter.get(), both, name)) {
+                if (*character == 0)
+                    Fail(name, " reads a pair as U+0000");
+                page.pair[lead - 0x80][trail] = *character;
+                page.pairReadsBack[lead - 0x80][trail] = Encoded(converter.get(), *character) == both;
+            }
+        }
+    }
+    for (unsigned character = 0x80; character < 0x10000; ++character) {
+        if (character >= 0xD800 && character < 0xE000)
+            continue;  // half of a pair, or a byte kept as it was
+        const auto bytes = Encoded(converter.get(), static_cast<char16_t>(character));
+        // ICU writes a few characters as nothing (a soft hyphen in windows-31j): the page
+        // holds none of them, and a character must never vanish from a form unsaid.
+        if (!bytes || bytes->empty())
+            continue;
+        const auto first = static_cast<unsigned char>((*bytes)[0]);
+        std::uint16_t code = 0;
+        if (bytes->size() == 1 && first != 0)
+            code = first;
+        else if (bytes->size() == 2 && first >= 0x81)
+            code = static_cast<std::uint16_t>(first << 8 | static_cast<unsigned char>((*bytes)[1]));
+        else
+            Fail(name, " writes the character ", Hex(character), " as ", bytes->size(), " bytes");
+        page.encode[character >> 8][character & 0xFF] = code;
+    }
+    return page;
+}
+
+// A row of an array, its values indented by depth, sixteen to a line.
+template <typename Value, std::size_t count>
+void WriteRow(std::ostringstream& out, const std::array<Value, count>& row, std::size_t depth) {
+    const std::string indent(depth, ' ');
+    out << "{";
+    for (std::size_t k = 0; k < count; ++k) {
+        if (k % 16 == 0)
+            out << "\n" << indent;
+        else
+            out << " ";
+        out << Hex(row[k]) << ",";
+    }
+    out << "\n" << indent.substr(4) << "},\n";
+}
+
+// Whether each of count characters reads back, eight to a byte.
+template <std::size_t count>
+std::array<std::uint8_t, count / 8> Bits(const std::array<bool, count>& readsBack) {
+    std::array<std::uint8_t, count / 8> bits{};
+    for (std::size_t k = 0; k < count; ++k)
+        bits[k / 8] = static_cast<std::uint8_t>(bits[k / 8] | (readsBack[k] ? 1u << (k % 8) : 0u));
+    return bits;
+}
+
+void WriteDoubleBytePages(std::ostringstream& out) {
+    std::vector<DoubleBytePage> pages;
+    for (const char* name : kDoubleBytePages)
+        pages.push_back(ReadDoubleBytePage(name));
+    out << "const char16_t kLoneByte[kDoubleBytePageCount][128] = {\n";
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+        out << "    // " << kDoubleBytePages[k] << "\n    ";
+        WriteRow(out, pages[k].lone, 8);
+    }
+    out << "};\n\nconst std::uint8_t kLoneByteReadsBack[kDoubleBytePageCount][16] = {\n";
+    for (const DoubleBytePage& page : pages) {
+        out << "    ";
+        WriteRow(out, Bits(page.loneReadsBack), 8);
+    }
+    out << "};\n\nconst char16_t kPair[kDoubleBytePageCount][128][256] = {\n";
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+        out << "    // " << kDoubleBytePages[k] << "\n    {\n";
+        for (const auto& row : pages[k].pair) {
+            out << "        ";
+            WriteRow(out, row, 12);
+        }
+        out << "    },\n";
+    }
+    out << "};\n\nconst std::uint8_t kPairReadsBack[kDoubleBytePageCount][128][32] = {\n";
+    for (const DoubleBytePage& page : pages) {
+        out << "    {\n";
+        for (const auto& row : page.pairReadsBack) {
+            out << "        ";
+            WriteRow(out, Bits(row), 12);
+        }
+        out << "    },\n";
+    }
+    std::vector<EncodeBlock> blocks(1);  // block 0: no character
+    out << "};\n\nconst std::uint16_t kDoubleByteEncodeBlockOf[kDoubleBytePageCount][256] = {\n";
+    for (const DoubleBytePage& page : pages) {
+        std::array<std::uint16_t, 256> numbers{};
+        for (unsigned high = 0; high < 256; ++high)
+            numbers[high] = static_cast<std::uint16_t>(BlockNumber(page.encode[high], blocks));
+        out << "    ";
+        WriteRow(out, numbers, 8);
+    }
+    out << "};\n\nconst std::uint16_t kDoubleByteEncodeBlocks[][256] = {\n";
+    for (const EncodeBlock& block : blocks) {
+        out << "    ";
+        WriteRow(out, block, 8);
+    }
+    out << "};\n\n";
 }
 
 }  // namespace
@@ -146,7 +302,9 @@ int main(int argc, char* argv[]) {
             out << (low % 16 == 0 ? "\n        " : " ") << block[low] << ",";
         out << "\n    },\n";
     }
-    out << "};\n\n}  // namespace tremaro::icu_tables\n";
+    out << "};\n\n";
+    WriteDoubleBytePages(out);
+    out << "}  // namespace tremaro::icu_tables\n";
 
     // Written only when it changed, so that a new run of the build compiles nothing again.
     std::string old;
