@@ -81,6 +81,11 @@ TEST(CodePage, multibyteTextReadsAsItsCharacters) {
     // Half a character at the end, and a byte that is none, stay the bytes they were.
     EXPECT_EQ(Decoded(CodePage::Gbk, "a\xD0"), std::u16string(u"a\xDCD0"));
     EXPECT_EQ(Decoded(CodePage::Utf8, "\xC3("), std::u16string(u"\xDCC3("));
+    // A character Shift-JIS has under two codes is read only where it stands under the code a
+    // save writes it as; under the other it stays its bytes, which still read as text.
+    EXPECT_EQ(Decoded(CodePage::ShiftJis, "\xFA\x5C"), u"\u7E8A");
+    EXPECT_EQ(Decoded(CodePage::ShiftJis, "\xED\x40"), std::u16string(u"\xDCED\x40"));
+    EXPECT_TRUE(ReadsAsText(CodePage::ShiftJis, "\xED\x40"));
 }
 
 // Plain ASCII is encoded sixteen characters at a time; a character the code page cannot hold
