@@ -7,14 +7,15 @@
 # The previous release is built from COMMIT in a temporary work tree, this tree in
 # build-release/, both with the release preset. The forms: the benchmark form of
 # ../shared/bench/big_form.py (32,757 lines of Windows-1251, room left for the Font group a
-# correction adds) and the same form with GBK captions (gbk_form.py).
+# correction adds) and the same form with GBK captions (gbk_form.py). Then the instructions each
+# release runs for them (callgrind), which do not wander with the load as the times do.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 peer=$root/../shared/bench
 [ -f "$peer/big_form.py" ] && [ -f "$peer/peer_scale.awk" ] || { echo "No $peer/big_form.py or peer_scale.awk" >&2; exit 1; }
 source scripts/ensure-packages.sh
-ensure_packages "${TREMARO_PACKAGES[@]}" hyperfine python3
+ensure_packages "${TREMARO_PACKAGES[@]}" hyperfine python3 valgrind
 
 commit=${1:-$(git merge-base HEAD main)}
 scratch=$(mktemp -d)
@@ -76,3 +77,21 @@ python3 bench/medians.py "$json" \
     "1251 --code-page: awk / new=awk 1251/new 1251 --code-page" \
     "GBK form: previous / new=previous GBK/new GBK" \
     "GBK form: awk / new=awk GBK/new GBK"
+
+# This VM's times wander by a third from one run to the next; the instructions each release
+# runs do not, so a regression of a few per cent shows here first.
+instructions() {
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+        sed -n 's/.*Collected : *\([0-9]*\).*/\1/p'
+}
+echo
+printf '%-28s %14s %14s %8s\n' "instructions" "previous" "new" "new/prev"
+for labelAndArguments in "--version|--version" "1251 form|--stdout 120 $form1251" \
+                         "1251 --code-page|--code-page windows-1251 --stdout 120 $form1251" \
+                         "GBK form|--stdout 120 $formgbk"; do
+    label=${labelAndArguments%%|*}
+    read -r -a arguments <<<"${labelAndArguments#*|}"
+    before=$(instructions "$old" "${arguments[@]}")
+    after=$(instructions "$new" "${arguments[@]}")
+    printf '%-28s %14s %14s %8s\n' "$label" "$before" "$after" "$(echo "scale=3; $after / $before" | bc)"
+done
