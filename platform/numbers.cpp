@@ -159,6 +159,25 @@ std::optional<NumberReading> ReadPlainInteger(std::u16string_view text) {
     return NumberReading{negative ? -magnitude : magnitude, true, first, i};
 }
 
+// "-12.5" for -1250: the whole part, then the hundredths without their trailing zeros.
+std::u16string HundredthsToText(std::int64_t hundredths) {
+    const std::uint64_t magnitude =
+        hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths) : static_cast<std::uint64_t>(hundredths);
+    char text[32];
+    char* end = text;
+    if (hundredths < 0)
+        *end++ = '-';
+    end = std::to_chars(end, text + sizeof text, magnitude / 100).ptr;
+    const auto fraction = static_cast<int>(magnitude % 100);
+    if (fraction != 0) {
+        *end++ = '.';
+        *end++ = static_cast<char>('0' + fraction / 10);
+        if (fraction % 10 != 0)
+            *end++ = static_cast<char>('0' + fraction % 10);
+    }
+    return std::u16string(text, end);
+}
+
 }  // namespace
 
 NumberReading ReadNumber(std::u16string_view text) {
@@ -197,6 +216,13 @@ std::u16string NumberToText(double value) {
         char whole[24];
         const auto end = std::to_chars(whole, whole + sizeof whole, static_cast<std::int64_t>(value)).ptr;
         return std::u16string(whole, end);
+    }
+    // So are hundredths, every font size a correction writes: a value that is the double
+    // nearest some h/100 reads back, to fifteen significant digits, as that decimal exactly.
+    if (std::fabs(value) < 1e13) {
+        const double hundredths = std::nearbyint(value * 100);
+        if (hundredths / 100 == value)
+            return HundredthsToText(static_cast<std::int64_t>(hundredths));
     }
 
     // Scientific form with 15 significant digits: "-d.dddddddddddddde+XX".
