@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <memory>
+#include <string_view>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -63,15 +66,27 @@ ReadStatus ReadAll(int descriptor, std::size_t sizeWhenOpened, std::string& byte
 }
 
 // Where the times cannot show a rewrite, a second reading must find the same bytes: a
-// writer at work meanwhile leaves the two different.
-ReadStatus ConfirmedByASecondReading(int descriptor, const std::string& bytes) {
-    std::string again;
+// writer at work meanwhile leaves the two different. It is compared a piece at a time, so
+// that it costs no second copy of the form in memory.
+ReadStatus ConfirmedByASecondReading(int descriptor, std::string_view bytes) {
     if (::lseek(descriptor, 0, SEEK_SET) != 0)
         return ReadStatus::CannotRead;
-    const ReadStatus status = ReadAll(descriptor, bytes.size(), again);
-    if (status != ReadStatus::Read)
-        return status;
-    return again == bytes ? ReadStatus::Read : ReadStatus::ChangedWhileRead;
+    const auto piece = std::make_unique_for_overwrite<char[]>(kReadStep);
+    std::size_t compared = 0;
+    for (;;) {
+        const ssize_t count = system::Read(descriptor, piece.get(), kReadStep);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return ReadStatus::CannotRead;
+        if (count == 0)
+            break;
+        const auto read = static_cast<std::size_t>(count);
+        if (read > bytes.size() - compared || std::memcmp(piece.get(), bytes.data() + compared, read) != 0)
+            return ReadStatus::ChangedWhileRead;
+        compared += read;
+    }
+    return compared == bytes.size() ? ReadStatus::Read : ReadStatus::ChangedWhileRead;
 }
 
 }  // namespace

@@ -142,7 +142,7 @@ TEST_F(BadInputTest, fileChangedWhileRead_isNotTaken) {
         bool coarseClock;
         int beforeRead;  // the read call of the form's reading that the change comes just before
     };
-    const std::string sample = GenerateSampleForm(1000);
+    const std::string sample = GenerateSampleForm(6000);  // larger than what a reading takes in at a time
     const struct timeval past[2] = {{1000000000, 0}, {1000000000, 0}};
     const Writer writers[] = {
         {"cut short", [&] { fs::resize_file(form, 100); }, false, 1},
@@ -152,6 +152,12 @@ TEST_F(BadInputTest, fileChangedWhileRead_isNotTaken) {
         {"rewritten with its times put back, on a coarse clock",
          [&] {
              std::ofstream(form, std::ios::binary | std::ios::in) << "X";
+             ::utimes(form.c_str(), past);
+         },
+         true, 2},
+        {"rewritten near its end with its times put back, on a coarse clock",
+         [&] {
+             std::fstream(form, std::ios::binary | std::ios::in | std::ios::out).seekp(-3, std::ios::end) << "X";
              ::utimes(form.c_str(), past);
          },
          true, 2},
