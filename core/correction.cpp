@@ -403,6 +403,34 @@ bool WouldPassTheLargestFile(const FormLines& lines, std::ptrdiff_t grownBy) {
     return bytes > largest;
 }
 
+struct PlannedLine {
+    int line;
+    LinePlan plan;
+};
+
+// How many characters longer the plan makes its line.
+std::ptrdiff_t GrowthOf(const LinePlan& plan) {
+    std::ptrdiff_t growth = 0;
+    for (std::uint32_t i = 0; i < plan.count; ++i)
+        growth += static_cast<std::ptrdiff_t>(plan.replacements[i].textLength) -
+                  static_cast<std::ptrdiff_t>(plan.replacements[i].end - plan.replacements[i].first);
+    return growth;
+}
+
+// The characters the lines' buffer takes on as the plans are applied and the font group is put
+// in: a line that grows is written anew, whole, at the buffer's end.
+std::size_t CharactersAppended(const std::vector<PlannedLine>& planned, const FormLines& lines,
+                               const std::optional<FontGroupInsertion>& fontGroup) {
+    std::size_t appended = 0;
+    for (const PlannedLine& rewrite : planned)
+        if (const std::ptrdiff_t growth = GrowthOf(rewrite.plan); growth > 0)
+            appended += lines.Line(rewrite.line).size() + static_cast<std::size_t>(growth);
+    if (fontGroup)
+        for (const std::u16string& line : fontGroup->lines)
+            appended += line.size();
+    return appended;
+}
+
 void ApplyPlan(int line, const LinePlan& plan, std::u16string_view texts, FormLines& lines) {
     auto textOf = [texts](const Replacement& replacement) {
         return texts.substr(replacement.textStart, replacement.textLength);
@@ -443,10 +471,6 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
 
     // Work everything out first, so that a refused run leaves every line as it was. The new
     // texts wait side by side in one buffer.
-    struct PlannedLine {
-        int line;
-        LinePlan plan;
-    };
     std::vector<PlannedLine> planned;
     planned.reserve(static_cast<std::size_t>(lineCount));
     std::u16string texts;
@@ -473,14 +497,12 @@ CorrectionOutcome RunCorrection(std::u16string_view percentText, FormLines& line
     // What a correction writes is ASCII in every code page: a character each way is a byte.
     std::ptrdiff_t grownBy = fontGroup ? static_cast<std::ptrdiff_t>(BytesOfLines(fontGroup->lines)) : 0;
     for (const PlannedLine& rewrite : planned)
-        for (std::uint32_t i = 0; i < rewrite.plan.count; ++i)
-            grownBy +=
-                static_cast<std::ptrdiff_t>(rewrite.plan.replacements[i].textLength) -
-                static_cast<std::ptrdiff_t>(rewrite.plan.replacements[i].end - rewrite.plan.replacements[i].first);
+        grownBy += GrowthOf(rewrite.plan);
     if (WouldPassTheLargestFile(lines, grownBy)) {
         port.ShowMessage({messages::TooLarge(lines.FileName())}, MessageButtons::Ok);
         return CorrectionOutcome::TooLarge;
     }
+    lines.ReserveRoomToGrow(CharactersAppended(planned, lines, fontGroup));
     for (const PlannedLine& rewrite : planned)
         ApplyPlan(rewrite.line, rewrite.plan, texts, lines);
     const bool bitmapSansSerifTooSmall =

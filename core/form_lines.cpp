@@ -62,11 +62,12 @@ FormLines::LoadStatus FormLines::ReadAgainIn(CodePage codePage) {
 }
 
 FormLines::LoadStatus FormLines::Take(FileRead file, CodePageDecision codePage) {
-    // One block, sized from the file, for the lines and for what a correction adds at the end
-    // (lines that grew, a font group): it is never moved, and the pages no line reaches are
-    // never touched, so the room costs nothing.
+    // No code page makes more characters than bytes. The room left is what a correction at a
+    // usual percent adds at the end (lines that grew, a font group), so that the lines need
+    // not move; more would push the blocks made after it onto pages of their own, each a
+    // fault to touch. A correction that adds more makes its room first (ReserveRoomToGrow).
     std::u16string text;
-    text.reserve(file.bytes.size() * 2 + 4096);
+    text.reserve(file.bytes.size() + file.bytes.size() / 8 + 4096);
     AppendDecoded(codePage.page, file.bytes, text);
     std::vector<Span> spans(1);  // slot 0 unused, so that slot N is the file's line N
     if (!AppendLineSpans(text, spans, kMaxLineCount))
@@ -144,6 +145,10 @@ std::u16string FormLines::TextInFile() const {
     std::u16string text;
     AppendDecoded(codePage_.page, file_.bytes, text);
     return text;
+}
+
+void FormLines::ReserveRoomToGrow(std::size_t characters) {
+    text_.reserve(text_.size() + characters);
 }
 
 void FormLines::OverwriteInLine(int slot, std::size_t offset, std::u16string_view piece) {

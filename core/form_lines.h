@@ -79,6 +79,10 @@ public:
 
     LineEnding EndingOf(int slot) const { return endings_[static_cast<std::size_t>(slot)]; }
 
+    // Room for lines to grow by this many characters in all, the whole of each line that grows
+    // and each line put in: made before they grow, it moves the lines at most once.
+    void ReserveRoomToGrow(std::size_t characters);
+
     // Overwrites characters of a line in place; the line keeps its length.
     void OverwriteInLine(int slot, std::size_t offset, std::u16string_view piece);
     void ReplaceLine(int slot, std::u16string_view text);
