@@ -27,16 +27,6 @@ bool IsLineBreak(char byte) {
     return byte == '\r' || byte == '\n';
 }
 
-std::string_view Trimmed(std::string_view line) {
-    std::size_t first = 0;
-    while (first < line.size() && (line[first] == ' ' || line[first] == '\t'))
-        ++first;
-    std::size_t last = line.size();
-    while (last > first && (line[last - 1] == ' ' || line[last - 1] == '\t'))
-        --last;
-    return line.substr(first, last - first);
-}
-
 struct CharsetOfCodePage {
     int charset;
     CodePage page;
@@ -65,18 +55,16 @@ class CharsetVotes {
 public:
     void Read(std::string_view line) {
         // Only lines that open or close a group, end a block or give a Charset matter.
-        std::size_t first = 0;
-        while (first < line.size() && (line[first] == ' ' || line[first] == '\t'))
-            ++first;
-        if (first == line.size())
+        line.remove_prefix(LeadingBlanks(line));
+        if (line.empty())
             return;
-        const char letter = FoldAsciiCase(line[first]);
+        const char letter = FoldAsciiCase(line.front());
         if (letter != 'b' && letter != 'e' && (letter != 'c' || fontGroupDepth_ != 1))
             return;
-        const std::string_view trimmed = Trimmed(line);
+        const std::string_view trimmed = line.substr(0, line.size() - TrailingBlanks(line));
         if (StartsWithIgnoringAsciiCase(trimmed, "BeginProperty") &&
             (trimmed.size() == 13 || trimmed[13] == ' ' || trimmed[13] == '\t')) {
-            const std::string_view rest = Trimmed(trimmed.substr(13));
+            const std::string_view rest = TrimmedText(trimmed.substr(13));
             const std::string_view name = rest.substr(0, rest.find_first_of(" \t"));
             if (fontGroupDepth_ > 0)
                 ++fontGroupDepth_;
@@ -85,7 +73,7 @@ public:
         } else if (fontGroupDepth_ > 0 && (trimmed == "EndProperty" || trimmed == "End")) {
             fontGroupDepth_ = trimmed == "End" ? 0 : fontGroupDepth_ - 1;
         } else if (fontGroupDepth_ == 1 && StartsWithIgnoringAsciiCase(trimmed, "Charset")) {
-            ReadCharset(Trimmed(trimmed.substr(7)));
+            ReadCharset(TrimmedText(trimmed.substr(7)));
         }
     }
 
@@ -95,7 +83,7 @@ private:
     void ReadCharset(std::string_view rest) {
         if (rest.empty() || rest.front() != '=')
             return;
-        const std::string_view digits = Trimmed(rest.substr(1));
+        const std::string_view digits = TrimmedText(rest.substr(1));
         long charset = 0;
         std::size_t i = 0;
         for (; i < digits.size() && i < 6 && IsDigit(digits[i]); ++i)

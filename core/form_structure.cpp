@@ -163,9 +163,7 @@ FormStructure FormStructure::ScanLines(int lineCount, LineAt lineAt) {
         const std::u16string_view text = lineAt(line);
         // Most lines are told apart by their first character alone, and only the few that
         // may matter are trimmed.
-        std::size_t firstAt = 0;
-        while (firstAt < text.size() && IsBlank(text[firstAt]))
-            ++firstAt;
+        const std::size_t firstAt = LeadingBlanks(text);
         const char16_t first = firstAt < text.size() ? text[firstAt] : u'\0';
         const Marker marker = first == u'B' || first == u'E' ? MarkerOf(TrimmedText(text)) : Marker::None;
         if (!started && marker != Marker::Begin)

@@ -61,16 +61,25 @@ inline bool IsBlank(char16_t c) {
     return c == u' ' || c == u'\t';
 }
 
-// The line without its leading and trailing blanks and tabs. Inline: the correction asks
-// it of every property name.
+// How many blanks and tabs the text begins with, and ends with. A form's lines are indented
+// by up to dozens of blanks and its property names padded with them, and every line is
+// trimmed a few times: they are counted a block of characters at a time.
+std::size_t LeadingBlanks(std::u16string_view text);
+std::size_t LeadingBlanks(std::string_view bytes);
+std::size_t TrailingBlanks(std::u16string_view text);
+std::size_t TrailingBlanks(std::string_view bytes);
+
+// The line without its leading and trailing blanks and tabs.
 inline std::u16string_view TrimmedText(std::u16string_view line) {
-    std::size_t first = 0;
-    while (first < line.size() && IsBlank(line[first]))
-        ++first;
-    std::size_t last = line.size();
-    while (last > first && IsBlank(line[last - 1]))
-        --last;
-    return line.substr(first, last - first);
+    line.remove_prefix(LeadingBlanks(line));
+    line.remove_suffix(TrailingBlanks(line));
+    return line;
+}
+
+inline std::string_view TrimmedText(std::string_view line) {
+    line.remove_prefix(LeadingBlanks(line));
+    line.remove_suffix(TrailingBlanks(line));
+    return line;
 }
 
 // The next blank- or tab-separated word of text, taken off its front.

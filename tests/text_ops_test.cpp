@@ -23,5 +23,29 @@ TEST(FindCharacter, findsTheFirstAtOrAfterTheStartInBlocksAndTail) {
     }
 }
 
+// Blanks are counted a block at a time from either end: a word in any place of a line of
+// blanks and tabs, of any length around the blocks' sizes, in UTF-16 and in bytes alike.
+TEST(TrimmedText, dropsBlanksAndTabsAtBothEndsWhereverTheWordStands) {
+    for (std::size_t length = 0; length <= 40; ++length) {
+        for (std::size_t place = 0; place < length; ++place) {
+            std::u16string text(length, u' ');
+            for (std::size_t i = 0; i < length; i += 3)
+                text[i] = u'\t';
+            text[place] = u'X';
+            if (place + 1 < length)
+                text[place + 1] = u'y';
+            const std::size_t wordLength = place + 1 < length ? 2 : 1;
+            SCOPED_TRACE(testing::Message() << "length " << length << ", word at " << place);
+            EXPECT_EQ(TrimmedText(text), std::u16string_view(text).substr(place, wordLength));
+            const std::string bytes(text.begin(), text.end());
+            EXPECT_EQ(TrimmedText(bytes), std::string_view(bytes).substr(place, wordLength));
+        }
+        const std::u16string blanks(length, u'\t');
+        EXPECT_EQ(LeadingBlanks(blanks), length);
+        EXPECT_EQ(TrailingBlanks(std::string(length, ' ')), length);
+    }
+    EXPECT_EQ(TrimmedText(u"  a\u2020b\u00A0  "), u"a\u2020b\u00A0") << "only ASCII blanks and tabs are blanks";
+}
+
 }  // namespace
 }  // namespace tremaro
