@@ -93,10 +93,17 @@ std::optional<long> ScriptCharsetOf(std::u16string_view line) {
 // The script the form's own font groups name most often, the first in the file on a tie.
 std::optional<long> FormsOwnCharset(const FormStructure& structure, const FormLines& lines) {
     std::vector<long> charsets;
+    int groupSeen = FormStructure::kNone;  // the group of the line before, and whether it is a font group
+    bool inFontGroup = false;
     for (int line = 1; line <= lines.LineCount(); ++line) {
         const FormStructure::LinePlace& place = structure.PlaceOf(line);
-        if (place.role != FormStructure::LineRole::Inside || place.group == FormStructure::kNone ||
-            !EndsWithIgnoringAsciiCase(structure.GroupName(lines, place.group), u"Font"))
+        if (place.role != FormStructure::LineRole::Inside || place.group == FormStructure::kNone)
+            continue;
+        if (place.group != groupSeen) {
+            groupSeen = place.group;
+            inFontGroup = EndsWithIgnoringAsciiCase(structure.GroupName(lines, place.group), u"Font");
+        }
+        if (!inFontGroup)
             continue;
         if (const std::optional<long> charset = ScriptCharsetOf(lines.Line(line)))
             charsets.push_back(*charset);
