@@ -20,20 +20,6 @@ LineEnding EndingAfter(std::u16string_view text, const LineSpan& span) {
 
 }  // namespace
 
-std::u16string_view TextOf(LineEnding ending) {
-    switch (ending) {
-    case LineEnding::CrLf:
-        return u"\r\n";
-    case LineEnding::Lf:
-        return u"\n";
-    case LineEnding::Cr:
-        return u"\r";
-    case LineEnding::None:
-        break;
-    }
-    return {};
-}
-
 FormLines::LoadStatus FormLines::LoadFormFile(const std::string& path, std::optional<CodePageDecision> codePage) {
     FileRead read;
     switch (ReadWholeFile(path, read)) {

@@ -18,7 +18,20 @@ namespace tremaro {
 // checked out with LF endings comes back with them, and only its last line may have none.
 enum class LineEnding : std::uint8_t { CrLf, Lf, Cr, None };
 
-std::u16string_view TextOf(LineEnding ending);
+// Inline: every line written and every size counted asks it.
+constexpr std::u16string_view TextOf(LineEnding ending) {
+    switch (ending) {
+    case LineEnding::CrLf:
+        return u"\r\n";
+    case LineEnding::Lf:
+        return u"\n";
+    case LineEnding::Cr:
+        return u"\r";
+    case LineEnding::None:
+        break;
+    }
+    return {};
+}
 
 // The form file being worked on, one string per line: the file's line N is slot N, from 1
 // to LineCount, so the line numbers of the view and of every message are the file's own.
