@@ -198,36 +198,46 @@ void AppendAscii(std::u16string_view ascii, std::string& out) {
         to[i] = static_cast<char>(ascii[i]);
 }
 
+// A single-byte page's text is made a piece at a time in a small buffer and appended from
+// there: sizing the string first would fill megabytes with zeros only to overwrite them.
+constexpr std::size_t kStagedPiece = 4096;
+
 void AppendDecodedBytes(CodePage page, std::string_view bytes, std::u16string& out) {
     const char16_t(&decode)[256] = DecodeTableOf(page);
-    const std::size_t start = out.size();
-    out.resize(start + bytes.size());
-    char16_t* to = out.data() + start;
-    for (std::size_t i = 0; i < bytes.size();) {
-        if (i + kAsciiBlock <= bytes.size() && WidenAsciiBlock(bytes.data() + i, to + i)) {
-            i += kAsciiBlock;
-        } else {
-            to[i] = decode[static_cast<unsigned char>(bytes[i])];
-            ++i;
+    out.reserve(out.size() + bytes.size());
+    char16_t staged[kStagedPiece];
+    for (std::size_t pieceStart = 0; pieceStart < bytes.size(); pieceStart += kStagedPiece) {
+        const std::string_view piece = bytes.substr(pieceStart, kStagedPiece);
+        for (std::size_t i = 0; i < piece.size();) {
+            if (i + kAsciiBlock <= piece.size() && WidenAsciiBlock(piece.data() + i, staged + i)) {
+                i += kAsciiBlock;
+            } else {
+                staged[i] = decode[static_cast<unsigned char>(piece[i])];
+                ++i;
+            }
         }
+        out.append(staged, piece.size());
     }
 }
 
 std::optional<std::size_t> AppendEncodedBytes(CodePage page, std::u16string_view text, std::string& out) {
-    const std::size_t start = out.size();
-    out.resize(start + text.size());
-    char* to = out.data() + start;
-    for (std::size_t i = 0; i < text.size();) {
-        if (i + kAsciiBlock <= text.size() && NarrowAsciiBlock(text.data() + i, to + i)) {
-            i += kAsciiBlock;
-            continue;
+    out.reserve(out.size() + text.size());
+    char staged[kStagedPiece];
+    for (std::size_t pieceStart = 0; pieceStart < text.size(); pieceStart += kStagedPiece) {
+        const std::u16string_view piece = text.substr(pieceStart, kStagedPiece);
+        for (std::size_t i = 0; i < piece.size();) {
+            if (i + kAsciiBlock <= piece.size() && NarrowAsciiBlock(piece.data() + i, staged + i)) {
+                i += kAsciiBlock;
+                continue;
+            }
+            const std::uint16_t byte = EncodedByte(page, piece[i]);
+            if (byte == 0) {
+                out.append(staged, i);
+                return pieceStart + i;
+            }
+            staged[i++] = static_cast<char>(byte - 1);
         }
-        const std::uint16_t byte = EncodedByte(page, text[i]);
-        if (byte == 0) {
-            out.resize(start + i);
-            return i;
-        }
-        to[i++] = static_cast<char>(byte - 1);
+        out.append(staged, piece.size());
     }
     return std::nullopt;
 }

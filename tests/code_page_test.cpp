@@ -98,8 +98,8 @@ TEST(CodePage, refusesACharacterItCannotHoldInEveryPlace) {
           std::pair{CodePage::Gbk, u'\u0E01'}, std::pair{CodePage::ShiftJis, u'\u0E01'},
           // a soft hyphen or a joiner the page has not: refused, never written as nothing
           std::pair{CodePage::Gbk, u'\u00AD'}, std::pair{CodePage::Big5, u'\u200D'}}) {
-        for (std::size_t place = 0; place < 32; ++place) {
-            std::u16string text(32, u'x');
+        for (std::size_t place : {0, 1, 7, 8, 15, 16, 17, 31, 5000, 9999}) {  // far into a long text too
+            std::u16string text(place < 32 ? 32 : 10000, u'x');
             text[place] = refused;
             std::string out;
             EXPECT_EQ(AppendEncoded(page, text, out), place) << LowerCaseName(page) << " " << place;
