@@ -5,7 +5,9 @@
 #include "platform/heap_pages.h"
 #include "platform/translation.h"
 
+#include <fcntl.h>
 #include <iostream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -19,6 +21,14 @@ namespace {
 bool StandardOutputClosed() {
     std::cout.flush();
     return std::cout && ::close(STDOUT_FILENO) == 0;
+}
+
+// A form printed into a pipe goes in at once, not 64 KiB at a time with a wait for the
+// reader between each; where the system allows no larger pipe, it keeps its size.
+void WidenStandardOutputPipe() {
+    struct stat info {};
+    if (::fstat(STDOUT_FILENO, &info) == 0 && S_ISFIFO(info.st_mode))
+        ::fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1 << 20);
 }
 
 }  // namespace
@@ -40,6 +50,7 @@ int main(int argc, char* argv[]) {
     // A reader that has gone (a closed pipe) is reported as output that cannot be written,
     // not by dying of SIGPIPE in the middle of a run.
     std::signal(SIGPIPE, SIG_IGN);
+    WidenStandardOutputPipe();
     const int status = tremaro::RunScaleCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
                                                 ::isatty(STDERR_FILENO) ? &std::cerr : nullptr);
     // A run that failed has said why already; one that did not must not end as a success.
