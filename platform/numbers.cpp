@@ -130,11 +130,15 @@ CompactReading ReadCompactNumber(std::string_view text) {
     return ReadDecimalNumber(text);
 }
 
-// Most values in a form are plain whole numbers ("=   495"); they are read here directly.
-// Anything else (a fraction, an exponent, blanks inside, a long number) is left to the
-// full reading, which gives the same value for these.
-std::optional<NumberReading> ReadPlainInteger(std::u16string_view text) {
+// Most values in a form are plain numbers ("=   495", "=   8.25"); they are read here
+// directly. Anything else (an exponent, blanks inside, more digits than a double holds
+// exactly) is left to the full reading, which gives the same value for these: the digits
+// make a whole number exact in a double, and one division by an exact power of ten rounds
+// it as strtod rounds the decimal.
+std::optional<NumberReading> ReadPlainNumber(std::u16string_view text) {
     constexpr std::size_t kMostDigits = 15;  // exact in a double
+    constexpr double kPowersOfTen[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     std::size_t i = 0;
     while (i < text.size() && IsDroppedByVal(text[i]))
         ++i;
@@ -142,12 +146,23 @@ std::optional<NumberReading> ReadPlainInteger(std::u16string_view text) {
     bool negative = false;
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
         negative = text[i++] == u'-';
-    const std::size_t digitsStart = i;
     std::int64_t value = 0;
-    while (i < text.size() && IsDigit(text[i]) && i - digitsStart < kMostDigits)
+    std::size_t digits = 0;
+    while (i < text.size() && IsDigit(text[i]) && digits < kMostDigits) {
         value = value * 10 + (text[i++] - u'0');
-    if (i == digitsStart)
+        ++digits;
+    }
+    if (digits == 0)
         return std::nullopt;
+    std::size_t decimals = 0;
+    if (i + 1 < text.size() && text[i] == u'.' && IsDigit(text[i + 1])) {
+        ++i;
+        while (i < text.size() && IsDigit(text[i]) && digits < kMostDigits) {
+            value = value * 10 + (text[i++] - u'0');
+            ++digits;
+            ++decimals;
+        }
+    }
     if (i < text.size()) {
         const char16_t next = text[i];
         const bool couldContinue = IsDigit(next) || next == u'.' || next == u'E' || next == u'e' || next == u'D' ||
@@ -155,7 +170,7 @@ std::optional<NumberReading> ReadPlainInteger(std::u16string_view text) {
         if (couldContinue)
             return std::nullopt;
     }
-    const auto magnitude = static_cast<double>(value);
+    const double magnitude = static_cast<double>(value) / kPowersOfTen[decimals];
     return NumberReading{negative ? -magnitude : magnitude, true, first, i};
 }
 
@@ -181,7 +196,7 @@ std::u16string HundredthsToText(std::int64_t hundredths) {
 }  // namespace
 
 NumberReading ReadNumber(std::u16string_view text) {
-    if (const auto plain = ReadPlainInteger(text))
+    if (const auto plain = ReadPlainNumber(text))
         return *plain;
     const CompactText compact = CompactAscii(text);
     const CompactReading reading = ReadCompactNumber(compact.characters);

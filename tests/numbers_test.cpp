@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace tremaro {
 namespace {
@@ -19,6 +20,16 @@ TEST(TextToNumber, readsSignedDecimalsAndExponents) {
     EXPECT_DOUBLE_EQ(TextToNumber(u"1E3"), 1000);
     EXPECT_DOUBLE_EQ(TextToNumber(u"2d2"), 200);
     EXPECT_DOUBLE_EQ(TextToNumber(u"1.5e-1"), 0.15);
+}
+
+// Exactly the double nearest the decimal, as strtod gives it: a font size read a hair off
+// would be cut to the hundredth below.
+TEST(TextToNumber, readsADecimalAsTheDoubleNearestIt) {
+    for (const char* decimal : {"0.3", "8.25", "12.37", "2.675", "1.005", "-0.07", "123456.789012345",
+                                "99999999999999.9", "0.000000000000001", "9007199254740993", "1234567890.1234567"}) {
+        const std::string text(decimal);
+        EXPECT_EQ(TextToNumber(std::u16string(text.begin(), text.end())), std::strtod(decimal, nullptr)) << decimal;
+    }
 }
 
 TEST(TextToNumber, dropsBlanksWhereverTheyStand) {
