@@ -43,14 +43,16 @@ int main(int argc, char* argv[]) {
     // at once, a hundred megabytes of real ones: the heap is marked that far (address space
     // only; no page is taken before it is touched), else each 4 KiB page past the mark costs a
     // fault of its own.
+    const bool readsForms = argc != 2 || argv[1][0] != '-';
     std::optional<tremaro::HeapInHugePages> heap;
-    if (argc != 2 || argv[1][0] != '-')
+    if (readsForms)
         heap.emplace(256u << 20);
     std::ios::sync_with_stdio(false);
     // A reader that has gone (a closed pipe) is reported as output that cannot be written,
     // not by dying of SIGPIPE in the middle of a run.
     std::signal(SIGPIPE, SIG_IGN);
-    WidenStandardOutputPipe();
+    if (readsForms)
+        WidenStandardOutputPipe();
     const int status = tremaro::RunScaleCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
                                                 ::isatty(STDERR_FILENO) ? &std::cerr : nullptr);
     // A run that failed has said why already; one that did not must not end as a success.
