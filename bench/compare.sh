@@ -55,21 +55,26 @@ for formAndPage in "$form1251 windows-1251" "$formgbk gbk"; do
 done
 
 echo "Load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
-json=$scratch/times.json
-hyperfine --shell=none --warmup 5 --runs "${RUNS:-60}" --export-json "$json" --style basic --output=pipe \
-    -n "previous --version" "$old --version" \
-    -n "new --version" "$new --version" \
-    -n "previous 1251" "$old --stdout 120 $form1251" \
-    -n "new 1251" "$new --stdout 120 $form1251" \
-    -n "previous 1251 --code-page" "$old --code-page windows-1251 --stdout 120 $form1251" \
-    -n "new 1251 --code-page" "$new --code-page windows-1251 --stdout 120 $form1251" \
-    -n "awk 1251" "awk -v pct=120 -f $peer/peer_scale.awk $form1251" \
-    -n "previous GBK" "$old --stdout 120 $formgbk" \
-    -n "new GBK" "$new --stdout 120 $formgbk" \
-    -n "awk GBK" "awk -v pct=120 -f $peer/peer_scale.awk $formgbk" >/dev/null
+# In rounds, each command a few runs in turn, so that a slow minute of the VM falls on all of
+# them alike rather than on whichever command hyperfine happened to be timing then.
+rounds=${ROUNDS:-6}
+for round in $(seq "$rounds"); do
+    hyperfine --shell=none --warmup 2 --runs "$(( (${RUNS:-60} + rounds - 1) / rounds ))" \
+        --export-json "$scratch/round$round.json" --style basic --output=pipe \
+        -n "previous --version" "$old --version" \
+        -n "new --version" "$new --version" \
+        -n "previous 1251" "$old --stdout 120 $form1251" \
+        -n "new 1251" "$new --stdout 120 $form1251" \
+        -n "previous 1251 --code-page" "$old --code-page windows-1251 --stdout 120 $form1251" \
+        -n "new 1251 --code-page" "$new --code-page windows-1251 --stdout 120 $form1251" \
+        -n "awk 1251" "awk -v pct=120 -f $peer/peer_scale.awk $form1251" \
+        -n "previous GBK" "$old --stdout 120 $formgbk" \
+        -n "new GBK" "$new --stdout 120 $formgbk" \
+        -n "awk GBK" "awk -v pct=120 -f $peer/peer_scale.awk $formgbk" >/dev/null
+done
 echo "Load average after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
-python3 bench/medians.py "$json" \
+python3 bench/medians.py "$scratch"/round*.json \
     "--version: previous / new=previous --version/new --version" \
     "1251 form: previous / new=previous 1251/new 1251" \
     "1251 form: awk / new=awk 1251/new 1251" \
