@@ -45,11 +45,10 @@ HeapInHugePages::HeapInHugePages(std::size_t reserveBytes) {
     const std::uintptr_t last = end & ~(kHugePage - 1);
     if (end != static_cast<std::uintptr_t>(-1) && last > start)
         madvise(reinterpret_cast<void*>(start), last - start, MADV_HUGEPAGE);
-    // The block grows in place to end at that boundary (less the size the heap keeps before
-    // each block), so that the next block, taken from the heap's top, begins on it.
-    belowTheFirstHugePage_ = std::realloc(growing, start - first - kBlockHeader);
-    if (!belowTheFirstHugePage_)
-        std::free(growing);
+    // Back into the heap's top, and a block from there that ends at that boundary (less the
+    // size the heap keeps before each block), held, so that the next block begins on it.
+    std::free(growing);
+    belowTheFirstHugePage_ = std::malloc(start - first - kBlockHeader);
 }
 
 HeapInHugePages::~HeapInHugePages() {
