@@ -17,6 +17,10 @@ constexpr std::size_t kBlockHeader = sizeof(std::size_t);  // what the heap keep
 // Larger than the room the heap has left at the start of main, so that asking for it grows
 // the heap.
 constexpr std::size_t kGrowingBlock = 1u << 20;
+// Under a limit on the process's memory (ulimit -d or -v) the reserve may be refused: the
+// heap then grows by half as much, down to this.
+constexpr std::size_t kSmallestReserve = 16u << 20;
+constexpr int kUsualTopPad = 128 * 1024;  // glibc's own
 
 std::uintptr_t HugePageAtOrAfter(std::uintptr_t address) {
     return (address + kHugePage - 1) & ~(kHugePage - 1);
@@ -32,8 +36,15 @@ HeapInHugePages::HeapInHugePages(std::size_t reserveBytes) {
     // The marked part is the heap's top, which a trim would hand back to the system, marking
     // and all.
     mallopt(M_TRIM_THRESHOLD, static_cast<int>(std::max(2 * reserveBytes, std::size_t{128} << 20)));
-    mallopt(M_TOP_PAD, static_cast<int>(std::min(reserveBytes, std::size_t{1} << 30)));
-    void* const growing = std::malloc(kGrowingBlock);
+    void* growing = nullptr;
+    for (std::size_t reserve = std::min(reserveBytes, std::size_t{1} << 30); !growing && reserve >= kSmallestReserve;
+         reserve /= 2) {
+        mallopt(M_TOP_PAD, static_cast<int>(reserve));
+        growing = std::malloc(kGrowingBlock);
+    }
+    // Left in place, the pad would be asked for at every later growth, and refused at each
+    // under a limit: every large block would fail.
+    mallopt(M_TOP_PAD, kUsualTopPad);
     if (!growing)
         return;
     const auto first = reinterpret_cast<std::uintptr_t>(growing);

@@ -1,6 +1,7 @@
 #include "cli/command_texts.h"
 #include "core/messages.h"
 #include "platform/translation.h"
+#include "tools/sample_form.h"
 
 #include "test_support.h"
 
@@ -9,6 +10,8 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,10 +33,16 @@ protected:
         std::string err;
     };
 
-    Finished RunWithStandardOutput(int output, const std::vector<std::string>& arguments) {
+    // dataLimit: the most memory the program may take for its data (ulimit -d), in bytes.
+    Finished RunWithStandardOutput(int output, const std::vector<std::string>& arguments,
+                                   std::optional<rlim_t> dataLimit = std::nullopt) {
         const std::string errName = folder.Path("err");
         const pid_t pid = ::fork();
         if (pid == 0) {
+            if (dataLimit) {
+                const struct rlimit limit { *dataLimit, *dataLimit };
+                ::setrlimit(RLIMIT_DATA, &limit);
+            }
             const int errFile = ::open(errName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             ::dup2(output, STDOUT_FILENO);
             ::dup2(errFile, STDERR_FILENO);
@@ -125,6 +134,30 @@ TEST_F(ScaleProgramTest, stdout_thatCannotBeWritten_isReportedAndExitsOne) {
     EXPECT_EQ(toClosedPipe.err, failed);
 
     EXPECT_EQ(ReadBytes(form), "Begin VB.MDIForm Form1\r\n   Height          =   495\r\n");
+}
+
+// Under a limit on its memory (ulimit -d) that refuses the heap's usual reserve, the program
+// works with less, as any other would: the same corrected form, not an abort. 100 MiB leaves
+// room for a smaller reserve, 16 MiB for none.
+TEST_F(ScaleProgramTest, underAMemoryLimit_correctsTheFormAllTheSame) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the address sanitizer's own memory is over any such limit";
+#endif
+    WriteBytes(form, GenerateSampleForm(3000));
+    const std::string outName = folder.Path("out");
+    std::string unlimited;
+    for (const std::optional<rlim_t> limit :
+         {std::optional<rlim_t>(), std::optional<rlim_t>(100u << 20), std::optional<rlim_t>(16u << 20)}) {
+        SCOPED_TRACE(limit ? std::to_string(*limit >> 20) + " MiB" : "no limit");
+        const int outFile = ::open(outName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const Finished run = RunWithStandardOutput(outFile, {"--stdout", "120", form}, limit);
+        ::close(outFile);
+        EXPECT_TRUE(ExitedWith(run, 0)) << "status " << run.status << " " << run.err;
+        if (!limit)
+            unlimited = ReadBytes(outName);
+        EXPECT_EQ(ReadBytes(outName), unlimited);
+    }
+    EXPECT_FALSE(unlimited.empty());
 }
 
 // Saved, but the reports that say so are lost: the run must not end as a success.
