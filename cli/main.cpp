@@ -24,11 +24,14 @@ bool StandardOutputClosed() {
 }
 
 // A form printed into a pipe goes in at once, not 64 KiB at a time with a wait for the
-// reader between each; where the system allows no larger pipe, it keeps its size.
+// reader between each; where the system allows no larger pipe, it keeps its size, and one made
+// larger still by whoever made it is not made smaller.
 void WidenStandardOutputPipe() {
+    constexpr int kWidePipe = 1 << 20;
     struct stat info {};
-    if (::fstat(STDOUT_FILENO, &info) == 0 && S_ISFIFO(info.st_mode))
-        ::fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1 << 20);
+    if (::fstat(STDOUT_FILENO, &info) == 0 && S_ISFIFO(info.st_mode) &&
+        ::fcntl(STDOUT_FILENO, F_GETPIPE_SZ) < kWidePipe)
+        ::fcntl(STDOUT_FILENO, F_SETPIPE_SZ, kWidePipe);
 }
 
 }  // namespace
