@@ -57,7 +57,7 @@ done
 echo "Load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 # In rounds, each command a few runs in turn, so that a slow minute of the VM falls on all of
 # them alike rather than on whichever command hyperfine happened to be timing then.
-rounds=${ROUNDS:-6}
+rounds=$(( ${ROUNDS:-6} > 0 ? ${ROUNDS:-6} : 1 ))
 for round in $(seq "$rounds"); do
     hyperfine --shell=none --warmup 2 --runs "$(( (${RUNS:-60} + rounds - 1) / rounds ))" \
         --export-json "$scratch/round$round.json" --style basic --output=pipe \
