@@ -131,7 +131,7 @@ void CheckEveryByteComesBack(const std::string& bytes, const FormLines& lines) {
 // same lines and end the same way.
 void CheckSamePercentTwice(const std::string& path, const std::u16string& percent, CorrectionOutcome outcome,
                            const FormLines& corrected) {
-    if (percent.find_first_of(u"x\u00D7") != std::u16string::npos)
+    if (percent.find_first_of(u"xX\u00D7") != std::u16string::npos)  // two factors already, in either case
         return;
     FormLines lines;
     if (lines.LoadFormFile(path) != FormLines::LoadStatus::Loaded)
