@@ -39,6 +39,15 @@ int OpenPlainFile(const std::string& path, struct stat& info) {
     return descriptor;
 }
 
+// A read that a signal broke off before any byte came is made again.
+ssize_t ReadUninterrupted(int descriptor, char* buffer, std::size_t size) {
+    ssize_t count = 0;
+    do
+        count = system::Read(descriptor, buffer, size);
+    while (count < 0 && errno == EINTR);
+    return count;
+}
+
 // One read more than the size told is needed to see the end; a file that grows while it is
 // read is read on, up to the limit.
 ReadStatus ReadAll(int descriptor, std::size_t sizeWhenOpened, std::string& bytes) {
@@ -52,9 +61,7 @@ ReadStatus ReadAll(int descriptor, std::size_t sizeWhenOpened, std::string& byte
                 return ReadStatus::TooLarge;
             bytes.resize(std::min(filled + kReadStep, kMaxFileSize + 1));
         }
-        const ssize_t count = system::Read(descriptor, bytes.data() + filled, bytes.size() - filled);
-        if (count < 0 && errno == EINTR)
-            continue;
+        const ssize_t count = ReadUninterrupted(descriptor, bytes.data() + filled, bytes.size() - filled);
         if (count < 0)
             return ReadStatus::CannotRead;
         if (count == 0)
@@ -74,9 +81,7 @@ ReadStatus ConfirmedByASecondReading(int descriptor, std::string_view bytes) {
     const auto piece = std::make_unique_for_overwrite<char[]>(kReadStep);
     std::size_t compared = 0;
     for (;;) {
-        const ssize_t count = system::Read(descriptor, piece.get(), kReadStep);
-        if (count < 0 && errno == EINTR)
-            continue;
+        const ssize_t count = ReadUninterrupted(descriptor, piece.get(), kReadStep);
         if (count < 0)
             return ReadStatus::CannotRead;
         if (count == 0)
@@ -138,9 +143,7 @@ std::string FirstBytesOf(const std::string& path, std::size_t count) {
     std::string bytes(count, '\0');
     std::size_t filled = 0;
     while (filled < count) {
-        const ssize_t read = system::Read(descriptor, bytes.data() + filled, count - filled);
-        if (read < 0 && errno == EINTR)
-            continue;
+        const ssize_t read = ReadUninterrupted(descriptor, bytes.data() + filled, count - filled);
         if (read <= 0)
             break;
         filled += static_cast<std::size_t>(read);
