@@ -10,6 +10,7 @@
 #include "picture/fonts.h"
 #include "ui/help_window.h"
 #include "ui/preview_link.h"
+#include "ui/view_filler.h"
 #include "picture/qt_text.h"
 #include "picture/twips.h"
 
@@ -125,6 +126,7 @@ void ConvertForm::BuildControls() {
     QPalette paleYellow = formView_->palette();
     paleYellow.setColor(QPalette::Base, QColor(255, 255, 192));
     formView_->setPalette(paleYellow);
+    viewFiller_ = new ViewFiller(*formView_);
 
     addressLabel_ = Place(new QLabel(captions::MakerAddress(), this), "Label3", TwipsRect(180, 7030, 1560, 195));
     addressLabel_->setFont(TimesNewRomanFont(8.25, true));
@@ -368,12 +370,13 @@ PressedButton ConvertForm::ShowMessage(const MessageLines& lines, MessageButtons
 void ConvertForm::SetViewText(std::u16string text) {
     // The view takes CR LF as one line break, so the text goes in as it is, without a copy
     // with other line breaks.
-    formView_->setPlainText(ToQString(text));
+    viewFiller_->SetText(ToQString(text));
 }
 
 std::u16string ConvertForm::ViewText() const {
     // The raw text keeps every character as typed (the plain text would turn a
     // no-break space into a blank); paragraph separators are the view's line breaks.
+    viewFiller_->Finish();
     const QString raw = formView_->document()->toRawText();
     std::u16string text;
     text.reserve(static_cast<std::size_t>(raw.size()) + static_cast<std::size_t>(formView_->blockCount()));

@@ -29,6 +29,7 @@ namespace tremaro {
 
 class HelpLauncher;
 class PreviewLink;
+class ViewFiller;
 
 // The main window: one button for each operation along the top, the percent box beside
 // them and the form's text below, which the operator may edit before saving. It owns the
@@ -114,6 +115,7 @@ private:
     QLineEdit* percentBox_ = nullptr;
     QLabel* percentSign_ = nullptr;
     QPlainTextEdit* formView_ = nullptr;
+    ViewFiller* viewFiller_ = nullptr;  // puts a long form into the view a part at a time
     QLabel* addressLabel_ = nullptr;
     QLabel* codePageGuessed_ = nullptr;
     PreviewLink* preview_ = nullptr;  // the picture of the layout, when the operator asks for it

@@ -384,6 +384,34 @@ TEST_F(ConvertFormTest, read_aFormLongerThanTheView_keepsTheViewsWidthAndShowsEv
     EXPECT_EQ(form.ViewText(), QString::fromStdString(longForm).toStdU16String());
 }
 
+// A long form shows its first lines at once and the rest follows from the event loop; the
+// operator never works on half of it, and the filled view is as a form read in one piece.
+TEST_F(ConvertFormTest, read_aVeryLongForm_isShownFirstAndWholeBeforeTheOperatorTouchesIt) {
+    std::string longForm = kForm;
+    for (int i = 0; i < 20000; ++i)
+        longForm += "Private Sub X" + std::to_string(i) + "()\r\n";
+    const std::u16string longText = QString::fromStdString(longForm).toStdU16String();
+    const int blocks = 20007 + 1;  // the text ends with a line break
+    const std::string longPath = folder.Path("long.frm");
+    WriteBytes(longPath, longForm);
+    auto* view = Find<QPlainTextEdit>("Text");
+
+    Read(longPath);
+    ASSERT_LT(view->blockCount(), blocks);  // the first lines, not yet the rest
+    // A key pressed now acts on the whole text: Ctrl+End goes to its very end.
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(view, QStringLiteral("Z"));
+    EXPECT_EQ(view->blockCount(), blocks);
+    EXPECT_TRUE(form.ViewText() == longText + u"Z");  // not printed whole where it fails
+
+    form.Messages().SetNextAnswer(PressedButton::Ok);  // drop the typed Z
+    Read(longPath);
+    QTRY_COMPARE_WITH_TIMEOUT(view->blockCount(), blocks, kPatienceMs);
+    EXPECT_FALSE(form.ViewTextEdited());                    // closing would not ask
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);  // nothing to undo: no part goes
+    EXPECT_TRUE(form.ViewText() == longText);
+}
+
 TEST_F(ConvertFormTest, buttons_keepWorkingWhileHelpIsOpen) {
     Click("cmdHelp");
     ASSERT_NE(help.Window(), nullptr);

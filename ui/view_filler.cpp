@@ -1,0 +1,101 @@
+#include "ui/view_filler.h"
+
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace tremaro {
+namespace {
+
+bool IsOperatorInput(const QEvent& event) {
+    switch (event.type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+ViewFiller::ViewFiller(QPlainTextEdit& view) : QObject(&view), view_(view) {
+    nextPart_.setInterval(0);
+    connect(&nextPart_, &QTimer::timeout, this, &ViewFiller::PutInNextPart);
+    for (QObject* target :
+         {static_cast<QObject*>(&view_), static_cast<QObject*>(view_.viewport()),
+          static_cast<QObject*>(view_.verticalScrollBar()), static_cast<QObject*>(view_.horizontalScrollBar())})
+        target->installEventFilter(this);
+}
+
+void ViewFiller::SetText(QString text) {
+    text_ = std::move(text);
+    filledUpTo_ = EndOfLines(0, kFirstLines);
+    if (!Filling()) {
+        view_.setPlainText(std::exchange(text_, QString()));
+        filledUpTo_ = 0;
+        nextPart_.stop();
+        return;
+    }
+    view_.setPlainText(text_.first(filledUpTo_));
+    nextPart_.start();
+}
+
+void ViewFiller::Finish() {
+    if (Filling())
+        AppendUpTo(text_.size());
+}
+
+bool ViewFiller::eventFilter(QObject* watched, QEvent* event) {
+    if (Filling() && IsOperatorInput(*event))
+        Finish();
+    return QObject::eventFilter(watched, event);
+}
+
+void ViewFiller::PutInNextPart() {
+    AppendUpTo(EndOfLines(filledUpTo_, kLinesPerTurn));
+}
+
+void ViewFiller::AppendUpTo(qsizetype end) {
+    QTextDocument& document = *view_.document();
+    // As the text set in one piece leaves the view: nothing to undo and not modified. The
+    // operator cannot have typed in between, since any input finishes the filling first.
+    const bool undoWasOn = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    QTextCursor atEnd(&document);
+    atEnd.movePosition(QTextCursor::End);
+    atEnd.insertText(text_.sliced(filledUpTo_, end - filledUpTo_));
+    document.setUndoRedoEnabled(undoWasOn);
+    document.setModified(false);
+    filledUpTo_ = end;
+    if (!Filling()) {
+        nextPart_.stop();
+        text_ = QString();
+        filledUpTo_ = 0;
+    }
+}
+
+// Where the given number of lines from `from` end, just past a line feed (which never pairs
+// with what follows it, so the view breaks the line there as it would in the whole text), or
+// the text's end.
+qsizetype ViewFiller::EndOfLines(qsizetype from, int lineCount) const {
+    qsizetype end = from;
+    for (int line = 0; line < lineCount; ++line) {
+        const qsizetype feed = text_.indexOf(QLatin1Char('\n'), end);
+        if (feed < 0)
+            return text_.size();
+        end = feed + 1;
+    }
+    return end;
+}
+
+}  // namespace tremaro
