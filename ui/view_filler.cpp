@@ -3,8 +3,11 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <utility>
 
 namespace tremaro {
 namespace {
@@ -47,7 +50,8 @@ void ViewFiller::SetText(QString text) {
         return;
     }
     view_.setPlainText(text_.first(filledUpTo_));
-    nextPart_.start();
+    if (Filling())  // unless whoever heard of the new text has had the rest put in already
+        nextPart_.start();
 }
 
 void ViewFiller::Finish() {
@@ -62,21 +66,24 @@ bool ViewFiller::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ViewFiller::PutInNextPart() {
-    AppendUpTo(EndOfLines(filledUpTo_, kLinesPerTurn));
+    if (Filling())
+        AppendUpTo(EndOfLines(filledUpTo_, kLinesPerTurn));
 }
 
 void ViewFiller::AppendUpTo(qsizetype end) {
+    const qsizetype from = std::exchange(filledUpTo_, end);  // a part goes in once, whoever hears of it
     QTextDocument& document = *view_.document();
     // As the text set in one piece leaves the view: nothing to undo and not modified. The
-    // operator cannot have typed in between, since any input finishes the filling first.
+    // operator cannot have typed in between, since any input finishes the filling first. The
+    // view tells nobody of a part: its listeners take a change of text for typing.
+    const QSignalBlocker quiet(view_);
     const bool undoWasOn = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     QTextCursor atEnd(&document);
     atEnd.movePosition(QTextCursor::End);
-    atEnd.insertText(text_.sliced(filledUpTo_, end - filledUpTo_));
+    atEnd.insertText(text_.sliced(from, end - from));
     document.setUndoRedoEnabled(undoWasOn);
     document.setModified(false);
-    filledUpTo_ = end;
     if (!Filling()) {
         nextPart_.stop();
         text_ = QString();
