@@ -41,6 +41,10 @@ ViewFiller::ViewFiller(QPlainTextEdit& view) : QObject(&view), view_(view) {
 }
 
 void ViewFiller::SetText(QString text) {
+    // The view tells nobody of a text the program sets, first lines or parts: its listeners
+    // take a change of text for typing, and whoever sets a text says so itself (the preview
+    // hears of a read or a correction from the window, after the correction's message).
+    const QSignalBlocker quiet(view_);
     text_ = std::move(text);
     filledUpTo_ = EndOfLines(0, kFirstLines);
     if (!Filling()) {
@@ -50,7 +54,7 @@ void ViewFiller::SetText(QString text) {
         return;
     }
     view_.setPlainText(text_.first(filledUpTo_));
-    if (Filling())  // unless whoever heard of the new text has had the rest put in already
+    if (Filling())  // unless one who heard of the document's change had the rest put in
         nextPart_.start();
 }
 
@@ -74,8 +78,7 @@ void ViewFiller::AppendUpTo(qsizetype end) {
     const qsizetype from = std::exchange(filledUpTo_, end);  // a part goes in once, whoever hears of it
     QTextDocument& document = *view_.document();
     // As the text set in one piece leaves the view: nothing to undo and not modified. The
-    // operator cannot have typed in between, since any input finishes the filling first. The
-    // view tells nobody of a part: its listeners take a change of text for typing.
+    // operator cannot have typed in between, since any input finishes the filling first.
     const QSignalBlocker quiet(view_);
     const bool undoWasOn = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
