@@ -5,6 +5,7 @@
 #include "platform/system_calls.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -42,12 +44,19 @@ mode_t PermissionsForNewFile() {
     return 0666 & ~mask;
 }
 
+// The kernel's random bytes in one call: a std::random_device made for each name cost more
+// than the rest of a small form's save in a batch. It stays the way where the call fails.
 std::string RandomTemporaryName(const std::string& folder) {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::random_device random;
+    std::array<unsigned char, 6> random{};
+    if (::getrandom(random.data(), random.size(), 0) != static_cast<ssize_t>(random.size())) {
+        std::random_device device;
+        for (unsigned char& byte : random)
+            byte = static_cast<unsigned char>(device());
+    }
     std::string name = folder + "/.tremaro-";
-    for (int i = 0; i < 6; ++i)
-        name.push_back(kLetters[random() % (sizeof kLetters - 1)]);
+    for (const unsigned char byte : random)
+        name.push_back(kLetters[byte % (sizeof kLetters - 1)]);
     return name;
 }
 
