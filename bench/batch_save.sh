@@ -8,13 +8,23 @@
 # alternating, and the medians compared.
 #
 # bench/batch_save.sh TREMARO_SCALE [EARLIER_TREMARO_SCALE]
-# TREMARO_BENCH_FORMS: the folders of forms, separated by spaces (default: the public corpus),
-# copied until there are at least 1,000 forms.
+# TREMARO_BENCH_FORMS: the folders of forms, separated by spaces (default: those of the public
+# corpora that this machine has), copied until there are at least 1,000 forms.
+# TMPDIR: where the copies are made (default /tmp), so that the file system can be chosen: a
+# fresh one, for instance, where no earlier round's deleted files slow the next one's creation.
 set -euo pipefail
 scale=${1:?usage: bench/batch_save.sh TREMARO_SCALE [EARLIER_TREMARO_SCALE]}
 earlier=${2:-}
-read -r -a sources <<<"${TREMARO_BENCH_FORMS:-/work/corpus/tune /work/corpus/heldout /work/corpus/heldout-ascii}"
-work=$(mktemp -d /tmp/tremaro-batch-bench.XXXXXX)
+if [ -n "${TREMARO_BENCH_FORMS:-}" ]; then
+    read -r -a sources <<<"$TREMARO_BENCH_FORMS"
+else
+    sources=()
+    for folder in /work/corpus/bench /work/corpus/tune /work/corpus/heldout /work/corpus/heldout-ascii; do
+        [ -d "$folder" ] && sources+=("$folder")
+    done
+fi
+[ "${#sources[@]}" -gt 0 ] || { echo "No folder of forms: set TREMARO_BENCH_FORMS" >&2; exit 1; }
+work=$(mktemp -d "${TMPDIR:-/tmp}/tremaro-batch-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
 mkdir "$work/forms"
